@@ -1,0 +1,69 @@
+#include "paths.hpp"
+
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace meshsmith {
+namespace {
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+} // namespace
+
+std::string fileNameOf(std::string_view path) {
+    auto p = path.find_last_of("\\/");
+    return std::string(p == std::string_view::npos ? path : path.substr(p + 1));
+}
+
+std::string folderOf(std::string_view path) {
+    auto p = path.find_last_of("\\/");
+    return p == std::string_view::npos ? std::string() : std::string(path.substr(0, p + 1));
+}
+
+std::string withoutLast4(std::string_view text) {
+    return text.size() <= 4 ? std::string() : std::string(text.substr(0, text.size() - 4));
+}
+
+std::string withTrailingSeparator(std::string_view folder) {
+    std::string f(folder);
+    if (f.empty()) return f;
+    while (f.size() > 1 && isSeparator(f.back()) && isSeparator(f[f.size() - 2]))
+        f.pop_back();
+    if (!isSeparator(f.back())) f += kPathSeparator;
+    return f;
+}
+
+bool isAbsolutePath(std::string_view path) {
+    if (path.empty()) return false;
+    if (isSeparator(path[0])) return true;
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+std::string resolveAgainst(std::string_view folder, std::string_view path) {
+    if (isAbsolutePath(path) || folder.empty()) return std::string(path);
+    return withTrailingSeparator(folder) + std::string(path);
+}
+
+std::string nativePath(std::string_view path) {
+    std::string p(path);
+#ifndef _WIN32
+    for (char& c : p)
+        if (c == '\\') c = '/';
+#endif
+    return p;
+}
+
+bool fileExists(std::string_view path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(nativePath(path), ec);
+}
+
+bool folderExists(std::string_view path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::is_directory(nativePath(path), ec);
+}
+
+} // namespace meshsmith

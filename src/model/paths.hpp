@@ -1,0 +1,34 @@
+#pragma once
+// Path texts as the editor handles them: users' files name folders with "\"
+// (Windows) or "/" (everywhere), so every split accepts both.
+
+#include <string>
+#include <string_view>
+
+namespace meshsmith {
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// Part after the last "\" or "/" (the whole text when there is none).
+std::string fileNameOf(std::string_view path);
+// Part up to and including the last "\" or "/" (empty when there is none).
+std::string folderOf(std::string_view path);
+// The text without its last four characters (".bmp", ".3dp"); empty when shorter.
+std::string withoutLast4(std::string_view text);
+// The folder text with exactly one trailing separator (empty stays empty).
+std::string withTrailingSeparator(std::string_view folder);
+// True when the path is absolute on this platform or in Windows form ("C:\", "\\server").
+bool isAbsolutePath(std::string_view path);
+// A relative path taken relative to `folder`; an absolute one as it is.
+std::string resolveAgainst(std::string_view folder, std::string_view path);
+// The path in the form the file system of this platform takes ("\" becomes "/" off Windows).
+std::string nativePath(std::string_view path);
+
+bool fileExists(std::string_view path);
+bool folderExists(std::string_view path);
+
+} // namespace meshsmith

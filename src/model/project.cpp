@@ -1,0 +1,106 @@
+#include "project.hpp"
+
+#include <cmath>
+
+namespace meshsmith {
+
+void clearTables(Project& p) {
+    p.vertices.clear();
+    p.lines.clear();
+    p.visLines.clear();
+    p.polygons.clear();
+    p.textures.clear();
+    p.collision.clear();
+}
+
+void resetProject(Project& p) {
+    clearTables(p);
+    p.options.TrackFolder.clear();
+    p.options.AdditionalGPLParams.clear();
+    p.ProjectDescription = "None available";
+    p.DisplayClass = 3;
+    p.SelectedLine = NoSelection;
+    p.SelectedPolygon = NoSelection;
+    p.SelectedTexture = NoTexture;
+    p.ProjectFile = NoProjectFile;
+    p.GeometryPresent = false;
+    p.ViewReady = false;
+    ProjectOptions& o = p.options;
+    o.ZoomRatio = 70;
+    o.RotationX = o.RotationY = o.RotationZ = 0;
+    o.PanX = o.PanY = 0;
+    o.BackgroundColor = "clwhite";
+    o.VertexColor = "$00408000";
+    o.SelectedVertexColor = "$004080FF";
+    o.VertexDisplaySize = 3;
+    o.AxisSize = 10;
+    p.drawColours = ViewColours{};
+    p.viewCaption = "New Project";
+    ++p.textureLibraryVersion;
+}
+
+void updateBounds(Project& p) {
+    if (p.vertices.empty()) return;
+    BoundingBox& b = p.bounds;
+    const Vertex& v0 = p.vertices.front();
+    b.minX = b.maxX = v0.X;
+    b.minY = b.maxY = v0.Y;
+    b.minZ = b.maxZ = v0.Z;
+    for (const Vertex& v : p.vertices) {
+        if (v.X < b.minX) b.minX = v.X;
+        if (v.X > b.maxX) b.maxX = v.X;
+        if (v.Y < b.minY) b.minY = v.Y;
+        if (v.Y > b.maxY) b.maxY = v.Y;
+        if (v.Z < b.minZ) b.minZ = v.Z;
+        if (v.Z > b.maxZ) b.maxZ = v.Z;
+    }
+    b.centreX = static_cast<float>((static_cast<double>(b.minX) + b.maxX) / 2);
+    b.centreY = static_cast<float>((static_cast<double>(b.minY) + b.maxY) / 2);
+    b.centreZ = static_cast<float>((static_cast<double>(b.minZ) + b.maxZ) / 2);
+}
+
+void deselectAllVertices(Project& p) {
+    for (Vertex& v : p.vertices)
+        v.Selected = 0;
+}
+
+PolygonPlane polygonPlane(const Project& p, const ObjectData& polygon) {
+    const Vertex& p0 = p.vertices[static_cast<std::size_t>(polygon.VertexIndices[0])];
+    const Vertex& p1 = p.vertices[static_cast<std::size_t>(polygon.VertexIndices[1])];
+    const Vertex& p2 = p.vertices[static_cast<std::size_t>(polygon.VertexIndices[2])];
+    double x0 = p0.X, y0 = p0.Y, z0 = p0.Z;
+    double x1 = p1.X, y1 = p1.Y, z1 = p1.Z;
+    double x2 = p2.X, y2 = p2.Y, z2 = p2.Z;
+    auto nx = static_cast<float>(y0 * (z1 - z2) + y1 * (z2 - z0) + y2 * (z0 - z1));
+    auto ny = static_cast<float>(z0 * (x1 - x2) + z1 * (x2 - x0) + z2 * (x0 - x1));
+    auto nz = static_cast<float>(x0 * (y1 - y2) + x1 * (y2 - y0) + x2 * (y0 - y1));
+    auto d = static_cast<float>(x0 * (y1 * z2 - y2 * z1) + x1 * (y2 * z0 - y0 * z2) +
+                                x2 * (y0 * z1 - y1 * z0));
+    double len2 =
+        static_cast<double>(nx) * nx + static_cast<double>(ny) * ny + static_cast<double>(nz) * nz;
+    auto s = static_cast<float>(1.0 / std::sqrt(len2));
+    return {-s * nx, -s * ny, -s * nz, -s * d};
+}
+
+bool polygonPlaneIsUsable(const Project& p, const ObjectData& polygon) {
+    if (polygon.VertexIndices.size() < 3) return false;
+    for (int k = 0; k < 3; ++k) {
+        auto i = polygon.VertexIndices[static_cast<std::size_t>(k)];
+        if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) return false;
+    }
+    PolygonPlane pl = polygonPlane(p, polygon);
+    return std::isfinite(pl.a) && std::isfinite(pl.b) && std::isfinite(pl.c) && std::isfinite(pl.d);
+}
+
+bool applyViewColourTexts(Project& p) {
+    auto bg = textToColour(p.options.BackgroundColor);
+    auto vx = textToColour(p.options.VertexColor);
+    auto sel = textToColour(p.options.SelectedVertexColor);
+    if (!bg || !vx || !sel) return false;
+    p.drawColours.background = colourToRgb(*bg);
+    p.drawColours.vertex = colourToRgb(*vx);
+    p.drawColours.selectedVertex = colourToRgb(*sel);
+    return true;
+}
+
+} // namespace meshsmith

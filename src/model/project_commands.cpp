@@ -1,0 +1,133 @@
+#include "project_commands.hpp"
+
+#include "bitmap_lookup.hpp"
+#include "paths.hpp"
+
+#include <filesystem>
+
+namespace meshsmith {
+namespace {
+
+// Writes the project to `path`; on failure ProjectFile and ProjectName return
+// to what they were and the error is shown.
+bool saveTo(ProjectSession& s, const std::string& path, const std::string& name) {
+    Project& p = s.project;
+    const std::string oldFile = p.ProjectFile, oldName = p.ProjectName;
+    const std::string oldFolder = projectFolderOf(p);
+    std::vector<TextureData> oldTextures = p.textures;
+    anchorRelativeBitmaps(p, oldFolder, folderOf(path));
+    p.ProjectFile = path;
+    p.ProjectName = name;
+    if (auto err = saveProject(p, s.saveOptions, s.log)) {
+        p.ProjectFile = oldFile;
+        p.ProjectName = oldName;
+        p.textures = std::move(oldTextures);
+        s.log.addLine(*err);
+        s.prompts.showMessage(*err);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> askValidProjectName(UserPrompts& prompts) {
+    for (;;) {
+        auto name = prompts.askProjectName();
+        if (!name) return std::nullopt;
+        if (projectNameIsValid(*name)) return name;
+        prompts.showMessage("Up to 8 Characters allowed !");
+    }
+}
+
+FileCommandResult saveAsInOwnFolder(ProjectSession& s) {
+    auto name = askValidProjectName(s.prompts);
+    if (!name) return {CommandOutcome::Cancelled, "", ""};
+    std::string folder = s.saveOptions.AppFolder + *name;
+    std::error_code ec;
+    if (!std::filesystem::create_directory(nativePath(folder), ec)) {
+        s.prompts.showMessage("Unable to create Directory OR Directory already exists !");
+        return {CommandOutcome::Refused, "", ""};
+    }
+    std::string path = withTrailingSeparator(folder) + *name + ".3dp";
+    if (!saveTo(s, path, *name)) return {CommandOutcome::Failed, "", ""};
+    return {CommandOutcome::Done, *name, path};
+}
+
+} // namespace
+
+bool projectNameIsValid(const std::string& name) {
+    return !name.empty() && name.size() <= 8;
+}
+
+FileCommandResult saveProjectAs(ProjectSession& s) {
+    if (!s.project.GeometryPresent) {
+        s.prompts.showMessage(kNoProjectDataMessage);
+        return {CommandOutcome::Refused, "", ""};
+    }
+    if (s.saveOptions.MakeSubDir) return saveAsInOwnFolder(s);
+    auto path = s.prompts.chooseProjectSavePath();
+    if (!path) return {CommandOutcome::Cancelled, "", ""};
+    std::string file = fileNameOf(*path);
+    if (!saveTo(s, *path, withoutLast4(file))) return {CommandOutcome::Failed, "", ""};
+    return {CommandOutcome::Done, file, *path};
+}
+
+FileCommandResult saveProjectCommand(ProjectSession& s) {
+    Project& p = s.project;
+    if (p.ProjectFile == NoProjectFile) return saveProjectAs(s);
+    if (auto err = saveProject(p, s.saveOptions, s.log)) {
+        s.log.addLine(*err);
+        s.prompts.showMessage(*err);
+        return {CommandOutcome::Failed, "", ""};
+    }
+    s.log.addLine("Project Saved !");
+    return {CommandOutcome::Done, "", ""};
+}
+
+CommandOutcome closeProject(ProjectSession& s) {
+    if (s.project.vertices.empty()) return CommandOutcome::Done;
+    Answer a = s.prompts.askYesNoCancel("Closing Project...", "Save project data ?");
+    if (a == Answer::Cancel) return CommandOutcome::Cancelled;
+    if (a == Answer::Yes && saveProjectCommand(s).outcome != CommandOutcome::Done)
+        return CommandOutcome::Cancelled;
+    resetProject(s.project);
+    s.log.addLine("Project Closed !");
+    return CommandOutcome::Done;
+}
+
+void clearAll(ProjectSession& s) {
+    resetProject(s.project);
+    s.log.addLine("All Data Cleared !");
+}
+
+FileCommandResult openProject(ProjectSession& s, const std::string& path) {
+    LoadResult r = loadProject(s.project, path, s.prompts, s.log);
+    if (r.status != LoadStatus::Loaded) return {CommandOutcome::Failed, "", ""};
+    Project& p = s.project;
+    if (p.vertices.empty()) return {CommandOutcome::Done, "", ""};
+    p.viewCaption = fileNameOf(path);
+    p.ViewReady = true;
+    applyViewColourTexts(p);
+    s.log.addLine("");
+    s.log.addLine("Project Description:");
+    s.log.addLine(p.ProjectDescription);
+    return {CommandOutcome::Done, p.viewCaption, path};
+}
+
+CommandOutcome addFromProjectCommand(ProjectSession& s, const std::string& path) {
+    Answer a =
+        s.prompts.askYesNo("Add Data", "Project Description:\r" + s.project.ProjectDescription +
+                                           "\r\r" + "OK to add Data from this project ?");
+    if (a != Answer::Yes) return CommandOutcome::Cancelled;
+    AddResult r = addFromProject(s.project, path, s.prompts, s.log);
+    switch (r.status) {
+    case AddStatus::Added:
+        return CommandOutcome::Done;
+    case AddStatus::Cancelled:
+        return CommandOutcome::Cancelled;
+    case AddStatus::Failed:
+        break;
+    }
+    return CommandOutcome::Failed;
+}
+
+} // namespace meshsmith

@@ -1,0 +1,42 @@
+#pragma once
+// Parsing of project file lines into a fresh Project, shared by the load and
+// the add-from-project operations. Parsing has no side effects: bitmaps are
+// looked up and the user asked only after the whole file has been read.
+
+#include "project.hpp"
+
+#include <string>
+#include <vector>
+
+namespace meshsmith {
+
+struct ProjectFileError {
+    std::string message;  // the text shown to the user
+    std::size_t line = 0; // 1-based line of the file where it was found
+};
+
+enum class SectionChoice {
+    All,      // a whole project (load)
+    Geometry, // Vertices, Textures, TextureBackColors, Lines and Polygons only (add)
+};
+
+struct ParsedProject {
+    Project data;
+    bool hasVertices = false;
+    bool hasTextures = false;
+    std::vector<std::string> warnings;
+    // 1-based file line where each record starts, for messages.
+    std::vector<std::size_t> lineOfLine, lineOfPolygon, lineOfVisLine;
+};
+
+// Reads the sections in file order. Lines consumed as section data are never
+// taken as keywords. Returns false and fills `error` when a value does not
+// convert, a count is negative or the file ends inside a section.
+bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choice,
+                       ParsedProject& out, ProjectFileError& error);
+
+// Checks every reference against the parsed tables. Collision planes that name
+// a polygon that does not exist are dropped with a warning; other faults fail.
+bool validateProjectReferences(ParsedProject& parsed, ProjectFileError& error);
+
+} // namespace meshsmith

@@ -1,0 +1,191 @@
+#include "bitmap_lookup.hpp"
+#include "paths.hpp"
+#include "project_file.hpp"
+#include "project_file_reader.hpp"
+#include "text_file.hpp"
+
+namespace meshsmith {
+namespace {
+
+enum class BitmapOutcome { Found, Cancelled, NameTooLong };
+
+// Finds the bitmaps of freshly read textures, asking the user for those that
+// are missing. A name found beside an earlier re-selected file is taken from
+// there (the user's last folder); relative names resolve against `baseFolder`.
+class BitmapResolver {
+  public:
+    BitmapResolver(std::string baseFolder, bool storeAbsolute, UserPrompts& prompts)
+        : baseFolder_(std::move(baseFolder)), storeAbsolute_(storeAbsolute), prompts_(prompts) {}
+
+    BitmapOutcome resolve(std::string& stored, bool isMask) {
+        std::string candidate = lastFoundFolder_ + fileNameOf(stored);
+        if (fileExists(resolveAgainst(baseFolder_, candidate))) {
+            stored = storedForm(candidate);
+            return BitmapOutcome::Found;
+        }
+        if (fileExists(resolveAgainst(baseFolder_, stored))) {
+            stored = storedForm(stored);
+            return BitmapOutcome::Found;
+        }
+        prompts_.showMessage("Bitmap " + stored + " not found." + "\r" + " Re-select file !");
+        auto chosen = prompts_.reselectBitmap(stored);
+        if (!chosen) return isMask ? BitmapOutcome::Found : BitmapOutcome::Cancelled;
+        if (fileNameOf(*chosen).size() > 12) {
+            tooLongMessage_ = "Filename must not exceed 8 characters !\r\rLength of selected: " +
+                              withoutLast4(*chosen);
+            prompts_.showMessage(tooLongMessage_);
+            return BitmapOutcome::NameTooLong;
+        }
+        lastFoundFolder_ = folderOf(*chosen);
+        stored = *chosen;
+        return BitmapOutcome::Found;
+    }
+
+    BitmapOutcome resolveAll(std::vector<TextureData>& textures) {
+        for (auto& t : textures) {
+            auto r = resolve(t.Filename, false);
+            if (r != BitmapOutcome::Found) return r;
+            if (t.MaskFilename.empty()) continue;
+            r = resolve(t.MaskFilename, true);
+            if (r != BitmapOutcome::Found) return r;
+        }
+        return BitmapOutcome::Found;
+    }
+
+    const std::string& tooLongMessage() const { return tooLongMessage_; }
+
+  private:
+    std::string storedForm(const std::string& path) const {
+        if (!storeAbsolute_ || isAbsolutePath(path)) return path;
+        return resolveAgainst(baseFolder_, path);
+    }
+
+    std::string baseFolder_;
+    bool storeAbsolute_;
+    UserPrompts& prompts_;
+    std::string lastFoundFolder_;
+    std::string tooLongMessage_;
+};
+
+LoadResult failLoad(Project& p, const std::string& path, const ProjectFileError& e, LogSink& log,
+                    UserPrompts& prompts) {
+    std::string where = e.line > 0 ? ", line " + std::to_string(e.line) : "";
+    log.addLine("Error loading " + path + where + ": " + e.message);
+    prompts.showMessage(e.message);
+    resetProject(p);
+    return {LoadStatus::Failed, e.message};
+}
+
+} // namespace
+
+LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log) {
+    log.addLine("Loading Project......");
+    TextLines file = readTextLines(path);
+    if (!file.ok()) return failLoad(p, path, {file.error, 0}, log, prompts);
+
+    ParsedProject parsed;
+    parsed.data = p;
+    clearTables(parsed.data);
+    ProjectFileError error;
+    if (!parseProjectLines(file.lines, SectionChoice::All, parsed, error) ||
+        !validateProjectReferences(parsed, error))
+        return failLoad(p, path, error, log, prompts);
+
+    BitmapResolver bitmaps(folderOf(path), false, prompts);
+    switch (bitmaps.resolveAll(parsed.data.textures)) {
+    case BitmapOutcome::Cancelled:
+        resetProject(p);
+        log.addLine("All Data Cleared !");
+        return {LoadStatus::Cleared, ""};
+    case BitmapOutcome::NameTooLong:
+        resetProject(p);
+        log.addLine("Error loading " + path + ": " + bitmaps.tooLongMessage());
+        return {LoadStatus::Failed, bitmaps.tooLongMessage()};
+    case BitmapOutcome::Found:
+        break;
+    }
+
+    p = std::move(parsed.data);
+    p.ProjectFile = path;
+    p.ProjectName = withoutLast4(fileNameOf(path));
+    if (!p.textures.empty()) ++p.textureLibraryVersion;
+    for (const auto& w : parsed.warnings)
+        log.addLine(w);
+    log.addLine("");
+    log.addLine("Loaded from Project " + path + ": ");
+    log.addLine(
+        countsLine(p.vertices.size(), p.lines.size(), p.polygons.size(), p.textures.size()));
+    p.GeometryPresent = true;
+    updateBounds(p);
+    return {LoadStatus::Loaded, ""};
+}
+
+AddResult addFromProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log) {
+    auto fail = [&](const std::string& message, std::size_t line) {
+        std::string where = line > 0 ? ", line " + std::to_string(line) : "";
+        log.addLine("Error adding from " + path + where + ": " + message);
+        prompts.showMessage(message);
+        return AddResult{AddStatus::Failed, message};
+    };
+    TextLines file = readTextLines(path);
+    if (!file.ok()) return fail(file.error, 0);
+    ParsedProject parsed;
+    ProjectFileError error;
+    if (!parseProjectLines(file.lines, SectionChoice::Geometry, parsed, error) ||
+        !validateProjectReferences(parsed, error))
+        return fail(error.message, error.line);
+
+    VertexOffset offset;
+    if (parsed.hasVertices) {
+        auto answer = prompts.askVertexOffset();
+        if (!answer) return {AddStatus::Cancelled, ""};
+        offset = *answer;
+    }
+    BitmapResolver bitmaps(folderOf(path), folderOf(path) != projectFolderOf(p), prompts);
+    switch (bitmaps.resolveAll(parsed.data.textures)) {
+    case BitmapOutcome::Cancelled:
+        return {AddStatus::Cancelled, ""};
+    case BitmapOutcome::NameTooLong:
+        return fail(bitmaps.tooLongMessage(), 0);
+    case BitmapOutcome::Found:
+        break;
+    }
+
+    const auto v0 = static_cast<std::int32_t>(p.vertices.size());
+    const auto t0 = static_cast<std::int32_t>(p.textures.size());
+    Project& added = parsed.data;
+    for (Vertex v : added.vertices) {
+        v.X += offset.x;
+        v.Y += offset.y;
+        v.Z += offset.z;
+        v.Selected = 0;
+        p.vertices.push_back(v);
+    }
+    for (auto& t : added.textures)
+        p.textures.push_back(t);
+    if (parsed.hasTextures) {
+        log.addLine("Rebuilding Texture Library.....");
+        if (!p.textures.empty()) ++p.textureLibraryVersion;
+        log.addLine("Done.");
+    }
+    for (ObjectData l : added.lines) {
+        for (auto& i : l.VertexIndices)
+            i += v0;
+        p.lines.push_back(std::move(l));
+    }
+    for (ObjectData poly : added.polygons) {
+        for (auto& i : poly.VertexIndices)
+            i += v0;
+        if (poly.TextureIndex < NoTexture) poly.TextureIndex += t0;
+        p.polygons.push_back(std::move(poly));
+    }
+    log.addLine("");
+    log.addLine("Added from Project " + path + ": ");
+    log.addLine(countsLine(added.vertices.size(), added.lines.size(), added.polygons.size(),
+                           added.textures.size()));
+    if (!p.vertices.empty()) p.GeometryPresent = true;
+    updateBounds(p);
+    return {AddStatus::Added, ""};
+}
+
+} // namespace meshsmith

@@ -1,0 +1,93 @@
+#include "text_file.hpp"
+
+#include "paths.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace meshsmith {
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    std::size_t size = 0;
+    for (const auto& l : lines)
+        size += l.size() + 2;
+    out.reserve(size);
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::optional<std::string> readWholeFile(std::string_view path, std::string* error) {
+    std::string native = nativePath(path);
+    std::error_code ec;
+    if (std::filesystem::is_directory(native, ec)) {
+        if (error) *error = "Cannot open file \"" + std::string(path) + "\". Is a directory";
+        return std::nullopt;
+    }
+    std::ifstream in(native, std::ios::binary);
+    if (!in) {
+        if (error)
+            *error = "Cannot open file \"" + std::string(path) + "\". " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        if (error) *error = "Read error in file \"" + std::string(path) + "\"";
+        return std::nullopt;
+    }
+    return data;
+}
+
+TextLines readTextLines(std::string_view path) {
+    TextLines result;
+    auto data = readWholeFile(path, &result.error);
+    if (data) result.lines = splitLines(*data);
+    return result;
+}
+
+std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view contents) {
+    namespace fs = std::filesystem;
+    fs::path target(nativePath(path));
+    std::random_device rd;
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(rd() % 1000000);
+    auto fail = [&](const std::string& why) -> std::optional<std::string> {
+        std::error_code ec;
+        fs::remove(temp, ec);
+        return "Cannot write file \"" + std::string(path) + "\". " + why;
+    };
+    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
+    if (!f) return "Cannot create file \"" + std::string(path) + "\". " + std::strerror(errno);
+    bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+    int writeErr = errno;
+    ok = (std::fflush(f) == 0) && ok;
+    if (std::fclose(f) != 0) ok = false;
+    if (!ok) return fail(std::strerror(writeErr ? writeErr : EIO));
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) return fail(ec.message());
+    return std::nullopt;
+}
+
+} // namespace meshsmith

@@ -1,0 +1,206 @@
+#include "model/project_commands.hpp"
+#include "model/text_file.hpp"
+#include "project_builders.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Session {
+    Project project = sampleProject();
+    SaveOptions options;
+    ScriptedPrompts prompts;
+    RecordingLog log;
+    ProjectSession session{project, options, prompts, log};
+};
+
+} // namespace
+
+TEST(SaveAs, RefusesWithoutGeometry) {
+    Session s;
+    s.project.GeometryPresent = false;
+    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Refused);
+    EXPECT_EQ(s.prompts.messages,
+              std::vector<std::string>{
+                  "      No Vertices defined      \r\r      No project data to save !"});
+}
+
+TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
+    TempFolder dir;
+    fs::create_directories(dir.path() / "Art");
+    fs::create_directories(dir.path() / "app");
+    writeFile(dir.file("Art/wall01.bmp"), "BM-wall");
+    Session s;
+    s.project.textures = {{dir.file("Art/wall01.bmp"), 0, "", 0, DefaultBackColor}};
+    s.project.polygons.resize(1);
+    s.project.collision.clear();
+    s.options = {dir.folder() + "app/", true, true, true};
+    s.prompts.names = {std::string("standard1"), std::string(""), std::string("stand")};
+    FileCommandResult r = saveProjectAs(s.session);
+    ASSERT_EQ(r.outcome, CommandOutcome::Done);
+    EXPECT_EQ(s.prompts.messages, (std::vector<std::string>{"Up to 8 Characters allowed !",
+                                                            "Up to 8 Characters allowed !"}));
+    const std::string standFolder = dir.folder() + "app/stand/";
+    EXPECT_EQ(r.caption, "stand");
+    EXPECT_EQ(r.recentEntry, standFolder + "stand.3dp");
+    EXPECT_EQ(s.project.ProjectFile, standFolder + "stand.3dp");
+    EXPECT_EQ(readFile(standFolder + "wall01.bmp"), "BM-wall");
+    EXPECT_EQ(s.project.textures[0].Filename, standFolder + "wall01.bmp");
+    EXPECT_NE(readFile(standFolder + "stand.3dp").find("\r\n" + standFolder + "wall01.bmp\r\n"),
+              std::string::npos);
+    EXPECT_NE(
+        readFile(standFolder + "wall01.mci").find("Filename=" + standFolder + "wall01.bmp\r\n"),
+        std::string::npos);
+    EXPECT_TRUE(s.log.contains("Mip-Conversion Info for wall01.bmp written/updated !"));
+    EXPECT_TRUE(s.log.contains("Project " + standFolder + "stand.3dp saved !"));
+
+    // The same name again: the folder exists.
+    s.prompts.messages.clear();
+    s.prompts.names = {std::string("stand")};
+    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Refused);
+    EXPECT_EQ(s.prompts.messages,
+              std::vector<std::string>{"Unable to create Directory OR Directory already exists !"});
+
+    // A second save copies the bitmap onto itself: it must survive.
+    ASSERT_EQ(saveProjectCommand(s.session).outcome, CommandOutcome::Done);
+    EXPECT_EQ(readFile(standFolder + "wall01.bmp"), "BM-wall");
+    EXPECT_TRUE(s.log.contains("Project Saved !"));
+}
+
+TEST(SaveAs, NameDialogCancelledSavesNothing) {
+    TempFolder dir;
+    Session s;
+    s.options = {dir.folder(), true, false, false};
+    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Cancelled);
+    EXPECT_EQ(s.project.ProjectFile, "None");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST(SaveAs, FailedCopyKeepsTheOriginalBitmap) {
+    TempFolder dir;
+    Session s;
+    s.project.textures = {{"C:\\Art\\wall01.bmp", 0, "", 0, DefaultBackColor}};
+    s.project.polygons.clear();
+    s.project.collision.clear();
+    s.options = {dir.folder(), true, true, true};
+    s.prompts.names = {std::string("stand")};
+    ASSERT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Done);
+    EXPECT_EQ(s.project.textures[0].Filename, "C:\\Art\\wall01.bmp")
+        << "a copy that failed must not leave a dangling path";
+    EXPECT_NE(readFile(dir.file("stand/wall01.mci")).find("Filename=C:\\Art\\wall01.bmp"),
+              std::string::npos);
+}
+
+TEST(SaveAs, ChosenFileWithoutOwnFolder) {
+    TempFolder dir;
+    Session s;
+    s.prompts.savePaths = {dir.file("yard.3dp")};
+    FileCommandResult r = saveProjectAs(s.session);
+    ASSERT_EQ(r.outcome, CommandOutcome::Done);
+    EXPECT_EQ(r.caption, "yard.3dp");
+    EXPECT_EQ(s.project.ProjectFile, dir.file("yard.3dp"));
+    EXPECT_EQ(readFile(dir.file("yard.3dp")), projectFileText(s.project));
+}
+
+TEST(SaveAs, RelativeBitmapsStayFoundWhenTheProjectMovesToAnotherFolder) {
+    TempFolder dir;
+    fs::create_directories(dir.path() / "old");
+    fs::create_directories(dir.path() / "new");
+    writeFile(dir.file("old/wall01.bmp"), "BM");
+    Session s;
+    s.project.ProjectFile = dir.file("old/stand.3dp");
+    s.project.textures = {{"wall01.bmp", 0, "", 0, DefaultBackColor}};
+    s.project.polygons.clear();
+    s.project.collision.clear();
+    s.prompts.savePaths = {dir.file("new/stand.3dp")};
+    ASSERT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Done);
+    EXPECT_EQ(s.project.textures[0].Filename, (dir.path() / "old/wall01.bmp").string());
+}
+
+TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {
+    TempFolder dir;
+    Session s;
+    s.project.ProjectFile = dir.file("good.3dp");
+    s.prompts.savePaths = {dir.file("no/such/folder/x.3dp")};
+    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Failed);
+    EXPECT_EQ(s.project.ProjectFile, dir.file("good.3dp"));
+    ASSERT_EQ(s.prompts.messages.size(), 1u);
+    EXPECT_NE(s.prompts.messages[0].find("x.3dp"), std::string::npos);
+}
+
+TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
+    TempFolder dir;
+    Session s;
+    // A name so long that no temporary file can be made beside it: the write fails even for root.
+    s.project.ProjectFile = dir.file(std::string(248, 'k') + ".3dp");
+    writeFile(s.project.ProjectFile, "old contents");
+    EXPECT_EQ(saveProjectCommand(s.session).outcome, CommandOutcome::Failed);
+    EXPECT_EQ(readFile(s.project.ProjectFile), "old contents");
+    EXPECT_FALSE(s.log.contains("Project Saved !"));
+    ASSERT_EQ(s.prompts.messages.size(), 1u);
+    EXPECT_NE(s.prompts.messages[0].find("Cannot"), std::string::npos);
+}
+
+TEST(CloseProject, EmptyProjectClosesWithoutAQuestion) {
+    Session s;
+    s.project = Project{};
+    EXPECT_EQ(closeProject(s.session), CommandOutcome::Done);
+    EXPECT_TRUE(s.prompts.questions.empty());
+    EXPECT_TRUE(s.log.lines.empty());
+}
+
+TEST(CloseProject, CancelKeepsNoDiscardsYesSaves) {
+    TempFolder dir;
+    Session s;
+    EXPECT_EQ(closeProject(s.session), CommandOutcome::Cancelled);
+    EXPECT_EQ(s.prompts.questions,
+              std::vector<std::string>{"Closing Project...|Save project data ?"});
+    EXPECT_FALSE(s.project.vertices.empty());
+
+    s.prompts.answers = {Answer::Yes};
+    s.prompts.savePaths = {dir.file("c.3dp")};
+    EXPECT_EQ(closeProject(s.session), CommandOutcome::Done);
+    EXPECT_TRUE(s.project.vertices.empty());
+    EXPECT_TRUE(s.log.contains("Project Closed !"));
+    EXPECT_TRUE(fs::exists(dir.file("c.3dp")));
+
+    s.project = sampleProject();
+    s.prompts.answers = {Answer::No};
+    EXPECT_EQ(closeProject(s.session), CommandOutcome::Done);
+    EXPECT_TRUE(s.project.vertices.empty());
+}
+
+TEST(CloseProject, YesWithACancelledSaveKeepsTheProject) {
+    Session s;
+    s.prompts.answers = {Answer::Yes};
+    EXPECT_EQ(closeProject(s.session), CommandOutcome::Cancelled);
+    EXPECT_FALSE(s.project.vertices.empty());
+}
+
+TEST(OpenProject, SetsCaptionColoursAndDescriptionLines) {
+    TempFolder dir;
+    Session s;
+    s.project.options.BackgroundColor = "clBlack";
+    s.project.textures.clear();
+    s.project.polygons.resize(1);
+    s.project.polygons[0] = makePolygon({0, 1, 2});
+    writeFile(dir.file("stand.3dp"), projectFileText(s.project));
+    s.project = Project{};
+    FileCommandResult r = openProject(s.session, dir.file("stand.3dp"));
+    ASSERT_EQ(r.outcome, CommandOutcome::Done);
+    EXPECT_EQ(r.caption, "stand.3dp");
+    EXPECT_EQ(r.recentEntry, dir.file("stand.3dp"));
+    EXPECT_TRUE(s.project.ViewReady);
+    EXPECT_EQ(s.project.drawColours.background, (Rgb{0, 0, 0}));
+    ASSERT_GE(s.log.lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(s.log.lines.end() - 3, s.log.lines.end()),
+              (std::vector<std::string>{"", "Project Description:", "Sample stand"}));
+}

@@ -1,0 +1,273 @@
+// Hostile and damaged project files: every refusal leaves an empty project,
+// never a half-read one that a later Save would write over the user's file.
+
+#include "model/project_file.hpp"
+#include "model/text_file.hpp"
+#include "project_builders.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+struct Attempt {
+    Project project = sampleProject(); // a project that must not survive a failed load
+    ScriptedPrompts prompts;
+    RecordingLog log;
+    LoadResult result;
+};
+
+std::unique_ptr<Attempt> attempt(TempFolder& dir, const std::string& text) {
+    auto a = std::make_unique<Attempt>();
+    std::string path = dir.file("damaged.3dp");
+    writeFile(path, text);
+    a->result = loadProject(a->project, path, a->prompts, a->log);
+    return a;
+}
+
+void expectEmptyProject(const Project& p) {
+    EXPECT_TRUE(p.vertices.empty());
+    EXPECT_TRUE(p.polygons.empty());
+    EXPECT_TRUE(p.lines.empty());
+    EXPECT_TRUE(p.textures.empty());
+    EXPECT_TRUE(p.collision.empty());
+    EXPECT_EQ(p.ProjectFile, "None") << "a later Save must not write over the damaged file";
+    EXPECT_FALSE(p.GeometryPresent);
+}
+
+const std::string kPolygonHead = crlfLines({"Vertices", "3", "0", "0", "0", "1", "0", "0", "1", "1",
+                                            "0", "Polygons", "1", "0.5", "0.5", "0.5"});
+
+} // namespace
+
+TEST(ProjectLoadFaults, ValueThatDoesNotConvertLeavesAnEmptyProject) {
+    TempFolder dir;
+    auto a = attempt(dir, crlfLines({"ProjectDescription", "x", "Vertices", "2", "1.0", "2.0",
+                                     "3.0", "4.0", "abc", "6"}));
+    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_EQ(a->result.message, "'abc' is not a valid floating point value");
+    EXPECT_EQ(a->prompts.messages,
+              std::vector<std::string>{"'abc' is not a valid floating point value"});
+    EXPECT_TRUE(a->log.contains("Error loading " + dir.file("damaged.3dp") +
+                                ", line 9: 'abc' is not a valid floating point value"));
+    expectEmptyProject(a->project);
+}
+
+TEST(ProjectLoadFaults, IntegerFieldsRefuseReals) {
+    TempFolder dir;
+    auto a = attempt(dir, crlfLines({"DisplayClass", "3.5"}));
+    EXPECT_EQ(a->result.message, "'3.5' is not a valid integer value");
+    expectEmptyProject(a->project);
+}
+
+TEST(ProjectLoadFaults, FileEndingInsideASectionIsAListIndexError) {
+    TempFolder dir;
+    auto a = attempt(dir, crlfLines({"Vertices", "2", "1.0", "2.0", "3.0", "4.0"}));
+    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_EQ(a->result.message, "List index out of bounds (6)");
+    expectEmptyProject(a->project);
+}
+
+TEST(ProjectLoadFaults, HugeCountsFailWithoutAllocating) {
+    TempFolder dir;
+    for (const char* section :
+         {"Vertices", "Textures", "Lines", "VisLines", "Polygons", "Collision"}) {
+        auto a = attempt(dir, crlfLines({section, "2000000000", "1"}));
+        EXPECT_EQ(a->result.status, LoadStatus::Failed) << section;
+        expectEmptyProject(a->project);
+    }
+    auto a = attempt(dir, kPolygonHead + crlfLines({"2147483647", "0"}));
+    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+}
+
+TEST(ProjectLoadFaults, NegativeCountsAreRefused) {
+    TempFolder dir;
+    for (const char* section : {"Vertices", "Textures", "Lines", "Polygons", "Collision"}) {
+        auto a = attempt(dir, crlfLines({section, "-1"}));
+        EXPECT_EQ(a->result.status, LoadStatus::Failed) << section;
+        EXPECT_NE(a->result.message.find("negative count"), std::string::npos) << a->result.message;
+        expectEmptyProject(a->project);
+    }
+    auto a = attempt(dir, kPolygonHead + crlfLines({"0", "999", "0"}));
+    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_NE(a->result.message.find("VertexCount 0"), std::string::npos);
+}
+
+TEST(ProjectLoadFaults, ReferencesOutOfRangeAreRefused) {
+    TempFolder dir;
+    const std::string twoVertices = crlfLines({"Vertices", "2", "0", "0", "0", "1", "1", "1"});
+    struct Case {
+        std::string text, expected;
+    } cases[] = {
+        {twoVertices + crlfLines({"Lines", "1", "0", "0", "0", "0", "2"}),
+         "Line 0 refers to vertex 2, but the project has 2 vertices"},
+        {twoVertices + crlfLines({"Lines", "1", "0", "0", "0", "-1", "1"}),
+         "Line 0 refers to vertex -1, but the project has 2 vertices"},
+        {twoVertices + crlfLines({"VisLines", "1", "0", "0", "0", "0", "5"}),
+         "Visualization line 0 refers to vertex 5"},
+        {kPolygonHead + crlfLines({"4", "0", "1", "3", "0", "999"}),
+         "Polygon 0 refers to vertex 3, but the project has 3 vertices"},
+        {kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "0", "0", "0", "1", "0", "1", "1"}),
+         "Polygon 0 refers to texture 0, but the project has 0 textures"},
+        {kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "1000"}),
+         "Polygon 0 refers to texture 1000"},
+        {kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "-2", "0", "0", "1", "0", "1", "1"}),
+         "Polygon 0 refers to texture -2"},
+    };
+    for (const auto& c : cases) {
+        auto a = attempt(dir, c.text);
+        EXPECT_EQ(a->result.status, LoadStatus::Failed) << c.expected;
+        EXPECT_EQ(a->result.message.rfind(c.expected, 0), 0u) << a->result.message;
+        expectEmptyProject(a->project);
+    }
+}
+
+TEST(ProjectLoadFaults, TwoCornerPolygonsLoadAsTheyAre) {
+    TempFolder dir;
+    auto a = attempt(dir, kPolygonHead + crlfLines({"3", "0", "1", "0", "999"}));
+    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    EXPECT_EQ(a->project.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
+}
+
+TEST(ProjectLoadFaults, CollisionPlaneOfAMissingPolygonIsDroppedWithAWarning) {
+    TempFolder dir;
+    auto a = attempt(dir, kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "999", "Collision",
+                                                    "1", "3", "4", "0", "5", "7", "2", "0"}));
+    ASSERT_EQ(a->result.status, LoadStatus::Loaded) << a->result.message;
+    const CollVol& v = a->project.collision.at(0);
+    EXPECT_EQ(v.PlaneCount, 2);
+    EXPECT_EQ(v.PlanePolygons, (std::vector<std::int32_t>{0, 0}));
+    EXPECT_EQ(v.PlaneRebounds, (std::vector<std::int32_t>{4, 2}));
+    EXPECT_TRUE(a->log.contains("Warning: collision volume 0, plane 1 names polygon 7, which does "
+                                "not exist; the plane is dropped."));
+}
+
+TEST(ProjectLoadFaults, EveryTruncatedPrefixFailsCleanlyOrLoadsWhatItHolds) {
+    TempFolder dir;
+    Project p = sampleProject();
+    for (const auto& t : p.textures) {
+        writeFile(dir.file(t.Filename), "BM");
+        writeFile(dir.file(t.MaskFilename.empty() ? "unused" : t.MaskFilename), "BM");
+    }
+    const std::string full = projectFileText(p);
+    for (std::size_t cut = 0; cut < full.size(); ++cut) {
+        auto a = attempt(dir, full.substr(0, cut));
+        if (a->result.status == LoadStatus::Failed) {
+            expectEmptyProject(a->project);
+        } else {
+            ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+            for (const auto& poly : a->project.polygons)
+                for (auto i : poly.VertexIndices)
+                    ASSERT_LT(static_cast<std::size_t>(i), a->project.vertices.size());
+        }
+    }
+}
+
+TEST(ProjectLoadFaults, RandomBytesNeverCrash) {
+    TempFolder dir;
+    std::mt19937 rng(7);
+    const std::string keywords[] = {"Vertices\r\n", "Polygons\r\n", "Lines\r\n", "Collision\r\n",
+                                    "Options\r\n",  "Textures\r\n", "3\r\n",     "-1\r\n",
+                                    "999\r\n",      "\r\n"};
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        int pieces = 1 + static_cast<int>(rng() % 60);
+        for (int k = 0; k < pieces; ++k) {
+            if (rng() % 3 == 0)
+                text += keywords[rng() % 10];
+            else
+                text += static_cast<char>(rng() % 256);
+        }
+        auto a = attempt(dir, text);
+        if (a->result.status != LoadStatus::Loaded) expectEmptyProject(a->project);
+    }
+}
+
+TEST(ProjectLoadFaults, UnreadablePathsReportTheError) {
+    TempFolder dir;
+    Project p = sampleProject();
+    ScriptedPrompts prompts;
+    RecordingLog log;
+    for (std::string path : {dir.file("missing.3dp"), dir.folder()}) {
+        LoadResult r = loadProject(p, path, prompts, log);
+        EXPECT_EQ(r.status, LoadStatus::Failed);
+        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+        expectEmptyProject(p);
+    }
+}
+
+TEST(ProjectBitmaps, BareNamesAreFoundBesideTheProjectFromAnyFolder) {
+    TempFolder dir;
+    writeFile(dir.file("wall01.bmp"), "BM");
+    auto a =
+        attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "wall01.bmp", "0", "", "0"}));
+    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    EXPECT_EQ(a->project.textures[0].Filename, "wall01.bmp");
+    EXPECT_TRUE(a->prompts.reselected.empty());
+}
+
+TEST(ProjectBitmaps, AStoredPathWhoseFileLiesBesideTheProjectIsTakenFromThere) {
+    TempFolder dir;
+    writeFile(dir.file("wall01.bmp"), "BM");
+    auto a = attempt(dir, crlfLines({"Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
+    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    EXPECT_EQ(a->project.textures[0].Filename, "wall01.bmp");
+}
+
+TEST(ProjectBitmaps, CancelledReselectionClearsTheProject) {
+    TempFolder dir;
+    auto a = attempt(dir, crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
+                                     "C:\\Art\\gone.bmp", "0", "", "0"}));
+    EXPECT_EQ(a->result.status, LoadStatus::Cleared);
+    EXPECT_EQ(a->prompts.messages,
+              std::vector<std::string>{"Bitmap C:\\Art\\gone.bmp not found.\r Re-select file !"});
+    EXPECT_EQ(a->prompts.reselected, std::vector<std::string>{"C:\\Art\\gone.bmp"});
+    EXPECT_TRUE(a->log.contains("All Data Cleared !"));
+    expectEmptyProject(a->project);
+}
+
+TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "art");
+    writeFile(dir.file("art/a.bmp"), "BM");
+    writeFile(dir.file("art/b.bmp"), "BM");
+    writeFile(dir.file("art/b_mask.bmp"), "BM");
+    Attempt a;
+    a.prompts.bitmaps.push_back(dir.file("art/a.bmp"));
+    writeFile(dir.file("p.3dp"), crlfLines({"Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
+                                            "X:\\old\\b.bmp", "1", "X:\\old\\b_mask.bmp", "0"}));
+    ASSERT_EQ(loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log).status,
+              LoadStatus::Loaded);
+    EXPECT_EQ(a.project.textures[0].Filename, dir.file("art/a.bmp"));
+    EXPECT_EQ(a.project.textures[1].Filename, dir.folder() + "art/b.bmp");
+    EXPECT_EQ(a.project.textures[1].MaskFilename, dir.folder() + "art/b_mask.bmp");
+    EXPECT_EQ(a.prompts.reselected.size(), 1u);
+}
+
+TEST(ProjectBitmaps, CancelledMaskKeepsItsPath) {
+    TempFolder dir;
+    writeFile(dir.file("a.bmp"), "BM");
+    auto a = attempt(dir, crlfLines({"Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
+    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    EXPECT_EQ(a->project.textures[0].MaskFilename, "Y:\\gone_m.bmp");
+}
+
+TEST(ProjectBitmaps, TooLongReselectedNameLeavesAnEmptyProject) {
+    TempFolder dir;
+    writeFile(dir.file("ABCDEFGHI.bmp"), "BM");
+    Attempt a;
+    a.prompts.bitmaps.push_back(dir.file("ABCDEFGHI.bmp"));
+    writeFile(dir.file("p.3dp"), crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
+                                            "Q:\\x.bmp", "0", "", "0"}));
+    LoadResult r = loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log);
+    EXPECT_EQ(r.status, LoadStatus::Failed);
+    EXPECT_EQ(r.message, "Filename must not exceed 8 characters !\r\rLength of selected: " +
+                             dir.file("ABCDEFGHI"));
+    expectEmptyProject(a.project);
+}

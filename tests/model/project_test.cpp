@@ -1,0 +1,98 @@
+#include "model/project.hpp"
+#include "project_builders.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace meshsmith;
+
+TEST(Project, ResetRestoresANewProjectButKeepsMenuFlags) {
+    Project p = test::sampleProject();
+    p.options.ShowAxis = true;
+    p.options.ZoomRatio = 12;
+    p.options.TrackFolder = "C:\\GPL\\tracks\\monza\\";
+    p.SelectedLine = 1;
+    p.GeometryPresent = p.ViewReady = true;
+    resetProject(p);
+    EXPECT_TRUE(p.vertices.empty() && p.lines.empty() && p.polygons.empty() && p.textures.empty());
+    EXPECT_TRUE(p.collision.empty() && p.visLines.empty());
+    EXPECT_EQ(p.DisplayClass, 3);
+    EXPECT_EQ(p.ProjectDescription, "None available");
+    EXPECT_EQ(p.ProjectFile, "None");
+    EXPECT_EQ(p.options.ZoomRatio, 70);
+    EXPECT_EQ(p.options.VertexDisplaySize, 3);
+    EXPECT_EQ(p.options.AxisSize, 10);
+    EXPECT_EQ(p.options.BackgroundColor, "clwhite");
+    EXPECT_TRUE(p.options.TrackFolder.empty());
+    EXPECT_EQ(p.SelectedLine, NoSelection);
+    EXPECT_EQ(p.SelectedTexture, NoTexture);
+    EXPECT_FALSE(p.GeometryPresent || p.ViewReady);
+    EXPECT_TRUE(p.options.ShowAxis) << "menu check marks are not project defaults";
+    EXPECT_EQ(p.drawColours.vertex, (Rgb{0, 0.6f, 0}));
+    EXPECT_EQ(p.viewCaption, "New Project");
+}
+
+TEST(Project, BoundsOfOneVertexCollapseOntoIt) {
+    Project p;
+    p.vertices = {{1.5f, -2, 7, 0}};
+    updateBounds(p);
+    EXPECT_EQ(p.bounds.minX, 1.5f);
+    EXPECT_EQ(p.bounds.maxX, 1.5f);
+    EXPECT_EQ(p.bounds.centreY, -2.0f);
+    EXPECT_EQ(p.bounds.centreZ, 7.0f);
+}
+
+TEST(Project, BoundsSpanEveryVertexAndEmptyTableKeepsTheBox) {
+    Project p;
+    p.vertices = {{0, 0, 0, 0}, {2, -4, 1, 0}, {-6, 3, 5, 0}};
+    updateBounds(p);
+    EXPECT_EQ(p.bounds.minX, -6.0f);
+    EXPECT_EQ(p.bounds.maxY, 3.0f);
+    EXPECT_EQ(p.bounds.centreX, -2.0f);
+    EXPECT_EQ(p.bounds.centreZ, 2.5f);
+    p.vertices.clear();
+    updateBounds(p);
+    EXPECT_EQ(p.bounds.minX, -6.0f);
+}
+
+TEST(Project, PolygonPlaneHasAUnitNormalAgainstTheCornerCrossProduct) {
+    Project p;
+    p.vertices = {{0, 0, 5, 0}, {1, 0, 5, 0}, {1, 1, 5, 0}};
+    ObjectData tri;
+    tri.VertexCount = 4;
+    tri.VertexIndices = {0, 1, 2, 0};
+    PolygonPlane pl = polygonPlane(p, tri);
+    // (P1-P0) x (P2-P0) = +Z, so the plane's normal is -Z, and a*x+b*y+c*z = d on it.
+    EXPECT_FLOAT_EQ(pl.c, -1.0f);
+    EXPECT_FLOAT_EQ(pl.a, 0.0f);
+    EXPECT_FLOAT_EQ(pl.d, -5.0f);
+    for (const auto& v : p.vertices)
+        EXPECT_FLOAT_EQ(pl.a * v.X + pl.b * v.Y + pl.c * v.Z, pl.d);
+    EXPECT_TRUE(polygonPlaneIsUsable(p, tri));
+}
+
+TEST(Project, DegenerateOrShortPolygonsHaveNoUsablePlane) {
+    Project p;
+    p.vertices = {{0, 0, 0, 0}, {1, 1, 1, 0}, {2, 2, 2, 0}};
+    ObjectData line3;
+    line3.VertexCount = 4;
+    line3.VertexIndices = {0, 1, 2, 0};
+    EXPECT_FALSE(polygonPlaneIsUsable(p, line3));
+    ObjectData two;
+    two.VertexCount = 2;
+    two.VertexIndices = {0, 0};
+    EXPECT_FALSE(polygonPlaneIsUsable(p, two));
+}
+
+TEST(Project, ViewColourTextsBecomeDrawingColours) {
+    Project p;
+    p.options.BackgroundColor = "clBlack";
+    p.options.VertexColor = "$000000FF";
+    ASSERT_TRUE(applyViewColourTexts(p));
+    EXPECT_EQ(p.drawColours.background, (Rgb{0, 0, 0}));
+    EXPECT_EQ(p.drawColours.vertex, (Rgb{1, 0, 0}));
+    p.options.SelectedVertexColor = "pink";
+    EXPECT_FALSE(applyViewColourTexts(p));
+    EXPECT_EQ(p.drawColours.background, (Rgb{0, 0, 0}));
+}

@@ -1,0 +1,91 @@
+#include "support/run_program.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace meshsmith::test;
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kExample = sourcePath("examples/stand/stand.3dp");
+
+// A copy of the example's folder, so tests may change it.
+std::string copyExample(TempFolder& dir) {
+    for (const char* f : {"stand.3dp", "seats.bmp", "roof.bmp", "banner.bmp"})
+        fs::copy_file(sourcePath(std::string("examples/stand/") + f), dir.file(f));
+    return dir.file("stand.3dp");
+}
+} // namespace
+
+TEST(BatchTool, ResaveOfTheExampleIsByteIdentical) {
+    TempFolder dir;
+    std::string project = copyExample(dir);
+    ProgramRun run = runProgram("meshsmith-batch", {"resave", project, dir.file("again.3dp")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readFile(dir.file("again.3dp")), readFile(kExample));
+}
+
+TEST(BatchTool, ResaveIntoAnotherFolderKeepsTheBitmapsFound) {
+    TempFolder dir;
+    ProgramRun run = runProgram("meshsmith-batch", {"resave", kExample, dir.file("moved.3dp")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string moved = readFile(dir.file("moved.3dp"));
+    EXPECT_NE(moved.find(
+                  fs::absolute(sourcePath("examples/stand/seats.bmp")).lexically_normal().string()),
+              std::string::npos);
+    EXPECT_EQ(runProgram("meshsmith-batch", {"info", dir.file("moved.3dp")}).status, 0);
+}
+
+TEST(BatchTool, ResaveInPlaceFromAnotherWorkingFolderKeepsEveryByte) {
+    TempFolder dir, elsewhere;
+    std::string project = copyExample(dir);
+    std::string before = readFile(project);
+    ProgramRun run =
+        runProgram("meshsmith-batch", {"resave", project, project}, elsewhere.path().string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readFile(project), before);
+    EXPECT_NE(run.out.find("Project " + project + " saved !"), std::string::npos) << run.out;
+}
+
+TEST(BatchTool, InfoDescribesTheProject) {
+    ProgramRun run = runProgram("meshsmith-batch", {"info", kExample});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* expected :
+         {"Description: Grandstand section", "Vertices: 54", "Lines: 3",
+          "Polygons: 24 (24 textured)", "Textures: 3", "Collision volumes: 1", "Display class: 3",
+          "Bounding box: (0, 0, 0) - (20, 9, 9)"})
+        EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+}
+
+TEST(BatchTool, MissingBitmapIsAnErrorThatNamesIt) {
+    TempFolder dir;
+    std::string project = copyExample(dir);
+    fs::remove(dir.file("roof.bmp"));
+    ProgramRun run = runProgram("meshsmith-batch", {"info", project});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("bitmap roof.bmp not found"), std::string::npos) << run.err;
+}
+
+TEST(BatchTool, BadInputGivesAMessageAndAFailureStatus) {
+    TempFolder dir;
+    writeFile(dir.file("bad.3dp"), "Vertices\r\n1\r\n1\r\nx\r\n3\r\n");
+    ProgramRun bad = runProgram("meshsmith-batch", {"info", dir.file("bad.3dp")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("'x' is not a valid floating point value"), std::string::npos)
+        << bad.err;
+
+    ProgramRun missing =
+        runProgram("meshsmith-batch", {"resave", dir.file("none.3dp"), dir.file("out.3dp")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_FALSE(fs::exists(dir.file("out.3dp")));
+
+    ProgramRun unwritable =
+        runProgram("meshsmith-batch", {"resave", kExample, dir.file("no/such/dir/out.3dp")});
+    EXPECT_EQ(unwritable.status, 1);
+
+    EXPECT_EQ(runProgram("meshsmith-batch", {}).status, 2);
+    EXPECT_EQ(runProgram("meshsmith-batch", {"frobnicate"}).status, 2);
+    EXPECT_EQ(runProgram("meshsmith-batch", {"info"}).status, 2);
+}

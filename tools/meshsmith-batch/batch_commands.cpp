@@ -1,0 +1,86 @@
+#include "batch_commands.hpp"
+
+#include "batch_prompts.hpp"
+#include "model/number_text.hpp"
+#include "model/project_commands.hpp"
+#include "model/project_file.hpp"
+
+#include <ostream>
+
+namespace meshsmith::batch {
+namespace {
+
+// Loads a project for a batch command; false (with the reason on `err`) when it
+// cannot be used. A missing bitmap is an error here: nobody can re-select it.
+bool loadForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,
+                  std::ostream& err) {
+    LoadResult r = loadProject(p, path, prompts, log);
+    if (r.status == LoadStatus::Loaded) return true;
+    if (!prompts.missingBitmaps.empty())
+        err << "error: bitmap " << prompts.missingBitmaps.back() << " not found (referenced by "
+            << path << ")\n";
+    else
+        err << "error: cannot load " << path << "\n";
+    return false;
+}
+
+std::string point(float x, float y, float z) {
+    return "(" + generalReal(x) + ", " + generalReal(y) + ", " + generalReal(z) + ")";
+}
+
+} // namespace
+
+int infoCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "usage: meshsmith-batch info PROJECT.3dp\n";
+        return 2;
+    }
+    Project p;
+    BatchPrompts prompts(err);
+    StreamLog quiet(nullptr);
+    if (!loadForBatch(p, args[0], prompts, quiet, err)) return 1;
+    std::size_t textured = 0;
+    for (const auto& poly : p.polygons)
+        textured += poly.textured() ? 1 : 0;
+    out << "Project: " << args[0] << "\n";
+    out << "Description: " << p.ProjectDescription << "\n";
+    out << "Vertices: " << p.vertices.size() << "\n";
+    out << "Lines: " << p.lines.size() << "\n";
+    out << "Visualization lines: " << p.visLines.size() << "\n";
+    out << "Polygons: " << p.polygons.size() << " (" << textured << " textured)\n";
+    out << "Textures: " << p.textures.size() << "\n";
+    for (std::size_t i = 0; i < p.textures.size(); ++i)
+        out << "  " << i << ": " << p.textures[i].Filename << "\n";
+    out << "Collision volumes: " << p.collision.size() << "\n";
+    out << "Display class: " << p.DisplayClass << "\n";
+    if (p.vertices.empty()) {
+        out << "Bounding box: none (no vertices)\n";
+    } else {
+        const BoundingBox& b = p.bounds;
+        out << "Bounding box: " << point(b.minX, b.minY, b.minZ) << " - "
+            << point(b.maxX, b.maxY, b.maxZ) << "\n";
+        out << "Centre: " << point(b.centreX, b.centreY, b.centreZ) << "\n";
+    }
+    return 0;
+}
+
+int resaveCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) {
+        err << "usage: meshsmith-batch resave PROJECT.3dp OUT.3dp\n";
+        return 2;
+    }
+    Project p;
+    BatchPrompts prompts(err);
+    StreamLog log(&out);
+    if (!loadForBatch(p, args[0], prompts, log, err)) return 1;
+    SaveOptions options;
+    prompts.savePath = args[1];
+    ProjectSession session{p, options, prompts, log};
+    if (saveProjectAs(session).outcome != CommandOutcome::Done) {
+        err << "error: cannot write " << args[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace meshsmith::batch

@@ -1,0 +1,16 @@
+#pragma once
+// The commands of meshsmith-batch. Each takes its arguments (after the command
+// name), writes results to `out` and errors to `err`, and returns the exit status.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace meshsmith::batch {
+
+using Args = std::vector<std::string>;
+
+int infoCommand(const Args& args, std::ostream& out, std::ostream& err);
+int resaveCommand(const Args& args, std::ostream& out, std::ostream& err);
+
+} // namespace meshsmith::batch
