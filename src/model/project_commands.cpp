@@ -40,16 +40,16 @@ std::optional<std::string> askValidProjectName(UserPrompts& prompts) {
 
 FileCommandResult saveAsInOwnFolder(ProjectSession& s) {
     auto name = askValidProjectName(s.prompts);
-    if (!name) return {CommandOutcome::Cancelled, "", ""};
+    if (!name) return {Outcome::Cancelled, "", ""};
     std::string folder = s.saveOptions.AppFolder + *name;
     std::error_code ec;
     if (!std::filesystem::create_directory(nativePath(folder), ec)) {
         s.prompts.showMessage("Unable to create Directory OR Directory already exists !");
-        return {CommandOutcome::Refused, "", ""};
+        return {Outcome::Refused, "", ""};
     }
     std::string path = withTrailingSeparator(folder) + *name + ".3dp";
-    if (!saveTo(s, path, *name)) return {CommandOutcome::Failed, "", ""};
-    return {CommandOutcome::Done, *name, path};
+    if (!saveTo(s, path, *name)) return {Outcome::Failed, "", ""};
+    return {Outcome::Done, *name, path};
 }
 
 } // namespace
@@ -61,14 +61,14 @@ bool projectNameIsValid(const std::string& name) {
 FileCommandResult saveProjectAs(ProjectSession& s) {
     if (!s.project.GeometryPresent) {
         s.prompts.showMessage(kNoProjectDataMessage);
-        return {CommandOutcome::Refused, "", ""};
+        return {Outcome::Refused, "", ""};
     }
     if (s.saveOptions.MakeSubDir) return saveAsInOwnFolder(s);
     auto path = s.prompts.chooseProjectSavePath();
-    if (!path) return {CommandOutcome::Cancelled, "", ""};
+    if (!path) return {Outcome::Cancelled, "", ""};
     std::string file = fileNameOf(*path);
-    if (!saveTo(s, *path, withoutLast4(file))) return {CommandOutcome::Failed, "", ""};
-    return {CommandOutcome::Done, file, *path};
+    if (!saveTo(s, *path, withoutLast4(file))) return {Outcome::Failed, "", ""};
+    return {Outcome::Done, file, *path};
 }
 
 FileCommandResult saveProjectCommand(ProjectSession& s) {
@@ -77,21 +77,21 @@ FileCommandResult saveProjectCommand(ProjectSession& s) {
     if (auto err = saveProject(p, s.saveOptions, s.log)) {
         s.log.addLine(*err);
         s.prompts.showMessage(*err);
-        return {CommandOutcome::Failed, "", ""};
+        return {Outcome::Failed, "", ""};
     }
     s.log.addLine("Project Saved !");
-    return {CommandOutcome::Done, "", ""};
+    return {Outcome::Done, "", ""};
 }
 
-CommandOutcome closeProject(ProjectSession& s) {
-    if (s.project.vertices.empty()) return CommandOutcome::Done;
+Outcome closeProject(ProjectSession& s) {
+    if (s.project.vertices.empty()) return Outcome::Done;
     Answer a = s.prompts.askYesNoCancel("Closing Project...", "Save project data ?");
-    if (a == Answer::Cancel) return CommandOutcome::Cancelled;
-    if (a == Answer::Yes && saveProjectCommand(s).outcome != CommandOutcome::Done)
-        return CommandOutcome::Cancelled;
+    if (a == Answer::Cancel) return Outcome::Cancelled;
+    if (a == Answer::Yes && saveProjectCommand(s).outcome != Outcome::Done)
+        return Outcome::Cancelled;
     resetProject(s.project);
     s.log.addLine("Project Closed !");
-    return CommandOutcome::Done;
+    return Outcome::Done;
 }
 
 void clearAll(ProjectSession& s) {
@@ -101,33 +101,33 @@ void clearAll(ProjectSession& s) {
 
 FileCommandResult openProject(ProjectSession& s, const std::string& path) {
     LoadResult r = loadProject(s.project, path, s.prompts, s.log);
-    if (r.status != LoadStatus::Loaded) return {CommandOutcome::Failed, "", ""};
+    if (r.status != LoadStatus::Loaded) return {Outcome::Failed, "", ""};
     Project& p = s.project;
-    if (p.vertices.empty()) return {CommandOutcome::Done, "", ""};
+    if (p.vertices.empty()) return {Outcome::Done, "", ""};
     p.viewCaption = fileNameOf(path);
     p.ViewReady = true;
     applyViewColourTexts(p);
     s.log.addLine("");
     s.log.addLine("Project Description:");
     s.log.addLine(p.ProjectDescription);
-    return {CommandOutcome::Done, p.viewCaption, path};
+    return {Outcome::Done, p.viewCaption, path};
 }
 
-CommandOutcome addFromProjectCommand(ProjectSession& s, const std::string& path) {
+Outcome addFromProjectCommand(ProjectSession& s, const std::string& path) {
     Answer a =
         s.prompts.askYesNo("Add Data", "Project Description:\r" + s.project.ProjectDescription +
                                            "\r\r" + "OK to add Data from this project ?");
-    if (a != Answer::Yes) return CommandOutcome::Cancelled;
+    if (a != Answer::Yes) return Outcome::Cancelled;
     AddResult r = addFromProject(s.project, path, s.prompts, s.log);
     switch (r.status) {
     case AddStatus::Added:
-        return CommandOutcome::Done;
+        return Outcome::Done;
     case AddStatus::Cancelled:
-        return CommandOutcome::Cancelled;
+        return Outcome::Cancelled;
     case AddStatus::Failed:
         break;
     }
-    return CommandOutcome::Failed;
+    return Outcome::Failed;
 }
 
 } // namespace meshsmith

@@ -3,6 +3,7 @@
 // Add From Project, Close Project and Clear All. The windows show the dialogs
 // (through UserPrompts) and apply the returned caption and recent-file entry.
 
+#include "outcome.hpp"
 #include "project_file.hpp"
 
 #include <string>
@@ -16,15 +17,8 @@ struct ProjectSession {
     LogSink& log;
 };
 
-enum class CommandOutcome {
-    Done,      // the command did what it was asked
-    Cancelled, // the user cancelled a question or dialog; nothing changed
-    Refused,   // a precondition failed; its message was shown; nothing changed
-    Failed,    // an error was reported; see the command's contract for what changed
-};
-
 struct FileCommandResult {
-    CommandOutcome outcome = CommandOutcome::Done;
+    Outcome outcome = Outcome::Done;
     std::string caption;     // new view caption when the command set one
     std::string recentEntry; // path to put at the top of the recent-projects list
 };
@@ -42,12 +36,12 @@ FileCommandResult saveProjectAs(ProjectSession& s);
 FileCommandResult saveProjectCommand(ProjectSession& s);
 // Close Project: asks "Save project data ?" when the project holds vertices.
 // Cancel, or a save that did not happen, keeps the project; otherwise it is reset.
-CommandOutcome closeProject(ProjectSession& s);
+Outcome closeProject(ProjectSession& s);
 // Clear All: reset without a question.
 void clearAll(ProjectSession& s);
 // Open after the file was chosen (the caller closed the project first).
 FileCommandResult openProject(ProjectSession& s, const std::string& path);
 // Add From Project after the file was chosen: asks "OK to add Data from this project ?".
-CommandOutcome addFromProjectCommand(ProjectSession& s, const std::string& path);
+Outcome addFromProjectCommand(ProjectSession& s, const std::string& path);
 
 } // namespace meshsmith

@@ -8,7 +8,7 @@ namespace meshsmith {
 namespace {
 
 struct Failure {
-    ProjectFileError error;
+    FileError error;
 };
 
 class LineCursor {
@@ -242,7 +242,7 @@ bool indexOk(std::int32_t i, std::size_t count) {
 } // namespace
 
 bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choice,
-                       ParsedProject& out, ProjectFileError& error) {
+                       ParsedProject& out, FileError& error) {
     try {
         std::size_t i = 0;
         while (i < lines.size()) {
@@ -265,7 +265,7 @@ bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choi
     return true;
 }
 
-bool validateProjectReferences(ParsedProject& parsed, ProjectFileError& error) {
+bool validateProjectReferences(ParsedProject& parsed, FileError& error) {
     Project& p = parsed.data;
     const std::size_t nv = p.vertices.size();
     auto checkLines = [&](const std::vector<ObjectData>& table,

@@ -3,17 +3,13 @@
 // the add-from-project operations. Parsing has no side effects: bitmaps are
 // looked up and the user asked only after the whole file has been read.
 
+#include "file_error.hpp"
 #include "project.hpp"
 
 #include <string>
 #include <vector>
 
 namespace meshsmith {
-
-struct ProjectFileError {
-    std::string message;  // the text shown to the user
-    std::size_t line = 0; // 1-based line of the file where it was found
-};
 
 enum class SectionChoice {
     All,      // a whole project (load)
@@ -33,10 +29,10 @@ struct ParsedProject {
 // taken as keywords. Returns false and fills `error` when a value does not
 // convert, a count is negative or the file ends inside a section.
 bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choice,
-                       ParsedProject& out, ProjectFileError& error);
+                       ParsedProject& out, FileError& error);
 
 // Checks every reference against the parsed tables. Collision planes that name
 // a polygon that does not exist are dropped with a warning; other faults fail.
-bool validateProjectReferences(ParsedProject& parsed, ProjectFileError& error);
+bool validateProjectReferences(ParsedProject& parsed, FileError& error);
 
 } // namespace meshsmith

@@ -67,11 +67,9 @@ class BitmapResolver {
     std::string tooLongMessage_;
 };
 
-LoadResult failLoad(Project& p, const std::string& path, const ProjectFileError& e, LogSink& log,
+LoadResult failLoad(Project& p, const std::string& path, const FileError& e, LogSink& log,
                     UserPrompts& prompts) {
-    std::string where = e.line > 0 ? ", line " + std::to_string(e.line) : "";
-    log.addLine("Error loading " + path + where + ": " + e.message);
-    prompts.showMessage(e.message);
+    reportFileError(prompts, log, "loading", path, e);
     resetProject(p);
     return {LoadStatus::Failed, e.message};
 }
@@ -86,7 +84,7 @@ LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts
     ParsedProject parsed;
     parsed.data = p;
     clearTables(parsed.data);
-    ProjectFileError error;
+    FileError error;
     if (!parseProjectLines(file.lines, SectionChoice::All, parsed, error) ||
         !validateProjectReferences(parsed, error))
         return failLoad(p, path, error, log, prompts);
@@ -122,15 +120,13 @@ LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts
 
 AddResult addFromProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log) {
     auto fail = [&](const std::string& message, std::size_t line) {
-        std::string where = line > 0 ? ", line " + std::to_string(line) : "";
-        log.addLine("Error adding from " + path + where + ": " + message);
-        prompts.showMessage(message);
+        reportFileError(prompts, log, "adding from", path, {message, line});
         return AddResult{AddStatus::Failed, message};
     };
     TextLines file = readTextLines(path);
     if (!file.ok()) return fail(file.error, 0);
     ParsedProject parsed;
-    ProjectFileError error;
+    FileError error;
     if (!parseProjectLines(file.lines, SectionChoice::Geometry, parsed, error) ||
         !validateProjectReferences(parsed, error))
         return fail(error.message, error.line);

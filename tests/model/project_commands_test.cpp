@@ -27,7 +27,7 @@ struct Session {
 TEST(SaveAs, RefusesWithoutGeometry) {
     Session s;
     s.project.GeometryPresent = false;
-    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Refused);
+    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Refused);
     EXPECT_EQ(s.prompts.messages,
               std::vector<std::string>{
                   "      No Vertices defined      \r\r      No project data to save !"});
@@ -45,7 +45,7 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     s.options = {dir.folder() + "app/", true, true, true};
     s.prompts.names = {std::string("standard1"), std::string(""), std::string("stand")};
     FileCommandResult r = saveProjectAs(s.session);
-    ASSERT_EQ(r.outcome, CommandOutcome::Done);
+    ASSERT_EQ(r.outcome, Outcome::Done);
     EXPECT_EQ(s.prompts.messages, (std::vector<std::string>{"Up to 8 Characters allowed !",
                                                             "Up to 8 Characters allowed !"}));
     const std::string standFolder = dir.folder() + "app/stand/";
@@ -65,12 +65,12 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     // The same name again: the folder exists.
     s.prompts.messages.clear();
     s.prompts.names = {std::string("stand")};
-    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Refused);
+    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Refused);
     EXPECT_EQ(s.prompts.messages,
               std::vector<std::string>{"Unable to create Directory OR Directory already exists !"});
 
     // A second save copies the bitmap onto itself: it must survive.
-    ASSERT_EQ(saveProjectCommand(s.session).outcome, CommandOutcome::Done);
+    ASSERT_EQ(saveProjectCommand(s.session).outcome, Outcome::Done);
     EXPECT_EQ(readFile(standFolder + "wall01.bmp"), "BM-wall");
     EXPECT_TRUE(s.log.contains("Project Saved !"));
 }
@@ -79,7 +79,7 @@ TEST(SaveAs, NameDialogCancelledSavesNothing) {
     TempFolder dir;
     Session s;
     s.options = {dir.folder(), true, false, false};
-    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Cancelled);
+    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Cancelled);
     EXPECT_EQ(s.project.ProjectFile, "None");
     EXPECT_TRUE(fs::is_empty(dir.path()));
 }
@@ -92,7 +92,7 @@ TEST(SaveAs, FailedCopyKeepsTheOriginalBitmap) {
     s.project.collision.clear();
     s.options = {dir.folder(), true, true, true};
     s.prompts.names = {std::string("stand")};
-    ASSERT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Done);
+    ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
     EXPECT_EQ(s.project.textures[0].Filename, "C:\\Art\\wall01.bmp")
         << "a copy that failed must not leave a dangling path";
     EXPECT_NE(readFile(dir.file("stand/wall01.mci")).find("Filename=C:\\Art\\wall01.bmp"),
@@ -104,7 +104,7 @@ TEST(SaveAs, ChosenFileWithoutOwnFolder) {
     Session s;
     s.prompts.savePaths = {dir.file("yard.3dp")};
     FileCommandResult r = saveProjectAs(s.session);
-    ASSERT_EQ(r.outcome, CommandOutcome::Done);
+    ASSERT_EQ(r.outcome, Outcome::Done);
     EXPECT_EQ(r.caption, "yard.3dp");
     EXPECT_EQ(s.project.ProjectFile, dir.file("yard.3dp"));
     EXPECT_EQ(readFile(dir.file("yard.3dp")), projectFileText(s.project));
@@ -121,7 +121,7 @@ TEST(SaveAs, RelativeBitmapsStayFoundWhenTheProjectMovesToAnotherFolder) {
     s.project.polygons.clear();
     s.project.collision.clear();
     s.prompts.savePaths = {dir.file("new/stand.3dp")};
-    ASSERT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Done);
+    ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
     EXPECT_EQ(s.project.textures[0].Filename, (dir.path() / "old/wall01.bmp").string());
 }
 
@@ -130,7 +130,7 @@ TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {
     Session s;
     s.project.ProjectFile = dir.file("good.3dp");
     s.prompts.savePaths = {dir.file("no/such/folder/x.3dp")};
-    EXPECT_EQ(saveProjectAs(s.session).outcome, CommandOutcome::Failed);
+    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Failed);
     EXPECT_EQ(s.project.ProjectFile, dir.file("good.3dp"));
     ASSERT_EQ(s.prompts.messages.size(), 1u);
     EXPECT_NE(s.prompts.messages[0].find("x.3dp"), std::string::npos);
@@ -142,7 +142,7 @@ TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
     // A name so long that no temporary file can be made beside it: the write fails even for root.
     s.project.ProjectFile = dir.file(std::string(248, 'k') + ".3dp");
     writeFile(s.project.ProjectFile, "old contents");
-    EXPECT_EQ(saveProjectCommand(s.session).outcome, CommandOutcome::Failed);
+    EXPECT_EQ(saveProjectCommand(s.session).outcome, Outcome::Failed);
     EXPECT_EQ(readFile(s.project.ProjectFile), "old contents");
     EXPECT_FALSE(s.log.contains("Project Saved !"));
     ASSERT_EQ(s.prompts.messages.size(), 1u);
@@ -152,7 +152,7 @@ TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
 TEST(CloseProject, EmptyProjectClosesWithoutAQuestion) {
     Session s;
     s.project = Project{};
-    EXPECT_EQ(closeProject(s.session), CommandOutcome::Done);
+    EXPECT_EQ(closeProject(s.session), Outcome::Done);
     EXPECT_TRUE(s.prompts.questions.empty());
     EXPECT_TRUE(s.log.lines.empty());
 }
@@ -160,28 +160,28 @@ TEST(CloseProject, EmptyProjectClosesWithoutAQuestion) {
 TEST(CloseProject, CancelKeepsNoDiscardsYesSaves) {
     TempFolder dir;
     Session s;
-    EXPECT_EQ(closeProject(s.session), CommandOutcome::Cancelled);
+    EXPECT_EQ(closeProject(s.session), Outcome::Cancelled);
     EXPECT_EQ(s.prompts.questions,
               std::vector<std::string>{"Closing Project...|Save project data ?"});
     EXPECT_FALSE(s.project.vertices.empty());
 
     s.prompts.answers = {Answer::Yes};
     s.prompts.savePaths = {dir.file("c.3dp")};
-    EXPECT_EQ(closeProject(s.session), CommandOutcome::Done);
+    EXPECT_EQ(closeProject(s.session), Outcome::Done);
     EXPECT_TRUE(s.project.vertices.empty());
     EXPECT_TRUE(s.log.contains("Project Closed !"));
     EXPECT_TRUE(fs::exists(dir.file("c.3dp")));
 
     s.project = sampleProject();
     s.prompts.answers = {Answer::No};
-    EXPECT_EQ(closeProject(s.session), CommandOutcome::Done);
+    EXPECT_EQ(closeProject(s.session), Outcome::Done);
     EXPECT_TRUE(s.project.vertices.empty());
 }
 
 TEST(CloseProject, YesWithACancelledSaveKeepsTheProject) {
     Session s;
     s.prompts.answers = {Answer::Yes};
-    EXPECT_EQ(closeProject(s.session), CommandOutcome::Cancelled);
+    EXPECT_EQ(closeProject(s.session), Outcome::Cancelled);
     EXPECT_FALSE(s.project.vertices.empty());
 }
 
@@ -195,7 +195,7 @@ TEST(OpenProject, SetsCaptionColoursAndDescriptionLines) {
     writeFile(dir.file("stand.3dp"), projectFileText(s.project));
     s.project = Project{};
     FileCommandResult r = openProject(s.session, dir.file("stand.3dp"));
-    ASSERT_EQ(r.outcome, CommandOutcome::Done);
+    ASSERT_EQ(r.outcome, Outcome::Done);
     EXPECT_EQ(r.caption, "stand.3dp");
     EXPECT_EQ(r.recentEntry, dir.file("stand.3dp"));
     EXPECT_TRUE(s.project.ViewReady);

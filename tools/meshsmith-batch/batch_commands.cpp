@@ -76,7 +76,7 @@ int resaveCommand(const Args& args, std::ostream& out, std::ostream& err) {
     SaveOptions options;
     prompts.savePath = args[1];
     ProjectSession session{p, options, prompts, log};
-    if (saveProjectAs(session).outcome != CommandOutcome::Done) {
+    if (saveProjectAs(session).outcome != Outcome::Done) {
         err << "error: cannot write " << args[1] << "\n";
         return 1;
     }

@@ -1,0 +1,2 @@
+// Placeholder until the first source of the build chain lands.
+namespace meshsmith {}
