@@ -1,5 +1,5 @@
 #include "model/project_file.hpp"
-#include "project_builders.hpp"
+#include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
 

@@ -1,6 +1,6 @@
 #include "model/project_commands.hpp"
 #include "model/text_file.hpp"
-#include "project_builders.hpp"
+#include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
 

@@ -1,5 +1,5 @@
 #include "model/project.hpp"
-#include "project_builders.hpp"
+#include "support/project_builders.hpp"
 
 #include <gtest/gtest.h>
 

@@ -12,10 +12,15 @@ namespace meshsmith::test {
 
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
                       const std::string& workdir, const std::string& input) {
+    return runCommand(std::string(MESHSMITH_BIN_DIR) + "/" + program, args, workdir, input);
+}
+
+ProgramRun runCommand(const std::string& programPath, const std::vector<std::string>& args,
+                      const std::string& workdir, const std::string& input) {
     TempFolder io;
     const std::string outFile = io.file("out"), errFile = io.file("err"), inFile = io.file("in");
     writeFile(inFile, input);
-    std::string path = std::string(MESHSMITH_BIN_DIR) + "/" + program;
+    const std::string& path = programPath;
     pid_t pid = fork();
     if (pid == 0) {
         int in = open(inFile.c_str(), O_RDONLY);

@@ -16,4 +16,8 @@ struct ProgramRun {
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
                       const std::string& workdir = "", const std::string& input = "");
 
+// Runs any program given by its path (no shell involved), in `workdir` when given.
+ProgramRun runCommand(const std::string& programPath, const std::vector<std::string>& args,
+                      const std::string& workdir = "", const std::string& input = "");
+
 } // namespace meshsmith::test

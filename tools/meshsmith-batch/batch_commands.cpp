@@ -1,28 +1,14 @@
 #include "batch_commands.hpp"
 
+#include "batch_project.hpp"
 #include "batch_prompts.hpp"
 #include "model/number_text.hpp"
-#include "model/project_commands.hpp"
 #include "model/project_file.hpp"
 
 #include <ostream>
 
 namespace meshsmith::batch {
 namespace {
-
-// Loads a project for a batch command; false (with the reason on `err`) when it
-// cannot be used. A missing bitmap is an error here: nobody can re-select it.
-bool loadForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,
-                  std::ostream& err) {
-    LoadResult r = loadProject(p, path, prompts, log);
-    if (r.status == LoadStatus::Loaded) return true;
-    if (!prompts.missingBitmaps.empty())
-        err << "error: bitmap " << prompts.missingBitmaps.back() << " not found (referenced by "
-            << path << ")\n";
-    else
-        err << "error: cannot load " << path << "\n";
-    return false;
-}
 
 std::string point(float x, float y, float z) {
     return "(" + generalReal(x) + ", " + generalReal(y) + ", " + generalReal(z) + ")";
@@ -73,13 +59,7 @@ int resaveCommand(const Args& args, std::ostream& out, std::ostream& err) {
     BatchPrompts prompts(err);
     StreamLog log(&out);
     if (!loadForBatch(p, args[0], prompts, log, err)) return 1;
-    SaveOptions options;
-    prompts.savePath = args[1];
-    ProjectSession session{p, options, prompts, log};
-    if (saveProjectAs(session).outcome != Outcome::Done) {
-        err << "error: cannot write " << args[1] << "\n";
-        return 1;
-    }
+    if (!saveForBatch(p, args[1], prompts, log, err)) return 1;
     return 0;
 }
 

@@ -12,5 +12,10 @@ using Args = std::vector<std::string>;
 
 int infoCommand(const Args& args, std::ostream& out, std::ostream& err);
 int resaveCommand(const Args& args, std::ostream& out, std::ostream& err);
+int writeAseCommand(const Args& args, std::ostream& out, std::ostream& err);
+int exportVtxCommand(const Args& args, std::ostream& out, std::ostream& err);
+int exportTxtCommand(const Args& args, std::ostream& out, std::ostream& err);
+int exportDxfCommand(const Args& args, std::ostream& out, std::ostream& err);
+int importCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 } // namespace meshsmith::batch

@@ -15,6 +15,11 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
         {"info", meshsmith::batch::infoCommand},
         {"resave", meshsmith::batch::resaveCommand},
+        {"write-ase", meshsmith::batch::writeAseCommand},
+        {"export-vtx", meshsmith::batch::exportVtxCommand},
+        {"export-txt", meshsmith::batch::exportTxtCommand},
+        {"export-dxf", meshsmith::batch::exportDxfCommand},
+        {"import", meshsmith::batch::importCommand},
     };
     return table;
 }
@@ -22,7 +27,18 @@ const std::map<std::string, Command>& commands() {
 void usage(std::ostream& out) {
     out << "usage: meshsmith-batch COMMAND ARGS...\n"
            "  info PROJECT.3dp              description, counts, bounding box, display class\n"
-           "  resave PROJECT.3dp OUT.3dp    load a project and save it again\n";
+           "  resave PROJECT.3dp OUT.3dp    load a project and save it again\n"
+           "  write-ase PROJECT.3dp OUT.ase the editor-dialect ASE file of a project\n"
+           "  export-vtx PROJECT.3dp OUT.vtx        vertices as vertex text\n"
+           "  export-txt PROJECT.3dp OUT.txt        vertices and polygons as 3DOText\n"
+           "  export-dxf --mode v|vl|vlp PROJECT.3dp OUT.dxf\n"
+           "                                vertices (v), and lines (vl), and polygons (vlp) as "
+           "DXF R12\n"
+           "  import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z]\n"
+           "         [--kind point|vertex|line|3dface] [--seed N]\n"
+           "                                geometry from .vtx, .txt or .dxf; without --into into "
+           "a\n"
+           "                                new project, with it appended (offsets as given)\n";
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "project_builders.hpp"
+#include "support/project_builders.hpp"
 
 #include <random>
 

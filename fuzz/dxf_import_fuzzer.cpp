@@ -1,0 +1,83 @@
+// Any bytes as a DXF file: the scan and the import of every kind must end
+// cleanly, a failed import must leave the project as it was, and a finished
+// one must leave every vertex reference in range, also after the merge of
+// double vertices that follows it.
+#include "model/dxf_import.hpp"
+#include "model/dxf_scan.hpp"
+#include "model/remove_double_vertices.hpp"
+#include "model/text_file.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+using namespace meshsmith;
+
+class FuzzPrompts : public UserPrompts {
+  public:
+    void showMessage(const std::string&) override {}
+    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
+    std::optional<VertexOffset> askVertexOffset() override { return VertexOffset{0.5f, 0, -2}; }
+    std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
+    std::optional<std::string> askProjectName() override { return {}; }
+    std::optional<std::string> chooseProjectSavePath() override { return {}; }
+};
+
+class NoLog : public LogSink {
+  public:
+    void addLine(const std::string&) override {}
+};
+
+void check(bool ok) {
+    if (!ok) std::abort();
+}
+
+bool referencesInRange(const Project& p) {
+    for (const auto* table : {&p.lines, &p.visLines, &p.polygons})
+        for (const ObjectData& r : *table)
+            for (std::int32_t i : r.VertexIndices)
+                if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) return false;
+    return true;
+}
+
+Project startingProject(bool append) {
+    Project p;
+    if (!append) return p;
+    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    ObjectData poly;
+    poly.VertexIndices = {0, 1, 2, 0};
+    poly.VertexCount = 4;
+    p.polygons.push_back(poly);
+    p.GeometryPresent = true;
+    return p;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    (void)scanDxfLines(lines, "fuzz.dxf");
+    FuzzPrompts prompts;
+    NoLog log;
+    for (DxfKind kind : kDxfKinds)
+        for (bool append : {false, true}) {
+            Project p = startingProject(append);
+            RandomColours colours{1};
+            auto r = importDxfLines(p, lines, "fuzz.dxf", kind, prompts, log, colours);
+            if (r.outcome != Outcome::Done) {
+                check(p.vertices.size() == startingProject(append).vertices.size());
+                check(p.polygons.size() == startingProject(append).polygons.size());
+                continue;
+            }
+            check(referencesInRange(p));
+            removeDoubleVerticesCommand(p, log);
+            check(referencesInRange(p));
+        }
+    return 0;
+}

@@ -1,0 +1,106 @@
+// Any bytes as a vertex text file and as a 3DOText file, imported into an empty
+// project and appended to one with geometry. An import either succeeds with
+// every reference in range or fails leaving the project exactly as it was.
+#include "model/text3do_file.hpp"
+#include "model/text_file.hpp"
+#include "model/vertex_text_file.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+using namespace meshsmith;
+
+namespace {
+
+class FixedPrompts : public UserPrompts {
+  public:
+    void showMessage(const std::string&) override {}
+    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
+    std::optional<VertexOffset> askVertexOffset() override { return VertexOffset{1, -1, 0.5f}; }
+    std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
+    std::optional<std::string> askProjectName() override { return {}; }
+    std::optional<std::string> chooseProjectSavePath() override { return {}; }
+};
+
+class NullLog : public LogSink {
+  public:
+    void addLine(const std::string&) override {}
+};
+
+Project withGeometry() {
+    Project p;
+    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 1}, {0, 1, 0, 0}};
+    ObjectData tri;
+    tri.VertexIndices = {0, 1, 2, 0};
+    tri.VertexCount = 4;
+    p.polygons.push_back(tri);
+    ObjectData line;
+    line.VertexIndices = {1, 2};
+    p.lines.push_back(line);
+    p.GeometryPresent = true;
+    return p;
+}
+
+bool sameObjects(const std::vector<ObjectData>& a, const std::vector<ObjectData>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (a[k].VertexIndices != b[k].VertexIndices || a[k].VertexCount != b[k].VertexCount ||
+            std::memcmp(&a[k].Red, &b[k].Red, 3 * sizeof(float)) != 0)
+            return false;
+    return true;
+}
+
+bool sameProject(const Project& a, const Project& b) {
+    if (a.vertices.size() != b.vertices.size()) return false;
+    for (std::size_t k = 0; k < a.vertices.size(); ++k)
+        if (std::memcmp(&a.vertices[k].X, &b.vertices[k].X, 3 * sizeof(float)) != 0 ||
+            a.vertices[k].Selected != b.vertices[k].Selected)
+            return false;
+    return sameObjects(a.polygons, b.polygons) && sameObjects(a.lines, b.lines) &&
+           a.GeometryPresent == b.GeometryPresent && a.ViewReady == b.ViewReady;
+}
+
+void requireSound(const Project& p) {
+    for (const auto* table : {&p.polygons, &p.lines})
+        for (const auto& o : *table)
+            for (auto i : o.VertexIndices)
+                if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) std::abort();
+    for (const auto& poly : p.polygons)
+        if (poly.VertexIndices.empty() ||
+            poly.VertexIndices.size() != static_cast<std::size_t>(poly.VertexCount) ||
+            poly.VertexIndices.front() != poly.VertexIndices.back())
+            std::abort();
+}
+
+template <typename Import> void check(const Project& start, Import import) {
+    Project p = start;
+    FixedPrompts prompts;
+    NullLog log;
+    OperationResult r = import(p, prompts, log);
+    if (r.outcome == Outcome::Done)
+        requireSound(p);
+    else if (!sameProject(p, start) || r.message.empty())
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    for (const Project& start : {Project{}, withGeometry()}) {
+        check(start, [&](Project& p, UserPrompts& prompts, LogSink& log) {
+            return importVertexTextLines(p, lines, "fuzz.vtx", prompts, log);
+        });
+        check(start, [&](Project& p, UserPrompts& prompts, LogSink& log) {
+            RandomColours colours(1);
+            return import3DOTextLines(p, lines, "fuzz.txt", prompts, log, colours);
+        });
+    }
+    return 0;
+}

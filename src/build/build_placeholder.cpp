@@ -1,2 +1,0 @@
-// Placeholder until the first source of the build chain lands.
-namespace meshsmith {}

@@ -1,0 +1,206 @@
+#include "dxf_import.hpp"
+
+#include "exact_vertex_index.hpp"
+#include "geometry_text_exchange.hpp"
+#include "text_file.hpp"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <unordered_set>
+
+namespace meshsmith {
+namespace {
+
+constexpr auto kMaxVertices = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+
+// The corners of a face as it is stored: neighbouring corners at one position
+// (also the last and the first) count once, so a face written as a triangle,
+// whichever pair of its four corners repeats, becomes one. Faces that do not
+// reduce to three corners keep all four, unless the fourth repeats the third.
+std::vector<DxfCorner> faceCorners(const DxfEntity& e) {
+    std::vector<DxfCorner> distinct;
+    for (const DxfCorner& c : e.corners)
+        if (distinct.empty() || !(c == distinct.back())) distinct.push_back(c);
+    if (distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
+    if (distinct.size() == 3) return distinct;
+    if (e.corners[2] == e.corners[3]) return {e.corners[0], e.corners[1], e.corners[2]};
+    return {e.corners.begin(), e.corners.end()};
+}
+
+std::uint64_t lineKey(std::int32_t a, std::int32_t b) {
+    if (a > b) std::swap(a, b);
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32 |
+           static_cast<std::uint32_t>(b);
+}
+
+// Adds entities to the project's tables, finding the vertices and lines that
+// are there already in constant time.
+class DxfMerge {
+  public:
+    explicit DxfMerge(Project& p) : p_(p), vertexAt_(indexVertices(p.vertices)) {
+        for (const ObjectData& l : p.lines)
+            if (l.VertexIndices.size() == 2)
+                lineKeys_.insert(lineKey(l.VertexIndices[0], l.VertexIndices[1]));
+    }
+
+    bool addVertex(const DxfEntity& e) {
+        if (find(e.corners[0]) >= 0) return false;
+        append(e.corners[0]);
+        return true;
+    }
+
+    bool addLine(const DxfEntity& e) {
+        std::int32_t start = find(e.corners[0]), end = find(e.corners[1]);
+        if (start < 0) start = append(e.corners[0]);
+        if (end < 0) end = append(e.corners[1]);
+        if (!lineKeys_.insert(lineKey(start, end)).second) return false;
+        ObjectData line;
+        line.Red = line.Green = line.Blue = 0.5f;
+        line.VertexCount = 2;
+        line.VertexIndices = {start, end};
+        p_.lines.push_back(std::move(line));
+        return true;
+    }
+
+    void addFace(const DxfEntity& e, RandomColours& colours) {
+        const std::vector<DxfCorner> corners = faceCorners(e);
+        ObjectData poly;
+        for (const DxfCorner& c : corners)
+            poly.VertexIndices.push_back(find(c));
+        for (std::size_t k = 0; k < corners.size(); ++k)
+            if (poly.VertexIndices[k] < 0) poly.VertexIndices[k] = append(corners[k]);
+        poly.VertexIndices.push_back(poly.VertexIndices.front());
+        poly.VertexCount = static_cast<std::int32_t>(poly.VertexIndices.size());
+        poly.Red = colours.next();
+        poly.Green = colours.next();
+        poly.Blue = colours.next();
+        p_.polygons.push_back(std::move(poly));
+    }
+
+  private:
+    std::int32_t find(const DxfCorner& c) const { return vertexAt_.find(c.x, c.y, c.z); }
+
+    std::int32_t append(const DxfCorner& c) {
+        const auto index = static_cast<std::int32_t>(p_.vertices.size());
+        p_.vertices.push_back({c.x, c.y, c.z, 0});
+        vertexAt_.add(c.x, c.y, c.z, index);
+        return index;
+    }
+
+    Project& p_;
+    ExactVertexIndex vertexAt_;
+    std::unordered_set<std::uint64_t> lineKeys_;
+};
+
+// Adds the offset to every corner; false (with the entity's line) when a
+// coordinate leaves the float range.
+bool applyOffset(std::vector<DxfEntity>& entities, DxfKind kind, VertexOffset o, FileError& error) {
+    const auto corners = static_cast<std::size_t>(dxfCornerCount(kind));
+    for (DxfEntity& e : entities)
+        for (std::size_t k = 0; k < corners; ++k) {
+            DxfCorner& c = e.corners[k];
+            c = {c.x + o.x, c.y + o.y, c.z + o.z};
+            if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) {
+                error = {std::string("The offset moves the ") + dxfEntityName(kind) +
+                             " entity out of the range of coordinates",
+                         e.line};
+                return false;
+            }
+        }
+    return true;
+}
+
+void startReplacement(Project& p) {
+    p.vertices.clear();
+    p.lines.clear();
+    p.visLines.clear();
+    p.polygons.clear();
+    p.collision.clear();
+    p.SelectedLine = NoSelection;
+    p.SelectedPolygon = NoSelection;
+}
+
+std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::string& path) {
+    const bool replace = mode == ImportMode::Replace;
+    const std::string count = std::to_string(n);
+    switch (kind) {
+    case DxfKind::Line:
+        return count +
+               (replace ? " valid Lines loaded from file " : " additional Lines added from file ") +
+               path;
+    case DxfKind::Face:
+        return count +
+               (replace ? " valid Polygons loaded from file "
+                        : " additional Polygons added from file ") +
+               path;
+    default:
+        return count +
+               (replace ? " valid Vertices loaded from file "
+                        : " additional valid Vertices added from file ") +
+               path;
+    }
+}
+
+std::size_t mergeEntities(Project& p, const std::vector<DxfEntity>& entities, DxfKind kind,
+                          RandomColours& colours) {
+    DxfMerge merge(p);
+    std::size_t added = 0;
+    for (const DxfEntity& e : entities) {
+        switch (kind) {
+        case DxfKind::Line:
+            added += merge.addLine(e) ? 1 : 0;
+            break;
+        case DxfKind::Face:
+            merge.addFace(e, colours);
+            ++added;
+            break;
+        default:
+            added += merge.addVertex(e) ? 1 : 0;
+        }
+    }
+    return added;
+}
+
+} // namespace
+
+OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines,
+                               const std::string& path, DxfKind kind, UserPrompts& prompts,
+                               LogSink& log, RandomColours& colours) {
+    if (isBinaryDxf(lines)) return refuseImport(prompts, kBinaryDxfMessage);
+    std::vector<DxfEntity> entities;
+    FileError error;
+    if (!readDxfEntities(lines, kind, entities, error))
+        return failImport(prompts, log, path, error);
+    if (entities.empty())
+        return refuseImport(prompts, std::string("Sorry, no '") + dxfEntityName(kind) +
+                                         "' objects in DXF file...");
+
+    const ImportMode mode = importModeOf(p);
+    const auto offset = importOffset(mode, prompts);
+    if (!offset) return {Outcome::Cancelled, ""};
+    if (mode == ImportMode::Append && !applyOffset(entities, kind, *offset, error))
+        return failImport(prompts, log, path, error);
+    const std::size_t base = mode == ImportMode::Append ? p.vertices.size() : 0;
+    const auto newCorners = entities.size() * static_cast<std::size_t>(dxfCornerCount(kind));
+    if (base > kMaxVertices || newCorners > kMaxVertices - base)
+        return failImport(
+            prompts, log, path,
+            {"The project cannot hold more than " + std::to_string(kMaxVertices) + " vertices", 0});
+
+    if (mode == ImportMode::Replace) startReplacement(p);
+    const std::size_t added = mergeEntities(p, entities, kind, colours);
+    if (mode == ImportMode::Replace) p.GeometryPresent = true;
+    log.addLine(logLine(kind, mode, added, path));
+    updateBounds(p);
+    return {};
+}
+
+OperationResult importDxf(Project& p, const std::string& path, DxfKind kind, UserPrompts& prompts,
+                          LogSink& log, RandomColours& colours) {
+    TextLines file = readTextLines(path);
+    if (!file.ok()) return failImport(prompts, log, path, {"Unable to load file " + path, 0});
+    return importDxfLines(p, file.lines, path, kind, prompts, log, colours);
+}
+
+} // namespace meshsmith

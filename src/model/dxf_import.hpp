@@ -1,0 +1,49 @@
+#pragma once
+// Import of one kind of entity from an AutoCAD R12 DXF file into the project.
+
+#include "dxf_reader.hpp"
+#include "outcome.hpp"
+#include "project.hpp"
+#include "random_colours.hpp"
+#include "user_interaction.hpp"
+
+#include <string>
+#include <vector>
+
+namespace meshsmith {
+
+inline constexpr const char* kBinaryDxfMessage = "Binary DXF format not supported...";
+
+// Imports every entity of `kind` (see readDxfEntities for how they are read).
+//
+// Replace mode (GeometryPresent clear): the vertex, line, visualization-line,
+// polygon and collision tables start empty. Append mode (GeometryPresent set):
+// the "Offset New Vertices ?" dialog is asked and its offsets are added to
+// every coordinate read; Cancel ends the import (Cancelled).
+// A corner takes the first vertex at exactly its position (after the offset),
+// or a new vertex when there is none; all corners of an entity are looked up
+// before any of them is added.
+//  - POINT, VERTEX: a new vertex, unless one is already there.
+//  - LINE: a new grey (0.5) line unless a line already joins its two vertices
+//    in either direction.
+//  - 3DFACE: always a new untextured polygon in random colours (red, green,
+//    blue from `colours`). A face with two neighbouring corners at one position
+//    (the fourth repeating the third, or any other pair in turn around the
+//    face) becomes a triangle of the other three; any other face is a quad.
+// The log gets the count of what was added, then the bounds are updated.
+//
+// Refused, with the message shown and nothing changed: a binary DXF; a file
+// without entities of the kind ("Sorry, no 'LINE' objects in DXF file...").
+// Failed, with the error shown and logged with its line, and the project
+// exactly as before: an unreadable file, a value that is not a number, a
+// missing corner code or an entity cut off by the end of the file.
+OperationResult importDxf(Project& p, const std::string& path, DxfKind kind, UserPrompts& prompts,
+                          LogSink& log, RandomColours& colours);
+
+// The same for the lines of a file that was read already; `path` only names
+// the file in messages.
+OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines,
+                               const std::string& path, DxfKind kind, UserPrompts& prompts,
+                               LogSink& log, RandomColours& colours);
+
+} // namespace meshsmith

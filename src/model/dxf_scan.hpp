@@ -1,0 +1,54 @@
+#pragma once
+// The scan that precedes a DXF import: it counts the importable entities of a
+// file for the "Scan DXF" dialog, in which the user picks one kind; and the
+// dialog's OK button.
+
+#include "dxf_reader.hpp"
+#include "outcome.hpp"
+#include "project.hpp"
+#include "random_colours.hpp"
+#include "user_interaction.hpp"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace meshsmith {
+
+inline constexpr const char* kSelectObjectsMessage = "Select objects to import!";
+
+// What the "Scan DXF" dialog shows. Arrays follow kDxfKinds (POINT, VERTEX,
+// LINE, 3DFACE: PRadioButton, VRadioButton, LRadioButton, FRadioButton).
+struct DxfScan {
+    bool ok = false;
+    std::string message; // the refusal to show when !ok
+    std::array<std::size_t, 4> counts{};
+    std::string caption;                      // "Scanning file '" + file name + "'"
+    std::array<std::string, 4> radioCaptions; // "12 POINT objects in DXF" ...
+    std::array<bool, 4> enabled{};            // count > 0; disabled ones are unchecked
+};
+
+// Reads and counts the file. Fails with "Unable to load file " + path when it
+// cannot be read, "Binary DXF format not supported..." for binary DXF, and
+// "Unable to import from file '" + path + "'\r No POINT, VERTEX, LINE or 3DFACE
+// entities found !" when it holds none of the four. Shows nothing itself.
+DxfScan scanDxf(const std::string& path);
+// The same for lines already read; `path` names the file in the texts.
+DxfScan scanDxfLines(const std::vector<std::string>& lines, const std::string& path);
+
+struct DxfScanAccept {
+    bool closeDialog = false;
+    OperationResult import; // how the import went (Refused when nothing was chosen)
+};
+
+// The OK button. `checked` is the checked radio button, if any; only an
+// enabled one counts. Nothing counts: the message "Select objects to import!"
+// and the dialog stays open. Otherwise the import of that kind runs, and when
+// it has done its work the main window's Remove Double Vertices command
+// follows; the dialog closes either way.
+DxfScanAccept acceptDxfScan(Project& p, const std::string& path, const DxfScan& scan,
+                            std::optional<DxfKind> checked, UserPrompts& prompts, LogSink& log,
+                            RandomColours& colours);
+
+} // namespace meshsmith

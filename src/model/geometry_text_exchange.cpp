@@ -1,0 +1,100 @@
+#include "geometry_text_exchange.hpp"
+
+#include "text_file.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace meshsmith {
+
+OperationResult checkGeometryExport(const Project& p) {
+    if (!p.GeometryPresent || p.vertices.empty()) return {Outcome::Refused, NothingToSaveMessage};
+    return {};
+}
+
+OperationResult writeGeometryExport(const std::string& path, const std::string& text,
+                                    const std::string& doneLogLine, LogSink& log) {
+    if (auto error = writeFileAtomically(path, text)) {
+        log.addLine("Error exporting " + path + ": " + *error);
+        return {Outcome::Failed, *error};
+    }
+    log.addLine(doneLogLine);
+    return {};
+}
+
+ImportMode importModeOf(const Project& p) {
+    return p.GeometryPresent ? ImportMode::Append : ImportMode::Replace;
+}
+
+std::optional<VertexOffset> importOffset(ImportMode mode, UserPrompts& prompts) {
+    if (mode == ImportMode::Replace) return VertexOffset{};
+    return prompts.askVertexOffset();
+}
+
+namespace {
+
+void replaceGeometry(Project& p, std::vector<Vertex>&& vertices,
+                     std::vector<ObjectData>&& polygons) {
+    p.vertices = std::move(vertices);
+    p.polygons = std::move(polygons);
+    p.lines.clear();
+    p.visLines.clear();
+    p.collision.clear();
+    p.SelectedLine = NoSelection;
+    p.SelectedPolygon = NoSelection;
+}
+
+// Appends without a chance of failing half-way: room is made first, and moving
+// the records afterwards cannot throw.
+void appendGeometry(Project& p, std::vector<Vertex>& vertices, std::vector<ObjectData>& polygons) {
+    p.vertices.reserve(p.vertices.size() + vertices.size());
+    p.polygons.reserve(p.polygons.size() + polygons.size());
+    p.vertices.insert(p.vertices.end(), vertices.begin(), vertices.end());
+    for (auto& poly : polygons)
+        p.polygons.push_back(std::move(poly));
+}
+
+} // namespace
+
+std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, ImportMode mode,
+                                             VertexOffset offset, RandomColours& colours) {
+    const std::size_t base = mode == ImportMode::Append ? p.vertices.size() : 0;
+    constexpr auto limit = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    if (g.vertices.size() > limit - std::min(base, limit))
+        return FileError{"The project cannot hold more than " + std::to_string(limit) + " vertices",
+                         0};
+    for (auto& v : g.vertices) {
+        v.X += offset.x;
+        v.Y += offset.y;
+        v.Z += offset.z;
+        v.Selected = 0;
+    }
+    for (auto& poly : g.polygons) {
+        for (auto& i : poly.VertexIndices)
+            i += static_cast<std::int32_t>(base);
+        poly.Red = colours.next();
+        poly.Green = colours.next();
+        poly.Blue = colours.next();
+    }
+    if (mode == ImportMode::Replace)
+        replaceGeometry(p, std::move(g.vertices), std::move(g.polygons));
+    else
+        appendGeometry(p, g.vertices, g.polygons);
+    if (!p.vertices.empty()) p.GeometryPresent = true;
+    updateBounds(p);
+    return std::nullopt;
+}
+
+OperationResult refuseImport(UserPrompts& prompts, const std::string& message) {
+    prompts.showMessage(message);
+    return {Outcome::Refused, message};
+}
+
+OperationResult failImport(UserPrompts& prompts, LogSink& log, const std::string& path,
+                           const FileError& error) {
+    reportFileError(prompts, log, "importing", path, error);
+    return {Outcome::Failed, error.message};
+}
+
+} // namespace meshsmith

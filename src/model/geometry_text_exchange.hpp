@@ -1,0 +1,73 @@
+#pragma once
+// What the vertex text (".vtx") and 3DOText (".txt") exchanges share: the
+// precondition of both exports, and the way the geometry of an import file,
+// read whole and checked first, joins the project in one step.
+
+#include "file_error.hpp"
+#include "outcome.hpp"
+#include "project.hpp"
+#include "random_colours.hpp"
+#include "user_interaction.hpp"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace meshsmith {
+
+inline constexpr const char* NothingToSaveMessage =
+    "      No Vertices defined      \r\r      Nothing to save !";
+
+// Both geometry exports need vertices: Refused with NothingToSaveMessage when
+// GeometryPresent is clear or the vertex table is empty, Done otherwise.
+// Shows nothing; the caller shows the message.
+OperationResult checkGeometryExport(const Project& p);
+
+// Writes `text` to `path` (replacing it only when every byte was written) and
+// logs `doneLogLine`; on failure logs "Error exporting <path>: <why>" and
+// returns Failed with the reason.
+OperationResult writeGeometryExport(const std::string& path, const std::string& text,
+                                    const std::string& doneLogLine, LogSink& log);
+
+// The geometry of an import file, read whole before the project is touched.
+struct ImportedGeometry {
+    std::vector<Vertex> vertices; // Selected clear
+    // Closed, untextured, unselected polygons whose indices refer to `vertices`;
+    // their colours are chosen when they join the project.
+    std::vector<ObjectData> polygons;
+};
+
+enum class ReadStatus {
+    Read,        // `ImportedGeometry` holds the file's content
+    WrongHeader, // the first line is not the format's header
+    Faulty,      // the FileError says what and where
+};
+
+// Replace mode while the project holds no geometry (GeometryPresent clear),
+// append mode otherwise.
+enum class ImportMode { Replace, Append };
+ImportMode importModeOf(const Project& p);
+
+// The offsets for the new vertices: zero in replace mode; in append mode asked
+// through the "Offset New Vertices ?" dialog, nullopt when the user cancels.
+std::optional<VertexOffset> importOffset(ImportMode mode, UserPrompts& prompts);
+
+// Adds the geometry in one step; on failure nothing has changed.
+//  - Replace: the vertex and polygon tables become the file's; lines,
+//    visualization lines and collision volumes, which could only refer to the
+//    replaced tables, are emptied and the line and polygon selections cleared.
+//  - Append: vertices get the offset added; polygon indices are shifted by the
+//    old vertex count.
+// Every polygon gets red, green and blue from `colours`, in that order.
+// GeometryPresent is set when the project then holds vertices; the bounds are
+// updated. Fails only when the vertex count would leave the 32-bit index range.
+std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, ImportMode mode,
+                                             VertexOffset offset, RandomColours& colours);
+
+// Shows the refusal message and returns Refused.
+OperationResult refuseImport(UserPrompts& prompts, const std::string& message);
+// Shows the error, logs "Error importing <path>, line <n>: <message>", returns Failed.
+OperationResult failImport(UserPrompts& prompts, LogSink& log, const std::string& path,
+                           const FileError& error);
+
+} // namespace meshsmith

@@ -1,0 +1,92 @@
+#include "remove_double_vertices.hpp"
+
+#include "exact_vertex_index.hpp"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace meshsmith {
+namespace {
+
+void renumber(std::vector<ObjectData>& records, const std::vector<std::int32_t>& newIndex,
+              std::int32_t removed) {
+    const auto count = static_cast<std::int32_t>(newIndex.size());
+    for (ObjectData& r : records)
+        for (std::int32_t& i : r.VertexIndices) {
+            if (i < 0) continue;
+            i = i < count ? newIndex[static_cast<std::size_t>(i)] : i - removed;
+        }
+}
+
+// Visualization lines join the vertices in index order, so they are dropped
+// before vertex numbers change and drawn again over the new table afterwards.
+void removeVisualizationLines(Project& p, LogSink& log) {
+    deselectAllVertices(p);
+    p.visLines.clear();
+    log.addLine("Subsequent Lines removed");
+}
+
+void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
+    log.addLine("Creating subsequent lines:");
+    log.addLine("Pick color !");
+    const auto n = static_cast<std::int32_t>(p.vertices.size());
+    p.visLines.reserve(p.visLines.size() + p.vertices.size());
+    for (std::int32_t i = 0; i < n; ++i) {
+        ObjectData line;
+        line.Red = colour.r;
+        line.Green = colour.g;
+        line.Blue = colour.b;
+        line.VertexCount = 2;
+        line.VertexIndices = {i, i + 1 < n ? i + 1 : 0};
+        p.visLines.push_back(std::move(line));
+    }
+    deselectAllVertices(p);
+    log.addLine(std::to_string(n) + " subsequent Lines created");
+}
+
+} // namespace
+
+int removeDoubleVertices(Project& p) {
+    std::vector<std::int32_t> newIndex(p.vertices.size());
+    ExactVertexIndex kept;
+    kept.reserve(p.vertices.size());
+    std::size_t keptCount = 0;
+    for (std::size_t k = 0; k < p.vertices.size(); ++k) {
+        const Vertex v = p.vertices[k];
+        std::int32_t first = kept.find(v);
+        if (first >= 0) {
+            newIndex[k] = first;
+            continue;
+        }
+        newIndex[k] = static_cast<std::int32_t>(keptCount);
+        kept.add(v, newIndex[k]);
+        p.vertices[keptCount++] = v;
+    }
+    const auto removed = static_cast<std::int32_t>(p.vertices.size() - keptCount);
+    if (removed == 0) return 0;
+    p.vertices.resize(keptCount);
+    renumber(p.lines, newIndex, removed);
+    renumber(p.polygons, newIndex, removed);
+    renumber(p.visLines, newIndex, removed);
+    return removed;
+}
+
+int removeDoubleVerticesCommand(Project& p, LogSink& log) {
+    const bool hadVisLines = !p.visLines.empty();
+    Rgb colour{};
+    if (hadVisLines) {
+        const ObjectData& first = p.visLines.front();
+        colour = {first.Red, first.Green, first.Blue};
+        removeVisualizationLines(p, log);
+    }
+    const int removed = removeDoubleVertices(p);
+    if (hadVisLines) createVisualizationLines(p, colour, log);
+    if (removed > 0)
+        log.addLine("Removed " + std::to_string(removed) + " overlaying/double Vertices");
+    else
+        log.addLine("No overlaying/double Vertices in project");
+    return removed;
+}
+
+} // namespace meshsmith

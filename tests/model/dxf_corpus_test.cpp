@@ -1,0 +1,146 @@
+// Real DXF files from other programs (../shared/corpus/dxf): each imports, or
+// is refused with a clear message, and none crashes.
+
+#include "dxf_test_support.hpp"
+#include "model/dxf_import.hpp"
+#include "model/dxf_scan.hpp"
+#include "support/project_builders.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+#define SKIP_WITHOUT_CORPUS(path)                                                                  \
+    if (!std::filesystem::exists(path))                                                            \
+    GTEST_SKIP() << "corpus file " << (path) << " is not there (../shared/corpus)"
+
+struct Imported {
+    Project project;
+    ScriptedPrompts prompts;
+    RecordingLog log;
+    OperationResult result;
+};
+
+// The import as the scan dialog runs it, into a new project.
+std::unique_ptr<Imported> importCorpus(const std::string& path, DxfKind kind) {
+    auto im = std::make_unique<Imported>();
+    RandomColours colours{11};
+    const DxfScan scan = scanDxf(path);
+    EXPECT_TRUE(scan.ok) << scan.message;
+    im->result = acceptDxfScan(im->project, path, scan, kind, im->prompts, im->log, colours).import;
+    EXPECT_TRUE(referencesAreValid(im->project));
+    return im;
+}
+
+bool at(const Vertex& v, float x, float y, float z) {
+    return v.X == x && v.Y == y && v.Z == z;
+}
+
+} // namespace
+
+TEST(DxfCorpus, EveryKindOfEveryFileImportsOrIsRefusedClearly) {
+    const std::string folder = corpusPath("dxf");
+    SKIP_WITHOUT_CORPUS(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string path = entry.path().string();
+        const DxfScan scan = scanDxf(path);
+        ASSERT_TRUE(scan.ok) << path << ": " << scan.message;
+        for (std::size_t k = 0; k < kDxfKinds.size(); ++k) {
+            // Into an empty project and into one that holds data already.
+            for (bool append : {false, true}) {
+                Project p = append ? sampleProject() : Project{};
+                ScriptedPrompts prompts;
+                prompts.offsets.push_back(VertexOffset{1, 2, 3});
+                RecordingLog log;
+                RandomColours colours{1};
+                auto r = importDxf(p, path, kDxfKinds[k], prompts, log, colours);
+                if (scan.enabled[k])
+                    EXPECT_EQ(r.outcome, Outcome::Done) << path << " " << k << ": " << r.message;
+                else
+                    EXPECT_EQ(r.outcome, Outcome::Refused) << path << " " << k;
+                EXPECT_TRUE(referencesAreValid(p)) << path;
+            }
+        }
+    }
+}
+
+TEST(DxfCorpus, PointsOnly) {
+    const std::string path = corpusPath("dxf/points.dxf");
+    SKIP_WITHOUT_CORPUS(path);
+    auto im = importCorpus(path, DxfKind::Point);
+    ASSERT_EQ(im->project.vertices.size(), 2u);
+    EXPECT_TRUE(at(im->project.vertices[0], 1, 2, 3));
+    EXPECT_TRUE(at(im->project.vertices[1], -4, 5.5f, 0.25f));
+}
+
+TEST(DxfCorpus, LinesAndFacesWithATriangle) {
+    const std::string path = corpusPath("dxf/lineTest.dxf");
+    SKIP_WITHOUT_CORPUS(path);
+    auto faces = importCorpus(path, DxfKind::Face);
+    ASSERT_EQ(faces->project.polygons.size(), 2u);
+    EXPECT_EQ(faces->project.polygons[0].VertexCount, 5);
+    EXPECT_EQ(faces->project.polygons[1].VertexCount, 4)
+        << "the second face repeats its third corner as its fourth";
+    EXPECT_EQ(faces->project.vertices.size(), 5u);
+    auto lines = importCorpus(path, DxfKind::Line);
+    EXPECT_EQ(lines->project.lines.size(), 1u);
+    EXPECT_EQ(lines->project.vertices.size(), 2u);
+}
+
+TEST(DxfCorpus, FacesWithCornersInReverseCodeOrder) {
+    // Each face lists its corners 13, 12, 11, 10; its triangles repeat the
+    // corner under code 10 as the one under 11.
+    const std::string path = corpusPath("dxf/PinkEggFromLW.dxf");
+    SKIP_WITHOUT_CORPUS(path);
+    auto im = importCorpus(path, DxfKind::Face);
+    ASSERT_EQ(im->result.outcome, Outcome::Done) << im->result.message;
+    const Project& p = im->project;
+    ASSERT_EQ(p.polygons.size(), 288u);
+    std::size_t triangles = 0;
+    for (const ObjectData& poly : p.polygons) {
+        triangles += poly.VertexCount == 4 ? 1 : 0;
+        const std::set<std::int32_t> corners(poly.VertexIndices.begin(),
+                                             poly.VertexIndices.end() - 1);
+        EXPECT_EQ(corners.size(), static_cast<std::size_t>(poly.VertexCount - 1))
+            << "no polygon has a repeated corner";
+    }
+    EXPECT_EQ(triangles, 48u);
+    // The first face's corner under code 10 comes first.
+    EXPECT_TRUE(at(p.vertices[static_cast<std::size_t>(p.polygons[0].VertexIndices[0])], 0.5375f,
+                   -2.028444f, -0.120818f));
+    EXPECT_TRUE(at(p.vertices[static_cast<std::size_t>(p.polygons[0].VertexIndices[2])], 0.0f,
+                   -2.1f, 0.05f));
+}
+
+TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
+    const std::string cc = corpusPath("dxf/cc_dxflib.dxf");
+    SKIP_WITHOUT_CORPUS(cc);
+    // Five VERTEX entities, the last one closing the outline on the first.
+    EXPECT_EQ(importCorpus(cc, DxfKind::Vertex)->project.vertices.size(), 4u);
+    auto poli = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Face);
+    EXPECT_EQ(poli->project.polygons.size(), 1u);
+    // A polyface mesh: position vertices, and face records whose coordinates are all 0.
+    auto mesh = importCorpus(corpusPath("dxf/issue_2229.dxf"), DxfKind::Vertex);
+    EXPECT_EQ(mesh->result.outcome, Outcome::Done);
+    EXPECT_GT(mesh->project.vertices.size(), 0u);
+    EXPECT_LE(mesh->project.vertices.size(), 769u);
+}
+
+TEST(DxfCorpus, PointsAndLinesAmongSubclassMarkers) {
+    const std::string path = corpusPath("dxf/Leica_Disto_S910.dxf");
+    SKIP_WITHOUT_CORPUS(path);
+    auto lines = importCorpus(path, DxfKind::Line);
+    EXPECT_EQ(lines->result.outcome, Outcome::Done) << lines->result.message;
+    EXPECT_EQ(lines->project.lines.size(), 10u);
+    auto points = importCorpus(path, DxfKind::Point);
+    EXPECT_EQ(points->result.outcome, Outcome::Done) << points->result.message;
+    EXPECT_GT(points->project.vertices.size(), 0u);
+}

@@ -1,0 +1,198 @@
+// DXF export: the template around the entities, the entities and their
+// handles, the preconditions, and that the editor reads back what it wrote.
+
+#include "dxf_test_support.hpp"
+#include "model/dxf_export.hpp"
+#include "model/dxf_import.hpp"
+#include "model/dxf_template.hpp"
+#include "model/remove_double_vertices.hpp"
+#include "model/text_file.hpp"
+#include "support/project_builders.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+std::vector<std::string> exportLines(const Project& p, DxfExportMode mode) {
+    std::string error;
+    auto text = dxfExportText(p, mode, error);
+    EXPECT_TRUE(text) << error;
+    return splitLines(text.value_or(""));
+}
+
+// The lines between the template's head and its last four lines.
+std::vector<std::string> entityLines(const std::vector<std::string>& file) {
+    const std::size_t head = dxfTemplateLines().size() - kDxfTemplateTailLines;
+    return {file.begin() + static_cast<std::ptrdiff_t>(head),
+            file.end() - static_cast<std::ptrdiff_t>(kDxfTemplateTailLines)};
+}
+
+std::string templateValueAfter(const std::vector<std::string>& file, const std::string& name) {
+    auto it = std::find(file.begin(), file.end(), name);
+    return it != file.end() && file.end() - it > 2 ? *(it + 2) : "";
+}
+
+} // namespace
+
+TEST(DxfTemplate, IsACompleteR12DrawingEndingWithTheEntities) {
+    const auto lines = dxfTemplateLines();
+    ASSERT_EQ(lines.size(), 932u);
+    const std::vector<std::string_view> head(lines.begin(), lines.begin() + 8);
+    EXPECT_EQ(head, (std::vector<std::string_view>{"  0", "SECTION", "  2", "HEADER", "  9",
+                                                   "$ACADVER", "  1", "AC1009"}));
+    const std::vector<std::string_view> end(lines.end() - 8, lines.end());
+    EXPECT_EQ(end, (std::vector<std::string_view>{"  0", "SECTION", "  2", "ENTITIES", "  0",
+                                                  "ENDSEC", "  0", "EOF"}));
+    const std::vector<std::string> all(lines.begin(), lines.end());
+    EXPECT_EQ(templateValueAfter(all, "$HANDLING"), "4097");
+    EXPECT_EQ(lines[dxfTemplateHandSeedLine() - 2], "$HANDSEED");
+    for (const char* name : {"*ACTIVE", "CONTINUOUS", "Solid line", "STANDARD", "ACAD", "ISO-25",
+                             "$MODEL_SPACE", "$PAPER_SPACE"})
+        EXPECT_NE(std::find(all.begin(), all.end(), name), all.end()) << name;
+    // Group codes and values alternate, codes right-aligned in three columns.
+    for (std::size_t i = 0; i < lines.size(); i += 2)
+        EXPECT_EQ(lines[i].size(), 3u) << "line " << i + 1;
+}
+
+TEST(DxfExport, HandlesRunThroughEveryEntity) {
+    Project p;
+    p.vertices = {{0, 0, 0, 0}, {1.5f, 0, 0, 0}, {0, 2, -0.25f, 0}};
+    p.polygons = {makePolygon({0, 1, 2})};
+    p.GeometryPresent = true;
+    const auto file = exportLines(p, DxfExportMode::VerticesLinesPolygons);
+    const auto body = entityLines(file);
+    auto entity = [](const char* type, const char* handle) {
+        return std::vector<std::string>{"0", type, "5", handle, "8", "0"};
+    };
+    std::vector<std::string> expected;
+    auto append = [&](std::vector<std::string> more) {
+        expected.insert(expected.end(), more.begin(), more.end());
+    };
+    const char* xyz[3][3] = {{"0", "0", "0"}, {"1.5", "0", "0"}, {"0", "2", "-0.25"}};
+    const char* pointHandles[] = {"000177", "000178", "000179"};
+    for (int i = 0; i < 3; ++i) {
+        append(entity("POINT", pointHandles[i]));
+        append({"10", xyz[i][0], "20", xyz[i][1], "30", xyz[i][2]});
+    }
+    append(entity("POLYLINE", "00017A"));
+    append({"66", "1", "10", "0.0", "20", "0.0", "30", "0.0", "70", "8"});
+    const char* vertexHandles[] = {"00017B", "00017C", "00017D", "00017E"};
+    for (int k = 0; k < 4; ++k) {
+        append(entity("VERTEX", vertexHandles[k]));
+        append({"10", xyz[k % 3][0], "20", xyz[k % 3][1], "30", xyz[k % 3][2], "70", "32"});
+    }
+    append(entity("SEQEND", "00017F"));
+    EXPECT_EQ(body, expected);
+    EXPECT_EQ(templateValueAfter(file, "$HANDSEED"), "180") << "the next free handle";
+}
+
+TEST(DxfExport, OneVertexAndOneTriangleUseHandles177To17D) {
+    Project p;
+    p.vertices = {{0, 0, 0, 0}};
+    p.polygons = {makePolygon({0, 0, 0})};
+    const auto body = entityLines(exportLines(p, DxfExportMode::VerticesLinesPolygons));
+    std::vector<std::pair<std::string, std::string>> entities;
+    for (std::size_t i = 0; i + 3 < body.size(); ++i)
+        if (body[i] == "0" && body[i + 2] == "5") entities.emplace_back(body[i + 1], body[i + 3]);
+    EXPECT_EQ(entities, (std::vector<std::pair<std::string, std::string>>{{"POINT", "000177"},
+                                                                          {"POLYLINE", "000178"},
+                                                                          {"VERTEX", "000179"},
+                                                                          {"VERTEX", "00017A"},
+                                                                          {"VERTEX", "00017B"},
+                                                                          {"VERTEX", "00017C"},
+                                                                          {"SEQEND", "00017D"}}));
+}
+
+TEST(DxfExport, PreconditionsByMode) {
+    Project p;
+    EXPECT_EQ(checkDxfExport(p, DxfExportMode::Vertices).message, "No Vertices defined !");
+    EXPECT_EQ(checkDxfExport(p, DxfExportMode::VerticesLines).message, "No Lines defined !");
+    EXPECT_EQ(checkDxfExport(p, DxfExportMode::VerticesLinesPolygons).message,
+              "No Polygons defined !");
+    p = sampleProject();
+    for (auto mode : {DxfExportMode::Vertices, DxfExportMode::VerticesLines,
+                      DxfExportMode::VerticesLinesPolygons})
+        EXPECT_EQ(checkDxfExport(p, mode).outcome, Outcome::Done);
+}
+
+TEST(DxfExport, WritesTheFileWithCrLfAndLogsTheCounts) {
+    TempFolder dir;
+    const std::string path = dir.file("out.dxf");
+    const Project p = sampleProject();
+    RecordingLog log;
+    const std::pair<DxfExportMode, std::string> cases[] = {
+        {DxfExportMode::Vertices, "6 Vertices saved to DXF-File "},
+        {DxfExportMode::VerticesLines, "6 Vertices & 2 Lines saved to DXF-File "},
+        {DxfExportMode::VerticesLinesPolygons,
+         "6 Vertices & 2 Lines & 3 Polygons saved to DXF-File "}};
+    for (const auto& [mode, line] : cases) {
+        log.lines.clear();
+        EXPECT_EQ(exportDxf(p, path, mode, log).outcome, Outcome::Done);
+        EXPECT_EQ(log.lines, std::vector<std::string>{line + path});
+        const std::string text = readFile(path);
+        std::string error;
+        EXPECT_EQ(text, dxfExportText(p, mode, error).value());
+        EXPECT_EQ(text.substr(text.size() - 10), "  0\r\nEOF\r\n");
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'),
+                  std::count(text.begin(), text.end(), '\r'));
+    }
+}
+
+TEST(DxfExport, FailuresWriteNothing) {
+    TempFolder dir;
+    RecordingLog log;
+    Project p = sampleProject();
+    auto r = exportDxf(p, dir.file("no/such/folder/out.dxf"), DxfExportMode::Vertices, log);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
+    EXPECT_FALSE(r.message.empty());
+
+    p.polygons[1].VertexIndices[1] = 99;
+    const std::string path = dir.file("broken.dxf");
+    r = exportDxf(p, path, DxfExportMode::VerticesLinesPolygons, log);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
+    EXPECT_EQ(r.message, "Polygon 1 refers to a vertex that does not exist");
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(exportDxf(p, path, DxfExportMode::VerticesLines, log).outcome, Outcome::Done)
+        << "the polygons are not written in this mode";
+}
+
+TEST(DxfExport, ReadsBackIntoTheSameGeometry) {
+    TempFolder dir;
+    const std::string path = dir.file("round.dxf");
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        Project original = randomProject(seed);
+        if (original.vertices.empty()) continue;
+        RecordingLog log;
+        ASSERT_EQ(exportDxf(original, path, DxfExportMode::VerticesLinesPolygons, log).outcome,
+                  Outcome::Done);
+        for (DxfKind kind : {DxfKind::Point, DxfKind::Vertex, DxfKind::Line}) {
+            Project back;
+            ScriptedPrompts prompts;
+            RandomColours colours{1};
+            auto r = importDxf(back, path, kind, prompts, log, colours);
+            if (r.outcome == Outcome::Refused) continue; // no lines or no polygons
+            ASSERT_EQ(r.outcome, Outcome::Done) << r.message;
+            for (const Vertex& v : back.vertices) {
+                auto same = [&](const Vertex& o) { return o.X == v.X && o.Y == v.Y && o.Z == v.Z; };
+                EXPECT_TRUE(std::any_of(original.vertices.begin(), original.vertices.end(), same))
+                    << "seed " << seed << ": every coordinate comes back exactly";
+            }
+            if (kind != DxfKind::Point) continue;
+            // The POINTs are the vertex table, of which each position comes back once.
+            Project distinct = original;
+            removeDoubleVertices(distinct);
+            distinct.lines.clear();
+            distinct.polygons.clear();
+            distinct.collision.clear();
+            distinct.textures.clear();
+            expectSameGeometry(back, distinct);
+        }
+    }
+}

@@ -1,0 +1,160 @@
+// DXF exchange checked against an independent reader and writer (ezdxf, run
+// by the system's Python): what we write loads and passes its audit, and what
+// it writes as R12 we import with the right counts.
+
+#include "dxf_test_support.hpp"
+#include "model/dxf_export.hpp"
+#include "model/dxf_scan.hpp"
+#include "model/number_text.hpp"
+#include "model/remove_double_vertices.hpp"
+#include "support/project_builders.hpp"
+#include "support/run_program.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+constexpr const char* kPython = "/usr/bin/python3";
+constexpr int kNoEzdxf = 77;
+
+ProgramRun runOracle(const std::string& script, const std::vector<std::string>& args) {
+    std::vector<std::string> all{sourcePath("tests/model/dxf_oracle/" + script)};
+    all.insert(all.end(), args.begin(), args.end());
+    return runCommand(kPython, all);
+}
+
+#define SKIP_WITHOUT_ORACLE(run)                                                                   \
+    if (!std::filesystem::exists(kPython) || (run).status == kNoEzdxf)                             \
+    GTEST_SKIP() << "python3-ezdxf is not installed (scripts/setup installs it)"
+
+// What check_export.py reports, line by line, split into words.
+std::vector<std::vector<std::string>> reportOf(const std::string& out) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        lines.emplace_back();
+        for (std::string w; words >> w;)
+            lines.back().push_back(w);
+    }
+    return lines;
+}
+
+// Coordinates as ezdxf read them, back to the floats they were written from.
+std::vector<float> floatsOf(const std::vector<std::string>& words) {
+    std::vector<float> values;
+    for (std::size_t i = 1; i < words.size(); ++i)
+        values.push_back(static_cast<float>(parseDouble(words[i]).value_or(-12345)));
+    return values;
+}
+
+void expectReadBackByEzdxf(const Project& p, DxfExportMode mode, const std::string& path) {
+    RecordingLog log;
+    ASSERT_EQ(exportDxf(p, path, mode, log).outcome, Outcome::Done);
+    ProgramRun run = runOracle("check_export.py", {path});
+    SKIP_WITHOUT_ORACLE(run);
+    ASSERT_EQ(run.status, 0) << "ezdxf rejects the file or its audit complains:\n"
+                             << run.out << run.err;
+    std::map<std::string, std::size_t> counts;
+    std::vector<std::vector<float>> points, lines, vertices;
+    std::string seed, maxHandle;
+    for (const auto& w : reportOf(run.out)) {
+        if (w[0] == "count") counts[w[1]] = std::stoul(w[2]);
+        if (w[0] == "mode") {
+            EXPECT_EQ(w[1], "AcDb3dPolyline");
+        }
+        if (w[0] == "point") points.push_back(floatsOf(w));
+        if (w[0] == "line") lines.push_back(floatsOf(w));
+        if (w[0] == "vertex") vertices.push_back(floatsOf(w));
+        if (w[0] == "handseed") seed = w[1];
+        if (w[0] == "maxhandle") maxHandle = w[1];
+    }
+    const bool withLines = mode != DxfExportMode::Vertices;
+    const bool withPolygons = mode == DxfExportMode::VerticesLinesPolygons;
+    EXPECT_EQ(counts["POINT"], p.vertices.size());
+    EXPECT_EQ(counts["LINE"], withLines ? p.lines.size() : 0);
+    EXPECT_EQ(counts["POLYLINE"], withPolygons ? p.polygons.size() : 0);
+    ASSERT_EQ(points.size(), p.vertices.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        EXPECT_EQ(points[i],
+                  (std::vector<float>{p.vertices[i].X, p.vertices[i].Y, p.vertices[i].Z}))
+            << "vertex " << i;
+    std::vector<std::vector<float>> expectedVertices;
+    if (withPolygons)
+        for (const ObjectData& poly : p.polygons)
+            for (std::int32_t i : poly.VertexIndices) {
+                const Vertex& v = p.vertices[static_cast<std::size_t>(i)];
+                expectedVertices.push_back({v.X, v.Y, v.Z});
+            }
+    EXPECT_EQ(vertices, expectedVertices) << "the corners keep their z";
+    EXPECT_EQ(lines.size(), withLines ? p.lines.size() : 0);
+    EXPECT_GT(std::stoul(seed, nullptr, 16), std::stoul(maxHandle, nullptr, 16))
+        << "$HANDSEED must lie above every handle in the file";
+}
+
+} // namespace
+
+TEST(DxfOracle, ExportedDrawingsLoadAndPassTheAudit) {
+    TempFolder dir;
+    Project sample = sampleProject();
+    for (auto mode : {DxfExportMode::Vertices, DxfExportMode::VerticesLines,
+                      DxfExportMode::VerticesLinesPolygons})
+        expectReadBackByEzdxf(sample, mode, dir.file("sample.dxf"));
+    for (std::uint32_t seed : {3u, 8u, 12u, 21u}) {
+        Project p = randomProject(seed);
+        expectReadBackByEzdxf(p, DxfExportMode::VerticesLinesPolygons,
+                              dir.file("random" + std::to_string(seed) + ".dxf"));
+    }
+}
+
+TEST(DxfOracle, EmptyDrawingLoadsAndPassesTheAudit) {
+    // No vertices at all: the template alone.
+    TempFolder dir;
+    Project p;
+    p.GeometryPresent = true;
+    expectReadBackByEzdxf(p, DxfExportMode::Vertices, dir.file("empty.dxf"));
+}
+
+TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
+    TempFolder dir;
+    ProgramRun made = runOracle("make_r12_samples.py", {dir.folder()});
+    SKIP_WITHOUT_ORACLE(made);
+    ASSERT_EQ(made.status, 0) << made.err;
+
+    struct Case {
+        const char* file;
+        DxfKind kind;
+        std::size_t vertices, lines, polygons;
+    };
+    for (const Case& c :
+         {Case{"points.dxf", DxfKind::Point, 4, 0, 0}, Case{"lines.dxf", DxfKind::Line, 3, 2, 0},
+          Case{"faces.dxf", DxfKind::Face, 7, 0, 4},
+          Case{"polyline.dxf", DxfKind::Vertex, 6, 0, 0}}) {
+        Project p;
+        ScriptedPrompts prompts;
+        RecordingLog log;
+        RandomColours colours{5};
+        const std::string path = dir.file(c.file);
+        const DxfScan scan = scanDxf(path);
+        ASSERT_TRUE(scan.ok) << c.file << ": " << scan.message;
+        auto r = acceptDxfScan(p, path, scan, c.kind, prompts, log, colours);
+        ASSERT_EQ(r.import.outcome, Outcome::Done) << c.file << ": " << r.import.message;
+        EXPECT_EQ(p.vertices.size(), c.vertices) << c.file;
+        EXPECT_EQ(p.lines.size(), c.lines) << c.file;
+        ASSERT_EQ(p.polygons.size(), c.polygons) << c.file;
+        for (std::size_t k = 0; k < p.polygons.size(); ++k)
+            EXPECT_EQ(p.polygons[k].VertexCount, k < 2 ? 5 : 4) << "quads, then triangles";
+        EXPECT_TRUE(referencesAreValid(p));
+    }
+    const DxfScan mixed = scanDxf(dir.file("mixed.dxf"));
+    EXPECT_EQ(mixed.counts, (std::array<std::size_t, 4>{5, 6, 3, 4}));
+}

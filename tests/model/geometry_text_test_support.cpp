@@ -1,0 +1,94 @@
+#include "geometry_text_test_support.hpp"
+
+#include "model/number_text.hpp"
+#include "support/project_builders.hpp"
+
+#include <gtest/gtest.h>
+
+namespace meshsmith::test {
+namespace {
+
+void addObjects(std::string& out, const char* name, const std::vector<ObjectData>& table) {
+    out += std::string(name) + " " + std::to_string(table.size()) + "\n";
+    for (const auto& o : table) {
+        out += generalReal(o.Red) + " " + generalReal(o.Green) + " " + generalReal(o.Blue) +
+               " count " + std::to_string(o.VertexCount) + " tex " +
+               std::to_string(o.TextureIndex) + " sel " + std::to_string(o.Selected) + " :";
+        for (auto i : o.VertexIndices)
+            out += " " + std::to_string(i);
+        out += " uv";
+        for (const auto& t : o.TexCoords)
+            out += " " + generalReal(t.U) + "/" + generalReal(t.V);
+        out += "\n";
+    }
+}
+
+::testing::AssertionResult indicesInRange(const Project& p, const char* name,
+                                          const std::vector<ObjectData>& table) {
+    for (std::size_t k = 0; k < table.size(); ++k)
+        for (auto i : table[k].VertexIndices)
+            if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size())
+                return ::testing::AssertionFailure() << name << " " << k << " refers to vertex "
+                                                     << i << " of " << p.vertices.size();
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+std::string projectFingerprint(const Project& p) {
+    std::string out = "vertices " + std::to_string(p.vertices.size()) + "\n";
+    for (const auto& v : p.vertices)
+        out += generalReal(v.X) + " " + generalReal(v.Y) + " " + generalReal(v.Z) + " sel " +
+               std::to_string(v.Selected) + "\n";
+    addObjects(out, "lines", p.lines);
+    addObjects(out, "visLines", p.visLines);
+    addObjects(out, "polygons", p.polygons);
+    out += "textures " + std::to_string(p.textures.size()) + "\n";
+    for (const auto& t : p.textures)
+        out += t.Filename + " " + t.MaskFilename + " " + std::to_string(t.BackColor) + "\n";
+    out += "collision " + std::to_string(p.collision.size()) + "\n";
+    for (const auto& c : p.collision) {
+        for (auto i : c.PlanePolygons)
+            out += " " + std::to_string(i);
+        out += "\n";
+    }
+    const BoundingBox& b = p.bounds;
+    for (float f :
+         {b.minX, b.minY, b.minZ, b.maxX, b.maxY, b.maxZ, b.centreX, b.centreY, b.centreZ})
+        out += generalReal(f) + " ";
+    out += "\nflags " + std::to_string(p.GeometryPresent) + std::to_string(p.ViewReady) +
+           " selection " + std::to_string(p.SelectedLine) + " " +
+           std::to_string(p.SelectedPolygon) + " " + std::to_string(p.SelectedTexture) + " " +
+           p.ProjectFile + " " + p.ProjectDescription + "\n";
+    return out;
+}
+
+::testing::AssertionResult referencesAreSound(const Project& p) {
+    for (auto check :
+         {indicesInRange(p, "line", p.lines), indicesInRange(p, "vis line", p.visLines),
+          indicesInRange(p, "polygon", p.polygons)})
+        if (!check) return check;
+    for (std::size_t k = 0; k < p.polygons.size(); ++k) {
+        const auto& poly = p.polygons[k];
+        if (poly.VertexCount < 2 ||
+            poly.VertexIndices.size() != static_cast<std::size_t>(poly.VertexCount) ||
+            poly.VertexIndices.back() != poly.VertexIndices.front())
+            return ::testing::AssertionFailure() << "polygon " << k << " is not closed";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+Project tenVertexProject() {
+    Project p;
+    for (int i = 0; i < 10; ++i)
+        p.vertices.push_back({static_cast<float>(i), 0.5f * static_cast<float>(i), -1.0f, 0});
+    p.vertices[3].Selected = 1;
+    p.polygons.push_back(makePolygon({0, 1, 2}));
+    p.lines.push_back(makeLine(8, 9));
+    p.GeometryPresent = true;
+    p.ViewReady = true;
+    updateBounds(p);
+    return p;
+}
+
+} // namespace meshsmith::test

@@ -1,0 +1,203 @@
+// The batch commands that exchange geometry: ASE, vertex text, 3DOText and DXF.
+
+#include "batch_commands.hpp"
+#include "batch_project.hpp"
+
+#include "build/ase_writer.hpp"
+#include "model/dxf_export.hpp"
+#include "model/dxf_import.hpp"
+#include "model/dxf_scan.hpp"
+#include "model/number_text.hpp"
+#include "model/paths.hpp"
+#include "model/remove_double_vertices.hpp"
+#include "model/text3do_file.hpp"
+#include "model/vertex_text_file.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+
+namespace meshsmith::batch {
+namespace {
+
+int usage(std::ostream& err, const char* text) {
+    err << "usage: meshsmith-batch " << text << "\n";
+    return 2;
+}
+
+int statusOf(const OperationResult& r) {
+    return r.outcome == Outcome::Done ? 0 : 1;
+}
+
+// Runs an export of a loaded project: PROJECT OUT.
+template <typename Export>
+int exportCommand(const Args& args, std::ostream& out, std::ostream& err, const char* use,
+                  Export exportTo) {
+    if (args.size() != 2) return usage(err, use);
+    Project p;
+    BatchPrompts prompts(err);
+    StreamLog log(&out);
+    if (!loadForBatch(p, args[0], prompts, log, err)) return 1;
+    OperationResult r = exportTo(p, args[1], log);
+    if (r.outcome != Outcome::Done) err << messageForTerminal(r.message) << "\n";
+    return statusOf(r);
+}
+
+std::string lowerExtension(const std::string& path) {
+    std::string name = fileNameOf(path);
+    auto dot = name.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+struct ImportArgs {
+    std::string file, into, out, kind;
+    VertexOffset offset;
+    std::optional<std::uint32_t> seed;
+};
+
+// Reads "FILE --into P --out O [--offset X Y Z] [--kind K] [--seed N]"; the
+// error text when the command line is not of that form.
+std::optional<std::string> parseImportArgs(const Args& args, ImportArgs& a) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::size_t n) { return i + n < args.size(); };
+        if (arg == "--into" && value(1)) {
+            a.into = args[++i];
+        } else if (arg == "--out" && value(1)) {
+            a.out = args[++i];
+        } else if (arg == "--kind" && value(1)) {
+            a.kind = args[++i];
+        } else if (arg == "--seed" && value(1)) {
+            auto s = parseInteger(args[++i]);
+            if (!s) return "--seed takes a whole number";
+            a.seed = static_cast<std::uint32_t>(*s);
+        } else if (arg == "--offset" && value(3)) {
+            auto x = parseReal(args[i + 1]), y = parseReal(args[i + 2]), z = parseReal(args[i + 3]);
+            if (!x || !y || !z) return "--offset takes three numbers";
+            a.offset = {*x, *y, *z};
+            i += 3;
+        } else if (a.file.empty() && arg.rfind("--", 0) != 0) {
+            a.file = arg;
+        } else {
+            return "unexpected argument '" + arg + "'";
+        }
+    }
+    if (a.file.empty() || a.out.empty()) return "a file to import and --out are needed";
+    return std::nullopt;
+}
+
+std::optional<DxfKind> dxfKindNamed(const std::string& name) {
+    const std::pair<const char*, DxfKind> kinds[] = {{"point", DxfKind::Point},
+                                                     {"vertex", DxfKind::Vertex},
+                                                     {"line", DxfKind::Line},
+                                                     {"3dface", DxfKind::Face}};
+    for (const auto& [text, kind] : kinds)
+        if (name == text) return kind;
+    return std::nullopt;
+}
+
+// Scans the DXF, imports the chosen kind (or the only one it holds) and merges
+// double vertices, as the editor's scan dialog does.
+OperationResult importDxfFile(Project& p, const ImportArgs& a, BatchPrompts& prompts, LogSink& log,
+                              RandomColours& colours, std::ostream& err) {
+    DxfScan scan = scanDxf(a.file);
+    if (!scan.ok) {
+        prompts.showMessage(scan.message);
+        return {Outcome::Refused, scan.message};
+    }
+    std::optional<DxfKind> kind;
+    if (!a.kind.empty()) {
+        kind = dxfKindNamed(a.kind);
+        if (!kind) return {Outcome::Refused, "--kind is one of point, vertex, line, 3dface"};
+        if (!scan.enabled[static_cast<std::size_t>(*kind)]) {
+            std::string sorry = std::string("Sorry, no '") + dxfEntityName(*kind) + "' objects in DXF file...";
+            prompts.showMessage(sorry);
+            return {Outcome::Refused, sorry};
+        }
+    } else if (std::count(scan.enabled.begin(), scan.enabled.end(), true) == 1) {
+        kind = kDxfKinds[static_cast<std::size_t>(
+            std::find(scan.enabled.begin(), scan.enabled.end(), true) - scan.enabled.begin())];
+    } else {
+        for (const auto& caption : scan.radioCaptions)
+            err << caption << "\n";
+        return {Outcome::Refused, "the file holds several kinds: choose one with --kind"};
+    }
+    DxfScanAccept r = acceptDxfScan(p, a.file, scan, kind, prompts, log, colours);
+    return r.import;
+}
+
+} // namespace
+
+int writeAseCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    return exportCommand(args, out, err, "write-ase PROJECT.3dp OUT.ase",
+                         [&](const Project& p, const std::string& path, LogSink& log) {
+                             if (auto refusal = aseWriteRefusal(p))
+                                 return OperationResult{Outcome::Refused, *refusal};
+                             return writeAse(p, path, log);
+                         });
+}
+
+int exportVtxCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    return exportCommand(args, out, err, "export-vtx PROJECT.3dp OUT.vtx", exportVertexText);
+}
+
+int exportTxtCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    return exportCommand(args, out, err, "export-txt PROJECT.3dp OUT.txt", export3DOText);
+}
+
+int exportDxfCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    const char* use = "export-dxf --mode v|vl|vlp PROJECT.3dp OUT.dxf";
+    if (args.size() != 4 || args[0] != "--mode") return usage(err, use);
+    DxfExportMode mode;
+    if (args[1] == "v")
+        mode = DxfExportMode::Vertices;
+    else if (args[1] == "vl")
+        mode = DxfExportMode::VerticesLines;
+    else if (args[1] == "vlp")
+        mode = DxfExportMode::VerticesLinesPolygons;
+    else
+        return usage(err, use);
+    return exportCommand(Args(args.begin() + 2, args.end()), out, err, use,
+                         [&](const Project& p, const std::string& path, LogSink& log) {
+                             OperationResult check = checkDxfExport(p, mode);
+                             if (check.outcome != Outcome::Done) return check;
+                             return exportDxf(p, path, mode, log);
+                         });
+}
+
+int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    const char* use = "import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z] "
+                      "[--kind point|vertex|line|3dface] [--seed N]";
+    ImportArgs a;
+    if (auto problem = parseImportArgs(args, a)) {
+        err << "meshsmith-batch import: " << *problem << "\n";
+        return usage(err, use);
+    }
+    Project p;
+    BatchPrompts prompts(err);
+    prompts.offset = a.offset;
+    StreamLog log(&out);
+    if (!a.into.empty() && !loadForBatch(p, a.into, prompts, log, err)) return 1;
+    RandomColours colours = a.seed ? RandomColours(*a.seed) : RandomColours::fromClock();
+    const std::string ext = lowerExtension(a.file);
+    OperationResult r;
+    if (ext == "vtx")
+        r = importVertexText(p, a.file, prompts, log);
+    else if (ext == "txt")
+        r = import3DOText(p, a.file, prompts, log, colours);
+    else if (ext == "dxf")
+        r = importDxfFile(p, a, prompts, log, colours, err);
+    else
+        r = {Outcome::Refused, "unknown file type '" + ext + "': .vtx, .txt or .dxf"};
+    if (r.outcome != Outcome::Done) {
+        if (prompts.messages.empty() || prompts.messages.back() != r.message)
+            err << "error: " << messageForTerminal(r.message) << "\n";
+        return 1;
+    }
+    return saveForBatch(p, a.out, prompts, log, err) ? 0 : 1;
+}
+
+} // namespace meshsmith::batch
