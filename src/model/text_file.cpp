@@ -13,6 +13,10 @@ namespace meshsmith {
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
+    std::size_t breaks = 0;
+    for (char c : text)
+        breaks += (c == '\n' || c == '\r') ? 1 : 0;
+    lines.reserve(breaks + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
@@ -51,7 +55,16 @@ std::optional<std::string> readWholeFile(std::string_view path, std::string* err
             *error = "Cannot open file \"" + std::string(path) + "\". " + std::strerror(errno);
         return std::nullopt;
     }
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the whole size: far faster than a character iterator on big files.
+    std::string data;
+    in.seekg(0, std::ios::end);
+    auto size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        data.resize(static_cast<std::size_t>(size));
+        in.read(data.data(), size);
+        data.resize(static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         if (error) *error = "Read error in file \"" + std::string(path) + "\"";
         return std::nullopt;
