@@ -1,0 +1,41 @@
+#pragma once
+// Reading back and checking a built BSP tree in tests.
+
+#include "converter/kiln_state.hpp"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace meshsmith::kiln::test {
+
+// The nodes of the tree in preorder (node, front subtree, back subtree).
+std::vector<const node*> nodesOf(const node* root);
+
+// The polygons listed in a node (between the head item and the end item).
+std::vector<int> listedPolygons(const node* n);
+
+// Twice the area of polygon p (double precision).
+double polygonArea(const KilnState& k, int p);
+
+// The total area per texture (stringNum) of the given polygons.
+std::map<int, double> areaByTexture(const KilnState& k, const std::vector<int>& polygons);
+// ... of every live polygon.
+std::map<int, double> liveAreaByTexture(const KilnState& k);
+
+// The root plane the converter chooses: the best PlaneQuality (or
+// PlaneQuality2), ties to the lower plane, after SortPlanes and FindClippers.
+int chooseRoot(KilnState& k, bool second);
+
+// Everything wrong with a finished tree: a listed polygon not in its node's
+// plane, not placed, listed twice or not a triangle; a polygon of a front
+// subtree behind an ancestor's plane or of a back subtree in front of it; a
+// child whose parent links disagree; a live polygon left over; nodeCount not
+// counting the nodes. Empty when the tree is sound.
+std::vector<std::string> treeFaults(const KilnState& k, const node* root);
+
+// The tree's shape, planes, flags and lists, and the polygon and vertex
+// tables, as text: equal texts are equal builds.
+std::string buildSignature(const KilnState& k, const node* root);
+
+} // namespace meshsmith::kiln::test

@@ -1,0 +1,84 @@
+// 3do-inspect: lists a 3DO object file, or checks it.
+//   3do-inspect [--verbose] FILE   listing; exit 1 when the layout is broken
+//   3do-inspect --check FILE       "OK: ..." and exit 0, or one violation line on
+//                                  standard error and exit 1
+// Exit 2 for a wrong command line or an unreadable file.
+
+#include "threedo_check.hpp"
+#include "threedo_file.hpp"
+#include "threedo_print.hpp"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace meshsmith::inspect3do;
+
+constexpr const char* kUsage = "usage: 3do-inspect [--verbose] FILE\n"
+                               "       3do-inspect --check FILE\n";
+
+std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+int check(const std::vector<std::uint8_t>& bytes) {
+    const CheckResult result = checkThreeDo(bytes);
+    if (result.violation) {
+        std::cerr << result.violation->text() << "\n";
+        return 1;
+    }
+    std::cout << summaryLine(result.summary) << "\n";
+    return 0;
+}
+
+int list(const std::vector<std::uint8_t>& bytes, bool verbose) {
+    const ParsedFile parsed = parseThreeDo(bytes);
+    printListing(parsed.file, ListingOptions{verbose}, std::cout);
+    if (parsed.violation) {
+        std::cout.flush();
+        std::cerr << parsed.violation->text() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool checkOnly = false;
+    bool verbose = false;
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--check") {
+            checkOnly = true;
+        } else if (arg == "--verbose" || arg == "-v") {
+            verbose = true;
+        } else if (path.empty() && !arg.starts_with("--")) {
+            path = arg;
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
+    if (path.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const auto bytes = readBytes(path);
+    if (!bytes) {
+        std::cerr << "cannot read " << path << "\n";
+        return 2;
+    }
+    return checkOnly ? check(*bytes) : list(*bytes, verbose);
+}
