@@ -1,11 +1,15 @@
 #include "line_reader.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace meshsmith::kiln {
 
 std::optional<TextSource> TextSource::open(const std::string& path) {
+    // Only regular files: a folder, a device or a named pipe could hang the run.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream s;

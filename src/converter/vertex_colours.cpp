@@ -45,16 +45,4 @@ std::int32_t VertexColourFile::readPolyShading3dsMax(KilnState& k) {
     return readToHeader(k, true);
 }
 
-bool takeVertexColours(KilnState& k, VertexColourFile& file, std::int32_t polyNum, int vertexCount,
-                       std::int32_t& next, bool meshForm) {
-    if (next < 0 || polyNum != next) return false;
-    polygonSlot(k, polyNum).flav = 1;
-    for (int i = 0; i < vertexCount && i < kMaxReadVertices; ++i) {
-        auto u = static_cast<std::size_t>(i);
-        k.tRed[u] = k.tGreen[u] = k.tBlue[u] = k.tAlpha[u] = 255;
-    }
-    next = meshForm ? file.readPolyShading3dsMax(k) : file.readPolyShading(k);
-    return true;
-}
-
 } // namespace meshsmith::kiln

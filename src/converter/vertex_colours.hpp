@@ -42,13 +42,4 @@ class VertexColourFile {
     std::string mesh_, meshOfFace_;
 };
 
-// Gives polygon `polyNum` (whose corners are `vertexCount` positions of the
-// colour buffers) the vertex colours of the file when `next` names it: flav 1,
-// every vertex first 255, 255, 255, 255, then the vertex lines up to the next
-// coloured header; `next` becomes that header's number. The polygon's colour
-// arrays are filled from the buffers by the caller, as its corners may still
-// be cut (ConcaveProcess reads the buffers too).
-bool takeVertexColours(KilnState& k, VertexColourFile& file, std::int32_t polyNum, int vertexCount,
-                       std::int32_t& next, bool meshForm = false);
-
 } // namespace meshsmith::kiln

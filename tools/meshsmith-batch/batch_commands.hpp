@@ -17,5 +17,12 @@ int exportVtxCommand(const Args& args, std::ostream& out, std::ostream& err);
 int exportTxtCommand(const Args& args, std::ostream& out, std::ostream& err);
 int exportDxfCommand(const Args& args, std::ostream& out, std::ostream& err);
 int importCommand(const Args& args, std::ostream& out, std::ostream& err);
+// Writes each project's ASE file beside it and runs 3DO-Kiln (from this
+// program's folder) on it; a folder argument stands for its projects. 0 when
+// every project gave its 3DO file.
+int buildCommand(const Args& args, std::ostream& out, std::ostream& err);
+
+// The program's argv[0], for finding its folder when the system does not tell.
+void setInvocationName(const char* argv0);
 
 } // namespace meshsmith::batch

@@ -20,6 +20,7 @@ const std::map<std::string, Command>& commands() {
         {"export-txt", meshsmith::batch::exportTxtCommand},
         {"export-dxf", meshsmith::batch::exportDxfCommand},
         {"import", meshsmith::batch::importCommand},
+        {"build", meshsmith::batch::buildCommand},
     };
     return table;
 }
@@ -38,7 +39,10 @@ void usage(std::ostream& out) {
            "         [--kind point|vertex|line|3dface] [--seed N]\n"
            "                                geometry from .vtx, .txt or .dxf; without --into into "
            "a\n"
-           "                                new project, with it appended (offsets as given)\n";
+           "                                new project, with it appended (offsets as given)\n"
+           "  build PROJECT.3dp [PROJECT2.3dp ... | FOLDER]\n"
+           "                                write each project's ASE file and convert it to 3DO\n"
+           "                                with 3DO-Kiln (every project of a FOLDER)\n";
 }
 
 } // namespace
@@ -54,6 +58,7 @@ int main(int argc, char** argv) {
         usage(std::cerr);
         return 2;
     }
+    meshsmith::batch::setInvocationName(argv[0]);
     meshsmith::batch::Args args(argv + 2, argv + argc);
     try {
         return it->second(args, std::cout, std::cerr);

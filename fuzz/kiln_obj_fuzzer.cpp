@@ -1,0 +1,35 @@
+// Any bytes through the OBJ reader, tree one and the 3DO writer: each run ends
+// with a refusal, the untextured stop, or a 3DO that passes the inspector.
+
+#include "converter/line_reader.hpp"
+#include "converter/readers.hpp"
+#include "kiln_fuzz_common.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    meshsmith::kiln::fuzz::detachStandardInput();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace meshsmith::kiln;
+    KilnState k;
+    TextSource source(std::string(reinterpret_cast<const char*>(data), size));
+    std::string name = "/nonexistent/fuzz.obj"; // no vertex-colour or MTL file beside it
+    try {
+        std::string first;
+        readstr(source, first);
+        read_OBJ(k, source, name, first);
+    } catch (const InputError&) {
+        return 0;
+    } catch (const CapacityError&) {
+        return 0;
+    } catch (const UntexturedFace&) {
+        return 0;
+    }
+    fuzz::buildAndCheck(k);
+    return 0;
+}

@@ -1,0 +1,171 @@
+// Input that cannot be converted soundly, full tables and outputs that cannot
+// be written: a message, a failure status and no output file, never a wrong one.
+
+#include "conversion_harness.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace meshsmith::test {
+namespace {
+
+const std::string kStarted = "ASE format: Meshsmith\n\n";
+
+struct FaultCase {
+    std::string body;    // CR LF ended lines after the header
+    std::string message; // the line printed after "ASE format: Meshsmith"
+};
+
+std::string triangle(const std::string& vertex2, const std::string& ref) {
+    return crlfLines(
+               {"*BITMAP \"a\"", "*GEOMOBJECT", "*MESH_VERTEX 0 0 0 0", "*MESH_VERTEX 1 1 0 0"}) +
+           vertex2 + "\r\n" +
+           crlfLines({"*MESH_TVERT 0 0 0 0", "*MESH_TVERT 1 0 0 0", "*MESH_TVERT 2 0 0 0"}) + ref +
+           "\r\n";
+}
+
+TEST(ConversionFaults, EachFaultIsNamedWithItsLineAndLeavesNoOutput) {
+    // Lines: 1-2 header, 3 *BITMAP, 4 *GEOMOBJECT, 5-7 vertices, 8-10 texture vertices, 11 ref.
+    const FaultCase cases[] = {
+        {triangle("*MESH_VERTEX 100 1 1 0", "*MATERIAL_REF 0"),
+         "Line 7: vertex number 100 is outside 0 to 99"},
+        {triangle("*MESH_VERTEX -1 1 1 0", "*MATERIAL_REF 0"),
+         "Line 7: vertex number -1 is outside 0 to 99"},
+        {triangle("*MESH_VERTEX 99999999999 1 1 0", "*MATERIAL_REF 0"),
+         "Line 7: vertex number 2147483647 is outside 0 to 99"},
+        {triangle("*MESH_VERTEX 2 1 1", "*MATERIAL_REF 0"),
+         "Line 7: *MESH_VERTEX needs a vertex number and three coordinates"},
+        {triangle("*MESH_VERTEX 2 1 nan 0", "*MATERIAL_REF 0"),
+         "Line 7: a coordinate is not a finite number"},
+        {triangle("*MESH_VERTEX 2 1 1e39 0", "*MATERIAL_REF 0"),
+         "Line 7: a coordinate is not a finite number"},
+        {triangle("*MESH_VERTEX 2 1 1 0", "*MATERIAL_REF 1"),
+         "Line 11: material 1 does not exist: the *BITMAP lines give 1"},
+        {triangle("*MESH_VERTEX 2 1 1 0", "*MATERIAL_REF"),
+         "Line 11: *MATERIAL_REF needs a material number"},
+        {triangle("*MESH_VERTEX 3 1 1 0", "*MATERIAL_REF 0"),
+         "Line 11: corner 2 of the polygon has no *MESH_VERTEX line"},
+        {triangle("*MESH_VERTEX 2 1 1 0", "*MATERIAL_REF 0") +
+             crlfLines({"*GEOMOBJECT", "*MESH_VERTEX 0 0 0 0", "*MESH_VERTEX 1 1 0 0",
+                        "*MESH_VERTEX 2 1 1 0", "*MESH_TVERT 0 0 0", "*MESH_TVERT 2 0 0",
+                        "*MATERIAL_REF 0"}),
+         "Line 18: corner 1 of the polygon has no *MESH_TVERT line"},
+        {triangle("*MESH_VERTEX 2 1 1 0", "*MESH_TVERT 100 0 0"),
+         "Line 11: texture vertex number 100 is outside 0 to 99"},
+        {triangle("*MESH_VERTEX 2 1 1 0", ""),
+         "Line 4: the *GEOMOBJECT that begins here has no *MATERIAL_REF"},
+        {triangle("*MESH_VERTEX 2 1 1 0", "*LINEOBJECT"),
+         "Line 4: the *GEOMOBJECT that begins here has no *MATERIAL_REF"},
+        {crlfLines({"*BITMAP \"a\"", "*MATERIAL_REF 0"}),
+         "Line 4: *MATERIAL_REF outside a *GEOMOBJECT"},
+        {triangle("*MESH_VERTEX 2 1 1 0", "*MATERIAL_REF 0") + crlfLines({"*MATERIAL_REF 0"}),
+         "Line 12: *MATERIAL_REF outside a *GEOMOBJECT"},
+        {crlfLines({"*BITMAP \"\""}), "Line 3: *BITMAP without a texture name"},
+        {crlfLines({"*BITMAP \"a\""}) + "*MESH_VERTEX 0 " + std::string(250, '1') + "\r\n",
+         "Line 4 is longer than 254 characters"},
+    };
+    for (const FaultCase& f : cases) {
+        TempFolder dir;
+        Conversion c = convertAse(dir, crlfLines({kAseMarker, kAseCaution}) + f.body);
+        EXPECT_EQ(c.run.status, 1) << f.message;
+        EXPECT_EQ(c.run.output, kStarted + f.message + "\n");
+        EXPECT_FALSE(c.obj) << f.message;
+        EXPECT_FALSE(c.mtl) << f.message;
+    }
+}
+
+TEST(ConversionFaults, MissingOrForeignInputFailsWithItsMessage) {
+    TempFolder dir;
+    EXPECT_EQ(ase2obj::runAse2obj({dir.file("absent.ase")}).output, "ASE file not found!\n");
+    EXPECT_EQ(ase2obj::runAse2obj({dir.file("absent.ase")}).status, 1);
+    EXPECT_EQ(ase2obj::runAse2obj({dir.folder()}).status, 1);
+    for (const std::string text : {"", "\r\n/only a comment\r\n", "*3DSMAX_ASCIIEXPORT 200\r\n"}) {
+        Conversion c = convertAse(dir, text);
+        EXPECT_EQ(c.run.status, 1);
+        EXPECT_EQ(c.run.output, "ASE file is not Meshsmith format\n");
+        EXPECT_FALSE(c.obj);
+    }
+    Conversion overlong = convertAse(dir, std::string(255, '*') + "\n");
+    EXPECT_EQ(overlong.run.output, "Line 1 is longer than 254 characters\n");
+    EXPECT_EQ(overlong.run.status, 1);
+}
+
+// `objects` triangles, each with its own three vertices and texture vertices
+// numbered from `first` (so that every position is new), on material 0.
+std::string manyTriangles(int objects, int first, bool newVertices, bool newTextureVertices) {
+    std::string text = aseWith({"*BITMAP \"a\""});
+    for (int o = 0; o < objects; ++o) {
+        text += "*GEOMOBJECT\r\n";
+        for (int k = 0; k < 3; ++k) {
+            int n = first + 3 * o + k;
+            std::string p = std::to_string(newVertices ? n : k);
+            std::string q = std::to_string(newTextureVertices ? n : k);
+            text += "*MESH_VERTEX " + std::to_string(k) + " " + p + " 0 0\r\n";
+            text += "*MESH_TVERT " + std::to_string(k) + " " + q + " 1 0\r\n";
+        }
+        text += "*MATERIAL_REF 0\r\n";
+    }
+    return text;
+}
+
+TEST(ConversionFaults, TablesHoldTheirCapacityAndStopOneBeyond) {
+    struct Limit {
+        std::string atLimit, beyond, table;
+        int limit;
+    };
+    std::string bitmaps = aseWith({});
+    for (int i = 0; i < 100; ++i)
+        bitmaps += "*BITMAP \"t" + std::to_string(i) + "\"\r\n";
+    const Limit limits[] = {
+        {bitmaps, bitmaps + "*BITMAP \"x\"\r\n", "material name", 100},
+        {manyTriangles(10000, 0, true, true), manyTriangles(10001, 0, false, false), "polygon",
+         10000},
+        // 10000 triangles give 30000 positions; one more object passes the limit.
+        {manyTriangles(10000, 0, true, false), manyTriangles(10001, 0, true, false), "vertex",
+         30000},
+        {manyTriangles(10000, 0, false, true), manyTriangles(10001, 0, false, true),
+         "texture vertex", 30000},
+    };
+    for (const Limit& l : limits) {
+        TempFolder dir;
+        EXPECT_EQ(convertAse(dir, l.atLimit).run.status, 0) << l.table;
+        Conversion c = convertAse(TempFolder(), l.beyond);
+        EXPECT_EQ(c.run.status, 2) << l.table;
+        EXPECT_NE(c.run.output.find("the " + l.table + " table holds at most " +
+                                    std::to_string(l.limit) + " entries\n"),
+                  std::string::npos)
+            << c.run.output;
+        EXPECT_FALSE(c.obj);
+    }
+}
+
+TEST(ConversionFaults, UnwritableOutputsFailAndLeaveNoFiles) {
+    const std::string ase = manyTriangles(1, 0, true, true);
+    {
+        TempFolder dir;
+        std::filesystem::create_directory(dir.file("object.obj"));
+        Conversion c = convertAse(dir, ase);
+        EXPECT_EQ(c.run.status, 1);
+        EXPECT_EQ(c.run.output, kStarted + "OBJ file could not be created!\n");
+        EXPECT_FALSE(c.mtl);
+    }
+    {
+        // The OBJ is written, then the MTL cannot be: the OBJ would name a
+        // missing file, so it is removed again.
+        TempFolder dir;
+        std::filesystem::create_directory(dir.file("object.mtl"));
+        Conversion c = convertAse(dir, ase);
+        EXPECT_EQ(c.run.status, 1);
+        EXPECT_EQ(c.run.output, kStarted + "MTL file could not be created!\n"
+                                           "OBJ file removed: it would name a missing MTL file\n");
+        EXPECT_FALSE(c.obj);
+        int entries = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+            ++entries;
+        EXPECT_EQ(entries, 2) << "only object.ase and the folder object.mtl, no temporary file";
+    }
+}
+
+} // namespace
+} // namespace meshsmith::test

@@ -1,0 +1,173 @@
+// The 3ds Max reader: materials and sub-materials, the first texture channel
+// only, a texture for every polygon, numbers that stay in their lists, and
+// the triangles of a mesh merged back into quads. The square of the fuzz
+// seeds (two triangles, material "Wall" with wall.bmp) is the base object.
+
+#include "converter/line_reader.hpp"
+#include "converter/max_materials.hpp"
+#include "reader_runs.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith::kiln;
+using namespace meshsmith::kiln::test;
+using meshsmith::test::TempFolder;
+using meshsmith::test::writeFile;
+
+namespace {
+
+const std::string kSquare =
+    meshsmith::test::readFile(meshsmith::test::sourcePath("fuzz/seeds/kiln_3dsmax/square.ase"));
+
+// The square with the first occurrence of each `from` replaced by its `to`.
+std::string square(const std::vector<std::pair<std::string, std::string>>& edits) {
+    std::string text = kSquare;
+    for (const auto& [from, to] : edits) {
+        const std::size_t at = text.find(from);
+        if (at == std::string::npos) ADD_FAILURE() << "no " << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+const std::string kFace1 = "*MESH_FACE    1:    A:    0 B:    2 C:    3";
+
+} // namespace
+
+TEST(Read3dsMax, SubMaterialsTakeTheBitmapPositionsBeforeTheNextMaterial) {
+    const std::string text =
+        "*MATERIAL_LIST {\n*MATERIAL_COUNT 3\n*MATERIAL 0 {\n*NUMSUBMTLS 2\n"
+        "*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n*BITMAP \"bump.tga\"\n}\n"
+        "*SUBMATERIAL 1 {\n*BITMAP \"sand.tga\"\n}\n}\n*MATERIAL 1 {\n*BITMAP \"x\\brick.bmp\"\n}\n"
+        "*MATERIAL 2 {\n*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n}\n*SUBMATERIAL 1 {\n}\n}\n}\n";
+    KilnState k;
+    TextSource source(text);
+    MaxMaterials list;
+    std::string line;
+    readMaterialList(k, source, line, list);
+    EXPECT_EQ(getString(list, 0, 0), 0);
+    EXPECT_EQ(getString(list, 0, 1), 1);
+    EXPECT_EQ(getString(list, 1, 0), 2);
+    EXPECT_EQ(getString(list, 1, 7), 2) << "a plain material ignores the face's id";
+    EXPECT_EQ(getString(list, 0, 3), 1) << "ids beyond the sub-materials wrap as in 3ds Max";
+    EXPECT_EQ(getString(list, 2, 0), 0) << "an equal name shares its entry";
+    EXPECT_EQ(getString(list, 2, 1), -1) << "a sub-material without a bitmap";
+    EXPECT_EQ(getString(list, 3, 0), -1);
+    EXPECT_EQ(k.stringCount, 3) << "only the first bitmap (the diffuse map) of each counts";
+}
+
+TEST(Read3dsMax, SquareBecomesOneTexturedQuad) {
+    ReaderRun r = read3dsMaxText(kSquare);
+    ASSERT_TRUE(r.read) << r.error;
+    ASSERT_EQ(r.k->polyCount, 1);
+    const poly& p = r.k->polygon[0];
+    EXPECT_EQ(p.polyVertexCount, 4);
+    EXPECT_EQ(r.k->stringy[static_cast<std::size_t>(p.stringNum)], "wall");
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto vertex = static_cast<std::size_t>(p.vertexList[i]);
+        EXPECT_FLOAT_EQ(p.tvertx[i], r.k->x[vertex]) << "texture x follows x";
+        EXPECT_FLOAT_EQ(p.tverty[i], 1 - r.k->y[vertex]) << "texture y is flipped";
+    }
+    EXPECT_EQ(threeDoVerdict(*r.k), "");
+}
+
+TEST(Read3dsMax, SecondTextureChannelDoesNotOverwriteTheFirst) {
+    ReaderRun r = read3dsMaxText(
+        square({{"\t}\n\t*MATERIAL_REF",
+                 "\t\t*MESH_MAPPINGCHANNEL 3 {\n\t\t\t*MESH_NUMTVERTEX 4\n\t\t\t*MESH_TVERTLIST {\n"
+                 "\t\t\t\t*MESH_TVERT 0\t-1.#IND\t-1.#IND\t-1.#IND\n"
+                 "\t\t\t\t*MESH_TVERT 1\t0.5000\t0.5000\t0.0000\n\t\t\t}\n\t\t\t*MESH_TFACELIST {\n"
+                 "\t\t\t\t*MESH_TFACE 0\t1\t1\t1\n\t\t\t}\n\t\t}\n\t}\n\t*MATERIAL_REF"}}));
+    ASSERT_TRUE(r.read) << r.error;
+    EXPECT_EQ(r.k->polygon[0].tvertx, read3dsMaxText(kSquare).k->polygon[0].tvertx);
+}
+
+TEST(Read3dsMax, EveryFaceNeedsAMaterialWithABitmap) {
+    EXPECT_EQ(
+        read3dsMaxText(square({{"*MAP_DIFFUSE", "*MAP_NONE"}, {"*BITMAP", "*NOBITMAP"}})).error,
+        "Line 41: Mesh \"Plane01\" (line 12) uses material 0 (\"Wall\"), which has no bitmap");
+    const std::string noRef = square({{"*MATERIAL_REF 0", ""}});
+    const std::string refused = "Mesh \"Plane01\" (line 12) has faces but no *MATERIAL_REF: give "
+                                "it a material with a bitmap";
+    EXPECT_EQ(read3dsMaxText(noRef).error, refused);
+    EXPECT_EQ(read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error, refused);
+    EXPECT_EQ(read3dsMaxText(square({{"*MATERIAL_COUNT", "*MATERIAL_NUMBER"}})).error,
+              "Line 41: *MATERIAL_REF 0 of Mesh \"Plane01\" (line 12) names a material, but the "
+              "file has no material list (*MATERIAL_COUNT)");
+    EXPECT_EQ(read3dsMaxText(square({{"*MATERIAL_REF 0", "*MATERIAL_REF 2"}})).error,
+              "Line 41: material 2 is outside the 1 of *MATERIAL_COUNT of Mesh \"Plane01\" "
+              "(line 12)");
+    const std::string multi =
+        "*MATERIAL 0 {\n*MATERIAL_NAME \"Multi\"\n*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n}\n"
+        "*SUBMATERIAL 1 {\n}\n";
+    EXPECT_EQ(read3dsMaxText(square({{"*BITMAP \"C:", "*NOBITMAP \"C:"},
+                                     {"*MATERIAL 0 {", multi},
+                                     {"*MESH_MTLID 0", "*MESH_MTLID 3"}}))
+                  .error,
+              "Line 48: Mesh \"Plane01\" (line 19) uses sub-material 1 of material 0 (\"Multi\"), "
+              "which has no bitmap");
+}
+
+TEST(Read3dsMax, NumbersOutsideTheMeshStopWithTheLine) {
+    const auto error = [](const std::string& from, const std::string& to) {
+        return read3dsMaxText(square({{from, to}})).error;
+    };
+    EXPECT_EQ(error(kFace1, "*MESH_FACE    2:    A:    0 B:    2 C:    3"),
+              "Line 26: face 2 is outside the 2 of *MESH_NUMFACES of Mesh \"Plane01\" (line 12)");
+    EXPECT_EQ(error(kFace1, "*MESH_FACE    1:    A:    0 B:    2 C:    4"),
+              "Line 26: vertex 4 is outside the 4 of *MESH_NUMVERTEX of Mesh \"Plane01\" "
+              "(line 12)");
+    EXPECT_EQ(error(kFace1, "*MESH_FACE    -1:    A:    0 B:    2 C:    3"),
+              "Line 26: face -1 is outside the 2 of *MESH_NUMFACES of Mesh \"Plane01\" (line 12)");
+    EXPECT_EQ(error("*MESH_FACE    0:", "*MESH_FACE    1:"),
+              "Line 41: Mesh \"Plane01\" (line 12): face 0 was not given");
+    EXPECT_EQ(error("*MESH_TFACE 1\t0\t2\t3", "*MESH_TFACE 1\t0\t2\t-1"),
+              "Line 38: texture vertex -1 is outside the 4 of *MESH_NUMTVERTEX of Mesh "
+              "\"Plane01\" (line 12)");
+    EXPECT_EQ(error("*MESH_TFACE 1", "*MESH_TVERTLIST 1"),
+              "Line 41: Mesh \"Plane01\" (line 12): face 1 has no texture coordinates "
+              "(*MESH_TFACE)");
+    EXPECT_EQ(error("*MESH_TVERT 2\t1.0000", "*MESH_TVERT 2\t-1.#IND"),
+              "Line 32: a texture vertex needs its number and three numbers");
+    EXPECT_EQ(error("*MESH_VERTEX    3\t0.0000", "*MESH_VERTEX    3\t1e39"),
+              "Line 22: vertex coordinates must be finite");
+}
+
+TEST(Read3dsMax, CollinearFacesAreDroppedAndUnusedBitmapsNotWritten) {
+    ReaderRun r = read3dsMaxText(square(
+        {{"*MATERIAL_COUNT 1", "*MATERIAL_COUNT 2\n*MATERIAL 1 {\n*BITMAP \"clipper.bmp\"\n}"},
+         {kFace1, "*MESH_FACE    1:    A:    0 B:    0 C:    3"}}));
+    ASSERT_TRUE(r.read) << r.error;
+    EXPECT_EQ(r.k->polyCount, 1);
+    EXPECT_EQ(r.k->polygon[0].polyVertexCount, 3);
+    EXPECT_EQ(r.k->clipperStringNum, 0);
+    EXPECT_TRUE(r.k->stringNotWritten[0]) << "clipper";
+    EXPECT_FALSE(r.k->stringNotWritten[1]) << "wall";
+}
+
+TEST(Read3dsMax, VertexColourFileColoursTheFaceItNames) {
+    TempFolder dir;
+    writeFile(dir.file("square.ase"), kSquare);
+    // Faces are coloured in the order of the file: Other's face 0 comes first
+    // and never does, so Plane01's face 1 stays plain.
+    writeFile(dir.file("square.lux"), "MESH \"Other\"\nFACE 0 820\nVERTEX 0 1 1 1 1\n"
+                                      "MESH \"Plane01\"\nFACE 1 820\nVERTEX 1 10 20 30 40\n");
+    ReaderRun r = read3dsMaxFile(dir.file("square.ase"));
+    ASSERT_TRUE(r.read) << r.error;
+    EXPECT_TRUE(r.k->AS2_ON);
+    ASSERT_EQ(r.k->polyCount, 1);
+    EXPECT_EQ(r.k->polygon[0].flav, 0);
+
+    writeFile(dir.file("square.lux"), "MESH \"Plane01\"\nFACE 0 5\nFACE 1 820\n"
+                                      "VERTEX 1 10 20 30 40\n");
+    r = read3dsMaxFile(dir.file("square.ase"));
+    ASSERT_TRUE(r.read) << r.error;
+    ASSERT_EQ(r.k->polyCount, 2) << "coloured and plain faces are not merged";
+    const poly& coloured = r.k->polygon[1];
+    EXPECT_EQ(coloured.flav, 1);
+    EXPECT_EQ((std::vector<int>{coloured.red[0], coloured.red[1], coloured.green[1],
+                                coloured.blue[1], coloured.alpha[1]}),
+              (std::vector<int>{255, 10, 20, 30, 40}));
+    EXPECT_EQ(threeDoVerdict(*r.k), "");
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Running the 3ds Max and OBJ readers the way the converter does (the first
+// significant line consumed to recognise the file), and building the 3DO of
+// what they read.
+
+#include "converter/kiln_state.hpp"
+
+#include <memory>
+#include <string>
+
+namespace meshsmith::kiln::test {
+
+struct ReaderRun {
+    std::unique_ptr<KilnState> k = std::make_unique<KilnState>();
+    bool read = false;       // the reader returned
+    bool untextured = false; // it stopped with UntexturedFace
+    std::string error;       // the InputError or CapacityError message
+};
+
+// The file at `path`, read by read_3dsMax or read_OBJ.
+ReaderRun read3dsMaxFile(const std::string& path);
+ReaderRun readObjFile(const std::string& path);
+// `text` as a file named `path` (which need not exist: the vertex-colour and
+// MTL files are looked for beside it).
+ReaderRun read3dsMaxText(const std::string& text, const std::string& path = "/nonexistent/in.ase");
+ReaderRun readObjText(const std::string& text, const std::string& path = "/nonexistent/in.obj");
+
+// Builds tree one over what was read and writes the 3DO in memory; the
+// inspector's first violation, or "" when the file is sound.
+std::string threeDoVerdict(KilnState& k);
+
+// The number of live polygons.
+int livePolygons(const KilnState& k);
+
+} // namespace meshsmith::kiln::test
