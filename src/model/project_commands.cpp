@@ -3,7 +3,9 @@
 #include "bitmap_lookup.hpp"
 #include "paths.hpp"
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
 
 namespace meshsmith {
 namespace {
@@ -33,8 +35,9 @@ std::optional<std::string> askValidProjectName(UserPrompts& prompts) {
     for (;;) {
         auto name = prompts.askProjectName();
         if (!name) return std::nullopt;
-        if (projectNameIsValid(*name)) return name;
-        prompts.showMessage("Up to 8 Characters allowed !");
+        auto refusal = projectNameRefusal(*name);
+        if (!refusal) return name;
+        prompts.showMessage(*refusal);
     }
 }
 
@@ -54,8 +57,14 @@ FileCommandResult saveAsInOwnFolder(ProjectSession& s) {
 
 } // namespace
 
-bool projectNameIsValid(const std::string& name) {
-    return !name.empty() && name.size() <= 8;
+std::optional<std::string> projectNameRefusal(const std::string& name) {
+    if (name.empty() || name.size() > 8) return "Up to 8 Characters allowed !";
+    const bool badChar = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 32 ||
+               std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+    });
+    if (badChar || name == "." || name == "..") return kBadProjectNameMessage;
+    return std::nullopt;
 }
 
 FileCommandResult saveProjectAs(ProjectSession& s) {

@@ -6,6 +6,7 @@
 #include "outcome.hpp"
 #include "project_file.hpp"
 
+#include <optional>
 #include <string>
 
 namespace meshsmith {
@@ -26,8 +27,14 @@ struct FileCommandResult {
 inline const char* kNoProjectDataMessage =
     "      No Vertices defined      \r\r      No project data to save !";
 
-// "Up to 8 Characters allowed !" unless the name has 1 to 8 characters.
-bool projectNameIsValid(const std::string& name);
+// The name also names the project's folder inside the program folder, so
+// besides "Up to 8 Characters allowed !" (unless it has 1 to 8 characters) a
+// name that would lead out of that folder or that no file system takes (a
+// separator, one of : * ? " < > |, a control character, "." or "..") is
+// refused with kBadProjectNameMessage. nullopt for a good name.
+inline constexpr const char* kBadProjectNameMessage =
+    "A project name cannot contain \\ / : * ? \" < > | and cannot be . or .. !";
+std::optional<std::string> projectNameRefusal(const std::string& name);
 
 // Save As: asks for a project name (own folder) or a file, writes the project.
 // A failed write keeps ProjectFile as it was and reports the error.

@@ -43,11 +43,16 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     s.project.polygons.resize(1);
     s.project.collision.clear();
     s.options = {dir.folder() + "app/", true, true, true};
-    s.prompts.names = {std::string("standard1"), std::string(""), std::string("stand")};
+    // Names that would leave the program folder are refused like too long ones.
+    s.prompts.names = {std::string("standard1"), std::string(""),    std::string("../x"),
+                       std::string(".."),        std::string("a:b"), std::string("stand")};
     FileCommandResult r = saveProjectAs(s.session);
     ASSERT_EQ(r.outcome, Outcome::Done);
-    EXPECT_EQ(s.prompts.messages, (std::vector<std::string>{"Up to 8 Characters allowed !",
-                                                            "Up to 8 Characters allowed !"}));
+    EXPECT_EQ(s.prompts.messages,
+              (std::vector<std::string>{"Up to 8 Characters allowed !",
+                                        "Up to 8 Characters allowed !", kBadProjectNameMessage,
+                                        kBadProjectNameMessage, kBadProjectNameMessage}));
+    EXPECT_FALSE(fs::exists(dir.path() / "x"));
     const std::string standFolder = dir.folder() + "app/stand/";
     EXPECT_EQ(r.caption, "stand");
     EXPECT_EQ(r.recentEntry, standFolder + "stand.3dp");

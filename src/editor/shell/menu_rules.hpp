@@ -1,0 +1,47 @@
+#pragma once
+// Which menu items and tool buttons are enabled, as functions of the project:
+// the rules applied when the user opens a menu, and the ToolbarUpdater's rules
+// applied whenever the application is idle.
+
+#include "model/project.hpp"
+
+#include <string>
+
+namespace meshsmith {
+
+struct GeometryMenuState {
+    // "&Import Geometry from...." or "&Import additional Geometry from...."
+    std::string importCaption;
+    bool addFromProject = false;     // "Add Data From Another Project"
+    bool createInterpolated = false; // "Create Interpolated Vertex"
+    bool exportGeometry = false;     // "Export Geometry to...."
+};
+struct VisualMenuState {
+    bool lines = false, polygons = false, assignTextures = false, checkBackColors = false;
+};
+struct ModifyMenuState {
+    bool rotate = false, move = false, mirror = false, scale = false, center = false;
+    bool copyPolygon = false, movePolygon = false;
+};
+struct MiscMenuState {
+    bool setCollision = false, createVisLines = false, addInterpolated = false;
+};
+// The ToolbarUpdater's controls.
+struct ToolbarState {
+    bool close = false; // CloseToolButton, "&Close Project"
+    // SaveAsToolButton, "&Save project as...", "&Print Project Data",
+    // "Display All Project Contents"
+    bool saveAs = false;
+    bool writeAse = false; // ASEToolButton, "Write ASE file"
+    bool geometry = false; // Line, Poly, Move, Mirror, Scale, Center tool buttons
+    bool polygons = false; // AssignTex, CopyPoly, MovePoly tool buttons
+    bool clearAll = false; // "Clear All"
+};
+
+GeometryMenuState geometryMenuState(const Project& p);
+VisualMenuState visualMenuState(const Project& p);
+ModifyMenuState modifyMenuState(const Project& p);
+MiscMenuState miscMenuState(const Project& p);
+ToolbarState toolbarState(const Project& p);
+
+} // namespace meshsmith

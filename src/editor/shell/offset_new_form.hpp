@@ -1,0 +1,48 @@
+#pragma once
+// "Offset New Vertices ?": the X, Y and Z offsets added to every vertex that an
+// import or Add From Project appends to a project that already holds data.
+
+#include "model/user_interaction.hpp"
+
+#include <QDialog>
+
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace meshsmith {
+
+class UserPrompts;
+
+class OffsetNewForm : public QDialog {
+    Q_OBJECT
+  public:
+    // `prompts` shows the message of a box that does not hold a number.
+    OffsetNewForm(UserPrompts& prompts, QWidget* parent = nullptr);
+
+    // Shows the dialog modally with the three boxes and the offsets reset to 0;
+    // the offsets when "Add with Offset" was pressed, nullopt for Cancel.
+    std::optional<VertexOffset> ask();
+
+    QLineEdit* Edit1 = nullptr; // X
+    QLineEdit* Edit2 = nullptr; // Y
+    QLineEdit* Edit3 = nullptr; // Z
+    QPushButton* OffsetButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    // The offsets of the last confirmed dialog (all 0 until then).
+    const VertexOffset& offsets() const { return offsets_; }
+
+  public slots:
+    void OffsetButtonClick();
+    void CancelButtonClick();
+
+  private:
+    void resetBoxes();
+
+    UserPrompts& prompts_;
+    VertexOffset offsets_;
+};
+
+} // namespace meshsmith

@@ -1,0 +1,48 @@
+#pragma once
+// "Scan DXF": after the scan of a DXF file the user picks which kind of entity
+// to import (POINT, VERTEX, LINE or 3DFACE). A kind the file does not hold is
+// shown with its count 0, unchecked and disabled.
+
+#include "model/dxf_scan.hpp"
+#include "model/random_colours.hpp"
+
+#include <QDialog>
+
+class QRadioButton;
+class QPushButton;
+
+namespace meshsmith {
+
+class ScanForm : public QDialog {
+    Q_OBJECT
+  public:
+    // The dialog for a scan that succeeded. OK imports into `project`.
+    ScanForm(Project& project, std::string path, const DxfScan& scan, UserPrompts& prompts,
+             LogSink& log, RandomColours& colours, QWidget* parent = nullptr);
+
+    // How the import went; Cancelled when the dialog was closed without one.
+    const OperationResult& result() const { return result_; }
+
+    QRadioButton* PRadioButton = nullptr;
+    QRadioButton* VRadioButton = nullptr;
+    QRadioButton* LRadioButton = nullptr;
+    QRadioButton* FRadioButton = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+  public slots:
+    void OKButtonClick();
+
+  private:
+    QRadioButton* radio(int kind) const;
+
+    Project& project_;
+    std::string path_;
+    DxfScan scan_;
+    UserPrompts& prompts_;
+    LogSink& log_;
+    RandomColours& colours_;
+    OperationResult result_{Outcome::Cancelled, ""};
+};
+
+} // namespace meshsmith

@@ -1,0 +1,75 @@
+#include "editor_harness.hpp"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <filesystem>
+
+namespace meshsmith::test {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> ScriptedFiles::chooseFolder(const std::string& title) {
+    FileDialogRequest r;
+    r.title = title;
+    return next(r);
+}
+
+std::optional<std::string> ScriptedFiles::next(const FileDialogRequest& r) {
+    requests.push_back(r);
+    if (paths.empty()) return std::nullopt;
+    auto answer = paths.front();
+    paths.pop_front();
+    return answer;
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    for (int waited = 0; !done(); waited += 5) {
+        if (waited >= timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+void copyProgram(const std::string& program, const std::string& folder) {
+    fs::copy_file(fs::path(MESHSMITH_BIN_DIR) / program, fs::path(folder) / program,
+                  fs::copy_options::overwrite_existing);
+}
+
+void writeScript(const std::string& path, const std::string& body) {
+    writeFile(path, "#!/bin/sh\n" + body + "\n");
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
+}
+
+MainForm& EditorHarness::start(QStringList arguments) {
+    context = std::make_unique<EditorContext>(app.folder(), prompts, files, starter);
+    form = std::make_unique<MainForm>(*context, std::move(arguments));
+    form->show();
+    return *form;
+}
+
+std::string EditorHarness::copyExample() {
+    for (const auto& entry : fs::directory_iterator(sourcePath("examples/stand")))
+        fs::copy_file(entry.path(), work.path() / entry.path().filename(),
+                      fs::copy_options::overwrite_existing);
+    return work.file("stand.3dp");
+}
+
+std::string EditorHarness::openExample() {
+    const std::string path = copyExample();
+    files.paths.push_back(path);
+    form->OpenProjectMenuClick();
+    return path;
+}
+
+bool EditorHarness::logHas(const std::string& line) const {
+    return form->logLines().contains(QString::fromStdString(line));
+}
+
+std::string EditorHarness::ini() const {
+    const std::string path = app.file("Meshsmith.ini");
+    return fs::exists(path) ? readFile(path) : "";
+}
+
+} // namespace meshsmith::test

@@ -1,0 +1,165 @@
+// Build and launch from the main window: the checks of the build commands, a
+// real conversion with the converter as a child process, a failing converter,
+// the track folder, and closing while the converter runs.
+#include "editor_harness.hpp"
+#include "model/paths.hpp"
+#include "support/run_program.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+const char* const kSpaces =
+    "Application and/or project file path contains spaces.\rUnable to use 3DOKiln and/or GPL !";
+
+} // namespace
+
+TEST(MainFormBuild, ChecksComeInOrderEachWithItsMessage) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.WriteASEandStartClick();
+    EXPECT_EQ(h.prompts.messages.back(), "Not enough Data to write ASE-file !");
+
+    h.openExample();
+    h.project().polygons[3].TextureIndex = NoTexture;
+    form.WriteASEandStartClick();
+    EXPECT_EQ(h.prompts.messages.back(), "Only entirely textured objects supported so far !");
+    h.project().polygons[3].TextureIndex = 0;
+
+    h.project().ProjectFile = NoProjectFile;
+    form.WriteASEandStartClick();
+    EXPECT_EQ(h.prompts.messages.back(), "Save project first !");
+    EXPECT_FALSE(fileExists(".ase"));
+
+    h.project().ProjectFile = h.work.file("stand.3dp");
+    form.WriteASEandStartClick();
+    EXPECT_EQ(h.prompts.messages.back(), "3DO-Kiln not found !");
+
+    copyProgram("3DO-Kiln", h.app.folder());
+    h.project().ProjectFile = h.work.folder() + "my stand.3dp";
+    form.WriteASEandStartClick();
+    EXPECT_EQ(h.prompts.messages.back(), kSpaces);
+    EXPECT_FALSE(form.converterRunning());
+}
+
+TEST(MainFormBuild, ExampleBuildsIntoAValid3DO) {
+    EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
+    MainForm& form = h.start();
+    h.openExample();
+    form.WriteASEandStartClick();
+    EXPECT_TRUE(form.converterRunning());
+    ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
+    const std::string out = h.work.file("stand.3do");
+    EXPECT_TRUE(h.logHas("3DO " + out + " written !"));
+    // The converter's own lines reach the log.
+    EXPECT_TRUE(form.logLines().contains("writing 3DO... 3DO saved."))
+        << form.logLines().join("\n").toStdString();
+    EXPECT_TRUE(h.prompts.messages.empty());
+    const ProgramRun check = runProgram("3do-inspect", {"--check", out});
+    EXPECT_EQ(check.status, 0) << check.out << check.err;
+}
+
+TEST(MainFormBuild, FailingConverterIsReportedAsFailure) {
+    EditorHarness h;
+    writeScript(h.app.file("3DO-Kiln"), "echo 'File type not supported!'\nexit 1");
+    MainForm& form = h.start();
+    h.openExample();
+    form.WriteASEandStartClick();
+    ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
+    EXPECT_TRUE(h.logHas("File type not supported!"));
+    for (const QString& line : form.logLines())
+        EXPECT_FALSE(line.endsWith("written !")) << line.toStdString();
+    ASSERT_EQ(h.prompts.messages.size(), 1u);
+    EXPECT_NE(h.prompts.messages[0].find("exit status 1"), std::string::npos);
+}
+
+TEST(MainFormBuild, ClosingTheEditorEndsARunningConverter) {
+    EditorHarness h;
+    const std::string pidFile = h.work.file("kiln.pid");
+    writeScript(h.app.file("3DO-Kiln"), "echo $$ > '" + pidFile + "'\nexec sleep 60");
+    MainForm& form = h.start();
+    h.openExample();
+    form.WriteASEandStartClick();
+    ASSERT_TRUE(waitUntil([&] { return fileExists(pidFile) && !readFile(pidFile).empty(); }));
+    const std::string pid = readFile(pidFile).substr(0, readFile(pidFile).find('\n'));
+    h.prompts.answers = {Answer::No};
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.converterRunning());
+    EXPECT_FALSE(std::filesystem::exists("/proc/" + pid)) << pid;
+    for (const QString& line : form.logLines())
+        EXPECT_FALSE(line.endsWith("written !")) << line.toStdString();
+}
+
+TEST(MainFormBuild, TrackFolderWarningsAndNoWriteWhenTheUserStops) {
+    EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
+    writeFile(h.app.file("GPLkick"), "");
+    writeFile(h.work.file("gpl.exe"), "");
+    writeFile(h.app.file("Meshsmith.ini"),
+              "[General Options]\r\nGPLPath=" + h.work.file("gpl.exe") + "\r\n");
+    MainForm& form = h.start();
+    h.openExample();
+    TempFolder track;
+    writeFile(track.file("roof.mip"), "");
+    ProjectOptions& o = h.project().options;
+    o.SaveToTrackFolder = true;
+    o.TrackFolder = track.folder();
+    h.prompts.answers = {Answer::No}; // "Proceed anyway ?"
+    form.WriteASEConvertGPLClick();
+    ASSERT_EQ(h.prompts.messages.size(), 2u);
+    EXPECT_EQ(h.prompts.messages[0],
+              "Referenced file 'seats.mip' does not exist in specified track folder !");
+    EXPECT_EQ(h.prompts.messages[1],
+              "Referenced file 'banner.mip' does not exist in specified track folder !");
+    EXPECT_FALSE(form.converterRunning());
+    EXPECT_FALSE(fileExists(h.work.file("stand.ase")));
+}
+
+TEST(MainFormBuild, GplBuildCopiesIntoTheTrackFolderSavesAndStartsTheGame) {
+    EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
+    writeFile(h.app.file("GPLkick"), "");
+    const std::string gpl = h.work.file("gpl.exe");
+    writeFile(gpl, "");
+    writeFile(h.app.file("Meshsmith.ini"), "[General Options]\r\nGPLPath=" + gpl + "\r\n");
+    MainForm& form = h.start();
+    h.openExample();
+    TempFolder track;
+    for (const char* mip : {"seats.mip", "roof.mip", "banner.mip"})
+        writeFile(track.file(mip), "");
+    ProjectOptions& o = h.project().options;
+    o.SaveToTrackFolder = true;
+    o.TrackFolder = track.folder();
+    h.prompts.answers = {Answer::Yes, Answer::Yes}; // "Overwrite stand.3do ?", then "Start GPL ?"
+    form.WriteASEConvertGPLClick();
+    ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
+    EXPECT_EQ(h.prompts.questions.front(), "File exists|Overwrite stand.3do ?");
+    EXPECT_TRUE(fileExists(track.file("stand.3do")));
+    EXPECT_TRUE(h.logHas("3DO " + track.file("stand.3do") + " written !"));
+    EXPECT_TRUE(h.logHas("Project Saved !"));
+    EXPECT_EQ(h.prompts.questions.back(), "Gplkick.exe|Start GPL ?");
+    ASSERT_EQ(h.starter.started.size(), 1u);
+    EXPECT_EQ(h.starter.started[0].program, gpl);
+    EXPECT_TRUE(h.starter.started[0].arguments.empty());
+}
+
+TEST(MainFormBuild, OutsideProgramsNeedTheirFiles) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.StartGPLClick();
+    EXPECT_EQ(h.prompts.messages.back(), "GPL not found !");
+    form.ViewerStartMenuClick();
+    EXPECT_EQ(h.prompts.messages.back(), "File  not found !");
+    const std::string viewer = h.work.file("viewer");
+    writeFile(viewer, "");
+    h.context->settings.writeString("General Options", "ViewerPath", viewer);
+    form.ViewerStartMenuClick();
+    ASSERT_EQ(h.starter.started.size(), 1u);
+    EXPECT_EQ(h.starter.started[0].program, viewer);
+}

@@ -1,0 +1,133 @@
+// Geometry exchange from the main window: the DXF scan dialog, the import and
+// export commands and the menu rules that follow the project.
+#include "editor/shell/scan_form.hpp"
+#include "editor_harness.hpp"
+#include "model/paths.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+const char* const kTwoLines =
+    "0\nSECTION\n2\nENTITIES\n"
+    "0\nLINE\n8\n0\n10\n0.0\n20\n0.0\n30\n0.0\n11\n1.0\n21\n0.0\n31\n0.0\n"
+    "0\nLINE\n8\n0\n10\n1.0\n20\n0.0\n30\n0.0\n11\n1.0\n21\n2.0\n31\n0.0\n"
+    "0\nENDSEC\n0\nEOF\n";
+
+// Calls `check` with the scan dialog once it is open; the check closes it.
+void whenScanFormOpens(const std::function<void(ScanForm&)>& check) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        if (auto* form = qobject_cast<ScanForm*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            check(*form);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    const std::string dxf = h.work.file("two lines.dxf");
+    writeFile(dxf, kTwoLines);
+    h.files.paths = {dxf};
+    bool seen = false;
+    whenScanFormOpens([&](ScanForm& scan) {
+        seen = true;
+        EXPECT_EQ(scan.windowTitle(), "Scanning file 'two lines.dxf'");
+        EXPECT_EQ(scan.LRadioButton->text(), "2 LINE objects in DXF");
+        EXPECT_EQ(scan.PRadioButton->text(), "0 POINT objects in DXF");
+        EXPECT_FALSE(scan.PRadioButton->isEnabled());
+        EXPECT_FALSE(scan.VRadioButton->isEnabled());
+        EXPECT_FALSE(scan.FRadioButton->isEnabled());
+        EXPECT_TRUE(scan.LRadioButton->isEnabled());
+        scan.OKButton->click(); // nothing chosen: the dialog stays
+        EXPECT_EQ(h.prompts.messages.back(), "Select objects to import!");
+        EXPECT_TRUE(scan.isVisible());
+        scan.LRadioButton->click();
+        scan.OKButton->click();
+    });
+    form.ImportDXFClick();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(h.project().lines.size(), 2u);
+    EXPECT_EQ(h.project().vertices.size(), 3u); // the shared corner is found once
+    EXPECT_TRUE(h.project().ViewReady);
+    EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
+}
+
+TEST(MainFormExchange, BinaryDxfIsRefusedBeforeTheScanDialog) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    const std::string dxf = h.work.file("binary.dxf");
+    writeFile(dxf, "AutoCAD Binary DXF\r\n");
+    h.files.paths = {dxf};
+    form.ImportDXFClick();
+    ASSERT_FALSE(h.prompts.messages.empty());
+    EXPECT_EQ(h.prompts.messages.back().rfind("Binary DXF format not supported", 0), 0u);
+    EXPECT_TRUE(h.project().vertices.empty());
+}
+
+TEST(MainFormExchange, MenuRulesFollowTheProject) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.updateGeometryMenu();
+    form.updateModifyMenu();
+    EXPECT_EQ(form.action("ImportMenu")->text(), "&Import Geometry from....");
+    EXPECT_FALSE(form.action("ExportMenu")->isEnabled());
+    EXPECT_FALSE(form.action("RotateMenu")->isEnabled());
+
+    h.openExample();
+    form.updateGeometryMenu();
+    form.updateVisualMenu();
+    form.updateModifyMenu();
+    form.updateMiscMenu();
+    EXPECT_EQ(form.action("ImportMenu")->text(), "&Import additional Geometry from....");
+    EXPECT_TRUE(form.action("ExportMenu")->isEnabled());
+    EXPECT_TRUE(form.action("AssignTexMenu")->isEnabled());
+    EXPECT_TRUE(form.action("BackColorMenu")->isEnabled());
+    EXPECT_TRUE(form.action("CopyPolyMenu")->isEnabled());
+    EXPECT_TRUE(form.action("CollMenu")->isEnabled());
+}
+
+TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.ExportTxtClick();
+    EXPECT_EQ(h.prompts.messages.back(),
+              "      No Vertices defined      \r\r      Nothing to save !");
+    form.ExportDXF_VClick();
+    EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
+    form.ExportDXF_VLClick();
+    EXPECT_EQ(h.prompts.messages.back(), "No Lines defined !");
+
+    h.openExample();
+    const std::string vtx = h.work.file("out.vtx"), dxf = h.work.file("out.dxf");
+    h.files.paths = {vtx, dxf};
+    form.ExportTxtClick();
+    form.ExportDXF_VLPClick();
+    EXPECT_TRUE(fileExists(vtx));
+    EXPECT_TRUE(fileExists(dxf));
+    EXPECT_EQ(h.files.requests.back().defaultExtension, "dxf");
+    EXPECT_EQ(h.files.requests.back().filterIndex, 6);
+
+    // The vertex text comes back in, appended with the offsets asked for.
+    h.files.paths = {vtx};
+    h.prompts.offsets = {VertexOffset{10, 0, 0}};
+    form.ImportTxtClick();
+    EXPECT_EQ(h.project().vertices.size(), 108u);
+    EXPECT_FLOAT_EQ(h.project().vertices[54].X, h.project().vertices[0].X + 10);
+}
