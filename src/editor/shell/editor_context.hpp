@@ -10,8 +10,11 @@
 #include "model/project.hpp"
 #include "model/user_interaction.hpp"
 #include "recent_files.hpp"
+#include "view/camera_controls.hpp"
+#include "view/pick_modes.hpp"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace meshsmith {
@@ -30,6 +33,12 @@ struct EditorContext {
     RecentFiles recent;
     Project project;
 
+    // The camera's bars, preset and rotate buttons, and the view's pick modes
+    // with the window that takes a finished pick (none yet: picks are dropped).
+    CameraControls camera;
+    PickModes pickModes;
+    PickReceiver* pickReceiver = nullptr;
+
     UserPrompts& prompts;
     FileDialogs& files;
     ProgramStarter& starter;
@@ -37,6 +46,18 @@ struct EditorContext {
     // Set by the main window: writes a line to the log; asks the view to repaint.
     std::function<void(const std::string&)> addLogLine = [](const std::string&) {};
     std::function<void()> repaintView = [] {};
+    // Why OpenGL cannot serve the view, or nullopt; empty: ask the system.
+    std::function<std::optional<std::string>()> openGlProblem;
+};
+
+// The editor's log as the operations see it.
+class EditorLog : public LogSink {
+  public:
+    explicit EditorLog(EditorContext& context) : context_(context) {}
+    void addLine(const std::string& line) override { context_.addLogLine(line); }
+
+  private:
+    EditorContext& context_;
 };
 
 } // namespace meshsmith

@@ -18,7 +18,7 @@ namespace meshsmith {
 
 MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), context_(context), arguments_(std::move(arguments)),
-      log_(std::make_unique<Log>(*this)), colours_(RandomColours::fromClock()) {
+      log_(std::make_unique<EditorLog>(context)), colours_(RandomColours::fromClock()) {
     setObjectName("MainForm");
     const QString title = QString(kProductName) + " " + kVersionText;
     setWindowTitle(title);

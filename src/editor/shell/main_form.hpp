@@ -106,15 +106,6 @@ class MainForm : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The log as the operations see it.
-    class Log : public LogSink {
-      public:
-        explicit Log(MainForm& form) : form_(form) {}
-        void addLine(const std::string& line) override { form_.AddLogLine(line); }
-
-      private:
-        MainForm& form_;
-    };
 
     // Construction (main_form_menus.cpp, main_form_camera.cpp).
     void buildMenus();
@@ -154,18 +145,16 @@ class MainForm : public QMainWindow {
     std::string settingsPath(const char* key) const;
 
     // Camera (main_form_camera.cpp).
-    void rotationChanged(QScrollBar* bar, std::int32_t ProjectOptions::*angle, const char* label,
-                         int value);
-    void zoomChanged(int value);
+    void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
     void rotateButtonClicked();
-    void rotationTick();
     void redrawWithoutVertices();
+    void showCameraControls();
 
     EditorContext& context_;
     QStringList arguments_;
     bool commandLinePending_ = true;
     bool projectClosed_ = false;
-    std::unique_ptr<Log> log_;
+    std::unique_ptr<EditorLog> log_; // the log as the operations see it
     RandomColours colours_;
     SaveOptions saveOptions_;
     ConverterProcess converter_;

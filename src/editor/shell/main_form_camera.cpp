@@ -4,6 +4,8 @@
 
 #include "view/view_form.hpp"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -15,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 
 namespace meshsmith {
@@ -66,16 +69,14 @@ void MainForm::buildBottomPanel() {
         if (buttons[row]) controls->addWidget(buttons[row], row, 2);
         connect(bars[row], &QScrollBar::sliderReleased, this, &MainForm::RedrawView);
     }
-    connect(xBar_, &QScrollBar::valueChanged, this, [this](int v) {
-        rotationChanged(xBar_, &ProjectOptions::RotationX, "X-Rotation: ", v);
-    });
-    connect(yBar_, &QScrollBar::valueChanged, this, [this](int v) {
-        rotationChanged(yBar_, &ProjectOptions::RotationY, "Y-Rotation: ", v);
-    });
-    connect(zBar_, &QScrollBar::valueChanged, this, [this](int v) {
-        rotationChanged(zBar_, &ProjectOptions::RotationZ, "Z-Rotation: ", v);
-    });
-    connect(zoomBar_, &QScrollBar::valueChanged, this, &MainForm::zoomChanged);
+    connect(xBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { barMoved(xBar_, CameraBar::X, "X-Rotation: ", v); });
+    connect(yBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { barMoved(yBar_, CameraBar::Y, "Y-Rotation: ", v); });
+    connect(zBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { barMoved(zBar_, CameraBar::Z, "Z-Rotation: ", v); });
+    connect(zoomBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { barMoved(zoomBar_, CameraBar::Zoom, "Zoom-Ratio: ", v); });
     for (QPushButton* b : {xRotate_, yRotate_, zRotate_})
         connect(b, &QPushButton::clicked, this, &MainForm::rotateButtonClicked);
 
@@ -104,68 +105,70 @@ void MainForm::buildBottomPanel() {
 }
 
 void MainForm::buildView() {
-    view_ = new ViewForm(context_.project);
+    view_ = new ViewForm(context_);
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (context_.general.NoCaption) flags |= Qt::FramelessWindowHint;
     viewWindow_ = mdi_->addSubWindow(view_, flags);
     viewWindow_->setObjectName("ViewWindow");
     viewWindow_->showMaximized();
     view_->sceneDrawn = [this] { openCommandLineProject(); };
-    view_->rotationTick = [this] { rotationTick(); };
+    view_->cameraChanged = [this] { showCameraControls(); };
+    if (const auto& problem = view_->openGlProblem())
+        AddLogLine("The 3D view is not available: " + *problem + ". All other commands work.");
 }
 
-void MainForm::rotationChanged(QScrollBar* bar, std::int32_t ProjectOptions::*angle,
-                               const char* label, int value) {
-    context_.project.options.*angle = value;
-    bar->setToolTip(QString(label) + QString::number(value) + QChar(0x00B0));
+// A bar's change: the camera value takes the bar's position, the hint shows
+// it, and the scene is drawn at once (without the vertex spheres while the
+// project has lines or polygons).
+void MainForm::barMoved(QScrollBar* bar, CameraBar which, const char* label, int value) {
+    moveBar(context_.project.options, context_.camera, which, value);
+    QString hint = QString(label) + QString::number(value);
+    if (which != CameraBar::Zoom) hint += QChar(0x00B0);
+    bar->setToolTip(hint);
     redrawWithoutVertices();
 }
 
-void MainForm::zoomChanged(int value) {
-    context_.project.options.ZoomRatio = value;
-    zoomBar_->setToolTip("Zoom-Ratio: " + QString::number(value));
-    redrawWithoutVertices();
-}
-
-// While the camera moves only lines and polygons are drawn (when there are
-// any), which keeps big projects quick to turn.
 void MainForm::redrawWithoutVertices() {
     Project& p = context_.project;
-    p.ShowVerticesNow = p.lines.empty() && p.polygons.empty();
-    if (view_) view_->repaint();
-    p.ShowVerticesNow = p.options.ShowVertices;
+    p.ShowVerticesNow = !hidesVerticesWhileMoving(p);
+    if (view_) view_->redrawNow();
+    p.ShowVerticesNow = p.options.ShowVertices && !context_.camera.rotating();
 }
 
 void MainForm::rotateButtonClicked() {
-    Project& p = context_.project;
-    struct Axis {
-        QPushButton* button;
-        QScrollBar* bar;
-        std::int32_t ProjectOptions::*angle;
-    } axes[] = {{xRotate_, xBar_, &ProjectOptions::RotationX},
-                {yRotate_, yBar_, &ProjectOptions::RotationY},
-                {zRotate_, zBar_, &ProjectOptions::RotationZ}};
-    bool anyDown = false;
-    for (const Axis& a : axes) {
-        const bool down = a.button->isChecked();
-        const int angle = p.options.*a.angle;
-        a.bar->setValue(angle);
-        p.options.*a.angle = angle; // the bar's range must not cut the running angle
-        a.bar->setEnabled(!down);
-        anyDown = anyDown || down;
-    }
-    p.ShowVerticesNow = anyDown ? false : p.options.ShowVertices;
-    view_->setRotating(anyDown);
+    CameraControls& c = context_.camera;
+    c.rotateX = xRotate_->isChecked();
+    c.rotateY = yRotate_->isChecked();
+    c.rotateZ = zRotate_->isChecked();
+    const ProjectOptions& o = context_.project.options;
+    // The bars show the running angles; while its button is down a bar rests.
+    c.xBar = std::clamp(o.RotationX, barMinimum(CameraBar::X), barMaximum(CameraBar::X));
+    c.yBar = std::clamp(o.RotationY, barMinimum(CameraBar::Y), barMaximum(CameraBar::Y));
+    c.zBar = std::clamp(o.RotationZ, barMinimum(CameraBar::Z), barMaximum(CameraBar::Z));
+    c.xBarEnabled = !c.rotateX;
+    c.yBarEnabled = !c.rotateY;
+    c.zBarEnabled = !c.rotateZ;
+    showCameraControls();
+    context_.project.ShowVerticesNow = c.rotating() ? false : o.ShowVertices;
+    view_->setRotating(c.rotating());
     RedrawView();
 }
 
-void MainForm::rotationTick() {
-    Project& p = context_.project;
-    auto turn = [](std::int32_t& angle) { angle = angle >= 361 ? 0 : angle + 1; };
-    if (xRotate_->isChecked()) turn(p.options.RotationX);
-    if (yRotate_->isChecked()) turn(p.options.RotationY);
-    if (zRotate_->isChecked()) turn(p.options.RotationZ);
-    RedrawView();
+// The bars and rotate buttons show the camera controls (without running their
+// change behaviour again).
+void MainForm::showCameraControls() {
+    const CameraControls& c = context_.camera;
+    const QSignalBlocker bx(xBar_), by(yBar_), bz(zBar_), bzoom(zoomBar_);
+    xBar_->setValue(c.xBar);
+    yBar_->setValue(c.yBar);
+    zBar_->setValue(c.zBar);
+    zoomBar_->setValue(c.zoomBar);
+    xBar_->setEnabled(c.xBarEnabled);
+    yBar_->setEnabled(c.yBarEnabled);
+    zBar_->setEnabled(c.zBarEnabled);
+    xRotate_->setChecked(c.rotateX);
+    yRotate_->setChecked(c.rotateY);
+    zRotate_->setChecked(c.rotateZ);
 }
 
 void MainForm::CopyLogClipboardClick() {

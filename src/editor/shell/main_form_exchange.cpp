@@ -54,6 +54,7 @@ void MainForm::ImportDXFClick() {
             form.exec();
         }
         context_.project.ViewReady = true;
+        if (view_) view_->ZoomAllClick();
     }
     context_.project.ShowVerticesNow = context_.project.options.ShowVertices;
     RedrawView();

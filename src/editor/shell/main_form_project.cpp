@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace meshsmith {
 
 ProjectSession MainForm::session() {
@@ -156,13 +158,12 @@ void MainForm::rebuildRecentMenu() {
 // after it was loaded or reset.
 void MainForm::syncControlsFromProject() {
     const ProjectOptions& o = context_.project.options;
-    {
-        const QSignalBlocker bx(xBar_), by(yBar_), bz(zBar_), bzoom(zoomBar_);
-        xBar_->setValue(o.RotationX);
-        yBar_->setValue(o.RotationY);
-        zBar_->setValue(o.RotationZ);
-        zoomBar_->setValue(o.ZoomRatio);
-    }
+    CameraControls& c = context_.camera;
+    c.xBar = std::clamp(o.RotationX, barMinimum(CameraBar::X), barMaximum(CameraBar::X));
+    c.yBar = std::clamp(o.RotationY, barMinimum(CameraBar::Y), barMaximum(CameraBar::Y));
+    c.zBar = std::clamp(o.RotationZ, barMinimum(CameraBar::Z), barMaximum(CameraBar::Z));
+    c.zoomBar = std::clamp(o.ZoomRatio, barMinimum(CameraBar::Zoom), barMaximum(CameraBar::Zoom));
+    showCameraControls();
     action("ShowAxisMenu")->setChecked(o.ShowAxis);
     action("ShowVerticesMenu")->setChecked(o.ShowVertices);
     action("ShowLinesMenu")->setChecked(o.ShowLines);
