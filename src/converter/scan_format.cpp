@@ -119,33 +119,34 @@ std::size_t scanReal(std::string_view s, std::size_t i, float& value) {
     return j;
 }
 
-struct Spec {
+struct FieldDirective {
     char conversion = 0;
     bool byteSized = false; // "hh"
 };
 
-// Reads a conversion specification after '%'; returns the position after it.
-std::size_t readSpec(std::string_view pattern, std::size_t p, Spec& spec) {
+// Reads a field directive (width, size, conversion letter) after '%'; returns the position after
+// it.
+std::size_t readDirective(std::string_view pattern, std::size_t p, FieldDirective& directive) {
     while (p < pattern.size() && isDigit(pattern[p]))
         ++p; // a width: strings are bounded anyway
     while (p < pattern.size() && (pattern[p] == 'h' || pattern[p] == 'l')) {
-        spec.byteSized = spec.byteSized ||
-                         (pattern[p] == 'h' && p + 1 < pattern.size() && pattern[p + 1] == 'h');
+        directive.byteSized = directive.byteSized || (pattern[p] == 'h' && p + 1 < pattern.size() &&
+                                                      pattern[p + 1] == 'h');
         ++p;
     }
-    if (p < pattern.size()) spec.conversion = pattern[p++];
+    if (p < pattern.size()) directive.conversion = pattern[p++];
     return p;
 }
 
 // Converts one field at line position i into `target`; npos when it does not convert.
-std::size_t convert(std::string_view line, std::size_t i, const Spec& spec,
+std::size_t convert(std::string_view line, std::size_t i, const FieldDirective& directive,
                     const ScanTarget& target) {
-    switch (spec.conversion) {
+    switch (directive.conversion) {
     case 'i':
     case 'd':
     case 'u': {
         long double v = 0;
-        std::size_t end = scanInteger(line, i, spec.conversion == 'i' ? 0 : 10, v);
+        std::size_t end = scanInteger(line, i, directive.conversion == 'i' ? 0 : 10, v);
         if (end == std::string_view::npos) return end;
         if (auto* p = std::get_if<std::int32_t*>(&target); p && *p) **p = clamp32(v);
         if (auto* p = std::get_if<std::uint8_t*>(&target); p && *p)
@@ -192,8 +193,8 @@ ScanResult scanFormatted(std::string_view line, std::string_view pattern,
             ++i, ++p;
             continue;
         }
-        Spec spec;
-        p = readSpec(pattern, p + 1, spec);
+        FieldDirective directive;
+        p = readDirective(pattern, p + 1, directive);
         if (!seenField) r.literalPrefix = true;
         i = skipSpace(line, i);
         if (i >= line.size()) {
@@ -202,7 +203,7 @@ ScanResult scanFormatted(std::string_view line, std::string_view pattern,
         }
         seenField = true;
         std::size_t end =
-            convert(line, i, spec,
+            convert(line, i, directive,
                     field < targets.size() ? targets[field]
                                            : ScanTarget{static_cast<std::int32_t*>(nullptr)});
         if (end == std::string_view::npos) return r;
