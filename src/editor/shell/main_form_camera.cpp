@@ -4,7 +4,6 @@
 
 #include "view/view_form.hpp"
 
-#include <algorithm>
 
 #include <QApplication>
 #include <QClipboard>
@@ -142,9 +141,7 @@ void MainForm::rotateButtonClicked() {
     c.rotateZ = zRotate_->isChecked();
     const ProjectOptions& o = context_.project.options;
     // The bars show the running angles; while its button is down a bar rests.
-    c.xBar = std::clamp(o.RotationX, barMinimum(CameraBar::X), barMaximum(CameraBar::X));
-    c.yBar = std::clamp(o.RotationY, barMinimum(CameraBar::Y), barMaximum(CameraBar::Y));
-    c.zBar = std::clamp(o.RotationZ, barMinimum(CameraBar::Z), barMaximum(CameraBar::Z));
+    rotationBarsFollow(c, o);
     c.xBarEnabled = !c.rotateX;
     c.yBarEnabled = !c.rotateY;
     c.zBarEnabled = !c.rotateZ;

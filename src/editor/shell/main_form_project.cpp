@@ -159,9 +159,7 @@ void MainForm::rebuildRecentMenu() {
 void MainForm::syncControlsFromProject() {
     const ProjectOptions& o = context_.project.options;
     CameraControls& c = context_.camera;
-    c.xBar = std::clamp(o.RotationX, barMinimum(CameraBar::X), barMaximum(CameraBar::X));
-    c.yBar = std::clamp(o.RotationY, barMinimum(CameraBar::Y), barMaximum(CameraBar::Y));
-    c.zBar = std::clamp(o.RotationZ, barMinimum(CameraBar::Z), barMaximum(CameraBar::Z));
+    rotationBarsFollow(c, o);
     c.zoomBar = std::clamp(o.ZoomRatio, barMinimum(CameraBar::Zoom), barMaximum(CameraBar::Zoom));
     showCameraControls();
     action("ShowAxisMenu")->setChecked(o.ShowAxis);

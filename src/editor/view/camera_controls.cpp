@@ -204,4 +204,13 @@ void endDrag(DragState& drag, Project& project) {
     project.ShowVerticesNow = project.options.ShowVertices;
 }
 
+void rotationBarsFollow(CameraControls& controls, const ProjectOptions& options) {
+    controls.xBar =
+        std::clamp(options.RotationX, barMinimum(CameraBar::X), barMaximum(CameraBar::X));
+    controls.yBar =
+        std::clamp(options.RotationY, barMinimum(CameraBar::Y), barMaximum(CameraBar::Y));
+    controls.zBar =
+        std::clamp(options.RotationZ, barMinimum(CameraBar::Z), barMaximum(CameraBar::Z));
+}
+
 } // namespace meshsmith

@@ -39,6 +39,10 @@ struct CameraControls {
 // behaviour, the matching option takes the bar's position.
 void moveBar(ProjectOptions& options, CameraControls& controls, CameraBar bar, int position);
 
+// The three rotation bars show the current angles (kept within their range),
+// as after a load or a click on a rotate button.
+void rotationBarsFollow(CameraControls& controls, const ProjectOptions& options);
+
 // Reset View: rotate buttons released (the rotation timer stops), the three
 // rotation bars enabled, zoom 70 and rotations 0 with their bars. The preset
 // and the pan offsets stay.
