@@ -276,7 +276,11 @@ TEST(Inspect3doProgram, ChecksAndListsAFile) {
           "    plane record at 180: plane 0 (0 0 1 0), type 2\n",
           "HAND: string offset 5 \"collision\", collision data at data offset 100\n"})
         EXPECT_NE(listing.out.find(line), std::string::npos) << line << listing.out;
-    EXPECT_EQ(runProgram("3do-inspect", {dir.file("missing.3do")}).status, 2);
+    for (const std::string& unusable : {dir.file("missing.3do"), dir.folder()}) {
+        const ProgramRun run = runProgram("3do-inspect", {"--check", unusable});
+        EXPECT_EQ(run.status, 1) << unusable;
+        EXPECT_NE(run.err.find("cannot read " + unusable), std::string::npos) << run.err;
+    }
 }
 
 } // namespace

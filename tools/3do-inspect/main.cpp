@@ -2,12 +2,14 @@
 //   3do-inspect [--verbose] FILE   listing; exit 1 when the layout is broken
 //   3do-inspect --check FILE       "OK: ..." and exit 0, or one violation line on
 //                                  standard error and exit 1
-// Exit 2 for a wrong command line or an unreadable file.
+// Exit 1 for a file that cannot be read (missing, a folder, no permission),
+// exit 2 for a wrong command line.
 
 #include "threedo_check.hpp"
 #include "threedo_file.hpp"
 #include "threedo_print.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -22,12 +24,30 @@ using namespace meshsmith::inspect3do;
 constexpr const char* kUsage = "usage: 3do-inspect [--verbose] FILE\n"
                                "       3do-inspect --check FILE\n";
 
-std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path) {
+// The file's bytes, or why it cannot be read. Only regular files: a folder
+// opens as a stream on some systems and fails in the middle of the read.
+std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path, std::string& why) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status)) {
+        why = "no such file";
+        return std::nullopt;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        why = std::filesystem::is_directory(status) ? "it is a folder" : "it is not a file";
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) {
+        why = "it cannot be opened";
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    if (in.bad()) {
+        why = "reading it failed";
+        return std::nullopt;
+    }
     return bytes;
 }
 
@@ -75,10 +95,11 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    const auto bytes = readBytes(path);
+    std::string why;
+    const auto bytes = readBytes(path, why);
     if (!bytes) {
-        std::cerr << "cannot read " << path << "\n";
-        return 2;
+        std::cerr << "cannot read " << path << ": " << why << "\n";
+        return 1;
     }
     return checkOnly ? check(*bytes) : list(*bytes, verbose);
 }
