@@ -192,6 +192,10 @@ OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines
     const std::size_t added = mergeEntities(p, entities, kind, colours);
     if (mode == ImportMode::Replace) p.GeometryPresent = true;
     log.addLine(logLine(kind, mode, added, path));
+    if (const DxfPolyfaces skipped = countDxfPolyfaces(lines); skipped.meshes + skipped.faces > 0)
+        log.addLine("Skipped " + std::to_string(skipped.meshes) + " polyface mesh(es) with " +
+                    std::to_string(skipped.faces) +
+                    " face(s): their faces are not imported as polygons");
     updateBounds(p);
     return {};
 }

@@ -30,7 +30,8 @@ inline constexpr const char* kBinaryDxfMessage = "Binary DXF format not supporte
 //    blue from `colours`). A face with two neighbouring corners at one position
 //    (the fourth repeating the third, or any other pair in turn around the
 //    face) becomes a triangle of the other three; any other face is a quad.
-// The log gets the count of what was added, then the bounds are updated.
+// The log gets the count of what was added and, when the file holds polyface
+// meshes, how many meshes and faces were skipped; then the bounds are updated.
 //
 // Refused, with the message shown and nothing changed: a binary DXF; a file
 // without entities of the kind ("Sorry, no 'LINE' objects in DXF file...").

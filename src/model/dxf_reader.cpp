@@ -39,6 +39,30 @@ bool isEntityStart(const std::vector<std::string>& lines, std::size_t i, const c
     return code && *code == 0;
 }
 
+// The integer of the entity's group code 70 (its flags); 0 when it has none
+// or it does not convert.
+int entityFlags(const std::vector<std::string>& lines, std::size_t nameIndex) {
+    for (std::size_t j = nameIndex + 1; j + 1 < lines.size(); j += 2) {
+        const auto code = groupCode(lines[j]);
+        if (!code || *code == 0) break;
+        if (*code != 70) continue;
+        int flags = 0;
+        const std::string_view t = trimBlanks(lines[j + 1]);
+        auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), flags);
+        return ec == std::errc() ? flags : 0;
+    }
+    return 0;
+}
+
+constexpr int kPolyfaceMeshFlag = 64;  // POLYLINE: a polyface mesh; VERTEX: one of its vertices
+constexpr int kFaceRecordFlag = 128;   // VERTEX: a face record of a polyface mesh
+
+// A polyface mesh's face record: a VERTEX that holds corner numbers, not a position.
+bool isFaceRecord(const std::vector<std::string>& lines, std::size_t nameIndex) {
+    const int flags = entityFlags(lines, nameIndex);
+    return (flags & kFaceRecordFlag) != 0 && (flags & kPolyfaceMeshFlag) == 0;
+}
+
 // Where the value texts of one entity's coordinates stand.
 struct CornerTexts {
     // [axis][corner]: axis 0, 1, 2 for the 1x-, 2x- and 3x-codes.
@@ -177,10 +201,21 @@ std::array<std::size_t, 4> countDxfEntities(const std::vector<std::string>& line
     for (std::size_t i = 1; i < lines.size(); ++i)
         for (std::size_t k = 0; k < kDxfKinds.size(); ++k)
             if (isEntityStart(lines, i, dxfEntityName(kDxfKinds[k]))) {
-                ++counts[k];
+                if (kDxfKinds[k] != DxfKind::Vertex || !isFaceRecord(lines, i)) ++counts[k];
                 break;
             }
     return counts;
+}
+
+DxfPolyfaces countDxfPolyfaces(const std::vector<std::string>& lines) {
+    DxfPolyfaces found;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (isEntityStart(lines, i, "POLYLINE") && (entityFlags(lines, i) & kPolyfaceMeshFlag))
+            ++found.meshes;
+        else if (isEntityStart(lines, i, "VERTEX") && isFaceRecord(lines, i))
+            ++found.faces;
+    }
+    return found;
 }
 
 bool readDxfEntities(const std::vector<std::string>& lines, DxfKind kind,
@@ -190,6 +225,7 @@ bool readDxfEntities(const std::vector<std::string>& lines, DxfKind kind,
     const char* name = dxfEntityName(kind);
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (!isEntityStart(lines, i, name)) continue;
+        if (kind == DxfKind::Vertex && isFaceRecord(lines, i)) continue;
         DxfEntity entity;
         if (!reader.read(i, entity)) return false;
         entities.push_back(entity);

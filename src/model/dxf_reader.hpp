@@ -33,7 +33,17 @@ int dxfCornerCount(DxfKind kind);
 bool isBinaryDxf(const std::vector<std::string>& lines);
 
 // How many entities of each kind the text holds, in the order of kDxfKinds.
+// The face records of polyface meshes are no vertices and are not counted.
 std::array<std::size_t, 4> countDxfEntities(const std::vector<std::string>& lines);
+
+// Polyface meshes (POLYLINE entities with flag 64 in group code 70) and their
+// face records (VERTEX entities with flag 128 but not 64), which the import
+// does not read: their vertices are read as VERTEX entities, their faces are
+// not made into polygons.
+struct DxfPolyfaces {
+    std::size_t meshes = 0, faces = 0;
+};
+DxfPolyfaces countDxfPolyfaces(const std::vector<std::string>& lines);
 
 struct DxfCorner {
     float x = 0, y = 0, z = 0;
@@ -45,7 +55,8 @@ struct DxfEntity {
     std::size_t line = 0;             // 1-based line of the entity's name
 };
 
-// Reads the corners of every entity of `kind`, in file order. Corner k is
+// Reads the corners of every entity of `kind`, in file order (VERTEX: without
+// the face records of polyface meshes, which hold no position). Corner k is
 // taken from the group codes 10 + k, 20 + k and 30 + k of the entity itself,
 // in whatever order they stand; a missing 30-code means z = 0, and a 3DFACE
 // without a fourth corner repeats its third. Fails, with the line at fault, on

@@ -127,11 +127,15 @@ TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
     EXPECT_EQ(importCorpus(cc, DxfKind::Vertex)->project.vertices.size(), 4u);
     auto poli = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Face);
     EXPECT_EQ(poli->project.polygons.size(), 1u);
-    // A polyface mesh: position vertices, and face records whose coordinates are all 0.
-    auto mesh = importCorpus(corpusPath("dxf/issue_2229.dxf"), DxfKind::Vertex);
+    // Polyface meshes: 768 position vertices, and 1290 face records that hold
+    // no position (all 0), which are neither vertices nor silently dropped.
+    const std::string meshes = corpusPath("dxf/issue_2229.dxf");
+    auto mesh = importCorpus(meshes, DxfKind::Vertex);
     EXPECT_EQ(mesh->result.outcome, Outcome::Done);
-    EXPECT_GT(mesh->project.vertices.size(), 0u);
-    EXPECT_LE(mesh->project.vertices.size(), 769u);
+    EXPECT_EQ(mesh->project.vertices.size(), 768u);
+    EXPECT_TRUE(mesh->log.contains("Skipped 4 polyface mesh(es) with 1290 face(s): their faces "
+                                   "are not imported as polygons"));
+    EXPECT_EQ(scanDxf(meshes).counts[1], 768u);
 }
 
 TEST(DxfCorpus, PointsAndLinesAmongSubclassMarkers) {
