@@ -66,6 +66,10 @@ struct BoundingBox {
     float centreX = 0, centreY = 0, centreZ = 0;
 };
 
+// The zoom bar's range. ZoomRatio stays within it on every path: at 0 the
+// projection divides by zero, below it the picture turns upside down.
+inline constexpr std::int32_t SmallestZoomRatio = 1, LargestZoomRatio = 450;
+
 // The 25 project options, in the order the project file stores them.
 struct ProjectOptions {
     std::int32_t ZoomRatio = 70;

@@ -2,6 +2,7 @@
 
 #include "number_text.hpp"
 
+#include <algorithm>
 #include <functional>
 
 namespace meshsmith {
@@ -18,11 +19,12 @@ class LineCursor {
     std::size_t position() const { return pos_; }
     std::size_t lineNumber() const { return pos_ + 1; }
 
-    // Fails with the list-index error when fewer than `count` lines remain.
+    // Fails with the list-index error when fewer than `count` lines remain,
+    // naming the last line read (the count or value that wanted more).
     void require(std::uint64_t count) const {
         if (pos_ + count > lines_.size())
             fail("List index out of bounds (" + std::to_string(lines_.size()) + ")",
-                 lines_.size() + 1);
+                 std::clamp<std::size_t>(pos_, 1, lines_.size()));
     }
     const std::string& text() {
         require(1);
@@ -176,6 +178,7 @@ void readOptions(LineCursor& c, ParsedProject& out) {
     for (std::int32_t* v :
          {&o.ZoomRatio, &o.RotationX, &o.RotationY, &o.RotationZ, &o.PanX, &o.PanY})
         *v = c.integer();
+    o.ZoomRatio = std::clamp(o.ZoomRatio, SmallestZoomRatio, LargestZoomRatio);
     for (bool* b : {&o.ShowAxis, &o.ShowVertices, &o.ShowLines, &o.ShowPolygons, &o.ShowTextures,
                     &o.Perspective})
         *b = c.flag();
@@ -260,6 +263,10 @@ bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choi
         }
     } catch (const Failure& f) {
         error = f.error;
+        return false;
+    }
+    if (!out.hasVertices) {
+        error = {kNotAProjectMessage, 0};
         return false;
     }
     return true;

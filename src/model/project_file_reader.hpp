@@ -25,9 +25,13 @@ struct ParsedProject {
     std::vector<std::size_t> lineOfLine, lineOfPolygon, lineOfVisLine;
 };
 
+inline constexpr const char* kNotAProjectMessage =
+    "This is not a Meshsmith project file: it has no \"Vertices\" section.";
+
 // Reads the sections in file order. Lines consumed as section data are never
 // taken as keywords. Returns false and fills `error` when a value does not
-// convert, a count is negative or the file ends inside a section.
+// convert, a count is negative, the file ends inside a section, or it has no
+// "Vertices" section (every project file has one: such a file is no project).
 bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choice,
                        ParsedProject& out, FileError& error);
 

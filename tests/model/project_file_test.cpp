@@ -194,6 +194,16 @@ TEST(ProjectFile, OptionsComeBackIntoTheProject) {
     EXPECT_EQ(o.VertexColor, "clRed");
 }
 
+TEST(ProjectFile, StoredZoomOutsideTheBarsRangeIsBroughtIntoIt) {
+    TempFolder dir;
+    for (auto [stored, loaded] : {std::pair{0, 1}, {-2, 1}, {453, 450}, {70, 70}}) {
+        Project p;
+        p.options.ZoomRatio = stored;
+        auto l = loadText(dir, projectFileText(p));
+        EXPECT_EQ(l->project.options.ZoomRatio, loaded) << stored;
+    }
+}
+
 TEST(ProjectFile, OneLineTextsStayOneLine) {
     Project p;
     p.ProjectDescription = "two\r\nlines";

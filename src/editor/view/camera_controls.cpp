@@ -46,11 +46,11 @@ std::int32_t& optionOf(ProjectOptions& options, CameraBar bar) {
 } // namespace
 
 int barMinimum(CameraBar bar) {
-    return bar == CameraBar::Zoom ? 1 : -360;
+    return bar == CameraBar::Zoom ? SmallestZoomRatio : -360;
 }
 
 int barMaximum(CameraBar bar) {
-    return bar == CameraBar::Zoom ? 450 : 360;
+    return bar == CameraBar::Zoom ? LargestZoomRatio : 360;
 }
 
 namespace {
@@ -114,15 +114,11 @@ void zoomAll(ProjectOptions& options, CameraControls& controls, const BoundingBo
 }
 
 bool wheelZoom(ProjectOptions& options, WheelStep step) {
-    if (step == WheelStep::Down && options.ZoomRatio >= barMinimum(CameraBar::Zoom)) {
-        options.ZoomRatio -= kWheelStep;
-        return true;
-    }
-    if (step == WheelStep::Up && options.ZoomRatio <= barMaximum(CameraBar::Zoom)) {
-        options.ZoomRatio += kWheelStep;
-        return true;
-    }
-    return false;
+    const std::int32_t before = options.ZoomRatio;
+    const std::int32_t wanted = step == WheelStep::Down ? before - kWheelStep : before + kWheelStep;
+    options.ZoomRatio =
+        std::clamp(wanted, barMinimum(CameraBar::Zoom), barMaximum(CameraBar::Zoom));
+    return options.ZoomRatio != before;
 }
 
 KeyEffect keyEffect(ViewKey key) {

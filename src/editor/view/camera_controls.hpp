@@ -59,9 +59,9 @@ void choosePreset(ProjectOptions& options, CameraControls& controls, ViewPreset 
 // visible; both pans 0. Infinite values give the nearer end of the range, NaN the low end.
 void zoomAll(ProjectOptions& options, CameraControls& controls, const BoundingBox& box);
 
-// One wheel step. Down lowers ZoomRatio by 3 when it is at least 1, up raises
-// it by 3 when it is at most 450; the test comes before the step, so the
-// value can leave the bar's range by up to 3 (-2 .. 453). The bar stays.
+// One wheel step: Down lowers ZoomRatio by 3, Up raises it by 3, kept within
+// the zoom bar's range (a step beyond an end stops at it). False when it
+// stood at that end already. The bar stays.
 enum class WheelStep { Down, Up };
 bool wheelZoom(ProjectOptions& options, WheelStep step);
 

@@ -11,20 +11,21 @@
 
 using namespace meshsmith;
 
-TEST(CameraControls, WheelStepsByThreeAndCanOvershootTheBarByUpToThree) {
+TEST(CameraControls, WheelStepsByThreeAndStopsAtTheEndsOfTheZoomBar) {
     ProjectOptions options;
-    options.ZoomRatio = 1;
-    EXPECT_TRUE(wheelZoom(options, WheelStep::Down));
-    EXPECT_EQ(options.ZoomRatio, -2) << "the test comes before the step";
-    EXPECT_FALSE(wheelZoom(options, WheelStep::Down));
-    EXPECT_EQ(options.ZoomRatio, -2);
-
-    options.ZoomRatio = 450;
-    EXPECT_TRUE(wheelZoom(options, WheelStep::Up));
-    EXPECT_EQ(options.ZoomRatio, 453);
-    EXPECT_FALSE(wheelZoom(options, WheelStep::Up));
-    EXPECT_TRUE(wheelZoom(options, WheelStep::Down));
-    EXPECT_EQ(options.ZoomRatio, 450);
+    struct Case {
+        std::int32_t from;
+        WheelStep step;
+        std::int32_t to;
+        bool moved;
+    };
+    for (const Case& c : {Case{70, WheelStep::Down, 67, true}, Case{3, WheelStep::Down, 1, true},
+                          Case{1, WheelStep::Down, 1, false}, Case{449, WheelStep::Up, 450, true},
+                          Case{450, WheelStep::Up, 450, false}}) {
+        options.ZoomRatio = c.from;
+        EXPECT_EQ(wheelZoom(options, c.step), c.moved) << c.from;
+        EXPECT_EQ(options.ZoomRatio, c.to) << c.from;
+    }
 }
 
 TEST(CameraControls, KeysMoveTheBarsWithinTheirRangeAndPanByTwo) {

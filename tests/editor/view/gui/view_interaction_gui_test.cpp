@@ -117,9 +117,7 @@ TEST(ViewInteraction, WheelZoomsByThreeAndKeysMoveTheBars) {
     QWheelEvent down(at, s.canvas->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(s.canvas, &down);
-    EXPECT_EQ(p.options.ZoomRatio, -2); // the range is tested before the step
-    QApplication::sendEvent(s.canvas, &down);
-    EXPECT_EQ(p.options.ZoomRatio, -2);
+    EXPECT_EQ(p.options.ZoomRatio, 1) << "the zoom never leaves the bar's range";
 
     s.canvas->setFocus();
     QTest::keyClick(s.canvas, Qt::Key_F7);
