@@ -13,7 +13,10 @@ struct FileError {
     std::size_t line = 0; // 1-based line of the file; 0 when the file as a whole is at fault
 };
 
-// Shows the message and logs "Error <doing> <path>, line <n>: <message>".
+// The message box text: the message, then the file and line it is about.
+std::string fileErrorBoxText(const std::string& path, const FileError& error);
+
+// Shows fileErrorBoxText and logs "Error <doing> <path>, line <n>: <message>".
 void reportFileError(UserPrompts& prompts, LogSink& log, const std::string& doing,
                      const std::string& path, const FileError& error);
 

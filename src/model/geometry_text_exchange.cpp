@@ -94,7 +94,7 @@ OperationResult refuseImport(UserPrompts& prompts, const std::string& message) {
 OperationResult failImport(UserPrompts& prompts, LogSink& log, const std::string& path,
                            const FileError& error) {
     reportFileError(prompts, log, "importing", path, error);
-    return {Outcome::Failed, error.message};
+    return {Outcome::Failed, error.message, error.line};
 }
 
 } // namespace meshsmith

@@ -14,7 +14,8 @@ enum class Outcome {
 
 struct OperationResult {
     Outcome outcome = Outcome::Done;
-    std::string message; // for Refused and Failed: the text that was shown
+    std::string message;  // for Refused and Failed: what went wrong
+    std::size_t line = 0; // for an input file at fault: its 1-based line (0: the whole file)
 };
 
 } // namespace meshsmith

@@ -37,7 +37,8 @@ enum class LoadStatus {
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Failed;
-    std::string message; // for Failed: the text shown to the user
+    std::string message;  // for Failed: what is wrong with the file
+    std::size_t line = 0; // its 1-based line at fault; 0 for the file as a whole
 };
 
 // Reads `path` into the (empty) project. A file that cannot be read, does not

@@ -71,7 +71,7 @@ LoadResult failLoad(Project& p, const std::string& path, const FileError& e, Log
                     UserPrompts& prompts) {
     reportFileError(prompts, log, "loading", path, e);
     resetProject(p);
-    return {LoadStatus::Failed, e.message};
+    return {LoadStatus::Failed, e.message, e.line};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // never a half-read one that a later Save would write over the user's file.
 
 #include "model/project_file.hpp"
+#include "model/project_file_reader.hpp"
 #include "model/text_file.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
@@ -52,7 +53,7 @@ TEST(ProjectLoadFaults, ValueThatDoesNotConvertLeavesAnEmptyProject) {
                                      "3.0", "4.0", "abc", "6"}));
     EXPECT_EQ(a->result.status, LoadStatus::Failed);
     EXPECT_EQ(a->result.message, "'abc' is not a valid floating point value");
-    EXPECT_EQ(a->prompts.messages,
+    EXPECT_EQ(a->prompts.messageHeads(),
               std::vector<std::string>{"'abc' is not a valid floating point value"});
     EXPECT_TRUE(a->log.contains("Error loading " + dir.file("damaged.3dp") +
                                 ", line 9: 'abc' is not a valid floating point value"));
@@ -66,12 +67,28 @@ TEST(ProjectLoadFaults, IntegerFieldsRefuseReals) {
     expectEmptyProject(a->project);
 }
 
-TEST(ProjectLoadFaults, FileEndingInsideASectionIsAListIndexError) {
+TEST(ProjectLoadFaults, FileEndingInsideASectionNamesTheFileAndALineOfIt) {
     TempFolder dir;
     auto a = attempt(dir, crlfLines({"Vertices", "2", "1.0", "2.0", "3.0", "4.0"}));
     EXPECT_EQ(a->result.status, LoadStatus::Failed);
     EXPECT_EQ(a->result.message, "List index out of bounds (6)");
+    EXPECT_EQ(a->prompts.messages, std::vector<std::string>{"List index out of bounds (6)\r\r" +
+                                                            dir.file("damaged.3dp") + ", line 2"});
     expectEmptyProject(a->project);
+}
+
+TEST(ProjectLoadFaults, FileWithoutAVerticesSectionIsNoProject) {
+    TempFolder dir;
+    for (const std::string& text : {std::string("# Notes\n\nSome *Markdown*\n"), std::string(),
+                                   std::string("\x89PNG\r\n\x1a\n\0\xff", 10),
+                                   crlfLines({"ProjectDescription", "x", "DisplayClass", "3"})}) {
+        auto a = attempt(dir, text);
+        EXPECT_EQ(a->result.status, LoadStatus::Failed);
+        EXPECT_EQ(a->result.message, kNotAProjectMessage);
+        EXPECT_EQ(a->prompts.messages,
+                  std::vector<std::string>{a->result.message + "\r\r" + dir.file("damaged.3dp")});
+        expectEmptyProject(a->project);
+    }
 }
 
 TEST(ProjectLoadFaults, HugeCountsFailWithoutAllocating) {
@@ -215,7 +232,7 @@ TEST(ProjectBitmaps, BareNamesAreFoundBesideTheProjectFromAnyFolder) {
 TEST(ProjectBitmaps, AStoredPathWhoseFileLiesBesideTheProjectIsTakenFromThere) {
     TempFolder dir;
     writeFile(dir.file("wall01.bmp"), "BM");
-    auto a = attempt(dir, crlfLines({"Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
+    auto a = attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded);
     EXPECT_EQ(a->project.textures[0].Filename, "wall01.bmp");
 }
@@ -225,7 +242,7 @@ TEST(ProjectBitmaps, CancelledReselectionClearsTheProject) {
     auto a = attempt(dir, crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
                                      "C:\\Art\\gone.bmp", "0", "", "0"}));
     EXPECT_EQ(a->result.status, LoadStatus::Cleared);
-    EXPECT_EQ(a->prompts.messages,
+    EXPECT_EQ(a->prompts.messageHeads(),
               std::vector<std::string>{"Bitmap C:\\Art\\gone.bmp not found.\r Re-select file !"});
     EXPECT_EQ(a->prompts.reselected, std::vector<std::string>{"C:\\Art\\gone.bmp"});
     EXPECT_TRUE(a->log.contains("All Data Cleared !"));
@@ -240,7 +257,7 @@ TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
     writeFile(dir.file("art/b_mask.bmp"), "BM");
     Attempt a;
     a.prompts.bitmaps.push_back(dir.file("art/a.bmp"));
-    writeFile(dir.file("p.3dp"), crlfLines({"Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
+    writeFile(dir.file("p.3dp"), crlfLines({"Vertices", "0", "Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
                                             "X:\\old\\b.bmp", "1", "X:\\old\\b_mask.bmp", "0"}));
     ASSERT_EQ(loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log).status,
               LoadStatus::Loaded);
@@ -253,7 +270,7 @@ TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
 TEST(ProjectBitmaps, CancelledMaskKeepsItsPath) {
     TempFolder dir;
     writeFile(dir.file("a.bmp"), "BM");
-    auto a = attempt(dir, crlfLines({"Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
+    auto a = attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded);
     EXPECT_EQ(a->project.textures[0].MaskFilename, "Y:\\gone_m.bmp");
 }
