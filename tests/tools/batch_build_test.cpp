@@ -54,7 +54,7 @@ TEST(BatchBuild, FolderBuildsEveryProjectAndReportsTheOnesThatFail) {
     EXPECT_NE(ok.out.find("2 built, 0 failed"), std::string::npos) << ok.out;
 
     // A project without vertices is refused before anything is written.
-    writeFile(dir.file("d.3dp"), "not a project\r\n");
+    writeFile(dir.file("d.3dp"), "Vertices\r\n0\r\n");
     ProgramRun bad = runProgram("meshsmith-batch", {"build", dir.path().string()});
     EXPECT_NE(bad.status, 0);
     EXPECT_NE(bad.out.find("2 built, 1 failed"), std::string::npos) << bad.out;

@@ -59,13 +59,18 @@ TEST(BatchTool, InfoDescribesTheProject) {
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
 }
 
-TEST(BatchTool, MissingBitmapIsAnErrorThatNamesIt) {
+TEST(BatchTool, MissingBitmapIsAnErrorThatNamesItWithoutTheEditorsDialogLines) {
     TempFolder dir;
     std::string project = copyExample(dir);
     fs::remove(dir.file("roof.bmp"));
-    ProgramRun run = runProgram("meshsmith-batch", {"info", project});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("bitmap roof.bmp not found"), std::string::npos) << run.err;
+    for (const char* command : {"info", "build"}) {
+        ProgramRun run = runProgram("meshsmith-batch", {command, project});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "error: " + project +
+                               ": bitmap roof.bmp not found; put it beside the project or correct "
+                               "its path in the project file\n");
+        EXPECT_EQ(run.out.find("Cleared"), std::string::npos) << run.out;
+    }
 }
 
 TEST(BatchTool, BadInputGivesAMessageAndAFailureStatus) {
@@ -73,8 +78,10 @@ TEST(BatchTool, BadInputGivesAMessageAndAFailureStatus) {
     writeFile(dir.file("bad.3dp"), "Vertices\r\n1\r\n1\r\nx\r\n3\r\n");
     ProgramRun bad = runProgram("meshsmith-batch", {"info", dir.file("bad.3dp")});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.err.find("'x' is not a valid floating point value"), std::string::npos)
-        << bad.err;
+    EXPECT_EQ(bad.err, "error: " + dir.file("bad.3dp") +
+                           ", line 4: 'x' is not a valid floating point value (correct the file there)\n");
+    writeFile(dir.file("notes.3dp"), "# Notes\n");
+    EXPECT_EQ(runProgram("meshsmith-batch", {"info", dir.file("notes.3dp")}).status, 1);
 
     ProgramRun missing =
         runProgram("meshsmith-batch", {"resave", dir.file("none.3dp"), dir.file("out.3dp")});

@@ -22,7 +22,7 @@ int infoCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     Project p;
-    BatchPrompts prompts(err);
+    BatchPrompts prompts;
     StreamLog quiet(nullptr);
     if (!loadForBatch(p, args[0], prompts, quiet, err)) return 1;
     std::size_t textured = 0;
@@ -56,7 +56,7 @@ int resaveCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     Project p;
-    BatchPrompts prompts(err);
+    BatchPrompts prompts;
     StreamLog log(&out);
     if (!loadForBatch(p, args[0], prompts, log, err)) return 1;
     if (!saveForBatch(p, args[1], prompts, log, err)) return 1;

@@ -9,13 +9,17 @@ namespace meshsmith::batch {
 
 bool loadForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,
                   std::ostream& err) {
-    LoadResult r = loadProject(p, path, prompts, log);
-    if (r.status == LoadStatus::Loaded) return true;
-    if (!prompts.missingBitmaps.empty())
-        err << "error: bitmap " << prompts.missingBitmaps.back() << " not found (referenced by "
-            << path << ")\n";
+    HeldLog held; // a failed load's lines ("All Data Cleared !") would only confuse
+    LoadResult r = loadProject(p, path, prompts, held);
+    if (r.status == LoadStatus::Loaded) {
+        held.passTo(log);
+        return true;
+    }
+    if (r.status == LoadStatus::Cleared && !prompts.missingBitmaps.empty())
+        err << "error: " << path << ": bitmap " << prompts.missingBitmaps.back()
+            << " not found; put it beside the project or correct its path in the project file\n";
     else
-        err << "error: cannot load " << path << "\n";
+        err << fileErrorLine(path, r.line, r.message) << "\n";
     return false;
 }
 
@@ -25,7 +29,9 @@ bool saveForBatch(Project& p, const std::string& path, BatchPrompts& prompts, Lo
     prompts.savePath = path;
     ProjectSession session{p, options, prompts, log};
     if (saveProjectAs(session).outcome == Outcome::Done) return true;
-    err << "error: cannot write " << path << "\n";
+    err << "error: cannot write " << path;
+    if (!prompts.messages.empty()) err << ": " << messageForTerminal(prompts.messages.back());
+    err << "\n";
     return false;
 }
 

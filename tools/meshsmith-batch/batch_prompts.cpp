@@ -13,7 +13,6 @@ std::string messageForTerminal(const std::string& text) {
 
 void BatchPrompts::showMessage(const std::string& text) {
     messages.push_back(text);
-    err_ << messageForTerminal(text) << '\n';
 }
 
 Answer BatchPrompts::askYesNo(const std::string&, const std::string&) {
@@ -38,6 +37,17 @@ std::optional<std::string> BatchPrompts::chooseProjectSavePath() {
 
 void StreamLog::addLine(const std::string& line) {
     if (out_) *out_ << line << '\n';
+}
+
+void HeldLog::passTo(LogSink& log) const {
+    for (const std::string& line : lines_)
+        log.addLine(line);
+}
+
+std::string fileErrorLine(const std::string& path, std::size_t line, const std::string& message) {
+    if (line == 0) return "error: " + path + ": " + messageForTerminal(message);
+    return "error: " + path + ", line " + std::to_string(line) + ": " +
+           messageForTerminal(message) + " (correct the file there)";
 }
 
 } // namespace meshsmith::batch

@@ -1,7 +1,8 @@
 #pragma once
 // Answers for the operations' questions when no one sits at a screen: offsets
-// come from the command line, bitmaps are never re-selected, messages go to
-// standard error, log lines to standard output.
+// come from the command line, bitmaps are never re-selected, log lines go to
+// standard output. Message boxes are only recorded: they speak to someone at
+// a screen ("Re-select file !"); the commands print their own error lines.
 
 #include "model/user_interaction.hpp"
 
@@ -13,7 +14,6 @@ namespace meshsmith::batch {
 
 class BatchPrompts : public UserPrompts {
   public:
-    explicit BatchPrompts(std::ostream& err) : err_(err) {}
 
     void showMessage(const std::string& text) override;
     Answer askYesNo(const std::string& title, const std::string& text) override;
@@ -27,9 +27,6 @@ class BatchPrompts : public UserPrompts {
     std::string savePath; // the answer to the save dialog (empty: Cancel)
     std::vector<std::string> missingBitmaps;
     std::vector<std::string> messages; // every message shown, in order
-
-  private:
-    std::ostream& err_;
 };
 
 class StreamLog : public LogSink {
@@ -40,6 +37,21 @@ class StreamLog : public LogSink {
   private:
     std::ostream* out_; // null: quiet
 };
+
+// Keeps log lines until the operation's outcome says whether they are worth showing.
+class HeldLog : public LogSink {
+  public:
+    void addLine(const std::string& line) override { lines_.push_back(line); }
+    void passTo(LogSink& log) const;
+
+  private:
+    std::vector<std::string> lines_;
+};
+
+// One error line for the terminal: "error: FILE, line N: MESSAGE" (without
+// the line when `line` is 0); a line number comes with the advice to correct
+// the file there.
+std::string fileErrorLine(const std::string& path, std::size_t line, const std::string& message);
 
 // "\r" in a message text is a line break on screen and on a terminal.
 std::string messageForTerminal(const std::string& text);

@@ -45,7 +45,7 @@ std::vector<std::string> projectsOf(const std::string& argument) {
 bool buildProject(const std::string& path, const std::string& appFolder, std::ostream& out,
                   std::ostream& err) {
     Project p;
-    BatchPrompts prompts(err);
+    BatchPrompts prompts;
     StreamLog log(&out);
     if (!loadForBatch(p, path, prompts, log, err)) return false;
     if (auto refusal = buildRefusal(p, appFolder)) {

@@ -35,11 +35,11 @@ int exportCommand(const Args& args, std::ostream& out, std::ostream& err, const 
                   Export exportTo) {
     if (args.size() != 2) return usage(err, use);
     Project p;
-    BatchPrompts prompts(err);
+    BatchPrompts prompts;
     StreamLog log(&out);
     if (!loadForBatch(p, args[0], prompts, log, err)) return 1;
     OperationResult r = exportTo(p, args[1], log);
-    if (r.outcome != Outcome::Done) err << messageForTerminal(r.message) << "\n";
+    if (r.outcome != Outcome::Done) err << "error: " << messageForTerminal(r.message) << "\n";
     return statusOf(r);
 }
 
@@ -104,18 +104,14 @@ std::optional<DxfKind> dxfKindNamed(const std::string& name) {
 OperationResult importDxfFile(Project& p, const ImportArgs& a, BatchPrompts& prompts, LogSink& log,
                               RandomColours& colours, std::ostream& err) {
     DxfScan scan = scanDxf(a.file);
-    if (!scan.ok) {
-        prompts.showMessage(scan.message);
-        return {Outcome::Refused, scan.message};
-    }
+    if (!scan.ok) return {Outcome::Refused, scan.message};
     std::optional<DxfKind> kind;
     if (!a.kind.empty()) {
         kind = dxfKindNamed(a.kind);
         if (!kind) return {Outcome::Refused, "--kind is one of point, vertex, line, 3dface"};
         if (!scan.enabled[static_cast<std::size_t>(*kind)]) {
-            std::string sorry = std::string("Sorry, no '") + dxfEntityName(*kind) + "' objects in DXF file...";
-            prompts.showMessage(sorry);
-            return {Outcome::Refused, sorry};
+            return {Outcome::Refused,
+                    std::string("Sorry, no '") + dxfEntityName(*kind) + "' objects in DXF file..."};
         }
     } else if (std::count(scan.enabled.begin(), scan.enabled.end(), true) == 1) {
         kind = kDxfKinds[static_cast<std::size_t>(
@@ -177,7 +173,7 @@ int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return usage(err, use);
     }
     Project p;
-    BatchPrompts prompts(err);
+    BatchPrompts prompts;
     prompts.offset = a.offset;
     StreamLog log(&out);
     if (!a.into.empty() && !loadForBatch(p, a.into, prompts, log, err)) return 1;
@@ -193,8 +189,7 @@ int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
     else
         r = {Outcome::Refused, "unknown file type '" + ext + "': .vtx, .txt or .dxf"};
     if (r.outcome != Outcome::Done) {
-        if (prompts.messages.empty() || prompts.messages.back() != r.message)
-            err << "error: " << messageForTerminal(r.message) << "\n";
+        err << fileErrorLine(a.file, r.line, r.message) << "\n";
         return 1;
     }
     return saveForBatch(p, a.out, prompts, log, err) ? 0 : 1;
