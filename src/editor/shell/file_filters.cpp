@@ -1,5 +1,7 @@
 #include "file_filters.hpp"
 
+#include "model/paths.hpp"
+
 namespace meshsmith {
 
 const std::vector<std::string>& openFilters() {
@@ -26,6 +28,19 @@ FileDialogRequest openRequest(const std::string& title, OpenFilter filter) {
     r.title = title;
     r.filters = openFilters();
     r.filterIndex = filter;
+    return r;
+}
+
+FileDialogRequest exportRequest(const std::string& title, SaveFilter filter,
+                                const std::string& extension, const Project& project,
+                                const std::string& lastExportFolder) {
+    FileDialogRequest r = saveRequest(filter, extension);
+    r.title = title;
+    const bool saved = project.ProjectFile != NoProjectFile;
+    const std::string folder =
+        !lastExportFolder.empty() ? lastExportFolder : saved ? folderOf(project.ProjectFile) : "";
+    const std::string name = saved ? withoutLast4(fileNameOf(project.ProjectFile)) : "";
+    r.presetPath = name.empty() ? folder : folder + name + "." + extension;
     return r;
 }
 

@@ -3,6 +3,7 @@
 // requests of the commands that use them. Entries are "text|pattern".
 
 #include "editor_services.hpp"
+#include "model/project.hpp"
 
 #include <string>
 #include <vector>
@@ -37,5 +38,13 @@ const std::vector<std::string>& saveFilters();
 FileDialogRequest openRequest(const std::string& title, OpenFilter filter);
 // The save dialog with the filter entry selected and its default extension.
 FileDialogRequest saveRequest(SaveFilter filter, const std::string& defaultExtension);
+
+// The save dialog of an export: its own title and file type, proposing the
+// project's name with the type's extension in `lastExportFolder`, or beside
+// the project file while nothing was exported yet (just the name, or nothing,
+// for a project that was never saved).
+FileDialogRequest exportRequest(const std::string& title, SaveFilter filter,
+                                const std::string& extension, const Project& project,
+                                const std::string& lastExportFolder);
 
 } // namespace meshsmith

@@ -39,7 +39,7 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     context_.recent.load(context_.settings);
     rebuildRecentMenu();
     // Until the first idle moment the converter's presence decides.
-    writeAseMenu_->setEnabled(fileExists(kilnPath(context_.appFolder)));
+    action("WriteASEMenu")->setEnabled(fileExists(kilnPath(context_.appFolder)));
 
     // The Options dialog reads the settings file when it is created.
     options_ = new OptionsForm(context_, this);
@@ -47,6 +47,9 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     showProgramCaptions();
     buildView();
     syncControlsFromProject();
+    // Only now: the view's OpenGL surface gives the frame a new native window,
+    // which forgets a state that was asked for before it existed.
+    if (context_.general.MaxOnStartup) setWindowState(windowState() | Qt::WindowMaximized);
 
     // The ToolbarUpdater runs once the event queue is empty after any event.
     idleTimer_.setSingleShot(true);

@@ -8,6 +8,8 @@
 
 #include "converter_process.hpp"
 #include "editor_context.hpp"
+#include "file_filters.hpp"
+#include "model/dxf_export.hpp"
 #include "model/project_file.hpp"
 #include "model/random_colours.hpp"
 
@@ -144,6 +146,12 @@ class MainForm : public QMainWindow {
     bool startProgram(const ProgramLaunch& launch);
     std::string settingsPath(const char* key) const;
 
+    // Exports (main_form_exchange.cpp): the save dialog of an export, which
+    // remembers its folder for the next one.
+    std::optional<std::string> chooseExportFile(const char* title, SaveFilter filter,
+                                                const char* extension);
+    void exportDxfCommand(DxfExportMode mode);
+
     // Camera (main_form_camera.cpp).
     void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
     void rotateButtonClicked();
@@ -160,6 +168,7 @@ class MainForm : public QMainWindow {
     ConverterProcess converter_;
     QTimer idleTimer_;
     std::string convertingAse_; // the ASE file of the running conversion
+    std::string lastExportFolder_;
 
     QMdiArea* mdi_ = nullptr;
     QMdiSubWindow* viewWindow_ = nullptr;

@@ -9,6 +9,7 @@
 #include "model/dxf_export.hpp"
 #include "model/dxf_scan.hpp"
 #include "model/geometry_text_exchange.hpp"
+#include "model/paths.hpp"
 #include "model/remove_double_vertices.hpp"
 #include "model/text3do_file.hpp"
 #include "model/vertex_text_file.hpp"
@@ -60,41 +61,45 @@ void MainForm::ImportDXFClick() {
     RedrawView();
 }
 
+std::optional<std::string> MainForm::chooseExportFile(const char* title, SaveFilter filter,
+                                                      const char* extension) {
+    auto path = context_.files.saveFile(
+        exportRequest(title, filter, extension, context_.project, lastExportFolder_));
+    if (path) lastExportFolder_ = folderOf(*path);
+    return path;
+}
+
 void MainForm::ExportTxtClick() {
     const OperationResult check = checkGeometryExport(context_.project);
     if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
-    if (auto path = context_.files.saveFile(saveRequest(VertexTextSaveFilter, "vtx")))
+    if (auto path = chooseExportFile("Export Vertex Text File", VertexTextSaveFilter, "vtx"))
         showFailure(context_.prompts, exportVertexText(context_.project, *path, *log_));
 }
 
 void MainForm::Export3DOTextClick() {
     const OperationResult check = checkGeometryExport(context_.project);
     if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
-    if (auto path = context_.files.saveFile(saveRequest(Text3DOSaveFilter, "txt")))
+    if (auto path = chooseExportFile("Export 3DOText File", Text3DOSaveFilter, "txt"))
         showFailure(context_.prompts, export3DOText(context_.project, *path, *log_));
 }
 
-namespace {
-
-void exportDxfCommand(EditorContext& c, LogSink& log, DxfExportMode mode) {
-    const OperationResult check = checkDxfExport(c.project, mode);
-    if (check.outcome != Outcome::Done) return c.prompts.showMessage(check.message);
-    if (auto path = c.files.saveFile(saveRequest(DxfSaveFilter, "dxf")))
-        showFailure(c.prompts, exportDxf(c.project, *path, mode, log));
+void MainForm::exportDxfCommand(DxfExportMode mode) {
+    const OperationResult check = checkDxfExport(context_.project, mode);
+    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (auto path = chooseExportFile("Export AutoCAD R12 DXF File", DxfSaveFilter, "dxf"))
+        showFailure(context_.prompts, exportDxf(context_.project, *path, mode, *log_));
 }
 
-} // namespace
-
 void MainForm::ExportDXF_VClick() {
-    exportDxfCommand(context_, *log_, DxfExportMode::Vertices);
+    exportDxfCommand(DxfExportMode::Vertices);
 }
 
 void MainForm::ExportDXF_VLClick() {
-    exportDxfCommand(context_, *log_, DxfExportMode::VerticesLines);
+    exportDxfCommand(DxfExportMode::VerticesLines);
 }
 
 void MainForm::ExportDXF_VLPClick() {
-    exportDxfCommand(context_, *log_, DxfExportMode::VerticesLinesPolygons);
+    exportDxfCommand(DxfExportMode::VerticesLinesPolygons);
 }
 
 void MainForm::RemDoubleMenuClick() {
@@ -105,7 +110,7 @@ void MainForm::RemDoubleMenuClick() {
 void MainForm::WriteASEOnlyClick() {
     if (auto refusal = aseWriteRefusal(context_.project))
         return context_.prompts.showMessage(*refusal);
-    if (auto path = context_.files.saveFile(saveRequest(AseSaveFilter, "ase"))) {
+    if (auto path = chooseExportFile("Write ASE File", AseSaveFilter, "ase")) {
         const OperationResult r = writeAse(context_.project, *path, *log_);
         if (r.outcome != Outcome::Done) context_.prompts.showMessage(r.message);
     }

@@ -1,7 +1,9 @@
 // The main window's menu bar and tool bar, and the rules that enable their items.
 #include "main_form.hpp"
 
+#include "build/build_checks.hpp"
 #include "menu_rules.hpp"
+#include "model/paths.hpp"
 #include "model/product.hpp"
 
 #include <QAction>
@@ -265,7 +267,8 @@ void MainForm::buildToolBar() {
 }
 
 void MainForm::updateToolbar() {
-    const ToolbarState s = toolbarState(context_.project);
+    const ToolbarState s =
+        toolbarState(context_.project, fileExists(kilnPath(context_.appFolder)));
     action("CloseToolButton")->setEnabled(s.close);
     action("CloseProjectMenu")->setEnabled(s.close);
     for (const char* name :

@@ -40,7 +40,7 @@ void MainForm::afterReset() {
     projectClosed_ = true;
     action("CloseProjectMenu")->setEnabled(false);
     action("SaveProjectMenu")->setEnabled(false);
-    writeAseMenu_->setEnabled(false);
+    action("WriteASEMenu")->setEnabled(false);
     action("CreateVislinesMenu")->setEnabled(true);
     action("RemVislinesMenu")->setEnabled(false);
     action("ConvLineMenu")->setEnabled(false);

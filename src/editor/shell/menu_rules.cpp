@@ -37,11 +37,11 @@ MiscMenuState miscMenuState(const Project& p) {
     return s;
 }
 
-ToolbarState toolbarState(const Project& p) {
+ToolbarState toolbarState(const Project& p, bool converterPresent) {
     ToolbarState s;
     s.close = p.ProjectFile != NoProjectFile;
     s.saveAs = !p.vertices.empty();
-    s.writeAse = !p.polygons.empty() && !p.textures.empty();
+    s.writeAse = converterPresent && !p.polygons.empty() && !p.textures.empty();
     s.geometry = p.GeometryPresent;
     s.polygons = !p.polygons.empty();
     s.clearAll = !p.vertices.empty() || !p.textures.empty();

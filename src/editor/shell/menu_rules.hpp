@@ -32,7 +32,7 @@ struct ToolbarState {
     // SaveAsToolButton, "&Save project as...", "&Print Project Data",
     // "Display All Project Contents"
     bool saveAs = false;
-    bool writeAse = false; // ASEToolButton, "Write ASE file"
+    bool writeAse = false; // ASEToolButton, "Write ASE file" (the submenu and its button)
     bool geometry = false; // Line, Poly, Move, Mirror, Scale, Center tool buttons
     bool polygons = false; // AssignTex, CopyPoly, MovePoly tool buttons
     bool clearAll = false; // "Clear All"
@@ -42,6 +42,8 @@ GeometryMenuState geometryMenuState(const Project& p);
 VisualMenuState visualMenuState(const Project& p);
 ModifyMenuState modifyMenuState(const Project& p);
 MiscMenuState miscMenuState(const Project& p);
-ToolbarState toolbarState(const Project& p);
+// `converterPresent`: 3DO-Kiln stands beside the editor; without it nothing
+// under "Write ASE file" can run.
+ToolbarState toolbarState(const Project& p, bool converterPresent);
 
 } // namespace meshsmith

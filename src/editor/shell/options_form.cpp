@@ -64,6 +64,7 @@ OptionsForm::OptionsForm(EditorContext& context, QWidget* parent)
 
     okButton_ = button(this, "ApplyButton", "OK", "Close This Window");
     okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     auto* main = new QVBoxLayout(this);
     main->addLayout(columns);
     main->addLayout(row({okButton_}));
@@ -256,11 +257,6 @@ void OptionsForm::readSettings() {
     mipInfoBox_->setChecked(g.MipInfo);
 
     maxBox_->setChecked(g.MaxOnStartup);
-    if (QWidget* owner = parentWidget()) {
-        QWidget* frame = owner->window();
-        frame->setWindowState(g.MaxOnStartup ? frame->windowState() | Qt::WindowMaximized
-                                             : frame->windowState() & ~Qt::WindowMaximized);
-    }
     playSoundBox_->setChecked(g.PlaySound);
     faceBox_->setChecked(g.ShowBackside);
     randomBox_->setChecked(g.RandomPolyColors);

@@ -3,8 +3,8 @@
 // the moment a control changes) and the project options of the open project.
 //
 // Creating the dialog reads the settings file into its controls and into
-// context.general (a missing file gives the defaults); the main window is then
-// maximized or not as MaxOnStartup says. Showing it refreshes the project
+// context.general (a missing file gives the defaults); the main window then
+// maximizes itself as MaxOnStartup says. Showing it refreshes the project
 // controls from context.project.options; every project control edits those
 // options at once, the parameters text when the dialog closes. Controls carry
 // the object names the rest of the editor and the tests look them up by

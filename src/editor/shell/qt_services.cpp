@@ -33,18 +33,29 @@ QStringList qtFilters(const std::vector<std::string>& entries) {
 }
 
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest& r, bool save) {
-    QFileDialog dialog(owner, qs(r.title));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QStringList filters = qtFilters(r.filters);
-    dialog.setNameFilters(filters);
-    if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[r.filterIndex - 1]);
-    if (!r.defaultExtension.empty()) dialog.setDefaultSuffix(qs(r.defaultExtension));
-    if (!r.presetPath.empty()) dialog.selectFile(qs(r.presetPath));
+    QFileDialog dialog(owner);
+    prepareFileDialog(dialog, r, save);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
 }
+
+} // namespace
+
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& r, bool save) {
+    dialog.setWindowTitle(qs(r.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(qtFilters(r.filters));
+    // Chosen from the list the dialog keeps: it tidies the texts (runs of
+    // blanks), so the entries as given would not be found in it.
+    const QStringList kept = dialog.nameFilters();
+    if (r.filterIndex >= 1 && r.filterIndex <= kept.size())
+        dialog.selectNameFilter(kept[r.filterIndex - 1]);
+    if (!r.defaultExtension.empty()) dialog.setDefaultSuffix(qs(r.defaultExtension));
+    if (!r.presetPath.empty()) dialog.selectFile(qs(r.presetPath));
+}
+
+namespace {
 
 Answer ask(QWidget* owner, const std::string& title, const std::string& text,
            QMessageBox::StandardButtons buttons) {

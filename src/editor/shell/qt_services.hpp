@@ -8,6 +8,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace meshsmith {
@@ -32,6 +33,10 @@ class QtPrompts : public UserPrompts {
   private:
     QWidget* owner_;
 };
+
+// Sets up an open (save = false) or save dialog as the request asks: title,
+// filter list with its entry selected, default extension, proposed file.
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
 
 class QtFileDialogs : public FileDialogs {
   public:

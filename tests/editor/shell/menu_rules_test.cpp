@@ -10,7 +10,7 @@ using namespace meshsmith::test;
 
 TEST(MenuRules, EachItemFollowsItsOwnCondition) {
     Project p;
-    ToolbarState t = toolbarState(p);
+    ToolbarState t = toolbarState(p, true);
     EXPECT_FALSE(t.close || t.saveAs || t.writeAse || t.geometry || t.polygons || t.clearAll);
     ModifyMenuState m = modifyMenuState(p);
     EXPECT_FALSE(m.rotate || m.center || m.copyPolygon || miscMenuState(p).createVisLines);
@@ -19,8 +19,8 @@ TEST(MenuRules, EachItemFollowsItsOwnCondition) {
     p.GeometryPresent = true; // set by whoever created vertices, even before they exist
     EXPECT_EQ(geometryMenuState(p).importCaption, "&Import additional Geometry from....");
     EXPECT_TRUE(geometryMenuState(p).exportGeometry && visualMenuState(p).lines &&
-                modifyMenuState(p).center && toolbarState(p).geometry);
-    EXPECT_FALSE(toolbarState(p).saveAs) << "Save As needs a vertex, not the flag";
+                modifyMenuState(p).center && toolbarState(p, true).geometry);
+    EXPECT_FALSE(toolbarState(p, true).saveAs) << "Save As needs a vertex, not the flag";
 
     p.vertices.resize(1);
     EXPECT_FALSE(miscMenuState(p).addInterpolated);
@@ -31,16 +31,17 @@ TEST(MenuRules, EachItemFollowsItsOwnCondition) {
 
     p.vertices.clear();
     p.textures.resize(1);
-    EXPECT_TRUE(toolbarState(p).clearAll) << "a texture alone can be cleared";
-    EXPECT_FALSE(toolbarState(p).writeAse || visualMenuState(p).checkBackColors);
+    EXPECT_TRUE(toolbarState(p, true).clearAll) << "a texture alone can be cleared";
+    EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
     p.polygons.push_back(makePolygon({0, 1, 2}));
-    EXPECT_TRUE(toolbarState(p).writeAse && visualMenuState(p).checkBackColors);
+    EXPECT_TRUE(toolbarState(p, true).writeAse && visualMenuState(p).checkBackColors);
+    EXPECT_FALSE(toolbarState(p, false).writeAse) << "no converter beside the editor";
     p.textures.clear();
-    EXPECT_FALSE(toolbarState(p).writeAse || visualMenuState(p).checkBackColors);
-    EXPECT_TRUE(toolbarState(p).polygons && modifyMenuState(p).movePolygon &&
+    EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
+    EXPECT_TRUE(toolbarState(p, true).polygons && modifyMenuState(p).movePolygon &&
                 visualMenuState(p).assignTextures && miscMenuState(p).setCollision);
 
-    EXPECT_FALSE(toolbarState(p).close);
+    EXPECT_FALSE(toolbarState(p, true).close);
     p.ProjectFile = "C:\\Tracks\\stand.3dp";
-    EXPECT_TRUE(toolbarState(p).close);
+    EXPECT_TRUE(toolbarState(p, true).close);
 }

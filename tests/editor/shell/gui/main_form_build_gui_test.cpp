@@ -5,6 +5,9 @@
 #include "model/paths.hpp"
 #include "support/run_program.hpp"
 
+#include <QAction>
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -47,11 +50,19 @@ TEST(MainFormBuild, ChecksComeInOrderEachWithItsMessage) {
     EXPECT_FALSE(form.converterRunning());
 }
 
-TEST(MainFormBuild, ExampleBuildsIntoAValid3DO) {
+TEST(MainFormBuild, ExampleBuildsIntoAValid3DOAlsoWhenOpenedASecondTime) {
     EditorHarness h;
     copyProgram("3DO-Kiln", h.app.folder());
     MainForm& form = h.start();
-    h.openExample();
+    const std::string path = h.openExample();
+    h.prompts.answers = {Answer::No}; // "Save project data ?"
+    form.CloseProjectMenuClick();
+    h.files.paths.push_back(path);
+    form.OpenProjectMenuClick();
+    ASSERT_TRUE(waitUntil([&] { return form.action("WriteASEMenu")->isEnabled(); }));
+    auto* submenu = form.findChild<QMenu*>("WriteASEMenu");
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_TRUE(submenu->isEnabled()) << "the submenu's commands must be usable, not only its entry";
     form.WriteASEandStartClick();
     EXPECT_TRUE(form.converterRunning());
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));

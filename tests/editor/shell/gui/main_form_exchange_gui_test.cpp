@@ -1,16 +1,20 @@
 // Geometry exchange from the main window: the DXF scan dialog, the import and
 // export commands and the menu rules that follow the project.
+#include "editor/shell/qt_services.hpp"
 #include "editor/shell/scan_form.hpp"
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -115,14 +119,35 @@ TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
     EXPECT_EQ(h.prompts.messages.back(), "No Lines defined !");
 
     h.openExample();
-    const std::string vtx = h.work.file("out.vtx"), dxf = h.work.file("out.dxf");
-    h.files.paths = {vtx, dxf};
+    std::filesystem::create_directory(h.work.path() / "out");
+    const std::string vtx = h.work.file("out/a.vtx"), dxf = h.work.file("out/a.dxf");
+    h.files.paths = {vtx, dxf, std::nullopt};
+    h.files.requests.clear();
     form.ExportTxtClick();
     form.ExportDXF_VLPClick();
+    form.Export3DOTextClick();
     EXPECT_TRUE(fileExists(vtx));
     EXPECT_TRUE(fileExists(dxf));
-    EXPECT_EQ(h.files.requests.back().defaultExtension, "dxf");
-    EXPECT_EQ(h.files.requests.back().filterIndex, 6);
+    // Each export's own dialog: title, file type, the project's name in the
+    // project's folder, then in the folder of the last export.
+    struct Expected {
+        const char *title, *pattern;
+        std::string proposed;
+    };
+    const Expected expected[] = {
+        {"Export Vertex Text File", "(*.vtx)", h.work.file("stand.vtx")},
+        {"Export AutoCAD R12 DXF File", "(*.dxf)", h.work.file("out/stand.dxf")},
+        {"Export 3DOText File", "(*.txt)", h.work.file("out/stand.txt")}};
+    ASSERT_EQ(h.files.requests.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const FileDialogRequest& r = h.files.requests[k];
+        QFileDialog dialog;
+        prepareFileDialog(dialog, r, true);
+        EXPECT_EQ(dialog.windowTitle(), expected[k].title);
+        EXPECT_TRUE(dialog.selectedNameFilter().endsWith(expected[k].pattern))
+            << dialog.selectedNameFilter().toStdString();
+        EXPECT_EQ(r.presetPath, expected[k].proposed);
+    }
 
     // The vertex text comes back in, appended with the offsets asked for.
     h.files.paths = {vtx};

@@ -13,6 +13,7 @@ using namespace meshsmith::test;
 
 TEST(MainFormLifecycle, OpenShowsTheProjectAndEnablesItsCommands) {
     EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
     MainForm& form = h.start();
     h.openExample();
     EXPECT_EQ(h.project().vertices.size(), 54u);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -66,8 +67,14 @@ TEST(OptionsFormWindow, TrackFolderAutostartAndParameterRules) {
     edit->setText("-ko20:Personal");
     params->click(); // unchecked: the edit is disabled but keeps its text
     EXPECT_FALSE(edit->isEnabled());
-    options->accept();
+    QTest::mouseClick(control<QPushButton>(options, "ApplyButton"), Qt::LeftButton);
+    EXPECT_FALSE(options->isVisible()) << "OK closes the dialog";
     EXPECT_EQ(h.project().options.AdditionalGPLParams, "-ko20:Personal");
+
+    options->show();
+    control<QCheckBox>(options, "HintCheckBox")->setFocus();
+    QTest::keyClick(options, Qt::Key_Return);
+    EXPECT_FALSE(options->isVisible()) << "Enter closes it too";
 }
 
 TEST(OptionsFormWindow, ProjectOptionsShowAndChange) {
