@@ -4,7 +4,7 @@
 // 5000 polygons (rows of stands and fences), and the corpus files in
 // ../shared/corpus (ase/ and obj/) that convert; missing ones are skipped.
 
-#include "build/ase_writer.hpp"
+#include "export/ase_writer.hpp"
 #include "converter/kiln_driver.hpp"
 #include "converter/line_reader.hpp"
 #include "converter/readers.hpp"

@@ -1,8 +1,8 @@
 // Hover picking as the view does it on every mouse move outside a drag: the
 // whole scene tested against the pick pixel, then the hint chosen. Terrains
 // of 1000, 10000 and 30000 vertices under 20000 quads, filling the view.
-#include "view/hit_names.hpp"
-#include "view/picking.hpp"
+#include "editor/core/view/hit_names.hpp"
+#include "editor/core/view/picking.hpp"
 #include "view_projects.hpp"
 
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 // whole by the Custom camera in a 1024 x 768 view.
 
 #include "model/project.hpp"
-#include "view/camera.hpp"
+#include "editor/core/view/camera.hpp"
 
 #include <cmath>
 

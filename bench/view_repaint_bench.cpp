@@ -2,8 +2,8 @@
 // Xvfb here): vertex spheres, quads, in a 1024 x 768 frame buffer, finished
 // with glFinish. Terrains of 1000, 10000 and 30000 vertices under 20000 quads.
 // Needs a display (run it with xvfb-run); without one it says so and stops.
-#include "view/scene_renderer_gl.hpp"
-#include "view/texture_handles_gl.hpp"
+#include "editor/qt/view/scene_renderer_gl.hpp"
+#include "editor/qt/view/texture_handles_gl.hpp"
 #include "view_projects.hpp"
 
 #include <QGuiApplication>

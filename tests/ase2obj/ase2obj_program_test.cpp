@@ -3,7 +3,7 @@
 
 #include "conversion_harness.hpp"
 
-#include "build/ase_writer.hpp"
+#include "export/ase_writer.hpp"
 #include "support/run_program.hpp"
 
 #include <gtest/gtest.h>

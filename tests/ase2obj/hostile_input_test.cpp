@@ -5,7 +5,7 @@
 #include "conversion_harness.hpp"
 #include "obj_writing.hpp"
 
-#include "build/ase_writer.hpp"
+#include "export/ase_writer.hpp"
 
 #include <gtest/gtest.h>
 

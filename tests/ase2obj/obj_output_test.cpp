@@ -3,7 +3,7 @@
 #include "conversion_harness.hpp"
 #include "obj_writing.hpp"
 
-#include "build/ase_writer.hpp"
+#include "export/ase_writer.hpp"
 #include "support/project_builders.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "kiln_runs.hpp"
 
-#include "build/ase_writer.hpp"
+#include "export/ase_writer.hpp"
 #include "converter/kiln_driver.hpp"
 #include "converter/line_reader.hpp"
 #include "converter/readers.hpp"

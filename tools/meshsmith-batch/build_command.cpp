@@ -4,9 +4,9 @@
 #include "batch_commands.hpp"
 #include "batch_project.hpp"
 
-#include "build/ase_writer.hpp"
-#include "build/build_checks.hpp"
-#include "build/converter_run.hpp"
+#include "export/ase_writer.hpp"
+#include "export/build_checks.hpp"
+#include "export/converter_run.hpp"
 #include "model/paths.hpp"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "batch_commands.hpp"
 #include "batch_project.hpp"
 
-#include "build/ase_writer.hpp"
+#include "export/ase_writer.hpp"
 #include "model/dxf_export.hpp"
 #include "model/dxf_import.hpp"
 #include "model/dxf_scan.hpp"

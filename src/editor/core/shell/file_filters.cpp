@@ -1,0 +1,55 @@
+#include "editor/core/shell/file_filters.hpp"
+
+#include "model/paths.hpp"
+
+namespace meshsmith {
+
+const std::vector<std::string>& openFilters() {
+    static const std::vector<std::string> filters{
+        "AutoCAD R12 DXF [*.dxf]|*.dxf",   "Vertex Text File [*.vtx]|*.vtx",
+        "Meshsmith Project [*.3dp]|*.3dp", "Bitmap [*.bmp]|*.bmp",
+        "3DO Text File [*.txt]|*.txt",
+    };
+    return filters;
+}
+
+const std::vector<std::string>& saveFilters() {
+    static const std::vector<std::string> filters{
+        "Meshsmith Project File [*.3dp]|*.3dp", "3DO Text File  [*.txt]|*.txt",
+        "Action Log file [*.log]|*.log",        "GPL 3D-Object [*.3do]|*.3do",
+        "Ascii Scene Export [*.ase]|*.ase",     "AutoCAD R12 DXF [*.dxf]|*.dxf",
+        "Vertex Text File  [*.vtx]|*.vtx",
+    };
+    return filters;
+}
+
+FileDialogRequest openRequest(const std::string& title, OpenFilter filter) {
+    FileDialogRequest r;
+    r.title = title;
+    r.filters = openFilters();
+    r.filterIndex = filter;
+    return r;
+}
+
+FileDialogRequest exportRequest(const std::string& title, SaveFilter filter,
+                                const std::string& extension, const Project& project,
+                                const std::string& lastExportFolder) {
+    FileDialogRequest r = saveRequest(filter, extension);
+    r.title = title;
+    const bool saved = project.ProjectFile != NoProjectFile;
+    const std::string folder =
+        !lastExportFolder.empty() ? lastExportFolder : saved ? folderOf(project.ProjectFile) : "";
+    const std::string name = saved ? withoutLast4(fileNameOf(project.ProjectFile)) : "";
+    r.presetPath = name.empty() ? folder : folder + name + "." + extension;
+    return r;
+}
+
+FileDialogRequest saveRequest(SaveFilter filter, const std::string& defaultExtension) {
+    FileDialogRequest r;
+    r.filters = saveFilters();
+    r.filterIndex = filter;
+    r.defaultExtension = defaultExtension;
+    return r;
+}
+
+} // namespace meshsmith

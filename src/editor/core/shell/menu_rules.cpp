@@ -1,0 +1,51 @@
+#include "editor/core/shell/menu_rules.hpp"
+
+namespace meshsmith {
+
+GeometryMenuState geometryMenuState(const Project& p) {
+    GeometryMenuState s;
+    const bool g = p.GeometryPresent;
+    s.importCaption = g ? "&Import additional Geometry from...." : "&Import Geometry from....";
+    s.addFromProject = g;
+    s.createInterpolated = g;
+    s.exportGeometry = g;
+    return s;
+}
+
+VisualMenuState visualMenuState(const Project& p) {
+    VisualMenuState s;
+    s.lines = p.GeometryPresent;
+    s.polygons = p.GeometryPresent;
+    s.assignTextures = !p.polygons.empty();
+    s.checkBackColors = !p.polygons.empty() && !p.textures.empty();
+    return s;
+}
+
+ModifyMenuState modifyMenuState(const Project& p) {
+    ModifyMenuState s;
+    const bool g = p.GeometryPresent;
+    s.rotate = s.move = s.mirror = s.scale = s.center = g;
+    s.copyPolygon = s.movePolygon = !p.polygons.empty();
+    return s;
+}
+
+MiscMenuState miscMenuState(const Project& p) {
+    MiscMenuState s;
+    s.setCollision = !p.polygons.empty();
+    s.createVisLines = p.visLines.empty() && p.vertices.size() >= 2;
+    s.addInterpolated = p.vertices.size() >= 2;
+    return s;
+}
+
+ToolbarState toolbarState(const Project& p, bool converterPresent) {
+    ToolbarState s;
+    s.close = p.ProjectFile != NoProjectFile;
+    s.saveAs = !p.vertices.empty();
+    s.writeAse = converterPresent && !p.polygons.empty() && !p.textures.empty();
+    s.geometry = p.GeometryPresent;
+    s.polygons = !p.polygons.empty();
+    s.clearAll = !p.vertices.empty() || !p.textures.empty();
+    return s;
+}
+
+} // namespace meshsmith

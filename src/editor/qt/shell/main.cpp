@@ -1,0 +1,37 @@
+// The editor Meshsmith: one project, its windows, and the 3D view.
+#include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/main_form.hpp"
+#include "model/paths.hpp"
+#include "editor/qt/shell/qt_services.hpp"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QSurfaceFormat>
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    // The view's fixed-function drawing needs a compatibility context.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setDepthBufferSize(24);
+    QSurfaceFormat::setDefaultFormat(format);
+    QApplication app(argc, argv);
+    // Numbers are shown, read and written with "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+
+    meshsmith::QtPrompts prompts;
+    meshsmith::QtFileDialogs files;
+    meshsmith::QtProgramStarter starter;
+    const std::string appFolder = meshsmith::withTrailingSeparator(
+        QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString());
+    meshsmith::EditorContext context(appFolder, prompts, files, starter);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    meshsmith::MainForm form(context, arguments);
+    prompts.setOwner(&form);
+    files.setOwner(&form);
+    form.show();
+    return app.exec();
+}

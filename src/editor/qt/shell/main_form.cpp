@@ -1,0 +1,113 @@
+// The main window: construction, the log, the idle updater and closing.
+#include "editor/qt/shell/main_form.hpp"
+
+#include "editor/qt/shell/about_box.hpp"
+#include "export/build_checks.hpp"
+#include "model/paths.hpp"
+#include "model/product.hpp"
+#include "editor/qt/shell/options_form.hpp"
+#include "editor/qt/view/view_form.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace meshsmith {
+
+MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), context_(context), arguments_(std::move(arguments)),
+      log_(std::make_unique<EditorLog>(context)), colours_(RandomColours::fromClock()) {
+    setObjectName("MainForm");
+    const QString title = QString(kProductName) + " " + kVersionText;
+    setWindowTitle(title);
+    resize(1024, 720);
+    context_.addLogLine = [this](const std::string& line) { AddLogLine(line); };
+    context_.repaintView = [this] { RedrawView(); };
+
+    buildBottomPanel();
+    buildMenus();
+    buildToolBar();
+    AddLogLine(title.toStdString());
+    AddLogLine("See Tool Tips for some more Information");
+
+    deselectAllVertices(context_.project);
+    context_.project.SelectedLine = NoSelection;
+    context_.project.SelectedPolygon = NoSelection;
+    context_.project.ProjectFile = NoProjectFile;
+    context_.recent.load(context_.settings);
+    rebuildRecentMenu();
+    // Until the first idle moment the converter's presence decides.
+    action("WriteASEMenu")->setEnabled(fileExists(kilnPath(context_.appFolder)));
+
+    // The Options dialog reads the settings file when it is created.
+    options_ = new OptionsForm(context_, this);
+    connect(options_, &OptionsForm::programPathsChanged, this, [this] { showProgramCaptions(); });
+    showProgramCaptions();
+    buildView();
+    syncControlsFromProject();
+    // Only now: the view's OpenGL surface gives the frame a new native window,
+    // which forgets a state that was asked for before it existed.
+    if (context_.general.MaxOnStartup) setWindowState(windowState() | Qt::WindowMaximized);
+
+    // The ToolbarUpdater runs once the event queue is empty after any event.
+    idleTimer_.setSingleShot(true);
+    idleTimer_.setInterval(0);
+    connect(&idleTimer_, &QTimer::timeout, this, [this] { updateToolbar(); });
+    qApp->installEventFilter(this);
+}
+
+MainForm::~MainForm() {
+    qApp->removeEventFilter(this);
+    converter_.stop();
+    context_.recent.save(context_.settings);
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Timer events are left out, or the updater's own timer would keep it busy.
+    if (event->type() != QEvent::Timer && !idleTimer_.isActive()) idleTimer_.start();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    aboutItem_->setText(QString("&About ") + kProductName);
+    QMainWindow::showEvent(event);
+}
+
+void MainForm::AddLogLine(const std::string& line) {
+    logPane_->appendPlainText(QString::fromStdString(line));
+}
+
+QStringList MainForm::logLines() const {
+    return logPane_->toPlainText().split('\n');
+}
+
+void MainForm::RedrawView() {
+    if (view_) view_->redraw();
+}
+
+QAction* MainForm::action(const QString& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainForm::Exit1Click() {
+    close();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    const bool hadVertices = !context_.project.vertices.empty();
+    if (hadVertices && !closeProjectCommand()) {
+        event->ignore();
+        return;
+    }
+    if (converter_.running()) {
+        converter_.stop();
+        AddLogLine(stoppedConversionLine(fileNameOf(kilnPath(context_.appFolder)), convertingAse_));
+    }
+    context_.recent.save(context_.settings);
+    event->accept();
+}
+
+} // namespace meshsmith

@@ -1,0 +1,189 @@
+#pragma once
+// The editor's frame window: the menu bar and tool bar with their commands,
+// the one 3D view, the camera scroll bars and rotate buttons, and the log. It
+// owns the project's lifecycle (open, save, close, clear all, exit), the
+// recent-projects list and the enabling of menus and tool buttons, and opens
+// every other window. The commands' work is done by the plain C++ operations;
+// this class reads the user's input, calls them and shows their results.
+
+#include "editor/qt/shell/converter_process.hpp"
+#include "editor/core/shell/editor_context.hpp"
+#include "editor/core/shell/file_filters.hpp"
+#include "model/dxf_export.hpp"
+#include "model/project_file.hpp"
+#include "model/random_colours.hpp"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace meshsmith {
+
+class OptionsForm;
+class ViewForm;
+struct ProjectSession;
+struct FileCommandResult;
+
+class MainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    // `arguments` are the program's command-line arguments without the program
+    // itself; the first names a project to open at the view's first drawing.
+    MainForm(EditorContext& context, QStringList arguments, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Appends one line to the log.
+    void AddLogLine(const std::string& line);
+    QStringList logLines() const;
+    // Asks the view to repaint.
+    void RedrawView();
+    // The ToolbarUpdater's rules; also run whenever the application is idle.
+    void updateToolbar();
+    // The menu rules; run when the user opens the menu.
+    void updateGeometryMenu();
+    void updateVisualMenu();
+    void updateModifyMenu();
+    void updateMiscMenu();
+
+    // A menu item or tool button by its name ("OpenProjectMenu", "CloseToolButton").
+    QAction* action(const QString& name) const;
+    ViewForm* view() const { return view_; }
+    OptionsForm* options() const { return options_; }
+    EditorContext& context() { return context_; }
+    bool converterRunning() const { return converter_.running(); }
+
+  public slots:
+    // File menu.
+    void OpenProjectMenuClick();
+    void SaveProjectMenuClick();
+    void CloseProjectMenuClick();
+    void ClearAllMenuClick();
+    void SaveProjectAsMenuClick();
+    void WriteASEOnlyClick();
+    void WriteASEandStartClick();
+    void WriteASEConvertGPLClick();
+    void DisplayAllContentsMenuClick();
+    void PrintProjectMenuClick();
+    void OptionsMenuClick();
+    void MRUFileListMRUItemClick(const QString& path);
+    void Exit1Click();
+    // Geometry menu.
+    void ImportTxtClick();
+    void ImportDXFClick();
+    void Import3DOTextClick();
+    void ExportTxtClick();
+    void ExportDXF_VClick();
+    void ExportDXF_VLClick();
+    void ExportDXF_VLPClick();
+    void Export3DOTextClick();
+    void AddFromProjectMenuClick();
+    void RemDoubleMenuClick();
+    // Misc. menu: outside programs.
+    void StartGPLClick();
+    void ViewerStartMenuClick();
+    void UserStartMenuClick();
+    // Help menu.
+    void OnlineHelp1Click();
+    void LocalMenuClick();
+    void About1Click();
+    // Log pop-up menu.
+    void CopyLogClipboardClick();
+    void SaveLogClick();
+    void ClearAllLogClick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override; // FormCloseQuery
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+
+    // Construction (main_form_menus.cpp, main_form_camera.cpp).
+    void buildMenus();
+    void buildFileMenu();
+    void buildGeometryMenu();
+    void buildVisualAndModifyMenus();
+    void buildViewOptionsMenu();
+    void buildMiscAndHelpMenus();
+    void buildToolBar();
+    void buildBottomPanel();
+    void buildView();
+    QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                     void (MainForm::*handler)() = nullptr);
+    QAction* addCheckItem(QMenu* menu, const char* name, const char* caption,
+                          bool ProjectOptions::*flag, bool redraws);
+    QAction* addToolButton(const char* name, const char* hint,
+                           void (MainForm::*handler)() = nullptr);
+    void needs(bool condition, const char* message, void (MainForm::*then)() = nullptr);
+
+    // Lifecycle (main_form_project.cpp).
+    ProjectSession session();
+    bool closeProjectCommand(); // true when the project was closed (or had no vertices)
+    void applySaveResult(const FileCommandResult& r);
+    void afterReset();
+    void projectOpened(const std::string& path, bool addToRecent);
+    void openCommandLineProject();
+    void addRecent(const std::string& path);
+    void rebuildRecentMenu();
+    void syncControlsFromProject();
+    void showProgramCaptions();
+
+    // Build and launch (main_form_build.cpp).
+    bool startConversion(const std::string& target, std::function<void()> afterSuccess);
+    void afterGplBuild(const std::string& projectFile);
+    void startGame(const ProgramLaunch& launch);
+    bool startProgram(const ProgramLaunch& launch);
+    std::string settingsPath(const char* key) const;
+
+    // Exports (main_form_exchange.cpp): the save dialog of an export, which
+    // remembers its folder for the next one.
+    std::optional<std::string> chooseExportFile(const char* title, SaveFilter filter,
+                                                const char* extension);
+    void exportDxfCommand(DxfExportMode mode);
+
+    // Camera (main_form_camera.cpp).
+    void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
+    void rotateButtonClicked();
+    void redrawWithoutVertices();
+    void showCameraControls();
+
+    EditorContext& context_;
+    QStringList arguments_;
+    bool commandLinePending_ = true;
+    bool projectClosed_ = false;
+    std::unique_ptr<EditorLog> log_; // the log as the operations see it
+    RandomColours colours_;
+    SaveOptions saveOptions_;
+    ConverterProcess converter_;
+    QTimer idleTimer_;
+    std::string convertingAse_; // the ASE file of the running conversion
+    std::string lastExportFolder_;
+
+    QMdiArea* mdi_ = nullptr;
+    QMdiSubWindow* viewWindow_ = nullptr;
+    ViewForm* view_ = nullptr;
+    OptionsForm* options_ = nullptr;
+    QPlainTextEdit* logPane_ = nullptr;
+    QScrollBar *xBar_ = nullptr, *yBar_ = nullptr, *zBar_ = nullptr, *zoomBar_ = nullptr;
+    QPushButton *xRotate_ = nullptr, *yRotate_ = nullptr, *zRotate_ = nullptr;
+    QMenu *fileMenu_ = nullptr, *geometryMenu_ = nullptr, *visualMenu_ = nullptr;
+    QMenu *modifyMenu_ = nullptr, *miscMenu_ = nullptr, *importMenu_ = nullptr;
+    QMenu* writeAseMenu_ = nullptr;
+    QAction* exitItem_ = nullptr;
+    QAction* aboutItem_ = nullptr;
+    std::vector<QAction*> recentItems_;
+    std::map<QString, QAction*> actions_;
+};
+
+} // namespace meshsmith

@@ -1,0 +1,129 @@
+// The main window's build and launch commands: write the ASE file, run the
+// converter as a child process (the window stays responsive meanwhile), and
+// start the game, the launcher, a viewer or the user's program.
+#include "editor/qt/shell/main_form.hpp"
+
+#include "export/ase_writer.hpp"
+#include "export/build_checks.hpp"
+#include "export/launch_plans.hpp"
+#include "editor/core/shell/general_options.hpp"
+#include "model/paths.hpp"
+#include "model/project_commands.hpp"
+
+namespace meshsmith {
+
+std::string MainForm::settingsPath(const char* key) const {
+    return context_.settings.readString(kGeneralOptions, key, "");
+}
+
+// Writes the project's ASE file and starts the converter on it. The converter
+// writes its 3DO beside the ASE file; `target` is where the 3DO belongs.
+// `afterSuccess` runs once the 3DO is in place. False when nothing was started.
+bool MainForm::startConversion(const std::string& target, std::function<void()> afterSuccess) {
+    const Project& p = context_.project;
+    const std::string kiln = kilnPath(context_.appFolder);
+    const std::string kilnName = fileNameOf(kiln);
+    if (converter_.running()) {
+        context_.prompts.showMessage(kilnName +
+                                     " is still converting.\rPlease wait until it has finished !");
+        return false;
+    }
+    const std::string ase = asePath(p.ProjectFile);
+    const OperationResult written = writeAse(p, ase, *log_);
+    if (written.outcome != Outcome::Done) {
+        context_.prompts.showMessage(written.message);
+        return false;
+    }
+    const std::string built = threeDoPath(p.ProjectFile);
+    convertingAse_ = ase;
+    return converter_.start(
+        kiln, ase, target, [this](const std::string& line) { AddLogLine(line); },
+        [this, kilnName, built, target, afterSuccess](const ConverterEnd& end) {
+            const ConversionReport report = finishConversion(end, kilnName, built, target);
+            for (const std::string& line : report.logLines)
+                AddLogLine(line);
+            if (!report.ok) return context_.prompts.showMessage(report.message);
+            if (afterSuccess) afterSuccess();
+        });
+}
+
+void MainForm::WriteASEandStartClick() {
+    if (auto refusal = buildRefusal(context_.project, context_.appFolder))
+        return context_.prompts.showMessage(*refusal);
+    const std::string out = threeDoPath(context_.project.ProjectFile);
+    startConversion(out, nullptr);
+}
+
+void MainForm::WriteASEConvertGPLClick() {
+    Project& p = context_.project;
+    const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
+    if (auto refusal = convertAndStartRefusal(p, settings))
+        return context_.prompts.showMessage(*refusal);
+    std::string out = threeDoPath(p.ProjectFile);
+    if (p.options.SaveToTrackFolder) {
+        const TrackFolderCheck check = checkTrackFolder(p);
+        if (check.invalidFolder) return context_.prompts.showMessage("Not a valid Track-folder !");
+        for (const std::string& warning : check.missing)
+            context_.prompts.showMessage(warning);
+        if (!check.missing.empty() &&
+            context_.prompts.askYesNo("Warning", kProceedAnywayQuestion) != Answer::Yes)
+            return;
+        out = check.out;
+    }
+    if (!p.options.Overwrite &&
+        context_.prompts.askYesNo("File exists", "Overwrite " + fileNameOf(out) + " ?") !=
+            Answer::Yes)
+        return;
+    const std::string projectFile = p.ProjectFile;
+    startConversion(out, [this, projectFile] { afterGplBuild(projectFile); });
+}
+
+// After the 3DO of "Write ASE, Convert and start GPL" is in place: the project
+// is saved, then the game is started as the options say.
+void MainForm::afterGplBuild(const std::string& projectFile) {
+    Project& p = context_.project;
+    // The user may have closed or replaced the project while the converter ran.
+    if (p.ProjectFile != projectFile)
+        return AddLogLine("Project changed during the conversion: GPL not started");
+    SaveProjectMenuClick();
+    const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
+    if (p.options.AutoGPL && p.options.MakerClose) {
+        if (startProgram(launcherLaunch(settings, p))) close();
+        return;
+    }
+    if (!p.options.AutoGPL &&
+        context_.prompts.askYesNo("Gplkick.exe", "Start GPL ?") != Answer::Yes)
+        return;
+    startGame(gameLaunch(settings.gplPath, ""));
+}
+
+void MainForm::startGame(const ProgramLaunch& launch) {
+    if (context_.project.options.MakerMinimize) showMinimized();
+    startProgram(launch);
+}
+
+bool MainForm::startProgram(const ProgramLaunch& launch) {
+    if (context_.starter.startDetached(launch)) return true;
+    context_.prompts.showMessage("Unable to start " + launch.program + " !");
+    return false;
+}
+
+void MainForm::StartGPLClick() {
+    const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
+    if (auto refusal = startGameRefusal(settings)) return context_.prompts.showMessage(*refusal);
+    startGame(startGameLaunch(settings.gplPath, context_.project.options));
+}
+
+void MainForm::ViewerStartMenuClick() {
+    const std::string path = settingsPath("ViewerPath");
+    if (auto refusal = startProgramRefusal(path)) return context_.prompts.showMessage(*refusal);
+    startProgram({path, {}});
+}
+
+void MainForm::UserStartMenuClick() {
+    const std::string path = settingsPath("UserPath");
+    if (auto refusal = startProgramRefusal(path)) return context_.prompts.showMessage(*refusal);
+    startProgram({path, {}});
+}
+
+} // namespace meshsmith

@@ -1,0 +1,143 @@
+// The main window's geometry exchange (imports, exports, Remove Double
+// Vertices), "Just write ASE", the listing, help and About commands.
+#include "editor/qt/shell/main_form.hpp"
+
+#include "editor/qt/shell/about_box.hpp"
+#include "export/ase_writer.hpp"
+#include "editor/core/shell/file_filters.hpp"
+#include "editor/qt/shell/listing_windows.hpp"
+#include "model/dxf_export.hpp"
+#include "model/dxf_scan.hpp"
+#include "model/geometry_text_exchange.hpp"
+#include "model/paths.hpp"
+#include "model/remove_double_vertices.hpp"
+#include "model/text3do_file.hpp"
+#include "model/vertex_text_file.hpp"
+#include "editor/qt/shell/scan_form.hpp"
+#include "editor/qt/view/view_form.hpp"
+
+namespace meshsmith {
+namespace {
+
+// A failed export or write has logged its reason; the user sees it too.
+void showFailure(UserPrompts& prompts, const OperationResult& r) {
+    if (r.outcome == Outcome::Failed && !r.message.empty()) prompts.showMessage(r.message);
+}
+
+} // namespace
+
+void MainForm::ImportTxtClick() {
+    if (auto path = context_.files.openFile(
+            openRequest("Open File with Vertex Definition", VertexTextOpenFilter)))
+        importVertexText(context_.project, *path, context_.prompts, *log_);
+    // The view shows the project from now on, also after a cancelled dialog.
+    context_.project.ViewReady = true;
+    RedrawView();
+}
+
+void MainForm::Import3DOTextClick() {
+    if (auto path = context_.files.openFile(
+            openRequest("Open 3DOText File with Vertex Definition", Text3DOOpenFilter)))
+        import3DOText(context_.project, *path, context_.prompts, *log_, colours_);
+    context_.project.ViewReady = true;
+    RedrawView();
+}
+
+void MainForm::ImportDXFClick() {
+    const auto path =
+        context_.files.openFile(openRequest("Open AutoCAD R12 DXF File", DxfOpenFilter));
+    if (path) {
+        const DxfScan scan = scanDxf(*path);
+        if (!scan.ok) {
+            context_.prompts.showMessage(scan.message);
+        } else {
+            ScanForm form(context_.project, *path, scan, context_.prompts, *log_, colours_, this);
+            form.exec();
+        }
+        context_.project.ViewReady = true;
+        if (view_) view_->ZoomAllClick();
+    }
+    context_.project.ShowVerticesNow = context_.project.options.ShowVertices;
+    RedrawView();
+}
+
+std::optional<std::string> MainForm::chooseExportFile(const char* title, SaveFilter filter,
+                                                      const char* extension) {
+    auto path = context_.files.saveFile(
+        exportRequest(title, filter, extension, context_.project, lastExportFolder_));
+    if (path) lastExportFolder_ = folderOf(*path);
+    return path;
+}
+
+void MainForm::ExportTxtClick() {
+    const OperationResult check = checkGeometryExport(context_.project);
+    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (auto path = chooseExportFile("Export Vertex Text File", VertexTextSaveFilter, "vtx"))
+        showFailure(context_.prompts, exportVertexText(context_.project, *path, *log_));
+}
+
+void MainForm::Export3DOTextClick() {
+    const OperationResult check = checkGeometryExport(context_.project);
+    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (auto path = chooseExportFile("Export 3DOText File", Text3DOSaveFilter, "txt"))
+        showFailure(context_.prompts, export3DOText(context_.project, *path, *log_));
+}
+
+void MainForm::exportDxfCommand(DxfExportMode mode) {
+    const OperationResult check = checkDxfExport(context_.project, mode);
+    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (auto path = chooseExportFile("Export AutoCAD R12 DXF File", DxfSaveFilter, "dxf"))
+        showFailure(context_.prompts, exportDxf(context_.project, *path, mode, *log_));
+}
+
+void MainForm::ExportDXF_VClick() {
+    exportDxfCommand(DxfExportMode::Vertices);
+}
+
+void MainForm::ExportDXF_VLClick() {
+    exportDxfCommand(DxfExportMode::VerticesLines);
+}
+
+void MainForm::ExportDXF_VLPClick() {
+    exportDxfCommand(DxfExportMode::VerticesLinesPolygons);
+}
+
+void MainForm::RemDoubleMenuClick() {
+    removeDoubleVerticesCommand(context_.project, *log_);
+    RedrawView();
+}
+
+void MainForm::WriteASEOnlyClick() {
+    if (auto refusal = aseWriteRefusal(context_.project))
+        return context_.prompts.showMessage(*refusal);
+    if (auto path = chooseExportFile("Write ASE File", AseSaveFilter, "ase")) {
+        const OperationResult r = writeAse(context_.project, *path, *log_);
+        if (r.outcome != Outcome::Done) context_.prompts.showMessage(r.message);
+    }
+}
+
+void MainForm::DisplayAllContentsMenuClick() {
+    ProjectContentsForm form(context_.project, this);
+    form.exec();
+}
+
+void MainForm::PrintProjectMenuClick() {
+    if (context_.project.vertices.empty())
+        return context_.prompts.showMessage("No Vertices, No Print !");
+    printProjectListing(context_.project, this);
+}
+
+void MainForm::OnlineHelp1Click() {
+    openOnlineHelp(context_);
+}
+
+void MainForm::LocalMenuClick() {
+    openLocalHelp(context_);
+}
+
+void MainForm::About1Click() {
+    AboutBox box(context_, view_, this);
+    box.exec();
+}
+
+} // namespace meshsmith

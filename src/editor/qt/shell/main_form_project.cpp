@@ -1,0 +1,196 @@
+// The main window's project lifecycle: open, reopen, save, close, clear all,
+// the project named on the command line, and the recent-projects list.
+#include "editor/qt/shell/main_form.hpp"
+
+#include "editor/core/shell/file_filters.hpp"
+#include "editor/core/shell/general_options.hpp"
+#include "model/project_commands.hpp"
+#include "model/text_file.hpp"
+#include "editor/qt/shell/options_form.hpp"
+#include "editor/qt/view/view_form.hpp"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace meshsmith {
+
+ProjectSession MainForm::session() {
+    saveOptions_ = {context_.appFolder, context_.general.MakeSubDir, context_.general.CopyBmp,
+                    context_.general.MipInfo};
+    return ProjectSession{context_.project, saveOptions_, context_.prompts, *log_};
+}
+
+// Close Project: nothing happens while the project has no vertices; Cancel
+// in the save question keeps it. True when the project is now closed or empty.
+bool MainForm::closeProjectCommand() {
+    if (context_.project.vertices.empty()) return true;
+    ProjectSession s = session();
+    if (closeProject(s) != Outcome::Done) return false;
+    afterReset();
+    return true;
+}
+
+void MainForm::afterReset() {
+    syncControlsFromProject();
+    projectClosed_ = true;
+    action("CloseProjectMenu")->setEnabled(false);
+    action("SaveProjectMenu")->setEnabled(false);
+    action("WriteASEMenu")->setEnabled(false);
+    action("CreateVislinesMenu")->setEnabled(true);
+    action("RemVislinesMenu")->setEnabled(false);
+    action("ConvLineMenu")->setEnabled(false);
+}
+
+void MainForm::CloseProjectMenuClick() {
+    closeProjectCommand();
+}
+
+void MainForm::ClearAllMenuClick() {
+    ProjectSession s = session();
+    clearAll(s);
+    afterReset();
+}
+
+void MainForm::OpenProjectMenuClick() {
+    // Cancel in the save question ends the Open: loading now would drop the
+    // unsaved project the user just chose to keep.
+    if (!closeProjectCommand()) return;
+    const auto path = context_.files.openFile(openRequest("", ProjectOpenFilter));
+    if (!path) return;
+    ProjectSession s = session();
+    if (openProject(s, *path).outcome == Outcome::Done) projectOpened(*path, true);
+    syncControlsFromProject();
+}
+
+void MainForm::MRUFileListMRUItemClick(const QString& path) {
+    if (!closeProjectCommand()) return;
+    ProjectSession s = session();
+    if (openProject(s, path.toStdString()).outcome == Outcome::Done)
+        projectOpened(path.toStdString(), false);
+    syncControlsFromProject();
+}
+
+void MainForm::projectOpened(const std::string& path, bool addToRecent) {
+    if (context_.project.vertices.empty()) return;
+    if (addToRecent) addRecent(path);
+    action("CloseProjectMenu")->setEnabled(true);
+    action("SaveProjectMenu")->setEnabled(true);
+    RedrawView();
+}
+
+void MainForm::openCommandLineProject() {
+    if (!commandLinePending_ || context_.project.ProjectFile != NoProjectFile ||
+        arguments_.isEmpty())
+        return;
+    commandLinePending_ = false;
+    // Opened after the drawing has ended: a message box of the load must not
+    // run inside the view's paint handler.
+    QTimer::singleShot(0, this, [this] {
+        const std::string path = arguments_.front().toStdString();
+        ProjectSession s = session();
+        if (openProject(s, path).outcome == Outcome::Done) projectOpened(path, true);
+        syncControlsFromProject();
+    });
+}
+
+void MainForm::SaveProjectMenuClick() {
+    ProjectSession s = session();
+    applySaveResult(saveProjectCommand(s));
+}
+
+void MainForm::SaveProjectAsMenuClick() {
+    ProjectSession s = session();
+    applySaveResult(saveProjectAs(s));
+}
+
+// A save under a new name shows that name and joins the recent list.
+void MainForm::applySaveResult(const FileCommandResult& r) {
+    if (!r.caption.empty()) context_.project.viewCaption = r.caption;
+    if (!r.recentEntry.empty()) addRecent(r.recentEntry);
+    if (view_) view_->showCaption();
+}
+
+void MainForm::AddFromProjectMenuClick() {
+    const auto path = context_.files.openFile(openRequest("", ProjectOpenFilter));
+    if (!path) return;
+    ProjectSession s = session();
+    addFromProjectCommand(s, *path);
+    syncControlsFromProject();
+}
+
+void MainForm::addRecent(const std::string& path) {
+    context_.recent.add(path);
+    context_.recent.save(context_.settings);
+    rebuildRecentMenu();
+}
+
+void MainForm::rebuildRecentMenu() {
+    for (QAction* item : recentItems_)
+        delete item;
+    recentItems_.clear();
+    const QFontMetrics metrics(fileMenu_->font());
+    int number = 0;
+    for (const std::string& entry : context_.recent.entries()) {
+        const QString path = QString::fromStdString(entry);
+        const QString shown = metrics.elidedText(path, Qt::ElideMiddle, 400);
+        auto* item = new QAction(
+            QString("&%1 ").arg(++number % 10) + QString(shown).replace('&', "&&"), fileMenu_);
+        item->setObjectName(QString("MRUItem%1").arg(number - 1));
+        item->setData(path);
+        connect(item, &QAction::triggered, this, [this, path] { MRUFileListMRUItemClick(path); });
+        fileMenu_->insertAction(exitItem_, item);
+        recentItems_.push_back(item);
+    }
+    if (!recentItems_.empty()) {
+        QAction* separator = new QAction(fileMenu_);
+        separator->setSeparator(true);
+        fileMenu_->insertAction(exitItem_, separator);
+        recentItems_.push_back(separator);
+    }
+}
+
+// Brings the scroll bars, check marks and caption in line with the project
+// after it was loaded or reset.
+void MainForm::syncControlsFromProject() {
+    const ProjectOptions& o = context_.project.options;
+    CameraControls& c = context_.camera;
+    rotationBarsFollow(c, o);
+    c.zoomBar = std::clamp(o.ZoomRatio, barMinimum(CameraBar::Zoom), barMaximum(CameraBar::Zoom));
+    showCameraControls();
+    action("ShowAxisMenu")->setChecked(o.ShowAxis);
+    action("ShowVerticesMenu")->setChecked(o.ShowVertices);
+    action("ShowLinesMenu")->setChecked(o.ShowLines);
+    action("ShowPolygonsMenu")->setChecked(o.ShowPolygons);
+    action("ShowTexturesMenu")->setChecked(o.ShowTextures);
+    context_.project.ShowVerticesNow = o.ShowVertices;
+    if (view_) view_->showCaption();
+    RedrawView();
+}
+
+void MainForm::showProgramCaptions() {
+    action("ViewerStartMenu")
+        ->setText(QString::fromStdString(startItemCaption(context_.general.ViewerPath)));
+    action("UserStartMenu")
+        ->setText(QString::fromStdString(startItemCaption(context_.general.UserPath)));
+}
+
+void MainForm::SaveLogClick() {
+    const auto path = context_.files.saveFile(saveRequest(LogSaveFilter, "log"));
+    if (!path) return;
+    std::vector<std::string> lines;
+    for (const QString& line : logLines())
+        lines.push_back(line.toStdString());
+    if (auto error = writeFileAtomically(*path, joinCrLf(lines)))
+        context_.prompts.showMessage("Unable to save the log to " + *path + "\r" + *error);
+}
+
+void MainForm::OptionsMenuClick() {
+    options_->exec();
+}
+
+} // namespace meshsmith

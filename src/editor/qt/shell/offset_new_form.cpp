@@ -1,0 +1,79 @@
+#include "editor/qt/shell/offset_new_form.hpp"
+
+#include "model/number_text.hpp"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace meshsmith {
+
+OffsetNewForm::OffsetNewForm(UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts) {
+    setObjectName("OffsetNewForm");
+    setWindowTitle("Offset New Vertices ?");
+    Edit1 = new QLineEdit(this);
+    Edit2 = new QLineEdit(this);
+    Edit3 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit2->setObjectName("Edit2");
+    Edit3->setObjectName("Edit3");
+    OffsetButton = new QPushButton("Add with Offset", this);
+    CancelButton = new QPushButton("Cancel", this);
+    OffsetButton->setObjectName("OffsetButton");
+    CancelButton->setObjectName("CancelButton");
+    OffsetButton->setDefault(true);
+
+    auto* boxes = new QFormLayout;
+    boxes->addRow("X:", Edit1);
+    boxes->addRow("Y:", Edit2);
+    boxes->addRow("Z:", Edit3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(OffsetButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addLayout(buttons);
+
+    connect(OffsetButton, &QPushButton::clicked, this, &OffsetNewForm::OffsetButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &OffsetNewForm::CancelButtonClick);
+    resetBoxes();
+}
+
+void OffsetNewForm::resetBoxes() {
+    offsets_ = {};
+    for (QLineEdit* e : {Edit1, Edit2, Edit3})
+        e->setText("0");
+}
+
+std::optional<VertexOffset> OffsetNewForm::ask() {
+    resetBoxes();
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return offsets_;
+}
+
+void OffsetNewForm::OffsetButtonClick() {
+    float values[3];
+    QLineEdit* boxes[3] = {Edit1, Edit2, Edit3};
+    for (int i = 0; i < 3; ++i) {
+        const std::string text = boxes[i]->text().toStdString();
+        auto v = parseReal(text);
+        if (!v) {
+            // The dialog stays open so the value can be put right.
+            prompts_.showMessage(notAFloatMessage(text));
+            boxes[i]->setFocus();
+            return;
+        }
+        values[i] = *v;
+    }
+    offsets_ = {values[0], values[1], values[2]};
+    accept();
+}
+
+void OffsetNewForm::CancelButtonClick() {
+    reject();
+}
+
+} // namespace meshsmith

@@ -1,0 +1,147 @@
+// The Options dialog: the project options of the open project.
+#include "editor/qt/shell/options_form.hpp"
+
+#include "model/paths.hpp"
+#include "model/product.hpp"
+#include "editor/qt/shell/options_form_parts.hpp"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace meshsmith {
+
+using namespace options_parts;
+
+void OptionsForm::connectProjectHandlers() {
+    ProjectOptions& o = context_.project.options;
+    connect(vertexSizeBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { vertexSizeChanged(v); });
+    connect(axisBar_, &QScrollBar::valueChanged, this, [this](int v) { axisSizeChanged(v); });
+    connect(backColourButton_, &QPushButton::clicked, this, [this] {
+        changeProjectColour(&ProjectOptions::BackgroundColor, &ViewColours::background, backPanel_);
+    });
+    connect(vertexColourButton_, &QPushButton::clicked, this, [this] {
+        changeProjectColour(&ProjectOptions::VertexColor, &ViewColours::vertex, vertexPanel_);
+    });
+    connect(selVertexColourButton_, &QPushButton::clicked, this, [this] {
+        changeProjectColour(&ProjectOptions::SelectedVertexColor, &ViewColours::selectedVertex,
+                            selVertexPanel_);
+    });
+    connect(trackfolderBox_, &QCheckBox::clicked, this,
+            [this](bool on) { trackfolderClicked(on); });
+    connect(browseTrackButton_, &QPushButton::clicked, this, [this] { browseTrackFolder(); });
+    connect(autoGplBox_, &QCheckBox::clicked, this, [this](bool on) { autoGplClicked(on); });
+    connect(minimizeRadio_, &QRadioButton::toggled, this, [&o](bool on) { o.MakerMinimize = on; });
+    connect(closeRadio_, &QRadioButton::toggled, this, [&o](bool on) { o.MakerClose = on; });
+    connect(gplParamBox_, &QCheckBox::clicked, this, [this](bool on) { gplParamClicked(on); });
+    connect(overwriteBox_, &QCheckBox::clicked, this, [&o](bool on) { o.Overwrite = on; });
+}
+
+void OptionsForm::showEvent(QShowEvent* event) {
+    showProjectOptions();
+    QDialog::showEvent(event);
+    okButton_->setFocus();
+}
+
+void OptionsForm::showProjectOptions() {
+    const ProjectOptions o =
+        context_.project.options; // a copy: setting the controls must not change it
+    minimizeRadio_->setText(QString("Minimize ") + kProductName);
+    closeRadio_->setText(QString("Close ") + kProductName + " and Restart after GPL");
+    {
+        const QSignalBlocker b1(vertexSizeBar_), b2(axisBar_), b3(minimizeRadio_), b4(closeRadio_);
+        vertexSizeBar_->setValue(o.VertexDisplaySize);
+        axisBar_->setValue(o.AxisSize);
+        minimizeRadio_->setChecked(o.MakerMinimize);
+        closeRadio_->setChecked(o.MakerClose);
+    }
+    vertexSizeLabel_->setText("Vertex Display Size: " + QString::number(vertexSizeBar_->value()));
+    axisLabel_->setText("Size of Axis symbol: " + QString::number(axisBar_->value()));
+    showColour(backPanel_, colourOrDefault(o.BackgroundColor, 0xFFFFFF));
+    showColour(vertexPanel_, colourOrDefault(o.VertexColor, 0x408000));
+    showColour(selVertexPanel_, colourOrDefault(o.SelectedVertexColor, 0x4080FF));
+    gplParamBox_->setChecked(o.GPLParam);
+    paramsEdit_->setEnabled(o.GPLParam);
+    trackFolderEdit_->setText(qs(o.TrackFolder));
+    paramsEdit_->setText(qs(o.AdditionalGPLParams));
+    trackfolderBox_->setChecked(o.SaveToTrackFolder);
+    autoGplBox_->setChecked(o.AutoGPL);
+    overwriteBox_->setChecked(o.Overwrite);
+    updateTrackControls(true);
+}
+
+void OptionsForm::vertexSizeChanged(int value) {
+    context_.project.options.VertexDisplaySize = value;
+    vertexSizeLabel_->setText("Vertex Display Size: " + QString::number(value));
+    viewChanged(false);
+}
+
+void OptionsForm::axisSizeChanged(int value) {
+    context_.project.options.AxisSize = value;
+    axisLabel_->setText("Size of Axis symbol: " + QString::number(value));
+    viewChanged(false);
+}
+
+void OptionsForm::changeProjectColour(std::string ProjectOptions::*text, Rgb ViewColours::*draw,
+                                      QFrame* panel) {
+    const auto chosen = context_.files.chooseColour(panelColour(panel));
+    if (!chosen) return;
+    context_.project.options.*text = colourToText(*chosen);
+    context_.project.drawColours.*draw = colourToRgb(*chosen);
+    showColour(panel, *chosen);
+    viewChanged(false);
+}
+
+void OptionsForm::trackfolderClicked(bool checked) {
+    context_.project.options.SaveToTrackFolder = checked;
+    updateTrackControls(false);
+}
+
+void OptionsForm::browseTrackFolder() {
+    const auto folder = context_.files.chooseFolder("Select GPL Track Folder");
+    if (!folder) return;
+    const std::string text = withTrailingSeparator(*folder);
+    trackFolderEdit_->setText(qs(text));
+    context_.project.options.TrackFolder = text;
+    updateTrackControls(false);
+}
+
+void OptionsForm::autoGplClicked(bool checked) {
+    ProjectOptions& o = context_.project.options;
+    if (checked && !folderExists(o.TrackFolder)) {
+        context_.prompts.showMessage("Invalid Trackfolder !");
+        autoGplBox_->setChecked(false);
+        checked = false;
+    }
+    o.AutoGPL = checked;
+    minimizeRadio_->setEnabled(checked);
+    closeRadio_->setEnabled(checked);
+}
+
+// The track-folder edit, its Browse button and the autostart box follow
+// "Save 3DO to track-folder:"; when the dialog is shown, the autostart box also
+// needs a track folder that exists. The radio buttons follow the autostart box.
+void OptionsForm::updateTrackControls(bool folderMustExist) {
+    const bool on = trackfolderBox_->isChecked();
+    trackFolderEdit_->setEnabled(on);
+    browseTrackButton_->setEnabled(on);
+    const bool autoEnabled =
+        on && (!folderMustExist || folderExists(context_.project.options.TrackFolder));
+    autoGplBox_->setEnabled(autoEnabled);
+    const bool radios = autoEnabled && autoGplBox_->isChecked();
+    minimizeRadio_->setEnabled(radios);
+    closeRadio_->setEnabled(radios);
+}
+
+void OptionsForm::gplParamClicked(bool checked) {
+    context_.project.options.GPLParam = checked;
+    paramsEdit_->setEnabled(checked);
+}
+
+} // namespace meshsmith

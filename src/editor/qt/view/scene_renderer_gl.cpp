@@ -1,0 +1,213 @@
+#include "editor/qt/view/scene_renderer_gl.hpp"
+
+#include <qopengl.h>
+
+namespace meshsmith {
+namespace {
+
+void colour(const Rgb& c) {
+    glColor3f(c.r, c.g, c.b);
+}
+
+void vertexAt(const Project& p, std::int32_t index) {
+    const Vertex& v = p.vertices[static_cast<std::size_t>(index)];
+    glVertex3f(v.X, v.Y, v.Z);
+}
+
+void sphere(float x, float y, float z, float radius) {
+    if (!(radius > 0)) return;
+    const SphereMesh& mesh = unitSphere();
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    glScalef(radius, radius, radius);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(mesh.positions.size() / 3));
+    glPopMatrix();
+}
+
+void drawVertices(const SceneInput& in) {
+    const Project& p = in.project;
+    const std::int32_t size = p.options.VertexDisplaySize;
+    const SphereMesh& mesh = unitSphere();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
+    for (std::size_t i = 0; i < p.vertices.size(); ++i) {
+        const Vertex& v = p.vertices[i];
+        colour(v.Selected ? p.drawColours.selectedVertex : p.drawColours.vertex);
+        sphere(v.X, v.Y, v.Z, drawnVertexRadius(size, v.Selected != 0));
+        if (static_cast<std::int32_t>(i) == in.options.pivotVertex) {
+            colour(p.drawColours.selectedVertex);
+            sphere(v.X, v.Y, v.Z, pivotSphereRadius(size));
+        }
+    }
+    if (in.options.originPivot) {
+        colour(p.drawColours.selectedVertex);
+        sphere(0, 0, 0, pivotSphereRadius(size));
+    }
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void segment(const Project& p, const ObjectData& line) {
+    glColor3f(line.Red, line.Green, line.Blue);
+    glBegin(GL_LINES);
+    vertexAt(p, line.VertexIndices[0]);
+    vertexAt(p, line.VertexIndices[1]);
+    glEnd();
+}
+
+void drawLines(const Project& p) {
+    glLineWidth(kLineWidth);
+    for (const ObjectData& line : p.lines) {
+        if (!lineIsDrawable(p, line)) continue;
+        if (line.Selected) {
+            glLineWidth(kSelectedLineWidth);
+            glLineStipple(1, kSelectedLineStipple);
+            glEnable(GL_LINE_STIPPLE);
+        }
+        segment(p, line);
+        if (line.Selected) {
+            glDisable(GL_LINE_STIPPLE);
+            glLineWidth(kLineWidth);
+        }
+    }
+}
+
+void drawVisLines(const Project& p) {
+    glLineWidth(kVisLineWidth);
+    for (const ObjectData& line : p.visLines)
+        if (lineIsDrawable(p, line)) segment(p, line);
+    glLineWidth(kLineWidth);
+}
+
+// One polygon primitive over the corners; with the texture coordinates when
+// the polygon shows its texture.
+void polygonShape(const Project& p, const ObjectData& polygon, bool withTexture) {
+    glBegin(GL_POLYGON);
+    for (std::int32_t k = 0; k + 1 < polygon.VertexCount; ++k) {
+        if (withTexture) {
+            const TexCoord& t = polygon.TexCoords[static_cast<std::size_t>(k)];
+            glTexCoord2f(t.U, t.V);
+        }
+        vertexAt(p, polygon.VertexIndices[static_cast<std::size_t>(k)]);
+    }
+    glEnd();
+}
+
+// Draws the polygon in white with `texture` bound, or in its own colour.
+void polygonPass(const Project& p, const ObjectData& polygon, unsigned texture) {
+    if (texture) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glColor3f(1, 1, 1);
+    } else {
+        glColor3f(polygon.Red, polygon.Green, polygon.Blue);
+    }
+    polygonShape(p, polygon, texture != 0);
+}
+
+void outline(const Project& p, const ObjectData& polygon) {
+    glLineWidth(kPolygonOutlineWidth);
+    glColor3f(1 - polygon.Red, 1 - polygon.Green, 1 - polygon.Blue);
+    glBegin(GL_LINE_STRIP);
+    for (std::int32_t k = 0; k < polygon.VertexCount; ++k)
+        vertexAt(p, polygon.VertexIndices[static_cast<std::size_t>(k)]);
+    glEnd();
+    glLineWidth(kLineWidth);
+}
+
+void drawPolygon(const SceneInput& in, const ObjectData& polygon) {
+    const Project& p = in.project;
+    const TextureData* texture = polygonTexture(p, polygon);
+    const TextureHandle* handle = texture ? in.textures.at(polygon.TextureIndex) : nullptr;
+    // A texture is shown only with its image read and coordinates for every corner.
+    const bool shows =
+        handle && handle->image && p.options.ShowTextures && texCoordsCoverCorners(polygon);
+    const bool masked = texture && !texture->MaskFilename.empty();
+    if (polygon.VertexCount >= 4) {
+        if (masked) {
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_DST_COLOR, GL_ZERO);
+            polygonPass(p, polygon, shows ? handle->mask : 0);
+            glDisable(GL_DEPTH_TEST);
+            glBlendFunc(GL_ONE, GL_ONE);
+        }
+        polygonPass(p, polygon, shows ? handle->image : 0);
+        if (masked) {
+            glEnable(GL_DEPTH_TEST);
+            glDisable(GL_BLEND);
+        }
+        glDisable(GL_TEXTURE_2D);
+    }
+    if (polygon.Selected) outline(p, polygon);
+}
+
+void drawAxis(const Project& p) {
+    glLineWidth(kAxisLineWidth);
+    glBegin(GL_LINES);
+    for (const AxisSegment& s : axisSymbol(p.options.AxisSize)) {
+        colour(s.colour);
+        glVertex3f(0, 0, 0);
+        glVertex3f(s.to[0], s.to[1], s.to[2]);
+    }
+    glEnd();
+    glLineWidth(kLineWidth);
+}
+
+void drawGrid(const SceneInput& in) {
+    const auto grid = gridOf(in.project.bounds, in.options.gridScale);
+    if (!grid) return;
+    const std::vector<float> points = gridPoints(*grid);
+    glPointSize(static_cast<float>(in.options.gridPointSize) / 10.0f);
+    colour(in.gridColour);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, points.data());
+    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(points.size() / 3));
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void drawScene(const SceneInput& in) {
+    const Project& p = in.project;
+    if (p.ShowVerticesNow) drawVertices(in);
+    if (p.options.ShowLines && !p.lines.empty()) drawLines(p);
+    if (!p.visLines.empty()) drawVisLines(p);
+    if (p.options.ShowPolygons)
+        for (const ObjectData& polygon : p.polygons)
+            if (polygonIsDrawable(p, polygon)) drawPolygon(in, polygon);
+    if (p.options.ShowAxis) drawAxis(p);
+    if (in.options.showGrid) drawGrid(in);
+    glColor3f(0, 0, 0);
+}
+
+} // namespace
+
+void initialiseSceneState() {
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glClearDepth(1.0);
+    glShadeModel(GL_FLAT);
+    glEnable(GL_POINT_SMOOTH);
+}
+
+void paintScene(const SceneInput& in) {
+    if (in.options.showBackfaces) {
+        glDisable(GL_CULL_FACE);
+    } else {
+        // The visible faces run clockwise on screen: the counter-clockwise ones are culled.
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_FRONT);
+    }
+    const Rgb& back = in.project.drawColours.background;
+    // Opaque: the window system composes the view with the alpha it is given.
+    glClearColor(back.r, back.g, back.b, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Everything goes onto the projection matrix; the model-view matrix holds
+    // only the per-sphere moves.
+    glMatrixMode(GL_PROJECTION);
+    const auto m = in.combined.toFloats();
+    glLoadMatrixf(m.data());
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (!in.project.ViewReady) return;
+    drawScene(in);
+}
+
+} // namespace meshsmith

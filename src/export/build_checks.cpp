@@ -1,0 +1,34 @@
+#include "export/build_checks.hpp"
+
+#include "export/ase_writer.hpp"
+#include "model/paths.hpp"
+
+namespace meshsmith {
+
+std::string kilnPath(const std::string& appFolder) {
+#ifdef _WIN32
+    return appFolder + "3DO-Kiln.exe";
+#else
+    return appFolder + "3DO-Kiln";
+#endif
+}
+
+std::string asePath(const std::string& projectFile) {
+    return withoutLast4(projectFile) + ".ase";
+}
+
+std::string threeDoPath(const std::string& projectFile) {
+    return withoutLast4(projectFile) + ".3do";
+}
+
+std::optional<std::string> buildRefusal(const Project& p, const std::string& appFolder) {
+    if (auto refusal = aseWriteRefusal(p)) return refusal;
+    if (p.ProjectFile == NoProjectFile) return "Save project first !";
+    if (!fileExists(kilnPath(appFolder))) return "3DO-Kiln not found !";
+    if (p.ProjectFile.find(' ') != std::string::npos || appFolder.find(' ') != std::string::npos)
+        return "Application and/or project file path contains spaces.\rUnable to use 3DOKiln "
+               "and/or GPL !";
+    return std::nullopt;
+}
+
+} // namespace meshsmith

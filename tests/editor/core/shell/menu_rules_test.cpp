@@ -1,0 +1,47 @@
+// Enabling of menu items and tool buttons from the state of the project.
+
+#include "editor/core/shell/menu_rules.hpp"
+#include "support/project_builders.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+TEST(MenuRules, EachItemFollowsItsOwnCondition) {
+    Project p;
+    ToolbarState t = toolbarState(p, true);
+    EXPECT_FALSE(t.close || t.saveAs || t.writeAse || t.geometry || t.polygons || t.clearAll);
+    ModifyMenuState m = modifyMenuState(p);
+    EXPECT_FALSE(m.rotate || m.center || m.copyPolygon || miscMenuState(p).createVisLines);
+    EXPECT_EQ(geometryMenuState(p).importCaption, "&Import Geometry from....");
+
+    p.GeometryPresent = true; // set by whoever created vertices, even before they exist
+    EXPECT_EQ(geometryMenuState(p).importCaption, "&Import additional Geometry from....");
+    EXPECT_TRUE(geometryMenuState(p).exportGeometry && visualMenuState(p).lines &&
+                modifyMenuState(p).center && toolbarState(p, true).geometry);
+    EXPECT_FALSE(toolbarState(p, true).saveAs) << "Save As needs a vertex, not the flag";
+
+    p.vertices.resize(1);
+    EXPECT_FALSE(miscMenuState(p).addInterpolated);
+    p.vertices.resize(2);
+    EXPECT_TRUE(miscMenuState(p).addInterpolated && miscMenuState(p).createVisLines);
+    p.visLines.push_back(makeLine(0, 1));
+    EXPECT_FALSE(miscMenuState(p).createVisLines);
+
+    p.vertices.clear();
+    p.textures.resize(1);
+    EXPECT_TRUE(toolbarState(p, true).clearAll) << "a texture alone can be cleared";
+    EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
+    p.polygons.push_back(makePolygon({0, 1, 2}));
+    EXPECT_TRUE(toolbarState(p, true).writeAse && visualMenuState(p).checkBackColors);
+    EXPECT_FALSE(toolbarState(p, false).writeAse) << "no converter beside the editor";
+    p.textures.clear();
+    EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
+    EXPECT_TRUE(toolbarState(p, true).polygons && modifyMenuState(p).movePolygon &&
+                visualMenuState(p).assignTextures && miscMenuState(p).setCollision);
+
+    EXPECT_FALSE(toolbarState(p, true).close);
+    p.ProjectFile = "C:\\Tracks\\stand.3dp";
+    EXPECT_TRUE(toolbarState(p, true).close);
+}

@@ -1,0 +1,369 @@
+// Picking through the camera's own matrices: what lies under the pick pixel,
+// in drawing order, with kinds; the sphere, line, polygon and culling tests
+// against shapes whose screen size is known; the hover hint texts.
+#include "editor/core/view/camera.hpp"
+#include "editor/core/view/hit_names.hpp"
+#include "editor/core/view/picking.hpp"
+
+#include "support/project_builders.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <random>
+
+namespace meshsmith {
+void PrintTo(const PickHit& hit, std::ostream* out) {
+    static const char* names[] = {"Vertex",  "OriginMarker", "Line", "VisLine",
+                                  "Polygon", "Axis",         "Grid"};
+    *out << names[static_cast<int>(hit.kind)] << " " << hit.index;
+}
+} // namespace meshsmith
+
+using namespace meshsmith;
+
+namespace {
+
+using Hits = std::vector<PickHit>;
+
+// An orthographic view straight down -Z without a look-at: world (x, y) shows
+// at window (300 + 10x, 200 + 10y), so one unit is 10 pixels, and a vertex of
+// display size 15 is a sphere of radius 1 unit = 10 pixels.
+struct OrthoScene {
+    Project project;
+    SceneOptions scene;
+    Viewport viewport{0, 0, 600, 400};
+
+    OrthoScene() {
+        project.ViewReady = true;
+        project.options.Perspective = false;
+        project.options.ZoomRatio = 5;
+        project.options.VertexDisplaySize = 15;
+    }
+
+    Hits pickPixel(int mouseX, int mouseY) const {
+        const CameraView view = cameraViewOf(project.options, project.bounds, ViewPreset::None, 10);
+        return pickScene(project, scene, cameraMatrices(view, viewport).combined(), viewport,
+                         mouseX, mouseY);
+    }
+    // The pixel showing world (x, y), moved by (dx, dy) pixels to the right and up.
+    Hits pickAt(double x, double y, int dx = 0, int dy = 0) const {
+        return pickPixel(static_cast<int>(std::lround(300 + 10 * x)) + dx,
+                         static_cast<int>(std::lround(200 - 10 * y)) - dy);
+    }
+    std::int32_t addVertex(float x, float y, float z = 0) {
+        project.vertices.push_back({x, y, z, 0});
+        return static_cast<std::int32_t>(project.vertices.size() - 1);
+    }
+    // A square of half size h around (x, y) at depth z, counter-clockwise on screen.
+    std::vector<std::int32_t> addSquare(float x, float y, float h, float z) {
+        return {addVertex(x - h, y - h, z), addVertex(x + h, y - h, z), addVertex(x + h, y + h, z),
+                addVertex(x - h, y + h, z)};
+    }
+};
+
+const PickHit vertexHit(std::int32_t i) {
+    return {HitKind::Vertex, i};
+}
+
+} // namespace
+
+TEST(Picking, VertexSphereIsHitInsideItsDrawnOutlineAndMissedJustOutside) {
+    OrthoScene s;
+    s.addVertex(2, 1);
+    EXPECT_EQ(s.pickAt(2, 1), Hits{vertexHit(0)});
+    EXPECT_EQ(s.pickAt(2, 1, 9, 0), Hits{vertexHit(0)});
+    EXPECT_EQ(s.pickAt(2, 1, 0, -9), Hits{vertexHit(0)});
+    EXPECT_TRUE(s.pickAt(2, 1, 11, 0).empty()) << "radius 10 px, pick pixel from 10.5 to 11.5";
+    EXPECT_TRUE(s.pickAt(2, 1, 0, 11).empty());
+    EXPECT_EQ(s.pickAt(2, 1, 7, 7), Hits{vertexHit(0)});
+    EXPECT_TRUE(s.pickAt(2, 1, 8, 8).empty());
+
+    s.project.vertices[0].Selected = 1; // drawn 1.5 times as large
+    EXPECT_EQ(s.pickAt(2, 1, 14, 0), Hits{vertexHit(0)});
+    EXPECT_TRUE(s.pickAt(2, 1, 16, 0).empty());
+    s.scene.pivotVertex = 0; // the pivot sphere, three times the base radius
+    EXPECT_EQ(s.pickAt(2, 1, -28, 0), Hits{vertexHit(0)});
+    EXPECT_TRUE(s.pickAt(2, 1, -32, 0).empty());
+
+    s.project.options.VertexDisplaySize = 0; // no visible sphere, nothing to pick
+    EXPECT_TRUE(s.pickAt(2, 1).empty());
+}
+
+TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
+    Project p;
+    p.ViewReady = true;
+    p.vertices = {{50, -30, 20, 0}, {0, 2000, 2000, 0}, {0, 0, 0, 0}};
+    const Viewport viewport{0, 0, 640, 480};
+    CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
+    view.rotationX = 10;
+    const Matrix4 m = cameraMatrices(view, viewport).combined();
+    const auto window = projectToWindow(m, viewport, {50, -30, 20});
+    ASSERT_TRUE(window);
+    const int x = static_cast<int>(std::lround(window->x));
+    const int y = static_cast<int>(std::lround(480 - window->y));
+    EXPECT_EQ(pickScene(p, {}, m, viewport, x, y), Hits{vertexHit(0)});
+    EXPECT_TRUE(pickScene(p, {}, m, viewport, x + 40, y).empty());
+
+    // (0, 2000, 2000) lies on the line of sight through the centre, behind the
+    // eye at (0, 1000, 1000); its divided coordinates would land on the centre too.
+    view.rotationX = 0;
+    const Matrix4 straight = cameraMatrices(view, viewport).combined();
+    EXPECT_EQ(pickScene(p, {}, straight, viewport, 320, 240), Hits{vertexHit(2)});
+}
+
+TEST(Picking, HitsComeInDrawingOrderWithTheirKinds) {
+    OrthoScene s;
+    const std::int32_t left = s.addVertex(-5, 0);
+    const std::int32_t first = s.addVertex(0, 0);
+    const std::int32_t right = s.addVertex(5, 0);
+    const std::int32_t second = s.addVertex(0, 0, 0.5f); // the same screen point
+    const auto square = s.addSquare(0, 0, 3, -5);        // behind the vertices
+    s.project.lines = {test::makeLine(left, right)};
+    s.project.visLines = {test::makeLine(square[0], square[2])};
+    s.project.polygons = {test::makePolygon(square)};
+    s.project.options.ShowAxis = true;
+    s.scene.originPivot = true;
+    s.scene.showGrid = true;
+    updateBounds(s.project);
+
+    const Hits hits = s.pickAt(0, 0);
+    EXPECT_EQ(hits, (Hits{vertexHit(first),
+                          vertexHit(second),
+                          {HitKind::OriginMarker, 0},
+                          {HitKind::Line, 0},
+                          {HitKind::VisLine, 0},
+                          {HitKind::Polygon, 0},
+                          {HitKind::Axis, 0},
+                          {HitKind::Grid, 0}}));
+    EXPECT_EQ(vertexCandidates(s.project, hits), (std::vector<std::int32_t>{first, second}));
+    EXPECT_EQ(hoverHint(s.project, hits), "Polygon No. 0\rTexture Name: Untextured")
+        << "the last hit that names something decides";
+}
+
+TEST(Picking, PolygonBehindAVertexKeepsItsKindWhenTheIndicesAgree) {
+    OrthoScene s;
+    s.addVertex(0, 0, 0.5f);                          // vertex 0 in front
+    const auto square = s.addSquare(0, 0, 4, -2);     // vertices 1..4
+    s.project.polygons = {test::makePolygon(square)}; // polygon 0
+    EXPECT_EQ(s.pickAt(0, 0), (Hits{vertexHit(0), {HitKind::Polygon, 0}}));
+    const Hits polygonOnly = s.pickAt(2, 2);
+    EXPECT_EQ(polygonOnly, (Hits{{HitKind::Polygon, 0}}));
+    EXPECT_TRUE(vertexCandidates(s.project, polygonOnly).empty()) << "polygon 0 is not vertex 0";
+}
+
+TEST(Picking, ItemsNamingMissingVerticesAreSkippedNotRead) {
+    OrthoScene s;
+    const auto square = s.addSquare(0, 0, 4, 0);
+    ObjectData broken = test::makePolygon({square[0], square[1], 99});
+    ObjectData overclaimed = test::makePolygon(square);
+    overclaimed.VertexCount = 12;
+    ObjectData negative = test::makePolygon({square[0], -1, square[2]});
+    s.project.polygons = {broken, overclaimed, negative, test::makePolygon(square)};
+    s.project.lines = {test::makeLine(square[0], 4000), test::makeLine(square[0], square[2])};
+    s.project.visLines = {test::makeLine(-7, square[2])};
+    s.project.options.ShowVertices = false;
+    s.project.ShowVerticesNow = false;
+    EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::Line, 1}, {HitKind::Polygon, 3}}));
+}
+
+TEST(Picking, HiddenBackfacesCanNeitherBeSeenNorPicked) {
+    OrthoScene s;
+    const auto counter = s.addSquare(-5, 0, 2, 0);
+    auto clockwise = s.addSquare(5, 0, 2, 0);
+    std::swap(clockwise[1], clockwise[3]);
+    s.project.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
+    s.project.ShowVerticesNow = false;
+    EXPECT_EQ(s.pickAt(-5, 0), (Hits{{HitKind::Polygon, 0}}));
+    EXPECT_EQ(s.pickAt(5, 0), (Hits{{HitKind::Polygon, 1}}));
+
+    s.scene.showBackfaces = false; // counter-clockwise on screen is culled
+    EXPECT_TRUE(s.pickAt(-5, 0).empty());
+    EXPECT_EQ(s.pickAt(5, 0), (Hits{{HitKind::Polygon, 1}}));
+
+    // A selected polygon's outline is a line and is never culled.
+    s.project.polygons[0].Selected = 1;
+    EXPECT_TRUE(s.pickAt(-5, 0).empty());
+    EXPECT_EQ(s.pickAt(-3, 0, 2, 0), (Hits{{HitKind::Polygon, 0}}));
+    EXPECT_TRUE(s.pickAt(-3, 0, 4, 0).empty());
+}
+
+TEST(Picking, LinesAreAsWideAsTheyAreDrawn) {
+    OrthoScene s;
+    const std::int32_t a = s.addVertex(-5, 0), b = s.addVertex(5, 0);
+    s.project.lines = {test::makeLine(a, b)};
+    s.project.ShowVerticesNow = false;
+    const Hits line{{HitKind::Line, 0}};
+    EXPECT_EQ(s.pickAt(0, 0, 0, 1), line) << "width 1.5";
+    EXPECT_TRUE(s.pickAt(0, 0, 0, 2).empty());
+    s.project.lines[0].Selected = 1; // width 5
+    EXPECT_EQ(s.pickAt(0, 0, 0, -2), line);
+    EXPECT_TRUE(s.pickAt(0, 0, 0, -4).empty());
+    EXPECT_TRUE(s.pickAt(6, 0).empty()) << "past the end";
+
+    s.project.lines.clear();
+    s.project.visLines = {test::makeLine(a, b)}; // width 0.3
+    EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::VisLine, 0}}));
+    EXPECT_TRUE(s.pickAt(0, 0, 0, 1).empty());
+}
+
+TEST(Picking, SwitchesAndClippingDecideWhatTakesPart) {
+    OrthoScene s;
+    const std::int32_t v = s.addVertex(0, 0);
+    const std::int32_t far = s.addVertex(3, 0);
+    s.project.lines = {test::makeLine(v, far)};
+    s.project.visLines = {test::makeLine(v, far)};
+    s.project.polygons = {test::makePolygon(s.addSquare(0, 0, 2, -1))};
+    s.project.options.ShowAxis = true;
+    const auto all = s.pickAt(0, 0);
+    EXPECT_EQ(all.size(), 5u);
+
+    s.project.ShowVerticesNow = false;
+    s.project.options.ShowLines = false;
+    s.project.options.ShowPolygons = false;
+    s.project.options.ShowAxis = false;
+    EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::VisLine, 0}})) << "visualization lines always show";
+
+    s.project.ViewReady = false;
+    EXPECT_TRUE(s.pickAt(0, 0).empty());
+    s.project.ViewReady = true;
+    s.viewport = {0, 0, 0, 0};
+    EXPECT_TRUE(s.pickPixel(0, 0).empty());
+
+    OrthoScene depth; // the near plane of the orthographic view lies at z = 1
+    depth.addVertex(0, 0, 5);
+    EXPECT_TRUE(depth.pickAt(0, 0).empty());
+    depth.project.vertices[0].Z = 1.5f; // reaches over the near plane
+    EXPECT_EQ(depth.pickAt(0, 0), Hits{vertexHit(0)});
+}
+
+TEST(HoverHint, NamesTheItemWithTheTextsOfTheView) {
+    Project p = test::sampleProject();
+    p.textures[0].Filename = "C:\\GPL\\tex\\brick01.bmp";
+    EXPECT_EQ(hitHint(p, vertexHit(3)), "Vertex No. 3");
+    EXPECT_EQ(hitHint(p, {HitKind::Line, 1}), "Line No. 1");
+    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 0}), "Polygon No. 0\rTexture Name: brick01");
+    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 1}), "Polygon No. 1\rTexture Name: roof");
+    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 2}), "Polygon No. 2\rTexture Name: Untextured");
+    p.polygons[1].TextureIndex = 7; // names no texture
+    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 1}), "Polygon No. 1\rTexture Name: Untextured");
+    EXPECT_FALSE(hitHint(p, {HitKind::Polygon, 3}));
+    EXPECT_FALSE(hitHint(p, vertexHit(6)));
+
+    EXPECT_EQ(hoverHint(p, {vertexHit(3), {HitKind::Line, 1}, {HitKind::Axis, 0}}), "Line No. 1");
+    EXPECT_FALSE(hoverHint(p, {{HitKind::Axis, 0}, {HitKind::VisLine, 0}}))
+        << "no stale text for items that name nothing";
+    EXPECT_FALSE(hoverHint(p, {}));
+}
+
+TEST(Picking, AgreesWithTheProjectedTrianglesOfARandomScene) {
+    // Oracle: project each triangle's corners with the camera and test the
+    // pick point in 2D, without the pick's clipping in homogeneous space.
+    std::mt19937 rng(20240611);
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<>(lo, hi)(rng);
+    };
+    const Viewport viewport{0, 0, 640, 480};
+    int inside = 0, outside = 0;
+    for (int round = 0; round < 200; ++round) {
+        Project p;
+        p.ViewReady = true;
+        p.ShowVerticesNow = false;
+        for (int k = 0; k < 3; ++k)
+            p.vertices.push_back({static_cast<float>(uniform(-200, 200)),
+                                  static_cast<float>(uniform(-200, 200)),
+                                  static_cast<float>(uniform(-200, 200)), 0});
+        p.polygons = {test::makePolygon({0, 1, 2})};
+        CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
+        view.rotationX = static_cast<int>(uniform(-180, 180));
+        view.rotationZ = static_cast<int>(uniform(-180, 180));
+        view.perspective = round % 2 == 0;
+        const Matrix4 m = cameraMatrices(view, viewport).combined();
+        std::array<Vec3, 3> w;
+        for (int k = 0; k < 3; ++k) {
+            const Vertex& v = p.vertices[k];
+            w[k] = *projectToWindow(m, viewport, {v.X, v.Y, v.Z});
+        }
+        for (int sample = 0; sample < 20; ++sample) {
+            // Around the triangle's screen box, where the answers change.
+            const double left = std::min({w[0].x, w[1].x, w[2].x}) - 20;
+            const double right = std::max({w[0].x, w[1].x, w[2].x}) + 20;
+            const double bottom = std::min({w[0].y, w[1].y, w[2].y}) - 20;
+            const double top = std::max({w[0].y, w[1].y, w[2].y}) + 20;
+            const int x = static_cast<int>(uniform(left, right));
+            const int y = 480 - static_cast<int>(uniform(bottom, top));
+            const double px = x, py = 480 - y;
+            const double area =
+                (w[1].x - w[0].x) * (w[2].y - w[0].y) - (w[2].x - w[0].x) * (w[1].y - w[0].y);
+            if (std::fabs(area) < 1) continue;
+            // Inside: on the inner side of all three edges. Points within a
+            // pixel of the outline are left out: the pick pixel straddles it.
+            bool isInside = true;
+            double outline = 1e300;
+            for (int k = 0; k < 3; ++k) {
+                const Vec3 &a = w[k], &b = w[(k + 1) % 3];
+                const double dx = b.x - a.x, dy = b.y - a.y;
+                const double cross = dx * (py - a.y) - dy * (px - a.x);
+                isInside = isInside && (area > 0 ? cross > 0 : cross < 0);
+                const double t =
+                    std::clamp(((px - a.x) * dx + (py - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                outline = std::min(outline, std::hypot(px - a.x - t * dx, py - a.y - t * dy));
+            }
+            if (outline <= 1) continue;
+            EXPECT_EQ(!pickScene(p, {}, m, viewport, x, y).empty(), isInside)
+                << "round " << round << " at " << x << ", " << y;
+            ++(isInside ? inside : outside);
+        }
+    }
+    EXPECT_GT(inside, 100);
+    EXPECT_GT(outside, 100);
+}
+
+TEST(Picking, HostileTablesAndCamerasNeverCrashAndHitsStayInTheirTables) {
+    std::mt19937 rng(77);
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    const float oddValues[] = {0.0f, 1e30f, -1e30f, std::nanf(""), INFINITY, 1e-30f};
+    const std::int32_t oddInts[] = {0, -2, 453, std::numeric_limits<std::int32_t>::max(),
+                                    std::numeric_limits<std::int32_t>::min()};
+    for (std::uint32_t seed = 0; seed < 150; ++seed) {
+        Project p = test::randomProject(seed);
+        p.ViewReady = true;
+        p.options.ShowAxis = true;
+        if (!p.vertices.empty() && seed % 3 == 0)
+            p.vertices[below(p.vertices.size())].X = oddValues[below(6)];
+        for (ObjectData& polygon : p.polygons)
+            if (below(4) == 0 && !polygon.VertexIndices.empty())
+                polygon.VertexIndices[below(polygon.VertexIndices.size())] = oddInts[below(5)];
+        p.lines.push_back(test::makeLine(oddInts[below(5)], 0));
+        if (!p.vertices.empty()) p.visLines.push_back(test::makeLine(0, 0));
+        updateBounds(p);
+        SceneOptions scene;
+        scene.showGrid = seed % 2 == 0;
+        scene.showBackfaces = seed % 4 < 2;
+        scene.pivotVertex = oddInts[below(5)];
+        scene.originPivot = true;
+        CameraView view = cameraViewOf(p.options, p.bounds, static_cast<ViewPreset>(below(8)), 10);
+        view.zoomRatio = oddInts[below(5)];
+        view.rotationX = oddInts[below(5)];
+        view.panY = oddInts[below(5)];
+        view.perspective = seed % 2 == 1;
+        const Viewport viewport{0, 0, 1 + below(800), 1 + below(600)};
+        const Matrix4 m = cameraMatrices(view, viewport).combined();
+        for (int sample = 0; sample < 5; ++sample) {
+            const auto hits = pickScene(p, scene, m, viewport, below(900) - 50, below(700) - 50);
+            for (const PickHit& hit : hits) {
+                const std::size_t size = hit.kind == HitKind::Vertex    ? p.vertices.size()
+                                         : hit.kind == HitKind::Line    ? p.lines.size()
+                                         : hit.kind == HitKind::VisLine ? p.visLines.size()
+                                         : hit.kind == HitKind::Polygon ? p.polygons.size()
+                                                                        : 1;
+                EXPECT_GE(hit.index, 0);
+                EXPECT_LT(static_cast<std::size_t>(hit.index), size);
+            }
+            hoverHint(p, hits);
+        }
+    }
+}

@@ -1,0 +1,135 @@
+// The data the view draws: the vertex sphere, the grid, the axis symbol and
+// the checks that keep the drawing inside the tables.
+#include "editor/core/view/scene_data.hpp"
+
+#include "support/project_builders.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <utility>
+
+using namespace meshsmith;
+
+namespace {
+
+std::vector<float> axisValues(const std::vector<float>& points, int axis) {
+    std::vector<float> values;
+    for (std::size_t i = axis; i < points.size(); i += 3)
+        values.push_back(points[i]);
+    return values;
+}
+
+} // namespace
+
+TEST(SceneGrid, RoundsTheBoxToTheNearestIntegersWithHalvesToEven) {
+    BoundingBox box; // -1.4 .. 2.6 on X, 0 on Y and Z, scale 2
+    box.minX = -1.4f;
+    box.maxX = 2.6f;
+    const auto grid = gridOf(box, 2);
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(axisValues(gridPoints(*grid), 0), (std::vector<float>{-2, 0, 2, 4, 6}));
+
+    box.minX = -2.5f; // -> -2
+    box.maxX = 3.5f;  // -> 4
+    box.minY = 0.5f;  // -> 0
+    box.maxY = 1.5f;  // -> 2
+    const auto halves = gridOf(box, 1);
+    ASSERT_TRUE(halves);
+    EXPECT_EQ(halves->x.first, -2);
+    EXPECT_EQ(halves->x.last, 4);
+    EXPECT_EQ(halves->y.first, 0);
+    EXPECT_EQ(halves->y.last, 2);
+    EXPECT_EQ(halves->pointCount(), 7u * 3u * 1u);
+    EXPECT_EQ(gridPoints(*halves).size(), 7u * 3u * 3u);
+}
+
+TEST(SceneGrid, HugeOrBrokenBoxesDrawNoGrid) {
+    BoundingBox box;
+    box.minX = box.minY = box.minZ = -5000;
+    box.maxX = box.maxY = box.maxZ = 5000;
+    const auto grid = gridOf(box, 1);
+    ASSERT_TRUE(grid);
+    EXPECT_GT(grid->pointCount(), kGridPointLimit);
+    EXPECT_TRUE(gridPoints(*grid).empty());
+    box.maxX = 3e9f;
+    EXPECT_FALSE(gridOf(box, 1));
+    box.maxX = std::nanf("");
+    EXPECT_FALSE(gridOf(box, 1));
+    box.maxX = box.minX - 1; // an empty range
+    ASSERT_TRUE(gridOf(box, 1));
+    EXPECT_EQ(gridOf(box, 1)->pointCount(), 0u);
+}
+
+TEST(SceneSphere, IsAClosedOutwardFacingSurfaceOnTheUnitSphere) {
+    const SphereMesh& sphere = unitSphere();
+    EXPECT_EQ(&sphere, &unitSphere()) << "built once";
+    ASSERT_FALSE(sphere.triangles.empty());
+    for (const auto& p : sphere.points)
+        EXPECT_NEAR(std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]), 1.0, 1e-6);
+    // Every edge is used once in each direction: the surface is closed and
+    // consistently wound.
+    std::map<std::pair<std::array<float, 3>, std::array<float, 3>>, int> edges;
+    for (const auto& t : sphere.triangles) {
+        const auto &a = sphere.points[t[0]], &b = sphere.points[t[1]], &c = sphere.points[t[2]];
+        const float ux = b[0] - a[0], uy = b[1] - a[1], uz = b[2] - a[2];
+        const float vx = c[0] - a[0], vy = c[1] - a[1], vz = c[2] - a[2];
+        const float nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
+        EXPECT_GT(nx * (a[0] + b[0] + c[0]) + ny * (a[1] + b[1] + c[1]) + nz * (a[2] + b[2] + c[2]),
+                  0)
+            << "counter-clockwise seen from outside";
+        for (int k = 0; k < 3; ++k)
+            ++edges[{sphere.points[t[k]], sphere.points[t[(k + 1) % 3]]}];
+    }
+    for (const auto& [edge, count] : edges) {
+        EXPECT_EQ(count, 1);
+        EXPECT_EQ(edges.count({edge.second, edge.first}), 1u);
+    }
+    EXPECT_EQ(sphere.positions.size(), sphere.triangles.size() * 9);
+    EXPECT_EQ(sphere.normals, sphere.positions);
+}
+
+TEST(SceneSphere, RadiiFollowTheDisplaySize) {
+    EXPECT_FLOAT_EQ(vertexSphereRadius(3), 0.2f);
+    EXPECT_FLOAT_EQ(drawnVertexRadius(3, true), 0.3f);
+    EXPECT_FLOAT_EQ(pivotSphereRadius(3), 0.6f);
+    EXPECT_EQ(vertexSphereRadius(0), 0.0f);
+}
+
+TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
+    const auto axis = axisSymbol(10);
+    EXPECT_EQ(axis[0].to, (std::array<float, 3>{10, 0, 0}));
+    EXPECT_EQ(axis[1].colour, (Rgb{0, 1, 0}));
+    EXPECT_EQ(axis[2].to, (std::array<float, 3>{0, 0, 10}));
+
+    Project p = test::sampleProject();
+    ASSERT_GE(p.vertices.size(), 4u);
+    EXPECT_TRUE(lineIsDrawable(p, test::makeLine(0, 1)));
+    EXPECT_FALSE(lineIsDrawable(p, test::makeLine(0, 99)));
+    EXPECT_FALSE(lineIsDrawable(p, test::makeLine(-1, 0)));
+    ObjectData shortLine;
+    shortLine.VertexIndices = {0};
+    EXPECT_FALSE(lineIsDrawable(p, shortLine));
+
+    ObjectData polygon = test::makePolygon({0, 1, 2});
+    EXPECT_TRUE(polygonIsDrawable(p, polygon));
+    polygon.VertexIndices[2] = static_cast<std::int32_t>(p.vertices.size());
+    EXPECT_FALSE(polygonIsDrawable(p, polygon));
+    polygon = test::makePolygon({0, 1, 2});
+    polygon.VertexCount = 9; // more entries claimed than held
+    EXPECT_FALSE(polygonIsDrawable(p, polygon));
+
+    polygon = test::makePolygon({0, 1, 2});
+    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
+    polygon.TextureIndex = 0;
+    EXPECT_EQ(polygonTexture(p, polygon), &p.textures[0]);
+    polygon.TextureIndex = static_cast<std::int32_t>(p.textures.size());
+    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
+    polygon.TextureIndex = -1;
+    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
+
+    EXPECT_FALSE(texCoordsCoverCorners(polygon));
+    polygon.TexCoords.assign(3, TexCoord{});
+    EXPECT_TRUE(texCoordsCoverCorners(polygon));
+}

@@ -1,0 +1,86 @@
+#pragma once
+// A main window on a folder of its own, with every dialog answered from a
+// script: the tests drive the real windows and never leave a dialog open.
+
+#include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/main_form.hpp"
+#include "editor/qt/view/view_form.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace meshsmith::test {
+
+class ScriptedFiles : public FileDialogs {
+  public:
+    std::optional<std::string> openFile(const FileDialogRequest& r) override { return next(r); }
+    std::optional<std::string> saveFile(const FileDialogRequest& r) override { return next(r); }
+    std::optional<std::string> chooseFolder(const std::string& title) override;
+    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
+
+    std::deque<std::optional<std::string>>
+        paths; // answers of the file and folder dialogs; empty = Cancel
+    std::vector<FileDialogRequest> requests; // what was asked, in order
+
+  private:
+    std::optional<std::string> next(const FileDialogRequest& r);
+};
+
+class RecordingStarter : public ProgramStarter {
+  public:
+    bool startDetached(const ProgramLaunch& launch) override {
+        started.push_back(launch);
+        return true;
+    }
+    bool openWithDefaultHandler(const std::string& target) override {
+        opened.push_back(target);
+        return true;
+    }
+    std::vector<ProgramLaunch> started;
+    std::vector<std::string> opened;
+};
+
+// Runs the event loop until `done` holds or `timeoutMs` has passed.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
+
+// Copies a built program of ours (3DO-Kiln ...) into `folder`.
+void copyProgram(const std::string& program, const std::string& folder);
+// Writes an executable shell script.
+void writeScript(const std::string& path, const std::string& body);
+
+struct EditorHarness {
+    TempFolder app;  // the program's folder: Meshsmith.ini, 3DO-Kiln
+    TempFolder work; // the user's files
+    ScriptedPrompts prompts;
+    ScriptedFiles files;
+    RecordingStarter starter;
+    std::unique_ptr<EditorContext> context;
+    std::unique_ptr<MainForm> form;
+
+    // Creates the main window (as the program does at start) and shows it.
+    MainForm& start(QStringList arguments = {});
+    Project& project() { return context->project; }
+    // Copies the example project into the work folder; its path.
+    std::string copyExample();
+    // ... and opens it with File > Open.
+    std::string openExample();
+    bool logHas(const std::string& line) const;
+    std::string ini() const; // the settings file's text ("" when missing)
+};
+
+} // namespace meshsmith::test

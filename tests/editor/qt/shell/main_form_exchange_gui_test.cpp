@@ -1,0 +1,158 @@
+// Geometry exchange from the main window: the DXF scan dialog, the import and
+// export commands and the menu rules that follow the project.
+#include "editor/qt/shell/qt_services.hpp"
+#include "editor/qt/shell/scan_form.hpp"
+#include "editor_harness.hpp"
+#include "model/paths.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+const char* const kTwoLines =
+    "0\nSECTION\n2\nENTITIES\n"
+    "0\nLINE\n8\n0\n10\n0.0\n20\n0.0\n30\n0.0\n11\n1.0\n21\n0.0\n31\n0.0\n"
+    "0\nLINE\n8\n0\n10\n1.0\n20\n0.0\n30\n0.0\n11\n1.0\n21\n2.0\n31\n0.0\n"
+    "0\nENDSEC\n0\nEOF\n";
+
+// Calls `check` with the scan dialog once it is open; the check closes it.
+void whenScanFormOpens(const std::function<void(ScanForm&)>& check) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        if (auto* form = qobject_cast<ScanForm*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            check(*form);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    const std::string dxf = h.work.file("two lines.dxf");
+    writeFile(dxf, kTwoLines);
+    h.files.paths = {dxf};
+    bool seen = false;
+    whenScanFormOpens([&](ScanForm& scan) {
+        seen = true;
+        EXPECT_EQ(scan.windowTitle(), "Scanning file 'two lines.dxf'");
+        EXPECT_EQ(scan.LRadioButton->text(), "2 LINE objects in DXF");
+        EXPECT_EQ(scan.PRadioButton->text(), "0 POINT objects in DXF");
+        EXPECT_FALSE(scan.PRadioButton->isEnabled());
+        EXPECT_FALSE(scan.VRadioButton->isEnabled());
+        EXPECT_FALSE(scan.FRadioButton->isEnabled());
+        EXPECT_TRUE(scan.LRadioButton->isEnabled());
+        scan.OKButton->click(); // nothing chosen: the dialog stays
+        EXPECT_EQ(h.prompts.messages.back(), "Select objects to import!");
+        EXPECT_TRUE(scan.isVisible());
+        scan.LRadioButton->click();
+        scan.OKButton->click();
+    });
+    form.ImportDXFClick();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(h.project().lines.size(), 2u);
+    EXPECT_EQ(h.project().vertices.size(), 3u); // the shared corner is found once
+    EXPECT_TRUE(h.project().ViewReady);
+    EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
+}
+
+TEST(MainFormExchange, BinaryDxfIsRefusedBeforeTheScanDialog) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    const std::string dxf = h.work.file("binary.dxf");
+    writeFile(dxf, "AutoCAD Binary DXF\r\n");
+    h.files.paths = {dxf};
+    form.ImportDXFClick();
+    ASSERT_FALSE(h.prompts.messages.empty());
+    EXPECT_EQ(h.prompts.messages.back().rfind("Binary DXF format not supported", 0), 0u);
+    EXPECT_TRUE(h.project().vertices.empty());
+}
+
+TEST(MainFormExchange, MenuRulesFollowTheProject) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.updateGeometryMenu();
+    form.updateModifyMenu();
+    EXPECT_EQ(form.action("ImportMenu")->text(), "&Import Geometry from....");
+    EXPECT_FALSE(form.action("ExportMenu")->isEnabled());
+    EXPECT_FALSE(form.action("RotateMenu")->isEnabled());
+
+    h.openExample();
+    form.updateGeometryMenu();
+    form.updateVisualMenu();
+    form.updateModifyMenu();
+    form.updateMiscMenu();
+    EXPECT_EQ(form.action("ImportMenu")->text(), "&Import additional Geometry from....");
+    EXPECT_TRUE(form.action("ExportMenu")->isEnabled());
+    EXPECT_TRUE(form.action("AssignTexMenu")->isEnabled());
+    EXPECT_TRUE(form.action("BackColorMenu")->isEnabled());
+    EXPECT_TRUE(form.action("CopyPolyMenu")->isEnabled());
+    EXPECT_TRUE(form.action("CollMenu")->isEnabled());
+}
+
+TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.ExportTxtClick();
+    EXPECT_EQ(h.prompts.messages.back(),
+              "      No Vertices defined      \r\r      Nothing to save !");
+    form.ExportDXF_VClick();
+    EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
+    form.ExportDXF_VLClick();
+    EXPECT_EQ(h.prompts.messages.back(), "No Lines defined !");
+
+    h.openExample();
+    std::filesystem::create_directory(h.work.path() / "out");
+    const std::string vtx = h.work.file("out/a.vtx"), dxf = h.work.file("out/a.dxf");
+    h.files.paths = {vtx, dxf, std::nullopt};
+    h.files.requests.clear();
+    form.ExportTxtClick();
+    form.ExportDXF_VLPClick();
+    form.Export3DOTextClick();
+    EXPECT_TRUE(fileExists(vtx));
+    EXPECT_TRUE(fileExists(dxf));
+    // Each export's own dialog: title, file type, the project's name in the
+    // project's folder, then in the folder of the last export.
+    struct Expected {
+        const char *title, *pattern;
+        std::string proposed;
+    };
+    const Expected expected[] = {
+        {"Export Vertex Text File", "(*.vtx)", h.work.file("stand.vtx")},
+        {"Export AutoCAD R12 DXF File", "(*.dxf)", h.work.file("out/stand.dxf")},
+        {"Export 3DOText File", "(*.txt)", h.work.file("out/stand.txt")}};
+    ASSERT_EQ(h.files.requests.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const FileDialogRequest& r = h.files.requests[k];
+        QFileDialog dialog;
+        prepareFileDialog(dialog, r, true);
+        EXPECT_EQ(dialog.windowTitle(), expected[k].title);
+        EXPECT_TRUE(dialog.selectedNameFilter().endsWith(expected[k].pattern))
+            << dialog.selectedNameFilter().toStdString();
+        EXPECT_EQ(r.presetPath, expected[k].proposed);
+    }
+
+    // The vertex text comes back in, appended with the offsets asked for.
+    h.files.paths = {vtx};
+    h.prompts.offsets = {VertexOffset{10, 0, 0}};
+    form.ImportTxtClick();
+    EXPECT_EQ(h.project().vertices.size(), 108u);
+    EXPECT_FLOAT_EQ(h.project().vertices[54].X, h.project().vertices[0].X + 10);
+}

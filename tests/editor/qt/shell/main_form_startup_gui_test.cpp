@@ -1,0 +1,117 @@
+// The main window at start-up: captions, log, check marks, the settings file
+// and the recent-projects list.
+#include "editor/qt/shell/options_form.hpp"
+#include "editor_harness.hpp"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+bool checked(QObject* parent, const char* name) {
+    return parent->findChild<QCheckBox*>(name)->isChecked();
+}
+
+} // namespace
+
+TEST(MainFormStartup, CaptionLogCheckMarksAndEnabledItems) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    // The maximized view adds its caption after the frame's own.
+    EXPECT_TRUE(form.windowTitle().startsWith("Meshsmith 1.0")) << form.windowTitle().toStdString();
+    const QStringList log = form.logLines();
+    ASSERT_GE(log.size(), 2);
+    EXPECT_EQ(log[0], "Meshsmith 1.0");
+    EXPECT_EQ(log[1], "See Tool Tips for some more Information");
+    EXPECT_EQ(form.action("About1")->text(), "&About Meshsmith");
+
+    EXPECT_FALSE(form.action("ShowAxisMenu")->isChecked());
+    EXPECT_TRUE(form.action("ShowVerticesMenu")->isChecked());
+    EXPECT_TRUE(form.action("ShowLinesMenu")->isChecked());
+    EXPECT_TRUE(form.action("ShowPolygonsMenu")->isChecked());
+    EXPECT_FALSE(form.action("ShowTexturesMenu")->isChecked());
+    EXPECT_EQ(h.project().ProjectFile, "None");
+    EXPECT_EQ(form.view()->windowTitle(), "New Project");
+    // Without the converter beside the program, the ASE commands start disabled.
+    EXPECT_FALSE(form.action("WriteASEMenu")->isEnabled());
+    EXPECT_FALSE(form.action("Write3DOMenu")->isEnabled());
+    EXPECT_FALSE(form.action("_3DOToolButton")->isEnabled());
+
+    form.updateToolbar();
+    for (const char* name :
+         {"CloseToolButton", "CloseProjectMenu", "SaveAsToolButton", "PrintProjectMenu",
+          "ASEToolButton", "LineToolButton", "AssignTexToolButton", "ClearAllMenu"})
+        EXPECT_FALSE(form.action(name)->isEnabled()) << name;
+}
+
+TEST(MainFormStartup, WriteAseIsEnabledWhenTheConverterIsBesideTheProgram) {
+    EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
+    EXPECT_TRUE(h.start().action("WriteASEMenu")->isEnabled());
+}
+
+TEST(MainFormStartup, FirstStartWithoutSettingsFileGivesTheDefaults) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    OptionsForm* options = form.options();
+    EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(checked(options, "MaxCheckBox"));
+    EXPECT_TRUE(checked(options, "PlaySoundCheckBox"));
+    EXPECT_TRUE(checked(options, "FaceCheckBox"));
+    EXPECT_FALSE(checked(options, "GridCheckBox"));
+    EXPECT_FALSE(checked(options, "MakeSubDirCheckBox"));
+    EXPECT_FALSE(options->findChild<QCheckBox*>("CopyBmpCheckBox")->isEnabled());
+    EXPECT_EQ(options->findChild<QSpinBox*>("GridScaleSpinEdit")->value(), 1);
+    EXPECT_EQ(options->findChild<QSpinBox*>("GridSizeSpinEdit")->value(), 1);
+    EXPECT_EQ(h.context->general.GridColor, "clBlack");
+    EXPECT_TRUE(h.context->general.GPLPath.empty());
+    EXPECT_EQ(form.action("ViewerStartMenu")->text(), "Start ");
+}
+
+TEST(MainFormStartup, SettingsAreReadAndEveryChangeIsWrittenAtOnce) {
+    EditorHarness h;
+    writeFile(h.app.file("Meshsmith.ini"),
+              "[General Options]\r\nMaxOnStartup=0\r\nViewerPath=C:\\Tools\\viewer.exe\r\n"
+              "MakeSubDir=1\r\n");
+    MainForm& form = h.start();
+    EXPECT_FALSE(form.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form.action("ViewerStartMenu")->text(), "Start viewer");
+    EXPECT_TRUE(form.options()->findChild<QCheckBox*>("CopyBmpCheckBox")->isEnabled());
+
+    form.options()->findChild<QCheckBox*>("PlaySoundCheckBox")->click();
+    EXPECT_NE(h.ini().find("PlaySound=0"), std::string::npos) << h.ini();
+    // The other keys stay as they were, backslashes and all.
+    EXPECT_NE(h.ini().find("ViewerPath=C:\\Tools\\viewer.exe"), std::string::npos);
+}
+
+TEST(MainFormStartup, RecentListKeepsTenNewestFirstThroughTheSettingsFile) {
+    EditorHarness h;
+    std::string ini = "[Recent Used Files]\r\n";
+    for (int i = 0; i < 10; ++i)
+        ini += "F" + std::to_string(i) + "=" + h.work.file("old" + std::to_string(i) + ".3dp") +
+               "\r\n";
+    writeFile(h.app.file("Meshsmith.ini"), ini);
+    h.start();
+    EXPECT_EQ(h.context->recent.entries().size(), 10u);
+
+    const std::string example = h.openExample();
+    ASSERT_EQ(h.context->recent.entries().size(), 10u);
+    EXPECT_EQ(h.context->recent.entries().front(), example);
+    EXPECT_EQ(h.context->recent.entries().back(), h.work.file("old8.3dp"));
+
+    // Reopening from the list leaves the entry where the list has it.
+    h.prompts.answers = {Answer::No};
+    h.form->MRUFileListMRUItemClick(QString::fromStdString(example));
+    EXPECT_EQ(h.project().viewCaption, "stand.3dp");
+    h.form.reset();
+    const std::string text = h.ini();
+    EXPECT_NE(text.find("F0=" + example), std::string::npos) << text;
+    EXPECT_NE(text.find("F9=" + h.work.file("old8.3dp")), std::string::npos) << text;
+    EXPECT_EQ(text.find("old9"), std::string::npos) << text;
+}

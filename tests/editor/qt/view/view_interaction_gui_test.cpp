@@ -1,0 +1,159 @@
+// The view driven with the mouse, wheel and keys, and the editor without OpenGL.
+#include "editor/core/view/matrix4.hpp"
+#include "editor/qt/view/view_form.hpp"
+#include "editor/qt/shell/editor_harness.hpp"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+// Two vertices and a square polygon beside them, seen from above.
+struct InteractiveScene {
+    EditorHarness h;
+    ViewForm* view = nullptr;
+    QWidget* canvas = nullptr;
+
+    InteractiveScene() {
+        h.start();
+        view = h.form->view();
+        canvas = view->canvas();
+        Project& p = h.project();
+        p.options.Perspective = false;
+        p.options.ZoomRatio = 1;
+        p.options.VertexDisplaySize = 15;
+        h.context->camera.preset = ViewPreset::Top;
+        p.vertices = {{-3, 0, 0, 0}, {-1, 0, 0, 0}, {1, -1, 0, 0},
+                      {3, -1, 0, 0}, {3, 1, 0, 0},  {1, 1, 0, 0}};
+        ObjectData q;
+        q.Red = 1;
+        q.VertexIndices = {2, 5, 4, 3, 2};
+        q.VertexCount = 5;
+        p.polygons.push_back(q);
+        p.GeometryPresent = p.ViewReady = true;
+        updateBounds(p);
+        const int before = view->drawCount();
+        view->redraw();
+        waitUntil([&] { return view->drawCount() > before; });
+    }
+
+    // Widget coordinates of a point of the scene.
+    QPoint pointOf(Vec3 point) const {
+        const auto w = projectToWindow(view->camera().combined(), view->viewport(), point);
+        const qreal ratio = canvas->devicePixelRatioF();
+        return {static_cast<int>(w->x / ratio),
+                static_cast<int>((view->viewport().height - w->y) / ratio)};
+    }
+
+    // A mouse move with no button held (what the view hover-picks on).
+    void hover(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(canvas, &move);
+    }
+
+    void click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mousePress(canvas, Qt::LeftButton, modifiers, at);
+        QTest::mouseRelease(canvas, Qt::LeftButton, modifiers, at);
+    }
+};
+
+} // namespace
+
+TEST(ViewInteraction, PolygonPickModeTakesVerticesAndRefusesWhatIsNotOne) {
+    InteractiveScene s;
+    ASSERT_NE(s.canvas, nullptr);
+    PickModes& modes = s.h.context->pickModes;
+    modes.PolygonPickMode = true;
+    s.h.context->general.PlaySound = false; // rejections go to the log
+    s.click(s.pointOf({-3, 0, 0}));
+    EXPECT_TRUE(s.h.logHas("Picked = 0"));
+    EXPECT_EQ(s.h.project().vertices[0].Selected, 1);
+    s.click(s.pointOf({2, 0, 0})); // the polygon only
+    EXPECT_TRUE(s.h.logHas("Select Vertex only !"));
+    s.click(s.pointOf({0, 4, 0})); // empty space
+    EXPECT_TRUE(s.h.logHas("Oops, nothing Selected !"));
+    EXPECT_EQ(modes.PickedVertices, (std::vector<std::int32_t>{0}));
+    EXPECT_EQ(s.canvas->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
+    InteractiveScene s;
+    s.h.context->pickModes.PolygonPickMode = true;
+    const QPoint from = s.pointOf({-3, 0, 0});
+    QTest::mousePress(s.canvas, Qt::LeftButton, Qt::ControlModifier, from);
+    QMouseEvent move(QEvent::MouseMove, from + QPoint(20, 10),
+                     s.canvas->mapToGlobal(from + QPoint(20, 10)), Qt::NoButton, Qt::LeftButton,
+                     Qt::ControlModifier);
+    QApplication::sendEvent(s.canvas, &move);
+    QTest::mouseRelease(s.canvas, Qt::LeftButton, Qt::ControlModifier, from + QPoint(20, 10));
+    EXPECT_EQ(s.h.project().options.PanX, 20);
+    EXPECT_EQ(s.h.project().options.PanY, 10);
+    EXPECT_TRUE(s.h.context->pickModes.PickedVertices.empty());
+    EXPECT_EQ(s.h.project().vertices[0].Selected, 0);
+}
+
+TEST(ViewInteraction, HoverHintNamesWhatIsUnderTheCursor) {
+    InteractiveScene s;
+    s.hover(s.pointOf({2, 0, 0}));
+    EXPECT_EQ(s.canvas->toolTip(), "Polygon No. 0\nTexture Name: Untextured");
+    s.hover(s.pointOf({-1, 0, 0}));
+    EXPECT_EQ(s.canvas->toolTip(), "Vertex No. 1");
+    s.hover(s.pointOf({0, 4, 0}));
+    EXPECT_TRUE(s.canvas->toolTip().isEmpty());
+}
+
+TEST(ViewInteraction, WheelZoomsByThreeAndKeysMoveTheBars) {
+    InteractiveScene s;
+    Project& p = s.h.project();
+    p.options.ZoomRatio = 1;
+    const QPoint at = s.pointOf({0, 0, 0});
+    QWheelEvent down(at, s.canvas->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(s.canvas, &down);
+    EXPECT_EQ(p.options.ZoomRatio, 1) << "the zoom never leaves the bar's range";
+
+    s.canvas->setFocus();
+    QTest::keyClick(s.canvas, Qt::Key_F7);
+    auto* zoomBar = s.h.form->findChild<QScrollBar*>("ZoomScrollBar");
+    EXPECT_EQ(p.options.ZoomRatio, zoomBar->value());
+    QTest::keyClick(s.canvas, Qt::Key_F1);
+    EXPECT_EQ(p.options.RotationX, 1);
+    EXPECT_EQ(s.h.form->findChild<QScrollBar*>("XScrollBar")->value(), 1);
+    QTest::keyClick(s.canvas, Qt::Key_Left);
+    EXPECT_EQ(p.options.PanX, -2);
+}
+
+TEST(ViewInteraction, PopupPresetsMoveTheMainWindowsBars) {
+    InteractiveScene s;
+    s.view->CustomViewMenuClick();
+    Project& p = s.h.project();
+    EXPECT_EQ(p.options.RotationZ, 45);
+    EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZoomScrollBar")->value(), 45);
+    EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZScrollBar")->value(), 0);
+    s.view->ResetViewClick();
+    EXPECT_EQ(p.options.ZoomRatio, 70);
+    EXPECT_EQ(p.options.RotationZ, 0);
+}
+
+TEST(ViewWithoutOpenGl, EditorStartsSaysSoAndOpensProjects) {
+    EditorHarness h;
+    h.context = std::make_unique<EditorContext>(h.app.folder(), h.prompts, h.files, h.starter);
+    h.context->openGlProblem = [] { return std::optional<std::string>("no OpenGL here"); };
+    const std::string path = h.copyExample();
+    h.form = std::make_unique<MainForm>(*h.context, QStringList{QString::fromStdString(path)});
+    h.form->show();
+    EXPECT_EQ(h.form->view()->canvas(), nullptr);
+    EXPECT_TRUE(h.logHas("The 3D view is not available: no OpenGL here. All other commands work."));
+    // The project on the command line still opens at the view's first drawing.
+    ASSERT_TRUE(waitUntil([&] { return h.project().vertices.size() == 54u; }));
+    h.form->view()->ZoomAllClick();
+    h.form->view()->redraw();
+    EXPECT_TRUE(h.form->view()->grabScene().isNull());
+}
