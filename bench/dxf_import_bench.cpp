@@ -103,7 +103,7 @@ void BM_ImportFaces(benchmark::State& state) {
     const std::string& path = gridPath();
     for (auto _ : state) {
         Project p = importGrid();
-        benchmark::DoNotOptimize(p.polygons.data());
+        benchmark::DoNotOptimize(p.object.polygons.data());
     }
     state.counters["faces"] = kColumns * kRows;
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
@@ -128,7 +128,7 @@ void BM_RemoveDoublesAfterImport(benchmark::State& state) {
         state.ResumeTiming();
         benchmark::DoNotOptimize(removeDoubleVertices(p));
     }
-    state.counters["vertices"] = static_cast<double>(imported.vertices.size());
+    state.counters["vertices"] = static_cast<double>(imported.object.vertices.size());
 }
 BENCHMARK(BM_RemoveDoublesAfterImport)->Unit(benchmark::kMillisecond);
 
@@ -136,14 +136,14 @@ BENCHMARK(BM_RemoveDoublesAfterImport)->Unit(benchmark::kMillisecond);
 void BM_RemoveDoublesUnsharedCorners(benchmark::State& state) {
     const Project imported = importGrid();
     Project unshared;
-    for (ObjectData poly : imported.polygons) {
+    for (ObjectData poly : imported.object.polygons) {
         for (std::size_t k = 0; k + 1 < poly.VertexIndices.size(); ++k) {
-            unshared.vertices.push_back(
-                imported.vertices[static_cast<std::size_t>(poly.VertexIndices[k])]);
-            poly.VertexIndices[k] = static_cast<std::int32_t>(unshared.vertices.size() - 1);
+            unshared.object.vertices.push_back(
+                imported.object.vertices[static_cast<std::size_t>(poly.VertexIndices[k])]);
+            poly.VertexIndices[k] = static_cast<std::int32_t>(unshared.object.vertices.size() - 1);
         }
         poly.VertexIndices.back() = poly.VertexIndices.front();
-        unshared.polygons.push_back(std::move(poly));
+        unshared.object.polygons.push_back(std::move(poly));
     }
     int removed = 0;
     for (auto _ : state) {
@@ -152,7 +152,7 @@ void BM_RemoveDoublesUnsharedCorners(benchmark::State& state) {
         state.ResumeTiming();
         removed = removeDoubleVertices(p);
     }
-    state.counters["vertices"] = static_cast<double>(unshared.vertices.size());
+    state.counters["vertices"] = static_cast<double>(unshared.object.vertices.size());
     state.counters["removed"] = removed;
 }
 BENCHMARK(BM_RemoveDoublesUnsharedCorners)->Unit(benchmark::kMillisecond);

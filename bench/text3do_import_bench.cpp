@@ -36,17 +36,18 @@ class NullLog : public LogSink {
 Project gridProject() {
     constexpr int columns = 250, rows = 400;
     Project p;
-    p.vertices.reserve(columns * rows);
+    p.object.vertices.reserve(columns * rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            p.vertices.push_back({0.37f * static_cast<float>(c), 0.61f * static_cast<float>(r),
-                                  0.013f * static_cast<float>((c * r) % 97), 0});
+            p.object.vertices.push_back({0.37f * static_cast<float>(c),
+                                         0.61f * static_cast<float>(r),
+                                         0.013f * static_cast<float>((c * r) % 97), 0});
     for (int cell = 0; cell < 50000; ++cell) {
         const int a = (cell / (columns - 1)) * columns + cell % (columns - 1);
         ObjectData quad;
         quad.VertexIndices = {a, a + 1, a + columns + 1, a + columns, a};
         quad.VertexCount = 5;
-        p.polygons.push_back(std::move(quad));
+        p.object.polygons.push_back(std::move(quad));
     }
     p.GeometryPresent = true;
     return p;
@@ -73,9 +74,9 @@ void BM_Import3DOText(benchmark::State& state) {
     for (auto _ : state) {
         Project p;
         OperationResult r = import3DOText(p, path, prompts, log, colours);
-        if (r.outcome != Outcome::Done || p.polygons.size() != 50000)
+        if (r.outcome != Outcome::Done || p.object.polygons.size() != 50000)
             state.SkipWithError("import failed");
-        benchmark::DoNotOptimize(p.vertices.data());
+        benchmark::DoNotOptimize(p.object.vertices.data());
     }
     state.counters["vertices"] = 100000;
     state.counters["polygons"] = 50000;

@@ -4,8 +4,8 @@
 // used again, one layer higher, when there are more quads than cells), seen
 // whole by the Custom camera in a 1024 x 768 view.
 
-#include "model/project.hpp"
 #include "editor/core/view/camera.hpp"
+#include "model/project.hpp"
 
 #include <cmath>
 
@@ -17,7 +17,7 @@ inline Project terrainProject(int vertexCount, int quadCount) {
     const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(vertexCount))));
     for (int i = 0; i < vertexCount; ++i) {
         const int row = i / side, column = i % side;
-        p.vertices.push_back(
+        p.object.vertices.push_back(
             {column * 10.0f, row * 10.0f, static_cast<float>((row * 7 + column * 3) % 11), 0});
     }
     const int rows = (vertexCount - 1) / side; // rows with a full row above them
@@ -29,7 +29,7 @@ inline Project terrainProject(int vertexCount, int quadCount) {
         quad.Red = 0.8f;
         quad.VertexIndices = {a, a + 1, a + 1 + side, a + side, a};
         quad.VertexCount = 5;
-        p.polygons.push_back(quad);
+        p.object.polygons.push_back(quad);
     }
     updateBounds(p);
     return p;

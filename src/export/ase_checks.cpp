@@ -9,7 +9,7 @@ namespace meshsmith {
 namespace {
 
 bool isVertex(const Project& p, std::int32_t index) {
-    return index >= 0 && static_cast<std::size_t>(index) < p.vertices.size();
+    return index >= 0 && static_cast<std::size_t>(index) < p.object.vertices.size();
 }
 
 std::string n(std::size_t value) {
@@ -17,7 +17,7 @@ std::string n(std::size_t value) {
 }
 
 std::optional<std::string> polygonFault(const Project& p, std::size_t i) {
-    const ObjectData& poly = p.polygons[i];
+    const ObjectData& poly = p.object.polygons[i];
     int corners = aseCornerCount(poly);
     for (int k = 0; k < corners; ++k) {
         std::int32_t v = poly.VertexIndices[static_cast<std::size_t>(k)];
@@ -25,14 +25,15 @@ std::optional<std::string> polygonFault(const Project& p, std::size_t i) {
             return "Polygon " + n(i) + ": corner " + std::to_string(k) + " refers to vertex " +
                    std::to_string(v) + ", which does not exist.";
     }
-    if (poly.TextureIndex < 0 || static_cast<std::size_t>(poly.TextureIndex) >= p.textures.size())
+    if (poly.TextureIndex < 0 ||
+        static_cast<std::size_t>(poly.TextureIndex) >= p.object.textures.size())
         return "Polygon " + n(i) + " uses texture " + std::to_string(poly.TextureIndex) +
                ", which does not exist.";
     return std::nullopt;
 }
 
 std::optional<std::string> lineFault(const Project& p, std::size_t i) {
-    const ObjectData& line = p.lines[i];
+    const ObjectData& line = p.object.lines[i];
     if (line.VertexIndices.size() < 2) return "Line " + n(i) + " does not have two vertices.";
     for (std::size_t k = 0; k < 2; ++k)
         if (!isVertex(p, line.VertexIndices[k]))
@@ -45,9 +46,9 @@ std::optional<std::string> planeFault(const Project& p, std::size_t volume, std:
                                       std::int32_t polygon) {
     std::string where = "Collision volume " + n(volume) + ", plane " + n(plane) + ": polygon " +
                         std::to_string(polygon);
-    if (polygon < 0 || static_cast<std::size_t>(polygon) >= p.polygons.size())
+    if (polygon < 0 || static_cast<std::size_t>(polygon) >= p.object.polygons.size())
         return where + " does not exist.";
-    const ObjectData& poly = p.polygons[static_cast<std::size_t>(polygon)];
+    const ObjectData& poly = p.object.polygons[static_cast<std::size_t>(polygon)];
     if (aseCornerCount(poly) < 3) return where + " has no plane (it has fewer than three corners).";
     if (!polygonPlaneIsUsable(p, poly))
         return where + " has no plane (its first three corners lie on one line).";
@@ -55,7 +56,7 @@ std::optional<std::string> planeFault(const Project& p, std::size_t volume, std:
 }
 
 std::optional<std::string> volumeFault(const Project& p, std::size_t v) {
-    const CollVol& vol = p.collision[v];
+    const CollVol& vol = p.object.collision[v];
     if (vol.PlaneCount < 0 ||
         static_cast<std::size_t>(vol.PlaneCount) != vol.PlanePolygons.size() ||
         vol.PlanePolygons.size() != vol.PlaneRebounds.size())
@@ -76,18 +77,18 @@ int aseCornerCount(const ObjectData& polygon) {
 }
 
 std::optional<std::string> aseWriteRefusal(const Project& p) {
-    if (p.vertices.empty()) return "Not enough Data to write ASE-file !";
-    for (const auto& poly : p.polygons)
+    if (p.object.vertices.empty()) return "Not enough Data to write ASE-file !";
+    for (const auto& poly : p.object.polygons)
         if (!poly.textured()) return "Only entirely textured objects supported so far !";
     return std::nullopt;
 }
 
 std::optional<std::string> aseDataFault(const Project& p) {
-    for (std::size_t i = 0; i < p.polygons.size(); ++i)
+    for (std::size_t i = 0; i < p.object.polygons.size(); ++i)
         if (auto why = polygonFault(p, i)) return why;
-    for (std::size_t i = 0; i < p.lines.size(); ++i)
+    for (std::size_t i = 0; i < p.object.lines.size(); ++i)
         if (auto why = lineFault(p, i)) return why;
-    for (std::size_t v = 0; v < p.collision.size(); ++v)
+    for (std::size_t v = 0; v < p.object.collision.size(); ++v)
         if (auto why = volumeFault(p, v)) return why;
     return std::nullopt;
 }

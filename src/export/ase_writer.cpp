@@ -18,8 +18,8 @@ const std::string kSeparator = " ";
 const std::string kFaceTail = " AB: 1 BC: 1 CA: 1 *MESH_SMOOTHING 2 *MESH_MTLID 1";
 
 Vertex vertexAt(const Project& p, std::int32_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= p.vertices.size()) return {};
-    return p.vertices[static_cast<std::size_t>(index)];
+    if (index < 0 || static_cast<std::size_t>(index) >= p.object.vertices.size()) return {};
+    return p.object.vertices[static_cast<std::size_t>(index)];
 }
 
 std::string xyz(const Vertex& v) {
@@ -46,14 +46,14 @@ void writeHeader(Lines& out) {
 }
 
 void writeMaterials(Lines& out, const Project& p) {
-    if (p.polygons.empty()) return;
-    for (std::size_t i = 0; i < p.textures.size(); ++i) {
-        Colour c = resolveSystemColour(p.textures[i].BackColor);
+    if (p.object.polygons.empty()) return;
+    for (std::size_t i = 0; i < p.object.textures.size(); ++i) {
+        Colour c = resolveSystemColour(p.object.textures[i].BackColor);
         out.push_back("*MATERIAL " + std::to_string(i));
         // Blue first: the converters take the components in this order.
         out.push_back("*MATERIAL_DIFFUSE " + byteReal(blueOf(c)) + " " + byteReal(greenOf(c)) +
                       " " + byteReal(redOf(c)));
-        out.push_back("*BITMAP \"" + bitmapName(p.textures[i].Filename) + "\"");
+        out.push_back("*BITMAP \"" + bitmapName(p.object.textures[i].Filename) + "\"");
     }
     out.push_back(kSeparator);
 }
@@ -79,7 +79,7 @@ void writeGeomObject(Lines& out, const Project& p, const ObjectData& poly) {
         out.push_back("*MESH_VERTEX " + std::to_string(k) + " " +
                       xyz(vertexAt(p, poly.VertexIndices[static_cast<std::size_t>(k)])));
     out.push_back(kSeparator);
-    out.push_back("*DISPLAY_CLASS " + std::to_string(p.DisplayClass));
+    out.push_back("*DISPLAY_CLASS " + std::to_string(p.object.DisplayClass));
     out.push_back(kSeparator);
     writeFaces(out, corners);
     out.push_back(kSeparator);
@@ -114,8 +114,8 @@ void writeLineObject(Lines& out, const Project& p, const ObjectData& line) {
 
 // Zeros for a plane that cannot be computed, so nothing non-finite is written.
 PolygonPlane planeOf(const Project& p, std::int32_t polygon) {
-    if (polygon < 0 || static_cast<std::size_t>(polygon) >= p.polygons.size()) return {};
-    const ObjectData& poly = p.polygons[static_cast<std::size_t>(polygon)];
+    if (polygon < 0 || static_cast<std::size_t>(polygon) >= p.object.polygons.size()) return {};
+    const ObjectData& poly = p.object.polygons[static_cast<std::size_t>(polygon)];
     if (aseCornerCount(poly) < 3 || !polygonPlaneIsUsable(p, poly)) return {};
     return polygonPlane(p, poly);
 }
@@ -134,10 +134,10 @@ void writeVolume(Lines& out, const Project& p, const CollVol& vol) {
 }
 
 void writeCollision(Lines& out, const Project& p) {
-    if (p.collision.empty()) return;
-    out.push_back("*COLLISION_VOLUMES " + std::to_string(p.collision.size()));
+    if (p.object.collision.empty()) return;
+    out.push_back("*COLLISION_VOLUMES " + std::to_string(p.object.collision.size()));
     out.push_back(kSeparator);
-    for (const auto& vol : p.collision)
+    for (const auto& vol : p.object.collision)
         writeVolume(out, p, vol);
 }
 
@@ -147,9 +147,9 @@ std::vector<std::string> aseLines(const Project& p) {
     Lines out;
     writeHeader(out);
     writeMaterials(out, p);
-    for (const auto& poly : p.polygons)
+    for (const auto& poly : p.object.polygons)
         writeGeomObject(out, p, poly);
-    for (const auto& line : p.lines)
+    for (const auto& line : p.object.lines)
         writeLineObject(out, p, line);
     writeCollision(out, p);
     return out;

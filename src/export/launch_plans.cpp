@@ -103,7 +103,7 @@ TrackFolderCheck checkTrackFolder(const Project& p) {
     // A folder stored without its closing separator would glue the file names to it.
     std::string folder = p.options.TrackFolder;
     if (folder.back() != '\\' && folder.back() != '/') folder = withTrailingSeparator(folder);
-    for (const TextureData& t : p.textures) {
+    for (const TextureData& t : p.object.textures) {
         std::string mip = withoutLast4(fileNameOf(t.Filename)) + ".mip";
         if (!fileExists(folder + mip))
             check.missing.push_back("Referenced file '" + mip +

@@ -33,7 +33,7 @@ void anchorRelativeBitmaps(Project& p, const std::string& oldFolder, const std::
         auto abs = fs::absolute(nativePath(resolveAgainst(oldFolder, path)), ec);
         if (!ec) path = abs.lexically_normal().string();
     };
-    for (auto& t : p.textures) {
+    for (auto& t : p.object.textures) {
         anchor(t.Filename);
         anchor(t.MaskFilename);
     }

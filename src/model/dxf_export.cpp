@@ -46,7 +46,7 @@ class EntityWriter {
             add(l);
         for (std::int32_t i : poly.VertexIndices) {
             start("VERTEX");
-            position(10, p.vertices[static_cast<std::size_t>(i)]);
+            position(10, p.object.vertices[static_cast<std::size_t>(i)]);
             add("70");
             add("32");
         }
@@ -82,19 +82,19 @@ class EntityWriter {
 };
 
 bool inRange(const Project& p, std::int32_t i) {
-    return i >= 0 && static_cast<std::size_t>(i) < p.vertices.size();
+    return i >= 0 && static_cast<std::size_t>(i) < p.object.vertices.size();
 }
 
 std::string brokenReference(const Project& p, DxfExportMode mode) {
     if (mode != DxfExportMode::Vertices)
-        for (std::size_t k = 0; k < p.lines.size(); ++k) {
-            const auto& ends = p.lines[k].VertexIndices;
+        for (std::size_t k = 0; k < p.object.lines.size(); ++k) {
+            const auto& ends = p.object.lines[k].VertexIndices;
             if (ends.size() < 2 || !inRange(p, ends[0]) || !inRange(p, ends[1]))
                 return "Line " + std::to_string(k) + " refers to a vertex that does not exist";
         }
     if (mode == DxfExportMode::VerticesLinesPolygons)
-        for (std::size_t k = 0; k < p.polygons.size(); ++k)
-            for (std::int32_t i : p.polygons[k].VertexIndices)
+        for (std::size_t k = 0; k < p.object.polygons.size(); ++k)
+            for (std::int32_t i : p.object.polygons[k].VertexIndices)
                 if (!inRange(p, i))
                     return "Polygon " + std::to_string(k) +
                            " refers to a vertex that does not exist";
@@ -104,24 +104,25 @@ std::string brokenReference(const Project& p, DxfExportMode mode) {
 std::string entitiesText(const Project& p, DxfExportMode mode, std::uint32_t& nextHandle) {
     std::string out;
     EntityWriter w(out);
-    for (const Vertex& v : p.vertices)
+    for (const Vertex& v : p.object.vertices)
         w.point(v);
     if (mode != DxfExportMode::Vertices)
-        for (const ObjectData& l : p.lines)
-            w.line(p.vertices[static_cast<std::size_t>(l.VertexIndices[0])],
-                   p.vertices[static_cast<std::size_t>(l.VertexIndices[1])]);
+        for (const ObjectData& l : p.object.lines)
+            w.line(p.object.vertices[static_cast<std::size_t>(l.VertexIndices[0])],
+                   p.object.vertices[static_cast<std::size_t>(l.VertexIndices[1])]);
     if (mode == DxfExportMode::VerticesLinesPolygons)
-        for (const ObjectData& poly : p.polygons)
+        for (const ObjectData& poly : p.object.polygons)
             w.polyline(p, poly);
     nextHandle = w.nextHandle();
     return out;
 }
 
 std::string savedLogLine(const Project& p, DxfExportMode mode, const std::string& path) {
-    std::string line = std::to_string(p.vertices.size()) + " Vertices";
-    if (mode != DxfExportMode::Vertices) line += " & " + std::to_string(p.lines.size()) + " Lines";
+    std::string line = std::to_string(p.object.vertices.size()) + " Vertices";
+    if (mode != DxfExportMode::Vertices)
+        line += " & " + std::to_string(p.object.lines.size()) + " Lines";
     if (mode == DxfExportMode::VerticesLinesPolygons)
-        line += " & " + std::to_string(p.polygons.size()) + " Polygons";
+        line += " & " + std::to_string(p.object.polygons.size()) + " Polygons";
     return line + " saved to DXF-File " + path;
 }
 
@@ -133,10 +134,10 @@ OperationResult checkDxfExport(const Project& p, DxfExportMode mode) {
         if (!p.GeometryPresent) return {Outcome::Refused, "No Vertices defined !"};
         break;
     case DxfExportMode::VerticesLines:
-        if (p.lines.empty()) return {Outcome::Refused, "No Lines defined !"};
+        if (p.object.lines.empty()) return {Outcome::Refused, "No Lines defined !"};
         break;
     case DxfExportMode::VerticesLinesPolygons:
-        if (p.polygons.empty()) return {Outcome::Refused, "No Polygons defined !"};
+        if (p.object.polygons.empty()) return {Outcome::Refused, "No Polygons defined !"};
         break;
     }
     return {};

@@ -38,8 +38,8 @@ std::uint64_t lineKey(std::int32_t a, std::int32_t b) {
 // are there already in constant time.
 class DxfMerge {
   public:
-    explicit DxfMerge(Project& p) : p_(p), vertexAt_(indexVertices(p.vertices)) {
-        for (const ObjectData& l : p.lines)
+    explicit DxfMerge(Project& p) : p_(p), vertexAt_(indexVertices(p.object.vertices)) {
+        for (const ObjectData& l : p.object.lines)
             if (l.VertexIndices.size() == 2)
                 lineKeys_.insert(lineKey(l.VertexIndices[0], l.VertexIndices[1]));
     }
@@ -59,7 +59,7 @@ class DxfMerge {
         line.Red = line.Green = line.Blue = 0.5f;
         line.VertexCount = 2;
         line.VertexIndices = {start, end};
-        p_.lines.push_back(std::move(line));
+        p_.object.lines.push_back(std::move(line));
         return true;
     }
 
@@ -75,15 +75,15 @@ class DxfMerge {
         poly.Red = colours.next();
         poly.Green = colours.next();
         poly.Blue = colours.next();
-        p_.polygons.push_back(std::move(poly));
+        p_.object.polygons.push_back(std::move(poly));
     }
 
   private:
     std::int32_t find(const DxfCorner& c) const { return vertexAt_.find(c.x, c.y, c.z); }
 
     std::int32_t append(const DxfCorner& c) {
-        const auto index = static_cast<std::int32_t>(p_.vertices.size());
-        p_.vertices.push_back({c.x, c.y, c.z, 0});
+        const auto index = static_cast<std::int32_t>(p_.object.vertices.size());
+        p_.object.vertices.push_back({c.x, c.y, c.z, 0});
         vertexAt_.add(c.x, c.y, c.z, index);
         return index;
     }
@@ -112,11 +112,11 @@ bool applyOffset(std::vector<DxfEntity>& entities, DxfKind kind, VertexOffset o,
 }
 
 void startReplacement(Project& p) {
-    p.vertices.clear();
-    p.lines.clear();
-    p.visLines.clear();
-    p.polygons.clear();
-    p.collision.clear();
+    p.object.vertices.clear();
+    p.object.lines.clear();
+    p.object.visLines.clear();
+    p.object.polygons.clear();
+    p.object.collision.clear();
     p.SelectedLine = NoSelection;
     p.SelectedPolygon = NoSelection;
 }
@@ -181,7 +181,7 @@ OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines
     if (!offset) return {Outcome::Cancelled, ""};
     if (mode == ImportMode::Append && !applyOffset(entities, kind, *offset, error))
         return failImport(prompts, log, path, error);
-    const std::size_t base = mode == ImportMode::Append ? p.vertices.size() : 0;
+    const std::size_t base = mode == ImportMode::Append ? p.object.vertices.size() : 0;
     const auto newCorners = entities.size() * static_cast<std::size_t>(dxfCornerCount(kind));
     if (base > kMaxVertices || newCorners > kMaxVertices - base)
         return failImport(

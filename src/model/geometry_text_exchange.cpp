@@ -9,7 +9,8 @@
 namespace meshsmith {
 
 OperationResult checkGeometryExport(const Project& p) {
-    if (!p.GeometryPresent || p.vertices.empty()) return {Outcome::Refused, NothingToSaveMessage};
+    if (!p.GeometryPresent || p.object.vertices.empty())
+        return {Outcome::Refused, NothingToSaveMessage};
     return {};
 }
 
@@ -36,11 +37,11 @@ namespace {
 
 void replaceGeometry(Project& p, std::vector<Vertex>&& vertices,
                      std::vector<ObjectData>&& polygons) {
-    p.vertices = std::move(vertices);
-    p.polygons = std::move(polygons);
-    p.lines.clear();
-    p.visLines.clear();
-    p.collision.clear();
+    p.object.vertices = std::move(vertices);
+    p.object.polygons = std::move(polygons);
+    p.object.lines.clear();
+    p.object.visLines.clear();
+    p.object.collision.clear();
     p.SelectedLine = NoSelection;
     p.SelectedPolygon = NoSelection;
 }
@@ -48,18 +49,18 @@ void replaceGeometry(Project& p, std::vector<Vertex>&& vertices,
 // Appends without a chance of failing half-way: room is made first, and moving
 // the records afterwards cannot throw.
 void appendGeometry(Project& p, std::vector<Vertex>& vertices, std::vector<ObjectData>& polygons) {
-    p.vertices.reserve(p.vertices.size() + vertices.size());
-    p.polygons.reserve(p.polygons.size() + polygons.size());
-    p.vertices.insert(p.vertices.end(), vertices.begin(), vertices.end());
+    p.object.vertices.reserve(p.object.vertices.size() + vertices.size());
+    p.object.polygons.reserve(p.object.polygons.size() + polygons.size());
+    p.object.vertices.insert(p.object.vertices.end(), vertices.begin(), vertices.end());
     for (auto& poly : polygons)
-        p.polygons.push_back(std::move(poly));
+        p.object.polygons.push_back(std::move(poly));
 }
 
 } // namespace
 
 std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, ImportMode mode,
                                              VertexOffset offset, RandomColours& colours) {
-    const std::size_t base = mode == ImportMode::Append ? p.vertices.size() : 0;
+    const std::size_t base = mode == ImportMode::Append ? p.object.vertices.size() : 0;
     constexpr auto limit = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
     if (g.vertices.size() > limit - std::min(base, limit))
         return FileError{"The project cannot hold more than " + std::to_string(limit) + " vertices",
@@ -81,7 +82,7 @@ std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, I
         replaceGeometry(p, std::move(g.vertices), std::move(g.polygons));
     else
         appendGeometry(p, g.vertices, g.polygons);
-    if (!p.vertices.empty()) p.GeometryPresent = true;
+    if (!p.object.vertices.empty()) p.GeometryPresent = true;
     updateBounds(p);
     return std::nullopt;
 }

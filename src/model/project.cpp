@@ -4,49 +4,38 @@
 
 namespace meshsmith {
 
-void clearTables(Project& p) {
-    p.vertices.clear();
-    p.lines.clear();
-    p.visLines.clear();
-    p.polygons.clear();
-    p.textures.clear();
-    p.collision.clear();
-}
-
 void resetProject(Project& p) {
-    clearTables(p);
-    p.options.TrackFolder.clear();
-    p.options.AdditionalGPLParams.clear();
-    p.ProjectDescription = "None available";
-    p.DisplayClass = 3;
-    p.SelectedLine = NoSelection;
-    p.SelectedPolygon = NoSelection;
-    p.SelectedTexture = NoTexture;
-    p.ProjectFile = NoProjectFile;
-    p.GeometryPresent = false;
-    p.ViewReady = false;
-    ProjectOptions& o = p.options;
-    o.ZoomRatio = 70;
-    o.RotationX = o.RotationY = o.RotationZ = 0;
-    o.PanX = o.PanY = 0;
-    o.BackgroundColor = "clwhite";
-    o.VertexColor = "$00408000";
-    o.SelectedVertexColor = "$004080FF";
-    o.VertexDisplaySize = 3;
-    o.AxisSize = 10;
-    p.drawColours = ViewColours{};
-    p.viewCaption = "New Project";
-    ++p.textureLibraryVersion;
+    Project fresh;
+    fresh.ProjectName = std::move(p.ProjectName);
+    fresh.bounds = p.bounds;
+    fresh.ShowVerticesNow = p.ShowVerticesNow;
+    // The menus' check marks and the Options dialog's boxes keep their state.
+    const ProjectOptions& kept = p.options;
+    ProjectOptions& o = fresh.options;
+    o.ShowAxis = kept.ShowAxis;
+    o.ShowVertices = kept.ShowVertices;
+    o.ShowLines = kept.ShowLines;
+    o.ShowPolygons = kept.ShowPolygons;
+    o.ShowTextures = kept.ShowTextures;
+    o.Perspective = kept.Perspective;
+    o.Overwrite = kept.Overwrite;
+    o.SaveToTrackFolder = kept.SaveToTrackFolder;
+    o.AutoGPL = kept.AutoGPL;
+    o.MakerMinimize = kept.MakerMinimize;
+    o.MakerClose = kept.MakerClose;
+    o.GPLParam = kept.GPLParam;
+    fresh.textureLibraryVersion = p.textureLibraryVersion + 1;
+    p = std::move(fresh);
 }
 
 void updateBounds(Project& p) {
-    if (p.vertices.empty()) return;
+    if (p.object.vertices.empty()) return;
     BoundingBox& b = p.bounds;
-    const Vertex& v0 = p.vertices.front();
+    const Vertex& v0 = p.object.vertices.front();
     b.minX = b.maxX = v0.X;
     b.minY = b.maxY = v0.Y;
     b.minZ = b.maxZ = v0.Z;
-    for (const Vertex& v : p.vertices) {
+    for (const Vertex& v : p.object.vertices) {
         if (v.X < b.minX) b.minX = v.X;
         if (v.X > b.maxX) b.maxX = v.X;
         if (v.Y < b.minY) b.minY = v.Y;
@@ -60,14 +49,14 @@ void updateBounds(Project& p) {
 }
 
 void deselectAllVertices(Project& p) {
-    for (Vertex& v : p.vertices)
+    for (Vertex& v : p.object.vertices)
         v.Selected = 0;
 }
 
 PolygonPlane polygonPlane(const Project& p, const ObjectData& polygon) {
-    const Vertex& p0 = p.vertices[static_cast<std::size_t>(polygon.VertexIndices[0])];
-    const Vertex& p1 = p.vertices[static_cast<std::size_t>(polygon.VertexIndices[1])];
-    const Vertex& p2 = p.vertices[static_cast<std::size_t>(polygon.VertexIndices[2])];
+    const Vertex& p0 = p.object.vertices[static_cast<std::size_t>(polygon.VertexIndices[0])];
+    const Vertex& p1 = p.object.vertices[static_cast<std::size_t>(polygon.VertexIndices[1])];
+    const Vertex& p2 = p.object.vertices[static_cast<std::size_t>(polygon.VertexIndices[2])];
     double x0 = p0.X, y0 = p0.Y, z0 = p0.Z;
     double x1 = p1.X, y1 = p1.Y, z1 = p1.Z;
     double x2 = p2.X, y2 = p2.Y, z2 = p2.Z;
@@ -86,7 +75,7 @@ bool polygonPlaneIsUsable(const Project& p, const ObjectData& polygon) {
     if (polygon.VertexIndices.size() < 3) return false;
     for (int k = 0; k < 3; ++k) {
         auto i = polygon.VertexIndices[static_cast<std::size_t>(k)];
-        if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) return false;
+        if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) return false;
     }
     PolygonPlane pl = polygonPlane(p, polygon);
     return std::isfinite(pl.a) && std::isfinite(pl.b) && std::isfinite(pl.c) && std::isfinite(pl.d);

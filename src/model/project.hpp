@@ -1,14 +1,18 @@
 #pragma once
-// The one project the editor holds: its tables, project values and the options
-// stored with it. Every window shares one Project object; nothing else keeps
-// project data.
+// The one project the editor holds: the object being built (TrackObject, one
+// value with every table and attribute), and beside it the editor's state that
+// goes with the project: its file, the options saved with it (camera, view
+// switches, colours, paths), selections and view flags. Every window shares
+// one Project; nothing else keeps project data.
 //
-// Invariants kept by every writer of the tables (load, imports, editing):
+// Invariants of the object, kept by every writer of the tables (load,
+// imports, editing operations) and checked by objectFault (object_check.hpp):
 //  - a line or visualization line has exactly two vertex indices;
 //  - a polygon is stored closed: VertexIndices repeats its first corner at the
 //    end, so VertexCount = corners + 1 and walks cover entries 0 .. VertexCount-2;
 //  - every vertex index is below the vertex count; a TextureIndex is NoTexture
-//    or below the texture count; every PlanePolygons entry names a polygon.
+//    or below the texture count; every PlanePolygons entry names a polygon;
+//  - every coordinate and texture coordinate is finite.
 
 #include "colour_text.hpp"
 
@@ -26,6 +30,7 @@ inline constexpr Colour DefaultBackColor = 0x00DDDDDD;
 struct Vertex {
     float X = 0, Y = 0, Z = 0;
     std::uint8_t Selected = 0;
+    friend bool operator==(const Vertex&, const Vertex&) = default;
 };
 
 struct TexCoord {
@@ -44,6 +49,7 @@ struct ObjectData {
 
     bool textured() const { return TextureIndex < NoTexture; }
     int corners() const { return VertexCount - 1; }
+    friend bool operator==(const ObjectData&, const ObjectData&) = default;
 };
 
 struct TextureData {
@@ -52,12 +58,28 @@ struct TextureData {
     std::string MaskFilename; // empty = no mask
     std::int32_t RepeatValue = 0;
     Colour BackColor = DefaultBackColor;
+    friend bool operator==(const TextureData&, const TextureData&) = default;
 };
 
 struct CollVol {
     std::int32_t PlaneCount = 0;
     std::vector<std::int32_t> PlanePolygons;
     std::vector<std::int32_t> PlaneRebounds;
+    friend bool operator==(const CollVol&, const CollVol&) = default;
+};
+
+// The object being built: every table and attribute that the game's 3DO comes
+// from. One value: the edit history copies, compares and restores it whole.
+struct TrackObject {
+    std::vector<Vertex> vertices;
+    std::vector<ObjectData> lines;
+    std::vector<ObjectData> visLines;
+    std::vector<ObjectData> polygons;
+    std::vector<TextureData> textures;
+    std::vector<CollVol> collision;
+    std::string ProjectDescription = "None available";
+    std::int32_t DisplayClass = 3;
+    friend bool operator==(const TrackObject&, const TrackObject&) = default;
 };
 
 struct BoundingBox {
@@ -102,17 +124,10 @@ struct PolygonPlane {
 };
 
 struct Project {
-    std::vector<Vertex> vertices;
-    std::vector<ObjectData> lines;
-    std::vector<ObjectData> visLines;
-    std::vector<ObjectData> polygons;
-    std::vector<TextureData> textures;
-    std::vector<CollVol> collision;
+    TrackObject object;
 
     std::string ProjectFile = NoProjectFile;
     std::string ProjectName;
-    std::string ProjectDescription = "None available";
-    std::int32_t DisplayClass = 3;
     std::int32_t SelectedLine = NoSelection;
     std::int32_t SelectedPolygon = NoSelection;
     std::int32_t SelectedTexture = NoTexture;
@@ -128,11 +143,9 @@ struct Project {
     std::string viewCaption = "New Project";
 };
 
-// Empties the vertex, line, visualization-line, polygon, texture and collision tables.
-void clearTables(Project& p);
-
-// Empties every table and restores the values and option defaults of a new
-// project. Option flags that belong to menus and dialogs keep their state.
+// A new project's object and editor state, with the defaults above. Option
+// flags that belong to menus and dialogs keep their state, as do the project
+// name and the bounding box.
 void resetProject(Project& p);
 
 // Recomputes the bounding box. An empty vertex table keeps the previous box.

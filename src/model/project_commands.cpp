@@ -16,14 +16,14 @@ bool saveTo(ProjectSession& s, const std::string& path, const std::string& name)
     Project& p = s.project;
     const std::string oldFile = p.ProjectFile, oldName = p.ProjectName;
     const std::string oldFolder = projectFolderOf(p);
-    std::vector<TextureData> oldTextures = p.textures;
+    std::vector<TextureData> oldTextures = p.object.textures;
     anchorRelativeBitmaps(p, oldFolder, folderOf(path));
     p.ProjectFile = path;
     p.ProjectName = name;
     if (auto err = saveProject(p, s.saveOptions, s.log)) {
         p.ProjectFile = oldFile;
         p.ProjectName = oldName;
-        p.textures = std::move(oldTextures);
+        p.object.textures = std::move(oldTextures);
         s.log.addLine(*err);
         s.prompts.showMessage(*err);
         return false;
@@ -93,7 +93,7 @@ FileCommandResult saveProjectCommand(ProjectSession& s) {
 }
 
 Outcome closeProject(ProjectSession& s) {
-    if (s.project.vertices.empty()) return Outcome::Done;
+    if (s.project.object.vertices.empty()) return Outcome::Done;
     Answer a = s.prompts.askYesNoCancel("Closing Project...", "Save project data ?");
     if (a == Answer::Cancel) return Outcome::Cancelled;
     if (a == Answer::Yes && saveProjectCommand(s).outcome != Outcome::Done)
@@ -112,20 +112,20 @@ FileCommandResult openProject(ProjectSession& s, const std::string& path) {
     LoadResult r = loadProject(s.project, path, s.prompts, s.log);
     if (r.status != LoadStatus::Loaded) return {Outcome::Failed, "", ""};
     Project& p = s.project;
-    if (p.vertices.empty()) return {Outcome::Done, "", ""};
+    if (p.object.vertices.empty()) return {Outcome::Done, "", ""};
     p.viewCaption = fileNameOf(path);
     p.ViewReady = true;
     applyViewColourTexts(p);
     s.log.addLine("");
     s.log.addLine("Project Description:");
-    s.log.addLine(p.ProjectDescription);
+    s.log.addLine(p.object.ProjectDescription);
     return {Outcome::Done, p.viewCaption, path};
 }
 
 Outcome addFromProjectCommand(ProjectSession& s, const std::string& path) {
-    Answer a =
-        s.prompts.askYesNo("Add Data", "Project Description:\r" + s.project.ProjectDescription +
-                                           "\r\r" + "OK to add Data from this project ?");
+    Answer a = s.prompts.askYesNo("Add Data", "Project Description:\r" +
+                                                  s.project.object.ProjectDescription + "\r\r" +
+                                                  "OK to add Data from this project ?");
     if (a != Answer::Yes) return Outcome::Cancelled;
     AddResult r = addFromProject(s.project, path, s.prompts, s.log);
     switch (r.status) {

@@ -90,7 +90,7 @@ void readLineTable(LineCursor& c, std::vector<ObjectData>& table, std::vector<st
 void readVertices(LineCursor& c, ParsedProject& out) {
     std::int32_t n = c.count("Vertices");
     c.require(static_cast<std::uint64_t>(n) * 3);
-    auto& vs = out.data.vertices;
+    auto& vs = out.data.object.vertices;
     vs.assign(static_cast<std::size_t>(n), Vertex{});
     for (auto& v : vs) {
         v.X = c.real();
@@ -103,7 +103,7 @@ void readVertices(LineCursor& c, ParsedProject& out) {
 void readTextures(LineCursor& c, ParsedProject& out) {
     std::int32_t n = c.count("Textures");
     c.require(static_cast<std::uint64_t>(n) * 4);
-    auto& ts = out.data.textures;
+    auto& ts = out.data.object.textures;
     ts.assign(static_cast<std::size_t>(n), TextureData{});
     for (auto& t : ts) {
         t.Filename = c.text();
@@ -116,7 +116,7 @@ void readTextures(LineCursor& c, ParsedProject& out) {
 }
 
 void readBackColours(LineCursor& c, ParsedProject& out) {
-    auto& ts = out.data.textures;
+    auto& ts = out.data.object.textures;
     c.require(ts.size());
     for (auto& t : ts)
         t.BackColor = c.colour();
@@ -125,7 +125,7 @@ void readBackColours(LineCursor& c, ParsedProject& out) {
 void readPolygons(LineCursor& c, ParsedProject& out) {
     std::int32_t n = c.count("Polygons");
     c.require(static_cast<std::uint64_t>(n) * 6);
-    auto& polys = out.data.polygons;
+    auto& polys = out.data.object.polygons;
     polys.clear();
     out.lineOfPolygon.clear();
     for (std::int32_t k = 0; k < n; ++k) {
@@ -158,7 +158,7 @@ void readPolygons(LineCursor& c, ParsedProject& out) {
 void readCollision(LineCursor& c, ParsedProject& out) {
     std::int32_t n = c.count("Collision");
     c.require(static_cast<std::uint64_t>(n));
-    auto& vols = out.data.collision;
+    auto& vols = out.data.object.collision;
     vols.assign(static_cast<std::size_t>(n), CollVol{});
     for (auto& v : vols) {
         v.PlaneCount = c.count("Collision");
@@ -205,21 +205,21 @@ struct Section {
 const std::vector<Section>& sections() {
     static const std::vector<Section> table{
         {"ProjectDescription", false,
-         [](LineCursor& c, ParsedProject& o) { o.data.ProjectDescription = c.text(); }},
+         [](LineCursor& c, ParsedProject& o) { o.data.object.ProjectDescription = c.text(); }},
         {"Vertices", true, readVertices},
         {"Textures", true, readTextures},
         {"TextureBackColors", true, readBackColours},
         {"VisLines", false,
          [](LineCursor& c, ParsedProject& o) {
-             readLineTable(c, o.data.visLines, o.lineOfVisLine, "VisLines");
+             readLineTable(c, o.data.object.visLines, o.lineOfVisLine, "VisLines");
          }},
         {"Lines", true,
          [](LineCursor& c, ParsedProject& o) {
-             readLineTable(c, o.data.lines, o.lineOfLine, "Lines");
+             readLineTable(c, o.data.object.lines, o.lineOfLine, "Lines");
          }},
         {"Polygons", true, readPolygons},
         {"DisplayClass", false,
-         [](LineCursor& c, ParsedProject& o) { o.data.DisplayClass = c.integer(); }},
+         [](LineCursor& c, ParsedProject& o) { o.data.object.DisplayClass = c.integer(); }},
         {"Collision", false, readCollision},
         {"Options", false, readOptions},
     };
@@ -274,7 +274,7 @@ bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choi
 
 bool validateProjectReferences(ParsedProject& parsed, FileError& error) {
     Project& p = parsed.data;
-    const std::size_t nv = p.vertices.size();
+    const std::size_t nv = p.object.vertices.size();
     auto checkLines = [&](const std::vector<ObjectData>& table,
                           const std::vector<std::size_t>& lineOf, const char* kind) {
         for (std::size_t k = 0; k < table.size(); ++k)
@@ -287,28 +287,29 @@ bool validateProjectReferences(ParsedProject& parsed, FileError& error) {
                 }
         return true;
     };
-    if (!checkLines(p.lines, parsed.lineOfLine, "Line") ||
-        !checkLines(p.visLines, parsed.lineOfVisLine, "Visualization line"))
+    if (!checkLines(p.object.lines, parsed.lineOfLine, "Line") ||
+        !checkLines(p.object.visLines, parsed.lineOfVisLine, "Visualization line"))
         return false;
-    for (std::size_t k = 0; k < p.polygons.size(); ++k) {
-        const ObjectData& poly = p.polygons[k];
+    for (std::size_t k = 0; k < p.object.polygons.size(); ++k) {
+        const ObjectData& poly = p.object.polygons[k];
         std::string what = "Polygon " + std::to_string(k);
         for (auto v : poly.VertexIndices)
             if (!indexOk(v, nv)) {
                 error = {outOfRange(what, v, nv, "vertex"), parsed.lineOfPolygon[k]};
                 return false;
             }
-        if (poly.TextureIndex != NoTexture && !indexOk(poly.TextureIndex, p.textures.size())) {
-            error = {outOfRange(what, poly.TextureIndex, p.textures.size(), "texture"),
+        if (poly.TextureIndex != NoTexture &&
+            !indexOk(poly.TextureIndex, p.object.textures.size())) {
+            error = {outOfRange(what, poly.TextureIndex, p.object.textures.size(), "texture"),
                      parsed.lineOfPolygon[k]};
             return false;
         }
     }
-    for (std::size_t v = 0; v < p.collision.size(); ++v) {
-        CollVol& vol = p.collision[v];
+    for (std::size_t v = 0; v < p.object.collision.size(); ++v) {
+        CollVol& vol = p.object.collision[v];
         CollVol kept;
         for (std::size_t j = 0; j < vol.PlanePolygons.size(); ++j) {
-            if (indexOk(vol.PlanePolygons[j], p.polygons.size())) {
+            if (indexOk(vol.PlanePolygons[j], p.object.polygons.size())) {
                 kept.PlanePolygons.push_back(vol.PlanePolygons[j]);
                 kept.PlaneRebounds.push_back(vol.PlaneRebounds[j]);
                 continue;

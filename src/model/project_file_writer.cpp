@@ -27,25 +27,25 @@ void writeColour(std::vector<std::string>& out, const ObjectData& o) {
 }
 
 void writeTextures(std::vector<std::string>& out, const Project& p) {
-    if (p.textures.empty()) return;
+    if (p.object.textures.empty()) return;
     out.push_back("Textures");
-    out.push_back(std::to_string(p.textures.size()));
-    for (const auto& t : p.textures) {
+    out.push_back(std::to_string(p.object.textures.size()));
+    for (const auto& t : p.object.textures) {
         out.push_back(oneLine(t.Filename));
         out.push_back(std::to_string(t.Transparent));
         out.push_back(oneLine(t.MaskFilename));
         out.push_back(std::to_string(t.RepeatValue));
     }
     out.push_back("TextureBackColors");
-    for (const auto& t : p.textures)
+    for (const auto& t : p.object.textures)
         out.push_back(colourToText(t.BackColor));
 }
 
 void writeLines(std::vector<std::string>& out, const Project& p) {
-    if (p.lines.empty()) return;
+    if (p.object.lines.empty()) return;
     out.push_back("Lines");
-    out.push_back(std::to_string(p.lines.size()));
-    for (const auto& l : p.lines) {
+    out.push_back(std::to_string(p.object.lines.size()));
+    for (const auto& l : p.object.lines) {
         writeColour(out, l);
         out.push_back(std::to_string(l.VertexIndices.at(0)));
         out.push_back(std::to_string(l.VertexIndices.at(1)));
@@ -53,10 +53,10 @@ void writeLines(std::vector<std::string>& out, const Project& p) {
 }
 
 void writePolygons(std::vector<std::string>& out, const Project& p) {
-    if (p.polygons.empty()) return;
+    if (p.object.polygons.empty()) return;
     out.push_back("Polygons");
-    out.push_back(std::to_string(p.polygons.size()));
-    for (const auto& poly : p.polygons) {
+    out.push_back(std::to_string(p.object.polygons.size()));
+    for (const auto& poly : p.object.polygons) {
         writeColour(out, poly);
         out.push_back(std::to_string(poly.VertexCount));
         for (int k = 0; k < poly.VertexCount; ++k)
@@ -73,10 +73,10 @@ void writePolygons(std::vector<std::string>& out, const Project& p) {
 }
 
 void writeCollision(std::vector<std::string>& out, const Project& p) {
-    if (p.collision.empty()) return;
+    if (p.object.collision.empty()) return;
     out.push_back("Collision");
-    out.push_back(std::to_string(p.collision.size()));
-    for (const auto& v : p.collision) {
+    out.push_back(std::to_string(p.object.collision.size()));
+    for (const auto& v : p.object.collision) {
         out.push_back(std::to_string(v.PlaneCount));
         for (int j = 0; j < v.PlaneCount; ++j) {
             out.push_back(std::to_string(v.PlaneRebounds.at(j)));
@@ -127,12 +127,12 @@ void copyBitmapIntoProjectFolder(const Project& p, TextureData& t,
 
 std::string projectFileText(const Project& p) {
     std::vector<std::string> out;
-    out.reserve(32 + p.vertices.size() * 3 + p.polygons.size() * 12);
+    out.reserve(32 + p.object.vertices.size() * 3 + p.object.polygons.size() * 12);
     out.push_back("ProjectDescription");
-    out.push_back(oneLine(p.ProjectDescription));
+    out.push_back(oneLine(p.object.ProjectDescription));
     out.push_back("Vertices");
-    out.push_back(std::to_string(p.vertices.size()));
-    for (const auto& v : p.vertices) {
+    out.push_back(std::to_string(p.object.vertices.size()));
+    for (const auto& v : p.object.vertices) {
         out.push_back(vertexReal(v.X));
         out.push_back(vertexReal(v.Y));
         out.push_back(vertexReal(v.Z));
@@ -141,7 +141,7 @@ std::string projectFileText(const Project& p) {
     writeLines(out, p);
     writePolygons(out, p);
     out.push_back("DisplayClass");
-    out.push_back(std::to_string(p.DisplayClass));
+    out.push_back(std::to_string(p.object.DisplayClass));
     writeCollision(out, p);
     writeOptions(out, p.options);
     return joinCrLf(out);
@@ -159,7 +159,7 @@ std::string mipConversionInfoText(const TextureData& t) {
 
 std::optional<std::string> saveProject(Project& p, const SaveOptions& options, LogSink& log) {
     const std::string projectFolder = withTrailingSeparator(options.AppFolder + p.ProjectName);
-    for (auto& t : p.textures) {
+    for (auto& t : p.object.textures) {
         if (options.CopyBmp && options.MakeSubDir) copyBitmapIntoProjectFolder(p, t, projectFolder);
         if (options.MipInfo && options.MakeSubDir) {
             std::string name = fileNameOf(t.Filename);

@@ -83,14 +83,14 @@ LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts
 
     ParsedProject parsed;
     parsed.data = p;
-    clearTables(parsed.data);
+    parsed.data.object = TrackObject{};
     FileError error;
     if (!parseProjectLines(file.lines, SectionChoice::All, parsed, error) ||
         !validateProjectReferences(parsed, error))
         return failLoad(p, path, error, log, prompts);
 
     BitmapResolver bitmaps(folderOf(path), false, prompts);
-    switch (bitmaps.resolveAll(parsed.data.textures)) {
+    switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         resetProject(p);
         log.addLine("All Data Cleared !");
@@ -106,13 +106,13 @@ LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts
     p = std::move(parsed.data);
     p.ProjectFile = path;
     p.ProjectName = withoutLast4(fileNameOf(path));
-    if (!p.textures.empty()) ++p.textureLibraryVersion;
+    if (!p.object.textures.empty()) ++p.textureLibraryVersion;
     for (const auto& w : parsed.warnings)
         log.addLine(w);
     log.addLine("");
     log.addLine("Loaded from Project " + path + ": ");
-    log.addLine(
-        countsLine(p.vertices.size(), p.lines.size(), p.polygons.size(), p.textures.size()));
+    log.addLine(countsLine(p.object.vertices.size(), p.object.lines.size(),
+                           p.object.polygons.size(), p.object.textures.size()));
     p.GeometryPresent = true;
     updateBounds(p);
     return {LoadStatus::Loaded, ""};
@@ -138,7 +138,7 @@ AddResult addFromProject(Project& p, const std::string& path, UserPrompts& promp
         offset = *answer;
     }
     BitmapResolver bitmaps(folderOf(path), folderOf(path) != projectFolderOf(p), prompts);
-    switch (bitmaps.resolveAll(parsed.data.textures)) {
+    switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         return {AddStatus::Cancelled, ""};
     case BitmapOutcome::NameTooLong:
@@ -147,39 +147,39 @@ AddResult addFromProject(Project& p, const std::string& path, UserPrompts& promp
         break;
     }
 
-    const auto v0 = static_cast<std::int32_t>(p.vertices.size());
-    const auto t0 = static_cast<std::int32_t>(p.textures.size());
+    const auto v0 = static_cast<std::int32_t>(p.object.vertices.size());
+    const auto t0 = static_cast<std::int32_t>(p.object.textures.size());
     Project& added = parsed.data;
-    for (Vertex v : added.vertices) {
+    for (Vertex v : added.object.vertices) {
         v.X += offset.x;
         v.Y += offset.y;
         v.Z += offset.z;
         v.Selected = 0;
-        p.vertices.push_back(v);
+        p.object.vertices.push_back(v);
     }
-    for (auto& t : added.textures)
-        p.textures.push_back(t);
+    for (auto& t : added.object.textures)
+        p.object.textures.push_back(t);
     if (parsed.hasTextures) {
         log.addLine("Rebuilding Texture Library.....");
-        if (!p.textures.empty()) ++p.textureLibraryVersion;
+        if (!p.object.textures.empty()) ++p.textureLibraryVersion;
         log.addLine("Done.");
     }
-    for (ObjectData l : added.lines) {
+    for (ObjectData l : added.object.lines) {
         for (auto& i : l.VertexIndices)
             i += v0;
-        p.lines.push_back(std::move(l));
+        p.object.lines.push_back(std::move(l));
     }
-    for (ObjectData poly : added.polygons) {
+    for (ObjectData poly : added.object.polygons) {
         for (auto& i : poly.VertexIndices)
             i += v0;
         if (poly.TextureIndex < NoTexture) poly.TextureIndex += t0;
-        p.polygons.push_back(std::move(poly));
+        p.object.polygons.push_back(std::move(poly));
     }
     log.addLine("");
     log.addLine("Added from Project " + path + ": ");
-    log.addLine(countsLine(added.vertices.size(), added.lines.size(), added.polygons.size(),
-                           added.textures.size()));
-    if (!p.vertices.empty()) p.GeometryPresent = true;
+    log.addLine(countsLine(added.object.vertices.size(), added.object.lines.size(),
+                           added.object.polygons.size(), added.object.textures.size()));
+    if (!p.object.vertices.empty()) p.GeometryPresent = true;
     updateBounds(p);
     return {AddStatus::Added, ""};
 }

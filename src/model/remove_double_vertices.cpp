@@ -23,15 +23,15 @@ void renumber(std::vector<ObjectData>& records, const std::vector<std::int32_t>&
 // before vertex numbers change and drawn again over the new table afterwards.
 void removeVisualizationLines(Project& p, LogSink& log) {
     deselectAllVertices(p);
-    p.visLines.clear();
+    p.object.visLines.clear();
     log.addLine("Subsequent Lines removed");
 }
 
 void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
     log.addLine("Creating subsequent lines:");
     log.addLine("Pick color !");
-    const auto n = static_cast<std::int32_t>(p.vertices.size());
-    p.visLines.reserve(p.visLines.size() + p.vertices.size());
+    const auto n = static_cast<std::int32_t>(p.object.vertices.size());
+    p.object.visLines.reserve(p.object.visLines.size() + p.object.vertices.size());
     for (std::int32_t i = 0; i < n; ++i) {
         ObjectData line;
         line.Red = colour.r;
@@ -39,7 +39,7 @@ void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
         line.Blue = colour.b;
         line.VertexCount = 2;
         line.VertexIndices = {i, i + 1 < n ? i + 1 : 0};
-        p.visLines.push_back(std::move(line));
+        p.object.visLines.push_back(std::move(line));
     }
     deselectAllVertices(p);
     log.addLine(std::to_string(n) + " subsequent Lines created");
@@ -48,12 +48,12 @@ void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
 } // namespace
 
 int removeDoubleVertices(Project& p) {
-    std::vector<std::int32_t> newIndex(p.vertices.size());
+    std::vector<std::int32_t> newIndex(p.object.vertices.size());
     ExactVertexIndex kept;
-    kept.reserve(p.vertices.size());
+    kept.reserve(p.object.vertices.size());
     std::size_t keptCount = 0;
-    for (std::size_t k = 0; k < p.vertices.size(); ++k) {
-        const Vertex v = p.vertices[k];
+    for (std::size_t k = 0; k < p.object.vertices.size(); ++k) {
+        const Vertex v = p.object.vertices[k];
         std::int32_t first = kept.find(v);
         if (first >= 0) {
             newIndex[k] = first;
@@ -61,22 +61,22 @@ int removeDoubleVertices(Project& p) {
         }
         newIndex[k] = static_cast<std::int32_t>(keptCount);
         kept.add(v, newIndex[k]);
-        p.vertices[keptCount++] = v;
+        p.object.vertices[keptCount++] = v;
     }
-    const auto removed = static_cast<std::int32_t>(p.vertices.size() - keptCount);
+    const auto removed = static_cast<std::int32_t>(p.object.vertices.size() - keptCount);
     if (removed == 0) return 0;
-    p.vertices.resize(keptCount);
-    renumber(p.lines, newIndex, removed);
-    renumber(p.polygons, newIndex, removed);
-    renumber(p.visLines, newIndex, removed);
+    p.object.vertices.resize(keptCount);
+    renumber(p.object.lines, newIndex, removed);
+    renumber(p.object.polygons, newIndex, removed);
+    renumber(p.object.visLines, newIndex, removed);
     return removed;
 }
 
 int removeDoubleVerticesCommand(Project& p, LogSink& log) {
-    const bool hadVisLines = !p.visLines.empty();
+    const bool hadVisLines = !p.object.visLines.empty();
     Rgb colour{};
     if (hadVisLines) {
-        const ObjectData& first = p.visLines.front();
+        const ObjectData& first = p.object.visLines.front();
         colour = {first.Red, first.Green, first.Blue};
         removeVisualizationLines(p, log);
     }

@@ -10,12 +10,12 @@ namespace meshsmith {
 Text3DOFile text3DOFileText(const Project& p) {
     Text3DOFile file;
     std::string& out = file.text;
-    out.reserve(48 * p.vertices.size() + 32 * p.polygons.size() + 32);
+    out.reserve(48 * p.object.vertices.size() + 32 * p.object.polygons.size() + 32);
     out += Text3DOHeader;
-    out += "\r\n" + std::to_string(p.vertices.size()) + "\r\n";
-    for (const auto& v : p.vertices)
+    out += "\r\n" + std::to_string(p.object.vertices.size()) + "\r\n";
+    for (const auto& v : p.object.vertices)
         out += "p " + generalReal(v.X) + " " + generalReal(v.Y) + " " + generalReal(v.Z) + "\r\n";
-    for (const auto& poly : p.polygons) {
+    for (const auto& poly : p.object.polygons) {
         // The closing corner is left out; a record shorter than its count is
         // written as far as it goes rather than read past its end.
         const auto corners = std::min<std::size_t>(

@@ -15,8 +15,8 @@ std::string vertexTextFileText(const Project& p) {
         "=====================================================",
         VertexTextKeyword,
     };
-    lines.reserve(lines.size() + 4 * p.vertices.size());
-    for (const auto& v : p.vertices) {
+    lines.reserve(lines.size() + 4 * p.object.vertices.size());
+    for (const auto& v : p.object.vertices) {
         lines.emplace_back();
         lines.push_back(generalReal(v.X));
         lines.push_back(generalReal(v.Y));
@@ -29,7 +29,7 @@ OperationResult exportVertexText(const Project& p, const std::string& path, LogS
     if (auto check = checkGeometryExport(p); check.outcome != Outcome::Done) return check;
     return writeGeometryExport(
         path, vertexTextFileText(p),
-        std::to_string(p.vertices.size()) + " Vertices saved to file " + path, log);
+        std::to_string(p.object.vertices.size()) + " Vertices saved to file " + path, log);
 }
 
 namespace {

@@ -71,14 +71,14 @@ TEST(Ase2objProgram, ExampleObjIsReadByAnIndependentReader) {
     if (!std::filesystem::exists(assimp)) GTEST_SKIP() << "assimp missing (assimp-utils)";
     Project p = exampleProject();
     long corners = 0;
-    for (const ObjectData& polygon : p.polygons)
+    for (const ObjectData& polygon : p.object.polygons)
         corners += polygon.VertexCount - 1;
     TempFolder dir;
     writeFile(dir.file("stand.ase"), aseText(p));
     ASSERT_EQ(runProgram("ase2obj", {dir.file("stand.ase")}).status, 0);
     ProgramRun info = runCommand(assimp, {"info", dir.file("stand.obj"), "-r"});
     ASSERT_EQ(info.status, 0) << info.out << info.err;
-    EXPECT_EQ(reportedCount(info.out, "Faces"), static_cast<long>(p.polygons.size()));
+    EXPECT_EQ(reportedCount(info.out, "Faces"), static_cast<long>(p.object.polygons.size()));
     EXPECT_EQ(reportedCount(info.out, "Vertices"), corners);
     for (const char* bitmap : {"'seats.bmp'", "'roof.bmp'", "'banner.bmp'"})
         EXPECT_NE(info.out.find(bitmap), std::string::npos) << bitmap;

@@ -21,13 +21,13 @@ namespace {
 // two corners with the quad, the second has a corner 0.00001 beside one of them.
 Project twoTextureProject() {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0},
-                  {0, 1, 0, 0}, {2, 0, 0, 0}, {1.00001f, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0},
+                         {0, 1, 0, 0}, {2, 0, 0, 0}, {1.00001f, 1, 0, 0}};
     TextureData wall, roof;
     wall.Filename = "C:\\GPL\\wall01.bmp";
     roof.Filename = "/home/me/roof.bmp";
-    p.textures = {wall, roof};
-    p.polygons = {
+    p.object.textures = {wall, roof};
+    p.object.polygons = {
         makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}),
         makeTexturedPolygon({1, 4, 2}, 1, {{0, 0}, {1, 0}, {1, 1}}),
         makeTexturedPolygon({1, 4, 5}, 1, {{0, 0}, {1, 0}, {0.5f, 1}}),
@@ -69,8 +69,8 @@ TEST(ObjOutput, TwoTextureProjectGivesExactObjAndMtl) {
 
 TEST(ObjOutput, FileWithoutBitmapLinesGivesNoMtllibAndNoMtlFile) {
     Project p; // vertices and lines only: the writer writes no material block
-    p.vertices = {{0, 0, 0, 0}, {1, 2, 3, 0}};
-    p.lines = {makeLine(0, 1)};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 2, 3, 0}};
+    p.object.lines = {makeLine(0, 1)};
     TempFolder dir;
     Conversion c = convertAse(dir, aseText(p));
     EXPECT_EQ(c.run.status, 0);

@@ -17,18 +17,19 @@ namespace {
 // A floor quad in z = 0 (polygon 0) and a wall triangle in x = 2 (polygon 1).
 Project floorAndWall() {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {10, 0, 0, 0}, {10, 5, 0, 0}, {0, 5, 0, 0},
-                  {2, 0, 0, 0}, {2, 0, 3, 0},  {2, 4, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {10, 0, 0, 0}, {10, 5, 0, 0}, {0, 5, 0, 0},
+                         {2, 0, 0, 0}, {2, 0, 3, 0},  {2, 4, 0, 0}};
     TextureData t;
     t.Filename = "wall01.bmp";
-    p.textures = {t};
-    p.polygons.push_back(makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
-    p.polygons.push_back(makeTexturedPolygon({4, 5, 6}, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    p.object.textures = {t};
+    p.object.polygons.push_back(
+        makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+    p.object.polygons.push_back(makeTexturedPolygon({4, 5, 6}, 0, {{0, 0}, {1, 0}, {1, 1}}));
     CollVol vol;
     vol.PlaneCount = 2;
     vol.PlanePolygons = {0, 1};
     vol.PlaneRebounds = {3, 15};
-    p.collision = {vol};
+    p.object.collision = {vol};
     return p;
 }
 
@@ -57,7 +58,9 @@ WrittenPlane parsePlane(const std::string& line) {
 // The written plane holds every corner of the polygon and its normal is a unit
 // vector pointing against (P1 - P0) x (P2 - P0).
 void expectPlaneOfPolygon(const Project& p, const WrittenPlane& w, const ObjectData& poly) {
-    auto at = [&](int k) { return p.vertices[static_cast<std::size_t>(poly.VertexIndices[k])]; };
+    auto at = [&](int k) {
+        return p.object.vertices[static_cast<std::size_t>(poly.VertexIndices[k])];
+    };
     Vertex p0 = at(0), p1 = at(1), p2 = at(2);
     double ux = p1.X - p0.X, uy = p1.Y - p0.Y, uz = p1.Z - p0.Z;
     double vx = p2.X - p0.X, vy = p2.Y - p0.Y, vz = p2.Z - p0.Z;
@@ -90,7 +93,7 @@ TEST(AseCollision, EveryVolumeInTableOrder) {
     second.PlaneCount = 1;
     second.PlanePolygons = {1};
     second.PlaneRebounds = {0};
-    p.collision.push_back(second);
+    p.object.collision.push_back(second);
     EXPECT_EQ(tailFrom(aseLines(p), "*COLLISION_VOLUMES"),
               (std::vector<std::string>{"*COLLISION_VOLUMES 2", " ", "*COLLISION_PLANES 2",
                                         "*COLLISION_PLANE 3 0.000 0.000 -1.000 0.000",
@@ -101,30 +104,31 @@ TEST(AseCollision, EveryVolumeInTableOrder) {
 
 TEST(AseCollision, NoCollisionTableNoBlock) {
     Project p = floorAndWall();
-    p.collision.clear();
+    p.object.collision.clear();
     EXPECT_TRUE(tailFrom(aseLines(p), "*COLLISION").empty());
     EXPECT_EQ(aseLines(p).back(), " ");
 }
 
 TEST(AseCollision, TiltedPlanesMatchTheirPolygons) {
     Project p = floorAndWall();
-    p.vertices.push_back({1.5f, -2.25f, 7.0f, 0});
-    p.vertices.push_back({-3.0f, 4.0f, 0.5f, 0});
-    p.vertices.push_back({6.125f, 1.0f, -2.0f, 0});
-    p.vertices.push_back({1200.0f, -350.5f, 80.0f, 0});
-    p.polygons.push_back(makeTexturedPolygon({7, 8, 9}, 0, {{0, 0}, {1, 0}, {1, 1}}));
-    p.polygons.push_back(makeTexturedPolygon({9, 8, 10}, 0, {{0, 0}, {1, 0}, {1, 1}}));
-    p.collision[0].PlaneCount = 4;
-    p.collision[0].PlanePolygons = {2, 3, 0, 1};
-    p.collision[0].PlaneRebounds = {1, 2, 3, 4};
+    p.object.vertices.push_back({1.5f, -2.25f, 7.0f, 0});
+    p.object.vertices.push_back({-3.0f, 4.0f, 0.5f, 0});
+    p.object.vertices.push_back({6.125f, 1.0f, -2.0f, 0});
+    p.object.vertices.push_back({1200.0f, -350.5f, 80.0f, 0});
+    p.object.polygons.push_back(makeTexturedPolygon({7, 8, 9}, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    p.object.polygons.push_back(makeTexturedPolygon({9, 8, 10}, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    p.object.collision[0].PlaneCount = 4;
+    p.object.collision[0].PlanePolygons = {2, 3, 0, 1};
+    p.object.collision[0].PlaneRebounds = {1, 2, 3, 4};
     auto planes = tailFrom(aseLines(p), "*COLLISION_PLANE ");
     ASSERT_GE(planes.size(), 4u);
     for (std::size_t j = 0; j < 4; ++j) {
         SCOPED_TRACE(planes[j]);
         WrittenPlane w = parsePlane(planes[j]);
         EXPECT_EQ(w.rebound, static_cast<int>(j) + 1);
-        expectPlaneOfPolygon(p, w,
-                             p.polygons[static_cast<std::size_t>(p.collision[0].PlanePolygons[j])]);
+        expectPlaneOfPolygon(
+            p, w,
+            p.object.polygons[static_cast<std::size_t>(p.object.collision[0].PlanePolygons[j])]);
     }
 }
 
@@ -132,21 +136,21 @@ TEST(AseCollision, NegativeZeroIsWrittenWithoutSign) {
     // Planes facing each axis in both directions: every zero component is -0.0
     // or 0.0, and none may come out as "-0.000".
     Project p = floorAndWall();
-    p.vertices = {{0, 0, 0, 0}, {0, 1, 0, 0}, {1, 0, 0, 0}, {0, 0, 1, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {0, 1, 0, 0}, {1, 0, 0, 0}, {0, 0, 1, 0}};
     std::vector<std::vector<std::int32_t>> faces = {{0, 1, 2}, {0, 2, 1}, {0, 2, 3},
                                                     {0, 3, 2}, {0, 1, 3}, {0, 3, 1}};
-    p.polygons.clear();
-    p.collision[0] = {};
+    p.object.polygons.clear();
+    p.object.collision[0] = {};
     for (std::size_t i = 0; i < faces.size(); ++i) {
-        p.polygons.push_back(makeTexturedPolygon(faces[i], 0, {{0, 0}, {1, 0}, {1, 1}}));
-        p.collision[0].PlanePolygons.push_back(static_cast<std::int32_t>(i));
-        p.collision[0].PlaneRebounds.push_back(0);
+        p.object.polygons.push_back(makeTexturedPolygon(faces[i], 0, {{0, 0}, {1, 0}, {1, 1}}));
+        p.object.collision[0].PlanePolygons.push_back(static_cast<std::int32_t>(i));
+        p.object.collision[0].PlaneRebounds.push_back(0);
     }
-    p.collision[0].PlaneCount = static_cast<std::int32_t>(faces.size());
+    p.object.collision[0].PlaneCount = static_cast<std::int32_t>(faces.size());
     auto planes = tailFrom(aseLines(p), "*COLLISION_PLANE ");
     ASSERT_EQ(planes.size(), 7u); // six planes and the separator
     for (std::size_t j = 0; j < faces.size(); ++j) {
         EXPECT_EQ(planes[j].find("-0.000"), std::string::npos) << planes[j];
-        expectPlaneOfPolygon(p, parsePlane(planes[j]), p.polygons[j]);
+        expectPlaneOfPolygon(p, parsePlane(planes[j]), p.object.polygons[j]);
     }
 }

@@ -18,8 +18,8 @@ namespace {
 // Textured sample: quad 0, triangles 1 and 2, lines, one volume of planes 0 and 1.
 Project texturedSample() {
     Project p = sampleProject();
-    p.polygons[2].TextureIndex = 0;
-    p.polygons[2].TexCoords = {{0, 0}, {1, 0}, {1, 1}};
+    p.object.polygons[2].TextureIndex = 0;
+    p.object.polygons[2].TexCoords = {{0, 0}, {1, 0}, {1, 1}};
     return p;
 }
 
@@ -44,8 +44,8 @@ TEST(AseRefusal, SoundProjectsPassBothChecks) {
     EXPECT_EQ(aseWriteRefusal(p), std::nullopt);
     EXPECT_EQ(aseDataFault(p), std::nullopt);
     // Lines alone, without polygons, may be written too.
-    p.polygons.clear();
-    p.collision.clear();
+    p.object.polygons.clear();
+    p.object.collision.clear();
     EXPECT_EQ(aseWriteRefusal(p), std::nullopt);
     EXPECT_EQ(aseDataFault(p), std::nullopt);
 }
@@ -54,7 +54,7 @@ TEST(AseRefusal, PreconditionsInTheirOrder) {
     Project p = sampleProject(); // polygon 2 is untextured
     EXPECT_EQ(aseWriteRefusal(p), "Only entirely textured objects supported so far !");
     expectRefusedAndUntouched(p, "Only entirely textured objects supported so far !");
-    p.vertices.clear(); // both fail: the vertex check comes first
+    p.object.vertices.clear(); // both fail: the vertex check comes first
     EXPECT_EQ(aseWriteRefusal(p), "Not enough Data to write ASE-file !");
     expectRefusedAndUntouched(p, "Not enough Data to write ASE-file !");
     EXPECT_EQ(aseWriteRefusal(Project{}), "Not enough Data to write ASE-file !");
@@ -62,27 +62,28 @@ TEST(AseRefusal, PreconditionsInTheirOrder) {
 
 TEST(AseRefusal, CollisionPlaneOfAMissingPolygon) {
     Project p = texturedSample();
-    p.collision[0].PlanePolygons[1] = 7;
+    p.object.collision[0].PlanePolygons[1] = 7;
     expectRefusedAndUntouched(p, "Collision volume 0, plane 1: polygon 7 does not exist.");
-    p.collision[0].PlanePolygons[1] = -1;
+    p.object.collision[0].PlanePolygons[1] = -1;
     expectRefusedAndUntouched(p, "Collision volume 0, plane 1: polygon -1 does not exist.");
 }
 
 TEST(AseRefusal, CollisionPlaneOfADegeneratePolygon) {
     Project p = texturedSample();
-    p.vertices.push_back({2, 2, 2, 0});
-    p.vertices.push_back({4, 4, 4, 0});
-    p.vertices.push_back({6, 6, 6, 0});
-    p.polygons.push_back(makeTexturedPolygon({6, 7, 8, 0}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
-    p.collision.push_back(p.collision[0]);
-    p.collision[1].PlanePolygons[1] = 3;
+    p.object.vertices.push_back({2, 2, 2, 0});
+    p.object.vertices.push_back({4, 4, 4, 0});
+    p.object.vertices.push_back({6, 6, 6, 0});
+    p.object.polygons.push_back(
+        makeTexturedPolygon({6, 7, 8, 0}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+    p.object.collision.push_back(p.object.collision[0]);
+    p.object.collision[1].PlanePolygons[1] = 3;
     EXPECT_EQ(aseWriteRefusal(p), std::nullopt);
     expectRefusedAndUntouched(
         p, "Collision volume 1, plane 1: polygon 3 has no plane (its first three corners lie on "
            "one line).");
 
     // Two corners only: no plane either.
-    p.polygons[3] = makeTexturedPolygon({6, 7}, 0, {{0, 0}, {1, 0}});
+    p.object.polygons[3] = makeTexturedPolygon({6, 7}, 0, {{0, 0}, {1, 0}});
     expectRefusedAndUntouched(
         p,
         "Collision volume 1, plane 1: polygon 3 has no plane (it has fewer than three corners).");
@@ -91,51 +92,51 @@ TEST(AseRefusal, CollisionPlaneOfADegeneratePolygon) {
 TEST(AseRefusal, DegeneratePolygonWithoutCollisionIsWritten) {
     // Only a collision plane needs a plane; the converter drops degenerate polygons itself.
     Project p = texturedSample();
-    p.polygons[2].VertexIndices = {0, 0, 0, 0};
+    p.object.polygons[2].VertexIndices = {0, 0, 0, 0};
     EXPECT_EQ(aseDataFault(p), std::nullopt);
 }
 
 TEST(AseRefusal, PlaneCountThatDisagreesWithItsLists) {
     Project p = texturedSample();
-    p.collision[0].PlaneCount = 3;
+    p.object.collision[0].PlaneCount = 3;
     expectRefusedAndUntouched(p, "Collision volume 0 counts 3 planes but lists 2 polygons and 2 "
                                  "rebounds.");
-    p.collision[0].PlaneCount = 2;
-    p.collision[0].PlaneRebounds.pop_back();
+    p.object.collision[0].PlaneCount = 2;
+    p.object.collision[0].PlaneRebounds.pop_back();
     expectRefusedAndUntouched(p, "Collision volume 0 counts 2 planes but lists 2 polygons and 1 "
                                  "rebounds.");
 }
 
 TEST(AseRefusal, TextureIndexOutOfRangeNamesThePolygon) {
     Project p = texturedSample();
-    p.polygons[1].TextureIndex = 2; // two textures: 0 and 1
+    p.object.polygons[1].TextureIndex = 2; // two textures: 0 and 1
     expectRefusedAndUntouched(p, "Polygon 1 uses texture 2, which does not exist.");
-    p.polygons[1].TextureIndex = -3;
+    p.object.polygons[1].TextureIndex = -3;
     expectRefusedAndUntouched(p, "Polygon 1 uses texture -3, which does not exist.");
 }
 
 TEST(AseRefusal, VertexReferencesOutOfRange) {
     Project p = texturedSample();
-    p.polygons[0].VertexIndices[2] = 6; // six vertices: 0 .. 5
+    p.object.polygons[0].VertexIndices[2] = 6; // six vertices: 0 .. 5
     expectRefusedAndUntouched(p, "Polygon 0: corner 2 refers to vertex 6, which does not exist.");
     p = texturedSample();
-    p.lines[1].VertexIndices[0] = -1;
+    p.object.lines[1].VertexIndices[0] = -1;
     expectRefusedAndUntouched(p, "Line 1 refers to vertex -1, which does not exist.");
-    p.lines[1].VertexIndices = {3};
+    p.object.lines[1].VertexIndices = {3};
     expectRefusedAndUntouched(p, "Line 1 does not have two vertices.");
 }
 
 TEST(AseRefusal, FaultyProjectsStillGiveFiniteTextWithoutReadingOutside) {
     Project p = texturedSample();
-    p.polygons[0].VertexIndices[1] = 600;
-    p.polygons[1].TexCoords.clear();
-    p.polygons[1].TextureIndex = 44;
-    p.lines[0].VertexIndices = {};
-    p.collision[0].PlaneCount = 9;
-    p.collision[0].PlanePolygons = {1, 40};
-    p.collision[0].PlaneRebounds = {1, 2};
-    p.vertices[4] = p.vertices[3]; // polygon 1 degenerate: its first corners 3, 2, 3
-    p.polygons[1].VertexIndices = {3, 2, 3, 3};
+    p.object.polygons[0].VertexIndices[1] = 600;
+    p.object.polygons[1].TexCoords.clear();
+    p.object.polygons[1].TextureIndex = 44;
+    p.object.lines[0].VertexIndices = {};
+    p.object.collision[0].PlaneCount = 9;
+    p.object.collision[0].PlanePolygons = {1, 40};
+    p.object.collision[0].PlaneRebounds = {1, 2};
+    p.object.vertices[4] = p.object.vertices[3]; // polygon 1 degenerate: its first corners 3, 2, 3
+    p.object.polygons[1].VertexIndices = {3, 2, 3, 3};
     std::string text = aseText(p);
     EXPECT_EQ(text.find("nan"), std::string::npos);
     EXPECT_EQ(text.find("inf"), std::string::npos);

@@ -104,22 +104,22 @@ bool isDialectLine(const std::string& line) {
 // planes that name only polygons with a plane.
 Project writableProject(std::uint32_t seed) {
     Project p = randomProject(seed);
-    if (p.vertices.empty()) p.vertices.push_back({1, 2, 3, 0});
-    if (p.textures.empty()) {
+    if (p.object.vertices.empty()) p.object.vertices.push_back({1, 2, 3, 0});
+    if (p.object.textures.empty()) {
         TextureData plain;
         plain.Filename = "C:\\maps\\plain.bmp";
-        p.textures.push_back(plain);
+        p.object.textures.push_back(plain);
     }
     std::vector<std::int32_t> usable;
-    for (std::size_t i = 0; i < p.polygons.size(); ++i) {
-        ObjectData& poly = p.polygons[i];
-        poly.TextureIndex = static_cast<std::int32_t>((seed + i) % p.textures.size());
+    for (std::size_t i = 0; i < p.object.polygons.size(); ++i) {
+        ObjectData& poly = p.object.polygons[i];
+        poly.TextureIndex = static_cast<std::int32_t>((seed + i) % p.object.textures.size());
         poly.TexCoords.resize((seed + i) % 3 == 0 ? i % 4 : poly.TexCoords.size());
         if (aseCornerCount(poly) >= 3 && polygonPlaneIsUsable(p, poly))
             usable.push_back(static_cast<std::int32_t>(i));
     }
-    if (usable.empty()) p.collision.clear();
-    for (auto& vol : p.collision)
+    if (usable.empty()) p.object.collision.clear();
+    for (auto& vol : p.object.collision)
         for (std::size_t j = 0; j < vol.PlanePolygons.size(); ++j)
             vol.PlanePolygons[j] = usable[(seed + j) % usable.size()];
     return p;
@@ -160,22 +160,22 @@ void expectObjectsMatchPolygons(const Project& p, const std::vector<std::string>
     std::size_t i = 0;
     while (i < lines.size()) {
         if (lines[i++] != "*GEOMOBJECT") continue;
-        ASSERT_LT(object, p.polygons.size());
-        const ObjectData& poly = p.polygons[object];
+        ASSERT_LT(object, p.object.polygons.size());
+        const ObjectData& poly = p.object.polygons[object];
         int corners = poly.VertexCount - 1;
         EXPECT_EQ(countNumbered(lines, i, "*MESH_VERTEX "), corners) << "object " << object;
         EXPECT_EQ(countNumbered(lines, i, "*MESH_TVERT "), corners) << "object " << object;
         for (int k = 0; i < lines.size() && lines[i].rfind("*MESH_VERTEX ", 0) == 0; ++i, ++k) {
             auto xyz = numbersAfter(lines[i], 2);
             ASSERT_EQ(xyz.size(), 3u);
-            const Vertex& v = p.vertices[static_cast<std::size_t>(poly.VertexIndices[k])];
+            const Vertex& v = p.object.vertices[static_cast<std::size_t>(poly.VertexIndices[k])];
             expectWrittenCoordinate(xyz[0], v.X);
             expectWrittenCoordinate(xyz[1], v.Y);
             expectWrittenCoordinate(xyz[2], v.Z);
         }
         ++object;
     }
-    EXPECT_EQ(object, p.polygons.size());
+    EXPECT_EQ(object, p.object.polygons.size());
 }
 
 std::size_t countStartingWith(const std::vector<std::string>& lines, const std::string& prefix) {
@@ -198,23 +198,23 @@ TEST(AseProperty, GeneratedProjectsGiveOnlyDialectLines) {
         expectObjectsMatchPolygons(p, lines);
 
         std::size_t faces = 0;
-        for (const auto& poly : p.polygons)
+        for (const auto& poly : p.object.polygons)
             faces += static_cast<std::size_t>(std::max(aseCornerCount(poly) - 2, 0));
         EXPECT_EQ(countStartingWith(lines, "*MESH_FACE "), faces);
         EXPECT_EQ(countStartingWith(lines, "*MESH_TFACE "), faces);
-        EXPECT_EQ(countStartingWith(lines, "*LINEOBJECT"), p.lines.size());
-        EXPECT_EQ(countStartingWith(lines, "*COLLISION_PLANES "), p.collision.size());
+        EXPECT_EQ(countStartingWith(lines, "*LINEOBJECT"), p.object.lines.size());
+        EXPECT_EQ(countStartingWith(lines, "*COLLISION_PLANES "), p.object.collision.size());
         EXPECT_EQ(countStartingWith(lines, "*MATERIAL "),
-                  p.polygons.empty() ? 0u : p.textures.size());
+                  p.object.polygons.empty() ? 0u : p.object.textures.size());
         EXPECT_EQ(aseText(p).size(), [&] {
             std::size_t n = 0;
             for (const auto& l : lines)
                 n += l.size() + 2;
             return n;
         }());
-        withCollision += !p.collision.empty();
-        withLines += !p.lines.empty();
-        withPolygons += !p.polygons.empty();
+        withCollision += !p.object.collision.empty();
+        withLines += !p.object.lines.empty();
+        withPolygons += !p.object.polygons.empty();
     }
     // The generator must reach every block, or the property says little.
     EXPECT_GT(withCollision, 30);

@@ -19,11 +19,11 @@ namespace {
 // over (0,0,0), (1,0,0), (1,1,0); display class 3; no lines, no collision.
 Project exampleTriangle() {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
     TextureData wall;
     wall.Filename = "C:\\GPL\\objects\\wall01.bmp";
-    p.textures = {wall};
-    p.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    p.object.textures = {wall};
+    p.object.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 1}}));
     return p;
 }
 
@@ -37,7 +37,7 @@ std::vector<std::string> linesStartingWith(const std::vector<std::string>& lines
 
 std::vector<std::string> materialDiffuseOf(Colour back) {
     Project p = exampleTriangle();
-    p.textures[0].BackColor = back;
+    p.object.textures[0].BackColor = back;
     return linesStartingWith(aseLines(p), "*MATERIAL_DIFFUSE");
 }
 
@@ -91,8 +91,8 @@ TEST(AseText, WriteAseSavesTheTextAndLogsIt) {
 
 TEST(AseText, QuadIsAFanOfTwoFacesWithReversedWinding) {
     Project p = exampleTriangle();
-    p.vertices.push_back({0, 1, 0, 0});
-    p.polygons[0] = makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    p.object.vertices.push_back({0, 1, 0, 0});
+    p.object.polygons[0] = makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}});
     auto lines = aseLines(p);
     EXPECT_EQ(linesStartingWith(lines, "*MESH_VERTEX").size(), 4u);
     EXPECT_EQ(
@@ -108,9 +108,9 @@ TEST(AseText, QuadIsAFanOfTwoFacesWithReversedWinding) {
 
 TEST(AseText, PentagonFanCoversEveryCornerOnce) {
     Project p = exampleTriangle();
-    p.vertices.push_back({0.5f, 2, 0, 0});
-    p.vertices.push_back({0, 1, 0, 0});
-    p.polygons[0] =
+    p.object.vertices.push_back({0.5f, 2, 0, 0});
+    p.object.vertices.push_back({0, 1, 0, 0});
+    p.object.polygons[0] =
         makeTexturedPolygon({0, 1, 2, 3, 4}, 0, {{0, 0}, {1, 0}, {1, 1}, {1, 2}, {0, 1}});
     auto faces = linesStartingWith(aseLines(p), "*MESH_TFACE");
     EXPECT_EQ(faces, (std::vector<std::string>{"*MESH_TFACE 0 2 1 0", "*MESH_TFACE 1 3 2 0",
@@ -119,16 +119,16 @@ TEST(AseText, PentagonFanCoversEveryCornerOnce) {
 
 TEST(AseText, LinesWithoutPolygonsHaveNoMaterialBlock) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {2.5f, -1, 3, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {2.5f, -1, 3, 0}};
     TextureData unused;
     unused.Filename = "unused.bmp";
-    p.textures = {unused};
+    p.object.textures = {unused};
     ObjectData line = makeLine(0, 1);
     line.Red = 1;
     line.Green = 0.5f;
     line.Blue = 0.25f;
-    p.lines = {line};
-    p.visLines = {makeLine(1, 0)}; // visualization lines are never written
+    p.object.lines = {line};
+    p.object.visLines = {makeLine(1, 0)}; // visualization lines are never written
     std::string expected = crlfLines({
         "*COMMENT \">>>> - Exported by Meshsmith - <<<<\"",
         "*COMMENT \"Caution: Crippled ASE file - Do not use with 3DSMAX !\"",
@@ -145,7 +145,7 @@ TEST(AseText, LinesWithoutPolygonsHaveNoMaterialBlock) {
 
 TEST(AseText, PolygonsWithoutTexturesStillCloseTheMaterialBlock) {
     Project p = exampleTriangle();
-    p.textures.clear();
+    p.object.textures.clear();
     auto lines = aseLines(p);
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[2], " ");
@@ -172,7 +172,7 @@ TEST(AseText, BitmapNameLosesFolderAndExtension) {
     roof.Filename = "/home/me/gpl/roof.bmp";
     TextureData bare;
     bare.Filename = "tree.BMP";
-    p.textures = {p.textures[0], roof, bare};
+    p.object.textures = {p.object.textures[0], roof, bare};
     EXPECT_EQ(
         linesStartingWith(aseLines(p), "*BITMAP"),
         (std::vector<std::string>{"*BITMAP \"wall01\"", "*BITMAP \"roof\"", "*BITMAP \"tree\""}));
@@ -183,7 +183,7 @@ TEST(AseText, BitmapNameLosesFolderAndExtension) {
 TEST(AseText, ClosingTextureCoordinateIsNeverWritten) {
     Project p = exampleTriangle();
     // As read from a project file: one more pair for the closing index.
-    p.polygons[0].TexCoords = {{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}, {0.7f, 0.8f}};
+    p.object.polygons[0].TexCoords = {{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}, {0.7f, 0.8f}};
     auto tverts = linesStartingWith(aseLines(p), "*MESH_TVERT");
     EXPECT_EQ(tverts, (std::vector<std::string>{"*MESH_TVERT 0 0.10000 0.20000 0.0000",
                                                 "*MESH_TVERT 1 0.30000 0.40000 0.0000",
@@ -192,7 +192,7 @@ TEST(AseText, ClosingTextureCoordinateIsNeverWritten) {
 
 TEST(AseText, MissingTextureCoordinatesAreWrittenAsZero) {
     Project p = exampleTriangle();
-    p.polygons[0].TexCoords = {{0.5f, 0.25f}};
+    p.object.polygons[0].TexCoords = {{0.5f, 0.25f}};
     EXPECT_EQ(linesStartingWith(aseLines(p), "*MESH_TVERT"),
               (std::vector<std::string>{"*MESH_TVERT 0 0.50000 0.25000 0.0000",
                                         "*MESH_TVERT 1 0.00000 0.00000 0.0000",
@@ -201,7 +201,7 @@ TEST(AseText, MissingTextureCoordinatesAreWrittenAsZero) {
 
 TEST(AseText, PolygonsWithFewerThanThreeCornersGetNoFaces) {
     Project p = exampleTriangle();
-    p.polygons[0] = makeTexturedPolygon({0, 1}, 0, {{0, 0}, {1, 0}});
+    p.object.polygons[0] = makeTexturedPolygon({0, 1}, 0, {{0, 0}, {1, 0}});
     auto lines = aseLines(p);
     EXPECT_EQ(linesStartingWith(lines, "*MESH_VERTEX").size(), 2u);
     EXPECT_EQ(linesStartingWith(lines, "*MESH_TVERT").size(), 2u);
@@ -209,20 +209,20 @@ TEST(AseText, PolygonsWithFewerThanThreeCornersGetNoFaces) {
     EXPECT_TRUE(linesStartingWith(lines, "*MESH_TFACE").empty());
 
     // Broken counts: nothing is read beyond VertexIndices.
-    p.polygons[0].VertexIndices = {2};
-    p.polygons[0].VertexCount = 40;
+    p.object.polygons[0].VertexIndices = {2};
+    p.object.polygons[0].VertexCount = 40;
     EXPECT_EQ(linesStartingWith(aseLines(p), "*MESH_VERTEX"),
               std::vector<std::string>{"*MESH_VERTEX 0 1.00000 1.00000 0.00000"});
-    p.polygons[0].VertexIndices.clear();
-    p.polygons[0].VertexCount = 0;
+    p.object.polygons[0].VertexIndices.clear();
+    p.object.polygons[0].VertexCount = 0;
     EXPECT_TRUE(linesStartingWith(aseLines(p), "*MESH_VERTEX").empty());
 }
 
 TEST(AseText, NumbersRoundToSevenDigitsAndNeverUseAnExponent) {
     Project p = exampleTriangle();
-    p.vertices = {{12.3456789f, 1234.56789f, 0.5f, 0},
-                  {12345678.0f, -30000000.0f, 10000000.0f, 0},
-                  {-0.000001f, 3.0e9f, -9999999.0f, 0}};
+    p.object.vertices = {{12.3456789f, 1234.56789f, 0.5f, 0},
+                         {12345678.0f, -30000000.0f, 10000000.0f, 0},
+                         {-0.000001f, 3.0e9f, -9999999.0f, 0}};
     auto vertices = linesStartingWith(aseLines(p), "*MESH_VERTEX");
     EXPECT_EQ(vertices, (std::vector<std::string>{
                             "*MESH_VERTEX 0 12.34568 1234.56800 0.50000",
@@ -232,9 +232,9 @@ TEST(AseText, NumbersRoundToSevenDigitsAndNeverUseAnExponent) {
 
 TEST(AseText, DisplayClassAndMaterialRefFollowTheProject) {
     Project p = exampleTriangle();
-    p.textures.push_back(p.textures[0]);
-    p.polygons[0].TextureIndex = 1;
-    p.DisplayClass = -4;
+    p.object.textures.push_back(p.object.textures[0]);
+    p.object.polygons[0].TextureIndex = 1;
+    p.object.DisplayClass = -4;
     auto lines = aseLines(p);
     EXPECT_EQ(linesStartingWith(lines, "*DISPLAY_CLASS"),
               std::vector<std::string>{"*DISPLAY_CLASS -4"});

@@ -34,8 +34,8 @@ TEST(BuildChecks, RefusalsComeInTheirOrder) {
 
     EXPECT_EQ(buildRefusal(Project{}, app.folder()), "Not enough Data to write ASE-file !");
     EXPECT_EQ(buildRefusal(p, app.folder()), "Only entirely textured objects supported so far !");
-    std::erase_if(p.polygons, [](const ObjectData& poly) { return !poly.textured(); });
-    p.collision.clear();
+    std::erase_if(p.object.polygons, [](const ObjectData& poly) { return !poly.textured(); });
+    p.object.collision.clear();
     EXPECT_EQ(buildRefusal(p, app.folder()), "Save project first !");
     p.ProjectFile = app.file("stand.3dp");
     EXPECT_EQ(buildRefusal(p, app.folder() + "elsewhere/"), "3DO-Kiln not found !");

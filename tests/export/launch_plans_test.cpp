@@ -24,10 +24,10 @@ const std::string kExe = "";
 // A textured project with three textures, saved as <folder>stand.3dp.
 Project texturedProject(const std::string& folder) {
     Project p;
-    p.vertices.resize(4);
+    p.object.vertices.resize(4);
     for (const char* bitmap : {"C:\\Bitmaps\\seats.bmp", "roof.bmp", "D:/Art/banner.bmp"})
-        p.textures.push_back({bitmap, 0, "", 0});
-    p.polygons = {makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 1}})};
+        p.object.textures.push_back({bitmap, 0, "", 0});
+    p.object.polygons = {makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 1}})};
     p.ProjectFile = folder + "stand.3dp";
     return p;
 }
@@ -39,13 +39,13 @@ TEST(LaunchPlans, ConvertAndStartChecksComeInTheirOrder) {
     const std::string spaces = "Application path, project file path or GPL path contains "
                                "spaces.\rUnable to use 3DOKiln and/or GPL !";
     Project p = texturedProject(dir.folder());
-    p.polygons.push_back(makePolygon({0, 2, 3}));
+    p.object.polygons.push_back(makePolygon({0, 2, 3}));
     p.ProjectFile = "None";
     LaunchSettings s{dir.folder(), dir.file("gpl.exe"), "", ""};
 
     EXPECT_EQ(convertAndStartRefusal(Project{}, s), "Not enough Data to write ASE-file !");
     EXPECT_EQ(convertAndStartRefusal(p, s), "Only entirely textured objects supported so far !");
-    p.polygons.pop_back();
+    p.object.polygons.pop_back();
     EXPECT_EQ(convertAndStartRefusal(p, s), "GPL.exe not found. Check settings in OPTIONS Menu !");
     writeFile(s.gplPath, "");
     EXPECT_EQ(convertAndStartRefusal(p, s), "GPLkick.exe missing !");

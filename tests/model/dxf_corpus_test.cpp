@@ -76,23 +76,23 @@ TEST(DxfCorpus, PointsOnly) {
     const std::string path = corpusPath("dxf/points.dxf");
     SKIP_WITHOUT_CORPUS(path);
     auto im = importCorpus(path, DxfKind::Point);
-    ASSERT_EQ(im->project.vertices.size(), 2u);
-    EXPECT_TRUE(at(im->project.vertices[0], 1, 2, 3));
-    EXPECT_TRUE(at(im->project.vertices[1], -4, 5.5f, 0.25f));
+    ASSERT_EQ(im->project.object.vertices.size(), 2u);
+    EXPECT_TRUE(at(im->project.object.vertices[0], 1, 2, 3));
+    EXPECT_TRUE(at(im->project.object.vertices[1], -4, 5.5f, 0.25f));
 }
 
 TEST(DxfCorpus, LinesAndFacesWithATriangle) {
     const std::string path = corpusPath("dxf/lineTest.dxf");
     SKIP_WITHOUT_CORPUS(path);
     auto faces = importCorpus(path, DxfKind::Face);
-    ASSERT_EQ(faces->project.polygons.size(), 2u);
-    EXPECT_EQ(faces->project.polygons[0].VertexCount, 5);
-    EXPECT_EQ(faces->project.polygons[1].VertexCount, 4)
+    ASSERT_EQ(faces->project.object.polygons.size(), 2u);
+    EXPECT_EQ(faces->project.object.polygons[0].VertexCount, 5);
+    EXPECT_EQ(faces->project.object.polygons[1].VertexCount, 4)
         << "the second face repeats its third corner as its fourth";
-    EXPECT_EQ(faces->project.vertices.size(), 5u);
+    EXPECT_EQ(faces->project.object.vertices.size(), 5u);
     auto lines = importCorpus(path, DxfKind::Line);
-    EXPECT_EQ(lines->project.lines.size(), 1u);
-    EXPECT_EQ(lines->project.vertices.size(), 2u);
+    EXPECT_EQ(lines->project.object.lines.size(), 1u);
+    EXPECT_EQ(lines->project.object.vertices.size(), 2u);
 }
 
 TEST(DxfCorpus, FacesWithCornersInReverseCodeOrder) {
@@ -103,9 +103,9 @@ TEST(DxfCorpus, FacesWithCornersInReverseCodeOrder) {
     auto im = importCorpus(path, DxfKind::Face);
     ASSERT_EQ(im->result.outcome, Outcome::Done) << im->result.message;
     const Project& p = im->project;
-    ASSERT_EQ(p.polygons.size(), 288u);
+    ASSERT_EQ(p.object.polygons.size(), 288u);
     std::size_t triangles = 0;
-    for (const ObjectData& poly : p.polygons) {
+    for (const ObjectData& poly : p.object.polygons) {
         triangles += poly.VertexCount == 4 ? 1 : 0;
         const std::set<std::int32_t> corners(poly.VertexIndices.begin(),
                                              poly.VertexIndices.end() - 1);
@@ -114,25 +114,27 @@ TEST(DxfCorpus, FacesWithCornersInReverseCodeOrder) {
     }
     EXPECT_EQ(triangles, 48u);
     // The first face's corner under code 10 comes first.
-    EXPECT_TRUE(at(p.vertices[static_cast<std::size_t>(p.polygons[0].VertexIndices[0])], 0.5375f,
-                   -2.028444f, -0.120818f));
-    EXPECT_TRUE(at(p.vertices[static_cast<std::size_t>(p.polygons[0].VertexIndices[2])], 0.0f,
-                   -2.1f, 0.05f));
+    EXPECT_TRUE(
+        at(p.object.vertices[static_cast<std::size_t>(p.object.polygons[0].VertexIndices[0])],
+           0.5375f, -2.028444f, -0.120818f));
+    EXPECT_TRUE(
+        at(p.object.vertices[static_cast<std::size_t>(p.object.polygons[0].VertexIndices[2])], 0.0f,
+           -2.1f, 0.05f));
 }
 
 TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
     const std::string cc = corpusPath("dxf/cc_dxflib.dxf");
     SKIP_WITHOUT_CORPUS(cc);
     // Five VERTEX entities, the last one closing the outline on the first.
-    EXPECT_EQ(importCorpus(cc, DxfKind::Vertex)->project.vertices.size(), 4u);
+    EXPECT_EQ(importCorpus(cc, DxfKind::Vertex)->project.object.vertices.size(), 4u);
     auto poli = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Face);
-    EXPECT_EQ(poli->project.polygons.size(), 1u);
+    EXPECT_EQ(poli->project.object.polygons.size(), 1u);
     // Polyface meshes: 768 position vertices, and 1290 face records that hold
     // no position (all 0), which are neither vertices nor silently dropped.
     const std::string meshes = corpusPath("dxf/issue_2229.dxf");
     auto mesh = importCorpus(meshes, DxfKind::Vertex);
     EXPECT_EQ(mesh->result.outcome, Outcome::Done);
-    EXPECT_EQ(mesh->project.vertices.size(), 768u);
+    EXPECT_EQ(mesh->project.object.vertices.size(), 768u);
     EXPECT_TRUE(mesh->log.contains("Skipped 4 polyface mesh(es) with 1290 face(s): their faces "
                                    "are not imported as polygons"));
     EXPECT_EQ(scanDxf(meshes).counts[1], 768u);
@@ -143,8 +145,8 @@ TEST(DxfCorpus, PointsAndLinesAmongSubclassMarkers) {
     SKIP_WITHOUT_CORPUS(path);
     auto lines = importCorpus(path, DxfKind::Line);
     EXPECT_EQ(lines->result.outcome, Outcome::Done) << lines->result.message;
-    EXPECT_EQ(lines->project.lines.size(), 10u);
+    EXPECT_EQ(lines->project.object.lines.size(), 10u);
     auto points = importCorpus(path, DxfKind::Point);
     EXPECT_EQ(points->result.outcome, Outcome::Done) << points->result.message;
-    EXPECT_GT(points->project.vertices.size(), 0u);
+    EXPECT_GT(points->project.object.vertices.size(), 0u);
 }

@@ -63,8 +63,8 @@ TEST(DxfTemplate, IsACompleteR12DrawingEndingWithTheEntities) {
 
 TEST(DxfExport, HandlesRunThroughEveryEntity) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1.5f, 0, 0, 0}, {0, 2, -0.25f, 0}};
-    p.polygons = {makePolygon({0, 1, 2})};
+    p.object.vertices = {{0, 0, 0, 0}, {1.5f, 0, 0, 0}, {0, 2, -0.25f, 0}};
+    p.object.polygons = {makePolygon({0, 1, 2})};
     p.GeometryPresent = true;
     const auto file = exportLines(p, DxfExportMode::VerticesLinesPolygons);
     const auto body = entityLines(file);
@@ -95,8 +95,8 @@ TEST(DxfExport, HandlesRunThroughEveryEntity) {
 
 TEST(DxfExport, OneVertexAndOneTriangleUseHandles177To17D) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}};
-    p.polygons = {makePolygon({0, 0, 0})};
+    p.object.vertices = {{0, 0, 0, 0}};
+    p.object.polygons = {makePolygon({0, 0, 0})};
     const auto body = entityLines(exportLines(p, DxfExportMode::VerticesLinesPolygons));
     std::vector<std::pair<std::string, std::string>> entities;
     for (std::size_t i = 0; i + 3 < body.size(); ++i)
@@ -153,7 +153,7 @@ TEST(DxfExport, FailuresWriteNothing) {
     EXPECT_EQ(r.outcome, Outcome::Failed);
     EXPECT_FALSE(r.message.empty());
 
-    p.polygons[1].VertexIndices[1] = 99;
+    p.object.polygons[1].VertexIndices[1] = 99;
     const std::string path = dir.file("broken.dxf");
     r = exportDxf(p, path, DxfExportMode::VerticesLinesPolygons, log);
     EXPECT_EQ(r.outcome, Outcome::Failed);
@@ -168,7 +168,7 @@ TEST(DxfExport, ReadsBackIntoTheSameGeometry) {
     const std::string path = dir.file("round.dxf");
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         Project original = randomProject(seed);
-        if (original.vertices.empty()) continue;
+        if (original.object.vertices.empty()) continue;
         RecordingLog log;
         ASSERT_EQ(exportDxf(original, path, DxfExportMode::VerticesLinesPolygons, log).outcome,
                   Outcome::Done);
@@ -179,19 +179,20 @@ TEST(DxfExport, ReadsBackIntoTheSameGeometry) {
             auto r = importDxf(back, path, kind, prompts, log, colours);
             if (r.outcome == Outcome::Refused) continue; // no lines or no polygons
             ASSERT_EQ(r.outcome, Outcome::Done) << r.message;
-            for (const Vertex& v : back.vertices) {
+            for (const Vertex& v : back.object.vertices) {
                 auto same = [&](const Vertex& o) { return o.X == v.X && o.Y == v.Y && o.Z == v.Z; };
-                EXPECT_TRUE(std::any_of(original.vertices.begin(), original.vertices.end(), same))
+                EXPECT_TRUE(std::any_of(original.object.vertices.begin(),
+                                        original.object.vertices.end(), same))
                     << "seed " << seed << ": every coordinate comes back exactly";
             }
             if (kind != DxfKind::Point) continue;
             // The POINTs are the vertex table, of which each position comes back once.
             Project distinct = original;
             removeDoubleVertices(distinct);
-            distinct.lines.clear();
-            distinct.polygons.clear();
-            distinct.collision.clear();
-            distinct.textures.clear();
+            distinct.object.lines.clear();
+            distinct.object.polygons.clear();
+            distinct.object.collision.clear();
+            distinct.object.textures.clear();
             expectSameGeometry(back, distinct);
         }
     }

@@ -47,8 +47,8 @@ TEST(DxfImport, PointsAtOnePositionBecomeOneVertex) {
                              dxfPoint({"1.0", "2.0", "3.0"})}),
                     DxfKind::Point);
     EXPECT_EQ(r.outcome, Outcome::Done);
-    ASSERT_EQ(im.project.vertices.size(), 2u);
-    expectVertex(im.project.vertices[1], 4, 5, 6);
+    ASSERT_EQ(im.project.object.vertices.size(), 2u);
+    expectVertex(im.project.object.vertices[1], 4, 5, 6);
     EXPECT_EQ(im.log.lines,
               std::vector<std::string>{"2 valid Vertices loaded from file " + im.path});
     EXPECT_TRUE(im.project.GeometryPresent);
@@ -61,9 +61,9 @@ TEST(DxfImport, LinesOverTheSamePointsInEitherDirectionGiveOneLine) {
     im.run(dxfFile({dxfLine({"0", "0", "0"}, {"5", "0", "1"}),
                     dxfLine({"5", "0", "1"}, {"0", "0", "0"})}),
            DxfKind::Line);
-    ASSERT_EQ(im.project.lines.size(), 1u);
-    EXPECT_EQ(im.project.vertices.size(), 2u);
-    const ObjectData& l = im.project.lines[0];
+    ASSERT_EQ(im.project.object.lines.size(), 1u);
+    EXPECT_EQ(im.project.object.vertices.size(), 2u);
+    const ObjectData& l = im.project.object.lines[0];
     EXPECT_EQ(l.VertexIndices, indices({0, 1}));
     EXPECT_EQ(l.VertexCount, 2);
     EXPECT_EQ(l.Red, 0.5f);
@@ -82,14 +82,14 @@ TEST(DxfImport, FacesBecomeQuadsAndTriangles) {
                dxfFace({"0", "0", "0"}, {"1", "0", "0"}, {"0", "0", "9"}, {"0", "0", "9"}),
            }),
            DxfKind::Face);
-    const auto& polys = im.project.polygons;
+    const auto& polys = im.project.object.polygons;
     ASSERT_EQ(polys.size(), 3u);
     EXPECT_EQ(polys[0].VertexIndices, indices({0, 1, 2, 3, 0}));
     EXPECT_EQ(polys[0].VertexCount, 5);
     EXPECT_EQ(polys[1].VertexIndices, indices({0, 2, 3, 0}));
     EXPECT_EQ(polys[1].VertexCount, 4);
     EXPECT_EQ(polys[2].VertexIndices, indices({0, 1, 4, 0}));
-    EXPECT_EQ(im.project.vertices.size(), 5u) << "a repeated new corner is added once";
+    EXPECT_EQ(im.project.object.vertices.size(), 5u) << "a repeated new corner is added once";
     RandomColours expected{7};
     for (const ObjectData& p : polys) {
         EXPECT_EQ(p.Red, expected.next());
@@ -109,24 +109,24 @@ TEST(DxfImport, ATriangleRepeatingAnotherPairOfCornersKeepsItsTurn) {
     im.run(dxfFile({dxfFace({"5", "0", "0"}, {"5", "0", "0"}, {"0", "5", "0"}, {"0", "0", "0"}),
                     dxfFace({"0", "0", "0"}, {"5", "0", "0"}, {"0", "5", "0"}, {"0", "0", "0"})}),
            DxfKind::Face);
-    ASSERT_EQ(im.project.polygons.size(), 2u);
-    EXPECT_EQ(im.project.polygons[0].VertexIndices, indices({0, 1, 2, 0}));
-    EXPECT_EQ(im.project.polygons[1].VertexIndices, indices({2, 0, 1, 2}));
+    ASSERT_EQ(im.project.object.polygons.size(), 2u);
+    EXPECT_EQ(im.project.object.polygons[0].VertexIndices, indices({0, 1, 2, 0}));
+    EXPECT_EQ(im.project.object.polygons[1].VertexIndices, indices({2, 0, 1, 2}));
 }
 
 TEST(DxfImport, AppendModeAddsTheOffsetAndKeepsWhatWasThere) {
     Import im;
     im.project = sampleProject();
-    const std::size_t before = im.project.vertices.size();
+    const std::size_t before = im.project.object.vertices.size();
     im.prompts.offsets.push_back(VertexOffset{10, 0, 0});
     auto r =
         im.run(dxfFile({dxfPoint({"1", "2", "3"}), dxfPoint({"-10", "0", "0"})}), DxfKind::Point);
     EXPECT_EQ(r.outcome, Outcome::Done);
     EXPECT_EQ(im.prompts.offsetQuestions, 1);
-    ASSERT_EQ(im.project.vertices.size(), before + 1) << "(0, 0, 0) is vertex 0 already";
-    expectVertex(im.project.vertices.back(), 11, 2, 3);
-    EXPECT_EQ(im.project.polygons.size(), 3u);
-    EXPECT_EQ(im.project.textures.size(), 2u);
+    ASSERT_EQ(im.project.object.vertices.size(), before + 1) << "(0, 0, 0) is vertex 0 already";
+    expectVertex(im.project.object.vertices.back(), 11, 2, 3);
+    EXPECT_EQ(im.project.object.polygons.size(), 3u);
+    EXPECT_EQ(im.project.object.textures.size(), 2u);
     EXPECT_EQ(im.log.lines,
               std::vector<std::string>{"1 additional valid Vertices added from file " + im.path});
 }
@@ -138,12 +138,12 @@ TEST(DxfImport, AppendedLinesAndFacesReuseVerticesAndLines) {
     im.run(dxfFile({dxfLine({"5", "4", "2.5"}, {"0", "0", "0"}),
                     dxfLine({"0", "0", "0"}, {"0", "0", "5"})}),
            DxfKind::Line);
-    ASSERT_EQ(im.project.lines.size(), 3u) << "the line 4-0 is there already";
-    EXPECT_EQ(im.project.lines[2].VertexIndices, indices({0, 3}));
+    ASSERT_EQ(im.project.object.lines.size(), 3u) << "the line 4-0 is there already";
+    EXPECT_EQ(im.project.object.lines[2].VertexIndices, indices({0, 3}));
     EXPECT_EQ(im.log.lines.back(), "1 additional Lines added from file " + im.path);
     im.run(dxfFile({dxfFace({"0", "0", "0"}, {"10", "0", "0"}, {"7", "7", "7"}, {"7", "7", "7"})}),
            DxfKind::Face);
-    EXPECT_EQ(im.project.polygons.back().VertexIndices, indices({0, 1, 6, 0}));
+    EXPECT_EQ(im.project.object.polygons.back().VertexIndices, indices({0, 1, 6, 0}));
     EXPECT_EQ(im.log.lines.back(), "1 additional Polygons added from file " + im.path);
 }
 
@@ -162,11 +162,11 @@ TEST(DxfImport, ReplaceModeStartsFromEmptyGeometry) {
     im.project = sampleProject();
     im.project.GeometryPresent = false;
     im.run(dxfFile({dxfPoint({"1", "2", "3"})}), DxfKind::Point);
-    EXPECT_EQ(im.project.vertices.size(), 1u);
-    EXPECT_TRUE(im.project.lines.empty()) << "lines would refer to vertices that are gone";
-    EXPECT_TRUE(im.project.polygons.empty());
-    EXPECT_TRUE(im.project.collision.empty());
-    EXPECT_EQ(im.project.textures.size(), 2u);
+    EXPECT_EQ(im.project.object.vertices.size(), 1u);
+    EXPECT_TRUE(im.project.object.lines.empty()) << "lines would refer to vertices that are gone";
+    EXPECT_TRUE(im.project.object.polygons.empty());
+    EXPECT_TRUE(im.project.object.collision.empty());
+    EXPECT_EQ(im.project.object.textures.size(), 2u);
 }
 
 TEST(DxfImport, KindThatIsNotInTheFileIsRefused) {
@@ -175,7 +175,7 @@ TEST(DxfImport, KindThatIsNotInTheFileIsRefused) {
     EXPECT_EQ(r.outcome, Outcome::Refused);
     EXPECT_EQ(r.message, "Sorry, no 'LINE' objects in DXF file...");
     EXPECT_EQ(im.prompts.messageHeads(), std::vector<std::string>{r.message});
-    EXPECT_TRUE(im.project.vertices.empty());
+    EXPECT_TRUE(im.project.object.vertices.empty());
     EXPECT_FALSE(im.project.GeometryPresent);
 }
 
@@ -189,9 +189,9 @@ TEST(DxfImport, GroupCodesMayBePaddedAndLinesEndAnyWay) {
         Import im;
         auto r = im.run(text, DxfKind::Point);
         ASSERT_EQ(r.outcome, Outcome::Done) << r.message;
-        ASSERT_EQ(im.project.vertices.size(), 2u);
-        expectVertex(im.project.vertices[0], 1.5f, -2, 3);
-        expectVertex(im.project.vertices[1], 7, 8, 9);
+        ASSERT_EQ(im.project.object.vertices.size(), 2u);
+        expectVertex(im.project.object.vertices[0], 1.5f, -2, 3);
+        expectVertex(im.project.object.vertices[1], 7, 8, 9);
     }
 }
 
@@ -202,7 +202,7 @@ TEST(DxfImport, CornersAreFoundByTheirCodesInAnyOrder) {
                       "12", "12",     "0",  "22", "0",  "32", "0",  "11", "1",  "21", "0",
                       "31", "0",      "10", "11", "20", "10", "30", "0",  "0",  "EOF"}),
            DxfKind::Face);
-    const auto& v = im.project.vertices;
+    const auto& v = im.project.object.vertices;
     ASSERT_EQ(v.size(), 4u);
     expectVertex(v[0], 11, 10, 0);
     expectVertex(v[1], 1, 0, 0);
@@ -217,9 +217,9 @@ TEST(DxfImport, FlatEntitiesAndThreeCornerFaces) {
     im.run(crlfLines({"0", "3DFACE", "10", "0", "20", "0", "11", "4", "21", "0", "12", "0", "22",
                       "4", "0", "EOF"}),
            DxfKind::Face);
-    ASSERT_EQ(im.project.vertices.size(), 3u);
-    expectVertex(im.project.vertices[1], 4, 0, 0);
-    EXPECT_EQ(im.project.polygons.at(0).VertexIndices, indices({0, 1, 2, 0}));
+    ASSERT_EQ(im.project.object.vertices.size(), 3u);
+    expectVertex(im.project.object.vertices[1], 4, 0, 0);
+    EXPECT_EQ(im.project.object.polygons.at(0).VertexIndices, indices({0, 1, 2, 0}));
 }
 
 TEST(DxfImport, OnlyEntityNamesAfterGroupCodeZeroCount) {
@@ -230,5 +230,5 @@ TEST(DxfImport, OnlyEntityNamesAfterGroupCodeZeroCount) {
                                "11",  "1",    "21",   "1",    "31", "1",    "0",  "EOF"}),
                     DxfKind::Line);
     EXPECT_EQ(r.outcome, Outcome::Done) << r.message;
-    EXPECT_EQ(im.project.lines.size(), 1u);
+    EXPECT_EQ(im.project.object.lines.size(), 1u);
 }

@@ -80,23 +80,23 @@ void expectReadBackByEzdxf(const Project& p, DxfExportMode mode, const std::stri
     }
     const bool withLines = mode != DxfExportMode::Vertices;
     const bool withPolygons = mode == DxfExportMode::VerticesLinesPolygons;
-    EXPECT_EQ(counts["POINT"], p.vertices.size());
-    EXPECT_EQ(counts["LINE"], withLines ? p.lines.size() : 0);
-    EXPECT_EQ(counts["POLYLINE"], withPolygons ? p.polygons.size() : 0);
-    ASSERT_EQ(points.size(), p.vertices.size());
+    EXPECT_EQ(counts["POINT"], p.object.vertices.size());
+    EXPECT_EQ(counts["LINE"], withLines ? p.object.lines.size() : 0);
+    EXPECT_EQ(counts["POLYLINE"], withPolygons ? p.object.polygons.size() : 0);
+    ASSERT_EQ(points.size(), p.object.vertices.size());
     for (std::size_t i = 0; i < points.size(); ++i)
-        EXPECT_EQ(points[i],
-                  (std::vector<float>{p.vertices[i].X, p.vertices[i].Y, p.vertices[i].Z}))
+        EXPECT_EQ(points[i], (std::vector<float>{p.object.vertices[i].X, p.object.vertices[i].Y,
+                                                 p.object.vertices[i].Z}))
             << "vertex " << i;
     std::vector<std::vector<float>> expectedVertices;
     if (withPolygons)
-        for (const ObjectData& poly : p.polygons)
+        for (const ObjectData& poly : p.object.polygons)
             for (std::int32_t i : poly.VertexIndices) {
-                const Vertex& v = p.vertices[static_cast<std::size_t>(i)];
+                const Vertex& v = p.object.vertices[static_cast<std::size_t>(i)];
                 expectedVertices.push_back({v.X, v.Y, v.Z});
             }
     EXPECT_EQ(vertices, expectedVertices) << "the corners keep their z";
-    EXPECT_EQ(lines.size(), withLines ? p.lines.size() : 0);
+    EXPECT_EQ(lines.size(), withLines ? p.object.lines.size() : 0);
     EXPECT_GT(std::stoul(seed, nullptr, 16), std::stoul(maxHandle, nullptr, 16))
         << "$HANDSEED must lie above every handle in the file";
 }
@@ -148,11 +148,11 @@ TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
         ASSERT_TRUE(scan.ok) << c.file << ": " << scan.message;
         auto r = acceptDxfScan(p, path, scan, c.kind, prompts, log, colours);
         ASSERT_EQ(r.import.outcome, Outcome::Done) << c.file << ": " << r.import.message;
-        EXPECT_EQ(p.vertices.size(), c.vertices) << c.file;
-        EXPECT_EQ(p.lines.size(), c.lines) << c.file;
-        ASSERT_EQ(p.polygons.size(), c.polygons) << c.file;
-        for (std::size_t k = 0; k < p.polygons.size(); ++k)
-            EXPECT_EQ(p.polygons[k].VertexCount, k < 2 ? 5 : 4) << "quads, then triangles";
+        EXPECT_EQ(p.object.vertices.size(), c.vertices) << c.file;
+        EXPECT_EQ(p.object.lines.size(), c.lines) << c.file;
+        ASSERT_EQ(p.object.polygons.size(), c.polygons) << c.file;
+        for (std::size_t k = 0; k < p.object.polygons.size(); ++k)
+            EXPECT_EQ(p.object.polygons[k].VertexCount, k < 2 ? 5 : 4) << "quads, then triangles";
         EXPECT_TRUE(referencesAreValid(p));
     }
     const DxfScan mixed = scanDxf(dir.file("mixed.dxf"));

@@ -70,7 +70,7 @@ TEST(DxfScanDialog, OkWithoutAKindKeepsTheDialogOpen) {
     }
     EXPECT_EQ(prompts.messages,
               (std::vector<std::string>{"Select objects to import!", "Select objects to import!"}));
-    EXPECT_TRUE(p.vertices.empty());
+    EXPECT_TRUE(p.object.vertices.empty());
 }
 
 TEST(DxfScanDialog, OkImportsTheKindThenMergesDoubles) {
@@ -89,8 +89,8 @@ TEST(DxfScanDialog, OkImportsTheKindThenMergesDoubles) {
     EXPECT_EQ(r.import.outcome, Outcome::Done);
     EXPECT_EQ(log.lines, (std::vector<std::string>{"1 valid Polygons loaded from file " + path,
                                                    "Removed 1 overlaying/double Vertices"}));
-    EXPECT_EQ(p.vertices.size(), 3u);
-    EXPECT_EQ(p.polygons.at(0).VertexIndices, (std::vector<std::int32_t>{0, 1, 0, 2, 0}));
+    EXPECT_EQ(p.object.vertices.size(), 3u);
+    EXPECT_EQ(p.object.polygons.at(0).VertexIndices, (std::vector<std::int32_t>{0, 1, 0, 2, 0}));
 }
 
 TEST(DxfScanDialog, NoMergeAfterACancelledImport) {
@@ -98,7 +98,7 @@ TEST(DxfScanDialog, NoMergeAfterACancelledImport) {
     const std::string path = dir.file("stand.dxf");
     writeFile(path, mixedFile());
     Project p = sampleProject();
-    p.vertices.push_back(p.vertices[0]); // a double the user has not asked to merge
+    p.object.vertices.push_back(p.object.vertices[0]); // a double the user has not asked to merge
     const Project before = p;
     ScriptedPrompts prompts; // no offsets queued: the offset dialog is cancelled
     RecordingLog log;

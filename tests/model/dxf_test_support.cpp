@@ -32,7 +32,7 @@ void expectSameRecords(const std::vector<ObjectData>& a, const std::vector<Objec
 bool inRange(const Project& p, const std::vector<ObjectData>& records) {
     for (const ObjectData& r : records)
         for (std::int32_t i : r.VertexIndices)
-            if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) return false;
+            if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) return false;
     return true;
 }
 
@@ -69,24 +69,25 @@ std::string dxfFile(const std::vector<std::vector<std::string>>& entities) {
 }
 
 void expectSameGeometry(const Project& actual, const Project& expected) {
-    ASSERT_EQ(actual.vertices.size(), expected.vertices.size());
-    for (std::size_t i = 0; i < actual.vertices.size(); ++i) {
-        const Vertex &a = actual.vertices[i], &e = expected.vertices[i];
+    ASSERT_EQ(actual.object.vertices.size(), expected.object.vertices.size());
+    for (std::size_t i = 0; i < actual.object.vertices.size(); ++i) {
+        const Vertex &a = actual.object.vertices[i], &e = expected.object.vertices[i];
         EXPECT_TRUE(a.X == e.X && a.Y == e.Y && a.Z == e.Z && a.Selected == e.Selected)
             << "vertex " << i;
     }
-    expectSameRecords(actual.lines, expected.lines, "line");
-    expectSameRecords(actual.visLines, expected.visLines, "visualization line");
-    expectSameRecords(actual.polygons, expected.polygons, "polygon");
-    EXPECT_EQ(actual.collision.size(), expected.collision.size());
-    EXPECT_EQ(actual.textures.size(), expected.textures.size());
+    expectSameRecords(actual.object.lines, expected.object.lines, "line");
+    expectSameRecords(actual.object.visLines, expected.object.visLines, "visualization line");
+    expectSameRecords(actual.object.polygons, expected.object.polygons, "polygon");
+    EXPECT_EQ(actual.object.collision.size(), expected.object.collision.size());
+    EXPECT_EQ(actual.object.textures.size(), expected.object.textures.size());
     EXPECT_EQ(actual.GeometryPresent, expected.GeometryPresent);
     EXPECT_EQ(actual.SelectedLine, expected.SelectedLine);
     EXPECT_EQ(actual.SelectedPolygon, expected.SelectedPolygon);
 }
 
 bool referencesAreValid(const Project& p) {
-    return inRange(p, p.lines) && inRange(p, p.visLines) && inRange(p, p.polygons);
+    return inRange(p, p.object.lines) && inRange(p, p.object.visLines) &&
+           inRange(p, p.object.polygons);
 }
 
 } // namespace meshsmith::test

@@ -55,7 +55,8 @@ std::unique_ptr<ImportRun> importChecked(Format format, const std::string& text,
 }
 
 std::vector<Vertex> verticesAfter(const Project& p, std::size_t first) {
-    return {p.vertices.begin() + static_cast<std::ptrdiff_t>(first), p.vertices.end()};
+    return {p.object.vertices.begin() + static_cast<std::ptrdiff_t>(first),
+            p.object.vertices.end()};
 }
 
 } // namespace
@@ -65,16 +66,16 @@ TEST(GeometryTextRobustness, EveryTruncatedVertexTextFileFailsOrKeepsItsWholeBlo
     const std::string full = vertexTextFileText(source);
     Outcomes tally;
     for (const Project& start : {Project{}, tenVertexProject()}) {
-        const std::size_t base = start.GeometryPresent ? start.vertices.size() : 0;
+        const std::size_t base = start.GeometryPresent ? start.object.vertices.size() : 0;
         for (std::size_t cut = 0; cut <= full.size(); ++cut) {
             auto run = importChecked(Format::VertexText, full.substr(0, cut), start, tally);
             if (run->result.outcome != Outcome::Done) continue;
             // Whole blocks come back as written; only the very last number may be cut.
             const VertexOffset offset = base ? VertexOffset{0.5f, 0, -2} : VertexOffset{};
             auto added = verticesAfter(run->project, base);
-            ASSERT_LE(added.size(), source.vertices.size()) << cut;
+            ASSERT_LE(added.size(), source.object.vertices.size()) << cut;
             for (std::size_t k = 0; k < added.size(); ++k) {
-                const Vertex& want = source.vertices[k];
+                const Vertex& want = source.object.vertices[k];
                 EXPECT_EQ(added[k].X, want.X + offset.x) << cut;
                 EXPECT_EQ(added[k].Y, want.Y + offset.y) << cut;
                 if (k + 1 < added.size()) {

@@ -27,27 +27,27 @@ void addObjects(std::string& out, const char* name, const std::vector<ObjectData
                                           const std::vector<ObjectData>& table) {
     for (std::size_t k = 0; k < table.size(); ++k)
         for (auto i : table[k].VertexIndices)
-            if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size())
+            if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size())
                 return ::testing::AssertionFailure() << name << " " << k << " refers to vertex "
-                                                     << i << " of " << p.vertices.size();
+                                                     << i << " of " << p.object.vertices.size();
     return ::testing::AssertionSuccess();
 }
 
 } // namespace
 
 std::string projectFingerprint(const Project& p) {
-    std::string out = "vertices " + std::to_string(p.vertices.size()) + "\n";
-    for (const auto& v : p.vertices)
+    std::string out = "vertices " + std::to_string(p.object.vertices.size()) + "\n";
+    for (const auto& v : p.object.vertices)
         out += generalReal(v.X) + " " + generalReal(v.Y) + " " + generalReal(v.Z) + " sel " +
                std::to_string(v.Selected) + "\n";
-    addObjects(out, "lines", p.lines);
-    addObjects(out, "visLines", p.visLines);
-    addObjects(out, "polygons", p.polygons);
-    out += "textures " + std::to_string(p.textures.size()) + "\n";
-    for (const auto& t : p.textures)
+    addObjects(out, "lines", p.object.lines);
+    addObjects(out, "visLines", p.object.visLines);
+    addObjects(out, "polygons", p.object.polygons);
+    out += "textures " + std::to_string(p.object.textures.size()) + "\n";
+    for (const auto& t : p.object.textures)
         out += t.Filename + " " + t.MaskFilename + " " + std::to_string(t.BackColor) + "\n";
-    out += "collision " + std::to_string(p.collision.size()) + "\n";
-    for (const auto& c : p.collision) {
+    out += "collision " + std::to_string(p.object.collision.size()) + "\n";
+    for (const auto& c : p.object.collision) {
         for (auto i : c.PlanePolygons)
             out += " " + std::to_string(i);
         out += "\n";
@@ -59,17 +59,17 @@ std::string projectFingerprint(const Project& p) {
     out += "\nflags " + std::to_string(p.GeometryPresent) + std::to_string(p.ViewReady) +
            " selection " + std::to_string(p.SelectedLine) + " " +
            std::to_string(p.SelectedPolygon) + " " + std::to_string(p.SelectedTexture) + " " +
-           p.ProjectFile + " " + p.ProjectDescription + "\n";
+           p.ProjectFile + " " + p.object.ProjectDescription + "\n";
     return out;
 }
 
 ::testing::AssertionResult referencesAreSound(const Project& p) {
-    for (auto check :
-         {indicesInRange(p, "line", p.lines), indicesInRange(p, "vis line", p.visLines),
-          indicesInRange(p, "polygon", p.polygons)})
+    for (auto check : {indicesInRange(p, "line", p.object.lines),
+                       indicesInRange(p, "vis line", p.object.visLines),
+                       indicesInRange(p, "polygon", p.object.polygons)})
         if (!check) return check;
-    for (std::size_t k = 0; k < p.polygons.size(); ++k) {
-        const auto& poly = p.polygons[k];
+    for (std::size_t k = 0; k < p.object.polygons.size(); ++k) {
+        const auto& poly = p.object.polygons[k];
         if (poly.VertexCount < 2 ||
             poly.VertexIndices.size() != static_cast<std::size_t>(poly.VertexCount) ||
             poly.VertexIndices.back() != poly.VertexIndices.front())
@@ -81,10 +81,11 @@ std::string projectFingerprint(const Project& p) {
 Project tenVertexProject() {
     Project p;
     for (int i = 0; i < 10; ++i)
-        p.vertices.push_back({static_cast<float>(i), 0.5f * static_cast<float>(i), -1.0f, 0});
-    p.vertices[3].Selected = 1;
-    p.polygons.push_back(makePolygon({0, 1, 2}));
-    p.lines.push_back(makeLine(8, 9));
+        p.object.vertices.push_back(
+            {static_cast<float>(i), 0.5f * static_cast<float>(i), -1.0f, 0});
+    p.object.vertices[3].Selected = 1;
+    p.object.polygons.push_back(makePolygon({0, 1, 2}));
+    p.object.lines.push_back(makeLine(8, 9));
     p.GeometryPresent = true;
     p.ViewReady = true;
     updateBounds(p);

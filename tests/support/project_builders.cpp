@@ -33,9 +33,9 @@ ObjectData makeLine(std::int32_t from, std::int32_t to) {
 
 Project sampleProject() {
     Project p;
-    p.ProjectDescription = "Sample stand";
-    p.vertices = {{0, 0, 0, 0}, {10, 0, 0, 0},   {10, 0, 5, 0},
-                  {0, 0, 5, 0}, {5, 4, 2.5f, 0}, {-1.25f, 3, 0.001f, 0}};
+    p.object.ProjectDescription = "Sample stand";
+    p.object.vertices = {{0, 0, 0, 0}, {10, 0, 0, 0},   {10, 0, 5, 0},
+                         {0, 0, 5, 0}, {5, 4, 2.5f, 0}, {-1.25f, 3, 0.001f, 0}};
     TextureData wall;
     wall.Filename = "wall01.bmp";
     TextureData roof;
@@ -44,17 +44,18 @@ Project sampleProject() {
     roof.MaskFilename = "roof_mask.bmp";
     roof.RepeatValue = 3;
     roof.BackColor = 0x000000FF;
-    p.textures = {wall, roof};
-    p.polygons.push_back(makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
-    p.polygons.push_back(makeTexturedPolygon({3, 2, 4}, 1, {{0, 0}, {2, 0}, {1, 0.6f}}));
-    p.polygons.push_back(makePolygon({0, 4, 5}));
-    p.lines = {makeLine(0, 4), makeLine(5, 1)};
+    p.object.textures = {wall, roof};
+    p.object.polygons.push_back(
+        makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+    p.object.polygons.push_back(makeTexturedPolygon({3, 2, 4}, 1, {{0, 0}, {2, 0}, {1, 0.6f}}));
+    p.object.polygons.push_back(makePolygon({0, 4, 5}));
+    p.object.lines = {makeLine(0, 4), makeLine(5, 1)};
     CollVol vol;
     vol.PlaneCount = 2;
     vol.PlanePolygons = {0, 1};
     vol.PlaneRebounds = {3, 15};
-    p.collision.push_back(vol);
-    p.DisplayClass = 17;
+    p.object.collision.push_back(vol);
+    p.object.DisplayClass = 17;
     p.GeometryPresent = true;
     return p;
 }
@@ -66,12 +67,12 @@ Project randomProject(std::uint32_t seed) {
     };
     auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     Project p;
-    p.ProjectDescription = seed % 5 == 0 ? "" : "Generated " + std::to_string(seed);
+    p.object.ProjectDescription = seed % 5 == 0 ? "" : "Generated " + std::to_string(seed);
     int nv = seed % 7 == 0 ? 0 : 1 + below(40);
     for (int i = 0; i < nv; ++i) {
         float scale = below(4) == 0 ? 100000.0f : 50.0f;
-        p.vertices.push_back({uniform(-scale, scale), uniform(-scale, scale),
-                              uniform(-1, 1) * 0.001f * below(3), 0});
+        p.object.vertices.push_back({uniform(-scale, scale), uniform(-scale, scale),
+                                     uniform(-1, 1) * 0.001f * below(3), 0});
     }
     int nt = below(4);
     for (int t = 0; t < nt; ++t) {
@@ -81,14 +82,14 @@ Project randomProject(std::uint32_t seed) {
         if (td.Transparent) td.MaskFilename = "tex" + std::to_string(t) + "_mask.bmp";
         td.RepeatValue = below(4);
         td.BackColor = below(3) == 0 ? 0x8000000Fu : static_cast<Colour>(rng() & 0x00FFFFFF);
-        p.textures.push_back(td);
+        p.object.textures.push_back(td);
     }
     if (nv >= 2)
         for (int l = below(5); l > 0; --l) {
             ObjectData line = makeLine(below(nv), below(nv));
             line.Red = uniform(0, 1);
             line.Blue = 1e-7f * static_cast<float>(below(3));
-            p.lines.push_back(line);
+            p.object.lines.push_back(line);
         }
     if (nv >= 3)
         for (int k = below(8); k > 0; --k) {
@@ -105,19 +106,19 @@ Project randomProject(std::uint32_t seed) {
                     poly.TexCoords.push_back({uniform(-2, 3), uniform(0, 1)});
                 poly.TexCoords.push_back({0, 0});
             }
-            p.polygons.push_back(poly);
+            p.object.polygons.push_back(poly);
         }
-    if (!p.polygons.empty())
+    if (!p.object.polygons.empty())
         for (int v = below(3); v > 0; --v) {
             CollVol vol;
             vol.PlaneCount = 1 + below(4);
             for (int j = 0; j < vol.PlaneCount; ++j) {
-                vol.PlanePolygons.push_back(below(static_cast<int>(p.polygons.size())));
+                vol.PlanePolygons.push_back(below(static_cast<int>(p.object.polygons.size())));
                 vol.PlaneRebounds.push_back(below(16));
             }
-            p.collision.push_back(vol);
+            p.object.collision.push_back(vol);
         }
-    p.DisplayClass = below(25);
+    p.object.DisplayClass = below(25);
     p.options.ZoomRatio = 1 + below(450);
     p.options.RotationX = below(360);
     p.options.PanY = -below(100);

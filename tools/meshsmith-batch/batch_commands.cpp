@@ -26,20 +26,20 @@ int infoCommand(const Args& args, std::ostream& out, std::ostream& err) {
     StreamLog quiet(nullptr);
     if (!loadForBatch(p, args[0], prompts, quiet, err)) return 1;
     std::size_t textured = 0;
-    for (const auto& poly : p.polygons)
+    for (const auto& poly : p.object.polygons)
         textured += poly.textured() ? 1 : 0;
     out << "Project: " << args[0] << "\n";
-    out << "Description: " << p.ProjectDescription << "\n";
-    out << "Vertices: " << p.vertices.size() << "\n";
-    out << "Lines: " << p.lines.size() << "\n";
-    out << "Visualization lines: " << p.visLines.size() << "\n";
-    out << "Polygons: " << p.polygons.size() << " (" << textured << " textured)\n";
-    out << "Textures: " << p.textures.size() << "\n";
-    for (std::size_t i = 0; i < p.textures.size(); ++i)
-        out << "  " << i << ": " << p.textures[i].Filename << "\n";
-    out << "Collision volumes: " << p.collision.size() << "\n";
-    out << "Display class: " << p.DisplayClass << "\n";
-    if (p.vertices.empty()) {
+    out << "Description: " << p.object.ProjectDescription << "\n";
+    out << "Vertices: " << p.object.vertices.size() << "\n";
+    out << "Lines: " << p.object.lines.size() << "\n";
+    out << "Visualization lines: " << p.object.visLines.size() << "\n";
+    out << "Polygons: " << p.object.polygons.size() << " (" << textured << " textured)\n";
+    out << "Textures: " << p.object.textures.size() << "\n";
+    for (std::size_t i = 0; i < p.object.textures.size(); ++i)
+        out << "  " << i << ": " << p.object.textures[i].Filename << "\n";
+    out << "Collision volumes: " << p.object.collision.size() << "\n";
+    out << "Display class: " << p.object.DisplayClass << "\n";
+    if (p.object.vertices.empty()) {
         out << "Bounding box: none (no vertices)\n";
     } else {
         const BoundingBox& b = p.bounds;

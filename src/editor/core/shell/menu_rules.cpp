@@ -16,8 +16,8 @@ VisualMenuState visualMenuState(const Project& p) {
     VisualMenuState s;
     s.lines = p.GeometryPresent;
     s.polygons = p.GeometryPresent;
-    s.assignTextures = !p.polygons.empty();
-    s.checkBackColors = !p.polygons.empty() && !p.textures.empty();
+    s.assignTextures = !p.object.polygons.empty();
+    s.checkBackColors = !p.object.polygons.empty() && !p.object.textures.empty();
     return s;
 }
 
@@ -25,26 +25,26 @@ ModifyMenuState modifyMenuState(const Project& p) {
     ModifyMenuState s;
     const bool g = p.GeometryPresent;
     s.rotate = s.move = s.mirror = s.scale = s.center = g;
-    s.copyPolygon = s.movePolygon = !p.polygons.empty();
+    s.copyPolygon = s.movePolygon = !p.object.polygons.empty();
     return s;
 }
 
 MiscMenuState miscMenuState(const Project& p) {
     MiscMenuState s;
-    s.setCollision = !p.polygons.empty();
-    s.createVisLines = p.visLines.empty() && p.vertices.size() >= 2;
-    s.addInterpolated = p.vertices.size() >= 2;
+    s.setCollision = !p.object.polygons.empty();
+    s.createVisLines = p.object.visLines.empty() && p.object.vertices.size() >= 2;
+    s.addInterpolated = p.object.vertices.size() >= 2;
     return s;
 }
 
 ToolbarState toolbarState(const Project& p, bool converterPresent) {
     ToolbarState s;
     s.close = p.ProjectFile != NoProjectFile;
-    s.saveAs = !p.vertices.empty();
-    s.writeAse = converterPresent && !p.polygons.empty() && !p.textures.empty();
+    s.saveAs = !p.object.vertices.empty();
+    s.writeAse = converterPresent && !p.object.polygons.empty() && !p.object.textures.empty();
     s.geometry = p.GeometryPresent;
-    s.polygons = !p.polygons.empty();
-    s.clearAll = !p.vertices.empty() || !p.textures.empty();
+    s.polygons = !p.object.polygons.empty();
+    s.clearAll = !p.object.vertices.empty() || !p.object.textures.empty();
     return s;
 }
 

@@ -38,16 +38,16 @@ void addHeader(Lines& out, const Project& p, ListingForm form) {
         out.insert(out.end(), {"= = = = = = = Project Data = = = = = = =",
                                "= = = = =     by Meshsmith     = = = = ="});
     out.insert(out.end(),
-               {" ", "Project Description:", p.ProjectDescription, " ",
-                "Project Filename:", p.ProjectFile, " ", " ",
-                "Object Visibility within GPL:", displayClassCaption(p.DisplayClass), " ", " "});
+               {" ", "Project Description:", p.object.ProjectDescription, " ",
+                "Project Filename:", p.ProjectFile, " ", " ", "Object Visibility within GPL:",
+                displayClassCaption(p.object.DisplayClass), " ", " "});
 }
 
 void addVertices(Lines& out, const Project& p) {
     out.insert(out.end(),
-               {"Number of Vertices: " + n(p.vertices.size()), " ", "Vertex Values:", " "});
-    for (std::size_t i = 0; i < p.vertices.size(); ++i) {
-        const Vertex& v = p.vertices[i];
+               {"Number of Vertices: " + n(p.object.vertices.size()), " ", "Vertex Values:", " "});
+    for (std::size_t i = 0; i < p.object.vertices.size(); ++i) {
+        const Vertex& v = p.object.vertices[i];
         out.push_back(
             PadText("Vertex " + n(i), 10, true) + " X:" + numberColumn(vertexReal(v.X), 9) +
             "  Y:" + numberColumn(vertexReal(v.Y), 9) + "  Z:" + numberColumn(vertexReal(v.Z), 9));
@@ -71,12 +71,12 @@ std::string repeatText(std::int32_t repeat) {
 }
 
 void addTextures(Lines& out, const Project& p) {
-    if (p.textures.empty()) {
+    if (p.object.textures.empty()) {
         out.push_back("Number Of Textures: 0");
     } else {
-        out.insert(out.end(), {"Number Of Textures: " + n(p.textures.size()), " "});
-        for (std::size_t i = 0; i < p.textures.size(); ++i) {
-            const TextureData& t = p.textures[i];
+        out.insert(out.end(), {"Number Of Textures: " + n(p.object.textures.size()), " "});
+        for (std::size_t i = 0; i < p.object.textures.size(); ++i) {
+            const TextureData& t = p.object.textures[i];
             out.push_back("Texture " + n(i) + ": " + t.Filename);
             out.push_back(t.Transparent == 0 ? "Transparent: No" : "Transparent: Yes");
             if (t.Transparent == 1) out.push_back("Mask Filename: " + t.MaskFilename);
@@ -89,12 +89,12 @@ void addTextures(Lines& out, const Project& p) {
 }
 
 void addPolygons(Lines& out, const Project& p) {
-    if (p.polygons.empty()) {
+    if (p.object.polygons.empty()) {
         out.push_back("Number Of Polygons: 0");
     } else {
-        out.insert(out.end(), {"Number Of Polygons: " + n(p.polygons.size()), " "});
-        for (std::size_t i = 0; i < p.polygons.size(); ++i) {
-            const ObjectData& poly = p.polygons[i];
+        out.insert(out.end(), {"Number Of Polygons: " + n(p.object.polygons.size()), " "});
+        for (std::size_t i = 0; i < p.object.polygons.size(); ++i) {
+            const ObjectData& poly = p.object.polygons[i];
             out.push_back("Polygon " + n(i) + ":");
             out.push_back("Referenced Vertices: " +
                           joined(poly.VertexIndices, polygonCorners(poly)));
@@ -109,14 +109,14 @@ void addPolygons(Lines& out, const Project& p) {
 }
 
 void addLines(Lines& out, const Project& p, ListingForm form) {
-    if (p.lines.empty()) {
+    if (p.object.lines.empty()) {
         out.push_back("Number Of Lines: 0");
     } else {
         const char* label =
             form == ListingForm::Print ? "Number Of Lines: " : "Number Of Line(s): ";
-        out.insert(out.end(), {label + n(p.lines.size()), " "});
-        for (std::size_t i = 0; i < p.lines.size(); ++i) {
-            const ObjectData& line = p.lines[i];
+        out.insert(out.end(), {label + n(p.object.lines.size()), " "});
+        for (std::size_t i = 0; i < p.object.lines.size(); ++i) {
+            const ObjectData& line = p.object.lines[i];
             out.push_back("Line " + n(i) + ":");
             out.push_back("Referenced Vertices: " + joined(line.VertexIndices, 2));
             out.push_back("Line Color (RGB): " + real5(line.Red) + "," + real5(line.Green) + "," +
@@ -136,13 +136,13 @@ std::string reboundCaption(std::int32_t code) {
 }
 
 void addCollision(Lines& out, const Project& p, ListingForm form) {
-    if (p.collision.empty()) {
+    if (p.object.collision.empty()) {
         out.push_back(form == ListingForm::Print ? "Number of Collision Volumes: 0"
                                                  : "Number Of Collision Volumes: 0");
     } else {
-        out.push_back("Collision Volumes: " + n(p.collision.size()));
-        for (std::size_t i = 0; i < p.collision.size(); ++i) {
-            const CollVol& volume = p.collision[i];
+        out.push_back("Collision Volumes: " + n(p.object.collision.size()));
+        for (std::size_t i = 0; i < p.object.collision.size(); ++i) {
+            const CollVol& volume = p.object.collision[i];
             out.insert(out.end(), {" ", "Volume " + n(i) + ":"});
             // A plane count that disagrees with its lists never reads past them.
             std::size_t planes =
@@ -168,8 +168,8 @@ std::string PadText(const std::string& text, std::size_t width, bool right) {
 
 std::vector<std::string> projectListing(const Project& p, ListingForm form) {
     Lines out;
-    out.reserve(40 + p.vertices.size() +
-                5 * (p.textures.size() + p.polygons.size() + p.lines.size()));
+    out.reserve(40 + p.object.vertices.size() +
+                5 * (p.object.textures.size() + p.object.polygons.size() + p.object.lines.size()));
     addHeader(out, p, form);
     addVertices(out, p);
     addTextures(out, p);

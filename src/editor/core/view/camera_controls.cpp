@@ -178,7 +178,7 @@ bool rotationTick(ProjectOptions& options, const CameraControls& controls) {
 }
 
 bool hidesVerticesWhileMoving(const Project& project) {
-    return !project.lines.empty() || !project.polygons.empty();
+    return !project.object.lines.empty() || !project.object.polygons.empty();
 }
 
 void beginDrag(DragState& drag, Project& project, int x, int y) {

@@ -1,7 +1,7 @@
 #include "editor/core/view/hit_names.hpp"
 
-#include "model/paths.hpp"
 #include "editor/core/view/scene_data.hpp"
+#include "model/paths.hpp"
 
 namespace meshsmith {
 
@@ -23,15 +23,15 @@ std::optional<std::string> hitHint(const Project& project, const PickHit& hit) {
     const std::string number = std::to_string(hit.index);
     switch (hit.kind) {
     case HitKind::Vertex:
-        if (!inTable(project.vertices, hit.index)) return std::nullopt;
+        if (!inTable(project.object.vertices, hit.index)) return std::nullopt;
         return "Vertex No. " + number;
     case HitKind::Line:
-        if (!inTable(project.lines, hit.index)) return std::nullopt;
+        if (!inTable(project.object.lines, hit.index)) return std::nullopt;
         return "Line No. " + number;
     case HitKind::Polygon:
-        if (!inTable(project.polygons, hit.index)) return std::nullopt;
+        if (!inTable(project.object.polygons, hit.index)) return std::nullopt;
         return "Polygon No. " + number +
-               "\rTexture Name: " + textureNameOf(project, project.polygons[hit.index]);
+               "\rTexture Name: " + textureNameOf(project, project.object.polygons[hit.index]);
     default:
         return std::nullopt;
     }
@@ -48,7 +48,7 @@ std::vector<std::int32_t> vertexCandidates(const Project& project,
                                            const std::vector<PickHit>& hits) {
     std::vector<std::int32_t> candidates;
     for (const PickHit& hit : hits)
-        if (hit.kind == HitKind::Vertex && inTable(project.vertices, hit.index))
+        if (hit.kind == HitKind::Vertex && inTable(project.object.vertices, hit.index))
             candidates.push_back(hit.index);
     return candidates;
 }

@@ -32,7 +32,7 @@ class PickHandler {
         return {PickResult::Rejected, message, false};
     }
 
-    void select(std::int32_t vertex) { project_.vertices[vertex].Selected = 1; }
+    void select(std::int32_t vertex) { project_.object.vertices[vertex].Selected = 1; }
 
     PickOutcome linePick(const std::vector<std::int32_t>& candidates) {
         // Only 0 and 1 are states a pick can meet; anything else starts a new line.
@@ -49,7 +49,7 @@ class PickHandler {
             return {PickResult::Recorded, {}, false};
         }
         modes_.SecondLineVertex = n;
-        log_.addLine("Line No. " + std::to_string(project_.lines.size() + 1) +
+        log_.addLine("Line No. " + std::to_string(project_.object.lines.size() + 1) +
                      " created, using vertices " + std::to_string(modes_.FirstLineVertex) +
                      " and " + std::to_string(modes_.SecondLineVertex));
         modes_.LinePickState = 0;
@@ -98,11 +98,11 @@ class PickHandler {
 
     PickOutcome polygonRedefine(const std::vector<std::int32_t>& candidates) {
         const std::int32_t index = project_.SelectedPolygon;
-        if (index < 0 || static_cast<std::size_t>(index) >= project_.polygons.size() ||
-            project_.polygons[index].VertexCount < 2)
+        if (index < 0 || static_cast<std::size_t>(index) >= project_.object.polygons.size() ||
+            project_.object.polygons[index].VertexCount < 2)
             return abandon(modes_.PolygonRedefineMode, "No polygon selected to redefine !");
         if (auto rejected = takePolygonCorner(candidates, "Picked vertex ")) return *rejected;
-        ObjectData& polygon = project_.polygons[index];
+        ObjectData& polygon = project_.object.polygons[index];
         std::vector<std::int32_t>& picked = modes_.PickedVertices;
         const auto corners = static_cast<std::size_t>(polygon.VertexCount - 1);
         if (picked.size() < corners) return {PickResult::Recorded, {}, false};
@@ -129,7 +129,7 @@ class PickHandler {
 
     PickOutcome lineRedefine(const std::vector<std::int32_t>& candidates) {
         const std::int32_t index = project_.SelectedLine;
-        if (index < 0 || static_cast<std::size_t>(index) >= project_.lines.size())
+        if (index < 0 || static_cast<std::size_t>(index) >= project_.object.lines.size())
             return abandon(modes_.LineRedefineMode, "No line selected to redefine !");
         std::vector<std::int32_t>& picked = modes_.PickedVertices;
         for (std::int32_t v : candidates) {
@@ -139,7 +139,7 @@ class PickHandler {
         picked.push_back(candidates.back());
         select(candidates.back());
         if (picked.size() < 2) return {PickResult::Recorded, {}, false};
-        project_.lines[index].VertexIndices = {picked[picked.size() - 2], picked.back()};
+        project_.object.lines[index].VertexIndices = {picked[picked.size() - 2], picked.back()};
         deselectAllVertices(project_);
         modes_.LineRedefineMode = false;
         log_.addLine("Line No. " + std::to_string(index) + " redefined.");

@@ -13,15 +13,15 @@ class ScenePicker {
   public:
     ScenePicker(const Project& project, const SceneOptions& options, const PickVolume& volume)
         : project_(project), options_(options), volume_(volume) {
-        clip_.reserve(project.vertices.size());
-        for (const Vertex& v : project.vertices)
+        clip_.reserve(project.object.vertices.size());
+        for (const Vertex& v : project.object.vertices)
             clip_.push_back(volume.toClip({v.X, v.Y, v.Z}));
     }
 
     std::vector<PickHit> run() {
         if (project_.ShowVerticesNow) pickVertices();
-        if (project_.options.ShowLines) pickLines(project_.lines, HitKind::Line, false);
-        pickLines(project_.visLines, HitKind::VisLine, true);
+        if (project_.options.ShowLines) pickLines(project_.object.lines, HitKind::Line, false);
+        pickLines(project_.object.visLines, HitKind::VisLine, true);
         if (project_.options.ShowPolygons) pickPolygons();
         if (project_.options.ShowAxis && axisHits()) hits_.push_back({HitKind::Axis, 0});
         if (options_.showGrid && gridHits()) hits_.push_back({HitKind::Grid, 0});
@@ -58,9 +58,9 @@ class ScenePicker {
 
     void pickVertices() {
         const std::int32_t size = project_.options.VertexDisplaySize;
-        const auto count = static_cast<std::int32_t>(project_.vertices.size());
+        const auto count = static_cast<std::int32_t>(project_.object.vertices.size());
         for (std::int32_t i = 0; i < count; ++i) {
-            const Vertex& v = project_.vertices[i];
+            const Vertex& v = project_.object.vertices[i];
             double radius = drawnVertexRadius(size, v.Selected != 0);
             // The pivot sphere is drawn around the vertex's own, under its name.
             if (i == options_.pivotVertex)
@@ -108,9 +108,9 @@ class ScenePicker {
     }
 
     void pickPolygons() {
-        const auto count = static_cast<std::int32_t>(project_.polygons.size());
+        const auto count = static_cast<std::int32_t>(project_.object.polygons.size());
         for (std::int32_t i = 0; i < count; ++i) {
-            const ObjectData& polygon = project_.polygons[i];
+            const ObjectData& polygon = project_.object.polygons[i];
             if (!polygonIsDrawable(project_, polygon)) continue;
             if (fillHits(polygon) || (polygon.Selected && outlineHits(polygon)))
                 hits_.push_back({HitKind::Polygon, i});

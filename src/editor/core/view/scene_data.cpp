@@ -147,7 +147,7 @@ std::array<AxisSegment, 3> axisSymbol(std::int32_t axisSize) {
 namespace {
 
 bool namesVertex(const Project& project, std::int32_t index) {
-    return index >= 0 && static_cast<std::size_t>(index) < project.vertices.size();
+    return index >= 0 && static_cast<std::size_t>(index) < project.object.vertices.size();
 }
 
 } // namespace
@@ -168,9 +168,9 @@ bool polygonIsDrawable(const Project& project, const ObjectData& polygon) {
 
 const TextureData* polygonTexture(const Project& project, const ObjectData& polygon) {
     if (!polygon.textured() || polygon.TextureIndex < 0 ||
-        static_cast<std::size_t>(polygon.TextureIndex) >= project.textures.size())
+        static_cast<std::size_t>(polygon.TextureIndex) >= project.object.textures.size())
         return nullptr;
-    return &project.textures[polygon.TextureIndex];
+    return &project.object.textures[polygon.TextureIndex];
 }
 
 bool texCoordsCoverCorners(const ObjectData& polygon) {

@@ -6,8 +6,8 @@ namespace meshsmith {
 
 std::vector<TextureSource> textureSources(const Project& project, const std::string& appFolder) {
     std::vector<TextureSource> sources;
-    sources.reserve(project.textures.size());
-    for (const TextureData& t : project.textures) {
+    sources.reserve(project.object.textures.size());
+    for (const TextureData& t : project.object.textures) {
         TextureSource s;
         s.image = bitmapPathOnDisk(project, t.Filename);
         s.hasOwnMask = !t.MaskFilename.empty();

@@ -2,11 +2,11 @@
 #include "editor/qt/shell/main_form.hpp"
 
 #include "editor/qt/shell/about_box.hpp"
+#include "editor/qt/shell/options_form.hpp"
+#include "editor/qt/view/view_form.hpp"
 #include "export/build_checks.hpp"
 #include "model/paths.hpp"
 #include "model/product.hpp"
-#include "editor/qt/shell/options_form.hpp"
-#include "editor/qt/view/view_form.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -97,7 +97,7 @@ void MainForm::Exit1Click() {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
-    const bool hadVertices = !context_.project.vertices.empty();
+    const bool hadVertices = !context_.project.object.vertices.empty();
     if (hadVertices && !closeProjectCommand()) {
         event->ignore();
         return;

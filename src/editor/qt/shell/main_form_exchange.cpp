@@ -2,10 +2,12 @@
 // Vertices), "Just write ASE", the listing, help and About commands.
 #include "editor/qt/shell/main_form.hpp"
 
-#include "editor/qt/shell/about_box.hpp"
-#include "export/ase_writer.hpp"
 #include "editor/core/shell/file_filters.hpp"
+#include "editor/qt/shell/about_box.hpp"
 #include "editor/qt/shell/listing_windows.hpp"
+#include "editor/qt/shell/scan_form.hpp"
+#include "editor/qt/view/view_form.hpp"
+#include "export/ase_writer.hpp"
 #include "model/dxf_export.hpp"
 #include "model/dxf_scan.hpp"
 #include "model/geometry_text_exchange.hpp"
@@ -13,8 +15,6 @@
 #include "model/remove_double_vertices.hpp"
 #include "model/text3do_file.hpp"
 #include "model/vertex_text_file.hpp"
-#include "editor/qt/shell/scan_form.hpp"
-#include "editor/qt/view/view_form.hpp"
 
 namespace meshsmith {
 namespace {
@@ -122,7 +122,7 @@ void MainForm::DisplayAllContentsMenuClick() {
 }
 
 void MainForm::PrintProjectMenuClick() {
-    if (context_.project.vertices.empty())
+    if (context_.project.object.vertices.empty())
         return context_.prompts.showMessage("No Vertices, No Print !");
     printProjectListing(context_.project, this);
 }

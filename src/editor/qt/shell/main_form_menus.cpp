@@ -1,8 +1,8 @@
 // The main window's menu bar and tool bar, and the rules that enable their items.
 #include "editor/qt/shell/main_form.hpp"
 
-#include "export/build_checks.hpp"
 #include "editor/core/shell/menu_rules.hpp"
+#include "export/build_checks.hpp"
 #include "model/paths.hpp"
 #include "model/product.hpp"
 
@@ -139,22 +139,22 @@ void MainForm::buildVisualAndModifyMenus() {
     // The editing windows these items open belong to later parts of the editor;
     // their preconditions are checked here already.
     connect(addItem(visualMenu_, "LineMenu", "Lines"), &QAction::triggered, this,
-            [this, &p] { needs(p.vertices.size() >= 2, "Not enough Vertices defined"); });
+            [this, &p] { needs(p.object.vertices.size() >= 2, "Not enough Vertices defined"); });
     connect(addItem(visualMenu_, "PolyMenu", "Polygons"), &QAction::triggered, this,
-            [this, &p] { needs(p.vertices.size() >= 3, "Not enough Vertices defined"); });
+            [this, &p] { needs(p.object.vertices.size() >= 3, "Not enough Vertices defined"); });
     connect(addItem(visualMenu_, "AssignTexMenu", "Assign Textures to Polygons"),
             &QAction::triggered, this, [this] {
-                needs(!context_.project.polygons.empty(), "No Polygons defined !");
-                if (!context_.project.polygons.empty()) context_.project.SelectedPolygon = 0;
+                needs(!context_.project.object.polygons.empty(), "No Polygons defined !");
+                if (!context_.project.object.polygons.empty()) context_.project.SelectedPolygon = 0;
             });
     connect(addItem(visualMenu_, "LoadRemTexfileMenu", "Load && Remove Textures"),
             &QAction::triggered, this,
-            [this, &p] { needs(!p.vertices.empty(), "No Vertices, No Textures !"); });
+            [this, &p] { needs(!p.object.vertices.empty(), "No Vertices, No Textures !"); });
     addItem(visualMenu_, "BackColorMenu", "Check Texture-specific Background Colors on Polygons");
 
     modifyMenu_ = menuBar()->addMenu("&Modify");
     connect(modifyMenu_, &QMenu::aboutToShow, this, &MainForm::updateModifyMenu);
-    auto vertexCommand = [this, &p] { needs(!p.vertices.empty(), "No Vertices defined"); };
+    auto vertexCommand = [this, &p] { needs(!p.object.vertices.empty(), "No Vertices defined"); };
     for (auto [name, caption] : {std::pair{"RotateMenu", "Rotate Vertices"},
                                  {"MoveMenu", "Move Vertices"},
                                  {"MirrorMenu", "Mirror Vertices"},
@@ -166,9 +166,11 @@ void MainForm::buildVisualAndModifyMenus() {
                 if (b.centreX == 0 && b.centreY == 0 && b.centreZ == 0)
                     context_.prompts.showMessage("Already centered !");
                 else
-                    needs(!p.vertices.empty(), "No Vertices defined");
+                    needs(!p.object.vertices.empty(), "No Vertices defined");
             });
-    auto polygonCommand = [this, &p] { needs(!p.polygons.empty(), "Draw Polygons first !"); };
+    auto polygonCommand = [this, &p] {
+        needs(!p.object.polygons.empty(), "Draw Polygons first !");
+    };
     connect(addItem(modifyMenu_, "CopyPolyMenu", "Copy Polygon"), &QAction::triggered, this,
             polygonCommand);
     connect(addItem(modifyMenu_, "MovePolyMenu", "Move Polygon"), &QAction::triggered, this,
@@ -267,8 +269,7 @@ void MainForm::buildToolBar() {
 }
 
 void MainForm::updateToolbar() {
-    const ToolbarState s =
-        toolbarState(context_.project, fileExists(kilnPath(context_.appFolder)));
+    const ToolbarState s = toolbarState(context_.project, fileExists(kilnPath(context_.appFolder)));
     action("CloseToolButton")->setEnabled(s.close);
     action("CloseProjectMenu")->setEnabled(s.close);
     for (const char* name :

@@ -4,10 +4,10 @@
 
 #include "editor/core/shell/file_filters.hpp"
 #include "editor/core/shell/general_options.hpp"
-#include "model/project_commands.hpp"
-#include "model/text_file.hpp"
 #include "editor/qt/shell/options_form.hpp"
 #include "editor/qt/view/view_form.hpp"
+#include "model/project_commands.hpp"
+#include "model/text_file.hpp"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -28,7 +28,7 @@ ProjectSession MainForm::session() {
 // Close Project: nothing happens while the project has no vertices; Cancel
 // in the save question keeps it. True when the project is now closed or empty.
 bool MainForm::closeProjectCommand() {
-    if (context_.project.vertices.empty()) return true;
+    if (context_.project.object.vertices.empty()) return true;
     ProjectSession s = session();
     if (closeProject(s) != Outcome::Done) return false;
     afterReset();
@@ -76,7 +76,7 @@ void MainForm::MRUFileListMRUItemClick(const QString& path) {
 }
 
 void MainForm::projectOpened(const std::string& path, bool addToRecent) {
-    if (context_.project.vertices.empty()) return;
+    if (context_.project.object.vertices.empty()) return;
     if (addToRecent) addRecent(path);
     action("CloseProjectMenu")->setEnabled(true);
     action("SaveProjectMenu")->setEnabled(true);

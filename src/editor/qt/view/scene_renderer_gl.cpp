@@ -10,7 +10,7 @@ void colour(const Rgb& c) {
 }
 
 void vertexAt(const Project& p, std::int32_t index) {
-    const Vertex& v = p.vertices[static_cast<std::size_t>(index)];
+    const Vertex& v = p.object.vertices[static_cast<std::size_t>(index)];
     glVertex3f(v.X, v.Y, v.Z);
 }
 
@@ -30,8 +30,8 @@ void drawVertices(const SceneInput& in) {
     const SphereMesh& mesh = unitSphere();
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
-    for (std::size_t i = 0; i < p.vertices.size(); ++i) {
-        const Vertex& v = p.vertices[i];
+    for (std::size_t i = 0; i < p.object.vertices.size(); ++i) {
+        const Vertex& v = p.object.vertices[i];
         colour(v.Selected ? p.drawColours.selectedVertex : p.drawColours.vertex);
         sphere(v.X, v.Y, v.Z, drawnVertexRadius(size, v.Selected != 0));
         if (static_cast<std::int32_t>(i) == in.options.pivotVertex) {
@@ -56,7 +56,7 @@ void segment(const Project& p, const ObjectData& line) {
 
 void drawLines(const Project& p) {
     glLineWidth(kLineWidth);
-    for (const ObjectData& line : p.lines) {
+    for (const ObjectData& line : p.object.lines) {
         if (!lineIsDrawable(p, line)) continue;
         if (line.Selected) {
             glLineWidth(kSelectedLineWidth);
@@ -73,7 +73,7 @@ void drawLines(const Project& p) {
 
 void drawVisLines(const Project& p) {
     glLineWidth(kVisLineWidth);
-    for (const ObjectData& line : p.visLines)
+    for (const ObjectData& line : p.object.visLines)
         if (lineIsDrawable(p, line)) segment(p, line);
     glLineWidth(kLineWidth);
 }
@@ -167,10 +167,10 @@ void drawGrid(const SceneInput& in) {
 void drawScene(const SceneInput& in) {
     const Project& p = in.project;
     if (p.ShowVerticesNow) drawVertices(in);
-    if (p.options.ShowLines && !p.lines.empty()) drawLines(p);
-    if (!p.visLines.empty()) drawVisLines(p);
+    if (p.options.ShowLines && !p.object.lines.empty()) drawLines(p);
+    if (!p.object.visLines.empty()) drawVisLines(p);
     if (p.options.ShowPolygons)
-        for (const ObjectData& polygon : p.polygons)
+        for (const ObjectData& polygon : p.object.polygons)
             if (polygonIsDrawable(p, polygon)) drawPolygon(in, polygon);
     if (p.options.ShowAxis) drawAxis(p);
     if (in.options.showGrid) drawGrid(in);

@@ -32,7 +32,7 @@ unsigned loadTexture(const std::string& path) {
 
 void TextureHandles::update(const Project& project, const std::string& appFolder, LogSink& log) {
     if (built_ && builtVersion_ == project.textureLibraryVersion &&
-        handles_.size() == project.textures.size())
+        handles_.size() == project.object.textures.size())
         return;
     release();
     for (const TextureSource& source : textureSources(project, appFolder)) {

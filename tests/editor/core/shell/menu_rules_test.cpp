@@ -22,21 +22,21 @@ TEST(MenuRules, EachItemFollowsItsOwnCondition) {
                 modifyMenuState(p).center && toolbarState(p, true).geometry);
     EXPECT_FALSE(toolbarState(p, true).saveAs) << "Save As needs a vertex, not the flag";
 
-    p.vertices.resize(1);
+    p.object.vertices.resize(1);
     EXPECT_FALSE(miscMenuState(p).addInterpolated);
-    p.vertices.resize(2);
+    p.object.vertices.resize(2);
     EXPECT_TRUE(miscMenuState(p).addInterpolated && miscMenuState(p).createVisLines);
-    p.visLines.push_back(makeLine(0, 1));
+    p.object.visLines.push_back(makeLine(0, 1));
     EXPECT_FALSE(miscMenuState(p).createVisLines);
 
-    p.vertices.clear();
-    p.textures.resize(1);
+    p.object.vertices.clear();
+    p.object.textures.resize(1);
     EXPECT_TRUE(toolbarState(p, true).clearAll) << "a texture alone can be cleared";
     EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
-    p.polygons.push_back(makePolygon({0, 1, 2}));
+    p.object.polygons.push_back(makePolygon({0, 1, 2}));
     EXPECT_TRUE(toolbarState(p, true).writeAse && visualMenuState(p).checkBackColors);
     EXPECT_FALSE(toolbarState(p, false).writeAse) << "no converter beside the editor";
-    p.textures.clear();
+    p.object.textures.clear();
     EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
     EXPECT_TRUE(toolbarState(p, true).polygons && modifyMenuState(p).movePolygon &&
                 visualMenuState(p).assignTextures && miscMenuState(p).setCollision);

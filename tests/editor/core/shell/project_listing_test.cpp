@@ -48,9 +48,9 @@ TEST(ProjectListing, VertexColumnsArePaddedAndNumbersNeverCut) {
     EXPECT_EQ(PadText("ab", 4, true) + PadText("ab", 4, false) + PadText("abcdef", 4, true),
               "ab    ababcd");
     Project p;
-    p.vertices.resize(1235);
-    p.vertices[12] = {-2.5f, -0.0004f, 123456.8f};
-    p.vertices[1234] = {1.0f, 0.0f, -999.9995f};
+    p.object.vertices.resize(1235);
+    p.object.vertices[12] = {-2.5f, -0.0004f, 123456.8f};
+    p.object.vertices[1234] = {1.0f, 0.0f, -999.9995f};
     Lines l = projectListing(p, ListingForm::Print);
     EXPECT_EQ(linesFrom(l, "Vertex 12  X:   -2.500  Y:    0.000  Z:123456.800").size(),
               linesFrom(l, "Vertex 11  X:    0.000  Y:    0.000  Z:    0.000").size() - 1);
@@ -62,16 +62,17 @@ TEST(ProjectListing, VertexColumnsArePaddedAndNumbersNeverCut) {
 
 TEST(ProjectListing, TexturesPolygonsLinesAndVolumes) {
     Project p = sampleProject();
-    p.DisplayClass = 17;
-    p.textures = {{"C:\\Bmp\\fence.bmp", 1, "C:\\Bmp\\fence_mask.bmp", 3},
-                  {"odd.bmp", 2, "unused.bmp", 7}};
-    p.polygons = {makeTexturedPolygon({0, 1, 2}, 1, {{0, 0}, {1, 0}, {1, 1}}),
-                  makePolygon({2, 1, 0})};
-    p.lines = {makeLine(3, 0)};
-    p.lines[0].Red = 0.5f;
-    p.lines[0].Green = 1.0f / 3.0f;
-    p.lines[0].Blue = 0.0f;
-    p.collision = {{3, {1, 0}, {9, 99}}}; // a plane count beyond its lists, a code without caption
+    p.object.DisplayClass = 17;
+    p.object.textures = {{"C:\\Bmp\\fence.bmp", 1, "C:\\Bmp\\fence_mask.bmp", 3},
+                         {"odd.bmp", 2, "unused.bmp", 7}};
+    p.object.polygons = {makeTexturedPolygon({0, 1, 2}, 1, {{0, 0}, {1, 0}, {1, 1}}),
+                         makePolygon({2, 1, 0})};
+    p.object.lines = {makeLine(3, 0)};
+    p.object.lines[0].Red = 0.5f;
+    p.object.lines[0].Green = 1.0f / 3.0f;
+    p.object.lines[0].Blue = 0.0f;
+    p.object.collision = {
+        {3, {1, 0}, {9, 99}}}; // a plane count beyond its lists, a code without caption
     Lines l = projectListing(p, ListingForm::Display);
     EXPECT_EQ(linesFrom(l, "Object Visibility within GPL:").at(1),
               "Driver arms            (Entire Object on/off)");

@@ -156,7 +156,7 @@ TEST(CameraControls, DraggingPansFromThePressPointAndHidesVerticesOfMeshes) {
     EXPECT_TRUE(project.ShowVerticesNow);
 
     Project points;
-    points.vertices = {{1, 2, 3, 0}};
+    points.object.vertices = {{1, 2, 3, 0}};
     beginDrag(drag, points, 0, 0);
     EXPECT_TRUE(points.ShowVerticesNow) << "a project of bare vertices keeps them while dragging";
 }

@@ -36,7 +36,7 @@ struct PickBench {
     int beeps = 0;
     bool playSound = false;
 
-    PickBench() { project.vertices.resize(10); }
+    PickBench() { project.object.vertices.resize(10); }
 
     PickOutcome pick(const std::vector<PickHit>& hits) {
         const FailureSignal fail(log, playSound, [this] { ++beeps; });
@@ -46,7 +46,7 @@ struct PickBench {
     Lines takeLog() { return std::exchange(log.lines, {}); }
     int selectedCount() const {
         int n = 0;
-        for (const Vertex& v : project.vertices)
+        for (const Vertex& v : project.object.vertices)
             n += v.Selected;
         return n;
     }
@@ -85,7 +85,7 @@ TEST(PickModes, LinePickTakesTwoDifferentVerticesAndHandsTheLineOver) {
     EXPECT_EQ(b.takeLog(), (Lines{"Vertex 7 selected", "Pick second vertex !"}));
     EXPECT_EQ(b.modes.LinePickState, 1);
     EXPECT_EQ(b.modes.FirstLineVertex, 7) << "the highest vertex under the cursor";
-    EXPECT_TRUE(b.project.vertices[7].Selected);
+    EXPECT_TRUE(b.project.object.vertices[7].Selected);
 
     // The first vertex anywhere among the candidates refuses the whole pick.
     EXPECT_EQ(b.pick({{HitKind::Vertex, 7}, {HitKind::Vertex, 9}}).rejection,
@@ -144,7 +144,7 @@ TEST(PickModes, PolygonCandidatesAreLoggedUntilOneIsRefused) {
 
 TEST(PickModes, PolygonRedefineReplacesTheCornersAndEndsTheMode) {
     PickBench b;
-    b.project.polygons[2] = test::makePolygon({0, 1, 2});
+    b.project.object.polygons[2] = test::makePolygon({0, 1, 2});
     b.project.SelectedPolygon = 2;
     b.modes.PolygonRedefineMode = true;
     b.pickVertex(5);
@@ -153,8 +153,8 @@ TEST(PickModes, PolygonRedefineReplacesTheCornersAndEndsTheMode) {
     const PickOutcome done = b.pickVertex(7);
     EXPECT_EQ(done.result, PickResult::Completed);
     EXPECT_TRUE(done.restoreArrowCursor);
-    EXPECT_EQ(b.project.polygons[2].VertexIndices, (std::vector<std::int32_t>{5, 6, 7, 5}));
-    EXPECT_EQ(b.project.polygons[2].VertexCount, 4);
+    EXPECT_EQ(b.project.object.polygons[2].VertexIndices, (std::vector<std::int32_t>{5, 6, 7, 5}));
+    EXPECT_EQ(b.project.object.polygons[2].VertexCount, 4);
     EXPECT_EQ(b.takeLog(), (Lines{"Picked vertex 5", "Picked vertex 6", "Picked vertex 7",
                                   "Polygon No. 2 redefined."}));
     EXPECT_FALSE(b.modes.PolygonRedefineMode);
@@ -169,7 +169,8 @@ TEST(PickModes, PolygonRedefineReplacesTheCornersAndEndsTheMode) {
         b.pickVertex(v);
     EXPECT_TRUE(b.modes.PolygonRedefineMode);
     EXPECT_EQ(b.pickVertex(6).result, PickResult::Completed);
-    EXPECT_EQ(b.project.polygons[0].VertexIndices, (std::vector<std::int32_t>{9, 8, 7, 6, 9}));
+    EXPECT_EQ(b.project.object.polygons[0].VertexIndices,
+              (std::vector<std::int32_t>{9, 8, 7, 6, 9}));
 }
 
 TEST(PickModes, RedefiningSomethingThatIsGoneEndsWithoutChange) {
@@ -186,7 +187,7 @@ TEST(PickModes, RedefiningSomethingThatIsGoneEndsWithoutChange) {
     b.project.SelectedLine = 2; // the sample has lines 0 and 1
     EXPECT_EQ(b.pickVertex(1).result, PickResult::Abandoned);
     EXPECT_EQ(b.takeLog(), (Lines{"No line selected to redefine !"}));
-    EXPECT_EQ(b.project.lines[1].VertexIndices, before.lines[1].VertexIndices);
+    EXPECT_EQ(b.project.object.lines[1].VertexIndices, before.object.lines[1].VertexIndices);
     EXPECT_TRUE(b.receiver.redefinedLines.empty() && b.receiver.redefinedPolygons.empty());
 }
 
@@ -207,7 +208,7 @@ TEST(PickModes, PivotAndLineRedefinePicks) {
     b.pickVertex(3);
     EXPECT_EQ(b.pickVertex(3).rejection, kSelectDifferentVertex);
     EXPECT_EQ(b.pickVertex(7).result, PickResult::Completed);
-    EXPECT_EQ(b.project.lines[1].VertexIndices, (std::vector<std::int32_t>{3, 7}));
+    EXPECT_EQ(b.project.object.lines[1].VertexIndices, (std::vector<std::int32_t>{3, 7}));
     EXPECT_EQ(b.takeLog(), (Lines{"Picked vertex 3", kSelectDifferentVertex, "Picked vertex 7",
                                   "Line No. 1 redefined."}));
     EXPECT_FALSE(b.modes.LineRedefineMode);

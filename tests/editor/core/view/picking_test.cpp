@@ -55,8 +55,8 @@ struct OrthoScene {
                          static_cast<int>(std::lround(200 - 10 * y)) - dy);
     }
     std::int32_t addVertex(float x, float y, float z = 0) {
-        project.vertices.push_back({x, y, z, 0});
-        return static_cast<std::int32_t>(project.vertices.size() - 1);
+        project.object.vertices.push_back({x, y, z, 0});
+        return static_cast<std::int32_t>(project.object.vertices.size() - 1);
     }
     // A square of half size h around (x, y) at depth z, counter-clockwise on screen.
     std::vector<std::int32_t> addSquare(float x, float y, float h, float z) {
@@ -82,7 +82,7 @@ TEST(Picking, VertexSphereIsHitInsideItsDrawnOutlineAndMissedJustOutside) {
     EXPECT_EQ(s.pickAt(2, 1, 7, 7), Hits{vertexHit(0)});
     EXPECT_TRUE(s.pickAt(2, 1, 8, 8).empty());
 
-    s.project.vertices[0].Selected = 1; // drawn 1.5 times as large
+    s.project.object.vertices[0].Selected = 1; // drawn 1.5 times as large
     EXPECT_EQ(s.pickAt(2, 1, 14, 0), Hits{vertexHit(0)});
     EXPECT_TRUE(s.pickAt(2, 1, 16, 0).empty());
     s.scene.pivotVertex = 0; // the pivot sphere, three times the base radius
@@ -96,7 +96,7 @@ TEST(Picking, VertexSphereIsHitInsideItsDrawnOutlineAndMissedJustOutside) {
 TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
     Project p;
     p.ViewReady = true;
-    p.vertices = {{50, -30, 20, 0}, {0, 2000, 2000, 0}, {0, 0, 0, 0}};
+    p.object.vertices = {{50, -30, 20, 0}, {0, 2000, 2000, 0}, {0, 0, 0, 0}};
     const Viewport viewport{0, 0, 640, 480};
     CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
     view.rotationX = 10;
@@ -122,9 +122,9 @@ TEST(Picking, HitsComeInDrawingOrderWithTheirKinds) {
     const std::int32_t right = s.addVertex(5, 0);
     const std::int32_t second = s.addVertex(0, 0, 0.5f); // the same screen point
     const auto square = s.addSquare(0, 0, 3, -5);        // behind the vertices
-    s.project.lines = {test::makeLine(left, right)};
-    s.project.visLines = {test::makeLine(square[0], square[2])};
-    s.project.polygons = {test::makePolygon(square)};
+    s.project.object.lines = {test::makeLine(left, right)};
+    s.project.object.visLines = {test::makeLine(square[0], square[2])};
+    s.project.object.polygons = {test::makePolygon(square)};
     s.project.options.ShowAxis = true;
     s.scene.originPivot = true;
     s.scene.showGrid = true;
@@ -146,9 +146,9 @@ TEST(Picking, HitsComeInDrawingOrderWithTheirKinds) {
 
 TEST(Picking, PolygonBehindAVertexKeepsItsKindWhenTheIndicesAgree) {
     OrthoScene s;
-    s.addVertex(0, 0, 0.5f);                          // vertex 0 in front
-    const auto square = s.addSquare(0, 0, 4, -2);     // vertices 1..4
-    s.project.polygons = {test::makePolygon(square)}; // polygon 0
+    s.addVertex(0, 0, 0.5f);                                 // vertex 0 in front
+    const auto square = s.addSquare(0, 0, 4, -2);            // vertices 1..4
+    s.project.object.polygons = {test::makePolygon(square)}; // polygon 0
     EXPECT_EQ(s.pickAt(0, 0), (Hits{vertexHit(0), {HitKind::Polygon, 0}}));
     const Hits polygonOnly = s.pickAt(2, 2);
     EXPECT_EQ(polygonOnly, (Hits{{HitKind::Polygon, 0}}));
@@ -162,9 +162,10 @@ TEST(Picking, ItemsNamingMissingVerticesAreSkippedNotRead) {
     ObjectData overclaimed = test::makePolygon(square);
     overclaimed.VertexCount = 12;
     ObjectData negative = test::makePolygon({square[0], -1, square[2]});
-    s.project.polygons = {broken, overclaimed, negative, test::makePolygon(square)};
-    s.project.lines = {test::makeLine(square[0], 4000), test::makeLine(square[0], square[2])};
-    s.project.visLines = {test::makeLine(-7, square[2])};
+    s.project.object.polygons = {broken, overclaimed, negative, test::makePolygon(square)};
+    s.project.object.lines = {test::makeLine(square[0], 4000),
+                              test::makeLine(square[0], square[2])};
+    s.project.object.visLines = {test::makeLine(-7, square[2])};
     s.project.options.ShowVertices = false;
     s.project.ShowVerticesNow = false;
     EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::Line, 1}, {HitKind::Polygon, 3}}));
@@ -175,7 +176,7 @@ TEST(Picking, HiddenBackfacesCanNeitherBeSeenNorPicked) {
     const auto counter = s.addSquare(-5, 0, 2, 0);
     auto clockwise = s.addSquare(5, 0, 2, 0);
     std::swap(clockwise[1], clockwise[3]);
-    s.project.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
+    s.project.object.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
     s.project.ShowVerticesNow = false;
     EXPECT_EQ(s.pickAt(-5, 0), (Hits{{HitKind::Polygon, 0}}));
     EXPECT_EQ(s.pickAt(5, 0), (Hits{{HitKind::Polygon, 1}}));
@@ -185,7 +186,7 @@ TEST(Picking, HiddenBackfacesCanNeitherBeSeenNorPicked) {
     EXPECT_EQ(s.pickAt(5, 0), (Hits{{HitKind::Polygon, 1}}));
 
     // A selected polygon's outline is a line and is never culled.
-    s.project.polygons[0].Selected = 1;
+    s.project.object.polygons[0].Selected = 1;
     EXPECT_TRUE(s.pickAt(-5, 0).empty());
     EXPECT_EQ(s.pickAt(-3, 0, 2, 0), (Hits{{HitKind::Polygon, 0}}));
     EXPECT_TRUE(s.pickAt(-3, 0, 4, 0).empty());
@@ -194,18 +195,18 @@ TEST(Picking, HiddenBackfacesCanNeitherBeSeenNorPicked) {
 TEST(Picking, LinesAreAsWideAsTheyAreDrawn) {
     OrthoScene s;
     const std::int32_t a = s.addVertex(-5, 0), b = s.addVertex(5, 0);
-    s.project.lines = {test::makeLine(a, b)};
+    s.project.object.lines = {test::makeLine(a, b)};
     s.project.ShowVerticesNow = false;
     const Hits line{{HitKind::Line, 0}};
     EXPECT_EQ(s.pickAt(0, 0, 0, 1), line) << "width 1.5";
     EXPECT_TRUE(s.pickAt(0, 0, 0, 2).empty());
-    s.project.lines[0].Selected = 1; // width 5
+    s.project.object.lines[0].Selected = 1; // width 5
     EXPECT_EQ(s.pickAt(0, 0, 0, -2), line);
     EXPECT_TRUE(s.pickAt(0, 0, 0, -4).empty());
     EXPECT_TRUE(s.pickAt(6, 0).empty()) << "past the end";
 
-    s.project.lines.clear();
-    s.project.visLines = {test::makeLine(a, b)}; // width 0.3
+    s.project.object.lines.clear();
+    s.project.object.visLines = {test::makeLine(a, b)}; // width 0.3
     EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::VisLine, 0}}));
     EXPECT_TRUE(s.pickAt(0, 0, 0, 1).empty());
 }
@@ -214,9 +215,9 @@ TEST(Picking, SwitchesAndClippingDecideWhatTakesPart) {
     OrthoScene s;
     const std::int32_t v = s.addVertex(0, 0);
     const std::int32_t far = s.addVertex(3, 0);
-    s.project.lines = {test::makeLine(v, far)};
-    s.project.visLines = {test::makeLine(v, far)};
-    s.project.polygons = {test::makePolygon(s.addSquare(0, 0, 2, -1))};
+    s.project.object.lines = {test::makeLine(v, far)};
+    s.project.object.visLines = {test::makeLine(v, far)};
+    s.project.object.polygons = {test::makePolygon(s.addSquare(0, 0, 2, -1))};
     s.project.options.ShowAxis = true;
     const auto all = s.pickAt(0, 0);
     EXPECT_EQ(all.size(), 5u);
@@ -236,19 +237,19 @@ TEST(Picking, SwitchesAndClippingDecideWhatTakesPart) {
     OrthoScene depth; // the near plane of the orthographic view lies at z = 1
     depth.addVertex(0, 0, 5);
     EXPECT_TRUE(depth.pickAt(0, 0).empty());
-    depth.project.vertices[0].Z = 1.5f; // reaches over the near plane
+    depth.project.object.vertices[0].Z = 1.5f; // reaches over the near plane
     EXPECT_EQ(depth.pickAt(0, 0), Hits{vertexHit(0)});
 }
 
 TEST(HoverHint, NamesTheItemWithTheTextsOfTheView) {
     Project p = test::sampleProject();
-    p.textures[0].Filename = "C:\\GPL\\tex\\brick01.bmp";
+    p.object.textures[0].Filename = "C:\\GPL\\tex\\brick01.bmp";
     EXPECT_EQ(hitHint(p, vertexHit(3)), "Vertex No. 3");
     EXPECT_EQ(hitHint(p, {HitKind::Line, 1}), "Line No. 1");
     EXPECT_EQ(hitHint(p, {HitKind::Polygon, 0}), "Polygon No. 0\rTexture Name: brick01");
     EXPECT_EQ(hitHint(p, {HitKind::Polygon, 1}), "Polygon No. 1\rTexture Name: roof");
     EXPECT_EQ(hitHint(p, {HitKind::Polygon, 2}), "Polygon No. 2\rTexture Name: Untextured");
-    p.polygons[1].TextureIndex = 7; // names no texture
+    p.object.polygons[1].TextureIndex = 7; // names no texture
     EXPECT_EQ(hitHint(p, {HitKind::Polygon, 1}), "Polygon No. 1\rTexture Name: Untextured");
     EXPECT_FALSE(hitHint(p, {HitKind::Polygon, 3}));
     EXPECT_FALSE(hitHint(p, vertexHit(6)));
@@ -273,10 +274,10 @@ TEST(Picking, AgreesWithTheProjectedTrianglesOfARandomScene) {
         p.ViewReady = true;
         p.ShowVerticesNow = false;
         for (int k = 0; k < 3; ++k)
-            p.vertices.push_back({static_cast<float>(uniform(-200, 200)),
-                                  static_cast<float>(uniform(-200, 200)),
-                                  static_cast<float>(uniform(-200, 200)), 0});
-        p.polygons = {test::makePolygon({0, 1, 2})};
+            p.object.vertices.push_back({static_cast<float>(uniform(-200, 200)),
+                                         static_cast<float>(uniform(-200, 200)),
+                                         static_cast<float>(uniform(-200, 200)), 0});
+        p.object.polygons = {test::makePolygon({0, 1, 2})};
         CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
         view.rotationX = static_cast<int>(uniform(-180, 180));
         view.rotationZ = static_cast<int>(uniform(-180, 180));
@@ -284,7 +285,7 @@ TEST(Picking, AgreesWithTheProjectedTrianglesOfARandomScene) {
         const Matrix4 m = cameraMatrices(view, viewport).combined();
         std::array<Vec3, 3> w;
         for (int k = 0; k < 3; ++k) {
-            const Vertex& v = p.vertices[k];
+            const Vertex& v = p.object.vertices[k];
             w[k] = *projectToWindow(m, viewport, {v.X, v.Y, v.Z});
         }
         for (int sample = 0; sample < 20; ++sample) {
@@ -332,13 +333,13 @@ TEST(Picking, HostileTablesAndCamerasNeverCrashAndHitsStayInTheirTables) {
         Project p = test::randomProject(seed);
         p.ViewReady = true;
         p.options.ShowAxis = true;
-        if (!p.vertices.empty() && seed % 3 == 0)
-            p.vertices[below(p.vertices.size())].X = oddValues[below(6)];
-        for (ObjectData& polygon : p.polygons)
+        if (!p.object.vertices.empty() && seed % 3 == 0)
+            p.object.vertices[below(p.object.vertices.size())].X = oddValues[below(6)];
+        for (ObjectData& polygon : p.object.polygons)
             if (below(4) == 0 && !polygon.VertexIndices.empty())
                 polygon.VertexIndices[below(polygon.VertexIndices.size())] = oddInts[below(5)];
-        p.lines.push_back(test::makeLine(oddInts[below(5)], 0));
-        if (!p.vertices.empty()) p.visLines.push_back(test::makeLine(0, 0));
+        p.object.lines.push_back(test::makeLine(oddInts[below(5)], 0));
+        if (!p.object.vertices.empty()) p.object.visLines.push_back(test::makeLine(0, 0));
         updateBounds(p);
         SceneOptions scene;
         scene.showGrid = seed % 2 == 0;
@@ -355,10 +356,10 @@ TEST(Picking, HostileTablesAndCamerasNeverCrashAndHitsStayInTheirTables) {
         for (int sample = 0; sample < 5; ++sample) {
             const auto hits = pickScene(p, scene, m, viewport, below(900) - 50, below(700) - 50);
             for (const PickHit& hit : hits) {
-                const std::size_t size = hit.kind == HitKind::Vertex    ? p.vertices.size()
-                                         : hit.kind == HitKind::Line    ? p.lines.size()
-                                         : hit.kind == HitKind::VisLine ? p.visLines.size()
-                                         : hit.kind == HitKind::Polygon ? p.polygons.size()
+                const std::size_t size = hit.kind == HitKind::Vertex    ? p.object.vertices.size()
+                                         : hit.kind == HitKind::Line    ? p.object.lines.size()
+                                         : hit.kind == HitKind::VisLine ? p.object.visLines.size()
+                                         : hit.kind == HitKind::Polygon ? p.object.polygons.size()
                                                                         : 1;
                 EXPECT_GE(hit.index, 0);
                 EXPECT_LT(static_cast<std::size_t>(hit.index), size);

@@ -104,7 +104,7 @@ TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
     EXPECT_EQ(axis[2].to, (std::array<float, 3>{0, 0, 10}));
 
     Project p = test::sampleProject();
-    ASSERT_GE(p.vertices.size(), 4u);
+    ASSERT_GE(p.object.vertices.size(), 4u);
     EXPECT_TRUE(lineIsDrawable(p, test::makeLine(0, 1)));
     EXPECT_FALSE(lineIsDrawable(p, test::makeLine(0, 99)));
     EXPECT_FALSE(lineIsDrawable(p, test::makeLine(-1, 0)));
@@ -114,7 +114,7 @@ TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
 
     ObjectData polygon = test::makePolygon({0, 1, 2});
     EXPECT_TRUE(polygonIsDrawable(p, polygon));
-    polygon.VertexIndices[2] = static_cast<std::int32_t>(p.vertices.size());
+    polygon.VertexIndices[2] = static_cast<std::int32_t>(p.object.vertices.size());
     EXPECT_FALSE(polygonIsDrawable(p, polygon));
     polygon = test::makePolygon({0, 1, 2});
     polygon.VertexCount = 9; // more entries claimed than held
@@ -123,8 +123,8 @@ TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
     polygon = test::makePolygon({0, 1, 2});
     EXPECT_EQ(polygonTexture(p, polygon), nullptr);
     polygon.TextureIndex = 0;
-    EXPECT_EQ(polygonTexture(p, polygon), &p.textures[0]);
-    polygon.TextureIndex = static_cast<std::int32_t>(p.textures.size());
+    EXPECT_EQ(polygonTexture(p, polygon), &p.object.textures[0]);
+    polygon.TextureIndex = static_cast<std::int32_t>(p.object.textures.size());
     EXPECT_EQ(polygonTexture(p, polygon), nullptr);
     polygon.TextureIndex = -1;
     EXPECT_EQ(polygonTexture(p, polygon), nullptr);

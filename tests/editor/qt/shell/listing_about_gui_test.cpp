@@ -1,13 +1,13 @@
 // The "Project Contents" window, the printed listing, the help commands, the
 // About box and the application-wide tool tips switch, on a real display.
 
+#include "editor/core/shell/project_listing.hpp"
+#include "editor/core/shell/system_probes.hpp"
 #include "editor/qt/shell/about_box.hpp"
 #include "editor/qt/shell/help_commands.hpp"
 #include "editor/qt/shell/listing_print.hpp"
 #include "editor/qt/shell/listing_windows.hpp"
-#include "editor/core/shell/project_listing.hpp"
 #include "editor/qt/shell/system_facts.hpp"
-#include "editor/core/shell/system_probes.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
@@ -120,7 +120,7 @@ TEST(ProjectContentsFormTest, ShowsTheListingReadOnlyAndRebuildsItAtEachShow) {
     EXPECT_EQ(pane->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     form.hide();
-    project.vertices.push_back({7, 8, 9, 0});
+    project.object.vertices.push_back({7, 8, 9, 0});
     form.show();
     EXPECT_TRUE(form.text().contains("Number of Vertices: 7"));
     EXPECT_EQ(form.text(), listingText(project));

@@ -29,10 +29,10 @@ TEST(MainFormBuild, ChecksComeInOrderEachWithItsMessage) {
     EXPECT_EQ(h.prompts.messages.back(), "Not enough Data to write ASE-file !");
 
     h.openExample();
-    h.project().polygons[3].TextureIndex = NoTexture;
+    h.project().object.polygons[3].TextureIndex = NoTexture;
     form.WriteASEandStartClick();
     EXPECT_EQ(h.prompts.messages.back(), "Only entirely textured objects supported so far !");
-    h.project().polygons[3].TextureIndex = 0;
+    h.project().object.polygons[3].TextureIndex = 0;
 
     h.project().ProjectFile = NoProjectFile;
     form.WriteASEandStartClick();
@@ -62,7 +62,8 @@ TEST(MainFormBuild, ExampleBuildsIntoAValid3DOAlsoWhenOpenedASecondTime) {
     ASSERT_TRUE(waitUntil([&] { return form.action("WriteASEMenu")->isEnabled(); }));
     auto* submenu = form.findChild<QMenu*>("WriteASEMenu");
     ASSERT_NE(submenu, nullptr);
-    EXPECT_TRUE(submenu->isEnabled()) << "the submenu's commands must be usable, not only its entry";
+    EXPECT_TRUE(submenu->isEnabled())
+        << "the submenu's commands must be usable, not only its entry";
     form.WriteASEandStartClick();
     EXPECT_TRUE(form.converterRunning());
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));

@@ -67,8 +67,8 @@ TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
     });
     form.ImportDXFClick();
     EXPECT_TRUE(seen);
-    EXPECT_EQ(h.project().lines.size(), 2u);
-    EXPECT_EQ(h.project().vertices.size(), 3u); // the shared corner is found once
+    EXPECT_EQ(h.project().object.lines.size(), 2u);
+    EXPECT_EQ(h.project().object.vertices.size(), 3u); // the shared corner is found once
     EXPECT_TRUE(h.project().ViewReady);
     EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
 }
@@ -82,7 +82,7 @@ TEST(MainFormExchange, BinaryDxfIsRefusedBeforeTheScanDialog) {
     form.ImportDXFClick();
     ASSERT_FALSE(h.prompts.messages.empty());
     EXPECT_EQ(h.prompts.messages.back().rfind("Binary DXF format not supported", 0), 0u);
-    EXPECT_TRUE(h.project().vertices.empty());
+    EXPECT_TRUE(h.project().object.vertices.empty());
 }
 
 TEST(MainFormExchange, MenuRulesFollowTheProject) {
@@ -153,6 +153,6 @@ TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
     h.files.paths = {vtx};
     h.prompts.offsets = {VertexOffset{10, 0, 0}};
     form.ImportTxtClick();
-    EXPECT_EQ(h.project().vertices.size(), 108u);
-    EXPECT_FLOAT_EQ(h.project().vertices[54].X, h.project().vertices[0].X + 10);
+    EXPECT_EQ(h.project().object.vertices.size(), 108u);
+    EXPECT_FLOAT_EQ(h.project().object.vertices[54].X, h.project().object.vertices[0].X + 10);
 }

@@ -16,7 +16,7 @@ TEST(MainFormLifecycle, OpenShowsTheProjectAndEnablesItsCommands) {
     copyProgram("3DO-Kiln", h.app.folder());
     MainForm& form = h.start();
     h.openExample();
-    EXPECT_EQ(h.project().vertices.size(), 54u);
+    EXPECT_EQ(h.project().object.vertices.size(), 54u);
     EXPECT_TRUE(h.project().ViewReady);
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_TRUE(h.logHas("Project Description:"));
@@ -28,15 +28,15 @@ TEST(MainFormLifecycle, OpenShowsTheProjectAndEnablesItsCommands) {
 TEST(MainFormLifecycle, CloseOnAProjectWithoutVerticesDoesNothingAndClearAllResets) {
     EditorHarness h;
     MainForm& form = h.start();
-    h.project().textures.push_back({"a.bmp", 0, "", 0, 0});
+    h.project().object.textures.push_back({"a.bmp", 0, "", 0, 0});
     const int logSize = form.logLines().size();
     form.CloseProjectMenuClick();
     EXPECT_TRUE(h.prompts.questions.empty());
-    EXPECT_EQ(h.project().textures.size(), 1u);
+    EXPECT_EQ(h.project().object.textures.size(), 1u);
     EXPECT_EQ(form.logLines().size(), logSize);
 
     form.ClearAllMenuClick();
-    EXPECT_TRUE(h.project().textures.empty());
+    EXPECT_TRUE(h.project().object.textures.empty());
     EXPECT_TRUE(h.logHas("All Data Cleared !"));
 }
 
@@ -58,7 +58,7 @@ TEST(MainFormLifecycle, OpenCancelledAfterNoLeavesAnEmptyProject) {
     h.prompts.answers = {Answer::No}; // "Save project data ?"
     form.OpenProjectMenuClick();      // no path queued: the dialog is cancelled
     EXPECT_EQ(h.prompts.questions.back(), "Closing Project...|Save project data ?");
-    EXPECT_TRUE(h.project().vertices.empty());
+    EXPECT_TRUE(h.project().object.vertices.empty());
     EXPECT_TRUE(h.logHas("Project Closed !"));
 }
 
@@ -72,13 +72,13 @@ TEST(MainFormLifecycle, CancelInTheSaveQuestionKeepsTheProjectForOpenAndExit) {
 
     h.prompts.answers = {Answer::Cancel};
     form.OpenProjectMenuClick();
-    EXPECT_EQ(h.project().vertices.size(), 54u);
+    EXPECT_EQ(h.project().object.vertices.size(), 54u);
     EXPECT_EQ(h.files.requests.size(), 2u); // the two opens above; none for the cancelled one
 
     h.prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(h.project().vertices.size(), 54u);
+    EXPECT_EQ(h.project().object.vertices.size(), 54u);
 
     h.prompts.answers = {Answer::No};
     EXPECT_TRUE(form.close());
@@ -122,12 +122,12 @@ TEST(MainFormLifecycle, ProjectOnTheCommandLineOpensAtTheFirstDrawing) {
     EditorHarness h;
     const std::string path = h.copyExample();
     MainForm& form = h.start({QString::fromStdString(path)});
-    ASSERT_TRUE(waitUntil([&] { return h.project().vertices.size() == 54u; }));
+    ASSERT_TRUE(waitUntil([&] { return h.project().object.vertices.size() == 54u; }));
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_EQ(h.context->recent.entries().front(), path);
     // Later drawings do not open it again.
     form.ClearAllMenuClick();
     form.view()->repaint();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(h.project().vertices.empty());
+    EXPECT_TRUE(h.project().object.vertices.empty());
 }

@@ -1,7 +1,7 @@
 // The view driven with the mouse, wheel and keys, and the editor without OpenGL.
 #include "editor/core/view/matrix4.hpp"
-#include "editor/qt/view/view_form.hpp"
 #include "editor/qt/shell/editor_harness.hpp"
+#include "editor/qt/view/view_form.hpp"
 
 #include <QScrollBar>
 #include <QTest>
@@ -29,13 +29,13 @@ struct InteractiveScene {
         p.options.ZoomRatio = 1;
         p.options.VertexDisplaySize = 15;
         h.context->camera.preset = ViewPreset::Top;
-        p.vertices = {{-3, 0, 0, 0}, {-1, 0, 0, 0}, {1, -1, 0, 0},
-                      {3, -1, 0, 0}, {3, 1, 0, 0},  {1, 1, 0, 0}};
+        p.object.vertices = {{-3, 0, 0, 0}, {-1, 0, 0, 0}, {1, -1, 0, 0},
+                             {3, -1, 0, 0}, {3, 1, 0, 0},  {1, 1, 0, 0}};
         ObjectData q;
         q.Red = 1;
         q.VertexIndices = {2, 5, 4, 3, 2};
         q.VertexCount = 5;
-        p.polygons.push_back(q);
+        p.object.polygons.push_back(q);
         p.GeometryPresent = p.ViewReady = true;
         updateBounds(p);
         const int before = view->drawCount();
@@ -74,7 +74,7 @@ TEST(ViewInteraction, PolygonPickModeTakesVerticesAndRefusesWhatIsNotOne) {
     s.h.context->general.PlaySound = false; // rejections go to the log
     s.click(s.pointOf({-3, 0, 0}));
     EXPECT_TRUE(s.h.logHas("Picked = 0"));
-    EXPECT_EQ(s.h.project().vertices[0].Selected, 1);
+    EXPECT_EQ(s.h.project().object.vertices[0].Selected, 1);
     s.click(s.pointOf({2, 0, 0})); // the polygon only
     EXPECT_TRUE(s.h.logHas("Select Vertex only !"));
     s.click(s.pointOf({0, 4, 0})); // empty space
@@ -96,7 +96,7 @@ TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
     EXPECT_EQ(s.h.project().options.PanX, 20);
     EXPECT_EQ(s.h.project().options.PanY, 10);
     EXPECT_TRUE(s.h.context->pickModes.PickedVertices.empty());
-    EXPECT_EQ(s.h.project().vertices[0].Selected, 0);
+    EXPECT_EQ(s.h.project().object.vertices[0].Selected, 0);
 }
 
 TEST(ViewInteraction, HoverHintNamesWhatIsUnderTheCursor) {
@@ -152,7 +152,7 @@ TEST(ViewWithoutOpenGl, EditorStartsSaysSoAndOpensProjects) {
     EXPECT_EQ(h.form->view()->canvas(), nullptr);
     EXPECT_TRUE(h.logHas("The 3D view is not available: no OpenGL here. All other commands work."));
     // The project on the command line still opens at the view's first drawing.
-    ASSERT_TRUE(waitUntil([&] { return h.project().vertices.size() == 54u; }));
+    ASSERT_TRUE(waitUntil([&] { return h.project().object.vertices.size() == 54u; }));
     h.form->view()->ZoomAllClick();
     h.form->view()->redraw();
     EXPECT_TRUE(h.form->view()->grabScene().isNull());

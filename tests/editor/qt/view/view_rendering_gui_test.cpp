@@ -1,7 +1,7 @@
 // The view as OpenGL draws it: known scenes, the colours at chosen pixels.
 #include "editor/core/view/matrix4.hpp"
-#include "editor/qt/view/view_form.hpp"
 #include "editor/qt/shell/editor_harness.hpp"
+#include "editor/qt/view/view_form.hpp"
 
 #include <QColor>
 #include <QImage>
@@ -33,7 +33,9 @@ struct ViewScene {
         h.context->camera.preset = ViewPreset::Top;
     }
 
-    void addVertex(float x, float y, float z = 0) { h.project().vertices.push_back({x, y, z, 0}); }
+    void addVertex(float x, float y, float z = 0) {
+        h.project().object.vertices.push_back({x, y, z, 0});
+    }
 
     void addQuad(std::vector<std::int32_t> corners, Rgb colour) {
         ObjectData q;
@@ -43,14 +45,14 @@ struct ViewScene {
         corners.push_back(corners.front());
         q.VertexCount = static_cast<std::int32_t>(corners.size());
         q.VertexIndices = corners;
-        h.project().polygons.push_back(q);
+        h.project().object.polygons.push_back(q);
     }
 
     // Draws the scene and returns what OpenGL drew.
     QImage render() {
         Project& p = h.project();
         updateBounds(p);
-        p.GeometryPresent = !p.vertices.empty();
+        p.GeometryPresent = !p.object.vertices.empty();
         const int before = view->drawCount();
         view->redraw();
         EXPECT_TRUE(waitUntil([&] { return view->drawCount() > before; }));
@@ -131,12 +133,12 @@ TEST(ViewRendering, TexturedPolygonShowsItsTexture) {
     const std::string path = s.h.work.file("checker.bmp");
     ASSERT_TRUE(bitmap.save(QString::fromStdString(path), "BMP"));
     Project& p = s.h.project();
-    p.textures.push_back({path, 0, "", 0, DefaultBackColor});
+    p.object.textures.push_back({path, 0, "", 0, DefaultBackColor});
     ++p.textureLibraryVersion;
     for (auto [x, y] : {std::pair{-2.f, -2.f}, {2.f, -2.f}, {2.f, 2.f}, {-2.f, 2.f}})
         s.addVertex(x, y);
     s.addQuad({0, 3, 2, 1}, {0.5f, 0.5f, 0.5f});
-    ObjectData& q = p.polygons[0];
+    ObjectData& q = p.object.polygons[0];
     q.TextureIndex = 0;
     // V runs up the bitmap from its bottom row, as the bitmaps are stored.
     q.TexCoords = {{0, 0}, {0, 1}, {1, 1}, {1, 0}, {0, 0}};
@@ -156,13 +158,13 @@ TEST(ViewRendering, TexturedPolygonShowsItsTexture) {
 TEST(ViewRendering, MissingBitmapDrawsThePolygonWithoutItAndSaysSo) {
     ViewScene s;
     Project& p = s.h.project();
-    p.textures.push_back({s.h.work.file("gone.bmp"), 0, "", 0, DefaultBackColor});
+    p.object.textures.push_back({s.h.work.file("gone.bmp"), 0, "", 0, DefaultBackColor});
     ++p.textureLibraryVersion;
     for (auto [x, y] : {std::pair{-2.f, -2.f}, {2.f, -2.f}, {2.f, 2.f}, {-2.f, 2.f}})
         s.addVertex(x, y);
     s.addQuad({0, 3, 2, 1}, kRed);
-    p.polygons[0].TextureIndex = 0;
-    p.polygons[0].TexCoords.assign(5, {0, 0});
+    p.object.polygons[0].TextureIndex = 0;
+    p.object.polygons[0].TexCoords.assign(5, {0, 0});
     p.options.ShowTextures = true;
     p.ViewReady = true;
     const QImage image = s.render();
@@ -180,7 +182,7 @@ TEST(ViewRendering, SelectedVertexHasTheLargerSphere) {
     p.options.VertexDisplaySize = 15; // radius 1
     s.addVertex(-3, 0);
     s.addVertex(3, 0);
-    p.vertices[1].Selected = 1;
+    p.object.vertices[1].Selected = 1;
     p.drawColours.vertex = {0, 0.6f, 0};
     p.drawColours.selectedVertex = {1, 0, 0};
     p.ViewReady = true;
