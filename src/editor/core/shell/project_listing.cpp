@@ -13,10 +13,10 @@ std::string n(std::size_t value) {
     return std::to_string(value);
 }
 
-// A number column: right-aligned like PadText, but never cut, since a cut
+// A number column: right-aligned like padText, but never cut, since a cut
 // number would show a different value.
 std::string numberColumn(const std::string& number, std::size_t width) {
-    return number.size() >= width ? number : PadText(number, width, false);
+    return number.size() >= width ? number : padText(number, width, false);
 }
 
 std::string joined(const std::vector<std::int32_t>& values, std::size_t count) {
@@ -49,7 +49,7 @@ void addVertices(Lines& out, const Project& p) {
     for (std::size_t i = 0; i < p.object.vertices.size(); ++i) {
         const Vertex& v = p.object.vertices[i];
         out.push_back(
-            PadText("Vertex " + n(i), 10, true) + " X:" + numberColumn(vertexReal(v.X), 9) +
+            padText("Vertex " + n(i), 10, true) + " X:" + numberColumn(vertexReal(v.X), 9) +
             "  Y:" + numberColumn(vertexReal(v.Y), 9) + "  Z:" + numberColumn(vertexReal(v.Z), 9));
     }
     out.insert(out.end(), {" ", " "});
@@ -160,7 +160,7 @@ void addCollision(Lines& out, const Project& p, ListingForm form) {
 
 } // namespace
 
-std::string PadText(const std::string& text, std::size_t width, bool right) {
+std::string padText(const std::string& text, std::size_t width, bool right) {
     if (text.size() >= width) return text.substr(0, width);
     std::string blanks(width - text.size(), ' ');
     return right ? text + blanks : blanks + text;

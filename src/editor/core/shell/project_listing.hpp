@@ -11,7 +11,7 @@ namespace meshsmith {
 
 // Pads `text` with blanks to `width` characters (after it when `right`, else
 // before it); longer texts are cut to `width`.
-std::string PadText(const std::string& text, std::size_t width, bool right);
+std::string padText(const std::string& text, std::size_t width, bool right);
 
 enum class ListingForm { Print, Display };
 

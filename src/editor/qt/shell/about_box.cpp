@@ -1,10 +1,10 @@
 #include "editor/qt/shell/about_box.hpp"
 
+#include "editor/core/shell/system_information.hpp"
 #include "editor/qt/shell/about_picture.hpp"
 #include "editor/qt/shell/help_commands.hpp"
-#include "model/product.hpp"
 #include "editor/qt/shell/system_facts.hpp"
-#include "editor/core/shell/system_information.hpp"
+#include "model/product.hpp"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

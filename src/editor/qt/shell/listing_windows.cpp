@@ -1,7 +1,7 @@
 #include "editor/qt/shell/listing_windows.hpp"
 
-#include "editor/qt/shell/listing_print.hpp"
 #include "editor/core/shell/project_listing.hpp"
+#include "editor/qt/shell/listing_print.hpp"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -40,8 +40,8 @@ ProjectContentsForm::ProjectContentsForm(const Project& project, QWidget* parent
     layout->addLayout(buttons);
     resize(640, 520);
 
-    connect(copy, &QPushButton::clicked, this, &ProjectContentsForm::CopyButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &ProjectContentsForm::CancelButtonClick);
+    connect(copy, &QPushButton::clicked, this, &ProjectContentsForm::onCopy);
+    connect(cancel, &QPushButton::clicked, this, &ProjectContentsForm::onCancel);
 }
 
 QString ProjectContentsForm::text() const {
@@ -57,13 +57,13 @@ void ProjectContentsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void ProjectContentsForm::CopyButtonClick() {
+void ProjectContentsForm::onCopy() {
     QGuiApplication::clipboard()->setText(pane_->toPlainText());
     pane_->clear();
     accept();
 }
 
-void ProjectContentsForm::CancelButtonClick() {
+void ProjectContentsForm::onCancel() {
     pane_->clear();
     reject();
 }

@@ -21,8 +21,8 @@ class ProjectContentsForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void CopyButtonClick();   // copies the whole text, empties the pane, closes
-    void CancelButtonClick(); // empties the pane, closes
+    void onCopy();   // copies the whole text, empties the pane, closes
+    void onCancel(); // empties the pane, closes
 
     const Project& project_;
     QPlainTextEdit* pane_ = nullptr;

@@ -1,8 +1,8 @@
 // The editor Meshsmith: one project, its windows, and the 3D view.
 #include "editor/core/shell/editor_context.hpp"
 #include "editor/qt/shell/main_form.hpp"
-#include "model/paths.hpp"
 #include "editor/qt/shell/qt_services.hpp"
+#include "model/paths.hpp"
 
 #include <QApplication>
 #include <QDir>

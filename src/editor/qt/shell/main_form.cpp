@@ -23,14 +23,14 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     const QString title = QString(kProductName) + " " + kVersionText;
     setWindowTitle(title);
     resize(1024, 720);
-    context_.addLogLine = [this](const std::string& line) { AddLogLine(line); };
-    context_.repaintView = [this] { RedrawView(); };
+    context_.addLogLine = [this](const std::string& line) { addLogLine(line); };
+    context_.repaintView = [this] { redrawView(); };
 
     buildBottomPanel();
     buildMenus();
     buildToolBar();
-    AddLogLine(title.toStdString());
-    AddLogLine("See Tool Tips for some more Information");
+    addLogLine(title.toStdString());
+    addLogLine("See Tool Tips for some more Information");
 
     deselectAllVertices(context_.project);
     context_.project.SelectedLine = NoSelection;
@@ -39,7 +39,7 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     context_.recent.load(context_.settings);
     rebuildRecentMenu();
     // Until the first idle moment the converter's presence decides.
-    action("WriteASEMenu")->setEnabled(fileExists(kilnPath(context_.appFolder)));
+    item(MainItem::WriteAseMenu)->setEnabled(fileExists(kilnPath(context_.appFolder)));
 
     // The Options dialog reads the settings file when it is created.
     options_ = new OptionsForm(context_, this);
@@ -71,11 +71,11 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainForm::showEvent(QShowEvent* event) {
-    aboutItem_->setText(QString("&About ") + kProductName);
+    item(MainItem::About)->setText(QString("&About ") + kProductName);
     QMainWindow::showEvent(event);
 }
 
-void MainForm::AddLogLine(const std::string& line) {
+void MainForm::addLogLine(const std::string& line) {
     logPane_->appendPlainText(QString::fromStdString(line));
 }
 
@@ -83,16 +83,11 @@ QStringList MainForm::logLines() const {
     return logPane_->toPlainText().split('\n');
 }
 
-void MainForm::RedrawView() {
+void MainForm::redrawView() {
     if (view_) view_->redraw();
 }
 
-QAction* MainForm::action(const QString& name) const {
-    auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
-void MainForm::Exit1Click() {
+void MainForm::onExit() {
     close();
 }
 
@@ -104,7 +99,7 @@ void MainForm::closeEvent(QCloseEvent* event) {
     }
     if (converter_.running()) {
         converter_.stop();
-        AddLogLine(stoppedConversionLine(fileNameOf(kilnPath(context_.appFolder)), convertingAse_));
+        addLogLine(stoppedConversionLine(fileNameOf(kilnPath(context_.appFolder)), convertingAse_));
     }
     context_.recent.save(context_.settings);
     event->accept();

@@ -6,9 +6,10 @@
 // every other window. The commands' work is done by the plain C++ operations;
 // this class reads the user's input, calls them and shows their results.
 
-#include "editor/qt/shell/converter_process.hpp"
 #include "editor/core/shell/editor_context.hpp"
 #include "editor/core/shell/file_filters.hpp"
+#include "editor/core/shell/main_items.hpp"
+#include "editor/qt/shell/converter_process.hpp"
 #include "model/dxf_export.hpp"
 #include "model/project_file.hpp"
 #include "model/random_colours.hpp"
@@ -17,7 +18,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <map>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -44,10 +45,10 @@ class MainForm : public QMainWindow {
     ~MainForm() override;
 
     // Appends one line to the log.
-    void AddLogLine(const std::string& line);
+    void addLogLine(const std::string& line);
     QStringList logLines() const;
     // Asks the view to repaint.
-    void RedrawView();
+    void redrawView();
     // The ToolbarUpdater's rules; also run whenever the application is idle.
     void updateToolbar();
     // The menu rules; run when the user opens the menu.
@@ -56,8 +57,8 @@ class MainForm : public QMainWindow {
     void updateModifyMenu();
     void updateMiscMenu();
 
-    // A menu item or tool button by its name ("OpenProjectMenu", "CloseToolButton").
-    QAction* action(const QString& name) const;
+    // A menu item (a submenu's entry included) or tool button.
+    QAction* item(MainItem which) const;
     ViewForm* view() const { return view_; }
     OptionsForm* options() const { return options_; }
     EditorContext& context() { return context_; }
@@ -65,42 +66,42 @@ class MainForm : public QMainWindow {
 
   public slots:
     // File menu.
-    void OpenProjectMenuClick();
-    void SaveProjectMenuClick();
-    void CloseProjectMenuClick();
-    void ClearAllMenuClick();
-    void SaveProjectAsMenuClick();
-    void WriteASEOnlyClick();
-    void WriteASEandStartClick();
-    void WriteASEConvertGPLClick();
-    void DisplayAllContentsMenuClick();
-    void PrintProjectMenuClick();
-    void OptionsMenuClick();
-    void MRUFileListMRUItemClick(const QString& path);
-    void Exit1Click();
+    void onOpenProject();
+    void onSaveProject();
+    void onCloseProject();
+    void onClearAll();
+    void onSaveProjectAs();
+    void onWriteAseOnly();
+    void onWriteAseAndConvert();
+    void onWriteAseConvertAndStartGpl();
+    void onDisplayAllContents();
+    void onPrintProject();
+    void onOptions();
+    void onRecentFile(const QString& path);
+    void onExit();
     // Geometry menu.
-    void ImportTxtClick();
-    void ImportDXFClick();
-    void Import3DOTextClick();
-    void ExportTxtClick();
-    void ExportDXF_VClick();
-    void ExportDXF_VLClick();
-    void ExportDXF_VLPClick();
-    void Export3DOTextClick();
-    void AddFromProjectMenuClick();
-    void RemDoubleMenuClick();
+    void onImportVertexText();
+    void onImportDxf();
+    void onImport3doText();
+    void onExportVertexText();
+    void onExportDxfVertices();
+    void onExportDxfVerticesLines();
+    void onExportDxfVerticesLinesPolygons();
+    void onExport3doText();
+    void onAddFromProject();
+    void onRemoveDoubleVertices();
     // Misc. menu: outside programs.
-    void StartGPLClick();
-    void ViewerStartMenuClick();
-    void UserStartMenuClick();
+    void onStartGpl();
+    void onStartViewer();
+    void onStartUserProgram();
     // Help menu.
-    void OnlineHelp1Click();
-    void LocalMenuClick();
-    void About1Click();
+    void onOnlineHelp();
+    void onLocalHelp();
+    void showAboutBox();
     // Log pop-up menu.
-    void CopyLogClipboardClick();
-    void SaveLogClick();
-    void ClearAllLogClick();
+    void onCopyLog();
+    void onSaveLog();
+    void onClearLog();
 
   protected:
     void closeEvent(QCloseEvent* event) override; // FormCloseQuery
@@ -108,7 +109,6 @@ class MainForm : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-
     // Construction (main_form_menus.cpp, main_form_camera.cpp).
     void buildMenus();
     void buildFileMenu();
@@ -119,12 +119,9 @@ class MainForm : public QMainWindow {
     void buildToolBar();
     void buildBottomPanel();
     void buildView();
-    QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     void (MainForm::*handler)() = nullptr);
-    QAction* addCheckItem(QMenu* menu, const char* name, const char* caption,
-                          bool ProjectOptions::*flag, bool redraws);
-    QAction* addToolButton(const char* name, const char* hint,
-                           void (MainForm::*handler)() = nullptr);
+    QAction* addItem(QMenu* menu, MainItem which, void (MainForm::*handler)() = nullptr);
+    QMenu* addSubmenu(QMenu* menu, MainItem which);
+    QAction* addCheckItem(QMenu* menu, MainItem which, bool ProjectOptions::*flag, bool redraws);
     void needs(bool condition, const char* message, void (MainForm::*then)() = nullptr);
 
     // Lifecycle (main_form_project.cpp).
@@ -180,10 +177,8 @@ class MainForm : public QMainWindow {
     QMenu *fileMenu_ = nullptr, *geometryMenu_ = nullptr, *visualMenu_ = nullptr;
     QMenu *modifyMenu_ = nullptr, *miscMenu_ = nullptr, *importMenu_ = nullptr;
     QMenu* writeAseMenu_ = nullptr;
-    QAction* exitItem_ = nullptr;
-    QAction* aboutItem_ = nullptr;
     std::vector<QAction*> recentItems_;
-    std::map<QString, QAction*> actions_;
+    std::array<QAction*, kMainItemCount> items_{};
 };
 
 } // namespace meshsmith

@@ -3,10 +3,10 @@
 // start the game, the launcher, a viewer or the user's program.
 #include "editor/qt/shell/main_form.hpp"
 
+#include "editor/core/shell/general_options.hpp"
 #include "export/ase_writer.hpp"
 #include "export/build_checks.hpp"
 #include "export/launch_plans.hpp"
-#include "editor/core/shell/general_options.hpp"
 #include "model/paths.hpp"
 #include "model/project_commands.hpp"
 
@@ -37,24 +37,24 @@ bool MainForm::startConversion(const std::string& target, std::function<void()> 
     const std::string built = threeDoPath(p.ProjectFile);
     convertingAse_ = ase;
     return converter_.start(
-        kiln, ase, target, [this](const std::string& line) { AddLogLine(line); },
+        kiln, ase, target, [this](const std::string& line) { addLogLine(line); },
         [this, kilnName, built, target, afterSuccess](const ConverterEnd& end) {
             const ConversionReport report = finishConversion(end, kilnName, built, target);
             for (const std::string& line : report.logLines)
-                AddLogLine(line);
+                addLogLine(line);
             if (!report.ok) return context_.prompts.showMessage(report.message);
             if (afterSuccess) afterSuccess();
         });
 }
 
-void MainForm::WriteASEandStartClick() {
+void MainForm::onWriteAseAndConvert() {
     if (auto refusal = buildRefusal(context_.project, context_.appFolder))
         return context_.prompts.showMessage(*refusal);
     const std::string out = threeDoPath(context_.project.ProjectFile);
     startConversion(out, nullptr);
 }
 
-void MainForm::WriteASEConvertGPLClick() {
+void MainForm::onWriteAseConvertAndStartGpl() {
     Project& p = context_.project;
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
     if (auto refusal = convertAndStartRefusal(p, settings))
@@ -84,8 +84,8 @@ void MainForm::afterGplBuild(const std::string& projectFile) {
     Project& p = context_.project;
     // The user may have closed or replaced the project while the converter ran.
     if (p.ProjectFile != projectFile)
-        return AddLogLine("Project changed during the conversion: GPL not started");
-    SaveProjectMenuClick();
+        return addLogLine("Project changed during the conversion: GPL not started");
+    onSaveProject();
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
     if (p.options.AutoGPL && p.options.MakerClose) {
         if (startProgram(launcherLaunch(settings, p))) close();
@@ -108,19 +108,19 @@ bool MainForm::startProgram(const ProgramLaunch& launch) {
     return false;
 }
 
-void MainForm::StartGPLClick() {
+void MainForm::onStartGpl() {
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
     if (auto refusal = startGameRefusal(settings)) return context_.prompts.showMessage(*refusal);
     startGame(startGameLaunch(settings.gplPath, context_.project.options));
 }
 
-void MainForm::ViewerStartMenuClick() {
+void MainForm::onStartViewer() {
     const std::string path = settingsPath("ViewerPath");
     if (auto refusal = startProgramRefusal(path)) return context_.prompts.showMessage(*refusal);
     startProgram({path, {}});
 }
 
-void MainForm::UserStartMenuClick() {
+void MainForm::onStartUserProgram() {
     const std::string path = settingsPath("UserPath");
     if (auto refusal = startProgramRefusal(path)) return context_.prompts.showMessage(*refusal);
     startProgram({path, {}});

@@ -4,7 +4,6 @@
 
 #include "editor/qt/view/view_form.hpp"
 
-
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -66,7 +65,7 @@ void MainForm::buildBottomPanel() {
         controls->addWidget(new QLabel(labels[row], panel), row, 0);
         controls->addWidget(bars[row], row, 1);
         if (buttons[row]) controls->addWidget(buttons[row], row, 2);
-        connect(bars[row], &QScrollBar::sliderReleased, this, &MainForm::RedrawView);
+        connect(bars[row], &QScrollBar::sliderReleased, this, &MainForm::redrawView);
     }
     connect(xBar_, &QScrollBar::valueChanged, this,
             [this](int v) { barMoved(xBar_, CameraBar::X, "X-Rotation: ", v); });
@@ -87,11 +86,10 @@ void MainForm::buildBottomPanel() {
     connect(logPane_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
         connect(menu.addAction("Copy Log To Clipboard"), &QAction::triggered, this,
-                &MainForm::CopyLogClipboardClick);
+                &MainForm::onCopyLog);
         connect(menu.addAction("Save As Log File"), &QAction::triggered, this,
-                &MainForm::SaveLogClick);
-        connect(menu.addAction("Clear All"), &QAction::triggered, this,
-                &MainForm::ClearAllLogClick);
+                &MainForm::onSaveLog);
+        connect(menu.addAction("Clear All"), &QAction::triggered, this, &MainForm::onClearLog);
         menu.exec(logPane_->mapToGlobal(at));
     });
 
@@ -113,7 +111,7 @@ void MainForm::buildView() {
     view_->sceneDrawn = [this] { openCommandLineProject(); };
     view_->cameraChanged = [this] { showCameraControls(); };
     if (const auto& problem = view_->openGlProblem())
-        AddLogLine("The 3D view is not available: " + *problem + ". All other commands work.");
+        addLogLine("The 3D view is not available: " + *problem + ". All other commands work.");
 }
 
 // A bar's change: the camera value takes the bar's position, the hint shows
@@ -148,7 +146,7 @@ void MainForm::rotateButtonClicked() {
     showCameraControls();
     context_.project.ShowVerticesNow = c.rotating() ? false : o.ShowVertices;
     view_->setRotating(c.rotating());
-    RedrawView();
+    redrawView();
 }
 
 // The bars and rotate buttons show the camera controls (without running their
@@ -168,11 +166,11 @@ void MainForm::showCameraControls() {
     zRotate_->setChecked(c.rotateZ);
 }
 
-void MainForm::CopyLogClipboardClick() {
+void MainForm::onCopyLog() {
     QApplication::clipboard()->setText(logPane_->toPlainText());
 }
 
-void MainForm::ClearAllLogClick() {
+void MainForm::onClearLog() {
     logPane_->clear();
 }
 

@@ -26,24 +26,24 @@ void showFailure(UserPrompts& prompts, const OperationResult& r) {
 
 } // namespace
 
-void MainForm::ImportTxtClick() {
+void MainForm::onImportVertexText() {
     if (auto path = context_.files.openFile(
             openRequest("Open File with Vertex Definition", VertexTextOpenFilter)))
         importVertexText(context_.project, *path, context_.prompts, *log_);
     // The view shows the project from now on, also after a cancelled dialog.
     context_.project.ViewReady = true;
-    RedrawView();
+    redrawView();
 }
 
-void MainForm::Import3DOTextClick() {
+void MainForm::onImport3doText() {
     if (auto path = context_.files.openFile(
             openRequest("Open 3DOText File with Vertex Definition", Text3DOOpenFilter)))
         import3DOText(context_.project, *path, context_.prompts, *log_, colours_);
     context_.project.ViewReady = true;
-    RedrawView();
+    redrawView();
 }
 
-void MainForm::ImportDXFClick() {
+void MainForm::onImportDxf() {
     const auto path =
         context_.files.openFile(openRequest("Open AutoCAD R12 DXF File", DxfOpenFilter));
     if (path) {
@@ -55,10 +55,10 @@ void MainForm::ImportDXFClick() {
             form.exec();
         }
         context_.project.ViewReady = true;
-        if (view_) view_->ZoomAllClick();
+        if (view_) view_->onZoomAll();
     }
     context_.project.ShowVerticesNow = context_.project.options.ShowVertices;
-    RedrawView();
+    redrawView();
 }
 
 std::optional<std::string> MainForm::chooseExportFile(const char* title, SaveFilter filter,
@@ -69,14 +69,14 @@ std::optional<std::string> MainForm::chooseExportFile(const char* title, SaveFil
     return path;
 }
 
-void MainForm::ExportTxtClick() {
+void MainForm::onExportVertexText() {
     const OperationResult check = checkGeometryExport(context_.project);
     if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
     if (auto path = chooseExportFile("Export Vertex Text File", VertexTextSaveFilter, "vtx"))
         showFailure(context_.prompts, exportVertexText(context_.project, *path, *log_));
 }
 
-void MainForm::Export3DOTextClick() {
+void MainForm::onExport3doText() {
     const OperationResult check = checkGeometryExport(context_.project);
     if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
     if (auto path = chooseExportFile("Export 3DOText File", Text3DOSaveFilter, "txt"))
@@ -90,24 +90,24 @@ void MainForm::exportDxfCommand(DxfExportMode mode) {
         showFailure(context_.prompts, exportDxf(context_.project, *path, mode, *log_));
 }
 
-void MainForm::ExportDXF_VClick() {
+void MainForm::onExportDxfVertices() {
     exportDxfCommand(DxfExportMode::Vertices);
 }
 
-void MainForm::ExportDXF_VLClick() {
+void MainForm::onExportDxfVerticesLines() {
     exportDxfCommand(DxfExportMode::VerticesLines);
 }
 
-void MainForm::ExportDXF_VLPClick() {
+void MainForm::onExportDxfVerticesLinesPolygons() {
     exportDxfCommand(DxfExportMode::VerticesLinesPolygons);
 }
 
-void MainForm::RemDoubleMenuClick() {
+void MainForm::onRemoveDoubleVertices() {
     removeDoubleVerticesCommand(context_.project, *log_);
-    RedrawView();
+    redrawView();
 }
 
-void MainForm::WriteASEOnlyClick() {
+void MainForm::onWriteAseOnly() {
     if (auto refusal = aseWriteRefusal(context_.project))
         return context_.prompts.showMessage(*refusal);
     if (auto path = chooseExportFile("Write ASE File", AseSaveFilter, "ase")) {
@@ -116,26 +116,26 @@ void MainForm::WriteASEOnlyClick() {
     }
 }
 
-void MainForm::DisplayAllContentsMenuClick() {
+void MainForm::onDisplayAllContents() {
     ProjectContentsForm form(context_.project, this);
     form.exec();
 }
 
-void MainForm::PrintProjectMenuClick() {
+void MainForm::onPrintProject() {
     if (context_.project.object.vertices.empty())
         return context_.prompts.showMessage("No Vertices, No Print !");
     printProjectListing(context_.project, this);
 }
 
-void MainForm::OnlineHelp1Click() {
+void MainForm::onOnlineHelp() {
     openOnlineHelp(context_);
 }
 
-void MainForm::LocalMenuClick() {
+void MainForm::onLocalHelp() {
     openLocalHelp(context_);
 }
 
-void MainForm::About1Click() {
+void MainForm::showAboutBox() {
     AboutBox box(context_, view_, this);
     box.exec();
 }

@@ -38,25 +38,25 @@ bool MainForm::closeProjectCommand() {
 void MainForm::afterReset() {
     syncControlsFromProject();
     projectClosed_ = true;
-    action("CloseProjectMenu")->setEnabled(false);
-    action("SaveProjectMenu")->setEnabled(false);
-    action("WriteASEMenu")->setEnabled(false);
-    action("CreateVislinesMenu")->setEnabled(true);
-    action("RemVislinesMenu")->setEnabled(false);
-    action("ConvLineMenu")->setEnabled(false);
+    item(MainItem::CloseProject)->setEnabled(false);
+    item(MainItem::SaveProject)->setEnabled(false);
+    item(MainItem::WriteAseMenu)->setEnabled(false);
+    item(MainItem::CreateVisLines)->setEnabled(true);
+    item(MainItem::RemoveVisLines)->setEnabled(false);
+    item(MainItem::ConvertVisLines)->setEnabled(false);
 }
 
-void MainForm::CloseProjectMenuClick() {
+void MainForm::onCloseProject() {
     closeProjectCommand();
 }
 
-void MainForm::ClearAllMenuClick() {
+void MainForm::onClearAll() {
     ProjectSession s = session();
     clearAll(s);
     afterReset();
 }
 
-void MainForm::OpenProjectMenuClick() {
+void MainForm::onOpenProject() {
     // Cancel in the save question ends the Open: loading now would drop the
     // unsaved project the user just chose to keep.
     if (!closeProjectCommand()) return;
@@ -67,7 +67,7 @@ void MainForm::OpenProjectMenuClick() {
     syncControlsFromProject();
 }
 
-void MainForm::MRUFileListMRUItemClick(const QString& path) {
+void MainForm::onRecentFile(const QString& path) {
     if (!closeProjectCommand()) return;
     ProjectSession s = session();
     if (openProject(s, path.toStdString()).outcome == Outcome::Done)
@@ -78,9 +78,9 @@ void MainForm::MRUFileListMRUItemClick(const QString& path) {
 void MainForm::projectOpened(const std::string& path, bool addToRecent) {
     if (context_.project.object.vertices.empty()) return;
     if (addToRecent) addRecent(path);
-    action("CloseProjectMenu")->setEnabled(true);
-    action("SaveProjectMenu")->setEnabled(true);
-    RedrawView();
+    item(MainItem::CloseProject)->setEnabled(true);
+    item(MainItem::SaveProject)->setEnabled(true);
+    redrawView();
 }
 
 void MainForm::openCommandLineProject() {
@@ -98,12 +98,12 @@ void MainForm::openCommandLineProject() {
     });
 }
 
-void MainForm::SaveProjectMenuClick() {
+void MainForm::onSaveProject() {
     ProjectSession s = session();
     applySaveResult(saveProjectCommand(s));
 }
 
-void MainForm::SaveProjectAsMenuClick() {
+void MainForm::onSaveProjectAs() {
     ProjectSession s = session();
     applySaveResult(saveProjectAs(s));
 }
@@ -115,7 +115,7 @@ void MainForm::applySaveResult(const FileCommandResult& r) {
     if (view_) view_->showCaption();
 }
 
-void MainForm::AddFromProjectMenuClick() {
+void MainForm::onAddFromProject() {
     const auto path = context_.files.openFile(openRequest("", ProjectOpenFilter));
     if (!path) return;
     ProjectSession s = session();
@@ -138,18 +138,18 @@ void MainForm::rebuildRecentMenu() {
     for (const std::string& entry : context_.recent.entries()) {
         const QString path = QString::fromStdString(entry);
         const QString shown = metrics.elidedText(path, Qt::ElideMiddle, 400);
-        auto* item = new QAction(
+        auto* recent = new QAction(
             QString("&%1 ").arg(++number % 10) + QString(shown).replace('&', "&&"), fileMenu_);
-        item->setObjectName(QString("MRUItem%1").arg(number - 1));
-        item->setData(path);
-        connect(item, &QAction::triggered, this, [this, path] { MRUFileListMRUItemClick(path); });
-        fileMenu_->insertAction(exitItem_, item);
-        recentItems_.push_back(item);
+        recent->setObjectName(QString("MRUItem%1").arg(number - 1));
+        recent->setData(path);
+        connect(recent, &QAction::triggered, this, [this, path] { onRecentFile(path); });
+        fileMenu_->insertAction(item(MainItem::Exit), recent);
+        recentItems_.push_back(recent);
     }
     if (!recentItems_.empty()) {
         QAction* separator = new QAction(fileMenu_);
         separator->setSeparator(true);
-        fileMenu_->insertAction(exitItem_, separator);
+        fileMenu_->insertAction(item(MainItem::Exit), separator);
         recentItems_.push_back(separator);
     }
 }
@@ -162,24 +162,24 @@ void MainForm::syncControlsFromProject() {
     rotationBarsFollow(c, o);
     c.zoomBar = std::clamp(o.ZoomRatio, barMinimum(CameraBar::Zoom), barMaximum(CameraBar::Zoom));
     showCameraControls();
-    action("ShowAxisMenu")->setChecked(o.ShowAxis);
-    action("ShowVerticesMenu")->setChecked(o.ShowVertices);
-    action("ShowLinesMenu")->setChecked(o.ShowLines);
-    action("ShowPolygonsMenu")->setChecked(o.ShowPolygons);
-    action("ShowTexturesMenu")->setChecked(o.ShowTextures);
+    item(MainItem::ShowAxis)->setChecked(o.ShowAxis);
+    item(MainItem::ShowVertices)->setChecked(o.ShowVertices);
+    item(MainItem::ShowLines)->setChecked(o.ShowLines);
+    item(MainItem::ShowPolygons)->setChecked(o.ShowPolygons);
+    item(MainItem::ShowTextures)->setChecked(o.ShowTextures);
     context_.project.ShowVerticesNow = o.ShowVertices;
     if (view_) view_->showCaption();
-    RedrawView();
+    redrawView();
 }
 
 void MainForm::showProgramCaptions() {
-    action("ViewerStartMenu")
+    item(MainItem::StartViewer)
         ->setText(QString::fromStdString(startItemCaption(context_.general.ViewerPath)));
-    action("UserStartMenu")
+    item(MainItem::StartUser)
         ->setText(QString::fromStdString(startItemCaption(context_.general.UserPath)));
 }
 
-void MainForm::SaveLogClick() {
+void MainForm::onSaveLog() {
     const auto path = context_.files.saveFile(saveRequest(LogSaveFilter, "log"));
     if (!path) return;
     std::vector<std::string> lines;
@@ -189,7 +189,7 @@ void MainForm::SaveLogClick() {
         context_.prompts.showMessage("Unable to save the log to " + *path + "\r" + *error);
 }
 
-void MainForm::OptionsMenuClick() {
+void MainForm::onOptions() {
     options_->exec();
 }
 

@@ -30,8 +30,8 @@ NameProjectForm::NameProjectForm(UserPrompts& prompts, QWidget* parent)
     layout->addWidget(NameEdit);
     layout->addLayout(buttons);
 
-    connect(OKButton, &QPushButton::clicked, this, &NameProjectForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &NameProjectForm::CancelButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &NameProjectForm::onOk);
+    connect(CancelButton, &QPushButton::clicked, this, &NameProjectForm::onCancel);
 }
 
 std::optional<std::string> NameProjectForm::ask() {
@@ -41,7 +41,7 @@ std::optional<std::string> NameProjectForm::ask() {
     return NameEdit->text().toStdString();
 }
 
-void NameProjectForm::OKButtonClick() {
+void NameProjectForm::onOk() {
     if (auto refusal = projectNameRefusal(NameEdit->text().toStdString())) {
         prompts_.showMessage(*refusal);
         NameEdit->clear();
@@ -50,7 +50,7 @@ void NameProjectForm::OKButtonClick() {
     accept();
 }
 
-void NameProjectForm::CancelButtonClick() {
+void NameProjectForm::onCancel() {
     reject();
 }
 

@@ -29,8 +29,8 @@ class NameProjectForm : public QDialog {
 
   public slots:
     // Accepts 1 to 8 characters; otherwise the message, an emptied box, and the dialog stays.
-    void OKButtonClick();
-    void CancelButtonClick();
+    void onOk();
+    void onCancel();
 
   private:
     UserPrompts& prompts_;

@@ -14,12 +14,12 @@ OffsetNewForm::OffsetNewForm(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
     setObjectName("OffsetNewForm");
     setWindowTitle("Offset New Vertices ?");
-    Edit1 = new QLineEdit(this);
-    Edit2 = new QLineEdit(this);
-    Edit3 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit2->setObjectName("Edit2");
-    Edit3->setObjectName("Edit3");
+    xEdit_ = new QLineEdit(this);
+    yEdit_ = new QLineEdit(this);
+    zEdit_ = new QLineEdit(this);
+    xEdit_->setObjectName("Edit1");
+    yEdit_->setObjectName("Edit2");
+    zEdit_->setObjectName("Edit3");
     OffsetButton = new QPushButton("Add with Offset", this);
     CancelButton = new QPushButton("Cancel", this);
     OffsetButton->setObjectName("OffsetButton");
@@ -27,9 +27,9 @@ OffsetNewForm::OffsetNewForm(UserPrompts& prompts, QWidget* parent)
     OffsetButton->setDefault(true);
 
     auto* boxes = new QFormLayout;
-    boxes->addRow("X:", Edit1);
-    boxes->addRow("Y:", Edit2);
-    boxes->addRow("Z:", Edit3);
+    boxes->addRow("X:", xEdit_);
+    boxes->addRow("Y:", yEdit_);
+    boxes->addRow("Z:", zEdit_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(OffsetButton);
     buttons->addWidget(CancelButton);
@@ -37,14 +37,14 @@ OffsetNewForm::OffsetNewForm(UserPrompts& prompts, QWidget* parent)
     layout->addLayout(boxes);
     layout->addLayout(buttons);
 
-    connect(OffsetButton, &QPushButton::clicked, this, &OffsetNewForm::OffsetButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &OffsetNewForm::CancelButtonClick);
+    connect(OffsetButton, &QPushButton::clicked, this, &OffsetNewForm::onAddWithOffset);
+    connect(CancelButton, &QPushButton::clicked, this, &OffsetNewForm::onCancel);
     resetBoxes();
 }
 
 void OffsetNewForm::resetBoxes() {
     offsets_ = {};
-    for (QLineEdit* e : {Edit1, Edit2, Edit3})
+    for (QLineEdit* e : {xEdit_, yEdit_, zEdit_})
         e->setText("0");
 }
 
@@ -54,9 +54,9 @@ std::optional<VertexOffset> OffsetNewForm::ask() {
     return offsets_;
 }
 
-void OffsetNewForm::OffsetButtonClick() {
+void OffsetNewForm::onAddWithOffset() {
     float values[3];
-    QLineEdit* boxes[3] = {Edit1, Edit2, Edit3};
+    QLineEdit* boxes[3] = {xEdit_, yEdit_, zEdit_};
     for (int i = 0; i < 3; ++i) {
         const std::string text = boxes[i]->text().toStdString();
         auto v = parseReal(text);
@@ -72,7 +72,7 @@ void OffsetNewForm::OffsetButtonClick() {
     accept();
 }
 
-void OffsetNewForm::CancelButtonClick() {
+void OffsetNewForm::onCancel() {
     reject();
 }
 

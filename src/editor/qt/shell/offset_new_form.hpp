@@ -25,9 +25,9 @@ class OffsetNewForm : public QDialog {
     // the offsets when "Add with Offset" was pressed, nullopt for Cancel.
     std::optional<VertexOffset> ask();
 
-    QLineEdit* Edit1 = nullptr; // X
-    QLineEdit* Edit2 = nullptr; // Y
-    QLineEdit* Edit3 = nullptr; // Z
+    QLineEdit* xEdit_ = nullptr; // X
+    QLineEdit* yEdit_ = nullptr; // Y
+    QLineEdit* zEdit_ = nullptr; // Z
     QPushButton* OffsetButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -35,8 +35,8 @@ class OffsetNewForm : public QDialog {
     const VertexOffset& offsets() const { return offsets_; }
 
   public slots:
-    void OffsetButtonClick();
-    void CancelButtonClick();
+    void onAddWithOffset();
+    void onCancel();
 
   private:
     void resetBoxes();

@@ -2,8 +2,8 @@
 #include "editor/qt/shell/options_form.hpp"
 
 #include "editor/qt/shell/about_box.hpp"
-#include "model/product.hpp"
 #include "editor/qt/shell/options_form_parts.hpp"
+#include "model/product.hpp"
 
 #include <QCheckBox>
 #include <QFrame>

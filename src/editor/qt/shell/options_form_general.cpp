@@ -3,8 +3,8 @@
 #include "editor/qt/shell/options_form.hpp"
 
 #include "editor/qt/shell/about_box.hpp"
-#include "model/paths.hpp"
 #include "editor/qt/shell/options_form_parts.hpp"
+#include "model/paths.hpp"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,9 +1,9 @@
 // The Options dialog: the project options of the open project.
 #include "editor/qt/shell/options_form.hpp"
 
+#include "editor/qt/shell/options_form_parts.hpp"
 #include "model/paths.hpp"
 #include "model/product.hpp"
-#include "editor/qt/shell/options_form_parts.hpp"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -44,7 +44,7 @@ ScanForm::ScanForm(Project& project, std::string path, const DxfScan& scan, User
     OKButton->setDefault(true);
     CancelButton = new QPushButton("Cancel", this);
     CancelButton->setObjectName("CancelButton");
-    connect(OKButton, &QPushButton::clicked, this, &ScanForm::OKButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &ScanForm::onOk);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
@@ -63,7 +63,7 @@ QRadioButton* ScanForm::radio(int kind) const {
     return radios[kind];
 }
 
-void ScanForm::OKButtonClick() {
+void ScanForm::onOk() {
     std::optional<DxfKind> checked;
     for (int k = 0; k < 4; ++k)
         if (radio(k)->isChecked() && radio(k)->isEnabled()) checked = kDxfKinds[k];

@@ -31,7 +31,7 @@ class ScanForm : public QDialog {
     QPushButton* CancelButton = nullptr;
 
   public slots:
-    void OKButtonClick();
+    void onOk();
 
   private:
     QRadioButton* radio(int kind) const;

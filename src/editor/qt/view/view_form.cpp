@@ -142,17 +142,17 @@ void ViewForm::cameraMoved() {
     redraw();
 }
 
-void ViewForm::ResetViewClick() {
+void ViewForm::onResetView() {
     resetView(context_.project.options, context_.camera);
     cameraMoved();
 }
 
-void ViewForm::ZoomAllClick() {
+void ViewForm::onZoomAll() {
     zoomAll(context_.project.options, context_.camera, context_.project.bounds);
     cameraMoved();
 }
 
-void ViewForm::PerspectiveMenuClick() {
+void ViewForm::onPerspective() {
     context_.project.options.Perspective = !context_.project.options.Perspective;
     redraw();
 }
@@ -162,31 +162,31 @@ void ViewForm::choosePresetAndRedraw(ViewPreset preset) {
     cameraMoved();
 }
 
-void ViewForm::LeftViewMenuClick() {
+void ViewForm::onLeftView() {
     choosePresetAndRedraw(ViewPreset::Left);
 }
 
-void ViewForm::RightViewMenuClick() {
+void ViewForm::onRightView() {
     choosePresetAndRedraw(ViewPreset::Right);
 }
 
-void ViewForm::FrontViewMenuClick() {
+void ViewForm::onFrontView() {
     choosePresetAndRedraw(ViewPreset::Front);
 }
 
-void ViewForm::BackViewMenuClick() {
+void ViewForm::onBackView() {
     choosePresetAndRedraw(ViewPreset::Back);
 }
 
-void ViewForm::TopViewMenuClick() {
+void ViewForm::onTopView() {
     choosePresetAndRedraw(ViewPreset::Top);
 }
 
-void ViewForm::BottomViewMenuClick() {
+void ViewForm::onBottomView() {
     choosePresetAndRedraw(ViewPreset::Bottom);
 }
 
-void ViewForm::CustomViewMenuClick() {
+void ViewForm::onCustomView() {
     choosePresetAndRedraw(ViewPreset::Custom);
 }
 

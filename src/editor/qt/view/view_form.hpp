@@ -65,16 +65,16 @@ class ViewForm : public QWidget {
 
   public slots:
     // The pop-up menu.
-    void ResetViewClick();
-    void ZoomAllClick();
-    void PerspectiveMenuClick();
-    void LeftViewMenuClick();
-    void RightViewMenuClick();
-    void FrontViewMenuClick();
-    void BackViewMenuClick();
-    void TopViewMenuClick();
-    void BottomViewMenuClick();
-    void CustomViewMenuClick();
+    void onResetView();
+    void onZoomAll();
+    void onPerspective();
+    void onLeftView();
+    void onRightView();
+    void onFrontView();
+    void onBackView();
+    void onTopView();
+    void onBottomView();
+    void onCustomView();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 // Enabling of menu items and tool buttons from the state of the project.
 
+#include "editor/core/shell/main_items.hpp"
 #include "editor/core/shell/menu_rules.hpp"
 #include "support/project_builders.hpp"
 
@@ -44,4 +45,10 @@ TEST(MenuRules, EachItemFollowsItsOwnCondition) {
     EXPECT_FALSE(toolbarState(p, true).close);
     p.ProjectFile = "C:\\Tracks\\stand.3dp";
     EXPECT_TRUE(toolbarState(p, true).close);
+}
+
+TEST(MainItems, TextsStandInTheOrderOfTheItems) {
+    for (std::size_t k = 0; k < kMainItemCount; ++k)
+        EXPECT_EQ(static_cast<std::size_t>(mainItemTexts()[k].item), k)
+            << mainItemTexts()[k].objectName;
 }

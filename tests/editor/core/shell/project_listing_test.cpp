@@ -45,7 +45,7 @@ TEST(ProjectListing, ExampleStandMatchesBothReferenceListings) {
 }
 
 TEST(ProjectListing, VertexColumnsArePaddedAndNumbersNeverCut) {
-    EXPECT_EQ(PadText("ab", 4, true) + PadText("ab", 4, false) + PadText("abcdef", 4, true),
+    EXPECT_EQ(padText("ab", 4, true) + padText("ab", 4, false) + padText("abcdef", 4, true),
               "ab    ababcd");
     Project p;
     p.object.vertices.resize(1235);

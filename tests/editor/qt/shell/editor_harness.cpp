@@ -59,7 +59,7 @@ std::string EditorHarness::copyExample() {
 std::string EditorHarness::openExample() {
     const std::string path = copyExample();
     files.paths.push_back(path);
-    form->OpenProjectMenuClick();
+    form->onOpenProject();
     return path;
 }
 

@@ -25,27 +25,27 @@ const char* const kSpaces =
 TEST(MainFormBuild, ChecksComeInOrderEachWithItsMessage) {
     EditorHarness h;
     MainForm& form = h.start();
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     EXPECT_EQ(h.prompts.messages.back(), "Not enough Data to write ASE-file !");
 
     h.openExample();
     h.project().object.polygons[3].TextureIndex = NoTexture;
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     EXPECT_EQ(h.prompts.messages.back(), "Only entirely textured objects supported so far !");
     h.project().object.polygons[3].TextureIndex = 0;
 
     h.project().ProjectFile = NoProjectFile;
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     EXPECT_EQ(h.prompts.messages.back(), "Save project first !");
     EXPECT_FALSE(fileExists(".ase"));
 
     h.project().ProjectFile = h.work.file("stand.3dp");
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     EXPECT_EQ(h.prompts.messages.back(), "3DO-Kiln not found !");
 
     copyProgram("3DO-Kiln", h.app.folder());
     h.project().ProjectFile = h.work.folder() + "my stand.3dp";
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     EXPECT_EQ(h.prompts.messages.back(), kSpaces);
     EXPECT_FALSE(form.converterRunning());
 }
@@ -56,15 +56,15 @@ TEST(MainFormBuild, ExampleBuildsIntoAValid3DOAlsoWhenOpenedASecondTime) {
     MainForm& form = h.start();
     const std::string path = h.openExample();
     h.prompts.answers = {Answer::No}; // "Save project data ?"
-    form.CloseProjectMenuClick();
+    form.onCloseProject();
     h.files.paths.push_back(path);
-    form.OpenProjectMenuClick();
-    ASSERT_TRUE(waitUntil([&] { return form.action("WriteASEMenu")->isEnabled(); }));
+    form.onOpenProject();
+    ASSERT_TRUE(waitUntil([&] { return form.item(MainItem::WriteAseMenu)->isEnabled(); }));
     auto* submenu = form.findChild<QMenu*>("WriteASEMenu");
     ASSERT_NE(submenu, nullptr);
     EXPECT_TRUE(submenu->isEnabled())
         << "the submenu's commands must be usable, not only its entry";
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     EXPECT_TRUE(form.converterRunning());
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     const std::string out = h.work.file("stand.3do");
@@ -82,7 +82,7 @@ TEST(MainFormBuild, FailingConverterIsReportedAsFailure) {
     writeScript(h.app.file("3DO-Kiln"), "echo 'File type not supported!'\nexit 1");
     MainForm& form = h.start();
     h.openExample();
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_TRUE(h.logHas("File type not supported!"));
     for (const QString& line : form.logLines())
@@ -97,7 +97,7 @@ TEST(MainFormBuild, ClosingTheEditorEndsARunningConverter) {
     writeScript(h.app.file("3DO-Kiln"), "echo $$ > '" + pidFile + "'\nexec sleep 60");
     MainForm& form = h.start();
     h.openExample();
-    form.WriteASEandStartClick();
+    form.onWriteAseAndConvert();
     ASSERT_TRUE(waitUntil([&] { return fileExists(pidFile) && !readFile(pidFile).empty(); }));
     const std::string pid = readFile(pidFile).substr(0, readFile(pidFile).find('\n'));
     h.prompts.answers = {Answer::No};
@@ -123,7 +123,7 @@ TEST(MainFormBuild, TrackFolderWarningsAndNoWriteWhenTheUserStops) {
     o.SaveToTrackFolder = true;
     o.TrackFolder = track.folder();
     h.prompts.answers = {Answer::No}; // "Proceed anyway ?"
-    form.WriteASEConvertGPLClick();
+    form.onWriteAseConvertAndStartGpl();
     ASSERT_EQ(h.prompts.messages.size(), 2u);
     EXPECT_EQ(h.prompts.messages[0],
               "Referenced file 'seats.mip' does not exist in specified track folder !");
@@ -149,7 +149,7 @@ TEST(MainFormBuild, GplBuildCopiesIntoTheTrackFolderSavesAndStartsTheGame) {
     o.SaveToTrackFolder = true;
     o.TrackFolder = track.folder();
     h.prompts.answers = {Answer::Yes, Answer::Yes}; // "Overwrite stand.3do ?", then "Start GPL ?"
-    form.WriteASEConvertGPLClick();
+    form.onWriteAseConvertAndStartGpl();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_EQ(h.prompts.questions.front(), "File exists|Overwrite stand.3do ?");
     EXPECT_TRUE(fileExists(track.file("stand.3do")));
@@ -164,14 +164,14 @@ TEST(MainFormBuild, GplBuildCopiesIntoTheTrackFolderSavesAndStartsTheGame) {
 TEST(MainFormBuild, OutsideProgramsNeedTheirFiles) {
     EditorHarness h;
     MainForm& form = h.start();
-    form.StartGPLClick();
+    form.onStartGpl();
     EXPECT_EQ(h.prompts.messages.back(), "GPL not found !");
-    form.ViewerStartMenuClick();
+    form.onStartViewer();
     EXPECT_EQ(h.prompts.messages.back(), "File  not found !");
     const std::string viewer = h.work.file("viewer");
     writeFile(viewer, "");
     h.context->settings.writeString("General Options", "ViewerPath", viewer);
-    form.ViewerStartMenuClick();
+    form.onStartViewer();
     ASSERT_EQ(h.starter.started.size(), 1u);
     EXPECT_EQ(h.starter.started[0].program, viewer);
 }

@@ -65,7 +65,7 @@ TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
         scan.LRadioButton->click();
         scan.OKButton->click();
     });
-    form.ImportDXFClick();
+    form.onImportDxf();
     EXPECT_TRUE(seen);
     EXPECT_EQ(h.project().object.lines.size(), 2u);
     EXPECT_EQ(h.project().object.vertices.size(), 3u); // the shared corner is found once
@@ -79,7 +79,7 @@ TEST(MainFormExchange, BinaryDxfIsRefusedBeforeTheScanDialog) {
     const std::string dxf = h.work.file("binary.dxf");
     writeFile(dxf, "AutoCAD Binary DXF\r\n");
     h.files.paths = {dxf};
-    form.ImportDXFClick();
+    form.onImportDxf();
     ASSERT_FALSE(h.prompts.messages.empty());
     EXPECT_EQ(h.prompts.messages.back().rfind("Binary DXF format not supported", 0), 0u);
     EXPECT_TRUE(h.project().object.vertices.empty());
@@ -90,32 +90,32 @@ TEST(MainFormExchange, MenuRulesFollowTheProject) {
     MainForm& form = h.start();
     form.updateGeometryMenu();
     form.updateModifyMenu();
-    EXPECT_EQ(form.action("ImportMenu")->text(), "&Import Geometry from....");
-    EXPECT_FALSE(form.action("ExportMenu")->isEnabled());
-    EXPECT_FALSE(form.action("RotateMenu")->isEnabled());
+    EXPECT_EQ(form.item(MainItem::ImportMenu)->text(), "&Import Geometry from....");
+    EXPECT_FALSE(form.item(MainItem::ExportMenu)->isEnabled());
+    EXPECT_FALSE(form.item(MainItem::Rotate)->isEnabled());
 
     h.openExample();
     form.updateGeometryMenu();
     form.updateVisualMenu();
     form.updateModifyMenu();
     form.updateMiscMenu();
-    EXPECT_EQ(form.action("ImportMenu")->text(), "&Import additional Geometry from....");
-    EXPECT_TRUE(form.action("ExportMenu")->isEnabled());
-    EXPECT_TRUE(form.action("AssignTexMenu")->isEnabled());
-    EXPECT_TRUE(form.action("BackColorMenu")->isEnabled());
-    EXPECT_TRUE(form.action("CopyPolyMenu")->isEnabled());
-    EXPECT_TRUE(form.action("CollMenu")->isEnabled());
+    EXPECT_EQ(form.item(MainItem::ImportMenu)->text(), "&Import additional Geometry from....");
+    EXPECT_TRUE(form.item(MainItem::ExportMenu)->isEnabled());
+    EXPECT_TRUE(form.item(MainItem::AssignTextures)->isEnabled());
+    EXPECT_TRUE(form.item(MainItem::CheckBackColors)->isEnabled());
+    EXPECT_TRUE(form.item(MainItem::CopyPolygon)->isEnabled());
+    EXPECT_TRUE(form.item(MainItem::Collision)->isEnabled());
 }
 
 TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
     EditorHarness h;
     MainForm& form = h.start();
-    form.ExportTxtClick();
+    form.onExportVertexText();
     EXPECT_EQ(h.prompts.messages.back(),
               "      No Vertices defined      \r\r      Nothing to save !");
-    form.ExportDXF_VClick();
+    form.onExportDxfVertices();
     EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
-    form.ExportDXF_VLClick();
+    form.onExportDxfVerticesLines();
     EXPECT_EQ(h.prompts.messages.back(), "No Lines defined !");
 
     h.openExample();
@@ -123,9 +123,9 @@ TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
     const std::string vtx = h.work.file("out/a.vtx"), dxf = h.work.file("out/a.dxf");
     h.files.paths = {vtx, dxf, std::nullopt};
     h.files.requests.clear();
-    form.ExportTxtClick();
-    form.ExportDXF_VLPClick();
-    form.Export3DOTextClick();
+    form.onExportVertexText();
+    form.onExportDxfVerticesLinesPolygons();
+    form.onExport3doText();
     EXPECT_TRUE(fileExists(vtx));
     EXPECT_TRUE(fileExists(dxf));
     // Each export's own dialog: title, file type, the project's name in the
@@ -152,7 +152,7 @@ TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
     // The vertex text comes back in, appended with the offsets asked for.
     h.files.paths = {vtx};
     h.prompts.offsets = {VertexOffset{10, 0, 0}};
-    form.ImportTxtClick();
+    form.onImportVertexText();
     EXPECT_EQ(h.project().object.vertices.size(), 108u);
     EXPECT_FLOAT_EQ(h.project().object.vertices[54].X, h.project().object.vertices[0].X + 10);
 }

@@ -21,8 +21,8 @@ TEST(MainFormLifecycle, OpenShowsTheProjectAndEnablesItsCommands) {
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_TRUE(h.logHas("Project Description:"));
     form.updateToolbar();
-    EXPECT_TRUE(form.action("CloseProjectMenu")->isEnabled());
-    EXPECT_TRUE(form.action("ASEToolButton")->isEnabled());
+    EXPECT_TRUE(form.item(MainItem::CloseProject)->isEnabled());
+    EXPECT_TRUE(form.item(MainItem::AseButton)->isEnabled());
 }
 
 TEST(MainFormLifecycle, CloseOnAProjectWithoutVerticesDoesNothingAndClearAllResets) {
@@ -30,12 +30,12 @@ TEST(MainFormLifecycle, CloseOnAProjectWithoutVerticesDoesNothingAndClearAllRese
     MainForm& form = h.start();
     h.project().object.textures.push_back({"a.bmp", 0, "", 0, 0});
     const int logSize = form.logLines().size();
-    form.CloseProjectMenuClick();
+    form.onCloseProject();
     EXPECT_TRUE(h.prompts.questions.empty());
     EXPECT_EQ(h.project().object.textures.size(), 1u);
     EXPECT_EQ(form.logLines().size(), logSize);
 
-    form.ClearAllMenuClick();
+    form.onClearAll();
     EXPECT_TRUE(h.project().object.textures.empty());
     EXPECT_TRUE(h.logHas("All Data Cleared !"));
 }
@@ -44,11 +44,11 @@ TEST(MainFormLifecycle, SavedProjectClearedShowsNoneAndDisablesClose) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
-    form.ClearAllMenuClick();
+    form.onClearAll();
     form.updateToolbar();
     EXPECT_EQ(h.project().ProjectFile, "None");
     EXPECT_EQ(form.view()->windowTitle(), "New Project");
-    EXPECT_FALSE(form.action("CloseProjectMenu")->isEnabled());
+    EXPECT_FALSE(form.item(MainItem::CloseProject)->isEnabled());
 }
 
 TEST(MainFormLifecycle, OpenCancelledAfterNoLeavesAnEmptyProject) {
@@ -56,7 +56,7 @@ TEST(MainFormLifecycle, OpenCancelledAfterNoLeavesAnEmptyProject) {
     MainForm& form = h.start();
     h.openExample();
     h.prompts.answers = {Answer::No}; // "Save project data ?"
-    form.OpenProjectMenuClick();      // no path queued: the dialog is cancelled
+    form.onOpenProject();      // no path queued: the dialog is cancelled
     EXPECT_EQ(h.prompts.questions.back(), "Closing Project...|Save project data ?");
     EXPECT_TRUE(h.project().object.vertices.empty());
     EXPECT_TRUE(h.logHas("Project Closed !"));
@@ -67,11 +67,11 @@ TEST(MainFormLifecycle, CancelInTheSaveQuestionKeepsTheProjectForOpenAndExit) {
     MainForm& form = h.start();
     h.openExample();
     h.prompts.answers = {Answer::No};
-    form.CloseProjectMenuClick(); // an earlier close in the same run
+    form.onCloseProject(); // an earlier close in the same run
     h.openExample();
 
     h.prompts.answers = {Answer::Cancel};
-    form.OpenProjectMenuClick();
+    form.onOpenProject();
     EXPECT_EQ(h.project().object.vertices.size(), 54u);
     EXPECT_EQ(h.files.requests.size(), 2u); // the two opens above; none for the cancelled one
 
@@ -90,14 +90,14 @@ TEST(MainFormLifecycle, SaveAsInAFolderOfItsOwnAndWhenThatFolderExists) {
     MainForm& form = h.start();
     h.openExample();
     h.prompts.names = {std::string("tier")};
-    form.SaveProjectAsMenuClick();
+    form.onSaveProjectAs();
     const std::string saved = h.app.folder() + "tier" + "/tier.3dp";
     EXPECT_TRUE(fileExists(saved));
     EXPECT_EQ(form.view()->windowTitle(), "tier");
     EXPECT_EQ(h.context->recent.entries().front(), h.project().ProjectFile);
 
     h.prompts.names = {std::string("tier")};
-    form.SaveProjectAsMenuClick();
+    form.onSaveProjectAs();
     EXPECT_EQ(h.prompts.messages.back(),
               "Unable to create Directory OR Directory already exists !");
 }
@@ -105,14 +105,14 @@ TEST(MainFormLifecycle, SaveAsInAFolderOfItsOwnAndWhenThatFolderExists) {
 TEST(MainFormLifecycle, SaveAsThroughTheSaveDialog) {
     EditorHarness h;
     MainForm& form = h.start();
-    form.SaveProjectAsMenuClick();
+    form.onSaveProjectAs();
     EXPECT_EQ(h.prompts.messages.back(),
               "      No Vertices defined      \r\r      No project data to save !");
 
     h.openExample();
     const std::string copy = h.work.file("copy.3dp");
     h.prompts.savePaths = {copy};
-    form.SaveProjectAsMenuClick();
+    form.onSaveProjectAs();
     EXPECT_TRUE(fileExists(copy));
     EXPECT_EQ(h.project().ProjectFile, copy);
     EXPECT_EQ(form.view()->windowTitle(), "copy.3dp");
@@ -126,7 +126,7 @@ TEST(MainFormLifecycle, ProjectOnTheCommandLineOpensAtTheFirstDrawing) {
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_EQ(h.context->recent.entries().front(), path);
     // Later drawings do not open it again.
-    form.ClearAllMenuClick();
+    form.onClearAll();
     form.view()->repaint();
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.project().object.vertices.empty());

@@ -29,31 +29,31 @@ TEST(MainFormStartup, CaptionLogCheckMarksAndEnabledItems) {
     ASSERT_GE(log.size(), 2);
     EXPECT_EQ(log[0], "Meshsmith 1.0");
     EXPECT_EQ(log[1], "See Tool Tips for some more Information");
-    EXPECT_EQ(form.action("About1")->text(), "&About Meshsmith");
+    EXPECT_EQ(form.item(MainItem::About)->text(), "&About Meshsmith");
 
-    EXPECT_FALSE(form.action("ShowAxisMenu")->isChecked());
-    EXPECT_TRUE(form.action("ShowVerticesMenu")->isChecked());
-    EXPECT_TRUE(form.action("ShowLinesMenu")->isChecked());
-    EXPECT_TRUE(form.action("ShowPolygonsMenu")->isChecked());
-    EXPECT_FALSE(form.action("ShowTexturesMenu")->isChecked());
+    EXPECT_FALSE(form.item(MainItem::ShowAxis)->isChecked());
+    EXPECT_TRUE(form.item(MainItem::ShowVertices)->isChecked());
+    EXPECT_TRUE(form.item(MainItem::ShowLines)->isChecked());
+    EXPECT_TRUE(form.item(MainItem::ShowPolygons)->isChecked());
+    EXPECT_FALSE(form.item(MainItem::ShowTextures)->isChecked());
     EXPECT_EQ(h.project().ProjectFile, "None");
     EXPECT_EQ(form.view()->windowTitle(), "New Project");
     // Without the converter beside the program, the ASE commands start disabled.
-    EXPECT_FALSE(form.action("WriteASEMenu")->isEnabled());
-    EXPECT_FALSE(form.action("Write3DOMenu")->isEnabled());
-    EXPECT_FALSE(form.action("_3DOToolButton")->isEnabled());
+    EXPECT_FALSE(form.item(MainItem::WriteAseMenu)->isEnabled());
+    EXPECT_FALSE(form.item(MainItem::Write3do)->isEnabled());
+    EXPECT_FALSE(form.item(MainItem::Write3doButton)->isEnabled());
 
     form.updateToolbar();
-    for (const char* name :
-         {"CloseToolButton", "CloseProjectMenu", "SaveAsToolButton", "PrintProjectMenu",
-          "ASEToolButton", "LineToolButton", "AssignTexToolButton", "ClearAllMenu"})
-        EXPECT_FALSE(form.action(name)->isEnabled()) << name;
+    using enum MainItem;
+    for (MainItem which : {CloseButton, CloseProject, SaveAsButton, PrintProject, AseButton,
+                           LineButton, AssignTexturesButton, ClearAll})
+        EXPECT_FALSE(form.item(which)->isEnabled()) << textOf(which).objectName;
 }
 
 TEST(MainFormStartup, WriteAseIsEnabledWhenTheConverterIsBesideTheProgram) {
     EditorHarness h;
     copyProgram("3DO-Kiln", h.app.folder());
-    EXPECT_TRUE(h.start().action("WriteASEMenu")->isEnabled());
+    EXPECT_TRUE(h.start().item(MainItem::WriteAseMenu)->isEnabled());
 }
 
 TEST(MainFormStartup, FirstStartWithoutSettingsFileGivesTheDefaults) {
@@ -71,7 +71,7 @@ TEST(MainFormStartup, FirstStartWithoutSettingsFileGivesTheDefaults) {
     EXPECT_EQ(options->findChild<QSpinBox*>("GridSizeSpinEdit")->value(), 1);
     EXPECT_EQ(h.context->general.GridColor, "clBlack");
     EXPECT_TRUE(h.context->general.GPLPath.empty());
-    EXPECT_EQ(form.action("ViewerStartMenu")->text(), "Start ");
+    EXPECT_EQ(form.item(MainItem::StartViewer)->text(), "Start ");
 }
 
 TEST(MainFormStartup, SettingsAreReadAndEveryChangeIsWrittenAtOnce) {
@@ -81,7 +81,7 @@ TEST(MainFormStartup, SettingsAreReadAndEveryChangeIsWrittenAtOnce) {
               "MakeSubDir=1\r\n");
     MainForm& form = h.start();
     EXPECT_FALSE(form.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(form.action("ViewerStartMenu")->text(), "Start viewer");
+    EXPECT_EQ(form.item(MainItem::StartViewer)->text(), "Start viewer");
     EXPECT_TRUE(form.options()->findChild<QCheckBox*>("CopyBmpCheckBox")->isEnabled());
 
     form.options()->findChild<QCheckBox*>("PlaySoundCheckBox")->click();
@@ -107,7 +107,7 @@ TEST(MainFormStartup, RecentListKeepsTenNewestFirstThroughTheSettingsFile) {
 
     // Reopening from the list leaves the entry where the list has it.
     h.prompts.answers = {Answer::No};
-    h.form->MRUFileListMRUItemClick(QString::fromStdString(example));
+    h.form->onRecentFile(QString::fromStdString(example));
     EXPECT_EQ(h.project().viewCaption, "stand.3dp");
     h.form.reset();
     const std::string text = h.ini();

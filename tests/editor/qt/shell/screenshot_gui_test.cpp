@@ -23,7 +23,7 @@ void settle() {
 // Zoom All, then a closer zoom (as a user would with the zoom bar) so the
 // object fills the picture.
 void zoomIn(MainForm& form) {
-    form.view()->ZoomAllClick();
+    form.view()->onZoomAll();
     form.findChild<QScrollBar*>("ZoomScrollBar")->setValue(2);
 }
 
@@ -38,17 +38,17 @@ TEST(Screenshot, MainWindowAndViewsOfTheExampleProject) {
     form.showNormal();
     form.resize(1280, 800);
     h.openExample();
-    if (!form.action("ShowTexturesMenu")->isChecked()) form.action("ShowTexturesMenu")->trigger();
+    if (!form.item(MainItem::ShowTextures)->isChecked()) form.item(MainItem::ShowTextures)->trigger();
     ViewForm& view = *form.view();
     zoomIn(form);
     settle();
     EXPECT_TRUE(form.grab().save(out));
     EXPECT_TRUE(view.grabScene().save(QString::fromStdString(folder + "view-custom.png")));
-    view.TopViewMenuClick();
+    view.onTopView();
     zoomIn(form);
     settle();
     EXPECT_TRUE(view.grabScene().save(QString::fromStdString(folder + "view-top.png")));
-    view.FrontViewMenuClick();
+    view.onFrontView();
     zoomIn(form);
     settle();
     EXPECT_TRUE(view.grabScene().save(QString::fromStdString(folder + "view-front.png")));

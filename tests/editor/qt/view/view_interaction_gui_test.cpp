@@ -132,12 +132,12 @@ TEST(ViewInteraction, WheelZoomsByThreeAndKeysMoveTheBars) {
 
 TEST(ViewInteraction, PopupPresetsMoveTheMainWindowsBars) {
     InteractiveScene s;
-    s.view->CustomViewMenuClick();
+    s.view->onCustomView();
     Project& p = s.h.project();
     EXPECT_EQ(p.options.RotationZ, 45);
     EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZoomScrollBar")->value(), 45);
     EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZScrollBar")->value(), 0);
-    s.view->ResetViewClick();
+    s.view->onResetView();
     EXPECT_EQ(p.options.ZoomRatio, 70);
     EXPECT_EQ(p.options.RotationZ, 0);
 }
@@ -153,7 +153,7 @@ TEST(ViewWithoutOpenGl, EditorStartsSaysSoAndOpensProjects) {
     EXPECT_TRUE(h.logHas("The 3D view is not available: no OpenGL here. All other commands work."));
     // The project on the command line still opens at the view's first drawing.
     ASSERT_TRUE(waitUntil([&] { return h.project().object.vertices.size() == 54u; }));
-    h.form->view()->ZoomAllClick();
+    h.form->view()->onZoomAll();
     h.form->view()->redraw();
     EXPECT_TRUE(h.form->view()->grabScene().isNull());
 }
