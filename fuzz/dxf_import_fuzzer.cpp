@@ -39,21 +39,21 @@ void check(bool ok) {
 }
 
 bool referencesInRange(const Project& p) {
-    for (const auto* table : {&p.lines, &p.visLines, &p.polygons})
+    for (const auto* table : {&p.object.lines, &p.object.visLines, &p.object.polygons})
         for (const ObjectData& r : *table)
             for (std::int32_t i : r.VertexIndices)
-                if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) return false;
+                if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) return false;
     return true;
 }
 
 Project startingProject(bool append) {
     Project p;
     if (!append) return p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
     ObjectData poly;
     poly.VertexIndices = {0, 1, 2, 0};
     poly.VertexCount = 4;
-    p.polygons.push_back(poly);
+    p.object.polygons.push_back(poly);
     p.GeometryPresent = true;
     return p;
 }
@@ -71,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             RandomColours colours{1};
             auto r = importDxfLines(p, lines, "fuzz.dxf", kind, prompts, log, colours);
             if (r.outcome != Outcome::Done) {
-                check(p.vertices.size() == startingProject(append).vertices.size());
-                check(p.polygons.size() == startingProject(append).polygons.size());
+                check(p.object.vertices.size() == startingProject(append).object.vertices.size());
+                check(p.object.polygons.size() == startingProject(append).object.polygons.size());
                 continue;
             }
             check(referencesInRange(p));

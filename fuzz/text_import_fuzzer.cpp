@@ -35,14 +35,14 @@ class NullLog : public LogSink {
 
 Project withGeometry() {
     Project p;
-    p.vertices = {{0, 0, 0, 0}, {1, 0, 0, 1}, {0, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 1}, {0, 1, 0, 0}};
     ObjectData tri;
     tri.VertexIndices = {0, 1, 2, 0};
     tri.VertexCount = 4;
-    p.polygons.push_back(tri);
+    p.object.polygons.push_back(tri);
     ObjectData line;
     line.VertexIndices = {1, 2};
-    p.lines.push_back(line);
+    p.object.lines.push_back(line);
     p.GeometryPresent = true;
     return p;
 }
@@ -57,21 +57,22 @@ bool sameObjects(const std::vector<ObjectData>& a, const std::vector<ObjectData>
 }
 
 bool sameProject(const Project& a, const Project& b) {
-    if (a.vertices.size() != b.vertices.size()) return false;
-    for (std::size_t k = 0; k < a.vertices.size(); ++k)
-        if (std::memcmp(&a.vertices[k].X, &b.vertices[k].X, 3 * sizeof(float)) != 0 ||
-            a.vertices[k].Selected != b.vertices[k].Selected)
+    if (a.object.vertices.size() != b.object.vertices.size()) return false;
+    for (std::size_t k = 0; k < a.object.vertices.size(); ++k)
+        if (std::memcmp(&a.object.vertices[k].X, &b.object.vertices[k].X, 3 * sizeof(float)) != 0 ||
+            a.object.vertices[k].Selected != b.object.vertices[k].Selected)
             return false;
-    return sameObjects(a.polygons, b.polygons) && sameObjects(a.lines, b.lines) &&
-           a.GeometryPresent == b.GeometryPresent && a.ViewReady == b.ViewReady;
+    return sameObjects(a.object.polygons, b.object.polygons) &&
+           sameObjects(a.object.lines, b.object.lines) && a.GeometryPresent == b.GeometryPresent &&
+           a.ViewReady == b.ViewReady;
 }
 
 void requireSound(const Project& p) {
-    for (const auto* table : {&p.polygons, &p.lines})
+    for (const auto* table : {&p.object.polygons, &p.object.lines})
         for (const auto& o : *table)
             for (auto i : o.VertexIndices)
-                if (i < 0 || static_cast<std::size_t>(i) >= p.vertices.size()) std::abort();
-    for (const auto& poly : p.polygons)
+                if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) std::abort();
+    for (const auto& poly : p.object.polygons)
         if (poly.VertexIndices.empty() ||
             poly.VertexIndices.size() != static_cast<std::size_t>(poly.VertexCount) ||
             poly.VertexIndices.front() != poly.VertexIndices.back())

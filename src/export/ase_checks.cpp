@@ -76,21 +76,24 @@ int aseCornerCount(const ObjectData& polygon) {
     return static_cast<int>(corners);
 }
 
-std::optional<std::string> aseWriteRefusal(const Project& p) {
-    if (p.object.vertices.empty()) return "Not enough Data to write ASE-file !";
+OperationResult checkAseWrite(const Project& p) {
+    if (p.object.vertices.empty())
+        return OperationResult::refused("Not enough Data to write ASE-file !");
     for (const auto& poly : p.object.polygons)
-        if (!poly.textured()) return "Only entirely textured objects supported so far !";
-    return std::nullopt;
+        if (!poly.textured())
+            return OperationResult::refused("Only entirely textured objects supported so far !");
+    return {};
 }
 
-std::optional<std::string> aseDataFault(const Project& p) {
-    for (std::size_t i = 0; i < p.object.polygons.size(); ++i)
-        if (auto why = polygonFault(p, i)) return why;
-    for (std::size_t i = 0; i < p.object.lines.size(); ++i)
-        if (auto why = lineFault(p, i)) return why;
-    for (std::size_t v = 0; v < p.object.collision.size(); ++v)
-        if (auto why = volumeFault(p, v)) return why;
-    return std::nullopt;
+OperationResult checkAseData(const Project& p) {
+    std::optional<std::string> why;
+    for (std::size_t i = 0; !why && i < p.object.polygons.size(); ++i)
+        why = polygonFault(p, i);
+    for (std::size_t i = 0; !why && i < p.object.lines.size(); ++i)
+        why = lineFault(p, i);
+    for (std::size_t v = 0; !why && v < p.object.collision.size(); ++v)
+        why = volumeFault(p, v);
+    return why ? OperationResult::refused(*why) : OperationResult{};
 }
 
 } // namespace meshsmith

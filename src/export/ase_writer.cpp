@@ -160,9 +160,10 @@ std::string aseText(const Project& p) {
 }
 
 OperationResult writeAse(const Project& p, const std::string& path, LogSink& log) {
-    if (auto why = aseWriteRefusal(p)) return {Outcome::Refused, *why};
-    if (auto why = aseDataFault(p)) return {Outcome::Refused, *why};
-    if (auto error = writeFileAtomically(path, aseText(p))) return {Outcome::Failed, *error};
+    if (OperationResult check = checkAseWrite(p); !check.done()) return check;
+    if (OperationResult check = checkAseData(p); !check.done()) return check;
+    if (auto error = writeFileAtomically(path, aseText(p)))
+        return OperationResult::failed(*error, path);
     log.addLine("ASE-file " + path + " saved !");
     return {};
 }

@@ -21,14 +21,15 @@ std::string threeDoPath(const std::string& projectFile) {
     return withoutLast4(projectFile) + ".3do";
 }
 
-std::optional<std::string> buildRefusal(const Project& p, const std::string& appFolder) {
-    if (auto refusal = aseWriteRefusal(p)) return refusal;
-    if (p.ProjectFile == NoProjectFile) return "Save project first !";
-    if (!fileExists(kilnPath(appFolder))) return "3DO-Kiln not found !";
+OperationResult checkBuild(const Project& p, const std::string& appFolder) {
+    if (OperationResult check = checkAseWrite(p); !check.done()) return check;
+    if (p.ProjectFile == NoProjectFile) return OperationResult::refused("Save project first !");
+    if (!fileExists(kilnPath(appFolder))) return OperationResult::refused("3DO-Kiln not found !");
     if (p.ProjectFile.find(' ') != std::string::npos || appFolder.find(' ') != std::string::npos)
-        return "Application and/or project file path contains spaces.\rUnable to use 3DOKiln "
-               "and/or GPL !";
-    return std::nullopt;
+        return OperationResult::refused(
+            "Application and/or project file path contains spaces.\rUnable to use 3DOKiln "
+            "and/or GPL !");
+    return {};
 }
 
 } // namespace meshsmith

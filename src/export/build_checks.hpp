@@ -3,6 +3,7 @@
 // and the project's ASE and 3DO files are, and the refusals made, in order,
 // before anything is written.
 
+#include "model/outcome.hpp"
 #include "model/project.hpp"
 
 #include <optional>
@@ -27,7 +28,7 @@ std::string threeDoPath(const std::string& projectFile);
 //  4. the converter is not at kilnPath(appFolder): "3DO-Kiln not found !";
 //  5. the project file or `appFolder` holds a space: "Application and/or project
 //     file path contains spaces.\rUnable to use 3DOKiln and/or GPL !".
-// nullopt when the build may go on.
-std::optional<std::string> buildRefusal(const Project& p, const std::string& appFolder);
+// Done when the build may go on.
+OperationResult checkBuild(const Project& p, const std::string& appFolder);
 
 } // namespace meshsmith

@@ -82,16 +82,39 @@ std::vector<std::string> splitCommandLine(const std::string& text) {
     return args;
 }
 
-std::optional<std::string> convertAndStartRefusal(const Project& p, const LaunchSettings& s) {
-    if (auto refusal = aseWriteRefusal(p)) return refusal;
-    if (!fileExists(s.gplPath)) return "GPL.exe not found. Check settings in OPTIONS Menu !";
-    if (!fileExists(launcherPath(s.appFolder))) return "GPLkick.exe missing !";
-    if (p.ProjectFile == NoProjectFile) return "Save project first !";
-    if (!fileExists(kilnPath(s.appFolder))) return "3DO-Kiln not found !";
+OperationResult checkConvertAndStart(const Project& p, const LaunchSettings& s) {
+    if (OperationResult check = checkAseWrite(p); !check.done()) return check;
+    auto refused = OperationResult::refused;
+    if (!fileExists(s.gplPath))
+        return refused("GPL.exe not found. Check settings in OPTIONS Menu !");
+    if (!fileExists(launcherPath(s.appFolder))) return refused("GPLkick.exe missing !");
+    if (p.ProjectFile == NoProjectFile) return refused("Save project first !");
+    if (!fileExists(kilnPath(s.appFolder))) return refused("3DO-Kiln not found !");
     if (hasSpace(p.ProjectFile) || hasSpace(s.appFolder) || hasSpace(s.gplPath))
-        return "Application path, project file path or GPL path contains spaces.\rUnable to use "
-               "3DOKiln and/or GPL !";
-    return std::nullopt;
+        return refused("Application path, project file path or GPL path contains spaces.\rUnable "
+                       "to use 3DOKiln and/or GPL !");
+    return {};
+}
+
+OperationResult planGplBuild(const Project& p, const LaunchSettings& s, UserPrompts& prompts,
+                             std::string& destination) {
+    if (OperationResult check = checkConvertAndStart(p, s); !check.done()) return check;
+    destination = withoutLast4(p.ProjectFile) + ".3do";
+    if (p.options.SaveToTrackFolder) {
+        const TrackFolderCheck check = checkTrackFolder(p);
+        if (check.invalidFolder) return OperationResult::refused("Not a valid Track-folder !");
+        for (const std::string& warning : check.missing)
+            prompts.showMessage(warning);
+        if (!check.missing.empty() &&
+            prompts.askYesNo("Warning", kProceedAnywayQuestion) != Answer::Yes)
+            return OperationResult::cancelled();
+        destination = check.out;
+    }
+    if (!p.options.Overwrite &&
+        prompts.askYesNo("File exists", "Overwrite " + fileNameOf(destination) + " ?") !=
+            Answer::Yes)
+        return OperationResult::cancelled();
+    return {};
 }
 
 TrackFolderCheck checkTrackFolder(const Project& p) {
@@ -130,14 +153,14 @@ ProgramLaunch launcherLaunch(const LaunchSettings& s, const Project& p) {
     return launch;
 }
 
-std::optional<std::string> startGameRefusal(const LaunchSettings& s) {
-    if (!fileExists(s.gplPath)) return "GPL not found !";
-    return std::nullopt;
+OperationResult checkStartGame(const LaunchSettings& s) {
+    if (!fileExists(s.gplPath)) return OperationResult::refused("GPL not found !");
+    return {};
 }
 
-std::optional<std::string> startProgramRefusal(const std::string& path) {
-    if (!fileExists(path)) return "File " + path + " not found !";
-    return std::nullopt;
+OperationResult checkStartProgram(const std::string& path) {
+    if (!fileExists(path)) return OperationResult::refused("File " + path + " not found !");
+    return {};
 }
 
 } // namespace meshsmith

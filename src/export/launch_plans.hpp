@@ -4,7 +4,9 @@
 // GPL". The editor starts them detached and does not wait; only their command
 // lines are fixed, given here as a program and its arguments.
 
+#include "model/outcome.hpp"
 #include "model/project.hpp"
+#include "model/user_interaction.hpp"
 
 #include <optional>
 #include <string>
@@ -32,8 +34,8 @@ std::string launcherPath(const std::string& appFolder);
 std::vector<std::string> splitCommandLine(const std::string& text);
 
 // "Write ASE, Convert and start GPL", checks 1 to 7 in order, each with its
-// message; nullopt when the command may go on.
-std::optional<std::string> convertAndStartRefusal(const Project& p, const LaunchSettings& s);
+// message; Done when the command may go on.
+OperationResult checkConvertAndStart(const Project& p, const LaunchSettings& s);
 
 // Step 8 with "Save 3DO to track-folder:" checked. `invalidFolder` is set when
 // TrackFolder is not an existing folder ("Not a valid Track-folder !");
@@ -51,6 +53,14 @@ inline constexpr const char* kProceedAnywayQuestion =
     "One or more referenced files are missing in specified track folder !\rUnable to start GPL "
     "!\r\rProceed anyway ?";
 
+// "Write ASE, Convert and start GPL" up to the conversion: the checks (checkConvertAndStart),
+// then with "Save 3DO to track-folder:" checked the track folder (refused when
+// it is not one; each missing texture warned of through `prompts`, then "Proceed
+// anyway ?"), then, unless Overwrite is set, "Overwrite <file> ?". Done with
+// the 3DO's destination in `destination`; Cancelled when the user said No.
+OperationResult planGplBuild(const Project& p, const LaunchSettings& s, UserPrompts& prompts,
+                             std::string& destination);
+
 // The game: GPLPath alone, or with AdditionalGPLParams (split as a command line).
 ProgramLaunch gameLaunch(const std::string& gplPath, const std::string& additionalParams);
 // "Start GPL": with "Use additional GPL command-line Parameters" checked and the
@@ -62,8 +72,8 @@ ProgramLaunch startGameLaunch(const std::string& gplPath, const ProjectOptions& 
 ProgramLaunch launcherLaunch(const LaunchSettings& s, const Project& p);
 
 // "GPL not found !" unless GPLPath names a file.
-std::optional<std::string> startGameRefusal(const LaunchSettings& s);
+OperationResult checkStartGame(const LaunchSettings& s);
 // "File " + path + " not found !" unless the path names a file.
-std::optional<std::string> startProgramRefusal(const std::string& path);
+OperationResult checkStartProgram(const std::string& path);
 
 } // namespace meshsmith

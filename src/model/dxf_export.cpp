@@ -131,13 +131,13 @@ std::string savedLogLine(const Project& p, DxfExportMode mode, const std::string
 OperationResult checkDxfExport(const Project& p, DxfExportMode mode) {
     switch (mode) {
     case DxfExportMode::Vertices:
-        if (!p.GeometryPresent) return {Outcome::Refused, "No Vertices defined !"};
+        if (!p.GeometryPresent) return OperationResult::refused("No Vertices defined !");
         break;
     case DxfExportMode::VerticesLines:
-        if (p.object.lines.empty()) return {Outcome::Refused, "No Lines defined !"};
+        if (p.object.lines.empty()) return OperationResult::refused("No Lines defined !");
         break;
     case DxfExportMode::VerticesLinesPolygons:
-        if (p.object.polygons.empty()) return {Outcome::Refused, "No Polygons defined !"};
+        if (p.object.polygons.empty()) return OperationResult::refused("No Polygons defined !");
         break;
     }
     return {};
@@ -170,7 +170,7 @@ OperationResult exportDxf(const Project& p, const std::string& path, DxfExportMo
     auto text = dxfExportText(p, mode, error);
     if (!text) {
         log.addLine("Error exporting " + path + ": " + error);
-        return {Outcome::Failed, error};
+        return OperationResult::failed(error);
     }
     return writeGeometryExport(path, *text, savedLogLine(p, mode, path), log);
 }

@@ -167,25 +167,25 @@ std::size_t mergeEntities(Project& p, const std::vector<DxfEntity>& entities, Dx
 OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines,
                                const std::string& path, DxfKind kind, UserPrompts& prompts,
                                LogSink& log, RandomColours& colours) {
-    if (isBinaryDxf(lines)) return refuseImport(prompts, kBinaryDxfMessage);
+    if (isBinaryDxf(lines)) return OperationResult::refused(kBinaryDxfMessage);
     std::vector<DxfEntity> entities;
     FileError error;
     if (!readDxfEntities(lines, kind, entities, error))
-        return failImport(prompts, log, path, error);
+        return fileFailure(log, "importing", path, error);
     if (entities.empty())
-        return refuseImport(prompts, std::string("Sorry, no '") + dxfEntityName(kind) +
-                                         "' objects in DXF file...");
+        return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(kind) +
+                                        "' objects in DXF file...");
 
     const ImportMode mode = importModeOf(p);
     const auto offset = importOffset(mode, prompts);
-    if (!offset) return {Outcome::Cancelled, ""};
+    if (!offset) return OperationResult::cancelled();
     if (mode == ImportMode::Append && !applyOffset(entities, kind, *offset, error))
-        return failImport(prompts, log, path, error);
+        return fileFailure(log, "importing", path, error);
     const std::size_t base = mode == ImportMode::Append ? p.object.vertices.size() : 0;
     const auto newCorners = entities.size() * static_cast<std::size_t>(dxfCornerCount(kind));
     if (base > kMaxVertices || newCorners > kMaxVertices - base)
-        return failImport(
-            prompts, log, path,
+        return fileFailure(
+            log, "importing", path,
             {"The project cannot hold more than " + std::to_string(kMaxVertices) + " vertices", 0});
 
     if (mode == ImportMode::Replace) startReplacement(p);
@@ -203,7 +203,7 @@ OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines
 OperationResult importDxf(Project& p, const std::string& path, DxfKind kind, UserPrompts& prompts,
                           LogSink& log, RandomColours& colours) {
     TextLines file = readTextLines(path);
-    if (!file.ok()) return failImport(prompts, log, path, {"Unable to load file " + path, 0});
+    if (!file.ok()) return fileFailure(log, "importing", path, {"Unable to load file " + path, 0});
     return importDxfLines(p, file.lines, path, kind, prompts, log, colours);
 }
 

@@ -39,18 +39,17 @@ DxfScan scanDxfLines(const std::vector<std::string>& lines, const std::string& p
     return scan;
 }
 
-DxfScanAccept acceptDxfScan(Project& p, const std::string& path, const DxfScan& scan,
-                            std::optional<DxfKind> checked, UserPrompts& prompts, LogSink& log,
-                            RandomColours& colours) {
-    const bool usable = checked && scan.enabled[static_cast<std::size_t>(*checked)];
-    if (!usable) {
-        prompts.showMessage(kSelectObjectsMessage);
-        return {false, {Outcome::Refused, kSelectObjectsMessage}};
-    }
-    DxfScanAccept result{true, importDxf(p, path, *checked, prompts, log, colours)};
+std::optional<DxfKind> chosenDxfKind(const DxfScan& scan, std::optional<DxfKind> checked) {
+    if (checked && scan.enabled[static_cast<std::size_t>(*checked)]) return checked;
+    return std::nullopt;
+}
+
+OperationResult importScannedDxf(Project& p, const std::string& path, DxfKind kind,
+                                 UserPrompts& prompts, LogSink& log, RandomColours& colours) {
+    OperationResult result = importDxf(p, path, kind, prompts, log, colours);
     // Merging runs only after a real import: a cancelled or failed one must
     // leave the project as it was.
-    if (result.import.outcome == Outcome::Done) removeDoubleVerticesCommand(p, log);
+    if (result.done()) removeDoubleVerticesCommand(p, log);
     return result;
 }
 

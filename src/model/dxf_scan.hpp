@@ -37,18 +37,13 @@ DxfScan scanDxf(const std::string& path);
 // The same for lines already read; `path` names the file in the texts.
 DxfScan scanDxfLines(const std::vector<std::string>& lines, const std::string& path);
 
-struct DxfScanAccept {
-    bool closeDialog = false;
-    OperationResult import; // how the import went (Refused when nothing was chosen)
-};
+// The kind the scan dialog's OK imports: the checked radio button's, when
+// it is enabled. nullopt: the dialog says kSelectObjectsMessage and stays open.
+std::optional<DxfKind> chosenDxfKind(const DxfScan& scan, std::optional<DxfKind> checked);
 
-// The OK button. `checked` is the checked radio button, if any; only an
-// enabled one counts. Nothing counts: the message "Select objects to import!"
-// and the dialog stays open. Otherwise the import of that kind runs, and when
-// it has done its work the main window's Remove Double Vertices command
-// follows; the dialog closes either way.
-DxfScanAccept acceptDxfScan(Project& p, const std::string& path, const DxfScan& scan,
-                            std::optional<DxfKind> checked, UserPrompts& prompts, LogSink& log,
-                            RandomColours& colours);
+// The import of the chosen kind, and when it has done its work the main
+// window's Remove Double Vertices command after it.
+OperationResult importScannedDxf(Project& p, const std::string& path, DxfKind kind,
+                                 UserPrompts& prompts, LogSink& log, RandomColours& colours);
 
 } // namespace meshsmith

@@ -2,16 +2,18 @@
 
 namespace meshsmith {
 
-std::string fileErrorBoxText(const std::string& path, const FileError& error) {
-    const std::string where = error.line > 0 ? ", line " + std::to_string(error.line) : "";
-    return error.message + "\r\r" + path + where;
+std::string messageBoxText(const OperationResult& r) {
+    if (r.outcome == Outcome::Done || r.outcome == Outcome::Cancelled) return "";
+    if (r.file.empty()) return r.message;
+    const std::string where = r.line > 0 ? ", line " + std::to_string(r.line) : "";
+    return r.message + "\r\r" + r.file + where;
 }
 
-void reportFileError(UserPrompts& prompts, LogSink& log, const std::string& doing,
-                     const std::string& path, const FileError& error) {
+OperationResult fileFailure(LogSink& log, const std::string& doing, const std::string& path,
+                            const FileError& error) {
     const std::string where = error.line > 0 ? ", line " + std::to_string(error.line) : "";
     log.addLine("Error " + doing + " " + path + where + ": " + error.message);
-    prompts.showMessage(fileErrorBoxText(path, error));
+    return OperationResult::failed(error.message, path, error.line);
 }
 
 } // namespace meshsmith

@@ -1,7 +1,9 @@
 #pragma once
-// Errors found in an input file, and how they reach the user: the message is
-// shown as it stands, the log names the file and the line.
+// Errors found in an input file: the message with the line at fault. The
+// operation logs the file and line and returns the failure; the caller shows
+// it (messageBoxText names the file and line too).
 
+#include "outcome.hpp"
 #include "user_interaction.hpp"
 
 #include <string>
@@ -13,11 +15,8 @@ struct FileError {
     std::size_t line = 0; // 1-based line of the file; 0 when the file as a whole is at fault
 };
 
-// The message box text: the message, then the file and line it is about.
-std::string fileErrorBoxText(const std::string& path, const FileError& error);
-
-// Shows fileErrorBoxText and logs "Error <doing> <path>, line <n>: <message>".
-void reportFileError(UserPrompts& prompts, LogSink& log, const std::string& doing,
-                     const std::string& path, const FileError& error);
+// Logs "Error <doing> <path>, line <n>: <message>" and returns the failure.
+OperationResult fileFailure(LogSink& log, const std::string& doing, const std::string& path,
+                            const FileError& error);
 
 } // namespace meshsmith

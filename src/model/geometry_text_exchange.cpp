@@ -10,7 +10,7 @@ namespace meshsmith {
 
 OperationResult checkGeometryExport(const Project& p) {
     if (!p.GeometryPresent || p.object.vertices.empty())
-        return {Outcome::Refused, NothingToSaveMessage};
+        return OperationResult::refused(NothingToSaveMessage);
     return {};
 }
 
@@ -18,7 +18,7 @@ OperationResult writeGeometryExport(const std::string& path, const std::string& 
                                     const std::string& doneLogLine, LogSink& log) {
     if (auto error = writeFileAtomically(path, text)) {
         log.addLine("Error exporting " + path + ": " + *error);
-        return {Outcome::Failed, *error};
+        return OperationResult::failed(*error, path);
     }
     log.addLine(doneLogLine);
     return {};
@@ -85,17 +85,6 @@ std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, I
     if (!p.object.vertices.empty()) p.GeometryPresent = true;
     updateBounds(p);
     return std::nullopt;
-}
-
-OperationResult refuseImport(UserPrompts& prompts, const std::string& message) {
-    prompts.showMessage(message);
-    return {Outcome::Refused, message};
-}
-
-OperationResult failImport(UserPrompts& prompts, LogSink& log, const std::string& path,
-                           const FileError& error) {
-    reportFileError(prompts, log, "importing", path, error);
-    return {Outcome::Failed, error.message, error.line};
 }
 
 } // namespace meshsmith

@@ -64,10 +64,4 @@ std::optional<VertexOffset> importOffset(ImportMode mode, UserPrompts& prompts);
 std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, ImportMode mode,
                                              VertexOffset offset, RandomColours& colours);
 
-// Shows the refusal message and returns Refused.
-OperationResult refuseImport(UserPrompts& prompts, const std::string& message);
-// Shows the error, logs "Error importing <path>, line <n>: <message>", returns Failed.
-OperationResult failImport(UserPrompts& prompts, LogSink& log, const std::string& path,
-                           const FileError& error);
-
 } // namespace meshsmith

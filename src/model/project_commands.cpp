@@ -11,8 +11,8 @@ namespace meshsmith {
 namespace {
 
 // Writes the project to `path`; on failure ProjectFile and ProjectName return
-// to what they were and the error is shown.
-bool saveTo(ProjectSession& s, const std::string& path, const std::string& name) {
+// to what they were.
+OperationResult saveTo(ProjectSession& s, const std::string& path, const std::string& name) {
     Project& p = s.project;
     const std::string oldFile = p.ProjectFile, oldName = p.ProjectName;
     const std::string oldFolder = projectFolderOf(p);
@@ -25,82 +25,81 @@ bool saveTo(ProjectSession& s, const std::string& path, const std::string& name)
         p.ProjectName = oldName;
         p.object.textures = std::move(oldTextures);
         s.log.addLine(*err);
-        s.prompts.showMessage(*err);
-        return false;
+        return OperationResult::failed(*err);
     }
-    return true;
+    return {};
 }
 
 std::optional<std::string> askValidProjectName(UserPrompts& prompts) {
     for (;;) {
         auto name = prompts.askProjectName();
         if (!name) return std::nullopt;
-        auto refusal = projectNameRefusal(*name);
-        if (!refusal) return name;
-        prompts.showMessage(*refusal);
+        const OperationResult check = checkProjectName(*name);
+        if (check.done()) return name;
+        prompts.showMessage(check.message); // and the dialog asks again
     }
 }
 
-FileCommandResult saveAsInOwnFolder(ProjectSession& s) {
+OperationResult saveAsInOwnFolder(ProjectSession& s) {
     auto name = askValidProjectName(s.prompts);
-    if (!name) return {Outcome::Cancelled, "", ""};
+    if (!name) return OperationResult::cancelled();
     std::string folder = s.saveOptions.AppFolder + *name;
     std::error_code ec;
-    if (!std::filesystem::create_directory(nativePath(folder), ec)) {
-        s.prompts.showMessage("Unable to create Directory OR Directory already exists !");
-        return {Outcome::Refused, "", ""};
-    }
+    if (!std::filesystem::create_directory(nativePath(folder), ec))
+        return OperationResult::refused("Unable to create Directory OR Directory already exists !");
     std::string path = withTrailingSeparator(folder) + *name + ".3dp";
-    if (!saveTo(s, path, *name)) return {Outcome::Failed, "", ""};
-    return {Outcome::Done, *name, path};
+    OperationResult saved = saveTo(s, path, *name);
+    if (saved.done()) s.project.viewCaption = *name;
+    return saved;
 }
 
 } // namespace
 
-std::optional<std::string> projectNameRefusal(const std::string& name) {
-    if (name.empty() || name.size() > 8) return "Up to 8 Characters allowed !";
+OperationResult checkProjectName(const std::string& name) {
+    if (name.empty() || name.size() > 8)
+        return OperationResult::refused("Up to 8 Characters allowed !");
     const bool badChar = std::any_of(name.begin(), name.end(), [](char c) {
         return static_cast<unsigned char>(c) < 32 ||
                std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
     });
-    if (badChar || name == "." || name == "..") return kBadProjectNameMessage;
-    return std::nullopt;
+    if (badChar || name == "." || name == "..")
+        return OperationResult::refused(kBadProjectNameMessage);
+    return {};
 }
 
-FileCommandResult saveProjectAs(ProjectSession& s) {
-    if (!s.project.GeometryPresent) {
-        s.prompts.showMessage(kNoProjectDataMessage);
-        return {Outcome::Refused, "", ""};
-    }
+OperationResult saveProjectAs(ProjectSession& s) {
+    if (!s.project.GeometryPresent) return OperationResult::refused(kNoProjectDataMessage);
     if (s.saveOptions.MakeSubDir) return saveAsInOwnFolder(s);
     auto path = s.prompts.chooseProjectSavePath();
-    if (!path) return {Outcome::Cancelled, "", ""};
+    if (!path) return OperationResult::cancelled();
     std::string file = fileNameOf(*path);
-    if (!saveTo(s, *path, withoutLast4(file))) return {Outcome::Failed, "", ""};
-    return {Outcome::Done, file, *path};
+    OperationResult saved = saveTo(s, *path, withoutLast4(file));
+    if (saved.done()) s.project.viewCaption = file;
+    return saved;
 }
 
-FileCommandResult saveProjectCommand(ProjectSession& s) {
+OperationResult saveProjectCommand(ProjectSession& s) {
     Project& p = s.project;
     if (p.ProjectFile == NoProjectFile) return saveProjectAs(s);
     if (auto err = saveProject(p, s.saveOptions, s.log)) {
         s.log.addLine(*err);
-        s.prompts.showMessage(*err);
-        return {Outcome::Failed, "", ""};
+        return OperationResult::failed(*err);
     }
     s.log.addLine("Project Saved !");
-    return {Outcome::Done, "", ""};
+    return {};
 }
 
-Outcome closeProject(ProjectSession& s) {
-    if (s.project.object.vertices.empty()) return Outcome::Done;
+OperationResult closeProject(ProjectSession& s) {
+    if (s.project.object.vertices.empty()) return {};
     Answer a = s.prompts.askYesNoCancel("Closing Project...", "Save project data ?");
-    if (a == Answer::Cancel) return Outcome::Cancelled;
-    if (a == Answer::Yes && saveProjectCommand(s).outcome != Outcome::Done)
-        return Outcome::Cancelled;
+    if (a == Answer::Cancel) return OperationResult::cancelled();
+    if (a == Answer::Yes) {
+        OperationResult saved = saveProjectCommand(s);
+        if (!saved.done()) return saved; // the project stays; the save says why
+    }
     resetProject(s.project);
     s.log.addLine("Project Closed !");
-    return Outcome::Done;
+    return {};
 }
 
 void clearAll(ProjectSession& s) {
@@ -108,35 +107,26 @@ void clearAll(ProjectSession& s) {
     s.log.addLine("All Data Cleared !");
 }
 
-FileCommandResult openProject(ProjectSession& s, const std::string& path) {
-    LoadResult r = loadProject(s.project, path, s.prompts, s.log);
-    if (r.status != LoadStatus::Loaded) return {Outcome::Failed, "", ""};
+OperationResult openProject(ProjectSession& s, const std::string& path) {
+    OperationResult loaded = loadProject(s.project, path, s.prompts, s.log);
+    if (!loaded.done()) return loaded;
     Project& p = s.project;
-    if (p.object.vertices.empty()) return {Outcome::Done, "", ""};
+    if (p.object.vertices.empty()) return {};
     p.viewCaption = fileNameOf(path);
     p.ViewReady = true;
     applyViewColourTexts(p);
     s.log.addLine("");
     s.log.addLine("Project Description:");
     s.log.addLine(p.object.ProjectDescription);
-    return {Outcome::Done, p.viewCaption, path};
+    return {};
 }
 
-Outcome addFromProjectCommand(ProjectSession& s, const std::string& path) {
+OperationResult addFromProjectCommand(ProjectSession& s, const std::string& path) {
     Answer a = s.prompts.askYesNo("Add Data", "Project Description:\r" +
                                                   s.project.object.ProjectDescription + "\r\r" +
                                                   "OK to add Data from this project ?");
-    if (a != Answer::Yes) return Outcome::Cancelled;
-    AddResult r = addFromProject(s.project, path, s.prompts, s.log);
-    switch (r.status) {
-    case AddStatus::Added:
-        return Outcome::Done;
-    case AddStatus::Cancelled:
-        return Outcome::Cancelled;
-    case AddStatus::Failed:
-        break;
-    }
-    return Outcome::Failed;
+    if (a != Answer::Yes) return OperationResult::cancelled();
+    return addFromProject(s.project, path, s.prompts, s.log);
 }
 
 } // namespace meshsmith

@@ -18,12 +18,6 @@ struct ProjectSession {
     LogSink& log;
 };
 
-struct FileCommandResult {
-    Outcome outcome = Outcome::Done;
-    std::string caption;     // new view caption when the command set one
-    std::string recentEntry; // path to put at the top of the recent-projects list
-};
-
 inline const char* kNoProjectDataMessage =
     "      No Vertices defined      \r\r      No project data to save !";
 
@@ -31,24 +25,27 @@ inline const char* kNoProjectDataMessage =
 // besides "Up to 8 Characters allowed !" (unless it has 1 to 8 characters) a
 // name that would lead out of that folder or that no file system takes (a
 // separator, one of : * ? " < > |, a control character, "." or "..") is
-// refused with kBadProjectNameMessage. nullopt for a good name.
+// refused with kBadProjectNameMessage.
 inline constexpr const char* kBadProjectNameMessage =
     "A project name cannot contain \\ / : * ? \" < > | and cannot be . or .. !";
-std::optional<std::string> projectNameRefusal(const std::string& name);
+OperationResult checkProjectName(const std::string& name);
 
-// Save As: asks for a project name (own folder) or a file, writes the project.
-// A failed write keeps ProjectFile as it was and reports the error.
-FileCommandResult saveProjectAs(ProjectSession& s);
+// Save As: asks for a project name (own folder) or a file and writes the
+// project; when Done, ProjectFile is the new file (for the recent list) and
+// the view caption names it. A failed write keeps ProjectFile as it was.
+OperationResult saveProjectAs(ProjectSession& s);
 // Save: to ProjectFile with "Project Saved !", or Save As while it is "None".
-FileCommandResult saveProjectCommand(ProjectSession& s);
+OperationResult saveProjectCommand(ProjectSession& s);
 // Close Project: asks "Save project data ?" when the project holds vertices.
-// Cancel, or a save that did not happen, keeps the project; otherwise it is reset.
-Outcome closeProject(ProjectSession& s);
+// Cancel, or a save that did not happen (its result is returned), keeps the
+// project; otherwise it is reset (Done).
+OperationResult closeProject(ProjectSession& s);
 // Clear All: reset without a question.
 void clearAll(ProjectSession& s);
-// Open after the file was chosen (the caller closed the project first).
-FileCommandResult openProject(ProjectSession& s, const std::string& path);
+// Open after the file was chosen (the caller closed the project first). When
+// Done and the project holds vertices, the view caption names the file.
+OperationResult openProject(ProjectSession& s, const std::string& path);
 // Add From Project after the file was chosen: asks "OK to add Data from this project ?".
-Outcome addFromProjectCommand(ProjectSession& s, const std::string& path);
+OperationResult addFromProjectCommand(ProjectSession& s, const std::string& path);
 
 } // namespace meshsmith

@@ -33,7 +33,6 @@ class BitmapResolver {
         if (fileNameOf(*chosen).size() > 12) {
             tooLongMessage_ = "Filename must not exceed 8 characters !\r\rLength of selected: " +
                               withoutLast4(*chosen);
-            prompts_.showMessage(tooLongMessage_);
             return BitmapOutcome::NameTooLong;
         }
         lastFoundFolder_ = folderOf(*chosen);
@@ -67,19 +66,18 @@ class BitmapResolver {
     std::string tooLongMessage_;
 };
 
-LoadResult failLoad(Project& p, const std::string& path, const FileError& e, LogSink& log,
-                    UserPrompts& prompts) {
-    reportFileError(prompts, log, "loading", path, e);
+OperationResult failLoad(Project& p, const std::string& path, const FileError& e, LogSink& log) {
     resetProject(p);
-    return {LoadStatus::Failed, e.message, e.line};
+    return fileFailure(log, "loading", path, e);
 }
 
 } // namespace
 
-LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log) {
+OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts,
+                            LogSink& log) {
     log.addLine("Loading Project......");
     TextLines file = readTextLines(path);
-    if (!file.ok()) return failLoad(p, path, {file.error, 0}, log, prompts);
+    if (!file.ok()) return failLoad(p, path, {file.error, 0}, log);
 
     ParsedProject parsed;
     parsed.data = p;
@@ -87,18 +85,17 @@ LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts
     FileError error;
     if (!parseProjectLines(file.lines, SectionChoice::All, parsed, error) ||
         !validateProjectReferences(parsed, error))
-        return failLoad(p, path, error, log, prompts);
+        return failLoad(p, path, error, log);
 
     BitmapResolver bitmaps(folderOf(path), false, prompts);
     switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         resetProject(p);
         log.addLine("All Data Cleared !");
-        return {LoadStatus::Cleared, ""};
+        return OperationResult::cancelled();
     case BitmapOutcome::NameTooLong:
         resetProject(p);
-        log.addLine("Error loading " + path + ": " + bitmaps.tooLongMessage());
-        return {LoadStatus::Failed, bitmaps.tooLongMessage()};
+        return fileFailure(log, "loading", path, {bitmaps.tooLongMessage(), 0});
     case BitmapOutcome::Found:
         break;
     }
@@ -115,13 +112,13 @@ LoadResult loadProject(Project& p, const std::string& path, UserPrompts& prompts
                            p.object.polygons.size(), p.object.textures.size()));
     p.GeometryPresent = true;
     updateBounds(p);
-    return {LoadStatus::Loaded, ""};
+    return {};
 }
 
-AddResult addFromProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log) {
+OperationResult addFromProject(Project& p, const std::string& path, UserPrompts& prompts,
+                               LogSink& log) {
     auto fail = [&](const std::string& message, std::size_t line) {
-        reportFileError(prompts, log, "adding from", path, {message, line});
-        return AddResult{AddStatus::Failed, message};
+        return fileFailure(log, "adding from", path, {message, line});
     };
     TextLines file = readTextLines(path);
     if (!file.ok()) return fail(file.error, 0);
@@ -134,13 +131,13 @@ AddResult addFromProject(Project& p, const std::string& path, UserPrompts& promp
     VertexOffset offset;
     if (parsed.hasVertices) {
         auto answer = prompts.askVertexOffset();
-        if (!answer) return {AddStatus::Cancelled, ""};
+        if (!answer) return OperationResult::cancelled();
         offset = *answer;
     }
     BitmapResolver bitmaps(folderOf(path), folderOf(path) != projectFolderOf(p), prompts);
     switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
-        return {AddStatus::Cancelled, ""};
+        return OperationResult::cancelled();
     case BitmapOutcome::NameTooLong:
         return fail(bitmaps.tooLongMessage(), 0);
     case BitmapOutcome::Found:
@@ -181,7 +178,7 @@ AddResult addFromProject(Project& p, const std::string& path, UserPrompts& promp
                            added.object.polygons.size(), added.object.textures.size()));
     if (!p.object.vertices.empty()) p.GeometryPresent = true;
     updateBounds(p);
-    return {AddStatus::Added, ""};
+    return {};
 }
 
 } // namespace meshsmith

@@ -50,18 +50,18 @@ OperationResult import3DOTextLines(Project& p, const std::vector<std::string>& l
     FileError error;
     switch (read3DOText(lines, file, error)) {
     case ReadStatus::WrongHeader:
-        return refuseImport(prompts, Not3DOTextMessage);
+        return OperationResult::refused(Not3DOTextMessage);
     case ReadStatus::Faulty:
-        return failImport(prompts, log, path, error);
+        return fileFailure(log, "importing", path, error);
     case ReadStatus::Read:
         break;
     }
     const ImportMode mode = importModeOf(p);
     auto offset = importOffset(mode, prompts);
-    if (!offset) return {Outcome::Cancelled, ""};
+    if (!offset) return OperationResult::cancelled();
     const std::size_t vertices = file.vertices.size(), polygons = file.polygons.size();
     if (auto failure = addImportedGeometry(p, std::move(file), mode, *offset, colours))
-        return failImport(prompts, log, path, *failure);
+        return fileFailure(log, "importing", path, *failure);
     p.ViewReady = true;
     const bool replaced = mode == ImportMode::Replace;
     log.addLine(
@@ -77,7 +77,7 @@ OperationResult import3DOTextLines(Project& p, const std::vector<std::string>& l
 OperationResult import3DOText(Project& p, const std::string& path, UserPrompts& prompts,
                               LogSink& log, RandomColours& colours) {
     TextLines file = readTextLines(path);
-    if (!file.ok()) return failImport(prompts, log, path, {file.error, 0});
+    if (!file.ok()) return fileFailure(log, "importing", path, {file.error, 0});
     return import3DOTextLines(p, file.lines, path, prompts, log, colours);
 }
 

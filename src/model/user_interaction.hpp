@@ -3,6 +3,8 @@
 // with real dialogs, the batch tool from its command line, tests from a script.
 // Core code never opens a window itself.
 
+#include "outcome.hpp"
+
 #include <optional>
 #include <string>
 
@@ -38,5 +40,11 @@ class UserPrompts {
     // The save dialog for a project file; nullopt = Cancel.
     virtual std::optional<std::string> chooseProjectSavePath() = 0;
 };
+
+// Tells the user of a refusal or failure (messageBoxText); nothing for Done
+// and Cancelled.
+inline void report(UserPrompts& prompts, const OperationResult& r) {
+    if (const std::string text = messageBoxText(r); !text.empty()) prompts.showMessage(text);
+}
 
 } // namespace meshsmith

@@ -84,19 +84,19 @@ OperationResult importVertexTextLines(Project& p, const std::vector<std::string>
     FileError error;
     switch (readVertexText(lines, file, error)) {
     case ReadStatus::WrongHeader:
-        return refuseImport(prompts, NotVertexTextMessage);
+        return OperationResult::refused(NotVertexTextMessage);
     case ReadStatus::Faulty:
-        return failImport(prompts, log, path, error);
+        return fileFailure(log, "importing", path, error);
     case ReadStatus::Read:
         break;
     }
     const ImportMode mode = importModeOf(p);
     auto offset = importOffset(mode, prompts);
-    if (!offset) return {Outcome::Cancelled, ""};
+    if (!offset) return OperationResult::cancelled();
     const std::size_t count = file.vertices.size();
     RandomColours noPolygons(0); // a vertex text file carries no polygons to colour
     if (auto failure = addImportedGeometry(p, std::move(file), mode, *offset, noPolygons))
-        return failImport(prompts, log, path, *failure);
+        return fileFailure(log, "importing", path, *failure);
     log.addLine(std::to_string(count) +
                 (mode == ImportMode::Replace ? " Vertices loaded from file "
                                              : " additional Vertices added from file ") +
@@ -107,7 +107,7 @@ OperationResult importVertexTextLines(Project& p, const std::vector<std::string>
 OperationResult importVertexText(Project& p, const std::string& path, UserPrompts& prompts,
                                  LogSink& log) {
     TextLines file = readTextLines(path);
-    if (!file.ok()) return failImport(prompts, log, path, {file.error, 0});
+    if (!file.ok()) return fileFailure(log, "importing", path, {file.error, 0});
     return importVertexTextLines(p, file.lines, path, prompts, log);
 }
 

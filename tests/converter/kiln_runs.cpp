@@ -1,9 +1,9 @@
 #include "kiln_runs.hpp"
 
-#include "export/ase_writer.hpp"
 #include "converter/kiln_driver.hpp"
 #include "converter/line_reader.hpp"
 #include "converter/readers.hpp"
+#include "export/ase_writer.hpp"
 #include "model/number_text.hpp"
 #include "model/project_file.hpp"
 #include "support/scripted_prompts.hpp"
@@ -72,8 +72,8 @@ const std::string& exampleAse() {
         Project p;
         ScriptedPrompts prompts;
         RecordingLog log;
-        LoadResult r = loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log);
-        if (r.status != LoadStatus::Loaded) throw std::runtime_error("example: " + r.message);
+        OperationResult r = loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log);
+        if (r.outcome != Outcome::Done) throw std::runtime_error("example: " + r.message);
         return aseText(p);
     }();
     return text;

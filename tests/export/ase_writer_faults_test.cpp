@@ -41,23 +41,23 @@ void expectRefusedAndUntouched(const Project& p, const std::string& message) {
 
 TEST(AseRefusal, SoundProjectsPassBothChecks) {
     Project p = texturedSample();
-    EXPECT_EQ(aseWriteRefusal(p), std::nullopt);
-    EXPECT_EQ(aseDataFault(p), std::nullopt);
+    EXPECT_EQ(checkAseWrite(p).message, "");
+    EXPECT_EQ(checkAseData(p).message, "");
     // Lines alone, without polygons, may be written too.
     p.object.polygons.clear();
     p.object.collision.clear();
-    EXPECT_EQ(aseWriteRefusal(p), std::nullopt);
-    EXPECT_EQ(aseDataFault(p), std::nullopt);
+    EXPECT_EQ(checkAseWrite(p).message, "");
+    EXPECT_EQ(checkAseData(p).message, "");
 }
 
 TEST(AseRefusal, PreconditionsInTheirOrder) {
     Project p = sampleProject(); // polygon 2 is untextured
-    EXPECT_EQ(aseWriteRefusal(p), "Only entirely textured objects supported so far !");
+    EXPECT_EQ(checkAseWrite(p).message, "Only entirely textured objects supported so far !");
     expectRefusedAndUntouched(p, "Only entirely textured objects supported so far !");
     p.object.vertices.clear(); // both fail: the vertex check comes first
-    EXPECT_EQ(aseWriteRefusal(p), "Not enough Data to write ASE-file !");
+    EXPECT_EQ(checkAseWrite(p).message, "Not enough Data to write ASE-file !");
     expectRefusedAndUntouched(p, "Not enough Data to write ASE-file !");
-    EXPECT_EQ(aseWriteRefusal(Project{}), "Not enough Data to write ASE-file !");
+    EXPECT_EQ(checkAseWrite(Project{}).message, "Not enough Data to write ASE-file !");
 }
 
 TEST(AseRefusal, CollisionPlaneOfAMissingPolygon) {
@@ -77,7 +77,7 @@ TEST(AseRefusal, CollisionPlaneOfADegeneratePolygon) {
         makeTexturedPolygon({6, 7, 8, 0}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
     p.object.collision.push_back(p.object.collision[0]);
     p.object.collision[1].PlanePolygons[1] = 3;
-    EXPECT_EQ(aseWriteRefusal(p), std::nullopt);
+    EXPECT_EQ(checkAseWrite(p).message, "");
     expectRefusedAndUntouched(
         p, "Collision volume 1, plane 1: polygon 3 has no plane (its first three corners lie on "
            "one line).");
@@ -93,7 +93,7 @@ TEST(AseRefusal, DegeneratePolygonWithoutCollisionIsWritten) {
     // Only a collision plane needs a plane; the converter drops degenerate polygons itself.
     Project p = texturedSample();
     p.object.polygons[2].VertexIndices = {0, 0, 0, 0};
-    EXPECT_EQ(aseDataFault(p), std::nullopt);
+    EXPECT_EQ(checkAseData(p).message, "");
 }
 
 TEST(AseRefusal, PlaneCountThatDisagreesWithItsLists) {

@@ -32,16 +32,17 @@ TEST(BuildChecks, RefusalsComeInTheirOrder) {
     const std::string spaces =
         "Application and/or project file path contains spaces.\rUnable to use 3DOKiln and/or GPL !";
 
-    EXPECT_EQ(buildRefusal(Project{}, app.folder()), "Not enough Data to write ASE-file !");
-    EXPECT_EQ(buildRefusal(p, app.folder()), "Only entirely textured objects supported so far !");
+    EXPECT_EQ(checkBuild(Project{}, app.folder()).message, "Not enough Data to write ASE-file !");
+    EXPECT_EQ(checkBuild(p, app.folder()).message,
+              "Only entirely textured objects supported so far !");
     std::erase_if(p.object.polygons, [](const ObjectData& poly) { return !poly.textured(); });
     p.object.collision.clear();
-    EXPECT_EQ(buildRefusal(p, app.folder()), "Save project first !");
+    EXPECT_EQ(checkBuild(p, app.folder()).message, "Save project first !");
     p.ProjectFile = app.file("stand.3dp");
-    EXPECT_EQ(buildRefusal(p, app.folder() + "elsewhere/"), "3DO-Kiln not found !");
-    EXPECT_EQ(buildRefusal(p, spacedApp), spaces);
+    EXPECT_EQ(checkBuild(p, app.folder() + "elsewhere/").message, "3DO-Kiln not found !");
+    EXPECT_EQ(checkBuild(p, spacedApp).message, spaces);
     p.ProjectFile = app.file("my stand.3dp");
-    EXPECT_EQ(buildRefusal(p, app.folder()), spaces);
+    EXPECT_EQ(checkBuild(p, app.folder()).message, spaces);
     p.ProjectFile = app.file("stand.3dp");
-    EXPECT_EQ(buildRefusal(p, app.folder()), std::nullopt);
+    EXPECT_EQ(checkBuild(p, app.folder()).message, "");
 }

@@ -43,31 +43,33 @@ TEST(LaunchPlans, ConvertAndStartChecksComeInTheirOrder) {
     p.ProjectFile = "None";
     LaunchSettings s{dir.folder(), dir.file("gpl.exe"), "", ""};
 
-    EXPECT_EQ(convertAndStartRefusal(Project{}, s), "Not enough Data to write ASE-file !");
-    EXPECT_EQ(convertAndStartRefusal(p, s), "Only entirely textured objects supported so far !");
+    EXPECT_EQ(checkConvertAndStart(Project{}, s).message, "Not enough Data to write ASE-file !");
+    EXPECT_EQ(checkConvertAndStart(p, s).message,
+              "Only entirely textured objects supported so far !");
     p.object.polygons.pop_back();
-    EXPECT_EQ(convertAndStartRefusal(p, s), "GPL.exe not found. Check settings in OPTIONS Menu !");
+    EXPECT_EQ(checkConvertAndStart(p, s).message,
+              "GPL.exe not found. Check settings in OPTIONS Menu !");
     writeFile(s.gplPath, "");
-    EXPECT_EQ(convertAndStartRefusal(p, s), "GPLkick.exe missing !");
+    EXPECT_EQ(checkConvertAndStart(p, s).message, "GPLkick.exe missing !");
     writeFile(launcherPath(s.appFolder), "");
-    EXPECT_EQ(convertAndStartRefusal(p, s), "Save project first !");
+    EXPECT_EQ(checkConvertAndStart(p, s).message, "Save project first !");
     p.ProjectFile = "C:\\My Tracks\\stand.3dp";
-    EXPECT_EQ(convertAndStartRefusal(p, s), "3DO-Kiln not found !");
+    EXPECT_EQ(checkConvertAndStart(p, s).message, "3DO-Kiln not found !");
     writeFile(kilnPath(s.appFolder), "");
-    EXPECT_EQ(convertAndStartRefusal(p, s), spaces);
-    EXPECT_EQ(buildRefusal(p, s.appFolder), "Application and/or project file path contains "
-                                            "spaces.\rUnable to use 3DOKiln and/or GPL !");
+    EXPECT_EQ(checkConvertAndStart(p, s).message, spaces);
+    EXPECT_EQ(checkBuild(p, s.appFolder).message, "Application and/or project file path contains "
+                                                  "spaces.\rUnable to use 3DOKiln and/or GPL !");
     p.ProjectFile = dir.file("stand.3dp");
-    EXPECT_EQ(convertAndStartRefusal(p, s), std::nullopt);
+    EXPECT_EQ(checkConvertAndStart(p, s).message, "");
 
     std::filesystem::create_directory(dir.file("GPL 1"));
     LaunchSettings spaced{dir.file("GPL 1") + "/", dir.file("GPL 1") + "/gpl.exe", "", ""};
     for (const std::string& f :
          {kilnPath(spaced.appFolder), launcherPath(spaced.appFolder), spaced.gplPath})
         writeFile(f, "");
-    EXPECT_EQ(convertAndStartRefusal(p, spaced), spaces) << "program folder and game path";
+    EXPECT_EQ(checkConvertAndStart(p, spaced).message, spaces) << "program folder and game path";
     spaced.appFolder = s.appFolder;
-    EXPECT_EQ(convertAndStartRefusal(p, spaced), spaces) << "game path alone";
+    EXPECT_EQ(checkConvertAndStart(p, spaced).message, spaces) << "game path alone";
 }
 
 TEST(LaunchPlans, TrackFolderNeedsTheGameTexturesAndNamesTheOutput) {
@@ -134,9 +136,10 @@ TEST(LaunchPlans, SplitCommandLineAsWindowsProgramsDo) {
 TEST(LaunchPlans, StartCommandsNeedTheirProgram) {
     TempFolder dir;
     writeFile(dir.file("viewer.exe"), "");
-    EXPECT_EQ(startGameRefusal({dir.folder(), dir.file("gpl.exe"), "", ""}), "GPL not found !");
-    EXPECT_EQ(startGameRefusal({dir.folder(), dir.file("viewer.exe"), "", ""}), std::nullopt);
-    EXPECT_EQ(startProgramRefusal(""), "File  not found !");
-    EXPECT_EQ(startProgramRefusal(dir.folder()), "File " + dir.folder() + " not found !");
-    EXPECT_EQ(startProgramRefusal(dir.file("viewer.exe")), std::nullopt);
+    EXPECT_EQ(checkStartGame({dir.folder(), dir.file("gpl.exe"), "", ""}).message,
+              "GPL not found !");
+    EXPECT_TRUE(checkStartGame({dir.folder(), dir.file("viewer.exe"), "", ""}).done());
+    EXPECT_EQ(checkStartProgram("").message, "File  not found !");
+    EXPECT_EQ(checkStartProgram(dir.folder()).message, "File " + dir.folder() + " not found !");
+    EXPECT_EQ(checkStartProgram(dir.file("viewer.exe")).message, "");
 }

@@ -35,7 +35,7 @@ std::unique_ptr<Imported> importCorpus(const std::string& path, DxfKind kind) {
     RandomColours colours{11};
     const DxfScan scan = scanDxf(path);
     EXPECT_TRUE(scan.ok) << scan.message;
-    im->result = acceptDxfScan(im->project, path, scan, kind, im->prompts, im->log, colours).import;
+    im->result = importScannedDxf(im->project, path, kind, im->prompts, im->log, colours);
     EXPECT_TRUE(referencesAreValid(im->project));
     return im;
 }

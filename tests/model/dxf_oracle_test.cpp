@@ -146,8 +146,8 @@ TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
         const std::string path = dir.file(c.file);
         const DxfScan scan = scanDxf(path);
         ASSERT_TRUE(scan.ok) << c.file << ": " << scan.message;
-        auto r = acceptDxfScan(p, path, scan, c.kind, prompts, log, colours);
-        ASSERT_EQ(r.import.outcome, Outcome::Done) << c.file << ": " << r.import.message;
+        auto r = importScannedDxf(p, path, c.kind, prompts, log, colours);
+        ASSERT_EQ(r.outcome, Outcome::Done) << c.file << ": " << r.message;
         EXPECT_EQ(p.object.vertices.size(), c.vertices) << c.file;
         EXPECT_EQ(p.object.lines.size(), c.lines) << c.file;
         ASSERT_EQ(p.object.polygons.size(), c.polygons) << c.file;

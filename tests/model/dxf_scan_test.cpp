@@ -53,24 +53,14 @@ TEST(DxfScan, RefusesWhatCannotBeImported) {
                                 " No POINT, VERTEX, LINE or 3DFACE entities found !");
 }
 
-TEST(DxfScanDialog, OkWithoutAKindKeepsTheDialogOpen) {
+TEST(DxfScanDialog, OnlyAnEnabledCheckedKindIsChosen) {
     TempFolder dir;
     const std::string path = dir.file("stand.dxf");
     writeFile(path, mixedFile());
     const DxfScan scan = scanDxf(path);
-    Project p;
-    ScriptedPrompts prompts;
-    RecordingLog log;
-    RandomColours colours{1};
-    for (std::optional<DxfKind> checked :
-         {std::optional<DxfKind>{}, std::optional{DxfKind::Vertex}}) {
-        auto r = acceptDxfScan(p, path, scan, checked, prompts, log, colours);
-        EXPECT_FALSE(r.closeDialog);
-        EXPECT_EQ(r.import.outcome, Outcome::Refused);
-    }
-    EXPECT_EQ(prompts.messages,
-              (std::vector<std::string>{"Select objects to import!", "Select objects to import!"}));
-    EXPECT_TRUE(p.object.vertices.empty());
+    EXPECT_EQ(chosenDxfKind(scan, std::nullopt), std::nullopt);
+    EXPECT_EQ(chosenDxfKind(scan, DxfKind::Vertex), std::nullopt) << "no VERTEX in the file";
+    EXPECT_EQ(chosenDxfKind(scan, DxfKind::Point), DxfKind::Point);
 }
 
 TEST(DxfScanDialog, OkImportsTheKindThenMergesDoubles) {
@@ -84,9 +74,8 @@ TEST(DxfScanDialog, OkImportsTheKindThenMergesDoubles) {
     ScriptedPrompts prompts;
     RecordingLog log;
     RandomColours colours{1};
-    auto r = acceptDxfScan(p, path, scanDxf(path), DxfKind::Face, prompts, log, colours);
-    EXPECT_TRUE(r.closeDialog);
-    EXPECT_EQ(r.import.outcome, Outcome::Done);
+    auto r = importScannedDxf(p, path, DxfKind::Face, prompts, log, colours);
+    EXPECT_EQ(r.outcome, Outcome::Done);
     EXPECT_EQ(log.lines, (std::vector<std::string>{"1 valid Polygons loaded from file " + path,
                                                    "Removed 1 overlaying/double Vertices"}));
     EXPECT_EQ(p.object.vertices.size(), 3u);
@@ -103,9 +92,8 @@ TEST(DxfScanDialog, NoMergeAfterACancelledImport) {
     ScriptedPrompts prompts; // no offsets queued: the offset dialog is cancelled
     RecordingLog log;
     RandomColours colours{1};
-    auto r = acceptDxfScan(p, path, scanDxf(path), DxfKind::Point, prompts, log, colours);
-    EXPECT_TRUE(r.closeDialog);
-    EXPECT_EQ(r.import.outcome, Outcome::Cancelled);
+    auto r = importScannedDxf(p, path, DxfKind::Point, prompts, log, colours);
+    EXPECT_EQ(r.outcome, Outcome::Cancelled);
     expectSameGeometry(p, before);
     EXPECT_TRUE(log.lines.empty());
 }

@@ -49,7 +49,7 @@ TEST(AddFromProject, ShiftsVertexAndTextureIndices) {
     prompts.offsets = {VertexOffset{10, 0, -1}};
     RecordingLog log;
     std::string path = addedFile(dir);
-    ASSERT_EQ(addFromProject(p, path, prompts, log).status, AddStatus::Added);
+    ASSERT_EQ(addFromProject(p, path, prompts, log).outcome, Outcome::Done);
     ASSERT_EQ(p.object.vertices.size(), 7u);
     EXPECT_EQ(p.object.vertices[5].X, 12.0f);
     EXPECT_EQ(p.object.vertices[5].Z, -1.0f);
@@ -77,7 +77,7 @@ TEST(AddFromProject, CancelledOffsetAddsNothing) {
     Project p = threeTextureProject();
     ScriptedPrompts prompts;
     RecordingLog log;
-    EXPECT_EQ(addFromProject(p, addedFile(dir), prompts, log).status, AddStatus::Cancelled);
+    EXPECT_EQ(addFromProject(p, addedFile(dir), prompts, log).outcome, Outcome::Cancelled);
     EXPECT_EQ(prompts.offsetQuestions, 1);
     EXPECT_EQ(p.object.vertices.size(), 3u);
     EXPECT_EQ(p.object.textures.size(), 3u);
@@ -94,9 +94,9 @@ TEST(AddFromProject, DamagedFileLeavesTheProjectExactlyAsBefore) {
         ScriptedPrompts prompts;
         prompts.offsets = {VertexOffset{}};
         RecordingLog log;
-        AddResult r = addFromProject(p, dir.file("cut.3dp"), prompts, log);
-        if (r.status == AddStatus::Added) continue; // the cut fell between sections
-        EXPECT_EQ(r.status, AddStatus::Failed);
+        OperationResult r = addFromProject(p, dir.file("cut.3dp"), prompts, log);
+        if (r.done()) continue; // the cut fell between sections
+        EXPECT_EQ(r.outcome, Outcome::Failed);
         EXPECT_EQ(projectFileText(p), projectFileText(before));
     }
 }
@@ -109,7 +109,7 @@ TEST(AddFromProject, CancelledBitmapReselectionKeepsTheCurrentProject) {
     ScriptedPrompts prompts;
     prompts.offsets = {VertexOffset{}};
     RecordingLog log;
-    EXPECT_EQ(addFromProject(p, path, prompts, log).status, AddStatus::Cancelled);
+    EXPECT_EQ(addFromProject(p, path, prompts, log).outcome, Outcome::Cancelled);
     EXPECT_EQ(p.object.vertices.size(), 3u)
         << "the user's own project must survive a cancelled re-selection";
     EXPECT_EQ(p.object.textures.size(), 3u);
@@ -123,7 +123,7 @@ TEST(AddFromProject, BitmapsOfAnotherFolderAreStoredWithTheirFolder) {
     ScriptedPrompts prompts;
     prompts.offsets = {VertexOffset{}};
     RecordingLog log;
-    ASSERT_EQ(addFromProject(p, path, prompts, log).status, AddStatus::Added);
+    ASSERT_EQ(addFromProject(p, path, prompts, log).outcome, Outcome::Done);
     EXPECT_EQ(p.object.textures[3].Filename, dir.folder() + "a.bmp");
 }
 
@@ -135,8 +135,8 @@ TEST(AddFromProject, OutOfRangeReferencesInTheAddedFileAreRefused) {
     ScriptedPrompts prompts;
     prompts.offsets = {VertexOffset{}};
     RecordingLog log;
-    AddResult r = addFromProject(p, dir.file("bad.3dp"), prompts, log);
-    EXPECT_EQ(r.status, AddStatus::Failed);
+    OperationResult r = addFromProject(p, dir.file("bad.3dp"), prompts, log);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
     EXPECT_EQ(r.message, "Line 0 refers to vertex 1, but the project has 1 vertex");
     EXPECT_EQ(p.object.vertices.size(), 3u);
 }

@@ -27,10 +27,7 @@ struct Session {
 TEST(SaveAs, RefusesWithoutGeometry) {
     Session s;
     s.project.GeometryPresent = false;
-    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Refused);
-    EXPECT_EQ(s.prompts.messages,
-              std::vector<std::string>{
-                  "      No Vertices defined      \r\r      No project data to save !"});
+    EXPECT_EQ(saveProjectAs(s.session).message, kNoProjectDataMessage);
 }
 
 TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
@@ -46,7 +43,7 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     // Names that would leave the program folder are refused like too long ones.
     s.prompts.names = {std::string("standard1"), std::string(""),    std::string("../x"),
                        std::string(".."),        std::string("a:b"), std::string("stand")};
-    FileCommandResult r = saveProjectAs(s.session);
+    OperationResult r = saveProjectAs(s.session);
     ASSERT_EQ(r.outcome, Outcome::Done);
     EXPECT_EQ(s.prompts.messages,
               (std::vector<std::string>{"Up to 8 Characters allowed !",
@@ -54,8 +51,7 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
                                         kBadProjectNameMessage, kBadProjectNameMessage}));
     EXPECT_FALSE(fs::exists(dir.path() / "x"));
     const std::string standFolder = dir.folder() + "app/stand/";
-    EXPECT_EQ(r.caption, "stand");
-    EXPECT_EQ(r.recentEntry, standFolder + "stand.3dp");
+    EXPECT_EQ(s.project.viewCaption, "stand");
     EXPECT_EQ(s.project.ProjectFile, standFolder + "stand.3dp");
     EXPECT_EQ(readFile(standFolder + "wall01.bmp"), "BM-wall");
     EXPECT_EQ(s.project.object.textures[0].Filename, standFolder + "wall01.bmp");
@@ -68,11 +64,9 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
     EXPECT_TRUE(s.log.contains("Project " + standFolder + "stand.3dp saved !"));
 
     // The same name again: the folder exists.
-    s.prompts.messages.clear();
     s.prompts.names = {std::string("stand")};
-    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Refused);
-    EXPECT_EQ(s.prompts.messages,
-              std::vector<std::string>{"Unable to create Directory OR Directory already exists !"});
+    EXPECT_EQ(saveProjectAs(s.session).message,
+              "Unable to create Directory OR Directory already exists !");
 
     // A second save copies the bitmap onto itself: it must survive.
     ASSERT_EQ(saveProjectCommand(s.session).outcome, Outcome::Done);
@@ -108,9 +102,9 @@ TEST(SaveAs, ChosenFileWithoutOwnFolder) {
     TempFolder dir;
     Session s;
     s.prompts.savePaths = {dir.file("yard.3dp")};
-    FileCommandResult r = saveProjectAs(s.session);
+    OperationResult r = saveProjectAs(s.session);
     ASSERT_EQ(r.outcome, Outcome::Done);
-    EXPECT_EQ(r.caption, "yard.3dp");
+    EXPECT_EQ(s.project.viewCaption, "yard.3dp");
     EXPECT_EQ(s.project.ProjectFile, dir.file("yard.3dp"));
     EXPECT_EQ(readFile(dir.file("yard.3dp")), projectFileText(s.project));
 }
@@ -135,10 +129,10 @@ TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {
     Session s;
     s.project.ProjectFile = dir.file("good.3dp");
     s.prompts.savePaths = {dir.file("no/such/folder/x.3dp")};
-    EXPECT_EQ(saveProjectAs(s.session).outcome, Outcome::Failed);
+    const OperationResult r = saveProjectAs(s.session);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
     EXPECT_EQ(s.project.ProjectFile, dir.file("good.3dp"));
-    ASSERT_EQ(s.prompts.messages.size(), 1u);
-    EXPECT_NE(s.prompts.messages[0].find("x.3dp"), std::string::npos);
+    EXPECT_NE(r.message.find("x.3dp"), std::string::npos);
 }
 
 TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
@@ -147,17 +141,17 @@ TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
     // A name so long that no temporary file can be made beside it: the write fails even for root.
     s.project.ProjectFile = dir.file(std::string(248, 'k') + ".3dp");
     writeFile(s.project.ProjectFile, "old contents");
-    EXPECT_EQ(saveProjectCommand(s.session).outcome, Outcome::Failed);
+    const OperationResult r = saveProjectCommand(s.session);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
     EXPECT_EQ(readFile(s.project.ProjectFile), "old contents");
     EXPECT_FALSE(s.log.contains("Project Saved !"));
-    ASSERT_EQ(s.prompts.messages.size(), 1u);
-    EXPECT_NE(s.prompts.messages[0].find("Cannot"), std::string::npos);
+    EXPECT_NE(r.message.find("Cannot"), std::string::npos);
 }
 
 TEST(CloseProject, EmptyProjectClosesWithoutAQuestion) {
     Session s;
     s.project = Project{};
-    EXPECT_EQ(closeProject(s.session), Outcome::Done);
+    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Done);
     EXPECT_TRUE(s.prompts.questions.empty());
     EXPECT_TRUE(s.log.lines.empty());
 }
@@ -165,28 +159,28 @@ TEST(CloseProject, EmptyProjectClosesWithoutAQuestion) {
 TEST(CloseProject, CancelKeepsNoDiscardsYesSaves) {
     TempFolder dir;
     Session s;
-    EXPECT_EQ(closeProject(s.session), Outcome::Cancelled);
+    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Cancelled);
     EXPECT_EQ(s.prompts.questions,
               std::vector<std::string>{"Closing Project...|Save project data ?"});
     EXPECT_FALSE(s.project.object.vertices.empty());
 
     s.prompts.answers = {Answer::Yes};
     s.prompts.savePaths = {dir.file("c.3dp")};
-    EXPECT_EQ(closeProject(s.session), Outcome::Done);
+    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Done);
     EXPECT_TRUE(s.project.object.vertices.empty());
     EXPECT_TRUE(s.log.contains("Project Closed !"));
     EXPECT_TRUE(fs::exists(dir.file("c.3dp")));
 
     s.project = sampleProject();
     s.prompts.answers = {Answer::No};
-    EXPECT_EQ(closeProject(s.session), Outcome::Done);
+    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Done);
     EXPECT_TRUE(s.project.object.vertices.empty());
 }
 
 TEST(CloseProject, YesWithACancelledSaveKeepsTheProject) {
     Session s;
     s.prompts.answers = {Answer::Yes};
-    EXPECT_EQ(closeProject(s.session), Outcome::Cancelled);
+    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Cancelled);
     EXPECT_FALSE(s.project.object.vertices.empty());
 }
 
@@ -199,10 +193,10 @@ TEST(OpenProject, SetsCaptionColoursAndDescriptionLines) {
     s.project.object.polygons[0] = makePolygon({0, 1, 2});
     writeFile(dir.file("stand.3dp"), projectFileText(s.project));
     s.project = Project{};
-    FileCommandResult r = openProject(s.session, dir.file("stand.3dp"));
+    OperationResult r = openProject(s.session, dir.file("stand.3dp"));
     ASSERT_EQ(r.outcome, Outcome::Done);
-    EXPECT_EQ(r.caption, "stand.3dp");
-    EXPECT_EQ(r.recentEntry, dir.file("stand.3dp"));
+    EXPECT_EQ(s.project.viewCaption, "stand.3dp");
+    EXPECT_EQ(s.project.ProjectFile, dir.file("stand.3dp"));
     EXPECT_TRUE(s.project.ViewReady);
     EXPECT_EQ(s.project.drawColours.background, (Rgb{0, 0, 0}));
     ASSERT_GE(s.log.lines.size(), 3u);

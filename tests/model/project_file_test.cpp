@@ -18,7 +18,7 @@ const std::string kDefaultOptions = crlfLines(
 
 struct Loaded {
     Project project;
-    LoadResult result;
+    OperationResult result;
     RecordingLog log;
     ScriptedPrompts prompts;
 };
@@ -86,7 +86,7 @@ TEST(ProjectFile, VertexCoordinatesKeepThreeDecimals) {
     EXPECT_NE(readFile(p.ProjectFile).find(crlfLines({"1", "0.000", "1.235", "-2.500"})),
               std::string::npos);
     auto l = loadText(dir, readFile(p.ProjectFile), "v2.3dp");
-    ASSERT_EQ(l->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(l->result.outcome, Outcome::Done);
     EXPECT_EQ(l->project.object.vertices[0].X, 0.0f);
     EXPECT_EQ(l->project.object.vertices[0].Y, 1.235f);
     EXPECT_EQ(l->project.object.vertices[0].Z, -2.5f);
@@ -103,8 +103,7 @@ TEST(ProjectFile, SaveLoadSaveIsByteStableForGeneratedProjects) {
         ASSERT_FALSE(saveProject(p, {}, log));
         std::string first = readFile(p.ProjectFile);
         auto l = loadText(dir, first, "b.3dp");
-        ASSERT_EQ(l->result.status, LoadStatus::Loaded)
-            << "seed " << seed << ": " << l->result.message;
+        ASSERT_EQ(l->result.outcome, Outcome::Done) << "seed " << seed << ": " << l->result.message;
         EXPECT_TRUE(l->prompts.messages.empty()) << "seed " << seed;
         EXPECT_EQ(projectFileText(l->project), first) << "seed " << seed;
         EXPECT_EQ(l->project.object.polygons.size(), p.object.polygons.size());
@@ -116,7 +115,7 @@ TEST(ProjectFile, LoadRestoresEveryTableOfTheSample) {
     Project p = sampleProject();
     touchBitmaps(dir, p);
     auto l = loadText(dir, projectFileText(p), "stand.3dp");
-    ASSERT_EQ(l->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(l->result.outcome, Outcome::Done);
     const Project& q = l->project;
     EXPECT_EQ(q.ProjectName, "stand");
     EXPECT_EQ(q.object.ProjectDescription, "Sample stand");
@@ -149,7 +148,7 @@ TEST(ProjectFile, ReadsLfAndCrLineEnds) {
         for (const auto& line : splitLines(crlf))
             text += line + ending;
         auto l = loadText(dir, text);
-        ASSERT_EQ(l->result.status, LoadStatus::Loaded);
+        ASSERT_EQ(l->result.outcome, Outcome::Done);
         EXPECT_EQ(projectFileText(l->project), crlf);
     }
 }
@@ -160,7 +159,7 @@ TEST(ProjectFile, BackColoursBeforeTheTexturesSectionAreIgnored) {
     std::string text = crlfLines(
         {"TextureBackColors", "clRed", "Vertices", "0", "Textures", "1", "a.bmp", "0", "", "0"});
     auto l = loadText(dir, text);
-    ASSERT_EQ(l->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(l->result.outcome, Outcome::Done);
     EXPECT_EQ(l->project.object.textures[0].BackColor, DefaultBackColor);
 }
 
@@ -170,7 +169,7 @@ TEST(ProjectFile, SectionDataThatLooksLikeAKeywordIsData) {
     p.object.vertices = {{1, 2, 3, 0}};
     p.object.ProjectDescription = "Lines";
     auto l = loadText(dir, projectFileText(p));
-    ASSERT_EQ(l->result.status, LoadStatus::Loaded) << l->result.message;
+    ASSERT_EQ(l->result.outcome, Outcome::Done) << l->result.message;
     EXPECT_EQ(l->project.object.ProjectDescription, "Lines");
     EXPECT_TRUE(l->project.object.lines.empty());
 }
@@ -185,7 +184,7 @@ TEST(ProjectFile, OptionsComeBackIntoTheProject) {
     p.options.MakerClose = true;
     p.options.VertexColor = "clRed";
     auto l = loadText(dir, projectFileText(p));
-    ASSERT_EQ(l->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(l->result.outcome, Outcome::Done);
     const ProjectOptions& o = l->project.options;
     EXPECT_TRUE(o.ShowAxis);
     EXPECT_FALSE(o.ShowVertices);

@@ -21,7 +21,7 @@ struct Attempt {
     Project project = sampleProject(); // a project that must not survive a failed load
     ScriptedPrompts prompts;
     RecordingLog log;
-    LoadResult result;
+    OperationResult result;
 };
 
 std::unique_ptr<Attempt> attempt(TempFolder& dir, const std::string& text) {
@@ -51,10 +51,8 @@ TEST(ProjectLoadFaults, ValueThatDoesNotConvertLeavesAnEmptyProject) {
     TempFolder dir;
     auto a = attempt(dir, crlfLines({"ProjectDescription", "x", "Vertices", "2", "1.0", "2.0",
                                      "3.0", "4.0", "abc", "6"}));
-    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_EQ(a->result.outcome, Outcome::Failed);
     EXPECT_EQ(a->result.message, "'abc' is not a valid floating point value");
-    EXPECT_EQ(a->prompts.messageHeads(),
-              std::vector<std::string>{"'abc' is not a valid floating point value"});
     EXPECT_TRUE(a->log.contains("Error loading " + dir.file("damaged.3dp") +
                                 ", line 9: 'abc' is not a valid floating point value"));
     expectEmptyProject(a->project);
@@ -70,10 +68,10 @@ TEST(ProjectLoadFaults, IntegerFieldsRefuseReals) {
 TEST(ProjectLoadFaults, FileEndingInsideASectionNamesTheFileAndALineOfIt) {
     TempFolder dir;
     auto a = attempt(dir, crlfLines({"Vertices", "2", "1.0", "2.0", "3.0", "4.0"}));
-    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_EQ(a->result.outcome, Outcome::Failed);
     EXPECT_EQ(a->result.message, "List index out of bounds (6)");
-    EXPECT_EQ(a->prompts.messages, std::vector<std::string>{"List index out of bounds (6)\r\r" +
-                                                            dir.file("damaged.3dp") + ", line 2"});
+    EXPECT_EQ(messageBoxText(a->result),
+              "List index out of bounds (6)\r\r" + dir.file("damaged.3dp") + ", line 2");
     expectEmptyProject(a->project);
 }
 
@@ -83,10 +81,9 @@ TEST(ProjectLoadFaults, FileWithoutAVerticesSectionIsNoProject) {
                                     std::string("\x89PNG\r\n\x1a\n\0\xff", 10),
                                     crlfLines({"ProjectDescription", "x", "DisplayClass", "3"})}) {
         auto a = attempt(dir, text);
-        EXPECT_EQ(a->result.status, LoadStatus::Failed);
+        EXPECT_EQ(a->result.outcome, Outcome::Failed);
         EXPECT_EQ(a->result.message, kNotAProjectMessage);
-        EXPECT_EQ(a->prompts.messages,
-                  std::vector<std::string>{a->result.message + "\r\r" + dir.file("damaged.3dp")});
+        EXPECT_EQ(messageBoxText(a->result), a->result.message + "\r\r" + dir.file("damaged.3dp"));
         expectEmptyProject(a->project);
     }
 }
@@ -96,23 +93,23 @@ TEST(ProjectLoadFaults, HugeCountsFailWithoutAllocating) {
     for (const char* section :
          {"Vertices", "Textures", "Lines", "VisLines", "Polygons", "Collision"}) {
         auto a = attempt(dir, crlfLines({section, "2000000000", "1"}));
-        EXPECT_EQ(a->result.status, LoadStatus::Failed) << section;
+        EXPECT_EQ(a->result.outcome, Outcome::Failed) << section;
         expectEmptyProject(a->project);
     }
     auto a = attempt(dir, kPolygonHead + crlfLines({"2147483647", "0"}));
-    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_EQ(a->result.outcome, Outcome::Failed);
 }
 
 TEST(ProjectLoadFaults, NegativeCountsAreRefused) {
     TempFolder dir;
     for (const char* section : {"Vertices", "Textures", "Lines", "Polygons", "Collision"}) {
         auto a = attempt(dir, crlfLines({section, "-1"}));
-        EXPECT_EQ(a->result.status, LoadStatus::Failed) << section;
+        EXPECT_EQ(a->result.outcome, Outcome::Failed) << section;
         EXPECT_NE(a->result.message.find("negative count"), std::string::npos) << a->result.message;
         expectEmptyProject(a->project);
     }
     auto a = attempt(dir, kPolygonHead + crlfLines({"0", "999", "0"}));
-    EXPECT_EQ(a->result.status, LoadStatus::Failed);
+    EXPECT_EQ(a->result.outcome, Outcome::Failed);
     EXPECT_NE(a->result.message.find("VertexCount 0"), std::string::npos);
 }
 
@@ -139,7 +136,7 @@ TEST(ProjectLoadFaults, ReferencesOutOfRangeAreRefused) {
     };
     for (const auto& c : cases) {
         auto a = attempt(dir, c.text);
-        EXPECT_EQ(a->result.status, LoadStatus::Failed) << c.expected;
+        EXPECT_EQ(a->result.outcome, Outcome::Failed) << c.expected;
         EXPECT_EQ(a->result.message.rfind(c.expected, 0), 0u) << a->result.message;
         expectEmptyProject(a->project);
     }
@@ -148,7 +145,7 @@ TEST(ProjectLoadFaults, ReferencesOutOfRangeAreRefused) {
 TEST(ProjectLoadFaults, TwoCornerPolygonsLoadAsTheyAre) {
     TempFolder dir;
     auto a = attempt(dir, kPolygonHead + crlfLines({"3", "0", "1", "0", "999"}));
-    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(a->result.outcome, Outcome::Done);
     EXPECT_EQ(a->project.object.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
 }
 
@@ -156,7 +153,7 @@ TEST(ProjectLoadFaults, CollisionPlaneOfAMissingPolygonIsDroppedWithAWarning) {
     TempFolder dir;
     auto a = attempt(dir, kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "999", "Collision",
                                                     "1", "3", "4", "0", "5", "7", "2", "0"}));
-    ASSERT_EQ(a->result.status, LoadStatus::Loaded) << a->result.message;
+    ASSERT_EQ(a->result.outcome, Outcome::Done) << a->result.message;
     const CollVol& v = a->project.object.collision.at(0);
     EXPECT_EQ(v.PlaneCount, 2);
     EXPECT_EQ(v.PlanePolygons, (std::vector<std::int32_t>{0, 0}));
@@ -175,10 +172,10 @@ TEST(ProjectLoadFaults, EveryTruncatedPrefixFailsCleanlyOrLoadsWhatItHolds) {
     const std::string full = projectFileText(p);
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
         auto a = attempt(dir, full.substr(0, cut));
-        if (a->result.status == LoadStatus::Failed) {
+        if (a->result.outcome == Outcome::Failed) {
             expectEmptyProject(a->project);
         } else {
-            ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+            ASSERT_EQ(a->result.outcome, Outcome::Done);
             for (const auto& poly : a->project.object.polygons)
                 for (auto i : poly.VertexIndices)
                     ASSERT_LT(static_cast<std::size_t>(i), a->project.object.vertices.size());
@@ -202,7 +199,7 @@ TEST(ProjectLoadFaults, RandomBytesNeverCrash) {
                 text += static_cast<char>(rng() % 256);
         }
         auto a = attempt(dir, text);
-        if (a->result.status != LoadStatus::Loaded) expectEmptyProject(a->project);
+        if (a->result.outcome != Outcome::Done) expectEmptyProject(a->project);
     }
 }
 
@@ -212,8 +209,8 @@ TEST(ProjectLoadFaults, UnreadablePathsReportTheError) {
     ScriptedPrompts prompts;
     RecordingLog log;
     for (std::string path : {dir.file("missing.3dp"), dir.folder()}) {
-        LoadResult r = loadProject(p, path, prompts, log);
-        EXPECT_EQ(r.status, LoadStatus::Failed);
+        OperationResult r = loadProject(p, path, prompts, log);
+        EXPECT_EQ(r.outcome, Outcome::Failed);
         EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
         expectEmptyProject(p);
     }
@@ -224,7 +221,7 @@ TEST(ProjectBitmaps, BareNamesAreFoundBesideTheProjectFromAnyFolder) {
     writeFile(dir.file("wall01.bmp"), "BM");
     auto a =
         attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "wall01.bmp", "0", "", "0"}));
-    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(a->result.outcome, Outcome::Done);
     EXPECT_EQ(a->project.object.textures[0].Filename, "wall01.bmp");
     EXPECT_TRUE(a->prompts.reselected.empty());
 }
@@ -234,7 +231,7 @@ TEST(ProjectBitmaps, AStoredPathWhoseFileLiesBesideTheProjectIsTakenFromThere) {
     writeFile(dir.file("wall01.bmp"), "BM");
     auto a = attempt(
         dir, crlfLines({"Vertices", "0", "Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
-    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(a->result.outcome, Outcome::Done);
     EXPECT_EQ(a->project.object.textures[0].Filename, "wall01.bmp");
 }
 
@@ -242,8 +239,8 @@ TEST(ProjectBitmaps, CancelledReselectionClearsTheProject) {
     TempFolder dir;
     auto a = attempt(dir, crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
                                      "C:\\Art\\gone.bmp", "0", "", "0"}));
-    EXPECT_EQ(a->result.status, LoadStatus::Cleared);
-    EXPECT_EQ(a->prompts.messageHeads(),
+    EXPECT_EQ(a->result.outcome, Outcome::Cancelled);
+    EXPECT_EQ(a->prompts.messages,
               std::vector<std::string>{"Bitmap C:\\Art\\gone.bmp not found.\r Re-select file !"});
     EXPECT_EQ(a->prompts.reselected, std::vector<std::string>{"C:\\Art\\gone.bmp"});
     EXPECT_TRUE(a->log.contains("All Data Cleared !"));
@@ -261,8 +258,7 @@ TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
     writeFile(dir.file("p.3dp"),
               crlfLines({"Vertices", "0", "Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
                          "X:\\old\\b.bmp", "1", "X:\\old\\b_mask.bmp", "0"}));
-    ASSERT_EQ(loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log).status,
-              LoadStatus::Loaded);
+    ASSERT_EQ(loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log).outcome, Outcome::Done);
     EXPECT_EQ(a.project.object.textures[0].Filename, dir.file("art/a.bmp"));
     EXPECT_EQ(a.project.object.textures[1].Filename, dir.folder() + "art/b.bmp");
     EXPECT_EQ(a.project.object.textures[1].MaskFilename, dir.folder() + "art/b_mask.bmp");
@@ -274,7 +270,7 @@ TEST(ProjectBitmaps, CancelledMaskKeepsItsPath) {
     writeFile(dir.file("a.bmp"), "BM");
     auto a = attempt(
         dir, crlfLines({"Vertices", "0", "Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
-    ASSERT_EQ(a->result.status, LoadStatus::Loaded);
+    ASSERT_EQ(a->result.outcome, Outcome::Done);
     EXPECT_EQ(a->project.object.textures[0].MaskFilename, "Y:\\gone_m.bmp");
 }
 
@@ -285,8 +281,8 @@ TEST(ProjectBitmaps, TooLongReselectedNameLeavesAnEmptyProject) {
     a.prompts.bitmaps.push_back(dir.file("ABCDEFGHI.bmp"));
     writeFile(dir.file("p.3dp"), crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
                                             "Q:\\x.bmp", "0", "", "0"}));
-    LoadResult r = loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log);
-    EXPECT_EQ(r.status, LoadStatus::Failed);
+    OperationResult r = loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
     EXPECT_EQ(r.message, "Filename must not exceed 8 characters !\r\rLength of selected: " +
                              dir.file("ABCDEFGHI"));
     expectEmptyProject(a.project);

@@ -3,13 +3,6 @@
 #include <algorithm>
 
 namespace meshsmith::test {
-
-std::vector<std::string> ScriptedPrompts::messageHeads() const {
-    std::vector<std::string> heads;
-    for (const std::string& m : messages)
-        heads.push_back(m.substr(0, m.find("\r\r")));
-    return heads;
-}
 namespace {
 template <typename T> std::optional<T> pop(std::deque<std::optional<T>>& q) {
     if (q.empty()) return std::nullopt;

@@ -27,8 +27,6 @@ class ScriptedPrompts : public UserPrompts {
 
     // What was asked, in order.
     std::vector<std::string> messages, questions, reselected;
-    // The messages without the file and line that a file error's box adds.
-    std::vector<std::string> messageHeads() const;
     int offsetQuestions = 0;
 };
 

@@ -10,12 +10,12 @@ namespace meshsmith::batch {
 bool loadForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,
                   std::ostream& err) {
     HeldLog held; // a failed load's lines ("All Data Cleared !") would only confuse
-    LoadResult r = loadProject(p, path, prompts, held);
-    if (r.status == LoadStatus::Loaded) {
+    const OperationResult r = loadProject(p, path, prompts, held);
+    if (r.done()) {
         held.passTo(log);
         return true;
     }
-    if (r.status == LoadStatus::Cleared && !prompts.missingBitmaps.empty())
+    if (r.outcome == Outcome::Cancelled && !prompts.missingBitmaps.empty())
         err << "error: " << path << ": bitmap " << prompts.missingBitmaps.back()
             << " not found; put it beside the project or correct its path in the project file\n";
     else
@@ -28,10 +28,9 @@ bool saveForBatch(Project& p, const std::string& path, BatchPrompts& prompts, Lo
     SaveOptions options;
     prompts.savePath = path;
     ProjectSession session{p, options, prompts, log};
-    if (saveProjectAs(session).outcome == Outcome::Done) return true;
-    err << "error: cannot write " << path;
-    if (!prompts.messages.empty()) err << ": " << messageForTerminal(prompts.messages.back());
-    err << "\n";
+    const OperationResult saved = saveProjectAs(session);
+    if (saved.done()) return true;
+    err << "error: cannot write " << path << ": " << messageForTerminal(saved.message) << "\n";
     return false;
 }
 

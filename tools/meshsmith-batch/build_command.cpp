@@ -48,8 +48,8 @@ bool buildProject(const std::string& path, const std::string& appFolder, std::os
     BatchPrompts prompts;
     StreamLog log(&out);
     if (!loadForBatch(p, path, prompts, log, err)) return false;
-    if (auto refusal = buildRefusal(p, appFolder)) {
-        err << "error: " << path << ": " << messageForTerminal(*refusal) << "\n";
+    if (const OperationResult check = checkBuild(p, appFolder); !check.done()) {
+        err << "error: " << path << ": " << messageForTerminal(check.message) << "\n";
         return false;
     }
     const std::string ase = asePath(p.ProjectFile), target = threeDoPath(p.ProjectFile);

@@ -104,14 +104,14 @@ std::optional<DxfKind> dxfKindNamed(const std::string& name) {
 OperationResult importDxfFile(Project& p, const ImportArgs& a, BatchPrompts& prompts, LogSink& log,
                               RandomColours& colours, std::ostream& err) {
     DxfScan scan = scanDxf(a.file);
-    if (!scan.ok) return {Outcome::Refused, scan.message};
+    if (!scan.ok) return OperationResult::refused(scan.message);
     std::optional<DxfKind> kind;
     if (!a.kind.empty()) {
         kind = dxfKindNamed(a.kind);
-        if (!kind) return {Outcome::Refused, "--kind is one of point, vertex, line, 3dface"};
+        if (!kind) return OperationResult::refused("--kind is one of point, vertex, line, 3dface");
         if (!scan.enabled[static_cast<std::size_t>(*kind)]) {
-            return {Outcome::Refused,
-                    std::string("Sorry, no '") + dxfEntityName(*kind) + "' objects in DXF file..."};
+            return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(*kind) +
+                                            "' objects in DXF file...");
         }
     } else if (std::count(scan.enabled.begin(), scan.enabled.end(), true) == 1) {
         kind = kDxfKinds[static_cast<std::size_t>(
@@ -119,10 +119,9 @@ OperationResult importDxfFile(Project& p, const ImportArgs& a, BatchPrompts& pro
     } else {
         for (const auto& caption : scan.radioCaptions)
             err << caption << "\n";
-        return {Outcome::Refused, "the file holds several kinds: choose one with --kind"};
+        return OperationResult::refused("the file holds several kinds: choose one with --kind");
     }
-    DxfScanAccept r = acceptDxfScan(p, a.file, scan, kind, prompts, log, colours);
-    return r.import;
+    return importScannedDxf(p, a.file, *kind, prompts, log, colours);
 }
 
 } // namespace
@@ -130,8 +129,8 @@ OperationResult importDxfFile(Project& p, const ImportArgs& a, BatchPrompts& pro
 int writeAseCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return exportCommand(args, out, err, "write-ase PROJECT.3dp OUT.ase",
                          [&](const Project& p, const std::string& path, LogSink& log) {
-                             if (auto refusal = aseWriteRefusal(p))
-                                 return OperationResult{Outcome::Refused, *refusal};
+                             if (OperationResult check = checkAseWrite(p); !check.done())
+                                 return check;
                              return writeAse(p, path, log);
                          });
 }

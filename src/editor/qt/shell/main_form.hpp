@@ -34,7 +34,6 @@ namespace meshsmith {
 class OptionsForm;
 class ViewForm;
 struct ProjectSession;
-struct FileCommandResult;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -127,7 +126,8 @@ class MainForm : public QMainWindow {
     // Lifecycle (main_form_project.cpp).
     ProjectSession session();
     bool closeProjectCommand(); // true when the project was closed (or had no vertices)
-    void applySaveResult(const FileCommandResult& r);
+    void applySaveResult(const OperationResult& r, bool newName);
+    void openAndShow(const std::string& path, bool addToRecent);
     void afterReset();
     void projectOpened(const std::string& path, bool addToRecent);
     void openCommandLineProject();

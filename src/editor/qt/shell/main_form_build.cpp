@@ -30,8 +30,8 @@ bool MainForm::startConversion(const std::string& target, std::function<void()> 
     }
     const std::string ase = asePath(p.ProjectFile);
     const OperationResult written = writeAse(p, ase, *log_);
-    if (written.outcome != Outcome::Done) {
-        context_.prompts.showMessage(written.message);
+    if (!written.done()) {
+        report(context_.prompts, written);
         return false;
     }
     const std::string built = threeDoPath(p.ProjectFile);
@@ -48,8 +48,8 @@ bool MainForm::startConversion(const std::string& target, std::function<void()> 
 }
 
 void MainForm::onWriteAseAndConvert() {
-    if (auto refusal = buildRefusal(context_.project, context_.appFolder))
-        return context_.prompts.showMessage(*refusal);
+    const OperationResult check = checkBuild(context_.project, context_.appFolder);
+    if (!check.done()) return report(context_.prompts, check);
     const std::string out = threeDoPath(context_.project.ProjectFile);
     startConversion(out, nullptr);
 }
@@ -57,23 +57,9 @@ void MainForm::onWriteAseAndConvert() {
 void MainForm::onWriteAseConvertAndStartGpl() {
     Project& p = context_.project;
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
-    if (auto refusal = convertAndStartRefusal(p, settings))
-        return context_.prompts.showMessage(*refusal);
-    std::string out = threeDoPath(p.ProjectFile);
-    if (p.options.SaveToTrackFolder) {
-        const TrackFolderCheck check = checkTrackFolder(p);
-        if (check.invalidFolder) return context_.prompts.showMessage("Not a valid Track-folder !");
-        for (const std::string& warning : check.missing)
-            context_.prompts.showMessage(warning);
-        if (!check.missing.empty() &&
-            context_.prompts.askYesNo("Warning", kProceedAnywayQuestion) != Answer::Yes)
-            return;
-        out = check.out;
-    }
-    if (!p.options.Overwrite &&
-        context_.prompts.askYesNo("File exists", "Overwrite " + fileNameOf(out) + " ?") !=
-            Answer::Yes)
-        return;
+    std::string out;
+    const OperationResult plan = planGplBuild(p, settings, context_.prompts, out);
+    if (!plan.done()) return report(context_.prompts, plan);
     const std::string projectFile = p.ProjectFile;
     startConversion(out, [this, projectFile] { afterGplBuild(projectFile); });
 }
@@ -110,19 +96,22 @@ bool MainForm::startProgram(const ProgramLaunch& launch) {
 
 void MainForm::onStartGpl() {
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
-    if (auto refusal = startGameRefusal(settings)) return context_.prompts.showMessage(*refusal);
+    if (OperationResult check = checkStartGame(settings); !check.done())
+        return report(context_.prompts, check);
     startGame(startGameLaunch(settings.gplPath, context_.project.options));
 }
 
 void MainForm::onStartViewer() {
     const std::string path = settingsPath("ViewerPath");
-    if (auto refusal = startProgramRefusal(path)) return context_.prompts.showMessage(*refusal);
+    if (OperationResult check = checkStartProgram(path); !check.done())
+        return report(context_.prompts, check);
     startProgram({path, {}});
 }
 
 void MainForm::onStartUserProgram() {
     const std::string path = settingsPath("UserPath");
-    if (auto refusal = startProgramRefusal(path)) return context_.prompts.showMessage(*refusal);
+    if (OperationResult check = checkStartProgram(path); !check.done())
+        return report(context_.prompts, check);
     startProgram({path, {}});
 }
 

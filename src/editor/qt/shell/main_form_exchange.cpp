@@ -17,19 +17,12 @@
 #include "model/vertex_text_file.hpp"
 
 namespace meshsmith {
-namespace {
-
-// A failed export or write has logged its reason; the user sees it too.
-void showFailure(UserPrompts& prompts, const OperationResult& r) {
-    if (r.outcome == Outcome::Failed && !r.message.empty()) prompts.showMessage(r.message);
-}
-
-} // namespace
 
 void MainForm::onImportVertexText() {
     if (auto path = context_.files.openFile(
             openRequest("Open File with Vertex Definition", VertexTextOpenFilter)))
-        importVertexText(context_.project, *path, context_.prompts, *log_);
+        report(context_.prompts,
+               importVertexText(context_.project, *path, context_.prompts, *log_));
     // The view shows the project from now on, also after a cancelled dialog.
     context_.project.ViewReady = true;
     redrawView();
@@ -38,7 +31,8 @@ void MainForm::onImportVertexText() {
 void MainForm::onImport3doText() {
     if (auto path = context_.files.openFile(
             openRequest("Open 3DOText File with Vertex Definition", Text3DOOpenFilter)))
-        import3DOText(context_.project, *path, context_.prompts, *log_, colours_);
+        report(context_.prompts,
+               import3DOText(context_.project, *path, context_.prompts, *log_, colours_));
     context_.project.ViewReady = true;
     redrawView();
 }
@@ -49,7 +43,7 @@ void MainForm::onImportDxf() {
     if (path) {
         const DxfScan scan = scanDxf(*path);
         if (!scan.ok) {
-            context_.prompts.showMessage(scan.message);
+            report(context_.prompts, OperationResult::refused(scan.message));
         } else {
             ScanForm form(context_.project, *path, scan, context_.prompts, *log_, colours_, this);
             form.exec();
@@ -71,23 +65,23 @@ std::optional<std::string> MainForm::chooseExportFile(const char* title, SaveFil
 
 void MainForm::onExportVertexText() {
     const OperationResult check = checkGeometryExport(context_.project);
-    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (!check.done()) return report(context_.prompts, check);
     if (auto path = chooseExportFile("Export Vertex Text File", VertexTextSaveFilter, "vtx"))
-        showFailure(context_.prompts, exportVertexText(context_.project, *path, *log_));
+        report(context_.prompts, exportVertexText(context_.project, *path, *log_));
 }
 
 void MainForm::onExport3doText() {
     const OperationResult check = checkGeometryExport(context_.project);
-    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (!check.done()) return report(context_.prompts, check);
     if (auto path = chooseExportFile("Export 3DOText File", Text3DOSaveFilter, "txt"))
-        showFailure(context_.prompts, export3DOText(context_.project, *path, *log_));
+        report(context_.prompts, export3DOText(context_.project, *path, *log_));
 }
 
 void MainForm::exportDxfCommand(DxfExportMode mode) {
     const OperationResult check = checkDxfExport(context_.project, mode);
-    if (check.outcome != Outcome::Done) return context_.prompts.showMessage(check.message);
+    if (!check.done()) return report(context_.prompts, check);
     if (auto path = chooseExportFile("Export AutoCAD R12 DXF File", DxfSaveFilter, "dxf"))
-        showFailure(context_.prompts, exportDxf(context_.project, *path, mode, *log_));
+        report(context_.prompts, exportDxf(context_.project, *path, mode, *log_));
 }
 
 void MainForm::onExportDxfVertices() {
@@ -108,11 +102,10 @@ void MainForm::onRemoveDoubleVertices() {
 }
 
 void MainForm::onWriteAseOnly() {
-    if (auto refusal = aseWriteRefusal(context_.project))
-        return context_.prompts.showMessage(*refusal);
+    if (OperationResult check = checkAseWrite(context_.project); !check.done())
+        return report(context_.prompts, check);
     if (auto path = chooseExportFile("Write ASE File", AseSaveFilter, "ase")) {
-        const OperationResult r = writeAse(context_.project, *path, *log_);
-        if (r.outcome != Outcome::Done) context_.prompts.showMessage(r.message);
+        report(context_.prompts, writeAse(context_.project, *path, *log_));
     }
 }
 

@@ -30,7 +30,9 @@ ProjectSession MainForm::session() {
 bool MainForm::closeProjectCommand() {
     if (context_.project.object.vertices.empty()) return true;
     ProjectSession s = session();
-    if (closeProject(s) != Outcome::Done) return false;
+    const OperationResult closed = closeProject(s);
+    report(context_.prompts, closed);
+    if (!closed.done()) return false;
     afterReset();
     return true;
 }
@@ -62,16 +64,19 @@ void MainForm::onOpenProject() {
     if (!closeProjectCommand()) return;
     const auto path = context_.files.openFile(openRequest("", ProjectOpenFilter));
     if (!path) return;
-    ProjectSession s = session();
-    if (openProject(s, *path).outcome == Outcome::Done) projectOpened(*path, true);
-    syncControlsFromProject();
+    openAndShow(*path, true);
 }
 
 void MainForm::onRecentFile(const QString& path) {
     if (!closeProjectCommand()) return;
+    openAndShow(path.toStdString(), false);
+}
+
+void MainForm::openAndShow(const std::string& path, bool addToRecent) {
     ProjectSession s = session();
-    if (openProject(s, path.toStdString()).outcome == Outcome::Done)
-        projectOpened(path.toStdString(), false);
+    const OperationResult opened = openProject(s, path);
+    report(context_.prompts, opened);
+    if (opened.done()) projectOpened(path, addToRecent);
     syncControlsFromProject();
 }
 
@@ -90,28 +95,25 @@ void MainForm::openCommandLineProject() {
     commandLinePending_ = false;
     // Opened after the drawing has ended: a message box of the load must not
     // run inside the view's paint handler.
-    QTimer::singleShot(0, this, [this] {
-        const std::string path = arguments_.front().toStdString();
-        ProjectSession s = session();
-        if (openProject(s, path).outcome == Outcome::Done) projectOpened(path, true);
-        syncControlsFromProject();
-    });
+    QTimer::singleShot(0, this, [this] { openAndShow(arguments_.front().toStdString(), true); });
 }
 
 void MainForm::onSaveProject() {
     ProjectSession s = session();
-    applySaveResult(saveProjectCommand(s));
+    const bool named = context_.project.ProjectFile != NoProjectFile;
+    applySaveResult(saveProjectCommand(s), !named);
 }
 
 void MainForm::onSaveProjectAs() {
     ProjectSession s = session();
-    applySaveResult(saveProjectAs(s));
+    applySaveResult(saveProjectAs(s), true);
 }
 
 // A save under a new name shows that name and joins the recent list.
-void MainForm::applySaveResult(const FileCommandResult& r) {
-    if (!r.caption.empty()) context_.project.viewCaption = r.caption;
-    if (!r.recentEntry.empty()) addRecent(r.recentEntry);
+void MainForm::applySaveResult(const OperationResult& r, bool newName) {
+    report(context_.prompts, r);
+    if (!r.done() || !newName) return;
+    addRecent(context_.project.ProjectFile);
     if (view_) view_->showCaption();
 }
 
@@ -119,7 +121,7 @@ void MainForm::onAddFromProject() {
     const auto path = context_.files.openFile(openRequest("", ProjectOpenFilter));
     if (!path) return;
     ProjectSession s = session();
-    addFromProjectCommand(s, *path);
+    report(context_.prompts, addFromProjectCommand(s, *path));
     syncControlsFromProject();
 }
 

@@ -14,37 +14,38 @@ NameProjectForm::NameProjectForm(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
     setObjectName("NameProjectForm");
     setWindowTitle("Assign Project Name");
-    NameEdit = new QLineEdit(this);
-    NameEdit->setObjectName("NameEdit");
-    OKButton = new QPushButton("OK", this);
-    CancelButton = new QPushButton("Cancel", this);
-    OKButton->setObjectName("OKButton");
-    CancelButton->setObjectName("CancelButton");
-    OKButton->setDefault(true);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName("NameEdit");
+    okButton_ = new QPushButton("OK", this);
+    cancelButton_ = new QPushButton("Cancel", this);
+    okButton_->setObjectName("OKButton");
+    cancelButton_->setObjectName("CancelButton");
+    okButton_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Project Name (up to 8 characters):", this));
-    layout->addWidget(NameEdit);
+    layout->addWidget(nameEdit_);
     layout->addLayout(buttons);
 
-    connect(OKButton, &QPushButton::clicked, this, &NameProjectForm::onOk);
-    connect(CancelButton, &QPushButton::clicked, this, &NameProjectForm::onCancel);
+    connect(okButton_, &QPushButton::clicked, this, &NameProjectForm::onOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &NameProjectForm::onCancel);
 }
 
 std::optional<std::string> NameProjectForm::ask() {
-    NameEdit->clear();
-    NameEdit->setFocus();
+    nameEdit_->clear();
+    nameEdit_->setFocus();
     if (exec() != QDialog::Accepted) return std::nullopt;
-    return NameEdit->text().toStdString();
+    return nameEdit_->text().toStdString();
 }
 
 void NameProjectForm::onOk() {
-    if (auto refusal = projectNameRefusal(NameEdit->text().toStdString())) {
-        prompts_.showMessage(*refusal);
-        NameEdit->clear();
+    const OperationResult check = checkProjectName(nameEdit_->text().toStdString());
+    if (!check.done()) {
+        report(prompts_, check);
+        nameEdit_->clear();
         return;
     }
     accept();

@@ -23,9 +23,9 @@ class NameProjectForm : public QDialog {
     // Shows the dialog modally with an empty box; the name on OK, nullopt for Cancel.
     std::optional<std::string> ask();
 
-    QLineEdit* NameEdit = nullptr;
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 
   public slots:
     // Accepts 1 to 8 characters; otherwise the message, an emptied box, and the dialog stays.

@@ -20,25 +20,25 @@ OffsetNewForm::OffsetNewForm(UserPrompts& prompts, QWidget* parent)
     xEdit_->setObjectName("Edit1");
     yEdit_->setObjectName("Edit2");
     zEdit_->setObjectName("Edit3");
-    OffsetButton = new QPushButton("Add with Offset", this);
-    CancelButton = new QPushButton("Cancel", this);
-    OffsetButton->setObjectName("OffsetButton");
-    CancelButton->setObjectName("CancelButton");
-    OffsetButton->setDefault(true);
+    offsetButton_ = new QPushButton("Add with Offset", this);
+    cancelButton_ = new QPushButton("Cancel", this);
+    offsetButton_->setObjectName("OffsetButton");
+    cancelButton_->setObjectName("CancelButton");
+    offsetButton_->setDefault(true);
 
     auto* boxes = new QFormLayout;
     boxes->addRow("X:", xEdit_);
     boxes->addRow("Y:", yEdit_);
     boxes->addRow("Z:", zEdit_);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(OffsetButton);
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(offsetButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(boxes);
     layout->addLayout(buttons);
 
-    connect(OffsetButton, &QPushButton::clicked, this, &OffsetNewForm::onAddWithOffset);
-    connect(CancelButton, &QPushButton::clicked, this, &OffsetNewForm::onCancel);
+    connect(offsetButton_, &QPushButton::clicked, this, &OffsetNewForm::onAddWithOffset);
+    connect(cancelButton_, &QPushButton::clicked, this, &OffsetNewForm::onCancel);
     resetBoxes();
 }
 

@@ -28,8 +28,8 @@ class OffsetNewForm : public QDialog {
     QLineEdit* xEdit_ = nullptr; // X
     QLineEdit* yEdit_ = nullptr; // Y
     QLineEdit* zEdit_ = nullptr; // Z
-    QPushButton* OffsetButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    QPushButton* offsetButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 
     // The offsets of the last confirmed dialog (all 0 until then).
     const VertexOffset& offsets() const { return offsets_; }

@@ -29,7 +29,7 @@ ScanForm::ScanForm(Project& project, std::string path, const DxfScan& scan, User
     setModal(true);
 
     const char* names[] = {"PRadioButton", "VRadioButton", "LRadioButton", "FRadioButton"};
-    QRadioButton** radios[] = {&PRadioButton, &VRadioButton, &LRadioButton, &FRadioButton};
+    QRadioButton** radios[] = {&pointRadio_, &vertexRadio_, &lineRadio_, &faceRadio_};
     // One group for the four, so checking one clears the other three across the frames.
     auto* exclusive = new QButtonGroup(this);
     for (int k = 0; k < 4; ++k) {
@@ -39,27 +39,27 @@ ScanForm::ScanForm(Project& project, std::string path, const DxfScan& scan, User
         exclusive->addButton(r, k);
         *radios[k] = r;
     }
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", this);
-    CancelButton->setObjectName("CancelButton");
-    connect(OKButton, &QPushButton::clicked, this, &ScanForm::onOk);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    okButton_ = new QPushButton("OK", this);
+    okButton_->setObjectName("OKButton");
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_->setObjectName("CancelButton");
+    connect(okButton_, &QPushButton::clicked, this, &ScanForm::onOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group(this, "Import Vertices:", {PRadioButton, VRadioButton}));
-    layout->addWidget(group(this, "Import Vertices and Lines:", {LRadioButton}));
-    layout->addWidget(group(this, "Import Vertices and Polygons:", {FRadioButton}));
+    layout->addWidget(group(this, "Import Vertices:", {pointRadio_, vertexRadio_}));
+    layout->addWidget(group(this, "Import Vertices and Lines:", {lineRadio_}));
+    layout->addWidget(group(this, "Import Vertices and Polygons:", {faceRadio_}));
     layout->addLayout(buttons);
 }
 
 QRadioButton* ScanForm::radio(int kind) const {
-    QRadioButton* const radios[] = {PRadioButton, VRadioButton, LRadioButton, FRadioButton};
+    QRadioButton* const radios[] = {pointRadio_, vertexRadio_, lineRadio_, faceRadio_};
     return radios[kind];
 }
 
@@ -67,10 +67,11 @@ void ScanForm::onOk() {
     std::optional<DxfKind> checked;
     for (int k = 0; k < 4; ++k)
         if (radio(k)->isChecked() && radio(k)->isEnabled()) checked = kDxfKinds[k];
-    DxfScanAccept accept = acceptDxfScan(project_, path_, scan_, checked, prompts_, log_, colours_);
-    if (!accept.closeDialog) return;
-    result_ = accept.import;
-    accept.import.outcome == Outcome::Done ? QDialog::accept() : QDialog::reject();
+    const std::optional<DxfKind> kind = chosenDxfKind(scan_, checked);
+    if (!kind) return report(prompts_, OperationResult::refused(kSelectObjectsMessage));
+    result_ = importScannedDxf(project_, path_, *kind, prompts_, log_, colours_);
+    report(prompts_, result_);
+    result_.done() ? QDialog::accept() : QDialog::reject();
 }
 
 } // namespace meshsmith

@@ -23,12 +23,12 @@ class ScanForm : public QDialog {
     // How the import went; Cancelled when the dialog was closed without one.
     const OperationResult& result() const { return result_; }
 
-    QRadioButton* PRadioButton = nullptr;
-    QRadioButton* VRadioButton = nullptr;
-    QRadioButton* LRadioButton = nullptr;
-    QRadioButton* FRadioButton = nullptr;
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    QRadioButton* pointRadio_ = nullptr;
+    QRadioButton* vertexRadio_ = nullptr;
+    QRadioButton* lineRadio_ = nullptr;
+    QRadioButton* faceRadio_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 
   public slots:
     void onOk();

@@ -37,8 +37,8 @@ TEST(ProjectListing, ExampleStandMatchesBothReferenceListings) {
     Project p;
     ScriptedPrompts prompts;
     RecordingLog log;
-    ASSERT_EQ(loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log).status,
-              LoadStatus::Loaded);
+    ASSERT_EQ(loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log).outcome,
+              Outcome::Done);
     p.ProjectFile = "C:\\GPL\\Projects\\stand\\stand.3dp"; // the path the references name
     expectSameLines(projectListing(p, ListingForm::Print), "stand_listing_print.txt");
     expectSameLines(projectListing(p, ListingForm::Display), "stand_listing_display.txt");

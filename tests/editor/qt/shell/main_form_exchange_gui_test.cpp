@@ -5,6 +5,7 @@
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
@@ -51,19 +52,20 @@ TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
     h.files.paths = {dxf};
     bool seen = false;
     whenScanFormOpens([&](ScanForm& scan) {
+        auto button = [&](const char* name) { return scan.findChild<QAbstractButton*>(name); };
         seen = true;
         EXPECT_EQ(scan.windowTitle(), "Scanning file 'two lines.dxf'");
-        EXPECT_EQ(scan.LRadioButton->text(), "2 LINE objects in DXF");
-        EXPECT_EQ(scan.PRadioButton->text(), "0 POINT objects in DXF");
-        EXPECT_FALSE(scan.PRadioButton->isEnabled());
-        EXPECT_FALSE(scan.VRadioButton->isEnabled());
-        EXPECT_FALSE(scan.FRadioButton->isEnabled());
-        EXPECT_TRUE(scan.LRadioButton->isEnabled());
-        scan.OKButton->click(); // nothing chosen: the dialog stays
+        EXPECT_EQ(button("LRadioButton")->text(), "2 LINE objects in DXF");
+        EXPECT_EQ(button("PRadioButton")->text(), "0 POINT objects in DXF");
+        EXPECT_FALSE(button("PRadioButton")->isEnabled());
+        EXPECT_FALSE(button("VRadioButton")->isEnabled());
+        EXPECT_FALSE(button("FRadioButton")->isEnabled());
+        EXPECT_TRUE(button("LRadioButton")->isEnabled());
+        button("OKButton")->click(); // nothing chosen: the dialog stays
         EXPECT_EQ(h.prompts.messages.back(), "Select objects to import!");
         EXPECT_TRUE(scan.isVisible());
-        scan.LRadioButton->click();
-        scan.OKButton->click();
+        button("LRadioButton")->click();
+        button("OKButton")->click();
     });
     form.onImportDxf();
     EXPECT_TRUE(seen);
