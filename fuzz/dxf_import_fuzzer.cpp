@@ -4,6 +4,7 @@
 // double vertices that follows it.
 #include "model/dxf_import.hpp"
 #include "model/dxf_scan.hpp"
+#include "model/object_check.hpp"
 #include "model/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
 
@@ -38,14 +39,6 @@ void check(bool ok) {
     if (!ok) std::abort();
 }
 
-bool referencesInRange(const Project& p) {
-    for (const auto* table : {&p.object.lines, &p.object.visLines, &p.object.polygons})
-        for (const ObjectData& r : *table)
-            for (std::int32_t i : r.VertexIndices)
-                if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) return false;
-    return true;
-}
-
 Project startingProject(bool append) {
     Project p;
     if (!append) return p;
@@ -75,9 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 check(p.object.polygons.size() == startingProject(append).object.polygons.size());
                 continue;
             }
-            check(referencesInRange(p));
+            check(!findObjectFault(p.object));
             removeDoubleVerticesCommand(p, log);
-            check(referencesInRange(p));
+            check(!findObjectFault(p.object));
         }
     return 0;
 }

@@ -1,6 +1,7 @@
 // Any bytes as a vertex text file and as a 3DOText file, imported into an empty
 // project and appended to one with geometry. An import either succeeds with
 // every reference in range or fails leaving the project exactly as it was.
+#include "model/object_check.hpp"
 #include "model/text3do_file.hpp"
 #include "model/text_file.hpp"
 #include "model/vertex_text_file.hpp"
@@ -8,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 using namespace meshsmith;
@@ -47,36 +47,16 @@ Project withGeometry() {
     return p;
 }
 
-bool sameObjects(const std::vector<ObjectData>& a, const std::vector<ObjectData>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t k = 0; k < a.size(); ++k)
-        if (a[k].VertexIndices != b[k].VertexIndices || a[k].VertexCount != b[k].VertexCount ||
-            std::memcmp(&a[k].Red, &b[k].Red, 3 * sizeof(float)) != 0)
-            return false;
-    return true;
-}
-
 bool sameProject(const Project& a, const Project& b) {
-    if (a.object.vertices.size() != b.object.vertices.size()) return false;
-    for (std::size_t k = 0; k < a.object.vertices.size(); ++k)
-        if (std::memcmp(&a.object.vertices[k].X, &b.object.vertices[k].X, 3 * sizeof(float)) != 0 ||
-            a.object.vertices[k].Selected != b.object.vertices[k].Selected)
-            return false;
-    return sameObjects(a.object.polygons, b.object.polygons) &&
-           sameObjects(a.object.lines, b.object.lines) && a.GeometryPresent == b.GeometryPresent &&
+    return a.object == b.object && a.GeometryPresent == b.GeometryPresent &&
            a.ViewReady == b.ViewReady;
 }
 
+// Sound, and every imported polygon closed.
 void requireSound(const Project& p) {
-    for (const auto* table : {&p.object.polygons, &p.object.lines})
-        for (const auto& o : *table)
-            for (auto i : o.VertexIndices)
-                if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) std::abort();
+    if (findObjectFault(p.object)) std::abort();
     for (const auto& poly : p.object.polygons)
-        if (poly.VertexIndices.empty() ||
-            poly.VertexIndices.size() != static_cast<std::size_t>(poly.VertexCount) ||
-            poly.VertexIndices.front() != poly.VertexIndices.back())
-            std::abort();
+        if (poly.VertexIndices.front() != poly.VertexIndices.back()) std::abort();
 }
 
 template <typename Import> void check(const Project& start, Import import) {

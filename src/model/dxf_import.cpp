@@ -1,5 +1,7 @@
 #include "dxf_import.hpp"
 
+#include "geometry_append.hpp"
+
 #include "exact_vertex_index.hpp"
 #include "geometry_text_exchange.hpp"
 #include "text_file.hpp"
@@ -100,13 +102,14 @@ bool applyOffset(std::vector<DxfEntity>& entities, DxfKind kind, VertexOffset o,
     for (DxfEntity& e : entities)
         for (std::size_t k = 0; k < corners; ++k) {
             DxfCorner& c = e.corners[k];
-            c = {c.x + o.x, c.y + o.y, c.z + o.z};
-            if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) {
+            const auto moved = offsetVertex({c.x, c.y, c.z, 0}, o);
+            if (!moved) {
                 error = {std::string("The offset moves the ") + dxfEntityName(kind) +
-                             " entity out of the range of coordinates",
+                             " entity out of the range of coordinates; choose a smaller offset",
                          e.line};
                 return false;
             }
+            c = {moved->X, moved->Y, moved->Z};
         }
     return true;
 }

@@ -4,6 +4,7 @@
 // read whole and checked first, joins the project in one step.
 
 #include "file_error.hpp"
+#include "geometry_append.hpp"
 #include "outcome.hpp"
 #include "project.hpp"
 #include "random_colours.hpp"
@@ -29,13 +30,10 @@ OperationResult checkGeometryExport(const Project& p);
 OperationResult writeGeometryExport(const std::string& path, const std::string& text,
                                     const std::string& doneLogLine, LogSink& log);
 
-// The geometry of an import file, read whole before the project is touched.
-struct ImportedGeometry {
-    std::vector<Vertex> vertices; // Selected clear
-    // Closed, untextured, unselected polygons whose indices refer to `vertices`;
-    // their colours are chosen when they join the project.
-    std::vector<ObjectData> polygons;
-};
+// The geometry of an import file, read whole before the project is touched:
+// vertices (Selected clear, with their file lines) and closed, untextured,
+// unselected polygons whose colours are chosen when they join the project.
+using ImportedGeometry = AddedGeometry;
 
 enum class ReadStatus {
     Read,        // `ImportedGeometry` holds the file's content
@@ -56,11 +54,12 @@ std::optional<VertexOffset> importOffset(ImportMode mode, UserPrompts& prompts);
 //  - Replace: the vertex and polygon tables become the file's; lines,
 //    visualization lines and collision volumes, which could only refer to the
 //    replaced tables, are emptied and the line and polygon selections cleared.
-//  - Append: vertices get the offset added; polygon indices are shifted by the
-//    old vertex count.
+//  - Append: appendGeometry, with the offset.
 // Every polygon gets red, green and blue from `colours`, in that order.
 // GeometryPresent is set when the project then holds vertices; the bounds are
-// updated. Fails only when the vertex count would leave the 32-bit index range.
+// updated. Fails (changing nothing) when an offset moves a vertex out of the
+// float range, naming its line, or the vertex count would leave the 32-bit
+// index range.
 std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, ImportMode mode,
                                              VertexOffset offset, RandomColours& colours);
 

@@ -26,7 +26,8 @@ std::string mipConversionInfoText(const TextureData& t);
 
 // Writes ProjectFile, copying bitmaps and writing ".mci" files into the project
 // folder first when the options ask for it. Returns the error text when the
-// file could not be written whole (the previous file then stays as it was).
+// file could not be written whole (the previous file then stays as it was) or
+// the object breaks an invariant (findObjectFault): nothing is written then.
 std::optional<std::string> saveProject(Project& p, const SaveOptions& options, LogSink& log);
 
 // Reads `path` into the (empty) project: Done when the project holds the

@@ -1,6 +1,7 @@
 #include "project_file_reader.hpp"
 
 #include "number_text.hpp"
+#include "object_check.hpp"
 
 #include <algorithm>
 #include <functional>
@@ -92,7 +93,9 @@ void readVertices(LineCursor& c, ParsedProject& out) {
     c.require(static_cast<std::uint64_t>(n) * 3);
     auto& vs = out.data.object.vertices;
     vs.assign(static_cast<std::size_t>(n), Vertex{});
+    out.lineOfVertex.clear();
     for (auto& v : vs) {
+        out.lineOfVertex.push_back(c.lineNumber());
         v.X = c.real();
         v.Y = c.real();
         v.Z = c.real();
@@ -226,18 +229,6 @@ const std::vector<Section>& sections() {
     return table;
 }
 
-// "vertex" or "texture", with its plural.
-std::string counted(std::size_t count, const std::string& noun) {
-    if (count == 1) return "1 " + noun;
-    return std::to_string(count) + " " + (noun == "vertex" ? std::string("vertices") : noun + "s");
-}
-
-std::string outOfRange(const std::string& what, std::int64_t index, std::size_t count,
-                       const char* table) {
-    return what + " refers to " + table + " " + std::to_string(index) + ", but the project has " +
-           counted(count, table);
-}
-
 bool indexOk(std::int32_t i, std::size_t count) {
     return i >= 0 && static_cast<std::size_t>(i) < count;
 }
@@ -273,43 +264,12 @@ bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choi
 }
 
 bool validateProjectReferences(ParsedProject& parsed, FileError& error) {
-    Project& p = parsed.data;
-    const std::size_t nv = p.object.vertices.size();
-    auto checkLines = [&](const std::vector<ObjectData>& table,
-                          const std::vector<std::size_t>& lineOf, const char* kind) {
-        for (std::size_t k = 0; k < table.size(); ++k)
-            for (auto v : table[k].VertexIndices)
-                if (!indexOk(v, nv)) {
-                    error = {
-                        outOfRange(std::string(kind) + " " + std::to_string(k), v, nv, "vertex"),
-                        lineOf[k]};
-                    return false;
-                }
-        return true;
-    };
-    if (!checkLines(p.object.lines, parsed.lineOfLine, "Line") ||
-        !checkLines(p.object.visLines, parsed.lineOfVisLine, "Visualization line"))
-        return false;
-    for (std::size_t k = 0; k < p.object.polygons.size(); ++k) {
-        const ObjectData& poly = p.object.polygons[k];
-        std::string what = "Polygon " + std::to_string(k);
-        for (auto v : poly.VertexIndices)
-            if (!indexOk(v, nv)) {
-                error = {outOfRange(what, v, nv, "vertex"), parsed.lineOfPolygon[k]};
-                return false;
-            }
-        if (poly.TextureIndex != NoTexture &&
-            !indexOk(poly.TextureIndex, p.object.textures.size())) {
-            error = {outOfRange(what, poly.TextureIndex, p.object.textures.size(), "texture"),
-                     parsed.lineOfPolygon[k]};
-            return false;
-        }
-    }
-    for (std::size_t v = 0; v < p.object.collision.size(); ++v) {
-        CollVol& vol = p.object.collision[v];
+    TrackObject& o = parsed.data.object;
+    for (std::size_t v = 0; v < o.collision.size(); ++v) {
+        CollVol& vol = o.collision[v];
         CollVol kept;
         for (std::size_t j = 0; j < vol.PlanePolygons.size(); ++j) {
-            if (indexOk(vol.PlanePolygons[j], p.object.polygons.size())) {
+            if (indexOk(vol.PlanePolygons[j], o.polygons.size())) {
                 kept.PlanePolygons.push_back(vol.PlanePolygons[j]);
                 kept.PlaneRebounds.push_back(vol.PlaneRebounds[j]);
                 continue;
@@ -322,7 +282,17 @@ bool validateProjectReferences(ParsedProject& parsed, FileError& error) {
         kept.PlaneCount = static_cast<std::int32_t>(kept.PlanePolygons.size());
         vol = std::move(kept);
     }
-    return true;
+    const std::optional<ObjectFault> fault = findObjectFault(o);
+    if (!fault) return true;
+    auto lineOf = [&](const std::vector<std::size_t>& lines) {
+        return fault->index < lines.size() ? lines[fault->index] : 0;
+    };
+    std::size_t line = 0;
+    if (fault->table == ObjectTable::Lines) line = lineOf(parsed.lineOfLine);
+    if (fault->table == ObjectTable::VisLines) line = lineOf(parsed.lineOfVisLine);
+    if (fault->table == ObjectTable::Polygons) line = lineOf(parsed.lineOfPolygon);
+    error = {fault->message, line};
+    return false;
 }
 
 } // namespace meshsmith

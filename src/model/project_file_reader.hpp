@@ -22,7 +22,7 @@ struct ParsedProject {
     bool hasTextures = false;
     std::vector<std::string> warnings;
     // 1-based file line where each record starts, for messages.
-    std::vector<std::size_t> lineOfLine, lineOfPolygon, lineOfVisLine;
+    std::vector<std::size_t> lineOfVertex, lineOfLine, lineOfPolygon, lineOfVisLine;
 };
 
 inline constexpr const char* kNotAProjectMessage =
@@ -35,8 +35,9 @@ inline constexpr const char* kNotAProjectMessage =
 bool parseProjectLines(const std::vector<std::string>& lines, SectionChoice choice,
                        ParsedProject& out, FileError& error);
 
-// Checks every reference against the parsed tables. Collision planes that name
-// a polygon that does not exist are dropped with a warning; other faults fail.
+// Checks the parsed object with findObjectFault. Collision planes that name a
+// polygon that does not exist are dropped with a warning first; any other fault
+// fails, naming the file line where the record at fault starts.
 bool validateProjectReferences(ParsedProject& parsed, FileError& error);
 
 } // namespace meshsmith

@@ -1,5 +1,6 @@
 #include "bitmap_lookup.hpp"
 #include "number_text.hpp"
+#include "object_check.hpp"
 #include "paths.hpp"
 #include "project_file.hpp"
 #include "text_file.hpp"
@@ -158,6 +159,10 @@ std::string mipConversionInfoText(const TextureData& t) {
 }
 
 std::optional<std::string> saveProject(Project& p, const SaveOptions& options, LogSink& log) {
+    // A broken object (a coordinate that is no number would be written as 0.000)
+    // is never written over the user's file.
+    if (const auto fault = findObjectFault(p.object))
+        return "The project cannot be saved: " + fault->message;
     const std::string projectFolder = withTrailingSeparator(options.AppFolder + p.ProjectName);
     for (auto& t : p.object.textures) {
         if (options.CopyBmp && options.MakeSubDir) copyBitmapIntoProjectFolder(p, t, projectFolder);

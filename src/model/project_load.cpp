@@ -1,4 +1,5 @@
 #include "bitmap_lookup.hpp"
+#include "geometry_append.hpp"
 #include "paths.hpp"
 #include "project_file.hpp"
 #include "project_file_reader.hpp"
@@ -144,38 +145,22 @@ OperationResult addFromProject(Project& p, const std::string& path, UserPrompts&
         break;
     }
 
-    const auto v0 = static_cast<std::int32_t>(p.object.vertices.size());
-    const auto t0 = static_cast<std::int32_t>(p.object.textures.size());
-    Project& added = parsed.data;
-    for (Vertex v : added.object.vertices) {
-        v.X += offset.x;
-        v.Y += offset.y;
-        v.Z += offset.z;
-        v.Selected = 0;
-        p.object.vertices.push_back(v);
-    }
-    for (auto& t : added.object.textures)
-        p.object.textures.push_back(t);
+    TrackObject& added = parsed.data.object;
+    const std::string counts = countsLine(added.vertices.size(), added.lines.size(),
+                                          added.polygons.size(), added.textures.size());
+    AddedGeometry geometry{std::move(added.vertices), std::move(parsed.lineOfVertex),
+                           std::move(added.textures), std::move(added.lines),
+                           std::move(added.polygons)};
+    if (auto failure = appendGeometry(p.object, std::move(geometry), offset))
+        return fail(failure->message, failure->line);
     if (parsed.hasTextures) {
         log.addLine("Rebuilding Texture Library.....");
         if (!p.object.textures.empty()) ++p.textureLibraryVersion;
         log.addLine("Done.");
     }
-    for (ObjectData l : added.object.lines) {
-        for (auto& i : l.VertexIndices)
-            i += v0;
-        p.object.lines.push_back(std::move(l));
-    }
-    for (ObjectData poly : added.object.polygons) {
-        for (auto& i : poly.VertexIndices)
-            i += v0;
-        if (poly.TextureIndex < NoTexture) poly.TextureIndex += t0;
-        p.object.polygons.push_back(std::move(poly));
-    }
     log.addLine("");
     log.addLine("Added from Project " + path + ": ");
-    log.addLine(countsLine(added.object.vertices.size(), added.object.lines.size(),
-                           added.object.polygons.size(), added.object.textures.size()));
+    log.addLine(counts);
     if (!p.object.vertices.empty()) p.GeometryPresent = true;
     updateBounds(p);
     return {};

@@ -47,6 +47,7 @@ class Text3DOReader {
     void read() {
         const std::size_t count = vertexCount();
         out_.vertices.resize(count);
+        out_.lineOfVertex.resize(count);
         for (std::size_t m = 0; m < count; ++m)
             readVertex(2 + m, m);
         std::size_t i = 2 + count;
@@ -88,6 +89,7 @@ class Text3DOReader {
         if (tokens_.size() < 4)
             fail("A vertex needs three coordinates: " + std::string(VertexLineForm), index + 1);
         Vertex& v = out_.vertices[m];
+        out_.lineOfVertex[m] = index + 1;
         v.X = coordinate(tokens_[1], index);
         v.Y = coordinate(tokens_[2], index);
         v.Z = coordinate(tokens_[3], index);

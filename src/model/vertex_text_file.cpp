@@ -68,8 +68,10 @@ ReadStatus readVertexText(const std::vector<std::string>& lines, ImportedGeometr
         return ReadStatus::Faulty;
     }
     out.vertices.assign(count, Vertex{});
+    out.lineOfVertex.resize(count);
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t x = key + 4 * k + 2;
+        out.lineOfVertex[k] = x + 1;
         Vertex& v = out.vertices[k];
         if (!readCoordinate(lines, x, v.X, error) || !readCoordinate(lines, x + 1, v.Y, error) ||
             !readCoordinate(lines, x + 2, v.Z, error))

@@ -29,13 +29,6 @@ void expectSameRecords(const std::vector<ObjectData>& a, const std::vector<Objec
     }
 }
 
-bool inRange(const Project& p, const std::vector<ObjectData>& records) {
-    for (const ObjectData& r : records)
-        for (std::int32_t i : r.VertexIndices)
-            if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size()) return false;
-    return true;
-}
-
 } // namespace
 
 std::vector<std::string> dxfPoint(Xyz at, const char* name) {
@@ -83,11 +76,6 @@ void expectSameGeometry(const Project& actual, const Project& expected) {
     EXPECT_EQ(actual.GeometryPresent, expected.GeometryPresent);
     EXPECT_EQ(actual.SelectedLine, expected.SelectedLine);
     EXPECT_EQ(actual.SelectedPolygon, expected.SelectedPolygon);
-}
-
-bool referencesAreValid(const Project& p) {
-    return inRange(p, p.object.lines) && inRange(p, p.object.visLines) &&
-           inRange(p, p.object.polygons);
 }
 
 } // namespace meshsmith::test

@@ -1,6 +1,7 @@
 #pragma once
 // DXF texts for the import tests, and a strict comparison of project geometry.
 
+#include "model/object_check.hpp"
 #include "model/project.hpp"
 
 #include <string>
@@ -22,8 +23,5 @@ std::string dxfFile(const std::vector<std::vector<std::string>>& entities);
 
 // Every table and the values an import may change are equal.
 void expectSameGeometry(const Project& actual, const Project& expected);
-
-// Every vertex index of every line, visualization line and polygon is in range.
-bool referencesAreValid(const Project& p);
 
 } // namespace meshsmith::test

@@ -7,6 +7,7 @@
 #include "model/text_file.hpp"
 #include "model/vertex_text_file.hpp"
 #include "support/project_builders.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,33 @@ std::vector<Vertex> verticesAfter(const Project& p, std::size_t first) {
 }
 
 } // namespace
+
+TEST(GeometryTextRobustness, OffsetOutOfTheFloatRangeFailsNamingTheVertexLine) {
+    struct Case {
+        Format format;
+        std::string text;
+        std::size_t line; // of the vertex at 3e38
+    };
+    const Case cases[] = {
+        {Format::VertexText,
+         crlfLines({VertexTextHeader, "VertexXYZ", "", "1", "0", "0", "", "3e38", "0", "0"}), 8},
+        {Format::Text3DO, crlfLines({"# 3DO Export", "2", "p 1 0 0", "p 3e38 0 0", "v -1"}), 4}};
+    for (const Case& c : cases) {
+        const Project start = tenVertexProject();
+        auto run = std::make_unique<ImportRun>();
+        run->project = start;
+        run->prompts.offsets.push_back(VertexOffset{3e38f, 0, 0});
+        RandomColours colours(3);
+        const auto lines = splitLines(c.text);
+        run->result =
+            c.format == Format::VertexText
+                ? importVertexTextLines(run->project, lines, "x", run->prompts, run->log)
+                : import3DOTextLines(run->project, lines, "x", run->prompts, run->log, colours);
+        EXPECT_EQ(run->result.outcome, Outcome::Failed);
+        EXPECT_EQ(run->result.line, c.line);
+        EXPECT_TRUE(run->project.object == start.object) << "nothing changes";
+    }
+}
 
 TEST(GeometryTextRobustness, EveryTruncatedVertexTextFileFailsOrKeepsItsWholeBlocks) {
     const Project source = sampleProject();

@@ -1,6 +1,7 @@
 #include "geometry_text_test_support.hpp"
 
 #include "model/number_text.hpp"
+#include "model/object_check.hpp"
 #include "support/project_builders.hpp"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,6 @@ void addObjects(std::string& out, const char* name, const std::vector<ObjectData
             out += " " + generalReal(t.U) + "/" + generalReal(t.V);
         out += "\n";
     }
-}
-
-::testing::AssertionResult indicesInRange(const Project& p, const char* name,
-                                          const std::vector<ObjectData>& table) {
-    for (std::size_t k = 0; k < table.size(); ++k)
-        for (auto i : table[k].VertexIndices)
-            if (i < 0 || static_cast<std::size_t>(i) >= p.object.vertices.size())
-                return ::testing::AssertionFailure() << name << " " << k << " refers to vertex "
-                                                     << i << " of " << p.object.vertices.size();
-    return ::testing::AssertionSuccess();
 }
 
 } // namespace
@@ -64,17 +55,11 @@ std::string projectFingerprint(const Project& p) {
 }
 
 ::testing::AssertionResult referencesAreSound(const Project& p) {
-    for (auto check : {indicesInRange(p, "line", p.object.lines),
-                       indicesInRange(p, "vis line", p.object.visLines),
-                       indicesInRange(p, "polygon", p.object.polygons)})
-        if (!check) return check;
-    for (std::size_t k = 0; k < p.object.polygons.size(); ++k) {
-        const auto& poly = p.object.polygons[k];
-        if (poly.VertexCount < 2 ||
-            poly.VertexIndices.size() != static_cast<std::size_t>(poly.VertexCount) ||
-            poly.VertexIndices.back() != poly.VertexIndices.front())
+    if (const auto fault = findObjectFault(p.object))
+        return ::testing::AssertionFailure() << fault->message;
+    for (std::size_t k = 0; k < p.object.polygons.size(); ++k)
+        if (p.object.polygons[k].VertexIndices.back() != p.object.polygons[k].VertexIndices.front())
             return ::testing::AssertionFailure() << "polygon " << k << " is not closed";
-    }
     return ::testing::AssertionSuccess();
 }
 

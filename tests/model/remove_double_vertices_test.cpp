@@ -93,7 +93,9 @@ TEST(RemoveDoubleVertices, GivesWhatThePairwiseLoopsGive) {
         for (std::size_t i = 0; i < fast.object.polygons.size(); ++i)
             EXPECT_EQ(fast.object.polygons[i].VertexIndices, slow.object.polygons[i].VertexIndices)
                 << "seed " << seed;
-        EXPECT_TRUE(referencesAreValid(fast));
+        // The generated coordinates include NaN on purpose: only references must hold.
+        const auto fault = findObjectFault(fast.object);
+        EXPECT_TRUE(!fault || fault->table == ObjectTable::Vertices) << fault->message;
     }
 }
 

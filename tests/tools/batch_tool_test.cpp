@@ -79,7 +79,7 @@ TEST(BatchTool, BadInputGivesAMessageAndAFailureStatus) {
     ProgramRun bad = runProgram("meshsmith-batch", {"info", dir.file("bad.3dp")});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "error: " + dir.file("bad.3dp") +
-                           ", line 4: 'x' is not a valid floating point value (correct the file there)\n");
+                           ", line 4: 'x' is not a valid floating point value\n");
     writeFile(dir.file("notes.3dp"), "# Notes\n");
     EXPECT_EQ(runProgram("meshsmith-batch", {"info", dir.file("notes.3dp")}).status, 1);
 

@@ -45,9 +45,8 @@ void HeldLog::passTo(LogSink& log) const {
 }
 
 std::string fileErrorLine(const std::string& path, std::size_t line, const std::string& message) {
-    if (line == 0) return "error: " + path + ": " + messageForTerminal(message);
-    return "error: " + path + ", line " + std::to_string(line) + ": " +
-           messageForTerminal(message) + " (correct the file there)";
+    const std::string where = line == 0 ? "" : ", line " + std::to_string(line);
+    return "error: " + path + where + ": " + messageForTerminal(message);
 }
 
 } // namespace meshsmith::batch

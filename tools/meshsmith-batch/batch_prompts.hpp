@@ -14,7 +14,6 @@ namespace meshsmith::batch {
 
 class BatchPrompts : public UserPrompts {
   public:
-
     void showMessage(const std::string& text) override;
     Answer askYesNo(const std::string& title, const std::string& text) override;
     Answer askYesNoCancel(const std::string& title, const std::string& text) override;
@@ -49,8 +48,7 @@ class HeldLog : public LogSink {
 };
 
 // One error line for the terminal: "error: FILE, line N: MESSAGE" (without
-// the line when `line` is 0); a line number comes with the advice to correct
-// the file there.
+// the line when `line` is 0).
 std::string fileErrorLine(const std::string& path, std::size_t line, const std::string& message);
 
 // "\r" in a message text is a line break on screen and on a terminal.

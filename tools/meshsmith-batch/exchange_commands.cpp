@@ -186,7 +186,7 @@ int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
     else if (ext == "dxf")
         r = importDxfFile(p, a, prompts, log, colours, err);
     else
-        r = {Outcome::Refused, "unknown file type '" + ext + "': .vtx, .txt or .dxf"};
+        r = OperationResult::refused("unknown file type '" + ext + "': .vtx, .txt or .dxf");
     if (r.outcome != Outcome::Done) {
         err << fileErrorLine(a.file, r.line, r.message) << "\n";
         return 1;

@@ -42,7 +42,7 @@ class ScanForm : public QDialog {
     UserPrompts& prompts_;
     LogSink& log_;
     RandomColours& colours_;
-    OperationResult result_{Outcome::Cancelled, ""};
+    OperationResult result_ = OperationResult::cancelled();
 };
 
 } // namespace meshsmith
