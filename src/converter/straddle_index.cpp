@@ -22,8 +22,18 @@ std::vector<int> liveSlots(const KilnState& k) {
 } // namespace
 
 StraddleIndex::StraddleIndex(const KilnState& k)
-    : k_(k), start_(k, liveSlots(k)), version_(kMaxPolygons, 0), stamp_(kMaxPolygons, 0),
-      balls_(kMaxPolygons), ballKnown_(kMaxPolygons, false), logged_(k.polyCount) {}
+    : k_(k), start_(k, liveSlots(k)), logged_(k.polyCount) {
+    cover(k.polyCount);
+}
+
+void StraddleIndex::cover(int slots) {
+    const auto n = static_cast<std::size_t>(slots);
+    if (version_.size() >= n) return;
+    version_.resize(n, 0);
+    stamp_.resize(n, 0);
+    balls_.resize(n);
+    ballKnown_.resize(n, false);
+}
 
 const PolygonBall& StraddleIndex::ball(int slot) {
     const auto u = static_cast<std::size_t>(slot);
@@ -47,6 +57,7 @@ void StraddleIndex::logEvent(int slot) {
 }
 
 void StraddleIndex::logAppended() {
+    cover(k_.polyCount);
     for (; logged_ < k_.polyCount; ++logged_)
         logEvent(logged_);
 }

@@ -49,6 +49,8 @@ class StraddleIndex {
         std::size_t first, last; // events first .. last-1
         PolygonBall ball;        // round the live records of those events when closed
     };
+    // Makes room in the tables by slot for slots 0 .. slots-1.
+    void cover(int slots);
     void logEvent(int slot);
     void logAppended();
     void consider(int slot, int plane, const PlaneBound& bound, Entry& entry);
