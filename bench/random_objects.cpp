@@ -204,20 +204,11 @@ void blob(SceneWriter& w) {
     const double size = 1.5 + r.below(3);
     const std::uint32_t seed = r.next();
     const auto point = [&](int face, int i, int j) {
-        const int axis = face / 2;
-        const bool positive = face % 2 == 0;
-        int grid[3];
-        grid[axis] = positive ? cells : 0;
-        grid[(axis + 1) % 3] = positive ? i : cells - i;
-        grid[(axis + 2) % 3] = j;
-        double p[3];
-        for (std::size_t c = 0; c < 3; ++c)
-            p[c] = -1 + 2.0 * grid[c] / cells;
-        Random bump(seed ^ static_cast<std::uint32_t>((grid[0] * 131 + grid[1]) * 131 + grid[2]));
+        const kiln::test::CubePoint c = kiln::test::cubePoint(cells, face, i, j);
+        Random bump(seed ^ c.key);
         const double radius = size * bump.uniform(0.85, 1.15);
-        const double length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-        return std::array<double, 3>{p[0] / length * radius, p[1] / length * radius,
-                                     p[2] / length * radius + size};
+        return std::array<double, 3>{c.direction[0] * radius, c.direction[1] * radius,
+                                     c.direction[2] * radius + size};
     };
     for (int face = 0; face < 6; ++face)
         for (int i = 0; i < cells; ++i)
