@@ -1,5 +1,6 @@
 #include "child_planes.hpp"
 
+#include "ball_tree.hpp"
 #include "bsp_regions.hpp"
 #include "plane_tests.hpp"
 
@@ -81,14 +82,30 @@ class PickCounter {
         return {nullptr, nullptr};
     }
 
-    // The region's live polygons whose records changed after mark m.
-    const std::vector<int>& changedSince(std::size_t m) {
-        for (const auto& [mark, slots] : changed_)
-            if (mark == m) return slots;
+    // The region's live polygons whose records changed after a mark, in
+    // groups of neighbours in the table (made one after another, mostly
+    // side by side) with a ball round each group.
+    struct Changed {
+        std::size_t mark;
         std::vector<int> slots;
+        std::vector<PolygonBall> groups; // group g holds slots[g * kGroup ..]
+    };
+    static constexpr std::size_t kGroup = 16;
+
+    const Changed& changedSince(std::size_t m) {
+        for (const Changed& c : changed_)
+            if (c.mark == m) return c;
+        Changed c{m, {}, {}};
         for (int p : region_.members())
-            if (isLive(b_.k, p) && b_.index.stamp(p) > m) slots.push_back(p);
-        return changed_.emplace_back(m, std::move(slots)).second;
+            if (isLive(b_.k, p) && b_.index.stamp(p) > m) c.slots.push_back(p);
+        std::vector<PolygonBall> balls;
+        for (std::size_t i = 0; i < c.slots.size(); i += kGroup) {
+            balls.clear();
+            for (std::size_t j = i; j < std::min(i + kGroup, c.slots.size()); ++j)
+                balls.push_back(b_.index.ball(c.slots[j]));
+            c.groups.push_back(enclosingBall(balls));
+        }
+        return changed_.emplace_back(std::move(c));
     }
 
     // Appends the region's polygons that straddle `plane` to next_.slots and
@@ -112,8 +129,14 @@ class PickCounter {
                 !(f & RegionFlags::kOutside) && b_.index.stamp(*r) <= lists->mark)
                 keep(*r, f);
         const PlaneBound bound = planeBound(b_.k, plane);
-        for (int r : changedSince(lists->mark))
-            if (b_.index.straddles(r, plane, bound)) keep(r, flagOf(r));
+        const Changed& changed = changedSince(lists->mark);
+        for (std::size_t g = 0; g < changed.groups.size(); ++g) {
+            if (clearOf(bound, changed.groups[g])) continue;
+            const std::size_t end = std::min((g + 1) * kGroup, changed.slots.size());
+            for (std::size_t i = g * kGroup; i < end; ++i)
+                if (b_.index.straddles(changed.slots[i], plane, bound))
+                    keep(changed.slots[i], flagOf(changed.slots[i]));
+        }
         return cuts;
     }
 
@@ -123,7 +146,7 @@ class PickCounter {
     RegionFlags& region_;
     StraddlerLists next_;
     std::optional<CutCounter> full_; // for the few candidates off the region's side
-    std::vector<std::pair<std::size_t, std::vector<int>>> changed_;
+    std::vector<Changed> changed_;
 };
 
 } // namespace

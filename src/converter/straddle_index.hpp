@@ -38,6 +38,8 @@ class StraddleIndex {
     std::size_t stamp(int slot) const { return stamp_[static_cast<std::size_t>(slot)]; }
     // Whether live polygon `slot` straddles the plane (PolyPlaneREL 999).
     bool straddles(int slot, int plane, const PlaneBound& bound);
+    // The ball of the record in `slot` now.
+    const PolygonBall& ball(int slot);
 
   private:
     struct Entry {
@@ -55,7 +57,6 @@ class StraddleIndex {
     void logAppended();
     void consider(int slot, int plane, const PlaneBound& bound, Entry& entry);
     void update(int plane, Entry& entry);
-    const PolygonBall& ball(int slot);
 
     const KilnState& k_;
     BallTree start_;                     // the live polygons at the start
