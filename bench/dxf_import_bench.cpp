@@ -1,7 +1,10 @@
-// DXF import of 100,000 3DFACE entities on a shared grid, and Remove Double
-// Vertices on what it gives and on a table in which every face has corners of
-// its own. The file is written once into a temporary folder.
+// DXF import of 100,000 3DFACE entities on a shared grid, today's beside the
+// import as it was at 721b692 (dxf_reference.cpp: a string for every line),
+// and Remove Double Vertices on what it gives and on a table in which every
+// face has corners of its own. The file is written once into a temporary
+// folder.
 
+#include "dxf_reference.hpp"
 #include "model/dxf_import.hpp"
 #include "model/number_text.hpp"
 #include "model/remove_double_vertices.hpp"
@@ -89,36 +92,53 @@ const std::string& gridPath() {
     return file.path();
 }
 
-Project importGrid() {
+using Import = OperationResult (*)(Project&, const std::string&, DxfKind, UserPrompts&, LogSink&,
+                                   RandomColours&);
+
+Project importGrid(Import import = importDxf) {
     Project p;
     SilentPrompts prompts;
     SilentLog log;
     RandomColours colours{1};
-    if (importDxf(p, gridPath(), DxfKind::Face, prompts, log, colours).outcome != Outcome::Done)
+    if (import(p, gridPath(), DxfKind::Face, prompts, log, colours).outcome != Outcome::Done)
         throw std::runtime_error("import failed");
     return p;
 }
 
-void BM_ImportFaces(benchmark::State& state) {
+void importFaces(benchmark::State& state, Import import) {
     const std::string& path = gridPath();
     for (auto _ : state) {
-        Project p = importGrid();
+        Project p = importGrid(import);
         benchmark::DoNotOptimize(p.object.polygons.data());
     }
     state.counters["faces"] = kColumns * kRows;
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
 }
+void BM_ImportFaces_721b692(benchmark::State& state) {
+    importFaces(state, dxf_reference::importDxf);
+}
+BENCHMARK(BM_ImportFaces_721b692)->Unit(benchmark::kMillisecond);
+void BM_ImportFaces(benchmark::State& state) {
+    importFaces(state, importDxf);
+}
 BENCHMARK(BM_ImportFaces)->Unit(benchmark::kMillisecond);
 
-// The share of the import that only reads the file and splits it into lines.
-void BM_ReadLinesOnly(benchmark::State& state) {
+// The share of the import that only reads the file, and that of splitting it
+// into a string per line as the import did at 721b692.
+void BM_ReadFileOnly(benchmark::State& state) {
+    const std::string& path = gridPath();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readWholeFile(path, nullptr));
+}
+BENCHMARK(BM_ReadFileOnly)->Unit(benchmark::kMillisecond);
+void BM_ReadLinesOnly_721b692(benchmark::State& state) {
     const std::string& path = gridPath();
     for (auto _ : state) {
         TextLines lines = readTextLines(path);
         benchmark::DoNotOptimize(lines.lines.data());
     }
 }
-BENCHMARK(BM_ReadLinesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLinesOnly_721b692)->Unit(benchmark::kMillisecond);
 
 void BM_RemoveDoublesAfterImport(benchmark::State& state) {
     const Project imported = importGrid();

@@ -1,7 +1,12 @@
 // A full repaint of the view with OpenGL (Mesa's software renderer under
 // Xvfb here): vertex spheres, quads, in a 1024 x 768 frame buffer, finished
 // with glFinish. Terrains of 1000, 10000 and 30000 vertices under 20000 quads.
-// Needs a display (run it with xvfb-run); without one it says so and stops.
+// Beside today's repaint with spheres (pixels, sprites or the mesh, as each
+// sphere's size on screen asks) and the one without them, the repaint that
+// draws every sphere with the mesh, one draw each, as the view did before
+// (the spheres drawn over the finished scene instead of first, which costs
+// the same). Needs a display (run it with xvfb-run); without one it says so
+// and stops.
 #include "editor/qt/view/scene_renderer_gl.hpp"
 #include "editor/qt/view/texture_handles_gl.hpp"
 #include "view_projects.hpp"
@@ -25,9 +30,29 @@ class NoLog : public LogSink {
     void addLine(const std::string&) override {}
 };
 
-void Repaint(benchmark::State& state, bool withVertices) {
+// Every sphere with the mesh, one draw each, in the vertex colours.
+void drawMeshSpheres(const Project& p) {
+    const SphereMesh& mesh = unitSphere();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
+    for (const Vertex& v : p.object.vertices) {
+        const Rgb& c = v.Selected ? p.drawColours.selectedVertex : p.drawColours.vertex;
+        glColor3f(c.r, c.g, c.b);
+        const float radius = drawnVertexRadius(p.options.VertexDisplaySize, v.Selected != 0);
+        glPushMatrix();
+        glTranslatef(v.X, v.Y, v.Z);
+        glScalef(radius, radius, radius);
+        glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(mesh.positions.size() / 3));
+        glPopMatrix();
+    }
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+enum class Spheres { None, Now, EachWithTheMesh };
+
+void Repaint(benchmark::State& state, Spheres spheres) {
     Project project = bench::terrainProject(static_cast<int>(state.range(0)), 20000);
-    project.ShowVerticesNow = withVertices;
+    project.ShowVerticesNow = spheres == Spheres::Now;
     const Matrix4 camera = bench::benchCamera(project);
     const SceneOptions options;
     TextureHandles textures;
@@ -35,18 +60,28 @@ void Repaint(benchmark::State& state, bool withVertices) {
     textures.update(project, "", log);
     for (auto _ : state) {
         paintScene({project, options, {0, 0, 0}, textures, camera});
+        if (spheres == Spheres::EachWithTheMesh) drawMeshSpheres(project);
         glFinish();
     }
     textures.release();
 }
 
 void RepaintWithVertices(benchmark::State& state) {
-    Repaint(state, true);
+    Repaint(state, Spheres::Now);
+}
+void RepaintWithMeshSpheres(benchmark::State& state) {
+    Repaint(state, Spheres::EachWithTheMesh);
 }
 void RepaintWhileMoving(benchmark::State& state) {
-    Repaint(state, false); // drags and camera bars leave the spheres out
+    Repaint(state, Spheres::None); // drags and camera bars leave the spheres out
 }
 BENCHMARK(RepaintWithVertices)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2);
+BENCHMARK(RepaintWithMeshSpheres)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(30000)

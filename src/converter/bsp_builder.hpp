@@ -3,6 +3,10 @@
 // tree builders with their splitting of straddling polygons.
 
 #include "kiln_state.hpp"
+#include "vertex_merge.hpp"
+
+#include <utility>
+#include <vector>
 
 namespace meshsmith::kiln {
 
@@ -13,6 +17,10 @@ namespace meshsmith::kiln {
 // plane of its first non-collinear triple in the table but may lie in no
 // plane. Throws CapacityError when a new plane finds the table full.
 void FindPlanes(KilnState& k, int firstPoly, int lastPoly, int firstPlane);
+// What FindPlanes over each range in turn would do, the first from
+// firstPlane on and every later one from the planeCount the one before left.
+// The ranges must not overlap.
+void FindPlanesInTurn(KilnState& k, const std::vector<std::pair<int, int>>& ranges, int firstPlane);
 
 // Root statistics of every plane: f = over the live polygons in the plane,
 // the number of planes straddling them; g = the live polygons it straddles.
@@ -49,5 +57,11 @@ node* create2(KilnState& k, int nodeVal, int parentVal, node* parentNode);
 // straddles the plane, or a polygon without two cut points, is discarded with
 // "ERROR! poly %d still straddles plane %d after split. removing...\n".
 void PolySplit(KilnState& k, int polyNum, int planeNum);
+// The same with the new points merged through `points`, a merger of
+// tolerance kSamePoint over the vertex table.
+void PolySplit(KilnState& k, int polyNum, int planeNum, VertexMerger& points);
+
+// New points of a split this close to an existing vertex on every axis are that vertex.
+inline constexpr double kSamePoint = 1e-6;
 
 } // namespace meshsmith::kiln

@@ -3,22 +3,19 @@
 
 #include "bsp_builder.hpp"
 #include "bsp_regions.hpp"
+#include "child_planes.hpp"
 #include "plane_tests.hpp"
 #include "polygon_preparation.hpp"
 #include "region_flags.hpp"
+#include "tree_build.hpp"
 
 #include <memory>
 #include <stdexcept>
-#include <unordered_map>
 #include <vector>
 
 namespace meshsmith::kiln {
 
 namespace {
-
-enum class ChildOrder { FrontFirst, BackFirst, CheaperFirst };
-
-constexpr int kFront = 1, kBack = -1;
 
 bool isLive(const KilnState& k, int p) {
     return k.e[static_cast<std::size_t>(p)] == 0;
@@ -34,24 +31,53 @@ node* startNode(KilnState& k, int nodeVal, int parentVal, node* parentNode) {
     return n;
 }
 
+// The split test of node n gives the side test's answers when the polygon
+// that gave n its plane (chosenPoly, whose relations the split test compares
+// with) is strictly on the region's side of every parent plane; the root has
+// no parent plane to test.
+bool splitTestIsSideTest(const KilnState& k, const node* n, const RegionFlags& region) {
+    if (n->parentValue == kRootParentValue) return true;
+    return (region[k.chosenPoly] & (RegionFlags::kOutside | RegionFlags::kOffSide)) == 0;
+}
+
+void split(Build& b, const node* n, int p) {
+    PolySplit(b.k, p, n->nodeValue, b.splitPoints);
+    b.index.rewritten(p);
+}
+
+void splitIfStraddling(Build& b, const node* n, int p) {
+    if (!isLive(b.k, p) || PolyPlaneREL(b.k, p, n->nodeValue) != kStraddles ||
+        outsideBySplit(b.k, n, p))
+        return;
+    split(b, n, p);
+}
+
 // Splits every live polygon of the node's region that straddles its plane,
-// including pieces appended on the way.
-void splitPass(KilnState& k, const node* n, StraddleIndex& index) {
-    for (int p = 0; p < k.polyCount; ++p) {
-        if (!isLive(k, p) || PolyPlaneREL(k, p, n->nodeValue) != kStraddles ||
-            outsideBySplit(k, n, p))
-            continue;
-        PolySplit(k, p, n->nodeValue);
-        index.rewritten(p);
+// in index order, including pieces appended on the way. When the split test
+// is the side test only the region's polygons need a look.
+void splitPass(Build& b, const node* n, RegionFlags& region) {
+    const int start = b.k.polyCount;
+    if (splitTestIsSideTest(b.k, n, region)) {
+        const std::vector<int>& members = region.members();
+        for (std::size_t i = 0; i < members.size(); ++i)
+            if (isLive(b.k, members[i]) && region.relationAt(i) == kStraddles)
+                split(b, n, members[i]);
+    } else {
+        for (int p = 0; p < start; ++p)
+            splitIfStraddling(b, n, p);
     }
+    for (int p = start; p < b.k.polyCount; ++p)
+        splitIfStraddling(b, n, p);
 }
 
 // The live polygons of the region lying in the node's plane, now placed.
-std::vector<int> centrePass(KilnState& k, const node* n) {
+std::vector<int> centrePass(KilnState& k, RegionFlags& region, const StraddleIndex& index) {
+    region.refresh(index.changes());
     std::vector<int> listed;
-    for (int p = 0; p < k.polyCount; ++p) {
-        if (!isLive(k, p) || PolyPlaneREL(k, p, n->nodeValue) != 0 || outsideBySide(k, n, p))
-            continue;
+    const std::vector<int>& members = region.members();
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const int p = members[i];
+        if (!isLive(k, p) || region.relationAt(i) != 0) continue;
         listed.push_back(p);
         k.e[static_cast<std::size_t>(p)] = -1;
     }
@@ -103,100 +129,18 @@ list* polygonList(KilnState& k, const std::vector<int>& polygons, bool twinsOnly
     return head;
 }
 
-void fillNode(KilnState& k, node* n, StraddleIndex& index) {
-    splitPass(k, n, index);
-    const std::vector<int> listed = centrePass(k, n);
+void fillNode(Build& b, node* n, RegionFlags& region) {
+    KilnState& k = b.k;
+    StraddleIndex& index = b.index;
+    splitPass(b, n, region);
+    const std::vector<int> listed = centrePass(k, region, index);
     const bool twinsOnly = allTwins(k, listed);
     n->centre = polygonList(k, triangulated(k, listed, index), twinsOnly);
 }
 
-// The region flags of the nodes on the path from the root may hold this much;
-// beyond it the flags nearest the root are given back (a deep chain of nodes
-// over a large table), to be worked out again for the live polygons left.
-constexpr std::size_t kRegionFlagsBudget = std::size_t{64} << 20;
-
-// A node whose children are being built: its region flags and how far it got.
-struct Frame {
-    node* n;
-    std::unique_ptr<RegionFlags> region;
-    int stage = 0;     // 0: no child chosen yet, 1: the first side is done, 2: both done
-    int firstSide = 0; // the side built (or tried) first
-};
-
-// One tree build: the child order of its builder and what it keeps between
-// nodes. The nodes from the root down to the current one are kept on a stack
-// of their own rather than the call stack, so a deep tree cannot overflow it.
-struct Build {
-    KilnState& k;
-    ChildOrder order;
-    StraddleIndex index;
-    std::vector<Frame> frames;
-};
-
-void keepWithinBudget(Build& b) {
-    std::size_t held = 0;
-    for (const Frame& f : b.frames)
-        held += f.region->bytes();
-    for (Frame& f : b.frames) {
-        if (held <= kRegionFlagsBudget) break;
-        held -= f.region->bytes();
-        f.region->release();
-    }
-}
-
-// The plane for a child on one side: the live polygon on that side of the
-// node's plane, in its region, whose plane cuts the fewest polygons (ties
-// keep the earlier polygon).
-struct Pick {
-    int poly = -1;
-    int plane = -1;
-    int cuts = 0;
-    explicit operator bool() const { return poly >= 0; }
-};
-
-// numCutPolys for the candidates of one pick. A candidate strictly on the
-// region's side of every parent plane leaves out exactly the straddling
-// polygons outside the region or in a parent plane, the same for every such
-// candidate of a plane; other candidates are counted in full.
-class PickCounter {
-  public:
-    PickCounter(Build& b, const node* n, RegionFlags& region)
-        : b_(b), region_(region), full_(b.k, n, &b.index) {}
-
-    int count(int q, int plane) {
-        if (region_[q] & RegionFlags::kOffSide) return full_.count(q, plane);
-        if (b_.k.f[static_cast<std::size_t>(plane)] > kClipperBonus) return -1;
-        if (auto known = typical_.find(plane); known != typical_.end()) return known->second;
-        int cuts = 0;
-        for (int r : b_.index.straddling(plane))
-            if (!(region_[r] & (RegionFlags::kOutside | RegionFlags::kInParentPlane))) ++cuts;
-        typical_.emplace(plane, cuts);
-        return cuts;
-    }
-
-  private:
-    Build& b_;
-    RegionFlags& region_;
-    CutCounter full_;
-    std::unordered_map<int, int> typical_;
-};
-
-Pick pickChildPlane(Build& b, const node* n, int side, RegionFlags& region) {
-    const KilnState& k = b.k;
-    region.refresh(b.index.changes());
-    PickCounter counter(b, n, region);
-    Pick best;
-    for (int q = 0; q < k.polyCount; ++q) {
-        const int plane = k.polygon[static_cast<std::size_t>(q)].inPlane;
-        // A polygon without a plane cannot supply one.
-        if (!isLive(k, q) || plane < 0) continue;
-        if (PolyPlaneREL(k, q, n->nodeValue) != side || (region[q] & RegionFlags::kOutside))
-            continue;
-        const int cuts = counter.count(q, plane);
-        if (!best || cuts < best.cuts) best = Pick{q, plane, cuts};
-    }
-    return best;
-}
+// The regions and lists of the nodes on the path from the root may hold this
+// much; beyond it those nearest the root are given back.
+constexpr std::size_t kFrameBudget = std::size_t{64} << 20;
 
 // Counts the node, creates it, places its polygons and puts it on the stack
 // for its children; none for plane -1.
@@ -205,9 +149,9 @@ node* enter(Build& b, int nodeVal, int parentVal, node* parentNode, RegionFlags*
     if (nodeVal == -1) return nullptr;
     if (nodeVal < 0 || nodeVal >= kMaxPlanes) throw std::out_of_range("BSP node: plane number");
     node* n = startNode(b.k, nodeVal, parentVal, parentNode);
-    fillNode(b.k, n, b.index);
-    b.frames.push_back(
-        Frame{n, std::make_unique<RegionFlags>(b.k, n, parentRegion, b.index.changes())});
+    auto region = std::make_unique<RegionFlags>(b.k, n, parentRegion, b.index.changes());
+    fillNode(b, n, *region);
+    b.frames.push_back(Frame{n, std::move(region), {}});
     keepWithinBudget(b);
     return n;
 }
@@ -219,12 +163,14 @@ struct NextChild {
 
 // The next child of the node on top of the stack, in its builder's order, or
 // none when both sides are done.
-NextChild nextChild(Build& b, Frame& f) {
+NextChild nextChild(Build& b) {
+    Frame& f = b.frames.back();
+    const Frame* parent = b.frames.size() > 1 ? &b.frames[b.frames.size() - 2] : nullptr;
     if (f.stage == 0) {
         f.stage = 1;
         if (b.order == ChildOrder::CheaperFirst) {
-            const Pick back = pickChildPlane(b, f.n, kBack, *f.region);
-            const Pick front = pickChildPlane(b, f.n, kFront, *f.region);
+            const Pick back = pickChildPlane(b, f, parent, kBack);
+            const Pick front = pickChildPlane(b, f, parent, kFront);
             f.firstSide = kFront;
             if (back && (!front || back.cuts <= front.cuts)) {
                 f.firstSide = kBack;
@@ -233,7 +179,7 @@ NextChild nextChild(Build& b, Frame& f) {
             if (front) return {front, kFront};
         } else {
             f.firstSide = b.order == ChildOrder::BackFirst ? kBack : kFront;
-            if (const Pick first = pickChildPlane(b, f.n, f.firstSide, *f.region))
+            if (const Pick first = pickChildPlane(b, f, parent, f.firstSide))
                 return {first, f.firstSide};
         }
     }
@@ -241,17 +187,17 @@ NextChild nextChild(Build& b, Frame& f) {
         f.stage = 2;
         // The second side chooses from the polygons that remain after the first.
         const int second = -f.firstSide;
-        if (const Pick again = pickChildPlane(b, f.n, second, *f.region)) return {again, second};
+        if (const Pick again = pickChildPlane(b, f, parent, second)) return {again, second};
     }
     return {};
 }
 
 node* buildTree(KilnState& k, int nodeVal, int parentVal, node* parentNode, ChildOrder order) {
-    Build b{k, order, StraddleIndex(k), {}};
+    Build b{k, order, StraddleIndex(k), VertexMerger(k, kSamePoint), {}, {}, {}};
     node* root = enter(b, nodeVal, parentVal, parentNode, nullptr);
     while (!b.frames.empty()) {
+        const NextChild next = nextChild(b);
         Frame& top = b.frames.back();
-        const NextChild next = nextChild(b, top);
         if (!next.pick) {
             b.frames.pop_back();
             continue;
@@ -266,6 +212,18 @@ node* buildTree(KilnState& k, int nodeVal, int parentVal, node* parentNode, Chil
 }
 
 } // namespace
+
+void keepWithinBudget(Build& b) {
+    std::size_t held = 0;
+    for (const Frame& f : b.frames)
+        held += f.region->bytes() + f.straddlers.bytes();
+    for (Frame& f : b.frames) {
+        if (held <= kFrameBudget) break;
+        held -= f.region->bytes() + f.straddlers.bytes();
+        f.region->release();
+        f.straddlers.release();
+    }
+}
 
 node* createLR(KilnState& k, int nodeVal, int parentVal, node* parentNode) {
     return buildTree(k, nodeVal, parentVal, parentNode, ChildOrder::FrontFirst);

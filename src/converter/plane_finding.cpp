@@ -1,5 +1,6 @@
 // The planes of the polygons.
 
+#include "ball_tree.hpp"
 #include "bsp_builder.hpp"
 #include "plane_tests.hpp"
 #include "polygon_corners.hpp"
@@ -40,50 +41,58 @@ bool planeOf(const KilnState& k, const poly& p, Plane& out) {
     return true;
 }
 
-int firstPlaneHolding(const KilnState& k, int p, int from, int to) {
-    for (int q = from; q < to; ++q)
-        if (PolyPlaneREL(k, p, q) == 0) return q;
-    return -1;
-}
-
 } // namespace
 
-void FindPlanes(KilnState& k, int firstPoly, int lastPoly, int firstPlane) {
+void FindPlanesInTurn(KilnState& k, const std::vector<std::pair<int, int>>& ranges,
+                      int firstPlane) {
     if (firstPlane < 0 || firstPlane > kMaxPlanes)
         throw std::out_of_range("FindPlanes: first plane");
-    firstPoly = std::max(firstPoly, 0);
-    lastPoly = std::min(lastPoly, kMaxPolygons);
     k.planeCount = firstPlane;
-    // The lowest plane each polygon lies in is known from its own step: any
-    // plane before its slot was searched then, and only later planes remain.
-    std::vector<int> holding, searchFrom;
-    for (int p = firstPoly; p < lastPoly; ++p) {
+    // Each plane, as it comes, is offered to the polygons that may lie in
+    // it, of the ranges that have not ended; planes come in increasing
+    // number, so the first one found for a polygon is the lowest. When a
+    // polygon's turn comes, every plane before its own has been offered to it.
+    std::vector<int> slots, turns;
+    for (std::size_t turn = 0; turn < ranges.size(); ++turn)
+        for (int p = std::max(ranges[turn].first, 0);
+             p < std::min(ranges[turn].second, kMaxPolygons); ++p) {
+            slots.push_back(p);
+            turns.push_back(static_cast<int>(turn));
+        }
+    if (slots.empty()) return;
+    // Per slot from the lowest one on: its turn and the lowest plane found for it.
+    const int base = *std::min_element(slots.begin(), slots.end());
+    const auto at = [base](int p) { return static_cast<std::size_t>(p - base); };
+    const int span = *std::max_element(slots.begin(), slots.end()) - base + 1;
+    std::vector<int> turnOf(static_cast<std::size_t>(span), -1), lowest(turnOf.size(), -1);
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        turnOf[at(slots[i])] = turns[i];
+    const BallTree tree(k, slots);
+    const auto offer = [&](int plane, int fromTurn) {
+        tree.near(planeBound(k, plane), [&](int q) {
+            int& found = lowest[at(q)];
+            if (found < 0 && turnOf[at(q)] >= fromTurn && PolyPlaneREL(k, q, plane) == 0)
+                found = plane;
+        });
+    };
+    for (int plane = 0; plane < firstPlane; ++plane)
+        offer(plane, 0);
+    for (int p : slots) {
         Plane pl{};
         const auto u = static_cast<std::size_t>(p);
         if (!planeOf(k, k.polygon[u], pl)) {
             k.e[u] = -1;
-            holding.push_back(-1);
-            searchFrom.push_back(0);
             continue;
         }
         k.e[u] = 0;
-        const int found = firstPlaneHolding(k, p, 0, k.planeCount);
-        if (found >= 0) {
-            holding.push_back(found);
-            searchFrom.push_back(-1);
-            continue;
-        }
-        const int own = appendPlane(k, pl.a, pl.b, pl.c, pl.d);
-        holding.push_back(-1);
-        searchFrom.push_back(own);
+        if (lowest[at(p)] < 0) offer(appendPlane(k, pl.a, pl.b, pl.c, pl.d), turnOf[at(p)]);
     }
-    for (int p = firstPoly; p < lastPoly; ++p) {
-        const auto i = static_cast<std::size_t>(p - firstPoly);
-        int plane = holding[i];
-        if (plane < 0 && searchFrom[i] >= 0)
-            plane = firstPlaneHolding(k, p, searchFrom[i], k.planeCount);
-        k.polygon[static_cast<std::size_t>(p)].inPlane = plane;
-    }
+    for (int p : slots)
+        k.polygon[static_cast<std::size_t>(p)].inPlane = lowest[at(p)];
+}
+
+void FindPlanes(KilnState& k, int firstPoly, int lastPoly, int firstPlane) {
+    FindPlanesInTurn(k, {{firstPoly, lastPoly}}, firstPlane);
 }
 
 } // namespace meshsmith::kiln

@@ -3,6 +3,7 @@
 #include "bsp_builder.hpp"
 #include "plane_tests.hpp"
 #include "polygon_corners.hpp"
+#include "vertex_merge.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,6 @@ namespace {
 constexpr int kMaxPieceVertices = 10;
 // A vertex this close to the plane is itself a cut point.
 constexpr double kOnPlane = 0.001;
-// New points this close to an existing vertex on every axis are that vertex.
-constexpr double kSamePoint = 1e-6;
 
 // A cut point: an existing vertex (at = its position) or a new point on the
 // edge from position `at` to the next.
@@ -37,16 +36,6 @@ float distanceTo(const KilnState& k, std::int32_t vertex, int planeNum) {
     return k.a[p] * k.x[v] + k.b[p] * k.y[v] + k.c[p] * k.z[v] + k.d[p];
 }
 
-std::int32_t vertexNear(KilnState& k, float px, float py, float pz) {
-    for (std::int32_t v = 0; v < k.vertCount; ++v) {
-        const auto i = static_cast<std::size_t>(v);
-        if (std::fabs(k.x[i] - px) <= kSamePoint && std::fabs(k.y[i] - py) <= kSamePoint &&
-            std::fabs(k.z[i] - pz) <= kSamePoint)
-            return v;
-    }
-    return appendVertex(k, px, py, pz);
-}
-
 float between(float from, float to, float t) {
     return (1 - t) * from + t * to;
 }
@@ -58,15 +47,16 @@ std::uint8_t colourBetween(std::uint8_t from, std::uint8_t to, float t) {
 }
 
 // The point where the edge from corner ci (distance di) to cj (dj) meets the plane.
-Corner crossing(KilnState& k, const Corner& ci, const Corner& cj, float di, float dj) {
+Corner crossing(KilnState& k, VertexMerger& points, const Corner& ci, const Corner& cj, float di,
+                float dj) {
     float t = di / (di - dj);
     // Distances so large that they overflowed give no usable fraction.
     if (!std::isfinite(t)) t = 0.5f;
     t = std::clamp(t, 0.0f, 1.0f);
     const auto vi = static_cast<std::size_t>(ci.vertex), vj = static_cast<std::size_t>(cj.vertex);
     Corner c;
-    c.vertex = vertexNear(k, between(k.x[vi], k.x[vj], t), between(k.y[vi], k.y[vj], t),
-                          between(k.z[vi], k.z[vj], t));
+    c.vertex = points.merge(between(k.x[vi], k.x[vj], t), between(k.y[vi], k.y[vj], t),
+                            between(k.z[vi], k.z[vj], t));
     c.tx = between(ci.tx, cj.tx, t);
     c.ty = between(ci.ty, cj.ty, t);
     c.red = colourBetween(ci.red, cj.red, t);
@@ -78,7 +68,8 @@ Corner crossing(KilnState& k, const Corner& ci, const Corner& cj, float di, floa
 
 // Cut points of the crossing edges; only the first two are kept, so a polygon
 // that is not convex creates no vertices beyond them.
-Cuts crossingCuts(KilnState& k, const poly& src, const std::vector<float>& dist) {
+Cuts crossingCuts(KilnState& k, VertexMerger& points, const poly& src,
+                  const std::vector<float>& dist) {
     Cuts cuts;
     const int n = cornerCount(src);
     int taken[2] = {-1, -1}, takenCount = 0, firstNewEdge = -1;
@@ -101,7 +92,7 @@ Cuts crossingCuts(KilnState& k, const poly& src, const std::vector<float>& dist)
             take(j);
         } else {
             if (firstNewEdge < 0) firstNewEdge = i;
-            const Corner c = crossing(k, cornerOf(src, i), cornerOf(src, j), di, dj);
+            const Corner c = crossing(k, points, cornerOf(src, i), cornerOf(src, j), di, dj);
             cuts.points[static_cast<std::size_t>(cuts.count++)] = CutPoint{true, i, c};
         }
     }
@@ -192,11 +183,16 @@ void checkPiece(KilnState& k, int p, int planeNum) {
 } // namespace
 
 void PolySplit(KilnState& k, int polyNum, int planeNum) {
+    VertexMerger points(k, kSamePoint);
+    PolySplit(k, polyNum, planeNum, points);
+}
+
+void PolySplit(KilnState& k, int polyNum, int planeNum, VertexMerger& points) {
     const poly src = k.polygon.at(static_cast<std::size_t>(polyNum));
     std::vector<float> dist;
     for (int pos = 0; pos < cornerCount(src); ++pos)
         dist.push_back(distanceTo(k, src.vertexList[static_cast<std::size_t>(pos)], planeNum));
-    Cuts cuts = crossingCuts(k, src, dist);
+    Cuts cuts = crossingCuts(k, points, src, dist);
     if (cuts.count < 2) addVerticesInPlane(src, dist, cuts);
     if (cuts.count < 2) {
         // No line to cut along: the polygon cannot be split and is dropped.

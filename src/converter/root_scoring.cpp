@@ -1,6 +1,7 @@
 // Scoring planes: the root statistics, clipper priority and the split count
 // of a candidate plane.
 
+#include "ball_tree.hpp"
 #include "bsp_builder.hpp"
 #include "bsp_regions.hpp"
 #include "plane_tests.hpp"
@@ -20,19 +21,24 @@ void SortPlanes(KilnState& k) {
     const auto planes = static_cast<std::size_t>(k.planeCount);
     std::fill(k.f.begin(), k.f.begin() + k.planeCount, 0);
     std::fill(k.g.begin(), k.g.begin() + k.planeCount, 0);
-    std::vector<int> relation(planes);
-    for (int q = 0; q < k.polyCount; ++q) {
-        if (!isLive(k, q)) continue;
-        int straddling = 0;
-        for (std::size_t p = 0; p < planes; ++p) {
-            relation[p] = PolyPlaneREL(k, q, static_cast<int>(p));
-            if (relation[p] == kStraddles) ++straddling;
-        }
-        for (std::size_t p = 0; p < planes; ++p) {
-            if (relation[p] == 0) k.f[p] += straddling;
-            if (relation[p] == kStraddles) ++k.g[p];
-        }
-    }
+    std::vector<int> live;
+    for (int q = 0; q < k.polyCount; ++q)
+        if (isLive(k, q)) live.push_back(q);
+    const BallTree tree(k, live);
+    // Plane by plane, the polygons in it and across it; polygons clear of a
+    // plane are neither. f needs every polygon's straddle count first.
+    std::vector<int> straddling(static_cast<std::size_t>(k.polyCount), 0);
+    std::vector<std::pair<int, std::size_t>> holding;
+    for (std::size_t p = 0; p < planes; ++p)
+        tree.near(planeBound(k, static_cast<int>(p)), [&](int q) {
+            const int relation = PolyPlaneREL(k, q, static_cast<int>(p));
+            if (relation == 0) holding.emplace_back(q, p);
+            if (relation != kStraddles) return;
+            ++straddling[static_cast<std::size_t>(q)];
+            ++k.g[p];
+        });
+    for (const auto& [q, p] : holding)
+        k.f[p] += straddling[static_cast<std::size_t>(q)];
 }
 
 int PlaneQuality(const KilnState& k, int planeNum) {

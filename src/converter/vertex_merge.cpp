@@ -4,14 +4,6 @@
 #include <limits>
 
 namespace meshsmith::kiln {
-namespace {
-
-bool within(float a, float b) {
-    return std::fabs(static_cast<double>(a - b)) <= kMergeTolerance;
-}
-
-} // namespace
-
 std::size_t VertexMerger::CellHash::operator()(const Cell& c) const {
     auto h = static_cast<std::uint64_t>(c.x) * 0x9E3779B97F4A7C15ull;
     h ^= static_cast<std::uint64_t>(c.y) * 0xC2B2AE3D27D4EB4Full + (h << 6) + (h >> 2);
@@ -19,9 +11,9 @@ std::size_t VertexMerger::CellHash::operator()(const Cell& c) const {
     return static_cast<std::size_t>(h);
 }
 
-VertexMerger::Cell VertexMerger::cellOf(float x, float y, float z) {
-    auto cell = [](float v) {
-        double c = std::floor(static_cast<double>(v) / (2 * kMergeTolerance));
+VertexMerger::Cell VertexMerger::cellOf(float x, float y, float z) const {
+    auto cell = [this](float v) {
+        double c = std::floor(static_cast<double>(v) / (2 * tolerance_));
         // Coordinates beyond any real object share the outermost cells; the
         // exact test below still decides.
         const double limit = 4e15;
@@ -33,7 +25,7 @@ VertexMerger::Cell VertexMerger::cellOf(float x, float y, float z) {
     return {cell(x), cell(y), cell(z)};
 }
 
-VertexMerger::VertexMerger(KilnState& k) : k_(k) {
+VertexMerger::VertexMerger(KilnState& k, double tolerance) : k_(k), tolerance_(tolerance) {
     for (std::int32_t i = 0; i < k.vertCount; ++i)
         remember(i);
 }
@@ -44,6 +36,9 @@ void VertexMerger::remember(std::int32_t index) {
 }
 
 std::int32_t VertexMerger::merge(float x, float y, float z) {
+    const auto within = [this](float a, float b) {
+        return std::fabs(static_cast<double>(a - b)) <= tolerance_;
+    };
     const Cell c = cellOf(x, y, z);
     std::int32_t best = std::numeric_limits<std::int32_t>::max();
     for (std::int64_t dx = -1; dx <= 1; ++dx)

@@ -1,8 +1,9 @@
 #pragma once
-// Vertex merging of the readers: a new vertex reuses the first (lowest
-// numbered) existing vertex whose coordinates each differ from it by at most
-// 0.001, otherwise it is appended. A grid of cells twice the tolerance keeps
-// this fast; the answer is the one a scan of the whole table gives.
+// Vertex merging: a new vertex reuses the first (lowest numbered) existing
+// vertex whose coordinates each differ from it by at most the tolerance
+// (0.001 for the readers, 1e-6 for the points a split makes), otherwise it is
+// appended. A grid of cells twice the tolerance keeps this fast; the answer
+// is the one a scan of the whole table gives.
 
 #include "kiln_state.hpp"
 
@@ -16,8 +17,9 @@ inline constexpr double kMergeTolerance = 0.001; // TOL
 
 class VertexMerger {
   public:
-    // Indexes the vertices already in the table.
-    explicit VertexMerger(KilnState& k);
+    // Indexes the vertices already in the table. Only merge() may append
+    // vertices while the merger is in use.
+    explicit VertexMerger(KilnState& k, double tolerance = kMergeTolerance);
     // The number of the vertex at (x, y, z): an existing one within the
     // tolerance, else a new one (CapacityError when the table is full).
     std::int32_t merge(float x, float y, float z);
@@ -30,10 +32,11 @@ class VertexMerger {
     struct CellHash {
         std::size_t operator()(const Cell& c) const;
     };
-    static Cell cellOf(float x, float y, float z);
+    Cell cellOf(float x, float y, float z) const;
     void remember(std::int32_t index);
 
     KilnState& k_;
+    double tolerance_;
     std::unordered_map<Cell, std::vector<std::int32_t>, CellHash> cells_;
 };
 

@@ -6,6 +6,7 @@
 #include "geometry_text_exchange.hpp"
 #include "text_file.hpp"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -16,18 +17,24 @@ namespace {
 
 constexpr auto kMaxVertices = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
 
+struct FaceCorners {
+    std::array<DxfCorner, 4> at;
+    std::size_t count = 0;
+};
+
 // The corners of a face as it is stored: neighbouring corners at one position
 // (also the last and the first) count once, so a face written as a triangle,
 // whichever pair of its four corners repeats, becomes one. Faces that do not
 // reduce to three corners keep all four, unless the fourth repeats the third.
-std::vector<DxfCorner> faceCorners(const DxfEntity& e) {
-    std::vector<DxfCorner> distinct;
+FaceCorners faceCorners(const DxfEntity& e) {
+    FaceCorners distinct;
     for (const DxfCorner& c : e.corners)
-        if (distinct.empty() || !(c == distinct.back())) distinct.push_back(c);
-    if (distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
-    if (distinct.size() == 3) return distinct;
-    if (e.corners[2] == e.corners[3]) return {e.corners[0], e.corners[1], e.corners[2]};
-    return {e.corners.begin(), e.corners.end()};
+        if (distinct.count == 0 || !(c == distinct.at[distinct.count - 1]))
+            distinct.at[distinct.count++] = c;
+    if (distinct.count > 1 && distinct.at[distinct.count - 1] == distinct.at[0]) --distinct.count;
+    if (distinct.count == 3) return distinct;
+    if (e.corners[2] == e.corners[3]) return {e.corners, 3};
+    return {e.corners, 4};
 }
 
 std::uint64_t lineKey(std::int32_t a, std::int32_t b) {
@@ -40,7 +47,10 @@ std::uint64_t lineKey(std::int32_t a, std::int32_t b) {
 // are there already in constant time.
 class DxfMerge {
   public:
-    explicit DxfMerge(Project& p) : p_(p), vertexAt_(indexVertices(p.object.vertices)) {
+    // Room is made for `corners` more vertices.
+    DxfMerge(Project& p, std::size_t corners) : p_(p), vertexAt_(indexVertices(p.object.vertices)) {
+        vertexAt_.reserve(p.object.vertices.size() + corners);
+        p.object.vertices.reserve(p.object.vertices.size() + corners);
         for (const ObjectData& l : p.object.lines)
             if (l.VertexIndices.size() == 2)
                 lineKeys_.insert(lineKey(l.VertexIndices[0], l.VertexIndices[1]));
@@ -66,12 +76,13 @@ class DxfMerge {
     }
 
     void addFace(const DxfEntity& e, RandomColours& colours) {
-        const std::vector<DxfCorner> corners = faceCorners(e);
+        const FaceCorners corners = faceCorners(e);
         ObjectData poly;
-        for (const DxfCorner& c : corners)
-            poly.VertexIndices.push_back(find(c));
-        for (std::size_t k = 0; k < corners.size(); ++k)
-            if (poly.VertexIndices[k] < 0) poly.VertexIndices[k] = append(corners[k]);
+        poly.VertexIndices.reserve(corners.count + 1);
+        for (std::size_t k = 0; k < corners.count; ++k)
+            poly.VertexIndices.push_back(find(corners.at[k]));
+        for (std::size_t k = 0; k < corners.count; ++k)
+            if (poly.VertexIndices[k] < 0) poly.VertexIndices[k] = append(corners.at[k]);
         poly.VertexIndices.push_back(poly.VertexIndices.front());
         poly.VertexCount = static_cast<std::int32_t>(poly.VertexIndices.size());
         poly.Red = colours.next();
@@ -147,7 +158,9 @@ std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::str
 
 std::size_t mergeEntities(Project& p, const std::vector<DxfEntity>& entities, DxfKind kind,
                           RandomColours& colours) {
-    DxfMerge merge(p);
+    DxfMerge merge(p, entities.size() * static_cast<std::size_t>(dxfCornerCount(kind)));
+    if (kind == DxfKind::Face)
+        p.object.polygons.reserve(p.object.polygons.size() + entities.size());
     std::size_t added = 0;
     for (const DxfEntity& e : entities) {
         switch (kind) {
@@ -167,13 +180,13 @@ std::size_t mergeEntities(Project& p, const std::vector<DxfEntity>& entities, Dx
 
 } // namespace
 
-OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines,
-                               const std::string& path, DxfKind kind, UserPrompts& prompts,
-                               LogSink& log, RandomColours& colours) {
-    if (isBinaryDxf(lines)) return OperationResult::refused(kBinaryDxfMessage);
+OperationResult importDxfText(Project& p, std::string_view text, const std::string& path,
+                              DxfKind kind, UserPrompts& prompts, LogSink& log,
+                              RandomColours& colours) {
+    if (isBinaryDxf(text)) return OperationResult::refused(kBinaryDxfMessage);
     std::vector<DxfEntity> entities;
     FileError error;
-    if (!readDxfEntities(lines, kind, entities, error))
+    if (!readDxfEntities(text, kind, entities, error))
         return fileFailure(log, "importing", path, error);
     if (entities.empty())
         return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(kind) +
@@ -195,7 +208,7 @@ OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines
     const std::size_t added = mergeEntities(p, entities, kind, colours);
     if (mode == ImportMode::Replace) p.GeometryPresent = true;
     log.addLine(logLine(kind, mode, added, path));
-    if (const DxfPolyfaces skipped = countDxfPolyfaces(lines); skipped.meshes + skipped.faces > 0)
+    if (const DxfPolyfaces skipped = countDxfPolyfaces(text); skipped.meshes + skipped.faces > 0)
         log.addLine("Skipped " + std::to_string(skipped.meshes) + " polyface mesh(es) with " +
                     std::to_string(skipped.faces) +
                     " face(s): their faces are not imported as polygons");
@@ -203,11 +216,17 @@ OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines
     return {};
 }
 
+OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines,
+                               const std::string& path, DxfKind kind, UserPrompts& prompts,
+                               LogSink& log, RandomColours& colours) {
+    return importDxfText(p, dxfTextOf(lines), path, kind, prompts, log, colours);
+}
+
 OperationResult importDxf(Project& p, const std::string& path, DxfKind kind, UserPrompts& prompts,
                           LogSink& log, RandomColours& colours) {
-    TextLines file = readTextLines(path);
-    if (!file.ok()) return fileFailure(log, "importing", path, {"Unable to load file " + path, 0});
-    return importDxfLines(p, file.lines, path, kind, prompts, log, colours);
+    const std::optional<std::string> text = readWholeFile(path, nullptr);
+    if (!text) return fileFailure(log, "importing", path, {"Unable to load file " + path, 0});
+    return importDxfText(p, *text, path, kind, prompts, log, colours);
 }
 
 } // namespace meshsmith

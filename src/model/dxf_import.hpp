@@ -8,6 +8,7 @@
 #include "user_interaction.hpp"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace meshsmith {
@@ -41,10 +42,13 @@ inline constexpr const char* kBinaryDxfMessage = "Binary DXF format not supporte
 OperationResult importDxf(Project& p, const std::string& path, DxfKind kind, UserPrompts& prompts,
                           LogSink& log, RandomColours& colours);
 
-// The same for the lines of a file that was read already; `path` only names
-// the file in messages.
+// The same for the lines of a file that was read already, or for its text;
+// `path` only names the file in messages.
 OperationResult importDxfLines(Project& p, const std::vector<std::string>& lines,
                                const std::string& path, DxfKind kind, UserPrompts& prompts,
                                LogSink& log, RandomColours& colours);
+OperationResult importDxfText(Project& p, std::string_view text, const std::string& path,
+                              DxfKind kind, UserPrompts& prompts, LogSink& log,
+                              RandomColours& colours);
 
 } // namespace meshsmith

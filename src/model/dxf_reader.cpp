@@ -33,52 +33,103 @@ std::string_view quoted(std::string_view line) {
     return line.size() > kLongest ? line.substr(0, kLongest) : line;
 }
 
-bool isEntityStart(const std::vector<std::string>& lines, std::size_t i, const char* name) {
-    if (i == 0 || lines[i] != name) return false;
-    auto code = groupCode(lines[i - 1]);
-    return code && *code == 0;
+// Walks the lines of a text, numbering them from 1. A copy walks on from
+// where the original stands.
+class LineCursor {
+  public:
+    explicit LineCursor(std::string_view text) : text_(text) {}
+
+    // The next line, without its line end; false at the end of the text.
+    bool next(std::string_view& line) {
+        if (at_ >= text_.size()) return false;
+        std::size_t end = at_;
+        while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+            ++end;
+        line = text_.substr(at_, end - at_);
+        at_ = end;
+        if (at_ < text_.size()) {
+            if (text_[at_] == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n') ++at_;
+            ++at_;
+        }
+        ++number_;
+        return true;
+    }
+    // The number of the line last given.
+    std::size_t number() const { return number_; }
+
+  private:
+    std::string_view text_;
+    std::size_t at_ = 0, number_ = 0;
+};
+
+// Calls found(name's index in `names`, cursor) for every line that is one of
+// the names right after a line with group code 0; the cursor stands on it.
+template <typename Found>
+bool forEachEntity(std::string_view text, const std::vector<std::string_view>& names,
+                   Found&& found) {
+    LineCursor cursor(text);
+    std::string_view line, previous;
+    bool first = true;
+    while (cursor.next(line)) {
+        for (std::size_t k = 0; k < names.size() && !first; ++k) {
+            if (line != names[k]) continue;
+            const auto code = groupCode(previous);
+            if (code && *code == 0 && !found(k, cursor)) return false;
+            break;
+        }
+        previous = line;
+        first = false;
+    }
+    return true;
 }
 
-// The integer of the entity's group code 70 (its flags); 0 when it has none
-// or it does not convert.
-int entityFlags(const std::vector<std::string>& lines, std::size_t nameIndex) {
-    for (std::size_t j = nameIndex + 1; j + 1 < lines.size(); j += 2) {
-        const auto code = groupCode(lines[j]);
-        if (!code || *code == 0) break;
+// The integer of the group code 70 (the flags) of the entity whose name the
+// cursor stands on; 0 when it has none or it does not convert.
+int entityFlags(LineCursor cursor) {
+    std::string_view codeLine, valueLine;
+    while (cursor.next(codeLine)) {
+        const auto code = groupCode(codeLine);
+        if (!code || *code == 0 || !cursor.next(valueLine)) break;
         if (*code != 70) continue;
+        const std::string_view t = trimBlanks(valueLine);
         int flags = 0;
-        const std::string_view t = trimBlanks(lines[j + 1]);
         auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), flags);
         return ec == std::errc() ? flags : 0;
     }
     return 0;
 }
 
-constexpr int kPolyfaceMeshFlag = 64;  // POLYLINE: a polyface mesh; VERTEX: one of its vertices
-constexpr int kFaceRecordFlag = 128;   // VERTEX: a face record of a polyface mesh
+constexpr int kPolyfaceMeshFlag = 64; // POLYLINE: a polyface mesh; VERTEX: one of its vertices
+constexpr int kFaceRecordFlag = 128;  // VERTEX: a face record of a polyface mesh
 
 // A polyface mesh's face record: a VERTEX that holds corner numbers, not a position.
-bool isFaceRecord(const std::vector<std::string>& lines, std::size_t nameIndex) {
-    const int flags = entityFlags(lines, nameIndex);
+bool isFaceRecord(const LineCursor& at) {
+    const int flags = entityFlags(at);
     return (flags & kFaceRecordFlag) != 0 && (flags & kPolyfaceMeshFlag) == 0;
 }
 
 // Where the value texts of one entity's coordinates stand.
 struct CornerTexts {
+    struct Value {
+        std::string_view text;
+        std::size_t line = 0; // 1-based; 0 = not found
+    };
     // [axis][corner]: axis 0, 1, 2 for the 1x-, 2x- and 3x-codes.
-    std::array<std::array<std::size_t, 4>, 3> valueLine{}; // 0 = not found
+    std::array<std::array<Value, 4>, 3> value{};
 };
 
 class EntityReader {
   public:
-    EntityReader(const std::vector<std::string>& lines, DxfKind kind, FileError& error)
-        : lines_(lines), kind_(kind), corners_(dxfCornerCount(kind)), error_(error) {}
+    EntityReader(DxfKind kind, FileError& error)
+        : kind_(kind), corners_(dxfCornerCount(kind)), error_(error) {}
 
-    bool read(std::size_t nameIndex, DxfEntity& entity) {
+    // Reads the entity whose name the cursor stands on.
+    bool read(LineCursor cursor, DxfEntity& entity) {
         CornerTexts texts;
         bool closed = false;
-        if (!locate(nameIndex, texts, closed)) return false;
-        entity.line = nameIndex + 1;
+        name_ = cursor.number();
+        if (!locate(cursor, texts, closed)) return false;
+        entity.line = name_;
         for (int k = 0; k < corners_; ++k) {
             if (kind_ == DxfKind::Face && k == 3 && closed && absent(texts, k)) {
                 entity.corners[3] = entity.corners[2]; // three corners given: a triangle
@@ -92,35 +143,35 @@ class EntityReader {
   private:
     static bool absent(const CornerTexts& t, int k) {
         const auto c = static_cast<std::size_t>(k);
-        return t.valueLine[0][c] == 0 && t.valueLine[1][c] == 0 && t.valueLine[2][c] == 0;
+        return t.value[0][c].line == 0 && t.value[1][c].line == 0 && t.value[2][c].line == 0;
     }
 
     // Walks the code/value pairs after the entity name up to the next group
-    // code 0 (closed) or the end of the text, noting the first value line of
-    // every coordinate code that is needed.
-    bool locate(std::size_t nameIndex, CornerTexts& texts, bool& closed) {
+    // code 0 (closed) or the end of the text, noting the first value of every
+    // coordinate code that is needed.
+    bool locate(LineCursor& cursor, CornerTexts& texts, bool& closed) {
         const int needed = 3 * corners_;
         int found = 0;
-        name_ = nameIndex;
-        for (std::size_t j = nameIndex + 1; found < needed; j += 2) {
-            if (j >= lines_.size()) return true;
-            auto code = groupCode(lines_[j]);
+        std::string_view codeLine, valueLine;
+        while (found < needed) {
+            if (!cursor.next(codeLine)) return true;
+            auto code = groupCode(codeLine);
             if (!code) {
-                error_ = {"'" + std::string(quoted(lines_[j])) + "' is not a valid group code",
-                          j + 1};
+                error_ = {"'" + std::string(quoted(codeLine)) + "' is not a valid group code",
+                          cursor.number()};
                 return false;
             }
             if (*code == 0) {
                 closed = true;
                 return true;
             }
-            if (j + 1 >= lines_.size()) return true; // a code without its value
+            if (!cursor.next(valueLine)) return true; // a code without its value
             const int axis = *code / 10 - 1, corner = *code % 10;
             if (*code < 10 || *code >= 40 || corner >= corners_) continue;
-            std::size_t& slot =
-                texts.valueLine[static_cast<std::size_t>(axis)][static_cast<std::size_t>(corner)];
-            if (slot == 0) {
-                slot = j + 2; // 1-based line of the value
+            CornerTexts::Value& slot =
+                texts.value[static_cast<std::size_t>(axis)][static_cast<std::size_t>(corner)];
+            if (slot.line == 0) {
+                slot = {valueLine, cursor.number()};
                 ++found;
             }
         }
@@ -130,16 +181,15 @@ class EntityReader {
     bool readCorner(const CornerTexts& t, int k, bool closed, DxfEntity& entity) {
         float xyz[3] = {0, 0, 0};
         for (int axis = 0; axis < 3; ++axis) {
-            std::size_t line =
-                t.valueLine[static_cast<std::size_t>(axis)][static_cast<std::size_t>(k)];
-            if (line == 0) {
+            const CornerTexts::Value& v =
+                t.value[static_cast<std::size_t>(axis)][static_cast<std::size_t>(k)];
+            if (v.line == 0) {
                 if (axis == 2 && closed) continue; // a flat entity: z = 0
                 return missing((axis + 1) * 10 + k, closed);
             }
-            const std::string& text = lines_[line - 1];
-            auto value = parseReal(text);
+            auto value = parseReal(v.text);
             if (!value) {
-                error_ = {notAFloatMessage(quoted(text)), line};
+                error_ = {notAFloatMessage(quoted(v.text)), v.line};
                 return false;
             }
             xyz[axis] = *value;
@@ -151,14 +201,12 @@ class EntityReader {
     bool missing(int code, bool closed) {
         const std::string name = dxfEntityName(kind_);
         if (closed)
-            error_ = {"The " + name + " entity has no group code " + std::to_string(code),
-                      name_ + 1};
+            error_ = {"The " + name + " entity has no group code " + std::to_string(code), name_};
         else
-            error_ = {"The file ends inside the " + name + " entity", name_ + 1};
+            error_ = {"The file ends inside the " + name + " entity", name_};
         return false;
     }
 
-    const std::vector<std::string>& lines_;
     DxfKind kind_;
     int corners_;
     FileError& error_;
@@ -192,45 +240,57 @@ int dxfCornerCount(DxfKind kind) {
     }
 }
 
-bool isBinaryDxf(const std::vector<std::string>& lines) {
-    return !lines.empty() && lines.front() == "AutoCAD Binary DXF";
+bool isBinaryDxf(std::string_view text) {
+    std::string_view first;
+    return LineCursor(text).next(first) && first == "AutoCAD Binary DXF";
 }
 
-std::array<std::size_t, 4> countDxfEntities(const std::vector<std::string>& lines) {
+std::array<std::size_t, 4> countDxfEntities(std::string_view text) {
     std::array<std::size_t, 4> counts{};
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        for (std::size_t k = 0; k < kDxfKinds.size(); ++k)
-            if (isEntityStart(lines, i, dxfEntityName(kDxfKinds[k]))) {
-                if (kDxfKinds[k] != DxfKind::Vertex || !isFaceRecord(lines, i)) ++counts[k];
-                break;
-            }
+    std::vector<std::string_view> names;
+    for (DxfKind kind : kDxfKinds)
+        names.emplace_back(dxfEntityName(kind));
+    forEachEntity(text, names, [&](std::size_t k, const LineCursor& at) {
+        if (kDxfKinds[k] != DxfKind::Vertex || !isFaceRecord(at)) ++counts[k];
+        return true;
+    });
     return counts;
 }
 
-DxfPolyfaces countDxfPolyfaces(const std::vector<std::string>& lines) {
+DxfPolyfaces countDxfPolyfaces(std::string_view text) {
     DxfPolyfaces found;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (isEntityStart(lines, i, "POLYLINE") && (entityFlags(lines, i) & kPolyfaceMeshFlag))
-            ++found.meshes;
-        else if (isEntityStart(lines, i, "VERTEX") && isFaceRecord(lines, i))
-            ++found.faces;
-    }
+    forEachEntity(text, {"POLYLINE", "VERTEX"}, [&](std::size_t k, const LineCursor& at) {
+        if (k == 0 && (entityFlags(at) & kPolyfaceMeshFlag) != 0) ++found.meshes;
+        if (k == 1 && isFaceRecord(at)) ++found.faces;
+        return true;
+    });
     return found;
 }
 
-bool readDxfEntities(const std::vector<std::string>& lines, DxfKind kind,
-                     std::vector<DxfEntity>& entities, FileError& error) {
-    entities.clear();
-    EntityReader reader(lines, kind, error);
-    const char* name = dxfEntityName(kind);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (!isEntityStart(lines, i, name)) continue;
-        if (kind == DxfKind::Vertex && isFaceRecord(lines, i)) continue;
-        DxfEntity entity;
-        if (!reader.read(i, entity)) return false;
-        entities.push_back(entity);
+std::string dxfTextOf(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 1;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
     }
-    return true;
+    return text;
+}
+
+bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>& entities,
+                     FileError& error) {
+    entities.clear();
+    EntityReader reader(kind, error);
+    return forEachEntity(text, {dxfEntityName(kind)}, [&](std::size_t, const LineCursor& at) {
+        if (kind == DxfKind::Vertex && isFaceRecord(at)) return true;
+        DxfEntity entity;
+        if (!reader.read(at, entity)) return false;
+        entities.push_back(entity);
+        return true;
+    });
 }
 
 } // namespace meshsmith

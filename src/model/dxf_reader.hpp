@@ -2,8 +2,9 @@
 // Reading the entities of an AutoCAD R12 DXF text that the editor imports:
 // POINT, VERTEX, LINE and 3DFACE, and of each only its corner coordinates.
 //
-// The text is a list of lines in which group-code lines and value lines
-// alternate. An entity starts at a line that is exactly its name ("POINT",
+// The text is a list of lines (split at CR LF, LF or CR, as splitLines splits
+// it; the reading walks the text and copies no line) in which group-code
+// lines and value lines alternate. An entity starts at a line that is exactly its name ("POINT",
 // "VERTEX", "LINE", "3DFACE") right after a group code 0, and ends before the
 // next group code 0. Group-code lines may be padded with blanks on either side
 // ("10", " 10", "  10", "10 "). Everything else in the file is ignored, so the
@@ -14,6 +15,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace meshsmith {
@@ -30,11 +32,11 @@ const char* dxfEntityName(DxfKind kind);
 int dxfCornerCount(DxfKind kind);
 
 // True when the first line marks the binary form of DXF, which is not read.
-bool isBinaryDxf(const std::vector<std::string>& lines);
+bool isBinaryDxf(std::string_view text);
 
 // How many entities of each kind the text holds, in the order of kDxfKinds.
 // The face records of polyface meshes are no vertices and are not counted.
-std::array<std::size_t, 4> countDxfEntities(const std::vector<std::string>& lines);
+std::array<std::size_t, 4> countDxfEntities(std::string_view text);
 
 // Polyface meshes (POLYLINE entities with flag 64 in group code 70) and their
 // face records (VERTEX entities with flag 128 but not 64), which the import
@@ -43,7 +45,11 @@ std::array<std::size_t, 4> countDxfEntities(const std::vector<std::string>& line
 struct DxfPolyfaces {
     std::size_t meshes = 0, faces = 0;
 };
-DxfPolyfaces countDxfPolyfaces(const std::vector<std::string>& lines);
+DxfPolyfaces countDxfPolyfaces(std::string_view text);
+
+// The lines as one text that the functions here read as those lines (each
+// followed by a line feed; the lines must hold no CR or LF).
+std::string dxfTextOf(const std::vector<std::string>& lines);
 
 struct DxfCorner {
     float x = 0, y = 0, z = 0;
@@ -63,7 +69,7 @@ struct DxfEntity {
 // a value that is not a number (or does not fit a float), on a group-code line
 // that is not a number, on a missing 1x- or 2x-code, and on an entity cut off
 // by the end of the text. `entities` then holds nothing useful.
-bool readDxfEntities(const std::vector<std::string>& lines, DxfKind kind,
-                     std::vector<DxfEntity>& entities, FileError& error);
+bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>& entities,
+                     FileError& error);
 
 } // namespace meshsmith

@@ -8,22 +8,26 @@
 namespace meshsmith {
 
 DxfScan scanDxf(const std::string& path) {
-    TextLines file = readTextLines(path);
-    if (!file.ok()) {
+    const std::optional<std::string> text = readWholeFile(path, nullptr);
+    if (!text) {
         DxfScan scan;
         scan.message = "Unable to load file " + path;
         return scan;
     }
-    return scanDxfLines(file.lines, path);
+    return scanDxfText(*text, path);
 }
 
 DxfScan scanDxfLines(const std::vector<std::string>& lines, const std::string& path) {
+    return scanDxfText(dxfTextOf(lines), path);
+}
+
+DxfScan scanDxfText(std::string_view text, const std::string& path) {
     DxfScan scan;
-    if (isBinaryDxf(lines)) {
+    if (isBinaryDxf(text)) {
         scan.message = kBinaryDxfMessage;
         return scan;
     }
-    scan.counts = countDxfEntities(lines);
+    scan.counts = countDxfEntities(text);
     if (scan.counts == std::array<std::size_t, 4>{}) {
         scan.message = "Unable to import from file '" + path + "'" + "\r" +
                        " No POINT, VERTEX, LINE or 3DFACE entities found !";

@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace meshsmith {
@@ -34,8 +35,10 @@ struct DxfScan {
 // "Unable to import from file '" + path + "'\r No POINT, VERTEX, LINE or 3DFACE
 // entities found !" when it holds none of the four. Shows nothing itself.
 DxfScan scanDxf(const std::string& path);
-// The same for lines already read; `path` names the file in the texts.
+// The same for lines already read, or for the file's text; `path` names the
+// file in the texts.
 DxfScan scanDxfLines(const std::vector<std::string>& lines, const std::string& path);
+DxfScan scanDxfText(std::string_view text, const std::string& path);
 
 // The kind the scan dialog's OK imports: the checked radio button's, when
 // it is enabled. nullopt: the dialog says kSelectObjectsMessage and stays open.

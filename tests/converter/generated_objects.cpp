@@ -235,27 +235,33 @@ void concaveOutlines(KilnState& k, std::uint32_t seed) {
     finishReading(k);
 }
 
+CubePoint cubePoint(int cells, int face, int i, int j) {
+    const int axis = face / 2;
+    const bool positive = face % 2 == 0;
+    int grid[3];
+    grid[axis] = positive ? cells : 0;
+    grid[(axis + 1) % 3] = positive ? i : cells - i;
+    grid[(axis + 2) % 3] = j;
+    double p[3];
+    for (std::size_t c = 0; c < 3; ++c)
+        p[c] = -1 + 2.0 * grid[c] / cells;
+    const double length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+    return {{p[0] / length, p[1] / length, p[2] / length},
+            static_cast<std::uint32_t>((grid[0] * 131 + grid[1]) * 131 + grid[2])};
+}
+
 void lumpyBall(KilnState& k, std::uint32_t seed, int cells) {
     // A cube's faces in cells x cells squares, pushed out onto a sphere of
     // radius about 10 with a random bump at every grid point. Grid points are
     // named by their whole-number place on the cube, so points shared by two
     // faces are the same point and the surface stays closed.
     const auto point = [&](int face, int i, int j) {
-        const int axis = face / 2;
-        const bool positive = face % 2 == 0;
-        int grid[3];
-        grid[axis] = positive ? cells : 0;
-        grid[(axis + 1) % 3] = positive ? i : cells - i;
-        grid[(axis + 2) % 3] = j;
-        double p[3];
-        for (std::size_t c = 0; c < 3; ++c)
-            p[c] = -1 + 2.0 * grid[c] / cells;
-        Random bump(seed ^ static_cast<std::uint32_t>((grid[0] * 131 + grid[1]) * 131 + grid[2]));
+        const CubePoint c = cubePoint(cells, face, i, j);
+        Random bump(seed ^ c.key);
         const double radius = bump.uniform(9, 11);
-        const double length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-        return Point{static_cast<float>(p[0] / length * radius),
-                     static_cast<float>(p[1] / length * radius),
-                     static_cast<float>(p[2] / length * radius)};
+        return Point{static_cast<float>(c.direction[0] * radius),
+                     static_cast<float>(c.direction[1] * radius),
+                     static_cast<float>(c.direction[2] * radius)};
     };
     for (int face = 0; face < 6; ++face)
         for (int i = 0; i < cells; ++i)

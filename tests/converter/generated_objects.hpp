@@ -44,6 +44,15 @@ void fence(KilnState& k, int n);
 // colours, an L, a U, and a twisted quad that is not flat.
 void concaveOutlines(KilnState& k, std::uint32_t seed);
 
+// Grid point (i, j) of side `face` (0..5) of a cube cut into cells x cells
+// squares, as a direction of length 1 from the centre; `key` numbers the grid
+// point, the same on every side that shares it.
+struct CubePoint {
+    std::array<double, 3> direction;
+    std::uint32_t key;
+};
+CubePoint cubePoint(int cells, int face, int i, int j);
+
 // A closed lumpy ball of 12 * cells * cells triangles, nearly every one in a
 // plane of its own (bumps at random).
 void lumpyBall(KilnState& k, std::uint32_t seed, int cells);

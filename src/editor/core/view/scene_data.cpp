@@ -103,6 +103,100 @@ float pivotSphereRadius(std::int32_t vertexDisplaySize) {
     return vertexSphereRadius(vertexDisplaySize) * 3.0f;
 }
 
+namespace {
+
+// Pixels per unit of radius at depth w = 1: the scale of the view's rows.
+double pixelScale(const Matrix4& combined, const Viewport& viewport) {
+    const auto rowScale = [&](int row) {
+        return std::hypot(combined.at(row, 0), combined.at(row, 1), combined.at(row, 2));
+    };
+    return std::max(rowScale(0) * viewport.width, rowScale(1) * viewport.height) / 2;
+}
+
+// The mesh's outline seen along an axis is a polygon of kSphereSlices
+// corners on the unit circle; a circle of this radius has its area.
+const double kMeshOutline = std::sqrt(
+    kSphereSlices * std::sin(2 * std::numbers::pi / kSphereSlices) / (2 * std::numbers::pi));
+
+// A sprite's diameter, in quarter pixels, is below this.
+constexpr int kSpriteQuarters = static_cast<int>(kSpriteRadiusLimit * 8) + 1;
+
+void addPoint(PointBatch& batch, double x, double y, double z, const Rgb& colour) {
+    batch.points.insert(batch.points.end(),
+                        {static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)});
+    batch.colours.insert(batch.colours.end(), {colour.r, colour.g, colour.b});
+}
+
+class SpherePlan {
+  public:
+    SpherePlan(const Matrix4& combined, const Viewport& viewport)
+        : combined_(combined), viewport_(viewport), scale_(pixelScale(combined, viewport)),
+          sprites_(kSpriteQuarters) {}
+
+    void add(const Vertex& v, float radius, const Rgb& colour, bool alwaysMesh) {
+        if (!(radius > 0)) return;
+        const double w = combined_.at(3, 0) * v.X + combined_.at(3, 1) * v.Y +
+                         combined_.at(3, 2) * v.Z + combined_.at(3, 3);
+        // The radius on screen, of the circle as large as the mesh's outline.
+        const double pixels = radius * kMeshOutline * scale_ / w;
+        if (alwaysMesh || !(w > 0) || !(pixels < kSpriteRadiusLimit)) {
+            out_.meshes.push_back({{v.X, v.Y, v.Z}, radius, colour});
+        } else if (pixels < 1) {
+            addCoveredPixels(v, pixels, colour);
+        } else {
+            const auto quarters = static_cast<std::size_t>(std::lround(pixels * 8));
+            addPoint(sprites_[quarters], v.X, v.Y, v.Z, colour);
+        }
+    }
+
+    VertexSpheres done() {
+        for (std::size_t quarters = 1; quarters < sprites_.size(); ++quarters) {
+            if (sprites_[quarters].points.empty()) continue;
+            sprites_[quarters].diameter = static_cast<float>(quarters) / 4;
+            out_.sprites.push_back(std::move(sprites_[quarters]));
+        }
+        return std::move(out_);
+    }
+
+  private:
+    // The pixels whose centres lie within `pixels` of the projected centre.
+    void addCoveredPixels(const Vertex& v, double pixels, const Rgb& colour) {
+        const auto at = projectToWindow(combined_, viewport_, {v.X, v.Y, v.Z});
+        if (!at) return;
+        for (double px = std::floor(at->x - pixels); px <= at->x + pixels; ++px)
+            for (double py = std::floor(at->y - pixels); py <= at->y + pixels; ++py) {
+                const double dx = px + 0.5 - at->x, dy = py + 0.5 - at->y;
+                if (dx * dx + dy * dy <= pixels * pixels)
+                    addPoint(out_.pixels, px + 0.5, py + 0.5, at->z, colour);
+            }
+    }
+
+    Matrix4 combined_;
+    Viewport viewport_;
+    double scale_;
+    std::vector<PointBatch> sprites_; // by diameter in quarter pixels
+    VertexSpheres out_;
+};
+
+} // namespace
+
+VertexSpheres vertexSpheres(const Project& project, const SceneOptions& options,
+                            const Matrix4& combined, const Viewport& viewport) {
+    SpherePlan plan(combined, viewport);
+    const std::int32_t size = project.options.VertexDisplaySize;
+    const ViewColours& colours = project.drawColours;
+    for (std::size_t i = 0; i < project.object.vertices.size(); ++i) {
+        const Vertex& v = project.object.vertices[i];
+        plan.add(v, drawnVertexRadius(size, v.Selected != 0),
+                 v.Selected ? colours.selectedVertex : colours.vertex, false);
+        if (static_cast<std::int32_t>(i) == options.pivotVertex)
+            plan.add(v, pivotSphereRadius(size), colours.selectedVertex, true);
+    }
+    if (options.originPivot)
+        plan.add({0, 0, 0, 0}, pivotSphereRadius(size), colours.selectedVertex, true);
+    return plan.done();
+}
+
 std::uint64_t GridRange::count() const {
     return last < first ? 0 : static_cast<std::uint64_t>(last - first) + 1;
 }

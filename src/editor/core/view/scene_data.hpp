@@ -4,6 +4,7 @@
 // checks that keep the drawing inside the tables. The drawing and the picking
 // both take their shapes from here, so what is picked is what is drawn.
 
+#include "matrix4.hpp"
 #include "model/project.hpp"
 
 #include <array>
@@ -53,6 +54,34 @@ const SphereMesh& unitSphere();
 float vertexSphereRadius(std::int32_t vertexDisplaySize);
 float drawnVertexRadius(std::int32_t vertexDisplaySize, bool selected);
 float pivotSphereRadius(std::int32_t vertexDisplaySize);
+
+// How one repaint draws the vertex spheres; all three kinds look as the
+// sphere mesh would. A sphere of less than a pixel's radius on screen lights
+// the pixels whose centres it covers, as the mesh does: they are listed in
+// window coordinates (x, y, depth 0..1). One of up to kSpriteRadiusLimit
+// pixels is drawn as a smooth round point of its diameter (a sprite), the
+// sprites of one diameter (in quarter pixels) in one batch. Larger spheres,
+// spheres whose centre is not in front of the eye, and the pivot and origin
+// spheres are drawn with the mesh. Every list keeps the table order.
+inline constexpr double kSpriteRadiusLimit = 4.0; // pixels
+struct PointBatch {
+    float diameter = 1;         // pixels
+    std::vector<float> points;  // x, y, z per point
+    std::vector<float> colours; // r, g, b per point
+};
+struct MeshSphere {
+    std::array<float, 3> centre;
+    float radius;
+    Rgb colour;
+};
+struct VertexSpheres {
+    PointBatch pixels;               // window coordinates
+    std::vector<PointBatch> sprites; // by increasing diameter
+    std::vector<MeshSphere> meshes;
+};
+// `combined` maps the scene to clip coordinates in `viewport`.
+VertexSpheres vertexSpheres(const Project& project, const SceneOptions& options,
+                            const Matrix4& combined, const Viewport& viewport);
 
 // The grid: points (s*i, s*j, s*k) for every integer i from the integer nearest
 // to minX to the one nearest to maxX (halves go to the even neighbour), and

@@ -24,25 +24,52 @@ void sphere(float x, float y, float z, float radius) {
     glPopMatrix();
 }
 
+void drawPoints(const PointBatch& batch) {
+    glPointSize(batch.diameter);
+    glVertexPointer(3, GL_FLOAT, 0, batch.points.data());
+    glColorPointer(3, GL_FLOAT, 0, batch.colours.data());
+    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(batch.points.size() / 3));
+}
+
+// The single pixels of spheres smaller than a pixel, given in window
+// coordinates (depth 0..1), drawn square and unsmoothed.
+void drawPixels(const PointBatch& pixels, const Viewport& viewport) {
+    if (pixels.points.empty()) return;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(viewport.x, viewport.x + viewport.width, viewport.y, viewport.y + viewport.height, 0,
+            -1);
+    glDisable(GL_POINT_SMOOTH);
+    drawPoints(pixels);
+    glEnable(GL_POINT_SMOOTH);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+// The spheres as vertexSpheres plans them: the mesh ones first, then the
+// sprites, one draw per diameter, then the pixels of the smallest. A
+// sprite's pixels count when at least half of each is covered, as the
+// mesh's pixels count when their centres are inside it.
 void drawVertices(const SceneInput& in) {
-    const Project& p = in.project;
-    const std::int32_t size = p.options.VertexDisplaySize;
-    const SphereMesh& mesh = unitSphere();
+    GLint v[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, v);
+    const Viewport viewport{v[0], v[1], v[2], v[3]};
+    const VertexSpheres spheres = vertexSpheres(in.project, in.options, in.combined, viewport);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
-    for (std::size_t i = 0; i < p.object.vertices.size(); ++i) {
-        const Vertex& v = p.object.vertices[i];
-        colour(v.Selected ? p.drawColours.selectedVertex : p.drawColours.vertex);
-        sphere(v.X, v.Y, v.Z, drawnVertexRadius(size, v.Selected != 0));
-        if (static_cast<std::int32_t>(i) == in.options.pivotVertex) {
-            colour(p.drawColours.selectedVertex);
-            sphere(v.X, v.Y, v.Z, pivotSphereRadius(size));
-        }
+    glVertexPointer(3, GL_FLOAT, 0, unitSphere().positions.data());
+    for (const MeshSphere& s : spheres.meshes) {
+        colour(s.colour);
+        sphere(s.centre[0], s.centre[1], s.centre[2], s.radius);
     }
-    if (in.options.originPivot) {
-        colour(p.drawColours.selectedVertex);
-        sphere(0, 0, 0, pivotSphereRadius(size));
-    }
+    glEnableClientState(GL_COLOR_ARRAY);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GEQUAL, 0.5f);
+    for (const PointBatch& batch : spheres.sprites)
+        drawPoints(batch);
+    glDisable(GL_ALPHA_TEST);
+    drawPixels(spheres.pixels, viewport);
+    glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 

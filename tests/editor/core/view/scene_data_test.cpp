@@ -133,3 +133,42 @@ TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
     polygon.TexCoords.assign(3, TexCoord{});
     EXPECT_TRUE(texCoordsCoverCorners(polygon));
 }
+
+TEST(VertexSpheres, SizeOnScreenChoosesPixelsSpritesOrTheMesh) {
+    // An orthographic view of 100 x 100 pixels, `scale` pixels per unit;
+    // VertexDisplaySize 15 gives spheres of radius 1 (1.5 selected).
+    const auto plan = [](double scale, Project p, SceneOptions options = {}) {
+        p.options.VertexDisplaySize = 15;
+        const Matrix4 view = orthoMatrix(0, 100 / scale, 0, 100 / scale, -10, 10);
+        return vertexSpheres(p, options, view, {0, 0, 100, 100});
+    };
+    Project p;
+    const double outline = 0.9872; // the mesh's outline as a circle of equal area
+    // A tenth of a pixel: the pixel whose centre the sphere covers, if any.
+    p.object.vertices = {{5.05f, 5.05f, 0, 0}, {15.05f, 5.05f, 0, 1}, {12, 3, 0, 0}};
+    VertexSpheres tiny = plan(0.1, p);
+    EXPECT_EQ(tiny.pixels.points, (std::vector<float>{0.5f, 0.5f, 0.5f, 1.5f, 0.5f, 0.5f}));
+    EXPECT_TRUE(tiny.sprites.empty() && tiny.meshes.empty());
+    // Two pixels (three selected): one sprite batch per diameter, in quarter pixels.
+    p.object.vertices.pop_back();
+    VertexSpheres small = plan(2, p);
+    ASSERT_EQ(small.sprites.size(), 2u);
+    EXPECT_FLOAT_EQ(small.sprites[0].diameter, std::round(2 * 2 * outline * 4) / 4);
+    EXPECT_FLOAT_EQ(small.sprites[1].diameter, std::round(3 * 2 * outline * 4) / 4);
+    EXPECT_EQ(small.sprites[1].colours,
+              (std::vector<float>{p.drawColours.selectedVertex.r, p.drawColours.selectedVertex.g,
+                                  p.drawColours.selectedVertex.b}));
+    // Five pixels and more: the mesh.
+    EXPECT_EQ(plan(5, p).meshes.size(), 2u);
+    // The pivot's sphere and the origin marker always take the mesh.
+    SceneOptions pivot;
+    pivot.pivotVertex = 0;
+    pivot.originPivot = true;
+    const VertexSpheres marked = plan(2, p, pivot);
+    EXPECT_EQ(marked.meshes.size(), 2u);
+    EXPECT_EQ(marked.sprites.size(), 2u);
+    // A sphere behind the eye keeps the mesh (OpenGL clips it).
+    const Matrix4 looking = perspectiveMatrix(60, 1, 1, 100) * translationMatrix(0, 0, -10);
+    p.object.vertices[0].Z = 20;
+    EXPECT_EQ(vertexSpheres(p, {}, looking, {0, 0, 100, 100}).meshes.size(), 1u);
+}

@@ -195,6 +195,45 @@ TEST(ViewRendering, SelectedVertexHasTheLargerSphere) {
     EXPECT_TRUE(near(s.at(image, {3 + 1.25f, 0, 0}), kRed)) << text(s.at(image, {4.25f, 0, 0}));
 }
 
+TEST(ViewRendering, SpheresOfAFewPixelsOrLessLookLikeTheMesh) {
+    // Spheres drawn as single pixels, as sprites and with the mesh: the pixel
+    // at the centre takes the vertex colour, the pixel a little beyond the
+    // radius keeps the background.
+    struct Case {
+        int zoom, size;
+        double minPixels, maxPixels; // the radius on screen this case is about
+    };
+    for (const Case c : {Case{60, 3, 0.1, 0.9}, Case{60, 15, 1, 3.5}, Case{4, 15, 5, 40}}) {
+        ViewScene s;
+        Project& p = s.h.project();
+        p.options.ZoomRatio = c.zoom;
+        p.options.ShowVertices = true;
+        p.ShowVerticesNow = true;
+        p.options.VertexDisplaySize = c.size;
+        p.drawColours.vertex = {0, 0.6f, 0};
+        p.ViewReady = true;
+        s.addVertex(0, 0);
+        s.addVertex(-50, -50); // the box, and with it the camera, stays where it is
+        s.addVertex(50, 50);
+        s.render();
+        const Matrix4 view = s.view->camera().combined();
+        const auto origin = projectToWindow(view, s.view->viewport(), {0, 0, 0});
+        const auto unit = projectToWindow(view, s.view->viewport(), {1, 0, 0});
+        ASSERT_TRUE(origin && unit);
+        const double perUnit = unit->x - origin->x;
+        const double radius = c.size / 15.0 * perUnit;
+        ASSERT_TRUE(radius > c.minPixels && radius < c.maxPixels) << radius;
+        // Onto the centre of a pixel, so that the smallest sphere covers it.
+        const float x = static_cast<float>((std::floor(origin->x) + 0.5 - origin->x) / perUnit);
+        const float y = static_cast<float>((std::floor(origin->y) + 0.5 - origin->y) / perUnit);
+        p.object.vertices[0] = {x, y, 0, 0};
+        const QImage image = s.render();
+        EXPECT_TRUE(near(s.at(image, {x, y, 0}), {0, 0.6f, 0})) << radius;
+        const float beyond = x + static_cast<float>((radius + 1.5) / perUnit);
+        EXPECT_TRUE(near(s.at(image, {beyond, y, 0}), kBackground)) << radius;
+    }
+}
+
 TEST(ViewRendering, GridPointsRoundHalvesToEven) {
     ViewScene s;
     Project& p = s.h.project();
