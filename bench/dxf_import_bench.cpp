@@ -6,8 +6,8 @@
 
 #include "dxf_reference.hpp"
 #include "model/dxf_import.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "model/number_text.hpp"
-#include "model/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
 
 #include <benchmark/benchmark.h>

@@ -4,8 +4,8 @@
 // double vertices that follows it.
 #include "model/dxf_import.hpp"
 #include "model/dxf_scan.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "model/object_check.hpp"
-#include "model/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
 
 #include <cstddef>

@@ -1,8 +1,9 @@
 #include "dxf_scan.hpp"
 
 #include "dxf_import.hpp"
+#include "model/edits/edit.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "paths.hpp"
-#include "remove_double_vertices.hpp"
 #include "text_file.hpp"
 
 namespace meshsmith {
@@ -50,11 +51,13 @@ std::optional<DxfKind> chosenDxfKind(const DxfScan& scan, std::optional<DxfKind>
 
 OperationResult importScannedDxf(Project& p, const std::string& path, DxfKind kind,
                                  UserPrompts& prompts, LogSink& log, RandomColours& colours) {
-    OperationResult result = importDxf(p, path, kind, prompts, log, colours);
-    // Merging runs only after a real import: a cancelled or failed one must
-    // leave the project as it was.
-    if (result.done()) removeDoubleVerticesCommand(p, log);
-    return result;
+    return applyEdit(p, "Import DXF", [&](Project& project) {
+        OperationResult result = importDxf(project, path, kind, prompts, log, colours);
+        // Merging runs only after a real import: a cancelled or failed one must
+        // leave the project as it was.
+        if (result.done()) removeDoubleVerticesCommand(project, log);
+        return result;
+    });
 }
 
 } // namespace meshsmith

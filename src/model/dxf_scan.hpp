@@ -45,7 +45,7 @@ DxfScan scanDxfText(std::string_view text, const std::string& path);
 std::optional<DxfKind> chosenDxfKind(const DxfScan& scan, std::optional<DxfKind> checked);
 
 // The import of the chosen kind, and when it has done its work the main
-// window's Remove Double Vertices command after it.
+// window's Remove Double Vertices command after it: one step of the edit history.
 OperationResult importScannedDxf(Project& p, const std::string& path, DxfKind kind,
                                  UserPrompts& prompts, LogSink& log, RandomColours& colours);
 

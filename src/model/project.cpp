@@ -7,6 +7,8 @@ namespace meshsmith {
 void resetProject(Project& p) {
     Project fresh;
     fresh.ProjectName = std::move(p.ProjectName);
+    fresh.history = std::move(p.history);
+    fresh.geometrySnapshot = std::move(p.geometrySnapshot);
     fresh.bounds = p.bounds;
     fresh.ShowVerticesNow = p.ShowVerticesNow;
     // The menus' check marks and the Options dialog's boxes keep their state.

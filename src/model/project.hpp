@@ -6,7 +6,7 @@
 // one Project; nothing else keeps project data.
 //
 // Invariants of the object, kept by every writer of the tables (load,
-// imports, editing operations) and checked by objectFault (object_check.hpp):
+// imports, editing operations) and checked by findObjectFault (object_check.hpp):
 //  - a line or visualization line has exactly two vertex indices;
 //  - a polygon is stored closed: VertexIndices repeats its first corner at the
 //    end, so VertexCount = corners + 1 and walks cover entries 0 .. VertexCount-2;
@@ -15,72 +15,14 @@
 //  - every coordinate and texture coordinate is finite.
 
 #include "colour_text.hpp"
+#include "edits/edit_history.hpp"
+#include "track_object.hpp"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace meshsmith {
-
-inline constexpr std::int32_t NoTexture = 999;
-inline constexpr std::int32_t NoSelection = 9999; // no line, polygon or pivot vertex
-inline constexpr const char* NoProjectFile = "None";
-inline constexpr Colour DefaultBackColor = 0x00DDDDDD;
-
-struct Vertex {
-    float X = 0, Y = 0, Z = 0;
-    std::uint8_t Selected = 0;
-    friend bool operator==(const Vertex&, const Vertex&) = default;
-};
-
-struct TexCoord {
-    float U = 0, V = 0;
-    friend bool operator==(const TexCoord&, const TexCoord&) = default;
-};
-
-// Record of the line, visualization-line and polygon tables.
-struct ObjectData {
-    float Red = 0, Green = 0, Blue = 0;
-    std::int32_t VertexCount = 0;            // polygons: entries of VertexIndices
-    std::vector<std::int32_t> VertexIndices; // lines: start, end
-    std::int32_t TextureIndex = NoTexture;   // polygons only
-    std::vector<TexCoord> TexCoords;         // polygons only: one pair per entry
-    std::uint8_t Selected = 0;
-
-    bool textured() const { return TextureIndex < NoTexture; }
-    int corners() const { return VertexCount - 1; }
-    friend bool operator==(const ObjectData&, const ObjectData&) = default;
-};
-
-struct TextureData {
-    std::string Filename;
-    std::int32_t Transparent = 0;
-    std::string MaskFilename; // empty = no mask
-    std::int32_t RepeatValue = 0;
-    Colour BackColor = DefaultBackColor;
-    friend bool operator==(const TextureData&, const TextureData&) = default;
-};
-
-struct CollVol {
-    std::int32_t PlaneCount = 0;
-    std::vector<std::int32_t> PlanePolygons;
-    std::vector<std::int32_t> PlaneRebounds;
-    friend bool operator==(const CollVol&, const CollVol&) = default;
-};
-
-// The object being built: every table and attribute that the game's 3DO comes
-// from. One value: the edit history copies, compares and restores it whole.
-struct TrackObject {
-    std::vector<Vertex> vertices;
-    std::vector<ObjectData> lines;
-    std::vector<ObjectData> visLines;
-    std::vector<ObjectData> polygons;
-    std::vector<TextureData> textures;
-    std::vector<CollVol> collision;
-    std::string ProjectDescription = "None available";
-    std::int32_t DisplayClass = 3;
-    friend bool operator==(const TrackObject&, const TrackObject&) = default;
-};
 
 struct BoundingBox {
     float minX = 0, minY = 0, minZ = 0;
@@ -141,11 +83,21 @@ struct Project {
     // Grows whenever the render textures must be rebuilt from the bitmaps.
     std::uint32_t textureLibraryVersion = 0;
     std::string viewCaption = "New Project";
+
+    // The steps of editing since the project was opened (edits/edit.hpp).
+    EditHistory history;
+    // The vertex window's one-level Undo: copies of the vertex, line and
+    // polygon tables taken before its last change (edits/vertex_edits.hpp).
+    struct GeometrySnapshot {
+        std::vector<Vertex> vertices;
+        std::vector<ObjectData> lines, polygons;
+    } geometrySnapshot;
 };
 
 // A new project's object and editor state, with the defaults above. Option
 // flags that belong to menus and dialogs keep their state, as do the project
-// name and the bounding box.
+// name, the bounding box, the edit history (callers decide: Clear All is a
+// step, Close Project starts the history anew) and the vertex window's copy.
 void resetProject(Project& p);
 
 // Recomputes the bounding box. An empty vertex table keeps the previous box.

@@ -1,6 +1,7 @@
 #include "project_commands.hpp"
 
 #include "bitmap_lookup.hpp"
+#include "edits/edit.hpp"
 #include "paths.hpp"
 
 #include <algorithm>
@@ -98,12 +99,16 @@ OperationResult closeProject(ProjectSession& s) {
         if (!saved.done()) return saved; // the project stays; the save says why
     }
     resetProject(s.project);
+    startHistory(s.project);
     s.log.addLine("Project Closed !");
     return {};
 }
 
 void clearAll(ProjectSession& s) {
-    resetProject(s.project);
+    applyEdit(s.project, "Clear All", [](Project& p) {
+        resetProject(p);
+        return OperationResult{};
+    });
     s.log.addLine("All Data Cleared !");
 }
 
@@ -126,7 +131,8 @@ OperationResult addFromProjectCommand(ProjectSession& s, const std::string& path
                                                   s.project.object.ProjectDescription + "\r\r" +
                                                   "OK to add Data from this project ?");
     if (a != Answer::Yes) return OperationResult::cancelled();
-    return addFromProject(s.project, path, s.prompts, s.log);
+    return applyEdit(s.project, "Add Data From Another Project",
+                     [&](Project& p) { return addFromProject(p, path, s.prompts, s.log); });
 }
 
 } // namespace meshsmith

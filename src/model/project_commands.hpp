@@ -40,12 +40,14 @@ OperationResult saveProjectCommand(ProjectSession& s);
 // Cancel, or a save that did not happen (its result is returned), keeps the
 // project; otherwise it is reset (Done).
 OperationResult closeProject(ProjectSession& s);
-// Clear All: reset without a question.
+// Clear All: reset without a question; a step of the edit history, so Undo
+// brings the object back (the options and file name stay reset).
 void clearAll(ProjectSession& s);
 // Open after the file was chosen (the caller closed the project first). When
 // Done and the project holds vertices, the view caption names the file.
 OperationResult openProject(ProjectSession& s, const std::string& path);
-// Add From Project after the file was chosen: asks "OK to add Data from this project ?".
+// Add From Project after the file was chosen: asks "OK to add Data from this
+// project ?"; one step of the edit history.
 OperationResult addFromProjectCommand(ProjectSession& s, const std::string& path);
 
 } // namespace meshsmith

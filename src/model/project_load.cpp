@@ -1,4 +1,5 @@
 #include "bitmap_lookup.hpp"
+#include "edits/edit.hpp"
 #include "geometry_append.hpp"
 #include "paths.hpp"
 #include "project_file.hpp"
@@ -69,6 +70,7 @@ class BitmapResolver {
 
 OperationResult failLoad(Project& p, const std::string& path, const FileError& e, LogSink& log) {
     resetProject(p);
+    startHistory(p);
     return fileFailure(log, "loading", path, e);
 }
 
@@ -92,11 +94,11 @@ OperationResult loadProject(Project& p, const std::string& path, UserPrompts& pr
     switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         resetProject(p);
+        startHistory(p);
         log.addLine("All Data Cleared !");
         return OperationResult::cancelled();
     case BitmapOutcome::NameTooLong:
-        resetProject(p);
-        return fileFailure(log, "loading", path, {bitmaps.tooLongMessage(), 0});
+        return failLoad(p, path, {bitmaps.tooLongMessage(), 0}, log);
     case BitmapOutcome::Found:
         break;
     }
@@ -113,6 +115,7 @@ OperationResult loadProject(Project& p, const std::string& path, UserPrompts& pr
                            p.object.polygons.size(), p.object.textures.size()));
     p.GeometryPresent = true;
     updateBounds(p);
+    startHistory(p);
     return {};
 }
 

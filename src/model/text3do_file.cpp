@@ -1,5 +1,7 @@
 #include "text3do_file.hpp"
 
+#include "edits/edit.hpp"
+
 #include "number_text.hpp"
 #include "text_file.hpp"
 
@@ -78,7 +80,9 @@ OperationResult import3DOText(Project& p, const std::string& path, UserPrompts& 
                               LogSink& log, RandomColours& colours) {
     TextLines file = readTextLines(path);
     if (!file.ok()) return fileFailure(log, "importing", path, {file.error, 0});
-    return import3DOTextLines(p, file.lines, path, prompts, log, colours);
+    return applyEdit(p, "Import 3DOText", [&](Project& project) {
+        return import3DOTextLines(project, file.lines, path, prompts, log, colours);
+    });
 }
 
 } // namespace meshsmith

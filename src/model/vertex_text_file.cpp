@@ -1,5 +1,7 @@
 #include "vertex_text_file.hpp"
 
+#include "edits/edit.hpp"
+
 #include "number_text.hpp"
 #include "text_file.hpp"
 
@@ -110,7 +112,9 @@ OperationResult importVertexText(Project& p, const std::string& path, UserPrompt
                                  LogSink& log) {
     TextLines file = readTextLines(path);
     if (!file.ok()) return fileFailure(log, "importing", path, {file.error, 0});
-    return importVertexTextLines(p, file.lines, path, prompts, log);
+    return applyEdit(p, "Import Vertex Text", [&](Project& project) {
+        return importVertexTextLines(project, file.lines, path, prompts, log);
+    });
 }
 
 } // namespace meshsmith

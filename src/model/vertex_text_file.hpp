@@ -39,7 +39,8 @@ ReadStatus readVertexText(const std::vector<std::string>& lines, ImportedGeometr
 // NotVertexTextMessage and is Refused; a file that cannot be read or is faulty
 // is reported with its line and Failed. Either way the project is exactly as
 // before; only a Done import changes it. Logs "<n> Vertices loaded from file
-// <path>" or "<n> additional Vertices added from file <path>".
+// <path>" or "<n> additional Vertices added from file <path>". One step of the
+// edit history.
 OperationResult importVertexText(Project& p, const std::string& path, UserPrompts& prompts,
                                  LogSink& log);
 // The same for lines already read; `path` names the file in messages.

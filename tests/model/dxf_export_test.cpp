@@ -5,7 +5,7 @@
 #include "model/dxf_export.hpp"
 #include "model/dxf_import.hpp"
 #include "model/dxf_template.hpp"
-#include "model/remove_double_vertices.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"

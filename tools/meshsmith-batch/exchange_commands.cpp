@@ -7,9 +7,9 @@
 #include "model/dxf_export.hpp"
 #include "model/dxf_import.hpp"
 #include "model/dxf_scan.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "model/number_text.hpp"
 #include "model/paths.hpp"
-#include "model/remove_double_vertices.hpp"
 #include "model/text3do_file.hpp"
 #include "model/vertex_text_file.hpp"
 

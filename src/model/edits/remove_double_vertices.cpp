@@ -1,6 +1,7 @@
-#include "remove_double_vertices.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 
-#include "exact_vertex_index.hpp"
+#include "model/edits/visualization_lines.hpp"
+#include "model/exact_vertex_index.hpp"
 
 #include <cstdint>
 #include <string>
@@ -17,32 +18,6 @@ void renumber(std::vector<ObjectData>& records, const std::vector<std::int32_t>&
             if (i < 0) continue;
             i = i < count ? newIndex[static_cast<std::size_t>(i)] : i - removed;
         }
-}
-
-// Visualization lines join the vertices in index order, so they are dropped
-// before vertex numbers change and drawn again over the new table afterwards.
-void removeVisualizationLines(Project& p, LogSink& log) {
-    deselectAllVertices(p);
-    p.object.visLines.clear();
-    log.addLine("Subsequent Lines removed");
-}
-
-void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
-    log.addLine("Creating subsequent lines:");
-    log.addLine("Pick color !");
-    const auto n = static_cast<std::int32_t>(p.object.vertices.size());
-    p.object.visLines.reserve(p.object.visLines.size() + p.object.vertices.size());
-    for (std::int32_t i = 0; i < n; ++i) {
-        ObjectData line;
-        line.Red = colour.r;
-        line.Green = colour.g;
-        line.Blue = colour.b;
-        line.VertexCount = 2;
-        line.VertexIndices = {i, i + 1 < n ? i + 1 : 0};
-        p.object.visLines.push_back(std::move(line));
-    }
-    deselectAllVertices(p);
-    log.addLine(std::to_string(n) + " subsequent Lines created");
 }
 
 } // namespace
@@ -73,15 +48,11 @@ int removeDoubleVertices(Project& p) {
 }
 
 int removeDoubleVerticesCommand(Project& p, LogSink& log) {
-    const bool hadVisLines = !p.object.visLines.empty();
-    Rgb colour{};
-    if (hadVisLines) {
-        const ObjectData& first = p.object.visLines.front();
-        colour = {first.Red, first.Green, first.Blue};
-        removeVisualizationLines(p, log);
-    }
-    const int removed = removeDoubleVertices(p);
-    if (hadVisLines) createVisualizationLines(p, colour, log);
+    int removed = 0;
+    keepingVisualizationLines(p, log, [&] {
+        removed = removeDoubleVertices(p);
+        return OperationResult{};
+    });
     if (removed > 0)
         log.addLine("Removed " + std::to_string(removed) + " overlaying/double Vertices");
     else

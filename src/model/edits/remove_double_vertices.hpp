@@ -2,8 +2,8 @@
 // Remove Double Vertices: merges vertices that stand at exactly the same
 // position, and the main-window command around it.
 
-#include "project.hpp"
-#include "user_interaction.hpp"
+#include "model/project.hpp"
+#include "model/user_interaction.hpp"
 
 namespace meshsmith {
 

@@ -2,8 +2,8 @@
 // nested loops over the vertex table give, and the command must rebuild the
 // visualization lines around it.
 
-#include "dxf_test_support.hpp"
-#include "model/remove_double_vertices.hpp"
+#include "model/dxf_test_support.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 

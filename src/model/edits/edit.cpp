@@ -1,0 +1,66 @@
+#include "model/edits/edit.hpp"
+
+#include "model/object_check.hpp"
+
+#include <cassert>
+
+namespace meshsmith {
+namespace {
+
+void keepSelectionIn(std::int32_t& selected, std::size_t count, std::int32_t none) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= count) selected = none;
+}
+
+void restore(Project& p, EditHistory::State state) {
+    const bool texturesChanged = state.object.textures != p.object.textures;
+    p.object = std::move(state.object);
+    p.GeometryPresent = state.geometryPresent;
+    keepSelectionIn(p.SelectedLine, p.object.lines.size(), NoSelection);
+    keepSelectionIn(p.SelectedPolygon, p.object.polygons.size(), NoSelection);
+    keepSelectionIn(p.SelectedTexture, p.object.textures.size(), NoTexture);
+    if (texturesChanged) ++p.textureLibraryVersion;
+    updateBounds(p);
+}
+
+} // namespace
+
+OperationResult applyEdit(Project& p, const std::string& name,
+                          const std::function<OperationResult(Project&)>& change) {
+    if (p.history.differsFromCurrent(p.object, p.GeometryPresent)) {
+        // Only a project put together without a history (by a tool or a test)
+        // may differ before its first step; anything else changed the object
+        // around this entry point.
+        assert(p.history.steps() == 0 && "the object was changed around the edit history");
+        if (p.history.steps() == 0) startHistory(p);
+    }
+    OperationResult result = change(p);
+    assert(!findObjectFault(p.object) && "an edit broke the object's invariants");
+    if (result.done()) p.history.record(name, p.object, p.GeometryPresent);
+    return result;
+}
+
+void startHistory(Project& p) {
+    p.history.reset(p.object, p.GeometryPresent);
+}
+
+OperationResult undoEdit(Project& p) {
+    if (!p.history.canUndo()) return OperationResult::refused("Nothing to undo");
+    restore(p, p.history.undo());
+    return {};
+}
+
+OperationResult redoEdit(Project& p) {
+    if (!p.history.canRedo()) return OperationResult::refused("Nothing to redo");
+    restore(p, p.history.redo());
+    return {};
+}
+
+std::string undoCaption(const Project& p) {
+    return p.history.canUndo() ? "Undo " + p.history.undoName() : "Undo";
+}
+
+std::string redoCaption(const Project& p) {
+    return p.history.canRedo() ? "Redo " + p.history.redoName() : "Redo";
+}
+
+} // namespace meshsmith

@@ -1,0 +1,40 @@
+#pragma once
+// The one entry point through which every change of the object goes, so that
+// each is one step of the edit history, and Undo and Redo over it.
+
+#include "model/outcome.hpp"
+#include "model/project.hpp"
+
+#include <functional>
+#include <string>
+
+namespace meshsmith {
+
+// Runs `change` on the project. When it ends Done and the object (selection
+// flags aside) or GeometryPresent changed, that change becomes the step `name`
+// of the history ("Add Vertex"); steps that could have been redone are
+// dropped. A change that does not end Done must leave the object as it was.
+// In debug builds the object is checked for its invariants after the change,
+// and before it the object must be the state the history holds (a change made
+// around this entry point shows there); a project without steps yet takes its
+// object as where the history starts.
+OperationResult applyEdit(Project& p, const std::string& name,
+                          const std::function<OperationResult(Project&)>& change);
+
+// Starts the history anew from the object as it is (a project opened, closed
+// or loaded by a tool).
+void startHistory(Project& p);
+
+// Undo: the object as it was before the last step, with GeometryPresent;
+// every vertex, line and polygon deselected, selections that no longer name
+// anything cleared, the bounds updated, the textures rebuilt when they
+// changed. Refused with "Nothing to undo" when there is no step. Redo the
+// same forward ("Nothing to redo").
+OperationResult undoEdit(Project& p);
+OperationResult redoEdit(Project& p);
+
+// "Undo Add Vertex" / "Redo Add Vertex", or "Undo" / "Redo" when there is nothing.
+std::string undoCaption(const Project& p);
+std::string redoCaption(const Project& p);
+
+} // namespace meshsmith
