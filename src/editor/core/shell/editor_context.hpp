@@ -7,19 +7,29 @@
 #include "editor/core/shell/editor_services.hpp"
 #include "editor/core/shell/general_options.hpp"
 #include "editor/core/shell/ini_file.hpp"
-#include "model/project.hpp"
-#include "model/user_interaction.hpp"
 #include "editor/core/shell/recent_files.hpp"
 #include "editor/core/view/camera_controls.hpp"
 #include "editor/core/view/pick_modes.hpp"
+#include "model/project.hpp"
+#include "model/user_interaction.hpp"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace meshsmith {
 
 inline constexpr const char* kVersionText = "1.0";
+
+// A window that lists records of the object (vertices, lines, polygons ...):
+// its list must be rebuilt whenever the object changes, since a change of
+// vertex numbers or an Undo may renumber what it shows.
+class RecordList {
+  public:
+    virtual ~RecordList() = default;
+    virtual void refreshList() = 0;
+};
 
 struct EditorContext {
     EditorContext(std::string appFolder, UserPrompts& prompts, FileDialogs& files,
@@ -46,6 +56,16 @@ struct EditorContext {
     // Set by the main window: writes a line to the log; asks the view to repaint.
     std::function<void(const std::string&)> addLogLine = [](const std::string&) {};
     std::function<void()> repaintView = [] {};
+    // Set by the main window: after a change of the object (an edit, Undo,
+    // Redo) every record list is rebuilt, the menus follow, the view repaints.
+    std::function<void()> objectChanged = [] {};
+
+    // The open windows that list records (they add and remove themselves).
+    std::vector<RecordList*> recordLists;
+    void refreshLists() {
+        for (RecordList* list : recordLists)
+            list->refreshList();
+    }
     // Why OpenGL cannot serve the view, or nullopt; empty: ask the system.
     std::function<std::optional<std::string>()> openGlProblem;
 };

@@ -25,6 +25,7 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     resize(1024, 720);
     context_.addLogLine = [this](const std::string& line) { addLogLine(line); };
     context_.repaintView = [this] { redrawView(); };
+    context_.objectChanged = [this] { objectChanged(); };
 
     buildBottomPanel();
     buildMenus();

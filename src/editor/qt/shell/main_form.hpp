@@ -32,6 +32,7 @@ class QScrollBar;
 namespace meshsmith {
 
 class OptionsForm;
+class VertexForm;
 class ViewForm;
 struct ProjectSession;
 
@@ -89,6 +90,14 @@ class MainForm : public QMainWindow {
     void onExport3doText();
     void onAddFromProject();
     void onRemoveDoubleVertices();
+    void onCreateVertices();
+    void onCreateInterpolatedVertex();
+    // Edit menu.
+    void onUndo();
+    void onRedo();
+    void updateEditMenu();
+    // Misc. menu.
+    void onAddInterpolatedVertices();
     // Misc. menu: outside programs.
     void onStartGpl();
     void onStartViewer();
@@ -111,6 +120,7 @@ class MainForm : public QMainWindow {
     // Construction (main_form_menus.cpp, main_form_camera.cpp).
     void buildMenus();
     void buildFileMenu();
+    void buildEditMenu();
     void buildGeometryMenu();
     void buildVisualAndModifyMenus();
     void buildViewOptionsMenu();
@@ -149,6 +159,11 @@ class MainForm : public QMainWindow {
                                                 const char* extension);
     void exportDxfCommand(DxfExportMode mode);
 
+    // Editing (main_form_edit.cpp): after any change of the object the lists,
+    // menus and view follow.
+    void objectChanged();
+    void reportAndFollow(const OperationResult& r);
+
     // Camera (main_form_camera.cpp).
     void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
     void rotateButtonClicked();
@@ -171,6 +186,7 @@ class MainForm : public QMainWindow {
     QMdiSubWindow* viewWindow_ = nullptr;
     ViewForm* view_ = nullptr;
     OptionsForm* options_ = nullptr;
+    VertexForm* vertexForm_ = nullptr;
     QPlainTextEdit* logPane_ = nullptr;
     QScrollBar *xBar_ = nullptr, *yBar_ = nullptr, *zBar_ = nullptr, *zoomBar_ = nullptr;
     QPushButton *xRotate_ = nullptr, *yRotate_ = nullptr, *zRotate_ = nullptr;

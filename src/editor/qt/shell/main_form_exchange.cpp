@@ -10,9 +10,9 @@
 #include "export/ase_writer.hpp"
 #include "model/dxf_export.hpp"
 #include "model/dxf_scan.hpp"
+#include "model/edits/remove_double_vertices.hpp"
 #include "model/geometry_text_exchange.hpp"
 #include "model/paths.hpp"
-#include "model/remove_double_vertices.hpp"
 #include "model/text3do_file.hpp"
 #include "model/vertex_text_file.hpp"
 
@@ -25,7 +25,7 @@ void MainForm::onImportVertexText() {
                importVertexText(context_.project, *path, context_.prompts, *log_));
     // The view shows the project from now on, also after a cancelled dialog.
     context_.project.ViewReady = true;
-    redrawView();
+    objectChanged();
 }
 
 void MainForm::onImport3doText() {
@@ -34,7 +34,7 @@ void MainForm::onImport3doText() {
         report(context_.prompts,
                import3DOText(context_.project, *path, context_.prompts, *log_, colours_));
     context_.project.ViewReady = true;
-    redrawView();
+    objectChanged();
 }
 
 void MainForm::onImportDxf() {
@@ -52,7 +52,7 @@ void MainForm::onImportDxf() {
         if (view_) view_->onZoomAll();
     }
     context_.project.ShowVerticesNow = context_.project.options.ShowVertices;
-    redrawView();
+    objectChanged();
 }
 
 std::optional<std::string> MainForm::chooseExportFile(const char* title, SaveFilter filter,
@@ -94,11 +94,6 @@ void MainForm::onExportDxfVerticesLines() {
 
 void MainForm::onExportDxfVerticesLinesPolygons() {
     exportDxfCommand(DxfExportMode::VerticesLinesPolygons);
-}
-
-void MainForm::onRemoveDoubleVertices() {
-    removeDoubleVerticesCommand(context_.project, *log_);
-    redrawView();
 }
 
 void MainForm::onWriteAseOnly() {

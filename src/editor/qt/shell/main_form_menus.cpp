@@ -72,6 +72,7 @@ void MainForm::needs(bool condition, const char* message, void (MainForm::*then)
 
 void MainForm::buildMenus() {
     buildFileMenu();
+    buildEditMenu();
     buildGeometryMenu();
     buildVisualAndModifyMenus();
     buildViewOptionsMenu();
@@ -103,12 +104,22 @@ void MainForm::buildFileMenu() {
     addItem(fileMenu_, Exit, &MainForm::onExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
+void MainForm::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    addItem(edit, MainItem::Undo, &MainForm::onUndo)->setShortcut(QKeySequence::Undo);
+    addItem(edit, MainItem::Redo, &MainForm::onRedo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(edit, &QMenu::aboutToShow, this, &MainForm::updateEditMenu);
+    updateEditMenu();
+}
+
 void MainForm::buildGeometryMenu() {
     using enum MainItem;
     geometryMenu_ = menuBar()->addMenu("&Geometry");
     connect(geometryMenu_, &QMenu::aboutToShow, this, &MainForm::updateGeometryMenu);
-    addItem(geometryMenu_, CreateVertices);
-    addItem(geometryMenu_, InterpolateVertex);
+    addItem(geometryMenu_, CreateVertices, &MainForm::onCreateVertices);
+    addItem(geometryMenu_, InterpolateVertex, &MainForm::onCreateInterpolatedVertex);
     importMenu_ = addSubmenu(geometryMenu_, ImportMenu);
     addItem(importMenu_, ImportVertexText, &MainForm::onImportVertexText);
     addItem(importMenu_, ImportDxf, &MainForm::onImportDxf);
@@ -183,7 +194,7 @@ void MainForm::buildMiscAndHelpMenus() {
     addItem(miscMenu_, CreateVisLines);
     addItem(miscMenu_, RemoveVisLines)->setEnabled(false);
     addItem(miscMenu_, ConvertVisLines)->setEnabled(false);
-    addItem(miscMenu_, AddInterpolated);
+    addItem(miscMenu_, AddInterpolated, &MainForm::onAddInterpolatedVertices);
     miscMenu_->addSeparator();
     addItem(miscMenu_, StartGpl, &MainForm::onStartGpl);
     addItem(miscMenu_, StartViewer, &MainForm::onStartViewer);

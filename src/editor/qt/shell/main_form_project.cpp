@@ -171,7 +171,7 @@ void MainForm::syncControlsFromProject() {
     item(MainItem::ShowTextures)->setChecked(o.ShowTextures);
     context_.project.ShowVerticesNow = o.ShowVertices;
     if (view_) view_->showCaption();
-    redrawView();
+    objectChanged();
 }
 
 void MainForm::showProgramCaptions() {

@@ -2,6 +2,8 @@
 // settings file at once and kept in context.general for the other windows.
 #include "editor/qt/shell/options_form.hpp"
 
+#include "editor/core/shell/options_rules.hpp"
+
 #include "editor/qt/shell/about_box.hpp"
 #include "editor/qt/shell/options_form_parts.hpp"
 #include "model/paths.hpp"
@@ -133,18 +135,20 @@ void OptionsForm::writeFlag(const char* key, bool GeneralOptions::*field, bool v
 
 void OptionsForm::makeSubDirClicked(bool checked) {
     writeFlag("MakeSubDir", &GeneralOptions::MakeSubDir, checked);
-    copyBmpBox_->setEnabled(checked);
-    mipInfoBox_->setEnabled(checked);
+    const OptionsEnabling e = optionsEnabling(context_.general, context_.project.options, true);
+    copyBmpBox_->setEnabled(e.copyBmp);
+    mipInfoBox_->setEnabled(e.mipInfo);
 }
 
 void OptionsForm::gridClicked(bool checked) {
     writeFlag("ShowGrid", &GeneralOptions::ShowGrid, checked);
+    const OptionsEnabling e = optionsEnabling(context_.general, context_.project.options, true);
     for (QWidget* w :
          {static_cast<QWidget*>(gridScaleLabel_), static_cast<QWidget*>(gridSizeLabel_),
           static_cast<QWidget*>(gridColourLabel_), static_cast<QWidget*>(gridScaleSpin_),
           static_cast<QWidget*>(gridSizeSpin_), static_cast<QWidget*>(gridPanel_),
           static_cast<QWidget*>(gridColourButton_)})
-        w->setEnabled(checked);
+        w->setEnabled(e.gridControls);
     viewChanged(true);
 }
 

@@ -1,6 +1,8 @@
 // The Options dialog: the project options of the open project.
 #include "editor/qt/shell/options_form.hpp"
 
+#include "editor/core/shell/options_rules.hpp"
+
 #include "editor/qt/shell/options_form_parts.hpp"
 #include "model/paths.hpp"
 #include "model/product.hpp"
@@ -67,7 +69,6 @@ void OptionsForm::showProjectOptions() {
     showColour(vertexPanel_, colourOrDefault(o.VertexColor, 0x408000));
     showColour(selVertexPanel_, colourOrDefault(o.SelectedVertexColor, 0x4080FF));
     gplParamBox_->setChecked(o.GPLParam);
-    paramsEdit_->setEnabled(o.GPLParam);
     trackFolderEdit_->setText(qs(o.TrackFolder));
     paramsEdit_->setText(qs(o.AdditionalGPLParams));
     trackfolderBox_->setChecked(o.SaveToTrackFolder);
@@ -114,34 +115,32 @@ void OptionsForm::browseTrackFolder() {
 
 void OptionsForm::autoGplClicked(bool checked) {
     ProjectOptions& o = context_.project.options;
-    if (checked && !folderExists(o.TrackFolder)) {
-        context_.prompts.showMessage("Invalid Trackfolder !");
+    if (const OperationResult check = checkAutoGpl(o); checked && !check.done()) {
+        report(context_.prompts, check);
         autoGplBox_->setChecked(false);
         checked = false;
     }
     o.AutoGPL = checked;
-    minimizeRadio_->setEnabled(checked);
-    closeRadio_->setEnabled(checked);
+    updateTrackControls(false);
 }
 
-// The track-folder edit, its Browse button and the autostart box follow
-// "Save 3DO to track-folder:"; when the dialog is shown, the autostart box also
-// needs a track folder that exists. The radio buttons follow the autostart box.
+// When the dialog is shown the autostart box also needs a track folder that
+// exists; while the user works in it, only the check box decides.
 void OptionsForm::updateTrackControls(bool folderMustExist) {
-    const bool on = trackfolderBox_->isChecked();
-    trackFolderEdit_->setEnabled(on);
-    browseTrackButton_->setEnabled(on);
-    const bool autoEnabled =
-        on && (!folderMustExist || folderExists(context_.project.options.TrackFolder));
-    autoGplBox_->setEnabled(autoEnabled);
-    const bool radios = autoEnabled && autoGplBox_->isChecked();
-    minimizeRadio_->setEnabled(radios);
-    closeRadio_->setEnabled(radios);
+    const ProjectOptions& o = context_.project.options;
+    const OptionsEnabling e =
+        optionsEnabling(context_.general, o, !folderMustExist || folderExists(o.TrackFolder));
+    trackFolderEdit_->setEnabled(e.trackFolder);
+    browseTrackButton_->setEnabled(e.trackFolder);
+    autoGplBox_->setEnabled(e.autoGpl);
+    minimizeRadio_->setEnabled(e.gplRadios);
+    closeRadio_->setEnabled(e.gplRadios);
+    paramsEdit_->setEnabled(e.gplParams);
 }
 
 void OptionsForm::gplParamClicked(bool checked) {
     context_.project.options.GPLParam = checked;
-    paramsEdit_->setEnabled(checked);
+    updateTrackControls(false);
 }
 
 } // namespace meshsmith

@@ -2,6 +2,7 @@
 
 #include "editor/core/shell/main_items.hpp"
 #include "editor/core/shell/menu_rules.hpp"
+#include "editor/core/shell/options_rules.hpp"
 #include "support/project_builders.hpp"
 
 #include <gtest/gtest.h>
@@ -51,4 +52,19 @@ TEST(MainItems, TextsStandInTheOrderOfTheItems) {
     for (std::size_t k = 0; k < kMainItemCount; ++k)
         EXPECT_EQ(static_cast<std::size_t>(mainItemTexts()[k].item), k)
             << mainItemTexts()[k].objectName;
+}
+
+TEST(OptionsRules, ControlsFollowTheirBoxes) {
+    GeneralOptions g;
+    ProjectOptions o;
+    OptionsEnabling e = optionsEnabling(g, o, true);
+    EXPECT_FALSE(e.copyBmp || e.gridControls || e.trackFolder || e.autoGpl || e.gplParams);
+    g.MakeSubDir = g.ShowGrid = o.SaveToTrackFolder = o.AutoGPL = o.GPLParam = true;
+    e = optionsEnabling(g, o, true);
+    EXPECT_TRUE(e.copyBmp && e.mipInfo && e.gridControls && e.trackFolder && e.autoGpl &&
+                e.gplRadios && e.gplParams);
+    e = optionsEnabling(g, o, false);
+    EXPECT_TRUE(e.trackFolder && !e.autoGpl && !e.gplRadios) << "no usable track folder";
+    o.TrackFolder = "/no/such/folder/";
+    EXPECT_EQ(checkAutoGpl(o).message, "Invalid Trackfolder !");
 }
