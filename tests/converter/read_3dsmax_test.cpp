@@ -109,29 +109,39 @@ TEST(Read3dsMax, EveryFaceNeedsAMaterialWithABitmap) {
               "which has no bitmap");
 }
 
-TEST(Read3dsMax, NumbersOutsideTheMeshStopWithTheLine) {
-    const auto error = [](const std::string& from, const std::string& to) {
-        return read3dsMaxText(square({{from, to}})).error;
+TEST(Read3dsMax, NumbersOutsideTheMeshOrTheTablesStopTheRun) {
+    const std::string plane = " of Mesh \"Plane01\" (line 12)";
+    struct Case {
+        std::string from, to, error; // the error starts with `error`
     };
-    EXPECT_EQ(error(kFace1, "*MESH_FACE    2:    A:    0 B:    2 C:    3"),
-              "Line 26: face 2 is outside the 2 of *MESH_NUMFACES of Mesh \"Plane01\" (line 12)");
-    EXPECT_EQ(error(kFace1, "*MESH_FACE    1:    A:    0 B:    2 C:    4"),
-              "Line 26: vertex 4 is outside the 4 of *MESH_NUMVERTEX of Mesh \"Plane01\" "
-              "(line 12)");
-    EXPECT_EQ(error(kFace1, "*MESH_FACE    -1:    A:    0 B:    2 C:    3"),
-              "Line 26: face -1 is outside the 2 of *MESH_NUMFACES of Mesh \"Plane01\" (line 12)");
-    EXPECT_EQ(error("*MESH_FACE    0:", "*MESH_FACE    1:"),
-              "Line 41: Mesh \"Plane01\" (line 12): face 0 was not given");
-    EXPECT_EQ(error("*MESH_TFACE 1\t0\t2\t3", "*MESH_TFACE 1\t0\t2\t-1"),
-              "Line 38: texture vertex -1 is outside the 4 of *MESH_NUMTVERTEX of Mesh "
-              "\"Plane01\" (line 12)");
-    EXPECT_EQ(error("*MESH_TFACE 1", "*MESH_TVERTLIST 1"),
-              "Line 41: Mesh \"Plane01\" (line 12): face 1 has no texture coordinates "
-              "(*MESH_TFACE)");
-    EXPECT_EQ(error("*MESH_TVERT 2\t1.0000", "*MESH_TVERT 2\t-1.#IND"),
-              "Line 32: a texture vertex needs its number and three numbers");
-    EXPECT_EQ(error("*MESH_VERTEX    3\t0.0000", "*MESH_VERTEX    3\t1e39"),
-              "Line 22: vertex coordinates must be finite");
+    const Case cases[] = {
+        {kFace1, "*MESH_FACE    2:    A:    0 B:    2 C:    3",
+         "Line 26: face 2 is outside the 2 of *MESH_NUMFACES" + plane},
+        {kFace1, "*MESH_FACE    1:    A:    0 B:    2 C:    4",
+         "Line 26: vertex 4 is outside the 4 of *MESH_NUMVERTEX" + plane},
+        {kFace1, "*MESH_FACE    -1:    A:    0 B:    2 C:    3",
+         "Line 26: face -1 is outside the 2 of *MESH_NUMFACES" + plane},
+        {"*MESH_FACE    0:", "*MESH_FACE    1:",
+         "Line 41: Mesh \"Plane01\" (line 12): face 0 was not given"},
+        {"*MESH_TFACE 1\t0\t2\t3", "*MESH_TFACE 1\t0\t2\t-1",
+         "Line 38: texture vertex -1 is outside the 4 of *MESH_NUMTVERTEX" + plane},
+        {"*MESH_TFACE 1", "*MESH_TVERTLIST 1",
+         "Line 41: Mesh \"Plane01\" (line 12): face 1 has no texture coordinates (*MESH_TFACE)"},
+        {"*MESH_TVERT 2\t1.0000", "*MESH_TVERT 2\t-1.#IND",
+         "Line 32: a texture vertex needs its number and three numbers"},
+        {"*MESH_VERTEX    3\t0.0000", "*MESH_VERTEX    3\t1e39",
+         "Line 22: vertex coordinates must be finite"},
+        {"*MESH_NUMFACES 2", "*MESH_NUMFACES -1", "Line 17: the face count is negative"},
+        // Counts beyond the tables stop before anything is allocated.
+        {"*MESH_NUMFACES 2", "*MESH_NUMFACES 2147483647", "Capacity exceeded: the polygon table"},
+        {"*MESH_NUMVERTEX 4", "*MESH_NUMVERTEX 99999999999", "Capacity exceeded: the vertex table"},
+        {"*MESH_NUMTVERTEX 4", "*MESH_NUMTVERTEX 20001", "Capacity exceeded: the texture vertex"},
+        {"*MATERIAL_COUNT 1", "*MATERIAL_COUNT 1000000", "Capacity exceeded"},
+    };
+    for (const Case& c : cases) {
+        const std::string error = read3dsMaxText(square({{c.from, c.to}})).error;
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.to << ": " << error;
+    }
 }
 
 TEST(Read3dsMax, CollinearFacesAreDroppedAndUnusedBitmapsNotWritten) {
