@@ -95,32 +95,26 @@ TEST(KilnDriver, DisplayClassArgumentAndTheFilesOwnLine) {
     EXPECT_EQ(runKilnCaptured({path, "out", "7"}).out, successfulMeshsmithOutput(0, 42));
 }
 
-TEST(KilnDriver, RefusalsEndWithStatusOneAndTheirMessage) {
+TEST(KilnDriver, RefusalsEndWithStatusOneTheirMessageAndNo3DO) {
     TempFolder dir;
-    const std::string banner = " === 3DO Kiln ===\n\n";
-    KilnRun run = runKilnCaptured({dir.file("missing.ase")});
-    EXPECT_EQ(run.status, kExitFailure);
-    EXPECT_EQ(run.out, banner + "File not found!\n");
-    EXPECT_EQ(runKilnCaptured({}).out, banner + "File not found!\n");
-
     writeFile(dir.file("x.txt"), oneSquare());
-    run = runKilnCaptured({dir.file("x.txt")});
-    EXPECT_EQ(run.status, kExitFailure);
-    EXPECT_EQ(run.out, banner + "File type not supported!\n");
-
     writeFile(dir.file("other.ase"), "*3DSMAX_ASCIIEXPORTX 200\r\n*GEOMOBJECT\r\n");
-    run = runKilnCaptured({dir.file("other.ase")});
-    EXPECT_EQ(run.status, kExitFailure);
-    EXPECT_EQ(run.out, banner + "ASE file format not recognised\n");
-
     writeFile(dir.file("wide.ase"), std::string("\xFF\xFE*\0C\0", 6));
-    run = runKilnCaptured({dir.file("wide.ase")});
-    EXPECT_EQ(run.status, kExitFailure);
-    EXPECT_EQ(run.out,
-              banner + dir.file("wide.ase") + " is UTF-16 text: save it as ANSI or UTF-8 text\n");
-    for (const char* name : {"x.txt", "other.ase", "wide.ase"})
-        EXPECT_FALSE(fs::exists(
-            dir.file(std::string(name).replace(std::string(name).size() - 3, 3, "3do"))));
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{dir.file("missing.ase")}, "File not found!"},
+        {{}, "File not found!"},
+        {{dir.file("x.txt")}, "File type not supported!"},
+        {{dir.file("other.ase")}, "ASE file format not recognised"},
+        {{dir.file("wide.ase")},
+         dir.file("wide.ase") + " is UTF-16 text: save it as ANSI or UTF-8 text"},
+    };
+    for (const auto& [args, message] : cases) {
+        const KilnRun run = runKilnCaptured(args);
+        EXPECT_EQ(run.status, kExitFailure) << message;
+        EXPECT_EQ(run.out, " === 3DO Kiln ===\n\n" + message + "\n");
+    }
+    for (const char* name : {"x.3do", "other.3do", "wide.3do"})
+        EXPECT_FALSE(fs::exists(dir.file(name))) << name;
 }
 
 TEST(KilnDriver, UnwritableOutputIsAFailureNotSaved) {

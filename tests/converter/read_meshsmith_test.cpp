@@ -76,29 +76,25 @@ TEST(ReadMeshsmith, VerticesWithinOneThousandthMergeAcrossObjects) {
     EXPECT_EQ(near.z[static_cast<std::size_t>(polygonAt(near, 1).vertexList[0])], 0.0f);
 }
 
-TEST(ReadMeshsmith, TextureYIsFlippedAndRaisedAboveZero) {
-    KilnState k;
-    readMeshsmithText(k, aseHeader({"a"}) + aseObject(triangle(0, 0.2f, 1.7f, 0.7f), 0));
-    const poly& p = polygonAt(k, 0);
-    EXPECT_FLOAT_EQ(p.tverty[0], 1.8f);
-    EXPECT_FLOAT_EQ(p.tverty[1], 0.3f);
-    EXPECT_FLOAT_EQ(p.tverty[2], 1.3f);
-    EXPECT_FLOAT_EQ(p.tvertx[1], 1.0f);
-}
-
-TEST(ReadMeshsmith, MaterialsMapToOneStringEachByName) {
+TEST(ReadMeshsmith, MaterialsMapToOneStringEachByNameAndTextureYIsFlippedAboveZero) {
     KilnState k;
     std::string out;
     readMeshsmithText(k,
                       aseHeader({"brick", "roof", "brick"}) + aseObject(square(0, 0, 0), 2) +
-                          aseObject(square(0, 0, 1), 1) + aseObject(square(0, 0, 2), 0),
+                          aseObject(square(0, 0, 1), 1) +
+                          aseObject(triangle(2, 0.2f, 1.7f, 0.7f), 0),
                       "/nonexistent-folder/object.ase", &out);
     EXPECT_EQ(out, "ASE format: Meshsmith\n\ncollision volumes = 0\n");
     ASSERT_EQ(k.stringCount, 2);
     EXPECT_EQ(k.stringy[0], "brick");
-    EXPECT_EQ(polygonAt(k, 0).stringNum, 0);
-    EXPECT_EQ(polygonAt(k, 1).stringNum, 1);
-    EXPECT_EQ(polygonAt(k, 2).stringNum, 0);
+    EXPECT_EQ((std::array<int, 3>{polygonAt(k, 0).stringNum, polygonAt(k, 1).stringNum,
+                                  polygonAt(k, 2).stringNum}),
+              (std::array<int, 3>{0, 1, 0}));
+    const poly& t = polygonAt(k, 2);
+    const std::array<float, 4> got{t.tverty[0], t.tverty[1], t.tverty[2], t.tvertx[1]},
+        want{1.8f, 0.3f, 1.3f, 1.0f};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(got[i], want[i]) << i;
 }
 
 TEST(ReadMeshsmith, VertexColourFileColoursOnlyKind820ByObjectNumber) {
