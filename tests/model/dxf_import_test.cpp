@@ -147,28 +147,6 @@ TEST(DxfImport, AppendedLinesAndFacesReuseVerticesAndLines) {
     EXPECT_EQ(im.log.lines.back(), "1 additional Polygons added from file " + im.path);
 }
 
-TEST(DxfImport, CancelledOffsetChangesNothing) {
-    Import im;
-    im.project = sampleProject();
-    const Project before = im.project;
-    auto r = im.run(dxfFile({dxfPoint({"1", "2", "3"})}), DxfKind::Point);
-    EXPECT_EQ(r.outcome, Outcome::Cancelled);
-    expectSameGeometry(im.project, before);
-    EXPECT_TRUE(im.log.lines.empty());
-}
-
-TEST(DxfImport, ReplaceModeStartsFromEmptyGeometry) {
-    Import im;
-    im.project = sampleProject();
-    im.project.GeometryPresent = false;
-    im.run(dxfFile({dxfPoint({"1", "2", "3"})}), DxfKind::Point);
-    EXPECT_EQ(im.project.object.vertices.size(), 1u);
-    EXPECT_TRUE(im.project.object.lines.empty()) << "lines would refer to vertices that are gone";
-    EXPECT_TRUE(im.project.object.polygons.empty());
-    EXPECT_TRUE(im.project.object.collision.empty());
-    EXPECT_EQ(im.project.object.textures.size(), 2u);
-}
-
 TEST(DxfImport, KindThatIsNotInTheFileIsRefused) {
     Import im;
     auto r = im.run(dxfFile({dxfPoint({"1", "2", "3"})}), DxfKind::Line);

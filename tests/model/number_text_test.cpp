@@ -21,7 +21,6 @@ TEST(VertexReal, ValuesThatRoundToZeroCarryNoMinusSign) {
     EXPECT_EQ(vertexReal(-0.0f), "0.000");
     EXPECT_EQ(vertexReal(-0.0004f), "0.000");
     EXPECT_EQ(real5(-0.000001f), "0.00000");
-    EXPECT_EQ(real3(-0.0f), "0.000");
 }
 
 TEST(VertexReal, HalfwayDigitsRoundAwayFromZero) {

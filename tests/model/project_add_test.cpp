@@ -72,18 +72,6 @@ TEST(AddFromProject, ShiftsVertexAndTextureIndices) {
     EXPECT_EQ(log.lines, expected);
 }
 
-TEST(AddFromProject, CancelledOffsetAddsNothing) {
-    TempFolder dir;
-    Project p = threeTextureProject();
-    ScriptedPrompts prompts;
-    RecordingLog log;
-    EXPECT_EQ(addFromProject(p, addedFile(dir), prompts, log).outcome, Outcome::Cancelled);
-    EXPECT_EQ(prompts.offsetQuestions, 1);
-    EXPECT_EQ(p.object.vertices.size(), 3u);
-    EXPECT_EQ(p.object.textures.size(), 3u);
-    EXPECT_TRUE(log.lines.empty());
-}
-
 TEST(AddFromProject, DamagedFileLeavesTheProjectExactlyAsBefore) {
     TempFolder dir;
     std::string good = readFile(addedFile(dir));

@@ -49,16 +49,6 @@ TEST(ProjectFile, MinimalProjectIsWrittenExactly) {
     EXPECT_EQ(projectFileText(p), expected);
 }
 
-TEST(ProjectFile, EmptySectionsAreLeftOut) {
-    Project p;
-    std::string text = projectFileText(p);
-    EXPECT_EQ(text.find("Textures"), std::string::npos);
-    EXPECT_EQ(text.find("Lines"), std::string::npos);
-    EXPECT_EQ(text.find("Polygons"), std::string::npos);
-    EXPECT_EQ(text.find("Collision"), std::string::npos);
-    EXPECT_NE(text.find("Vertices\r\n0\r\nDisplayClass\r\n3\r\nOptions"), std::string::npos);
-}
-
 TEST(ProjectFile, TexturedTriangleWritesThreePairsUntexturedNone) {
     Project p;
     p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
@@ -74,23 +64,6 @@ TEST(ProjectFile, TexturedTriangleWritesThreePairsUntexturedNone) {
     EXPECT_NE(projectFileText(p).find(crlfLines(
                   {"Textures", "1", "wall01.bmp", "0", "", "0", "TextureBackColors", "$00DDDDDD"})),
               std::string::npos);
-}
-
-TEST(ProjectFile, VertexCoordinatesKeepThreeDecimals) {
-    TempFolder dir;
-    Project p;
-    p.object.vertices = {{0.0004f, 1.23456f, -2.5f, 0}};
-    p.ProjectFile = dir.file("v.3dp");
-    RecordingLog log;
-    ASSERT_FALSE(saveProject(p, {}, log));
-    EXPECT_NE(readFile(p.ProjectFile).find(crlfLines({"1", "0.000", "1.235", "-2.500"})),
-              std::string::npos);
-    auto l = loadText(dir, readFile(p.ProjectFile), "v2.3dp");
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    EXPECT_EQ(l->project.object.vertices[0].X, 0.0f);
-    EXPECT_EQ(l->project.object.vertices[0].Y, 1.235f);
-    EXPECT_EQ(l->project.object.vertices[0].Z, -2.5f);
-    EXPECT_TRUE(log.contains("Project " + p.ProjectFile + " saved !"));
 }
 
 TEST(ProjectFile, SaveLoadSaveIsByteStableForGeneratedProjects) {
@@ -172,26 +145,6 @@ TEST(ProjectFile, SectionDataThatLooksLikeAKeywordIsData) {
     ASSERT_EQ(l->result.outcome, Outcome::Done) << l->result.message;
     EXPECT_EQ(l->project.object.ProjectDescription, "Lines");
     EXPECT_TRUE(l->project.object.lines.empty());
-}
-
-TEST(ProjectFile, OptionsComeBackIntoTheProject) {
-    TempFolder dir;
-    Project p;
-    p.options.ShowAxis = true;
-    p.options.ShowVertices = false;
-    p.options.TrackFolder = "C:\\GPL\\tracks\\";
-    p.options.MakerMinimize = false;
-    p.options.MakerClose = true;
-    p.options.VertexColor = "clRed";
-    auto l = loadText(dir, projectFileText(p));
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    const ProjectOptions& o = l->project.options;
-    EXPECT_TRUE(o.ShowAxis);
-    EXPECT_FALSE(o.ShowVertices);
-    EXPECT_FALSE(l->project.ShowVerticesNow);
-    EXPECT_EQ(o.TrackFolder, "C:\\GPL\\tracks\\");
-    EXPECT_TRUE(o.MakerClose);
-    EXPECT_EQ(o.VertexColor, "clRed");
 }
 
 TEST(ProjectFile, StoredZoomOutsideTheBarsRangeIsBroughtIntoIt) {

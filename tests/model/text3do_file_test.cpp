@@ -51,16 +51,11 @@ TEST(Text3DOExport, WritesVerticesPolygonLinesAndTheEndMark) {
     EXPECT_EQ(log.lines, std::vector<std::string>{"Data saved to 3DO Text file " + path});
 }
 
-TEST(Text3DOExport, NeedsGeometryAndLeavesOutPolygonsWithoutCorners) {
+TEST(Text3DOExport, PolygonsWithoutCornersAreLeftOut) {
     TempFolder dir;
     RecordingLog log;
     Project p;
     p.object.vertices = {{0, 0, 0, 0}};
-    OperationResult r = export3DOText(p, dir.file("a.txt"), log);
-    EXPECT_EQ(r.outcome, Outcome::Refused);
-    EXPECT_EQ(r.message, "      No Vertices defined      \r\r      Nothing to save !");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("a.txt")));
-
     // "v 0 ..." would not read back as a polygon, and such a record has no shape.
     p.GeometryPresent = true;
     ObjectData empty;
@@ -104,29 +99,6 @@ TEST(Text3DORoundTrip, QuadComesBackClosedUntexturedWithARandomColour) {
                                         "1 Polygons loaded from file " + dir.file("in.txt")}));
 }
 
-TEST(Text3DORoundTrip, GeneratedProjectsKeepGeometryAndCornerLists) {
-    TempFolder dir;
-    int tried = 0;
-    for (std::uint32_t seed = 1; seed < 60; ++seed) {
-        Project original = randomProject(seed);
-        if (original.object.vertices.empty()) continue;
-        ++tried;
-        RecordingLog log;
-        ASSERT_EQ(export3DOText(original, dir.file("rt.txt"), log).outcome, Outcome::Done);
-        auto run = importText(dir, readFile(dir.file("rt.txt")));
-        ASSERT_EQ(run->result.outcome, Outcome::Done) << run->result.message;
-        ASSERT_EQ(run->project.object.vertices.size(), original.object.vertices.size());
-        for (std::size_t k = 0; k < original.object.vertices.size(); ++k) {
-            EXPECT_EQ(run->project.object.vertices[k].X, original.object.vertices[k].X);
-            EXPECT_EQ(run->project.object.vertices[k].Y, original.object.vertices[k].Y);
-            EXPECT_EQ(run->project.object.vertices[k].Z, original.object.vertices[k].Z);
-        }
-        EXPECT_EQ(cornerLists(run->project), cornerLists(original)) << "seed " << seed;
-        EXPECT_TRUE(referencesAreSound(run->project));
-    }
-    EXPECT_GT(tried, 40);
-}
-
 TEST(Text3DOImport, AppendedPolygonsReferToTheAppendedVertices) {
     TempFolder dir;
     ImportRun run;
@@ -149,31 +121,6 @@ TEST(Text3DOImport, AppendedPolygonsReferToTheAppendedVertices) {
     EXPECT_EQ(run.log.lines, (std::vector<std::string>{
                                  "3 additional Vertices added from file " + dir.file("in.txt"),
                                  "1 new Polygons added from file " + dir.file("in.txt")}));
-}
-
-TEST(Text3DOImport, CancelledOffsetChangesNothing) {
-    TempFolder dir;
-    ImportRun run;
-    run.project = tenVertexProject();
-    writeFile(dir.file("in.txt"), crlfLines({"# 3DO Export", "1", "p 0 0 0", "v -1"}));
-    RandomColours colours(1);
-    run.result = import3DOText(run.project, dir.file("in.txt"), run.prompts, run.log, colours);
-    EXPECT_EQ(run.result.outcome, Outcome::Cancelled);
-    EXPECT_EQ(run.prompts.offsetQuestions, 1);
-    EXPECT_EQ(projectFingerprint(run.project), projectFingerprint(tenVertexProject()));
-    EXPECT_TRUE(run.log.lines.empty());
-}
-
-TEST(Text3DOImport, ReplaceModeEmptiesTablesThatReferToTheOldGeometry) {
-    TempFolder dir;
-    Project stale = sampleProject();
-    stale.GeometryPresent = false;
-    auto run = importText(dir, crlfLines({"# 3DO Export", "1", "p 0 0 0", "v -1"}), stale);
-    ASSERT_EQ(run->result.outcome, Outcome::Done);
-    EXPECT_TRUE(run->project.object.polygons.empty());
-    EXPECT_TRUE(run->project.object.lines.empty());
-    EXPECT_TRUE(run->project.object.collision.empty()) << "collision planes named the old polygons";
-    EXPECT_TRUE(referencesAreSound(run->project));
 }
 
 TEST(Text3DOImport, TokensAreTakenByPositionWhateverTheirWidth) {
@@ -209,74 +156,3 @@ TEST(Text3DOImport, LinesOfOtherKindsAndExtraTokensAreSkipped) {
     EXPECT_EQ(run->project.object.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
 }
 
-TEST(Text3DOImport, WrongHeaderIsRefused) {
-    TempFolder dir;
-    for (const std::string& text : {std::string("# 3DO Export \r\n0\r\nv -1\r\n"), std::string(),
-                                    std::string("\n"), std::string("#3DO Export\r\n0\r\n")}) {
-        auto run = importText(dir, text, tenVertexProject());
-        EXPECT_EQ(run->result.outcome, Outcome::Refused);
-        EXPECT_EQ(run->result.message, "Not a valid 3DOText file !");
-        EXPECT_EQ(projectFingerprint(run->project), projectFingerprint(tenVertexProject()));
-    }
-}
-
-TEST(Text3DOFaults, StopsWithTheLineAndLeavesTheProjectAsItWas) {
-    TempFolder dir;
-    const std::string head = crlfLines({"# 3DO Export", "3", "p 0 0 0", "p 1 0 0", "p 0 1 0"});
-    struct Case {
-        std::string text, message;
-        std::size_t line;
-    } cases[] = {
-        {crlfLines({"# 3DO Export", "2", "p 0 0 0", "p 1 abc 0"}),
-         "'abc' is not a valid floating point value", 4},
-        {head + crlfLines({"v 3 -80808080 0 x 2 ", "v -1"}), "'x' is not a valid integer value", 6},
-        {head + crlfLines({"v 3 -80808080 0 1 2 ", "v 3 -80808080 0 1 3 ", "v -1"}),
-         "Vertex index 3 is out of range: the file has 3 vertices", 7},
-        {head + crlfLines({"v 1 -80808080 -2", "v -1"}),
-         "Vertex index -2 is out of range: the file has 3 vertices", 6},
-        {head + crlfLines({"v three -80808080 0 1 2", "v -1"}),
-         "'three' is not a valid integer value", 6},
-        {head + crlfLines({"v 0 -80808080", "v -1"}),
-         "A polygon needs at least one corner, the line gives 0", 6},
-        {head + crlfLines({"v 4 -80808080 0 1 2 ", "v -1"}),
-         "The polygon line gives 4 corners but holds 3 vertex indices", 6},
-        {head + crlfLines({"v 2147483647 -80808080 0", "v -1"}),
-         "The polygon line gives 2147483647 corners but holds 1 vertex indices", 6},
-        {head + crlfLines({"v", "v -1"}),
-         "The polygon line has no corner count; a polygon line reads \"v N -80808080 i1 ... iN\"",
-         6},
-        {head + crlfLines({"v3 -80808080 0 1 2", "v -1"}),
-         "'v3' starts neither a vertex nor a polygon line; a polygon line reads \"v N -80808080 "
-         "i1 ... iN\"",
-         6},
-        {crlfLines({"# 3DO Export", "2000000000", "p 0 0 0", "v -1"}),
-         "The vertex count 2000000000 is larger than the 2 lines that follow it", 2},
-        {crlfLines({"# 3DO Export", "-1", "v -1"}), "The vertex count -1 is negative", 2},
-        {crlfLines({"# 3DO Export"}), "The vertex count is missing after \"# 3DO Export\"", 2},
-        {crlfLines({"# 3DO Export", "2.5"}), "'2.5' is not a valid integer value", 2},
-        // A count larger than the vertex lines would read a polygon line as a vertex.
-        {crlfLines({"# 3DO Export", "3", "p 0 0 0", "p 1 0 0", "v 2 -80808080 0 1", "v -1"}),
-         "Vertex line 3 of 3 is missing: a vertex line reads \"p X Y Z\"", 5},
-        {crlfLines({"# 3DO Export", "1", "p 0 0 0", "p 1 0 0", "v -1"}),
-         "A vertex line beyond the 1 vertices that line 2 announces", 4},
-        {crlfLines({"# 3DO Export", "1", "p 0 0"}),
-         "A vertex needs three coordinates: a vertex line reads \"p X Y Z\"", 3},
-        {crlfLines(
-             {"# 3DO Export", "1", "p 0 0 0", "v -1", "# 3DO Export", "1", "p 5 5 5", "v -1"}),
-         "A second \"# 3DO Export\" header: the file holds more than one export", 5},
-        {crlfLines({"# 3DO Export", "1", "p 0 0 0", "# 3DO Export", "v -1"}),
-         "A second \"# 3DO Export\" header: the file holds more than one export", 4},
-    };
-    for (const auto& c : cases)
-        for (Project start : {Project{}, tenVertexProject()}) {
-            const std::string before = projectFingerprint(start);
-            auto run = importText(dir, c.text, std::move(start));
-            EXPECT_EQ(run->result.outcome, Outcome::Failed) << c.message;
-            EXPECT_EQ(run->result.message, c.message);
-            EXPECT_EQ(run->log.lines,
-                      std::vector<std::string>{"Error importing " + dir.file("in.txt") + ", line " +
-                                               std::to_string(c.line) + ": " + c.message});
-            EXPECT_EQ(projectFingerprint(run->project), before) << c.message;
-            EXPECT_EQ(run->prompts.offsetQuestions, 0) << "a damaged file asks nothing";
-        }
-}

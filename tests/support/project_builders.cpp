@@ -128,6 +128,9 @@ Project randomProject(std::uint32_t seed) {
     p.options.TrackFolder = below(2) ? "" : "C:\\GPL\\tracks\\monza\\";
     p.options.AdditionalGPLParams = below(2) ? "" : "-ko 20:Personal Information";
     p.options.AxisSize = 1 + below(1000);
+    p.options.ShowVertices = below(2);
+    p.options.MakerClose = below(2);
+    p.options.VertexColor = below(2) ? "clRed" : "$000000FF";
     p.GeometryPresent = true;
     return p;
 }
