@@ -78,16 +78,7 @@ void expectPlaneOfPolygon(const Project& p, const WrittenPlane& w, const ObjectD
 
 } // namespace
 
-TEST(AseCollision, VolumeWithTwoPlanesWritesCountPlanesAndOneSeparator) {
-    Project p = floorAndWall();
-    EXPECT_EQ(tailFrom(aseLines(p), "*COLLISION_VOLUMES"),
-              (std::vector<std::string>{"*COLLISION_VOLUMES 1", " ", "*COLLISION_PLANES 2",
-                                        // Axis-aligned: the zero components are -0.0.
-                                        "*COLLISION_PLANE 3 0.000 0.000 -1.000 0.000",
-                                        "*COLLISION_PLANE 15 1.000 0.000 0.000 -2.000", " "}));
-}
-
-TEST(AseCollision, EveryVolumeInTableOrder) {
+TEST(AseCollision, EveryVolumeInTableOrderWithItsPlanesAndOneSeparator) {
     Project p = floorAndWall();
     CollVol second;
     second.PlaneCount = 1;
@@ -96,61 +87,43 @@ TEST(AseCollision, EveryVolumeInTableOrder) {
     p.object.collision.push_back(second);
     EXPECT_EQ(tailFrom(aseLines(p), "*COLLISION_VOLUMES"),
               (std::vector<std::string>{"*COLLISION_VOLUMES 2", " ", "*COLLISION_PLANES 2",
+                                        // Axis-aligned: the zero components are -0.0.
                                         "*COLLISION_PLANE 3 0.000 0.000 -1.000 0.000",
                                         "*COLLISION_PLANE 15 1.000 0.000 0.000 -2.000", " ",
                                         "*COLLISION_PLANES 1",
                                         "*COLLISION_PLANE 0 1.000 0.000 0.000 -2.000", " "}));
 }
 
-TEST(AseCollision, NoCollisionTableNoBlock) {
+// Each written plane holds its polygon's corners, with a unit normal against
+// (P1 - P0) x (P2 - P0): tilted ones, and those facing each axis both ways,
+// whose zero components must never come out as "-0.000".
+TEST(AseCollision, PlanesHoldTheirPolygonsAndNeverWriteMinusZero) {
     Project p = floorAndWall();
-    p.object.collision.clear();
-    EXPECT_TRUE(tailFrom(aseLines(p), "*COLLISION").empty());
-    EXPECT_EQ(aseLines(p).back(), " ");
-}
-
-TEST(AseCollision, TiltedPlanesMatchTheirPolygons) {
-    Project p = floorAndWall();
-    p.object.vertices.push_back({1.5f, -2.25f, 7.0f, 0});
-    p.object.vertices.push_back({-3.0f, 4.0f, 0.5f, 0});
-    p.object.vertices.push_back({6.125f, 1.0f, -2.0f, 0});
-    p.object.vertices.push_back({1200.0f, -350.5f, 80.0f, 0});
-    p.object.polygons.push_back(makeTexturedPolygon({7, 8, 9}, 0, {{0, 0}, {1, 0}, {1, 1}}));
-    p.object.polygons.push_back(makeTexturedPolygon({9, 8, 10}, 0, {{0, 0}, {1, 0}, {1, 1}}));
-    p.object.collision[0].PlaneCount = 4;
-    p.object.collision[0].PlanePolygons = {2, 3, 0, 1};
-    p.object.collision[0].PlaneRebounds = {1, 2, 3, 4};
-    auto planes = tailFrom(aseLines(p), "*COLLISION_PLANE ");
-    ASSERT_GE(planes.size(), 4u);
-    for (std::size_t j = 0; j < 4; ++j) {
+    p.object.vertices.insert(p.object.vertices.end(), {{1.5f, -2.25f, 7.0f, 0},
+                                                       {-3.0f, 4.0f, 0.5f, 0},
+                                                       {6.125f, 1.0f, -2.0f, 0},
+                                                       {1200.0f, -350.5f, 80.0f, 0},
+                                                       {0, 0, 0, 0},
+                                                       {0, 1, 0, 0},
+                                                       {1, 0, 0, 0},
+                                                       {0, 0, 1, 0}});
+    const std::vector<std::vector<std::int32_t>> faces = {
+        {7, 8, 9},    {9, 8, 10},   {11, 12, 13}, {11, 13, 12}, {11, 13, 14},
+        {11, 14, 13}, {11, 12, 14}, {11, 14, 12}};
+    CollVol& vol = p.object.collision[0];
+    for (const auto& face : faces) {
+        vol.PlanePolygons.push_back(static_cast<std::int32_t>(p.object.polygons.size()));
+        vol.PlaneRebounds.push_back(static_cast<std::int32_t>(vol.PlaneRebounds.size()));
+        p.object.polygons.push_back(makeTexturedPolygon(face, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    }
+    vol.PlaneCount = static_cast<std::int32_t>(vol.PlanePolygons.size());
+    const auto planes = tailFrom(aseLines(p), "*COLLISION_PLANE ");
+    ASSERT_EQ(planes.size(), vol.PlanePolygons.size() + 1); // and the separator
+    for (std::size_t j = 0; j < vol.PlanePolygons.size(); ++j) {
         SCOPED_TRACE(planes[j]);
-        WrittenPlane w = parsePlane(planes[j]);
-        EXPECT_EQ(w.rebound, static_cast<int>(j) + 1);
-        expectPlaneOfPolygon(
-            p, w,
-            p.object.polygons[static_cast<std::size_t>(p.object.collision[0].PlanePolygons[j])]);
-    }
-}
-
-TEST(AseCollision, NegativeZeroIsWrittenWithoutSign) {
-    // Planes facing each axis in both directions: every zero component is -0.0
-    // or 0.0, and none may come out as "-0.000".
-    Project p = floorAndWall();
-    p.object.vertices = {{0, 0, 0, 0}, {0, 1, 0, 0}, {1, 0, 0, 0}, {0, 0, 1, 0}};
-    std::vector<std::vector<std::int32_t>> faces = {{0, 1, 2}, {0, 2, 1}, {0, 2, 3},
-                                                    {0, 3, 2}, {0, 1, 3}, {0, 3, 1}};
-    p.object.polygons.clear();
-    p.object.collision[0] = {};
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        p.object.polygons.push_back(makeTexturedPolygon(faces[i], 0, {{0, 0}, {1, 0}, {1, 1}}));
-        p.object.collision[0].PlanePolygons.push_back(static_cast<std::int32_t>(i));
-        p.object.collision[0].PlaneRebounds.push_back(0);
-    }
-    p.object.collision[0].PlaneCount = static_cast<std::int32_t>(faces.size());
-    auto planes = tailFrom(aseLines(p), "*COLLISION_PLANE ");
-    ASSERT_EQ(planes.size(), 7u); // six planes and the separator
-    for (std::size_t j = 0; j < faces.size(); ++j) {
-        EXPECT_EQ(planes[j].find("-0.000"), std::string::npos) << planes[j];
-        expectPlaneOfPolygon(p, parsePlane(planes[j]), p.object.polygons[j]);
+        EXPECT_EQ(planes[j].find("-0.000"), std::string::npos);
+        const WrittenPlane w = parsePlane(planes[j]);
+        EXPECT_EQ(w.rebound, vol.PlaneRebounds[j]);
+        expectPlaneOfPolygon(p, w, p.object.polygons[static_cast<std::size_t>(vol.PlanePolygons[j])]);
     }
 }
