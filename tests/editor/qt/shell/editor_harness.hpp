@@ -49,10 +49,11 @@ class RecordingStarter : public ProgramStarter {
     }
     bool openWithDefaultHandler(const std::string& target) override {
         opened.push_back(target);
-        return true;
+        return opens;
     }
     std::vector<ProgramLaunch> started;
     std::vector<std::string> opened;
+    bool opens = true; // what the desktop answers
 };
 
 // Runs the event loop until `done` holds or `timeoutMs` has passed.
