@@ -21,25 +21,16 @@ std::size_t count(const std::string& text, const std::string& what) {
 }
 } // namespace
 
-TEST(BatchExchange, WriteAseWritesOneObjectPerPolygon) {
+TEST(BatchExchange, WriteAseAndA3DOTextRoundTripWhoseUntexturedCopyAseRefuses) {
     TempFolder dir;
     ProgramRun run = batch({"write-ase", kExample, dir.file("stand.ase")});
     ASSERT_EQ(run.status, 0) << run.err;
-    std::string ase = readFile(dir.file("stand.ase"));
-    EXPECT_EQ(ase.rfind("*COMMENT \">>>> - Exported by Meshsmith - <<<<\"\r\n", 0), 0u);
-    EXPECT_EQ(count(ase, "*GEOMOBJECT\r\n"), 24u);
-    EXPECT_EQ(count(ase, "*LINEOBJECT\r\n"), 3u);
-    EXPECT_NE(ase.find("*COLLISION_VOLUMES 1\r\n"), std::string::npos);
+    EXPECT_EQ(count(readFile(dir.file("stand.ase")), "*GEOMOBJECT\r\n"), 24u);
     EXPECT_NE(run.out.find("ASE-file " + dir.file("stand.ase") + " saved !"), std::string::npos);
-}
-
-TEST(BatchExchange, ThreeDOTextRoundTripGivesAnUntexturedCopyThatAseRefuses) {
-    TempFolder dir;
     ASSERT_EQ(batch({"export-txt", kExample, dir.file("s.txt")}).status, 0);
     ProgramRun imported =
         batch({"import", dir.file("s.txt"), "--out", dir.file("copy.3dp"), "--seed", "4"});
     ASSERT_EQ(imported.status, 0) << imported.err;
-    EXPECT_NE(imported.out.find("54 Vertices loaded from file"), std::string::npos) << imported.out;
     EXPECT_NE(imported.out.find("24 Polygons loaded from file"), std::string::npos);
     ProgramRun ase = batch({"write-ase", dir.file("copy.3dp"), dir.file("copy.ase")});
     EXPECT_EQ(ase.status, 1);
@@ -79,9 +70,11 @@ TEST(BatchExchange, DxfExportsAndImportsTheChosenKind) {
 }
 
 TEST(BatchExchange, WrongCommandLinesAreRefused) {
-    EXPECT_EQ(batch({"export-dxf", "--mode", "x", kExample, "o.dxf"}).status, 2);
-    EXPECT_EQ(batch({"import", "a.vtx"}).status, 2);
-    EXPECT_EQ(batch({"import", "a.vtx", "--out", "o.3dp", "--offset", "1", "2"}).status, 2);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"export-dxf", "--mode", "x", kExample, "o.dxf"},
+          {"import", "a.vtx"},
+          {"import", "a.vtx", "--out", "o.3dp", "--offset", "1", "2"}})
+        EXPECT_EQ(batch(args).status, 2);
     TempFolder dir;
     writeFile(dir.file("a.obj"), "v 0 0 0\n");
     EXPECT_EQ(batch({"import", dir.file("a.obj"), "--out", dir.file("o.3dp")}).status, 1);

@@ -19,34 +19,24 @@ std::string copyExample(TempFolder& dir) {
 }
 } // namespace
 
-TEST(BatchTool, ResaveOfTheExampleIsByteIdentical) {
-    TempFolder dir;
-    std::string project = copyExample(dir);
+TEST(BatchTool, ResaveKeepsEveryByteInPlaceAndTheBitmapsFoundElsewhere) {
+    TempFolder dir, elsewhere;
+    const std::string project = copyExample(dir);
     ProgramRun run = runProgram("meshsmith-batch", {"resave", project, dir.file("again.3dp")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(dir.file("again.3dp")), readFile(kExample));
-}
-
-TEST(BatchTool, ResaveIntoAnotherFolderKeepsTheBitmapsFound) {
-    TempFolder dir;
-    ProgramRun run = runProgram("meshsmith-batch", {"resave", kExample, dir.file("moved.3dp")});
+    // In place, run from another working folder.
+    run = runProgram("meshsmith-batch", {"resave", project, project}, elsewhere.path().string());
     ASSERT_EQ(run.status, 0) << run.err;
-    std::string moved = readFile(dir.file("moved.3dp"));
-    EXPECT_NE(moved.find(
-                  fs::absolute(sourcePath("examples/stand/seats.bmp")).lexically_normal().string()),
-              std::string::npos);
-    EXPECT_EQ(runProgram("meshsmith-batch", {"info", dir.file("moved.3dp")}).status, 0);
-}
-
-TEST(BatchTool, ResaveInPlaceFromAnotherWorkingFolderKeepsEveryByte) {
-    TempFolder dir, elsewhere;
-    std::string project = copyExample(dir);
-    std::string before = readFile(project);
-    ProgramRun run =
-        runProgram("meshsmith-batch", {"resave", project, project}, elsewhere.path().string());
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(readFile(project), before);
+    EXPECT_EQ(readFile(project), readFile(kExample));
     EXPECT_NE(run.out.find("Project " + project + " saved !"), std::string::npos) << run.out;
+    // Into another folder: the bitmaps are stored with their own folder.
+    run = runProgram("meshsmith-batch", {"resave", kExample, elsewhere.file("moved.3dp")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(readFile(elsewhere.file("moved.3dp"))
+                  .find(fs::absolute(sourcePath("examples/stand/seats.bmp")).lexically_normal().string()),
+              std::string::npos);
+    EXPECT_EQ(runProgram("meshsmith-batch", {"info", elsewhere.file("moved.3dp")}).status, 0);
 }
 
 TEST(BatchTool, InfoDescribesTheProject) {
