@@ -151,14 +151,10 @@ TEST(KilnDriver, InputErrorsAndCapacityHaveTheirOwnStatus) {
               std::string::npos)
         << run.out;
     EXPECT_FALSE(fs::exists(dir.file("bad.3do")));
-}
 
-TEST(KilnDriver, AFileWithoutPolygonsWritesNothing) {
-    TempFolder dir;
-    writeFile(dir.file("lines.ase"), aseHeader({}) + "*LINEOBJECT\r\n*MESH_VERTEX 0 0 0 0\r\n"
-                                                     "*MESH_VERTEX 1 1 0 0\r\n");
-    KilnRun run = runKilnCaptured({dir.file("lines.ase")});
+    writeFile(path, aseHeader({}) + "*LINEOBJECT\r\n*MESH_VERTEX 0 0 0 0\r\n*MESH_VERTEX 1 1 0 0\r\n");
+    run = runKilnCaptured({path});
     EXPECT_EQ(run.status, kExitFailure);
     EXPECT_NE(run.out.find("nothing to convert"), std::string::npos) << run.out;
-    EXPECT_FALSE(fs::exists(dir.file("lines.3do")));
+    EXPECT_FALSE(fs::exists(dir.file("bad.3do")));
 }

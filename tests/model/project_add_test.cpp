@@ -115,16 +115,3 @@ TEST(AddFromProject, BitmapsOfAnotherFolderAreStoredWithTheirFolder) {
     EXPECT_EQ(p.object.textures[3].Filename, dir.folder() + "a.bmp");
 }
 
-TEST(AddFromProject, OutOfRangeReferencesInTheAddedFileAreRefused) {
-    TempFolder dir;
-    writeFile(dir.file("bad.3dp"),
-              "Vertices\r\n1\r\n0\r\n0\r\n0\r\nLines\r\n1\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
-    Project p = threeTextureProject();
-    ScriptedPrompts prompts;
-    prompts.offsets = {VertexOffset{}};
-    RecordingLog log;
-    OperationResult r = addFromProject(p, dir.file("bad.3dp"), prompts, log);
-    EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "Line 0 refers to vertex 1, but the project has 1 vertex");
-    EXPECT_EQ(p.object.vertices.size(), 3u);
-}
