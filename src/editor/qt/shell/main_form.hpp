@@ -32,9 +32,12 @@ class QScrollBar;
 namespace meshsmith {
 
 class OptionsForm;
+class SelectTextureForm;
+class TextureForm;
 class VertexForm;
 class ViewForm;
 struct ProjectSession;
+struct TextureWindowHooks;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -96,6 +99,10 @@ class MainForm : public QMainWindow {
     void onUndo();
     void onRedo();
     void updateEditMenu();
+    // Visual Elements menu: the texture windows.
+    void onLoadTextures();
+    void onAssignTextures();
+    void onCheckBackColors();
     // Misc. menu.
     void onAddInterpolatedVertices();
     // Misc. menu: outside programs.
@@ -163,6 +170,7 @@ class MainForm : public QMainWindow {
     // menus and view follow.
     void objectChanged();
     void reportAndFollow(const OperationResult& r);
+    TextureWindowHooks textureHooks();
 
     // Camera (main_form_camera.cpp).
     void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
@@ -187,6 +195,8 @@ class MainForm : public QMainWindow {
     ViewForm* view_ = nullptr;
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
+    TextureForm* textureForm_ = nullptr;
+    SelectTextureForm* selectTextureForm_ = nullptr;
     QPlainTextEdit* logPane_ = nullptr;
     QScrollBar *xBar_ = nullptr, *yBar_ = nullptr, *zBar_ = nullptr, *zoomBar_ = nullptr;
     QPushButton *xRotate_ = nullptr, *yRotate_ = nullptr, *zRotate_ = nullptr;

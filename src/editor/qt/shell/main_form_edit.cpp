@@ -1,8 +1,13 @@
 // The main window's editing commands: the Edit menu's Undo and Redo over the
-// edit history, the vertex window, and the whole-table vertex commands.
+// edit history, the vertex window, the whole-table vertex commands, and the
+// texture windows.
 #include "editor/qt/shell/main_form.hpp"
 
+#include "editor/core/textures/texture_library_rules.hpp"
 #include "editor/qt/geometry/vertex_form.hpp"
+#include "editor/qt/textures/select_texture_form.hpp"
+#include "editor/qt/textures/texture_form.hpp"
+#include "editor/qt/view/view_form.hpp"
 #include "model/edits/edit.hpp"
 #include "model/edits/vertex_edits.hpp"
 
@@ -42,6 +47,37 @@ void MainForm::onCreateVertices() {
     vertexForm_->show();
     vertexForm_->raise();
     vertexForm_->activateWindow();
+}
+
+TextureWindowHooks MainForm::textureHooks() {
+    return {[this] { view_->rebuildTextures(); },
+            [this](bool on) {
+                context_.project.options.ShowTextures = on;
+                item(MainItem::ShowTextures)->setChecked(on);
+                redrawView();
+            }};
+}
+
+void MainForm::onLoadTextures() {
+    if (!textureForm_) textureForm_ = new TextureForm(context_, textureHooks(), this);
+    textureForm_->show();
+    textureForm_->raise();
+    textureForm_->activateWindow();
+}
+
+void MainForm::onAssignTextures() {
+    context_.project.SelectedPolygon = 0;
+    if (!selectTextureForm_)
+        selectTextureForm_ = new SelectTextureForm(context_, textureHooks(), this);
+    selectTextureForm_->show();
+    selectTextureForm_->refreshList();
+    selectTextureForm_->raise();
+    selectTextureForm_->activateWindow();
+}
+
+void MainForm::onCheckBackColors() {
+    previewBackColors(context_.project, context_.prompts, textureHooks().showTextures,
+                      [this] { redrawView(); });
 }
 
 void MainForm::onCreateInterpolatedVertex() {

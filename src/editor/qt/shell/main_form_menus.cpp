@@ -146,13 +146,13 @@ void MainForm::buildVisualAndModifyMenus() {
             [this, &p] { needs(p.object.vertices.size() >= 2, "Not enough Vertices defined"); });
     connect(addItem(visualMenu_, Polygons), &QAction::triggered, this,
             [this, &p] { needs(p.object.vertices.size() >= 3, "Not enough Vertices defined"); });
-    connect(addItem(visualMenu_, AssignTextures), &QAction::triggered, this, [this] {
-        needs(!context_.project.object.polygons.empty(), "No Polygons defined !");
-        if (!context_.project.object.polygons.empty()) context_.project.SelectedPolygon = 0;
+    connect(addItem(visualMenu_, AssignTextures), &QAction::triggered, this, [this, &p] {
+        needs(!p.object.polygons.empty(), "No Polygons defined !", &MainForm::onAssignTextures);
     });
-    connect(addItem(visualMenu_, LoadTextures), &QAction::triggered, this,
-            [this, &p] { needs(!p.object.vertices.empty(), "No Vertices, No Textures !"); });
-    addItem(visualMenu_, CheckBackColors);
+    connect(addItem(visualMenu_, LoadTextures), &QAction::triggered, this, [this, &p] {
+        needs(!p.object.vertices.empty(), "No Vertices, No Textures !", &MainForm::onLoadTextures);
+    });
+    addItem(visualMenu_, CheckBackColors, &MainForm::onCheckBackColors);
 
     modifyMenu_ = menuBar()->addMenu("&Modify");
     connect(modifyMenu_, &QMenu::aboutToShow, this, &MainForm::updateModifyMenu);
