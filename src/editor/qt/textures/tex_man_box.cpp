@@ -11,7 +11,7 @@
 namespace meshsmith {
 
 TexManBox::TexManBox(TexCoord start, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts) {
+    : QDialog(parent), prompts_(prompts), start_(start) {
     setObjectName("TexManBox");
     setWindowTitle("Texture Coordinates");
     setModal(true);
@@ -43,8 +43,9 @@ TexManBox::TexManBox(TexCoord start, UserPrompts& prompts, QWidget* parent)
 
 void TexManBox::onOk() {
     const std::string texts[] = {xEdit_->text().toStdString(), yEdit_->text().toStdString()};
-    float values[2] = {0, 0};
+    float values[2] = {start_.U, start_.V};
     for (int k = 0; k < 2; ++k) {
+        if (texts[k] == vertexReal(values[k])) continue; // as shown: not rounded to 3 decimals
         const auto value = parseReal(texts[k]);
         if (!value) return prompts_.showMessage(notAFloatMessage(texts[k]));
         values[k] = *value;

@@ -19,13 +19,15 @@ class TexManBox : public QDialog {
   public:
     // Shows `start`; a text that is not a number is refused through `prompts`.
     TexManBox(TexCoord start, UserPrompts& prompts, QWidget* parent);
-    // The pair typed, once "Ok" was pressed with two numbers.
+    // The pair typed, once "Ok" was pressed with two numbers; a field left as
+    // shown keeps its value unrounded.
     const std::optional<TexCoord>& typed() const { return typed_; }
 
   private:
     void onOk();
 
     UserPrompts& prompts_;
+    TexCoord start_;
     QLineEdit *xEdit_ = nullptr, *yEdit_ = nullptr;
     QPushButton* okButton_ = nullptr;
     std::optional<TexCoord> typed_;

@@ -1,16 +1,22 @@
 // The texture windows' wiring: the library window with its two dialogs, the
 // assignment window, and the background-colour preview, on the example.
+#include "editor/core/textures/texture_library_rules.hpp"
 #include "editor/core/view/texture_sources.hpp"
 #include "editor/qt/textures/back_color_form.hpp"
 #include "editor/qt/textures/select_texture_form.hpp"
+#include "editor/qt/textures/tex_man_box.hpp"
 #include "editor/qt/textures/texture_form.hpp"
+#include "editor/qt/textures/texture_view_form.hpp"
 #include "editor/qt/textures/transparency_form.hpp"
 #include "editor_harness.hpp"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -87,8 +93,14 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     window->findChild<QTableWidget*>("StringGrid1")->selectRow(1);
     const std::string mask = h.work.file("roof_mask.bmp");
     bool stayedOpen = false;
+    QString readOut;
     whenShown<TransparencyForm>("TransForm", [&](TransparencyForm& d) {
         button(&d, "TransButton")->click();
+        QWidget* image = d.findChild<QWidget*>("Image1");
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), image->mapToGlobal(QPointF(1, 1)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(image, &move);
+        readOut = d.findChild<QLabel*>("RGBLabel")->text();
         QTest::mouseClick(d.findChild<QWidget*>("Image1"), Qt::LeftButton, {}, QPoint(1, 1));
         h.files.paths = {h.work.file("none/roof_mask.bmp"), mask};
         button(&d, "OKButton")->click(); // the folder is missing: the window stays
@@ -97,6 +109,9 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     });
     button(window, "TransButton")->click();
     EXPECT_TRUE(stayedOpen);
+    BmpImage roof;
+    ASSERT_TRUE(readBmpFile(h.work.file("roof.bmp"), roof).done());
+    EXPECT_EQ(readOut.toStdString(), rgbLabel(roof.at(1, 1)));
     EXPECT_EQ(h.files.requests.back().presetPath, mask);
     EXPECT_EQ(h.project().object.textures[1].MaskFilename, mask);
     EXPECT_EQ(window->findChild<QTableWidget*>("StringGrid1")->item(1, 5)->text().toStdString(),
@@ -112,8 +127,6 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     });
     button(window, "AverageButton")->click();
     EXPECT_EQ(interval, 250);
-    BmpImage roof;
-    ASSERT_TRUE(readBmpFile(h.work.file("roof.bmp"), roof).done());
     EXPECT_EQ(h.project().object.textures[1].BackColor, roof.at(1, 1));
 }
 
@@ -145,4 +158,48 @@ TEST(TextureWindows, AssigningAndTheBackgroundColourPreview) {
     EXPECT_TRUE(h.prompts.messages.back().starts_with("This is how the 3DO will look like"));
     EXPECT_EQ(poly.Red, red);
     EXPECT_TRUE(form.item(MainItem::ShowTextures)->isChecked());
+}
+
+TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWindow) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    h.openExample();
+    form.item(MainItem::AssignTextures)->trigger();
+    auto* window = form.findChild<SelectTextureForm*>("SelectTextureForm");
+    window->findChild<QListWidget*>("SelPolyListBox")->item(1)->setSelected(true);
+    emit window->findChild<QComboBox*>("StyleComboBox")->activated(1); // Texture Area
+    auto* coords = window->findChild<QListWidget*>("CoordinateListBox");
+    TexCoord nearTopLeft;
+    whenShown<TextureViewForm>("TextureViewForm", [&](TextureViewForm& v) {
+        nearTopLeft = clickedTexCoord(1, 1, v.image()->width(), v.image()->height());
+        for (int k = 0; k < 4; ++k) // the fourth click closes the window
+            QTest::mouseClick(v.image(), Qt::LeftButton, {}, QPoint(1, 1));
+    });
+    emit coords->itemDoubleClicked(coords->item(0));
+    const ObjectData& poly = h.project().object.polygons[1];
+    EXPECT_EQ(poly.TexCoords, std::vector<TexCoord>(4, nearTopLeft));
+
+    window->findChild<QComboBox*>("CoordComboBox")->setCurrentIndex(2); // Manually
+    coords->setCurrentRow(2);
+    whenShown<TexManBox>("TexManBox", [](TexManBox& box) {
+        auto* x = box.findChild<QLineEdit*>("Edit1");
+        x->clear();
+        QTest::keyClicks(x, "abc");
+        button(&box, "OKButton")->click(); // refused: the box stays
+        x->clear();
+        QTest::keyClicks(x, "0.5");
+        button(&box, "OKButton")->click();
+    });
+    emit coords->itemDoubleClicked(coords->item(2));
+    EXPECT_EQ(h.prompts.messages.back(), "'abc' is not a valid floating point value");
+    EXPECT_EQ(poly.TexCoords[2], (TexCoord{0.5f, nearTopLeft.V}));
+
+    h.files.paths = {bitmap(h, "sign.bmp", 64, 32)};
+    whenShown<TextureForm>("Textureform", [](TextureForm& library) {
+        button(&library, "LoadTexButton")->click();
+        button(&library, "CancelTexButton")->click();
+    });
+    emit window->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
+    EXPECT_EQ(poly.TextureIndex, 3);
+    EXPECT_TRUE(window->isVisible());
 }
