@@ -58,12 +58,12 @@ OperationResult refusal(std::string message) {
 }
 
 OperationResult compressionRefusal(std::uint32_t compression) {
-    const char* names[] = {"", "RLE8", "RLE4", "", "JPEG", "PNG"};
-    const std::string name = compression < 6 && *names[compression]
+    const char* names[] = {"", "RLE8", "RLE4", "bit-field", "JPEG", "PNG", "bit-field"};
+    const std::string name = compression > Uncompressed && compression <= AlphaBitFields
                                  ? names[compression]
-                                 : "number " + std::to_string(compression);
+                                 : "an unknown";
     return refusal("This bitmap uses " + name +
-                   " compression, which is not read: save it uncompressed");
+                   " compression, which is not read here: save it uncompressed");
 }
 
 OperationResult readHeader(std::string_view b, Layout& l) {
