@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -39,16 +38,10 @@ BackColorForm::BackColorForm(EditorContext& context, std::int32_t texture, BmpIm
 void BackColorForm::buildControls() {
     image1_ = imageView(this, "Image1", "Original Image", textureImage_);
     image2_ = imageView(this, "Image2", "Background Color", colourImage_);
-    auto* panel = new QLabel(this);
-    panel->setObjectName("TransPanel");
-    panel->setFixedSize(48, 24);
-    auto* rgb = new QLabel(this);
-    rgb->setObjectName("RGBLabel");
-    pick_ = new ColourPick(this, image1_, bitmap_, panel, rgb);
+    pick_ = new ColourPick(this, image1_, bitmap_, "Pick Background Color",
+                           "Pick The Background Color From The Texture");
     const QColor face = QApplication::palette().color(QPalette::Button);
     pick_->showColour(static_cast<Colour>(face.red() | face.green() << 8 | face.blue() << 16));
-    auto* pickButton = textureButton(this, "TransButton", "Pick Background Color",
-                                     "Pick The Background Color From The Texture");
     auto* toggle = textureButton(this, "ToggleButton", "Toggle Texture / Color",
                                  "Show The Texture Or The Background Color");
     autoToggle_ = new QCheckBox(QString::fromStdString(toggleCaption(kDefaultToggleRate)), this);
@@ -64,21 +57,12 @@ void BackColorForm::buildControls() {
     auto* layout = new QGridLayout(this);
     layout->addWidget(image1_, 0, 0, Qt::AlignCenter);
     layout->addWidget(image2_, 0, 1, Qt::AlignCenter);
-    auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(pickButton);
-    colourRow->addWidget(panel);
-    colourRow->addWidget(rgb, 1);
-    layout->addLayout(colourRow, 1, 0, 1, 2);
+    layout->addLayout(pick_->row(), 1, 0, 1, 2);
     layout->addWidget(toggle, 2, 0);
     layout->addWidget(autoToggle_, 2, 1);
     layout->addWidget(rateBar_, 3, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 4, 0, 1, 2);
+    layout->addLayout(dialogButtons(save, cancel), 4, 0, 1, 2);
 
-    connect(pickButton, &QPushButton::clicked, pick_, &ColourPick::arm);
     connect(pick_, &ColourPick::picked, this, &BackColorForm::onPicked);
     connect(toggle, &QPushButton::clicked, this, &BackColorForm::onToggle);
     connect(autoToggle_, &QCheckBox::toggled, this,

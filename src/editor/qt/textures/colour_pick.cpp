@@ -2,13 +2,24 @@
 
 #include "editor/core/textures/texture_library_rules.hpp"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+
 namespace meshsmith {
 
-ColourPick::ColourPick(QWidget* window, ImageView* image, const BmpImage& bitmap, QLabel* panel,
-                       QLabel* readOut)
-    : QObject(window), window_(window), image_(image), bitmap_(bitmap), panel_(panel),
-      rgbLabel_(readOut) {
+ColourPick::ColourPick(QWidget* window, ImageView* image, const BmpImage& bitmap,
+                       const char* caption, const char* hint)
+    : QObject(window), window_(window), image_(image), bitmap_(bitmap), panel_(new QLabel(window)),
+      rgbLabel_(new QLabel(window)), row_(new QHBoxLayout) {
+    auto* button = textureButton(window, "TransButton", caption, hint);
+    panel_->setObjectName("TransPanel");
+    panel_->setFixedSize(48, 24);
     panel_->setAutoFillBackground(true);
+    rgbLabel_->setObjectName("RGBLabel");
+    row_->addWidget(button);
+    row_->addWidget(panel_);
+    row_->addWidget(rgbLabel_, 1);
+    connect(button, &QPushButton::clicked, this, &ColourPick::arm);
     connect(image_, &ImageView::hovered, this, [this](QPoint at) {
         if (!armed_) return;
         const Colour c = colourAt(at);

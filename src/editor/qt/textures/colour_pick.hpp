@@ -1,21 +1,27 @@
 #pragma once
 // Picking a colour on a bitmap, as the transparency and background-colour
-// dialogs do: armed by their pick button, the hand cursor over the window;
+// dialogs do: armed by its pick button, the hand cursor over the window;
 // while the mouse moves over the image the colour under it shows in a panel
-// and as "RGB: r,g,b" in a label; a click ends picking and hands the colour on.
+// (TransPanel) and as "RGB: r,g,b" in a label (RGBLabel); a click ends
+// picking and hands the colour on.
 
 #include "editor/qt/textures/texture_images.hpp"
 
 #include <QObject>
+
+class QHBoxLayout;
 
 namespace meshsmith {
 
 class ColourPick : public QObject {
     Q_OBJECT
   public:
-    // The window, image, panel and label are the dialog's; `bitmap` is what the image shows.
-    ColourPick(QWidget* window, ImageView* image, const BmpImage& bitmap, QLabel* panel,
-               QLabel* readOut);
+    // Makes the pick button (TransButton) with its caption and hint, the panel
+    // and the label in `window`; `bitmap` is what `image` shows.
+    ColourPick(QWidget* window, ImageView* image, const BmpImage& bitmap, const char* caption,
+               const char* hint);
+    // The button, the panel and the label in a row, for the dialog's layout.
+    QHBoxLayout* row() const { return row_; }
     void arm();
     bool armed() const { return armed_; }
     // Shows a colour in the panel.
@@ -31,6 +37,7 @@ class ColourPick : public QObject {
     ImageView* image_;
     const BmpImage& bitmap_;
     QLabel *panel_, *rgbLabel_;
+    QHBoxLayout* row_;
     bool armed_ = false;
 };
 

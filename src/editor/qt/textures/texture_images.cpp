@@ -1,5 +1,6 @@
 #include "editor/qt/textures/texture_images.hpp"
 
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -45,6 +46,14 @@ QPushButton* textureButton(QWidget* parent, const char* name, const char* captio
     b->setToolTip(hint);
     b->setAutoDefault(false);
     return b;
+}
+
+QHBoxLayout* dialogButtons(QPushButton* ok, QPushButton* cancel) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 ImageView* imageView(QWidget* parent, const char* name, const char* hint, const QImage& image) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QMouseEvent;
 class QPushButton;
 
@@ -46,6 +47,8 @@ class ImageView : public QLabel {
 // A button with its object name, caption and hint, which Return does not press.
 QPushButton* textureButton(QWidget* parent, const char* name, const char* caption,
                            const char* hint);
+// A dialog's closing buttons in a row, on the right.
+QHBoxLayout* dialogButtons(QPushButton* ok, QPushButton* cancel);
 // An image view with its object name and hint, showing `image` at its own size.
 ImageView* imageView(QWidget* parent, const char* name, const char* hint, const QImage& image);
 

@@ -3,7 +3,6 @@
 #include "model/edits/texture_edits.hpp"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace meshsmith {
@@ -17,14 +16,8 @@ TransparencyForm::TransparencyForm(EditorContext& context, std::int32_t texture,
     const QImage image = toQImage(bitmap_);
     textureImage_ = imageView(this, "Image1", "Original Image", image);
     maskImage_ = imageView(this, "Image2", "How The Mask Image Looks", image);
-    auto* panel = new QLabel(this);
-    panel->setObjectName("TransPanel");
-    panel->setFixedSize(48, 24);
-    auto* rgb = new QLabel(this);
-    rgb->setObjectName("RGBLabel");
-    pick_ = new ColourPick(this, textureImage_, bitmap_, panel, rgb);
-    auto* pickButton = textureButton(this, "TransButton", "Pick Transparent Color",
-                                     "Pick The Color That Shall Be Transparent");
+    pick_ = new ColourPick(this, textureImage_, bitmap_, "Pick Transparent Color",
+                           "Pick The Color That Shall Be Transparent");
     saveButton_ = textureButton(this, "OKButton", "Save Mask File && Close",
                                 "Save The Mask Bitmap And Use It For The Texture");
     saveButton_->setEnabled(false); // a mask exists once a colour was picked
@@ -33,18 +26,9 @@ TransparencyForm::TransparencyForm(EditorContext& context, std::int32_t texture,
     auto* layout = new QGridLayout(this);
     layout->addWidget(textureImage_, 0, 0, Qt::AlignCenter);
     layout->addWidget(maskImage_, 0, 1, Qt::AlignCenter);
-    auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(pickButton);
-    colourRow->addWidget(panel);
-    colourRow->addWidget(rgb, 1);
-    layout->addLayout(colourRow, 1, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(saveButton_);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(pick_->row(), 1, 0, 1, 2);
+    layout->addLayout(dialogButtons(saveButton_, cancel), 2, 0, 1, 2);
 
-    connect(pickButton, &QPushButton::clicked, pick_, &ColourPick::arm);
     connect(pick_, &ColourPick::picked, this, &TransparencyForm::onPicked);
     connect(saveButton_, &QPushButton::clicked, this, &TransparencyForm::onSave);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
