@@ -9,6 +9,7 @@
 #include "ini_file.hpp"
 #include "model/project.hpp"
 #include "model/user_interaction.hpp"
+#include "model/version.hpp"
 #include "recent_files.hpp"
 #include "view/camera_controls.hpp"
 #include "view/pick_modes.hpp"
@@ -18,8 +19,6 @@
 #include <string>
 
 namespace meshsmith {
-
-inline constexpr const char* kVersionText = "1.0";
 
 struct EditorContext {
     EditorContext(std::string appFolder, UserPrompts& prompts, FileDialogs& files,
