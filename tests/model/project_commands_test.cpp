@@ -1,3 +1,4 @@
+#include "model/paths.hpp"
 #include "model/project_commands.hpp"
 #include "model/text_file.hpp"
 #include "support/project_builders.hpp"
@@ -53,7 +54,7 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
                                         "Up to 8 Characters allowed !", kBadProjectNameMessage,
                                         kBadProjectNameMessage, kBadProjectNameMessage}));
     EXPECT_FALSE(fs::exists(dir.path() / "x"));
-    const std::string standFolder = dir.folder() + "app/stand/";
+    const std::string standFolder = dir.folder() + "app/stand" + kPathSeparator;
     EXPECT_EQ(r.caption, "stand");
     EXPECT_EQ(r.recentEntry, standFolder + "stand.3dp");
     EXPECT_EQ(s.project.ProjectFile, standFolder + "stand.3dp");
@@ -127,7 +128,7 @@ TEST(SaveAs, RelativeBitmapsStayFoundWhenTheProjectMovesToAnotherFolder) {
     s.project.collision.clear();
     s.prompts.savePaths = {dir.file("new/stand.3dp")};
     ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
-    EXPECT_EQ(s.project.textures[0].Filename, (dir.path() / "old/wall01.bmp").string());
+    EXPECT_EQ(s.project.textures[0].Filename, (dir.path() / "old" / "wall01.bmp").string());
 }
 
 TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {
