@@ -29,11 +29,11 @@ def rounded_square(x0, y0, x1, y1, r, steps=8):
 
 
 def stroke(a, b, width):
-    """A line as a thin quad."""
-    dx, dy = b[0] - a[0], b[1] - a[1]
-    n = math.hypot(dx, dy)
-    ox, oy = -dy / n * width / 2, dx / n * width / 2
-    return [(a[0] + ox, a[1] + oy), (b[0] + ox, b[1] + oy), (b[0] - ox, b[1] - oy), (a[0] - ox, a[1] - oy)]
+    """A line as a thin quad, reaching half its width past both ends so corners close."""
+    n = math.hypot(b[0] - a[0], b[1] - a[1])
+    dx, dy = (b[0] - a[0]) / n * width / 2, (b[1] - a[1]) / n * width / 2
+    a, b = (a[0] - dx, a[1] - dy), (b[0] + dx, b[1] + dy)
+    return [(a[0] - dy, a[1] + dx), (b[0] - dy, b[1] + dx), (b[0] + dy, b[1] - dx), (a[0] + dy, a[1] - dx)]
 
 
 def spark(cx, cy, r):
