@@ -58,8 +58,9 @@ def same_file(a, b):
 
 
 def compare(what, linux, windows, outputs=()):
-    check(windows is not None, f"{what}: the Windows program did not end (waiting for a key?)")
-    if windows is None:
+    for system, result in (("Linux", linux), ("Windows", windows)):
+        check(result is not None, f"{what}: the {system} program did not end (waiting for a key?)")
+    if linux is None or windows is None:
         return
     check(linux[0] == windows[0], f"{what}: exit status {linux[0]} on Linux, {windows[0]} on Windows")
     check(linux[1] == windows[1], f"{what}: messages differ\n{linux[1]!r}\n{windows[1]!r}")
@@ -116,12 +117,19 @@ def pause_at_a_console(source, work, bins):
             seen += os.read(terminal, 4096)
         # Wine's console draws blanks as cursor moves.
         prompted = b"Pressanykey" in re.sub(rb"\x1b\[[0-9;?]*[A-Za-z]| ", b"", seen)
-    if prompted:
-        os.write(terminal, b"k")
-    else:
-        os.kill(pid, 9)
     check(prompted, "3DO-Kiln.exe at a console: no prompt to press a key")
-    check(os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1]) == 666 % 256, "3DO-Kiln.exe at a console: exit status")
+    os.write(terminal, b"k")  # one key, without Enter
+    status, deadline = None, time.time() + 30
+    while status is None and time.time() < deadline:
+        done, code = os.waitpid(pid, os.WNOHANG)
+        if done:
+            status = os.waitstatus_to_exitcode(code)
+        else:
+            time.sleep(0.2)
+    if status is None:
+        os.kill(pid, 9)
+        os.waitpid(pid, 0)
+    check(status == 666 % 256, f"3DO-Kiln.exe at a console: one key ends it with 666 (got {status})")
     os.close(terminal)
 
 
