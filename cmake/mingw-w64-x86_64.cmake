@@ -1,6 +1,6 @@
 # Cross-builds the console programs for 64-bit Windows with MinGW-w64 (Debian
 # package g++-mingw-w64-x86-64-posix):
-#   cmake -S . -B build/windows -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake
+#   cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 # The runtime (libgcc, libstdc++, winpthread) is linked in statically, so the
 # .exe files run on a plain Windows with nothing else installed.
 set(CMAKE_SYSTEM_NAME Windows)
