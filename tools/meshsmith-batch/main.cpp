@@ -2,6 +2,7 @@
 // building many objects at once and for scripts.
 
 #include "batch_commands.hpp"
+#include "model/system_code_page.hpp"
 
 #include <cstring>
 #include <iostream>
@@ -48,6 +49,7 @@ void usage(std::ostream& out) {
 } // namespace
 
 int main(int argc, char** argv) {
+    meshsmith::useSystemCodePage();
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         usage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
