@@ -142,10 +142,12 @@ void MainForm::buildVisualAndModifyMenus() {
     connect(visualMenu_, &QMenu::aboutToShow, this, &MainForm::updateVisualMenu);
     // The editing windows these items open belong to later parts of the editor;
     // their preconditions are checked here already.
-    connect(addItem(visualMenu_, Lines), &QAction::triggered, this,
-            [this, &p] { needs(p.object.vertices.size() >= 2, "Not enough Vertices defined"); });
-    connect(addItem(visualMenu_, Polygons), &QAction::triggered, this,
-            [this, &p] { needs(p.object.vertices.size() >= 3, "Not enough Vertices defined"); });
+    connect(addItem(visualMenu_, Lines), &QAction::triggered, this, [this, &p] {
+        needs(p.object.vertices.size() >= 2, "Not enough Vertices defined", &MainForm::onLines);
+    });
+    connect(addItem(visualMenu_, Polygons), &QAction::triggered, this, [this, &p] {
+        needs(p.object.vertices.size() >= 3, "Not enough Vertices defined", &MainForm::onPolygons);
+    });
     connect(addItem(visualMenu_, AssignTextures), &QAction::triggered, this, [this] {
         needs(!context_.project.object.polygons.empty(), "No Polygons defined !");
         if (!context_.project.object.polygons.empty()) context_.project.SelectedPolygon = 0;
@@ -191,9 +193,9 @@ void MainForm::buildMiscAndHelpMenus() {
     addItem(miscMenu_, Visibility);
     addItem(miscMenu_, Collision);
     miscMenu_->addSeparator();
-    addItem(miscMenu_, CreateVisLines);
-    addItem(miscMenu_, RemoveVisLines)->setEnabled(false);
-    addItem(miscMenu_, ConvertVisLines)->setEnabled(false);
+    addItem(miscMenu_, CreateVisLines, &MainForm::onCreateVisualizationLines);
+    addItem(miscMenu_, RemoveVisLines, &MainForm::onRemoveVisualizationLines)->setEnabled(false);
+    addItem(miscMenu_, ConvertVisLines, &MainForm::onConvertVisualizationLines)->setEnabled(false);
     addItem(miscMenu_, AddInterpolated, &MainForm::onAddInterpolatedVertices);
     miscMenu_->addSeparator();
     addItem(miscMenu_, StartGpl, &MainForm::onStartGpl);
@@ -307,6 +309,8 @@ void MainForm::updateMiscMenu() {
     const MiscMenuState s = miscMenuState(context_.project);
     item(MainItem::Collision)->setEnabled(s.setCollision);
     item(MainItem::CreateVisLines)->setEnabled(s.createVisLines);
+    item(MainItem::RemoveVisLines)->setEnabled(s.removeVisLines);
+    item(MainItem::ConvertVisLines)->setEnabled(s.convertVisLines);
     item(MainItem::AddInterpolated)->setEnabled(s.addInterpolated);
 }
 

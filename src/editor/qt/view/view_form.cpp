@@ -59,6 +59,7 @@ QWidget* ViewForm::canvas() const {
 }
 
 void ViewForm::redraw() {
+    updateCursor(); // a window may have switched a pick mode on or off
     if (canvas_)
         canvas_->update();
     else

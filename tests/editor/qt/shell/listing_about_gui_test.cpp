@@ -463,6 +463,7 @@ void askForToolTip(QWidget& widget) {
 
 TEST(ToolTipsTest, SwitchedOffSwallowsToolTipsAndOnLetsThemThrough) {
     ToolTipsRestorer restore;
+    setApplicationToolTips(true); // a main window of an earlier test switched them off
     ToolTipCounter widget;
     widget.setToolTip("A tip");
     widget.show();
