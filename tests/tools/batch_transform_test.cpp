@@ -34,12 +34,22 @@ TEST(BatchTransform, StepsMoveEveryVertexAndKeepTheCornerOrder) {
         std::function<Vertex(const Vertex&)> expected;
     };
     const Case cases[] = {
-        {{"--scale", "2"}, [](const Vertex& v) { return Vertex{2 * v.X, 2 * v.Y, 2 * v.Z}; }},
-        {{"--rotate", "z", "90"}, [](const Vertex& v) { return Vertex{-v.Y, v.X, v.Z}; }},
+        {{"--scale", "2"},
+         [](const Vertex& v) {
+             return Vertex{2 * v.X, 2 * v.Y, 2 * v.Z};
+         }},
+        {{"--rotate", "z", "90"},
+         [](const Vertex& v) {
+             return Vertex{-v.Y, v.X, v.Z};
+         }},
         {{"--mirror", "x", "--move", "1", "0", "0"},
-         [](const Vertex& v) { return Vertex{1 - v.X, v.Y, v.Z}; }},
+         [](const Vertex& v) {
+             return Vertex{1 - v.X, v.Y, v.Z};
+         }},
         {{"--center"}, // the example spans (0, 0, 0) - (20, 9, 9)
-         [](const Vertex& v) { return Vertex{v.X - 10, v.Y - 4.5f, v.Z - 4.5f}; }},
+         [](const Vertex& v) {
+             return Vertex{v.X - 10, v.Y - 4.5f, v.Z - 4.5f};
+         }},
     };
     for (const Case& c : cases) {
         TempFolder dir;

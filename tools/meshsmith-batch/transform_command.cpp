@@ -53,8 +53,8 @@ class StepReader {
         throw BadStep{"unknown axis '" + text + "': x, y or z"};
     }
     bool isAxis() const {
-        return !done() && args_[next_].size() == 1 && std::string("xyzXYZ").find(args_[next_]) !=
-                                                           std::string::npos;
+        return !done() && args_[next_].size() == 1 &&
+               std::string("xyzXYZ").find(args_[next_]) != std::string::npos;
     }
     std::string since(std::size_t first) const {
         std::string text;
@@ -150,8 +150,8 @@ int transformCommand(const Args& args, std::ostream& out, std::ostream& err) {
     try {
         readArgs(args, project, outFile, steps);
     } catch (const BadStep& bad) {
-        err << "meshsmith-batch transform: " << bad.message << "\nusage: meshsmith-batch "
-            << kUse << "\n";
+        err << "meshsmith-batch transform: " << bad.message << "\nusage: meshsmith-batch " << kUse
+            << "\n";
         return 2;
     }
     Project p;

@@ -55,7 +55,8 @@ ObjectData appendCopy(Project& p, const ObjectData& source,
         copy.VertexIndices[i] = static_cast<std::int32_t>(p.object.vertices.size() - 1);
     }
     if (copy.VertexIndices.size() > corners) copy.VertexIndices.back() = copy.VertexIndices[0];
-    if (side == CopySide::Opposite) std::reverse(copy.VertexIndices.begin(), copy.VertexIndices.end());
+    if (side == CopySide::Opposite)
+        std::reverse(copy.VertexIndices.begin(), copy.VertexIndices.end());
     if (texture == CopyTexture::None || !copy.textured()) {
         copy.TextureIndex = NoTexture;
         copy.TexCoords.clear();
@@ -98,7 +99,8 @@ OperationResult copyPolygons(Project& p, const std::array<TypedNumber, 3>& offse
             p.object.polygons[k].Selected = 0;
             p.object.polygons.push_back(std::move(copy));
         }
-        undo = {firstVertex, firstPolygon,
+        undo = {firstVertex,
+                firstPolygon,
                 {p.object.vertices.begin() + static_cast<std::ptrdiff_t>(firstVertex),
                  p.object.vertices.end()},
                 {p.object.polygons.begin() + static_cast<std::ptrdiff_t>(firstPolygon),
@@ -118,8 +120,7 @@ bool canUndoPolygonCopy(const Project& p, const PolygonCopyUndo& undo) {
                     vertices.begin() + static_cast<std::ptrdiff_t>(undo.firstVertex),
                     samePosition) ||
         !std::equal(undo.polygons.begin(), undo.polygons.end(),
-                    polygons.begin() + static_cast<std::ptrdiff_t>(undo.firstPolygon),
-                    samePolygon))
+                    polygons.begin() + static_cast<std::ptrdiff_t>(undo.firstPolygon), samePolygon))
         return false;
     const auto usesCopied = [&](const ObjectData& r) {
         return std::any_of(r.VertexIndices.begin(), r.VertexIndices.end(), [&](std::int32_t v) {

@@ -31,9 +31,9 @@ OperationResult chooseVertices(const Project& p, VertexScope scope, std::vector<
 }
 
 // The step `name` over the vertices of the scope.
-OperationResult transformStep(Project& p, const std::string& name, VertexScope scope,
-                              const char* nothingWas, const Mapping& f, VertexUndo* undo,
-                              const std::function<void()>& log = [] {}) {
+OperationResult transformStep(
+    Project& p, const std::string& name, VertexScope scope, const char* nothingWas,
+    const Mapping& f, VertexUndo* undo, const std::function<void()>& log = [] {}) {
     std::vector<bool> affected;
     if (OperationResult r = chooseVertices(p, scope, affected); !r.done()) return r;
     return mapVertices(p, name, affected, f, nothingWas, undo, log);
@@ -111,16 +111,19 @@ Rotation rotationByDegrees(Axis axis, double degrees) {
 OperationResult rotateVerticesAbout(Project& p, const Rotation& r, const Vertex& pivot,
                                     VertexScope scope) {
     VertexUndo none;
-    return transformStep(p, "Rotate Vertices", scope, "turned", [&](const Vertex& v) {
-        // The two coordinates that turn: about X y and z, about Y x and z, about Z x and y.
-        const std::size_t a = r.axis == Axis::X ? 1 : 0, b = r.axis == Axis::Z ? 1 : 2;
-        const Position centre = positionOf(pivot);
-        Position q = positionOf(v);
-        const double da = q[a] - centre[a], db = q[b] - centre[b];
-        q[a] = centre[a] + da * r.cos - db * r.sin;
-        q[b] = centre[b] + da * r.sin + db * r.cos;
-        return q;
-    }, nullptr);
+    return transformStep(
+        p, "Rotate Vertices", scope, "turned",
+        [&](const Vertex& v) {
+            // The two coordinates that turn: about X y and z, about Y x and z, about Z x and y.
+            const std::size_t a = r.axis == Axis::X ? 1 : 0, b = r.axis == Axis::Z ? 1 : 2;
+            const Position centre = positionOf(pivot);
+            Position q = positionOf(v);
+            const double da = q[a] - centre[a], db = q[b] - centre[b];
+            q[a] = centre[a] + da * r.cos - db * r.sin;
+            q[b] = centre[b] + da * r.sin + db * r.cos;
+            return q;
+        },
+        nullptr);
 }
 
 OperationResult rotateVertices(Project& p, const Rotation& r, std::int32_t pivotVertex,
@@ -203,15 +206,15 @@ OperationResult centerVertices(Project& p, VertexUndo& undo) {
     if (p.object.vertices.empty()) return OperationResult::refused(kNoVerticesMessage);
     updateBounds(p);
     const Position centre{p.bounds.centreX, p.bounds.centreY, p.bounds.centreZ};
-    OperationResult result =
-        transformStep(p, "Center All Vertices", VertexScope::All, "moved",
-                      [&](const Vertex& v) {
-                          Position q = positionOf(v);
-                          for (std::size_t k = 0; k < 3; ++k)
-                              q[k] -= centre[k];
-                          return q;
-                      },
-                      &undo);
+    OperationResult result = transformStep(
+        p, "Center All Vertices", VertexScope::All, "moved",
+        [&](const Vertex& v) {
+            Position q = positionOf(v);
+            for (std::size_t k = 0; k < 3; ++k)
+                q[k] -= centre[k];
+            return q;
+        },
+        &undo);
     if (result.done()) p.bounds.centreX = p.bounds.centreY = p.bounds.centreZ = 0;
     return result;
 }

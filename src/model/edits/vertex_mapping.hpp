@@ -34,8 +34,8 @@ std::string outOfRangeMessage(std::size_t vertex, const char* nothingWas);
 // a coordinate would leave the float range; then nothing changes. The bounds
 // are updated; `undo` (when given) takes the table before and after; `log`
 // runs once the step is sure to happen.
-OperationResult mapVertices(Project& p, const std::string& name, const std::vector<bool>& affected,
-                            const Mapping& f, const char* nothingWas, VertexUndo* undo,
-                            const std::function<void()>& log = [] {});
+OperationResult mapVertices(
+    Project& p, const std::string& name, const std::vector<bool>& affected, const Mapping& f,
+    const char* nothingWas, VertexUndo* undo, const std::function<void()>& log = [] {});
 
 } // namespace meshsmith

@@ -74,23 +74,23 @@ TEST(PolygonTransformations, CopyMergesDoublesFirstAndRefusesWhatItCannotDo) {
     EXPECT_EQ(copyPolygons(p, offsets("0.0", "0.0", "0.0"), CopySide::Same, CopyTexture::None, undo)
                   .message,
               kCheckOffsetMessage);
-    EXPECT_TRUE(copyPolygons(p, offsets("0", "0.0", "0.0"), CopySide::Same, CopyTexture::None, undo)
-                    .done())
+    EXPECT_TRUE(
+        copyPolygons(p, offsets("0", "0.0", "0.0"), CopySide::Same, CopyTexture::None, undo).done())
         << "a typed 0 copies in place (a back face with Opposite Side)";
     EXPECT_EQ(undo.firstVertex, 6u) << "the double went before the copy";
-    EXPECT_EQ(copyPolygons(p, offsets("3e38", "0", "0"), CopySide::Same, CopyTexture::None, undo)
-                  .outcome,
-              Outcome::Done);
+    EXPECT_EQ(
+        copyPolygons(p, offsets("3e38", "0", "0"), CopySide::Same, CopyTexture::None, undo).outcome,
+        Outcome::Done);
     const TrackObject before = p.object;
-    EXPECT_EQ(copyPolygons(p, offsets("3e38", "0", "0"), CopySide::Same, CopyTexture::None, undo)
-                  .outcome,
-              Outcome::Refused);
+    EXPECT_EQ(
+        copyPolygons(p, offsets("3e38", "0", "0"), CopySide::Same, CopyTexture::None, undo).outcome,
+        Outcome::Refused);
     EXPECT_EQ(p.object, before);
     for (ObjectData& poly : p.object.polygons)
         poly.Selected = 0;
-    EXPECT_EQ(copyPolygons(p, offsets("1", "0", "0"), CopySide::Same, CopyTexture::None, undo)
-                  .message,
-              kSelectPolygonsMessage);
+    EXPECT_EQ(
+        copyPolygons(p, offsets("1", "0", "0"), CopySide::Same, CopyTexture::None, undo).message,
+        kSelectPolygonsMessage);
     // Something else now uses the copied vertices: the copy's Undo would take them away.
     p.object.lines.push_back(makeLine(0, static_cast<std::int32_t>(p.object.vertices.size() - 1)));
     EXPECT_FALSE(canUndoPolygonCopy(p, undo));

@@ -67,8 +67,9 @@ TEST(Transformations, OneDegreeStepsForwardAndBackComeHome) {
     const std::vector<Vertex> start = p.object.vertices;
     VertexUndo undo{start, start};
     for (double step : {1, 1, 1})
-        ASSERT_TRUE(rotateVertices(p, rotationByDegrees(Axis::Z, step), NoSelection,
-                                   VertexScope::All, undo).done());
+        ASSERT_TRUE(
+            rotateVertices(p, rotationByDegrees(Axis::Z, step), NoSelection, VertexScope::All, undo)
+                .done());
     Project once = withVertices(start);
     rotateVerticesAbout(once, rotationByDegrees(Axis::Z, 3), {}, VertexScope::All);
     EXPECT_NEAR(p.object.vertices[0].X, once.object.vertices[0].X, 1e-5);
@@ -120,12 +121,12 @@ TEST(Transformations, OnlyTheSelectedVerticesMoveAndTheLogNamesTheTypedOffsets) 
     RecordingLog log;
     Project p = withVertices({{0, 0, 0}, {1, 1, 1, 1}});
     VertexUndo undo;
-    ASSERT_TRUE(moveVertices(p, offsets("0.0", "2.5", "-1"), VertexScope::Selected, undo, log)
-                    .done());
+    ASSERT_TRUE(
+        moveVertices(p, offsets("0.0", "2.5", "-1"), VertexScope::Selected, undo, log).done());
     EXPECT_EQ(p.object.vertices, (std::vector<Vertex>{{0, 0, 0}, {1, 3.5f, 0, 1}}));
-    EXPECT_EQ(log.lines, (std::vector<std::string>{
-                             "Selected Vertice(s) moved 2.5 units along Y-Axis",
-                             "Selected Vertice(s) moved -1 units along Z-Axis"}));
+    EXPECT_EQ(log.lines,
+              (std::vector<std::string>{"Selected Vertice(s) moved 2.5 units along Y-Axis",
+                                        "Selected Vertice(s) moved -1 units along Z-Axis"}));
     deselectAllVertices(p);
     EXPECT_EQ(moveVertices(p, offsets("1", "0", "0"), VertexScope::Selected, undo, log).message,
               kNoVerticesSelectedMessage);
