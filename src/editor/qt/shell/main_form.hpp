@@ -96,6 +96,14 @@ class MainForm : public QMainWindow {
     void onUndo();
     void onRedo();
     void updateEditMenu();
+    // Modify menu: the transformation dialogs (main_form_transform.cpp).
+    void onRotate();
+    void onMove();
+    void onMirror();
+    void onScale();
+    void onCenter();
+    void onCopyPolygon();
+    void onMovePolygon();
     // Misc. menu.
     void onAddInterpolatedVertices();
     // Misc. menu: outside programs.

@@ -1,0 +1,54 @@
+#include "editor/qt/transform/mirror_box.hpp"
+
+#include "editor/qt/transform/dialog_parts.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace meshsmith {
+
+MirrorBox::MirrorBox(EditorContext& context, QWidget* parent)
+    : VertexTransformBox(context, parent, "MirrorBox", "Mirror", "Undo Mirror") {
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox("Axis", this);
+    auto* row = new QHBoxLayout(group);
+    axes_ = new QButtonGroup(this);
+    const char* names[] = {"XRadio", "YRadio", "ZRadio"};
+    const char* captions[] = {"X Values", "Y Values", "Z Values"};
+    for (int k = 0; k < 3; ++k) {
+        QRadioButton* radio = radioButton(group, names[k], captions[k]);
+        axes_->addButton(radio, k);
+        row->addWidget(radio);
+    }
+    layout->addWidget(group);
+    keepBox_ = new QCheckBox("Keep Original", this);
+    keepBox_->setObjectName("KeepCheckBox");
+    layout->addWidget(keepBox_);
+    addButtons(layout, {"OKButton", "Mirror All", nullptr},
+               {"MirSelButton", "Mirror Selected", nullptr}, {"UndoButton", "Undo", nullptr},
+               {"CancelButton", "Cancel", nullptr});
+    connect(axes_, &QButtonGroup::idClicked, this, &MirrorBox::enableActions);
+}
+
+void MirrorBox::prepare() {
+    // No axis until the user chooses one.
+    axes_->setExclusive(false);
+    for (QAbstractButton* b : axes_->buttons())
+        b->setChecked(false);
+    axes_->setExclusive(true);
+    allButton_->setEnabled(false);
+    selectedButton_->setEnabled(false);
+}
+
+OperationResult MirrorBox::transform(VertexScope scope) {
+    const int axis = axes_->checkedId();
+    if (axis < 0) return OperationResult::refused("Choose the axis to mirror along !");
+    return mirrorVertices(context_.project, static_cast<Axis>(axis), keepBox_->isChecked(), scope,
+                          undo_, *log_);
+}
+
+} // namespace meshsmith
