@@ -3,6 +3,8 @@
 #include "editor/core/transform/transform_rules.hpp"
 
 #include <QBoxLayout>
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +29,20 @@ QRadioButton* radioButton(QWidget* parent, const char* name, const char* caption
     b->setObjectName(name);
     if (hint) b->setToolTip(hint);
     return b;
+}
+
+QWidget* radioGroup(QWidget* parent, const char* title, std::initializer_list<RadioText> radios,
+                    QButtonGroup* group, bool column) {
+    auto* box = new QGroupBox(title, parent);
+    QBoxLayout* layout = column ? static_cast<QBoxLayout*>(new QVBoxLayout(box))
+                                : static_cast<QBoxLayout*>(new QHBoxLayout(box));
+    int id = 0;
+    for (const RadioText& r : radios) {
+        QRadioButton* radio = radioButton(box, r.name, r.caption, r.hint);
+        group->addButton(radio, id++);
+        layout->addWidget(radio);
+    }
+    return box;
 }
 
 std::array<std::string, 3> OffsetFields::texts() const {

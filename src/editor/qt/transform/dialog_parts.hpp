@@ -9,9 +9,11 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
 #include <string>
 
 class QBoxLayout;
+class QButtonGroup;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -29,6 +31,16 @@ QPushButton* dialogButton(QWidget* parent, const char* name, const char* caption
                           const char* hint = nullptr);
 QRadioButton* radioButton(QWidget* parent, const char* name, const char* caption,
                           const char* hint = nullptr);
+
+// A titled group of radio buttons in a row (or a column), numbered from 0 in
+// `group`, which keeps one of them chosen at a time.
+struct RadioText {
+    const char* name;
+    const char* caption;
+    const char* hint = nullptr;
+};
+QWidget* radioGroup(QWidget* parent, const char* title, std::initializer_list<RadioText> radios,
+                    QButtonGroup* group, bool column = false);
 
 // Three fields "X:", "Y:", "Z:" in one row (labels are their buddies, tab
 // order X, Y, Z), with the given object names, reading "0.0" until typed into.

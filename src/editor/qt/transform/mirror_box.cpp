@@ -4,9 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace meshsmith {
@@ -14,17 +12,10 @@ namespace meshsmith {
 MirrorBox::MirrorBox(EditorContext& context, QWidget* parent)
     : VertexTransformBox(context, parent, "MirrorBox", "Mirror", "Undo Mirror") {
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox("Axis", this);
-    auto* row = new QHBoxLayout(group);
     axes_ = new QButtonGroup(this);
-    const char* names[] = {"XRadio", "YRadio", "ZRadio"};
-    const char* captions[] = {"X Values", "Y Values", "Z Values"};
-    for (int k = 0; k < 3; ++k) {
-        QRadioButton* radio = radioButton(group, names[k], captions[k]);
-        axes_->addButton(radio, k);
-        row->addWidget(radio);
-    }
-    layout->addWidget(group);
+    layout->addWidget(radioGroup(
+        this, "Axis", {{"XRadio", "X Values"}, {"YRadio", "Y Values"}, {"ZRadio", "Z Values"}},
+        axes_));
     keepBox_ = new QCheckBox("Keep Original", this);
     keepBox_->setObjectName("KeepCheckBox");
     layout->addWidget(keepBox_);

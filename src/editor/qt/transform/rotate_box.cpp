@@ -43,32 +43,24 @@ void RotateBox::buildControls() {
     angleGrid->addWidget(freeRadio_, 1, 0);
     angleGrid->addWidget(freeSpin_, 1, 1);
 
-    auto* axis = new QGroupBox("Axis", this);
-    auto* axisRow = new QHBoxLayout(axis);
     axes_ = new QButtonGroup(this);
-    const char* names[] = {"XRadio", "YRadio", "ZRadio"};
-    const char* captions[] = {"X", "Y", "Z"};
-    const char* hints[] = {"Rotate Vertices Around X Axis", "Rotate Vertices Around Y Axis",
-                           "Rotate Vertices Around Z Axis"};
-    for (int k = 0; k < 3; ++k) {
-        QRadioButton* radio = radioButton(axis, names[k], captions[k], hints[k]);
-        axes_->addButton(radio, k);
-        axisRow->addWidget(radio);
-    }
-
-    auto* pivot = new QGroupBox("Pivot", this);
-    auto* pivotColumn = new QVBoxLayout(pivot);
-    originRadio_ = radioButton(pivot, "OriginRadio", "Origin (0,0,0)");
-    vertexRadio_ = radioButton(pivot, "VertexRadio", "Specific Vertex");
-    pivotColumn->addWidget(originRadio_);
-    pivotColumn->addWidget(vertexRadio_);
-
-    auto* which = new QGroupBox("Vertices", this);
-    auto* whichColumn = new QVBoxLayout(which);
-    allRadio_ = radioButton(which, "AllRadio", "All vertices");
-    selectedRadio_ = radioButton(which, "SelectedRadio", "Only selected vertices");
-    whichColumn->addWidget(allRadio_);
-    whichColumn->addWidget(selectedRadio_);
+    QWidget* axis = radioGroup(this, "Axis",
+                               {{"XRadio", "X", "Rotate Vertices Around X Axis"},
+                                {"YRadio", "Y", "Rotate Vertices Around Y Axis"},
+                                {"ZRadio", "Z", "Rotate Vertices Around Z Axis"}},
+                               axes_);
+    auto* pivots = new QButtonGroup(this);
+    QWidget* pivot = radioGroup(
+        this, "Pivot", {{"OriginRadio", "Origin (0,0,0)"}, {"VertexRadio", "Specific Vertex"}},
+        pivots, true);
+    originRadio_ = static_cast<QRadioButton*>(pivots->button(0));
+    vertexRadio_ = static_cast<QRadioButton*>(pivots->button(1));
+    auto* scopes = new QButtonGroup(this);
+    QWidget* which = radioGroup(
+        this, "Vertices",
+        {{"AllRadio", "All vertices"}, {"SelectedRadio", "Only selected vertices"}}, scopes, true);
+    allRadio_ = static_cast<QRadioButton*>(scopes->button(0));
+    selectedRadio_ = static_cast<QRadioButton*>(scopes->button(1));
 
     QPushButton* ok = dialogButton(this, "OKButton", "OK");
     QPushButton* cancel = dialogButton(this, "CancelButton", "Cancel");
@@ -76,7 +68,7 @@ void RotateBox::buildControls() {
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* w : {angle, axis, pivot, which})
+    for (QWidget* w : {static_cast<QWidget*>(angle), axis, pivot, which})
         layout->addWidget(w);
     layout->addLayout(buttons);
 

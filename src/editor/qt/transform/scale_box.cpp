@@ -3,14 +3,17 @@
 #include "editor/core/transform/transform_rules.hpp"
 #include "editor/qt/transform/dialog_parts.hpp"
 
+#include <QButtonGroup>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace meshsmith {
+
+namespace {
+constexpr int kAllDirections = 3; // the ids before it are the axes X, Y, Z
+}
 
 ScaleBox::ScaleBox(EditorContext& context, QWidget* parent)
     : VertexTransformBox(context, parent, "ScaleBox", "Scale", "Undo Scale") {
@@ -20,15 +23,13 @@ ScaleBox::ScaleBox(EditorContext& context, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow("&Factor:", factorEdit_);
     layout->addLayout(form);
-    auto* axes = new QGroupBox("Direction", this);
-    auto* axesRow = new QHBoxLayout(axes);
-    const char* names[] = {"XScaleRadio", "YScaleRadio", "ZScaleRadio", "AllScaleRadio"};
-    const char* captions[] = {"X", "Y", "Z", "All Directions"};
-    for (std::size_t k = 0; k < 4; ++k) {
-        axisRadios_[k] = radioButton(axes, names[k], captions[k]);
-        axesRow->addWidget(axisRadios_[k]);
-    }
-    layout->addWidget(axes);
+    axes_ = new QButtonGroup(this);
+    layout->addWidget(radioGroup(this, "Direction",
+                                 {{"XScaleRadio", "X"},
+                                  {"YScaleRadio", "Y"},
+                                  {"ZScaleRadio", "Z"},
+                                  {"AllScaleRadio", "All Directions"}},
+                                 axes_));
     addButtons(layout, {"OKButton", "Scale All", nullptr},
                {"ScSelButton", "Scale Selected", nullptr}, {"UndoButton", "Undo", nullptr},
                {"CancelButton", "Cancel", nullptr});
@@ -37,7 +38,7 @@ ScaleBox::ScaleBox(EditorContext& context, QWidget* parent)
 
 void ScaleBox::prepare() {
     factorEdit_->setText("1.0");
-    axisRadios_[3]->setChecked(true);
+    axes_->button(kAllDirections)->setChecked(true);
     enableActions();
     allButton_->setEnabled(false);
     factorEdit_->setFocus();
@@ -48,8 +49,7 @@ OperationResult ScaleBox::transform(VertexScope scope) {
     if (OperationResult r = readFactorField(factorEdit_->text().toStdString(), factor); !r.done())
         return r;
     std::optional<Axis> axis;
-    for (Axis a : {Axis::X, Axis::Y, Axis::Z})
-        if (axisRadios_[static_cast<std::size_t>(a)]->isChecked()) axis = a;
+    if (axes_->checkedId() != kAllDirections) axis = static_cast<Axis>(axes_->checkedId());
     return scaleVertices(context_.project, factor, axis, scope, undo_, *log_);
 }
 

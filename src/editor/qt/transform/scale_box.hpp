@@ -5,7 +5,7 @@
 #include "editor/qt/transform/vertex_transform_box.hpp"
 
 class QLineEdit;
-class QRadioButton;
+class QButtonGroup;
 
 namespace meshsmith {
 
@@ -20,7 +20,7 @@ class ScaleBox : public VertexTransformBox {
 
   private:
     QLineEdit* factorEdit_ = nullptr;
-    std::array<QRadioButton*, 4> axisRadios_{}; // X, Y, Z, All Directions
+    QButtonGroup* axes_ = nullptr; // ids: Axis, then All Directions
 };
 
 } // namespace meshsmith
