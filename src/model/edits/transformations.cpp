@@ -98,6 +98,7 @@ OperationResult restoreVertices(Project& p, VertexUndo& undo, const std::string&
 }
 
 Rotation rotationByDegrees(Axis axis, double degrees) {
+    if (!std::isfinite(degrees)) return {axis, 0, 1};
     const double turned = std::fmod(std::fabs(degrees), 360.0);
     const int quarters = static_cast<int>(turned / 90);
     const auto [s, c] = firstQuadrant(turned - 90.0 * quarters);

@@ -73,7 +73,8 @@ struct Rotation {
 // The rotation by `degrees` about `axis`. Multiples of 30 and 45 degrees use
 // exact values (sin 90 = 1 and cos 90 = 0, sin 30 = 0.5, sin 60 = sqrt(3)/2),
 // so a quarter turn of (1, 0, 0) gives exactly (0, 1, 0); a negative angle has
-// the negated sine of its opposite, so one degree back undoes one forward.
+// the negated sine of its opposite, so one degree back undoes one forward. A
+// non-finite angle turns nothing.
 Rotation rotationByDegrees(Axis axis, double degrees);
 
 // "Rotate Vertices": one rotation step of the rotate dialog. The pivot is
