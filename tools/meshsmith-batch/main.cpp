@@ -22,6 +22,7 @@ const std::map<std::string, Command>& commands() {
         {"export-dxf", meshsmith::batch::exportDxfCommand},
         {"import", meshsmith::batch::importCommand},
         {"build", meshsmith::batch::buildCommand},
+        {"transform", meshsmith::batch::transformCommand},
     };
     return table;
 }
@@ -43,7 +44,12 @@ void usage(std::ostream& out) {
            "                                new project, with it appended (offsets as given)\n"
            "  build PROJECT.3dp [PROJECT2.3dp ... | FOLDER]\n"
            "                                write each project's ASE file and convert it to 3DO\n"
-           "                                with 3DO-Kiln (every project of a FOLDER)\n";
+           "                                with 3DO-Kiln (every project of a FOLDER)\n"
+           "  transform PROJECT.3dp --out OUT.3dp STEP...\n"
+           "                                move, scale, rotate, mirror or center every vertex,\n"
+           "                                steps in the order given: --move X Y Z, --scale F,\n"
+           "                                --scale x|y|z F, --rotate x|y|z DEGREES [--pivot X Y Z],\n"
+           "                                --mirror x|y|z [--keep], --center\n";
 }
 
 } // namespace

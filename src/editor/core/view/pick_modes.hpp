@@ -38,6 +38,8 @@ struct PickModes {
     std::int32_t FirstLineVertex = 0, SecondLineVertex = 0;
     std::vector<std::int32_t> PickedVertices;
     std::int32_t PivotVertex = NoSelection;
+    // The rotate dialog turns about the origin: the view marks it.
+    bool OriginPivot = false;
 
     bool anyOn() const {
         return LinePickMode || PolygonPickMode || PolygonRedefineMode || PivotPickMode ||

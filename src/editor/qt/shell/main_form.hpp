@@ -102,6 +102,14 @@ class MainForm : public QMainWindow {
     // Visual Elements menu: the line and polygon windows.
     void onLines();
     void onPolygons();
+    // Modify menu: the transformation dialogs (main_form_transform.cpp).
+    void onRotate();
+    void onMove();
+    void onMirror();
+    void onScale();
+    void onCenter();
+    void onCopyPolygon();
+    void onMovePolygon();
     // Misc. menu.
     void onAddInterpolatedVertices();
     void onCreateVisualizationLines();

@@ -158,21 +158,28 @@ void MainForm::buildVisualAndModifyMenus() {
 
     modifyMenu_ = menuBar()->addMenu("&Modify");
     connect(modifyMenu_, &QMenu::aboutToShow, this, &MainForm::updateModifyMenu);
-    auto vertexCommand = [this, &p] { needs(!p.object.vertices.empty(), "No Vertices defined"); };
-    for (MainItem which : {Rotate, Move, Mirror, Scale})
-        connect(addItem(modifyMenu_, which), &QAction::triggered, this, vertexCommand);
+    using Command = void (MainForm::*)();
+    const std::pair<MainItem, Command> vertexCommands[] = {{Rotate, &MainForm::onRotate},
+                                                           {Move, &MainForm::onMove},
+                                                           {Mirror, &MainForm::onMirror},
+                                                           {Scale, &MainForm::onScale}};
+    for (auto [which, command] : vertexCommands)
+        connect(addItem(modifyMenu_, which), &QAction::triggered, this, [this, &p, command] {
+            needs(!p.object.vertices.empty(), "No Vertices defined", command);
+        });
     connect(addItem(modifyMenu_, Center), &QAction::triggered, this, [this, &p] {
         const BoundingBox& b = p.bounds;
         if (b.centreX == 0 && b.centreY == 0 && b.centreZ == 0)
             context_.prompts.showMessage("Already centered !");
         else
-            needs(!p.object.vertices.empty(), "No Vertices defined");
+            needs(!p.object.vertices.empty(), "No Vertices defined", &MainForm::onCenter);
     });
-    auto polygonCommand = [this, &p] {
-        needs(!p.object.polygons.empty(), "Draw Polygons first !");
-    };
-    connect(addItem(modifyMenu_, CopyPolygon), &QAction::triggered, this, polygonCommand);
-    connect(addItem(modifyMenu_, MovePolygon), &QAction::triggered, this, polygonCommand);
+    const std::pair<MainItem, Command> polygonCommands[] = {
+        {CopyPolygon, &MainForm::onCopyPolygon}, {MovePolygon, &MainForm::onMovePolygon}};
+    for (auto [which, command] : polygonCommands)
+        connect(addItem(modifyMenu_, which), &QAction::triggered, this, [this, &p, command] {
+            needs(!p.object.polygons.empty(), "Draw Polygons first !", command);
+        });
 }
 
 void MainForm::buildViewOptionsMenu() {

@@ -105,6 +105,7 @@ SceneOptions ViewForm::sceneOptions() const {
     o.gridScale = context_.general.GridScale;
     o.gridPointSize = context_.general.GridSize;
     o.pivotVertex = context_.pickModes.PivotVertex;
+    o.originPivot = context_.pickModes.OriginPivot;
     return o;
 }
 
