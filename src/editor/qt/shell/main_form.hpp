@@ -34,10 +34,13 @@ namespace meshsmith {
 
 class LineForm;
 class OptionsForm;
+class SelectTextureForm;
+class TextureForm;
 class PolygonForm;
 class VertexForm;
 class ViewForm;
 struct ProjectSession;
+struct TextureWindowHooks;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -99,6 +102,10 @@ class MainForm : public QMainWindow {
     void onUndo();
     void onRedo();
     void updateEditMenu();
+    // Visual Elements menu: the texture windows.
+    void onLoadTextures();
+    void onAssignTextures();
+    void onCheckBackColors();
     // Visual Elements menu: the line and polygon windows.
     void onLines();
     void onPolygons();
@@ -180,6 +187,7 @@ class MainForm : public QMainWindow {
     // menus and view follow.
     void objectChanged();
     void reportAndFollow(const OperationResult& r);
+    TextureWindowHooks textureHooks();
 
     // Camera (main_form_camera.cpp).
     void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
@@ -204,6 +212,8 @@ class MainForm : public QMainWindow {
     ViewForm* view_ = nullptr;
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
+    TextureForm* textureForm_ = nullptr;
+    SelectTextureForm* selectTextureForm_ = nullptr;
     PolygonForm* polygonForm_ = nullptr;
     LineForm* lineForm_ = nullptr;
     Rgb lineColour_ = kDefaultLineColour; // every new line and visualization line takes it
