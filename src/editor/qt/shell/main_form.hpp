@@ -11,6 +11,7 @@
 #include "editor/core/shell/main_items.hpp"
 #include "editor/qt/shell/converter_process.hpp"
 #include "model/dxf_export.hpp"
+#include "model/edits/visualization_lines.hpp"
 #include "model/project_file.hpp"
 #include "model/random_colours.hpp"
 
@@ -31,10 +32,15 @@ class QScrollBar;
 
 namespace meshsmith {
 
+class LineForm;
 class OptionsForm;
+class SelectTextureForm;
+class TextureForm;
+class PolygonForm;
 class VertexForm;
 class ViewForm;
 struct ProjectSession;
+struct TextureWindowHooks;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -96,8 +102,26 @@ class MainForm : public QMainWindow {
     void onUndo();
     void onRedo();
     void updateEditMenu();
+    // Visual Elements menu: the texture windows.
+    void onLoadTextures();
+    void onAssignTextures();
+    void onCheckBackColors();
+    // Visual Elements menu: the line and polygon windows.
+    void onLines();
+    void onPolygons();
+    // Modify menu: the transformation dialogs (main_form_transform.cpp).
+    void onRotate();
+    void onMove();
+    void onMirror();
+    void onScale();
+    void onCenter();
+    void onCopyPolygon();
+    void onMovePolygon();
     // Misc. menu.
     void onAddInterpolatedVertices();
+    void onCreateVisualizationLines();
+    void onRemoveVisualizationLines();
+    void onConvertVisualizationLines();
     // Misc. menu: outside programs.
     void onStartGpl();
     void onStartViewer();
@@ -163,6 +187,7 @@ class MainForm : public QMainWindow {
     // menus and view follow.
     void objectChanged();
     void reportAndFollow(const OperationResult& r);
+    TextureWindowHooks textureHooks();
 
     // Camera (main_form_camera.cpp).
     void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
@@ -187,6 +212,11 @@ class MainForm : public QMainWindow {
     ViewForm* view_ = nullptr;
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
+    TextureForm* textureForm_ = nullptr;
+    SelectTextureForm* selectTextureForm_ = nullptr;
+    PolygonForm* polygonForm_ = nullptr;
+    LineForm* lineForm_ = nullptr;
+    Rgb lineColour_ = kDefaultLineColour; // every new line and visualization line takes it
     QPlainTextEdit* logPane_ = nullptr;
     QScrollBar *xBar_ = nullptr, *yBar_ = nullptr, *zBar_ = nullptr, *zoomBar_ = nullptr;
     QPushButton *xRotate_ = nullptr, *yRotate_ = nullptr, *zRotate_ = nullptr;

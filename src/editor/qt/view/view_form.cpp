@@ -59,6 +59,7 @@ QWidget* ViewForm::canvas() const {
 }
 
 void ViewForm::redraw() {
+    updateCursor(); // a window may have switched a pick mode on or off
     if (canvas_)
         canvas_->update();
     else
@@ -70,6 +71,15 @@ void ViewForm::redrawNow() {
         canvas_->repaint();
     else
         repaint();
+}
+
+void ViewForm::rebuildTextures() {
+    if (!canvas_ || !canvas_->isValid()) return; // the first drawing builds them
+    canvas_->makeCurrent();
+    EditorLog log(context_);
+    textures_.update(context_.project, context_.appFolder, log);
+    canvas_->doneCurrent();
+    redraw();
 }
 
 void ViewForm::showCaption() {
@@ -104,6 +114,7 @@ SceneOptions ViewForm::sceneOptions() const {
     o.gridScale = context_.general.GridScale;
     o.gridPointSize = context_.general.GridSize;
     o.pivotVertex = context_.pickModes.PivotVertex;
+    o.originPivot = context_.pickModes.OriginPivot;
     return o;
 }
 

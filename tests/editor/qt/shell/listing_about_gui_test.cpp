@@ -11,6 +11,7 @@
 #include "editor/qt/shell/listing_windows.hpp"
 #include "editor/qt/shell/system_facts.hpp"
 #include "editor_harness.hpp"
+#include "model/version.hpp"
 #include "support/project_builders.hpp"
 
 #include <QApplication>

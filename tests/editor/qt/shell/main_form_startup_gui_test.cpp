@@ -3,6 +3,7 @@
 // of ten, what each menu item needs) are tested headless in editor/core/shell.
 #include "editor/qt/shell/options_form.hpp"
 #include "editor_harness.hpp"
+#include "model/version.hpp"
 
 #include <QAction>
 #include <QCheckBox>
