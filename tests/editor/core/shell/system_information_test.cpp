@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <tuple>
 
 namespace meshsmith {
 namespace {
@@ -22,88 +24,72 @@ Lines section(const Lines& lines, const std::string& label) {
     return values;
 }
 
-TEST(SystemInformationTest, ThousandsSeparatorsGroupFromTheRight) {
-    EXPECT_EQ(withThousandsSeparators(0), "0");
-    EXPECT_EQ(withThousandsSeparators(999), "999");
-    EXPECT_EQ(withThousandsSeparators(1000), "1,000");
-    EXPECT_EQ(withThousandsSeparators(123456), "123,456");
-    EXPECT_EQ(withThousandsSeparators(1234567), "1,234,567");
+TEST(SystemInformationTest, NumbersAndMemoryTexts) {
+    EXPECT_EQ(withThousandsSeparators(0) + " " + withThousandsSeparators(999) + " " +
+                  withThousandsSeparators(123456) + " " + withThousandsSeparators(1234567),
+              "0 999 123,456 1,234,567");
     EXPECT_EQ(withThousandsSeparators(UINT64_MAX), "18,446,744,073,709,551,615");
-}
-
-TEST(SystemInformationTest, MemoryTextShowsTotalAndLoadOrWhatIsKnown) {
     EXPECT_EQ(memoryText(MemoryStatus{16318032, 23}),
               "16,318,032 KB, of which 23% are currently used");
     EXPECT_EQ(memoryText(MemoryStatus{512, std::nullopt}), "512 KB");
     EXPECT_EQ(memoryText(std::nullopt), "Unknown");
 }
 
-TEST(SystemInformationTest, MemInfoGivesTotalAndLoadFromAvailableMemory) {
-    const auto status = parseMemInfo("MemTotal:       16000000 kB\n"
-                                     "MemFree:         1000000 kB\n"
-                                     "MemAvailable:   12000000 kB\n"
-                                     "Buffers:          500000 kB\n"
-                                     "Cached:          3000000 kB\n"
-                                     "SwapCached:            0 kB\n");
-    ASSERT_TRUE(status);
-    EXPECT_EQ(status->totalKilobytes, 16000000u);
-    EXPECT_EQ(status->loadPercent, 25);
+TEST(SystemInformationTest, MemInfoGivesTotalAndLoadOrNothingUsable) {
+    struct Case {
+        const char* text;
+        std::uint64_t total; // 0: no status
+        std::optional<int> load;
+    };
+    const Case cases[] = {
+        {"MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
+         "MemAvailable:   12000000 kB\nBuffers:          500000 kB\nCached:          3000000 kB\n",
+         16000000, 25},
+        // Old kernels: free, buffers and cached; 667 of 1000 in use, rounded.
+        {"MemTotal: 1000 kB\r\nMemFree: 100 kB\r\nBuffers: 100 kB\r\nCached: 133 kB\r\n", 1000, 67},
+        {"MemTotal: 1000 kB\nMemFree: 100 kB\n", 1000, std::nullopt}, // not guessed
+        {"garbage\nMemTotal: 800\n:\nMemAvailable: 900 kB\nCached 12\n", 800, 0}, // clamped
+        // Huge free parts saturate instead of wrapping round to a small sum.
+        {"MemTotal: 100\nMemFree: 18446744073709551615\nBuffers: 10\nCached: 10\n", 100, 0},
+        {"", 0, {}},
+        {"MemAvailable: 100 kB\n", 0, {}},
+        {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", 0, {}},
+        {"MemTotal: lots kB\n", 0, {}},
+        {"MemTotal: 99999999999999999999999 kB\n", 0, {}}, // past 64 bits
+        {"MemTotal: -5 kB\n", 0, {}},
+    };
+    for (const Case& c : cases) {
+        const auto status = parseMemInfo(c.text);
+        ASSERT_EQ(status.has_value(), c.total != 0) << c.text;
+        if (!status) continue;
+        EXPECT_EQ(status->totalKilobytes, c.total) << c.text;
+        EXPECT_EQ(status->loadPercent, c.load) << c.text;
+    }
 }
 
-TEST(SystemInformationTest, MemInfoOfOldKernelsCountsFreeBuffersAndCached) {
-    const auto status = parseMemInfo(
-        "MemTotal: 1000 kB\r\nMemFree: 100 kB\r\nBuffers: 100 kB\r\nCached: 133 kB\r\n");
-    ASSERT_TRUE(status);
-    EXPECT_EQ(status->totalKilobytes, 1000u);
-    EXPECT_EQ(status->loadPercent, 67); // 667 of 1000 in use, rounded
-    // Without all three parts the load is unknown rather than guessed.
-    const auto partial = parseMemInfo("MemTotal: 1000 kB\nMemFree: 100 kB\n");
-    ASSERT_TRUE(partial);
-    EXPECT_FALSE(partial->loadPercent);
-}
-
-TEST(SystemInformationTest, MemInfoWithoutUsableTotalIsUnknown) {
-    EXPECT_FALSE(parseMemInfo(""));
-    EXPECT_FALSE(parseMemInfo("MemAvailable: 100 kB\n"));
-    EXPECT_FALSE(parseMemInfo("MemTotal: 0 kB\nMemAvailable: 0 kB\n"));
-    EXPECT_FALSE(parseMemInfo("MemTotal: lots kB\n"));
-    EXPECT_FALSE(parseMemInfo("MemTotal: 99999999999999999999999 kB\n")); // past 64 bits
-    EXPECT_FALSE(parseMemInfo("MemTotal: -5 kB\n"));
-}
-
-TEST(SystemInformationTest, MemInfoClampsAvailableAboveTotalAndSkipsBrokenLines) {
-    const auto status =
-        parseMemInfo("garbage\nMemTotal: 800\n:\nMemAvailable: 900 kB\nCached 12\n");
-    ASSERT_TRUE(status);
-    EXPECT_EQ(status->totalKilobytes, 800u);
-    EXPECT_EQ(status->loadPercent, 0);
-    // Huge free parts saturate instead of wrapping round to a small sum.
-    const auto full =
-        parseMemInfo("MemTotal: 100\nMemFree: 18446744073709551615\nBuffers: 10\nCached: 10\n");
-    ASSERT_TRUE(full);
-    EXPECT_EQ(full->loadPercent, 0);
-}
-
-TEST(SystemInformationTest, LibraryFilesMatchTheirOwnNameOnly) {
-    EXPECT_TRUE(isLibraryFile("/usr/lib/x86_64-linux-gnu/libGL.so.1", "libGL"));
-    EXPECT_TRUE(isLibraryFile("libGL.so", "libGL"));
-    EXPECT_TRUE(isLibraryFile("/lib/libGLU.so.1.3.1", "libGLU"));
-    EXPECT_FALSE(isLibraryFile("/lib/libGLU.so.1", "libGL"));
-    EXPECT_FALSE(isLibraryFile("/lib/libGLX.so.0", "libGL"));
-    EXPECT_FALSE(isLibraryFile("/lib/libGLdispatch.so.0", "libGL"));
-    EXPECT_FALSE(isLibraryFile("/libGL.so/other.so", "libGL"));
-    EXPECT_FALSE(isLibraryFile("libGL.sox", "libGL"));
-    EXPECT_FALSE(isLibraryFile("", "libGL"));
-    EXPECT_TRUE(isLibraryFile("C:\\Windows\\System32\\OPENGL32.DLL", "opengl32.dll"));
-    EXPECT_FALSE(isLibraryFile("C:\\Windows\\System32\\opengl32.dll.mui", "opengl32.dll"));
-}
-
-TEST(SystemInformationTest, SharedObjectVersionIsTheSuffixAfterSo) {
-    EXPECT_EQ(sharedObjectVersion("/usr/lib/libGL.so.1.7.0"), "1.7.0");
-    EXPECT_EQ(sharedObjectVersion("libGLU.so.1"), "1");
-    EXPECT_EQ(sharedObjectVersion("/usr/lib/libGL.so"), "");
-    EXPECT_EQ(sharedObjectVersion("/odd.so.dir/libGL.so"), ""); // only the file name counts
-    EXPECT_EQ(sharedObjectVersion("opengl32.dll"), "");
+TEST(SystemInformationTest, LibraryFilesMatchTheirOwnNameAndTellTheirVersion) {
+    const std::tuple<const char*, const char*, bool> files[] = {
+        {"/usr/lib/x86_64-linux-gnu/libGL.so.1", "libGL", true},
+        {"libGL.so", "libGL", true},
+        {"/lib/libGLU.so.1.3.1", "libGLU", true},
+        {"/lib/libGLU.so.1", "libGL", false},
+        {"/lib/libGLX.so.0", "libGL", false},
+        {"/lib/libGLdispatch.so.0", "libGL", false},
+        {"/libGL.so/other.so", "libGL", false},
+        {"libGL.sox", "libGL", false},
+        {"", "libGL", false},
+        {"C:\\Windows\\System32\\OPENGL32.DLL", "opengl32.dll", true},
+        {"C:\\Windows\\System32\\opengl32.dll.mui", "opengl32.dll", false},
+    };
+    for (const auto& [file, name, matches] : files)
+        EXPECT_EQ(isLibraryFile(file, name), matches) << file << " " << name;
+    const std::pair<const char*, const char*> versions[] = {
+        {"/usr/lib/libGL.so.1.7.0", "1.7.0"},
+        {"/usr/lib/libGL.so", ""},
+        {"/odd.so.dir/libGL.so", ""}, // only the file name counts
+        {"opengl32.dll", ""}};
+    for (const auto& [file, version] : versions)
+        EXPECT_EQ(sharedObjectVersion(file), version) << file;
 }
 
 // The About box's system information: every section in order, with what this
