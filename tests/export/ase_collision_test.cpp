@@ -78,22 +78,6 @@ void expectPlaneOfPolygon(const Project& p, const WrittenPlane& w, const ObjectD
 
 } // namespace
 
-TEST(AseCollision, EveryVolumeInTableOrderWithItsPlanesAndOneSeparator) {
-    Project p = floorAndWall();
-    CollVol second;
-    second.PlaneCount = 1;
-    second.PlanePolygons = {1};
-    second.PlaneRebounds = {0};
-    p.object.collision.push_back(second);
-    EXPECT_EQ(tailFrom(aseLines(p), "*COLLISION_VOLUMES"),
-              (std::vector<std::string>{"*COLLISION_VOLUMES 2", " ", "*COLLISION_PLANES 2",
-                                        // Axis-aligned: the zero components are -0.0.
-                                        "*COLLISION_PLANE 3 0.000 0.000 -1.000 0.000",
-                                        "*COLLISION_PLANE 15 1.000 0.000 0.000 -2.000", " ",
-                                        "*COLLISION_PLANES 1",
-                                        "*COLLISION_PLANE 0 1.000 0.000 0.000 -2.000", " "}));
-}
-
 // Each written plane holds its polygon's corners, with a unit normal against
 // (P1 - P0) x (P2 - P0): tilted ones, and those facing each axis both ways,
 // whose zero components must never come out as "-0.000".

@@ -1,5 +1,11 @@
 #include "support/project_builders.hpp"
 
+#include "model/project_file.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <stdexcept>
+
 #include <random>
 
 namespace meshsmith::test {
@@ -132,6 +138,15 @@ Project randomProject(std::uint32_t seed) {
     p.options.MakerClose = below(2);
     p.options.VertexColor = below(2) ? "clRed" : "$000000FF";
     p.GeometryPresent = true;
+    return p;
+}
+
+Project exampleProject() {
+    Project p;
+    ScriptedPrompts prompts;
+    RecordingLog log;
+    const OperationResult r = loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log);
+    if (!r.done()) throw std::runtime_error("the example does not load: " + r.message);
     return p;
 }
 
