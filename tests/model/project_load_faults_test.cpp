@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -33,11 +34,7 @@ std::unique_ptr<Attempt> attempt(TempFolder& dir, const std::string& text) {
 }
 
 void expectEmptyProject(const Project& p) {
-    EXPECT_TRUE(p.object.vertices.empty());
-    EXPECT_TRUE(p.object.polygons.empty());
-    EXPECT_TRUE(p.object.lines.empty());
-    EXPECT_TRUE(p.object.textures.empty());
-    EXPECT_TRUE(p.object.collision.empty());
+    EXPECT_TRUE(p.object == Project{}.object);
     EXPECT_EQ(p.ProjectFile, "None") << "a later Save must not write over the damaged file";
     EXPECT_FALSE(p.GeometryPresent);
 }
@@ -134,23 +131,23 @@ TEST(ProjectLoadFaults, UnreadablePathsReportTheError) {
     }
 }
 
-TEST(ProjectBitmaps, BareNamesAreFoundBesideTheProjectFromAnyFolder) {
-    TempFolder dir;
-    writeFile(dir.file("wall01.bmp"), "BM");
-    auto a =
-        attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", "wall01.bmp", "0", "", "0"}));
-    ASSERT_EQ(a->result.outcome, Outcome::Done);
-    EXPECT_EQ(a->project.object.textures[0].Filename, "wall01.bmp");
-    EXPECT_TRUE(a->prompts.reselected.empty());
-}
-
-TEST(ProjectBitmaps, AStoredPathWhoseFileLiesBesideTheProjectIsTakenFromThere) {
-    TempFolder dir;
-    writeFile(dir.file("wall01.bmp"), "BM");
-    auto a = attempt(
-        dir, crlfLines({"Vertices", "0", "Textures", "1", "C:\\Art\\wall01.bmp", "0", "", "0"}));
-    ASSERT_EQ(a->result.outcome, Outcome::Done);
-    EXPECT_EQ(a->project.object.textures[0].Filename, "wall01.bmp");
+TEST(ProjectBitmaps, BitmapsBesideTheProjectAreFoundWithoutAsking) {
+    // Stored name, mask; the name taken. A bare name or a stored path whose
+    // file lies beside the project; a missing mask, its search cancelled, keeps its path.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"wall01.bmp", "", "wall01.bmp"},
+        {"C:\\Art\\wall01.bmp", "", "wall01.bmp"},
+        {"wall01.bmp", "Y:\\gone_m.bmp", "wall01.bmp"}};
+    for (const auto& [stored, mask, taken] : cases) {
+        TempFolder dir;
+        writeFile(dir.file("wall01.bmp"), "BM");
+        auto a = attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", stored,
+                                         *mask ? "1" : "0", mask, "0"}));
+        ASSERT_EQ(a->result.outcome, Outcome::Done) << stored;
+        EXPECT_EQ(a->project.object.textures[0].Filename, taken);
+        EXPECT_EQ(a->project.object.textures[0].MaskFilename, mask);
+        EXPECT_EQ(a->prompts.reselected.size(), *mask ? 1u : 0u) << stored;
+    }
 }
 
 TEST(ProjectBitmaps, CancelledReselectionClearsTheProject) {
@@ -181,15 +178,6 @@ TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
     EXPECT_EQ(a.project.object.textures[1].Filename, dir.folder() + "art/b.bmp");
     EXPECT_EQ(a.project.object.textures[1].MaskFilename, dir.folder() + "art/b_mask.bmp");
     EXPECT_EQ(a.prompts.reselected.size(), 1u);
-}
-
-TEST(ProjectBitmaps, CancelledMaskKeepsItsPath) {
-    TempFolder dir;
-    writeFile(dir.file("a.bmp"), "BM");
-    auto a = attempt(
-        dir, crlfLines({"Vertices", "0", "Textures", "1", "a.bmp", "1", "Y:\\gone_m.bmp", "0"}));
-    ASSERT_EQ(a->result.outcome, Outcome::Done);
-    EXPECT_EQ(a->project.object.textures[0].MaskFilename, "Y:\\gone_m.bmp");
 }
 
 TEST(ProjectBitmaps, TooLongReselectedNameLeavesAnEmptyProject) {
