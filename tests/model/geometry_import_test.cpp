@@ -19,6 +19,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -161,6 +162,11 @@ const std::vector<Format>& formats() {
         {"Project", "3dp", oneVertexProject(), addFromProject, false, {}, "", {}},
     };
     return list;
+}
+
+// Names the format in test listings instead of dumping its bytes.
+void PrintTo(const Format& f, std::ostream* out) {
+    *out << f.name;
 }
 
 class GeometryImport : public testing::TestWithParam<Format> {
