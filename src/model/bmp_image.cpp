@@ -112,6 +112,10 @@ OperationResult checkFormat(std::string_view b, Layout& l) {
         if (l.paletteCount == 0 || l.paletteCount > most) l.paletteCount = most;
         if (l.headerEnd + l.paletteCount * l.paletteEntry > b.size())
             return refusal("This bitmap is cut short");
+    } else {
+        // True-colour pixels name no palette entry: a count stored in the
+        // header is only a display hint and is never read.
+        l.paletteCount = 0;
     }
     // Bit masks stand right after a 40-byte header (later headers hold them).
     if (fields && l.headerEnd == kFileHeaderSize + kInfoHeaderSize && l.headerEnd + 12 > b.size())
