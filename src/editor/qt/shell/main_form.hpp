@@ -33,6 +33,7 @@ namespace meshsmith {
 
 class OptionsForm;
 class VertexForm;
+class CollisionForm;
 class ViewForm;
 struct ProjectSession;
 
@@ -98,6 +99,9 @@ class MainForm : public QMainWindow {
     void updateEditMenu();
     // Misc. menu.
     void onAddInterpolatedVertices();
+    void onDescription();
+    void onVisibility();
+    void onCollision();
     // Misc. menu: outside programs.
     void onStartGpl();
     void onStartViewer();
@@ -187,6 +191,7 @@ class MainForm : public QMainWindow {
     ViewForm* view_ = nullptr;
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
+    CollisionForm* collisionForm_ = nullptr;
     QPlainTextEdit* logPane_ = nullptr;
     QScrollBar *xBar_ = nullptr, *yBar_ = nullptr, *zBar_ = nullptr, *zoomBar_ = nullptr;
     QPushButton *xRotate_ = nullptr, *yRotate_ = nullptr, *zRotate_ = nullptr;

@@ -187,9 +187,9 @@ void MainForm::buildMiscAndHelpMenus() {
     using enum MainItem;
     miscMenu_ = menuBar()->addMenu("M&isc.");
     connect(miscMenu_, &QMenu::aboutToShow, this, &MainForm::updateMiscMenu);
-    addItem(miscMenu_, Description);
-    addItem(miscMenu_, Visibility);
-    addItem(miscMenu_, Collision);
+    addItem(miscMenu_, Description, &MainForm::onDescription);
+    addItem(miscMenu_, Visibility, &MainForm::onVisibility);
+    addItem(miscMenu_, Collision, &MainForm::onCollision);
     miscMenu_->addSeparator();
     addItem(miscMenu_, CreateVisLines);
     addItem(miscMenu_, RemoveVisLines)->setEnabled(false);
