@@ -62,11 +62,12 @@ bool writeAndClose(std::FILE* file, const std::vector<std::uint8_t>& bytes, int&
 bool write3DOFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
                   std::string& error) {
     namespace fs = std::filesystem;
-    fs::path target(path);
-    // The temporary sits beside the target, so the rename never crosses file systems.
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(std::random_device{}() % 1000000);
-    std::FILE* file = std::fopen(temp.string().c_str(), "wb");
+    // The temporary sits beside the target, so the rename never crosses file
+    // systems. Both names stay the texts given: path::string() would not give
+    // back a Windows name outside ASCII.
+    const std::string tempName = path + ".tmp" + std::to_string(std::random_device{}() % 1000000);
+    const fs::path target(path), temp(tempName);
+    std::FILE* file = std::fopen(tempName.c_str(), "wb");
     if (!file) {
         error = "Cannot create the 3DO file \"" + path + "\": " + reason(errno);
         return false;

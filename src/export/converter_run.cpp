@@ -22,11 +22,12 @@ namespace meshsmith {
 
 namespace {
 
+// Narrow texts are in the ANSI code page, as the command line they came from.
 std::wstring wide(const std::string& s) {
     if (s.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
     std::wstring w(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
     return w;
 }
 
@@ -106,11 +107,11 @@ std::string programFolder(const char* argv0) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n > 0 && n < path.size()) {
         path.resize(n);
-        return withTrailingSeparator(std::filesystem::path(path).parent_path().string());
+        return withTrailingSeparator(pathText(std::filesystem::path(path).parent_path()));
     }
     if (!argv0 || !*argv0) return "";
     return withTrailingSeparator(
-        std::filesystem::absolute(std::filesystem::path(argv0)).parent_path().string());
+        pathText(std::filesystem::absolute(std::filesystem::path(argv0)).parent_path()));
 }
 
 #else

@@ -31,7 +31,7 @@ void anchorRelativeBitmaps(Project& p, const std::string& oldFolder, const std::
         if (path.empty() || isAbsolutePath(path)) return;
         std::error_code ec;
         auto abs = fs::absolute(nativePath(resolveAgainst(oldFolder, path)), ec);
-        if (!ec) path = abs.lexically_normal().string();
+        if (!ec) path = pathText(abs.lexically_normal());
     };
     for (auto& t : p.object.textures) {
         anchor(t.Filename);

@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace meshsmith {
 namespace {
 bool isSeparator(char c) {
@@ -52,6 +56,20 @@ std::string nativePath(std::string_view path) {
         if (c == '\\') c = '/';
 #endif
     return p;
+}
+
+std::string pathText(const std::filesystem::path& path) {
+#ifdef _WIN32
+    const std::wstring& wide = path.native();
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), n, nullptr, nullptr);
+    return text;
+#else
+    return path.string();
+#endif
 }
 
 bool fileExists(std::string_view path) {

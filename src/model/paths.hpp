@@ -2,6 +2,7 @@
 // Path texts as the editor handles them: users' files name folders with "\"
 // (Windows) or "/" (everywhere), so every split accepts both.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,10 @@ bool isAbsolutePath(std::string_view path);
 std::string resolveAgainst(std::string_view folder, std::string_view path);
 // The path in the form the file system of this platform takes ("\" becomes "/" off Windows).
 std::string nativePath(std::string_view path);
+
+// The path as text in the code page the program's narrow texts use (see
+// system_code_page.hpp): path::string() gives UTF-8 on Windows whatever that is.
+std::string pathText(const std::filesystem::path& path);
 
 bool fileExists(std::string_view path);
 bool folderExists(std::string_view path);

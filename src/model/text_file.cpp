@@ -81,16 +81,17 @@ TextLines readTextLines(std::string_view path) {
 
 std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view contents) {
     namespace fs = std::filesystem;
-    fs::path target(nativePath(path));
+    // Both names stay texts: path::string() would not give back a Windows name outside ASCII.
+    const std::string targetName = nativePath(path);
     std::random_device rd;
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(rd() % 1000000);
+    const std::string tempName = targetName + ".tmp" + std::to_string(rd() % 1000000);
+    const fs::path target(targetName), temp(tempName);
     auto fail = [&](const std::string& why) -> std::optional<std::string> {
         std::error_code ec;
         fs::remove(temp, ec);
         return "Cannot write file \"" + std::string(path) + "\". " + why;
     };
-    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
+    std::FILE* f = std::fopen(tempName.c_str(), "wb");
     if (!f) return "Cannot create file \"" + std::string(path) + "\". " + std::strerror(errno);
     bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
     int writeErr = errno;

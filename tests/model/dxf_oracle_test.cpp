@@ -23,7 +23,11 @@ using namespace meshsmith::test;
 
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kPython = ""; // a program of the Linux host, which Windows cannot start
+#else
 constexpr const char* kPython = "/usr/bin/python3";
+#endif
 constexpr int kNoEzdxf = 77;
 
 ProgramRun runOracle(const std::string& script, const std::vector<std::string>& args) {

@@ -1,3 +1,4 @@
+#include "model/paths.hpp"
 #include "model/project_commands.hpp"
 #include "model/text_file.hpp"
 #include "support/project_builders.hpp"
@@ -50,7 +51,7 @@ TEST(SaveAs, OwnFolderWithCopiedBitmapsAndMipInfo) {
                                         "Up to 8 Characters allowed !", kBadProjectNameMessage,
                                         kBadProjectNameMessage, kBadProjectNameMessage}));
     EXPECT_FALSE(fs::exists(dir.path() / "x"));
-    const std::string standFolder = dir.folder() + "app/stand/";
+    const std::string standFolder = dir.folder() + "app/stand" + kPathSeparator;
     EXPECT_EQ(s.project.viewCaption, "stand");
     EXPECT_EQ(s.project.ProjectFile, standFolder + "stand.3dp");
     EXPECT_EQ(readFile(standFolder + "wall01.bmp"), "BM-wall");
@@ -121,7 +122,7 @@ TEST(SaveAs, RelativeBitmapsStayFoundWhenTheProjectMovesToAnotherFolder) {
     s.project.object.collision.clear();
     s.prompts.savePaths = {dir.file("new/stand.3dp")};
     ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
-    EXPECT_EQ(s.project.object.textures[0].Filename, (dir.path() / "old/wall01.bmp").string());
+    EXPECT_EQ(s.project.object.textures[0].Filename, (dir.path() / "old" / "wall01.bmp").string());
 }
 
 TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {

@@ -12,6 +12,9 @@ struct ProgramRun {
     std::string err; // standard error
 };
 
+// The path of one of our programs in the build's output folder (with ".exe" on Windows).
+std::string programPath(const std::string& program);
+
 // Runs bin/<program> with the arguments (no shell involved), in `workdir` when given.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
                       const std::string& workdir = "", const std::string& input = "");

@@ -29,7 +29,7 @@ std::string TempFolder::file(const std::string& name) const {
     return (path_ / name).string();
 }
 std::string TempFolder::folder() const {
-    return path_.string() + "/";
+    return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
 std::string crlfLines(std::initializer_list<const char*> lines) {

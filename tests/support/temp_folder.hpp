@@ -17,7 +17,7 @@ class TempFolder {
     const std::filesystem::path& path() const { return path_; }
     // Full path of a file in the folder, as text with the platform's separators.
     std::string file(const std::string& name) const;
-    // The folder with a trailing separator.
+    // The folder with the platform's trailing separator.
     std::string folder() const;
 
   private:

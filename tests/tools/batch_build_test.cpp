@@ -69,9 +69,10 @@ TEST(BatchBuild, FolderBuildsEveryProjectAndReportsTheOnesThatFail) {
 TEST(BatchBuild, TheConverterIsLookedForBesideTheProgramNotInTheWorkingFolder) {
     TempFolder bin, dir;
     const std::string project = copyExample(dir);
-    fs::copy_file(std::string(MESHSMITH_BIN_DIR) + "/meshsmith-batch", bin.file("meshsmith-batch"));
+    const fs::path batch = programPath("meshsmith-batch");
+    fs::copy_file(batch, bin.path() / batch.filename());
     ProgramRun run =
-        runCommand(bin.file("meshsmith-batch"), {"build", project}, std::string(MESHSMITH_BIN_DIR));
+        runCommand((bin.path() / batch.filename()).string(), {"build", project}, MESHSMITH_BIN_DIR);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("error: " + project + ": 3DO-Kiln not found !"), std::string::npos)
         << run.err;

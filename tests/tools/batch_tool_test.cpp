@@ -49,6 +49,17 @@ TEST(BatchTool, ResaveInPlaceFromAnotherWorkingFolderKeepsEveryByte) {
     EXPECT_NE(run.out.find("Project " + project + " saved !"), std::string::npos) << run.out;
 }
 
+// Every argument reaches the program as it was given: on Windows runChild
+// quotes it into the command line that the program's runtime splits again.
+TEST(BatchTool, ArgumentsArriveAsTheyWereGiven) {
+    for (const std::string arg : {"two words", "say \"hi\"", "C:\\with space\\", "tab\tin",
+                                  "\\\\server\\share\\", "a\\\\\"b", ""}) {
+        ProgramRun run = runProgram("meshsmith-batch", {arg});
+        EXPECT_EQ(run.status, 2) << arg;
+        EXPECT_NE(run.err.find("unknown command '" + arg + "'\n"), std::string::npos) << run.err;
+    }
+}
+
 TEST(BatchTool, InfoDescribesTheProject) {
     ProgramRun run = runProgram("meshsmith-batch", {"info", kExample});
     ASSERT_EQ(run.status, 0) << run.err;

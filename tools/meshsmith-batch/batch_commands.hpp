@@ -17,6 +17,10 @@ int exportVtxCommand(const Args& args, std::ostream& out, std::ostream& err);
 int exportTxtCommand(const Args& args, std::ostream& out, std::ostream& err);
 int exportDxfCommand(const Args& args, std::ostream& out, std::ostream& err);
 int importCommand(const Args& args, std::ostream& out, std::ostream& err);
+// Loads a project, applies the transformation steps in order (as the Modify
+// dialogs do, to every vertex) and saves the result; nothing is written when
+// a step cannot be read (2) or refuses (1).
+int transformCommand(const Args& args, std::ostream& out, std::ostream& err);
 // Writes each project's ASE file beside it and runs 3DO-Kiln (from this
 // program's folder) on it; a folder argument stands for its projects. 0 when
 // every project gave its 3DO file.

@@ -35,7 +35,7 @@ std::vector<std::string> projectsOf(const std::string& argument) {
     if (!fs::is_directory(argument, ec)) return {argument};
     std::vector<std::string> found;
     for (const fs::directory_entry& e : fs::directory_iterator(argument, ec))
-        if (e.is_regular_file(ec) && isProjectFile(e.path())) found.push_back(e.path().string());
+        if (e.is_regular_file(ec) && isProjectFile(e.path())) found.push_back(pathText(e.path()));
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -59,8 +59,12 @@ bool buildProject(const std::string& path, const std::string& appFolder, std::os
         return false;
     }
     out.flush();
-    ChildRun run = runConverter(kilnPath(appFolder), ase, target,
-                                [&out](std::string_view text) { out << text; });
+    // The converter's lines end in CR LF on Windows, where `out` adds the CR itself.
+    ChildRun run = runConverter(kilnPath(appFolder), ase, target, [&out](std::string_view text) {
+        std::string lines(text);
+        std::erase(lines, '\r');
+        out << lines;
+    });
     out.flush();
     if (!run.started || !run.exited) {
         err << "error: " << run.error << "\n";

@@ -2,6 +2,7 @@
 // building many objects at once and for scripts.
 
 #include "batch_commands.hpp"
+#include "model/system_code_page.hpp"
 
 #include <cstring>
 #include <iostream>
@@ -21,6 +22,7 @@ const std::map<std::string, Command>& commands() {
         {"export-dxf", meshsmith::batch::exportDxfCommand},
         {"import", meshsmith::batch::importCommand},
         {"build", meshsmith::batch::buildCommand},
+        {"transform", meshsmith::batch::transformCommand},
     };
     return table;
 }
@@ -42,12 +44,18 @@ void usage(std::ostream& out) {
            "                                new project, with it appended (offsets as given)\n"
            "  build PROJECT.3dp [PROJECT2.3dp ... | FOLDER]\n"
            "                                write each project's ASE file and convert it to 3DO\n"
-           "                                with 3DO-Kiln (every project of a FOLDER)\n";
+           "                                with 3DO-Kiln (every project of a FOLDER)\n"
+           "  transform PROJECT.3dp --out OUT.3dp STEP...\n"
+           "                                move, scale, rotate, mirror or center every vertex,\n"
+           "                                steps in the order given: --move X Y Z, --scale F,\n"
+           "                                --scale x|y|z F, --rotate x|y|z DEGREES [--pivot X Y Z],\n"
+           "                                --mirror x|y|z [--keep], --center\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    meshsmith::useSystemCodePage();
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         usage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;

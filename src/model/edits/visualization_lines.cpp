@@ -7,6 +7,10 @@ namespace meshsmith {
 void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
     log.addLine("Creating subsequent lines:");
     log.addLine("Pick color !");
+    appendVisualizationLines(p, colour, log);
+}
+
+void appendVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
     const auto n = static_cast<std::int32_t>(p.object.vertices.size());
     p.object.visLines.reserve(p.object.visLines.size() + p.object.vertices.size());
     for (std::int32_t i = 0; i < n; ++i) {

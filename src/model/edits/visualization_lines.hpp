@@ -20,6 +20,9 @@ inline constexpr Rgb kDefaultLineColour{0.5f, 0.5f, 0.5f};
 // `colour`, appended to the table; vertices deselected; n + " subsequent
 // Lines created".
 void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log);
+// The same without the first two log lines (for a caller that logs them
+// before it asks for the colour).
+void appendVisualizationLines(Project& p, const Rgb& colour, LogSink& log);
 
 // Empties the table, deselects the vertices, logs "Subsequent Lines removed".
 void removeVisualizationLines(Project& p, LogSink& log);

@@ -12,6 +12,7 @@
 #include "editor/core/view/pick_modes.hpp"
 #include "model/project.hpp"
 #include "model/user_interaction.hpp"
+#include "model/version.hpp"
 
 #include <functional>
 #include <optional>
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace meshsmith {
-
-inline constexpr const char* kVersionText = "1.0";
 
 // A window that lists records of the object (vertices, lines, polygons ...):
 // its list must be rebuilt whenever the object changes, since a change of

@@ -33,6 +33,7 @@ MiscMenuState miscMenuState(const Project& p) {
     MiscMenuState s;
     s.setCollision = !p.object.polygons.empty();
     s.createVisLines = p.object.visLines.empty() && p.object.vertices.size() >= 2;
+    s.removeVisLines = s.convertVisLines = !p.object.visLines.empty();
     s.addInterpolated = p.object.vertices.size() >= 2;
     return s;
 }

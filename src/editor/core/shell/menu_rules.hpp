@@ -25,6 +25,7 @@ struct ModifyMenuState {
 };
 struct MiscMenuState {
     bool setCollision = false, createVisLines = false, addInterpolated = false;
+    bool removeVisLines = false, convertVisLines = false; // while visualization lines exist
 };
 // The ToolbarUpdater's controls.
 struct ToolbarState {

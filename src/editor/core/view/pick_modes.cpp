@@ -1,6 +1,8 @@
 #include "editor/core/view/pick_modes.hpp"
 
 #include "editor/core/view/hit_names.hpp"
+#include "model/edits/line_edits.hpp"
+#include "model/edits/polygon_edits.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -102,15 +104,14 @@ class PickHandler {
             project_.object.polygons[index].VertexCount < 2)
             return abandon(modes_.PolygonRedefineMode, "No polygon selected to redefine !");
         if (auto rejected = takePolygonCorner(candidates, "Picked vertex ")) return *rejected;
-        ObjectData& polygon = project_.object.polygons[index];
         std::vector<std::int32_t>& picked = modes_.PickedVertices;
-        const auto corners = static_cast<std::size_t>(polygon.VertexCount - 1);
+        const auto corners = static_cast<std::size_t>(project_.object.polygons[index].corners());
         if (picked.size() < corners) return {PickResult::Recorded, {}, false};
-        // The latest picks replace the corners; the closing entry repeats the new first.
-        std::vector<std::int32_t> indices(picked.end() - static_cast<std::ptrdiff_t>(corners),
-                                          picked.end());
-        indices.push_back(indices.front());
-        polygon.VertexIndices = std::move(indices);
+        // The latest picks replace the corners (a step of the edit history);
+        // the closing entry repeats the new first.
+        const std::vector<std::int32_t> latest(picked.end() - static_cast<std::ptrdiff_t>(corners),
+                                               picked.end());
+        redefinePolygon(project_, index, latest);
         deselectAllVertices(project_);
         modes_.PolygonRedefineMode = false;
         log_.addLine("Polygon No. " + std::to_string(index) + " redefined.");
@@ -139,7 +140,7 @@ class PickHandler {
         picked.push_back(candidates.back());
         select(candidates.back());
         if (picked.size() < 2) return {PickResult::Recorded, {}, false};
-        project_.object.lines[index].VertexIndices = {picked[picked.size() - 2], picked.back()};
+        redefineLine(project_, index, picked[picked.size() - 2], picked.back());
         deselectAllVertices(project_);
         modes_.LineRedefineMode = false;
         log_.addLine("Line No. " + std::to_string(index) + " redefined.");

@@ -38,6 +38,8 @@ struct PickModes {
     std::int32_t FirstLineVertex = 0, SecondLineVertex = 0;
     std::vector<std::int32_t> PickedVertices;
     std::int32_t PivotVertex = NoSelection;
+    // The rotate dialog turns about the origin: the view marks it.
+    bool OriginPivot = false;
 
     bool anyOn() const {
         return LinePickMode || PolygonPickMode || PolygonRedefineMode || PivotPickMode ||
@@ -116,13 +118,14 @@ bool picksOnRelease(const PickModes& modes, bool modifierOrOtherButtonHeld);
 //    "Pick next vertex !".
 //  - PolygonRedefineMode: the same rules with "Picked vertex v"; once the picks
 //    number SelectedPolygon's corners (VertexCount - 1) they become its
-//    corners, the closing entry repeats the first, every vertex is deselected,
+//    corners (redefinePolygon, a step of the edit history), the closing entry
+//    repeats the first, every vertex is deselected,
 //    the mode ends, "Polygon No. i redefined." is logged, PickedVertices
 //    emptied and polygonRedefined called.
 //  - PivotPickMode: PivotVertex = n, the mode ends, "Picked vertex n as pivot
 //    point." is logged, pivotPicked called.
 //  - LineRedefineMode: refuses the vertex just picked, logs "Picked vertex v";
-//    with two picks SelectedLine's ends become them, every vertex is
+//    with two picks SelectedLine's ends become them (redefineLine), every vertex is
 //    deselected, the mode ends, "Line No. i redefined." is logged,
 //    PickedVertices emptied and lineRedefined called.
 // A redefinition whose SelectedPolygon or SelectedLine names nothing in its

@@ -1,9 +1,9 @@
 #include "editor/qt/geometry/vertex_form.hpp"
 
+#include "editor/qt/geometry/form_controls.hpp"
 #include "model/edits/vertex_edits.hpp"
 
 #include <QEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,21 +16,6 @@
 #include <algorithm>
 
 namespace meshsmith {
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 VertexForm::VertexForm(EditorContext& context, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), context_(context),
@@ -49,12 +34,7 @@ VertexForm::~VertexForm() {
 }
 
 void VertexForm::buildControls() {
-    list_ = new QListWidget(this);
-    list_->setObjectName("VertexListBox");
-    list_->setToolTip("List Of All Vertices");
-    list_->setAccessibleName("List Of All Vertices");
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    list_ = makeRecordList(this, "VertexListBox", "List Of All Vertices");
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName("Label4");
 
@@ -73,15 +53,16 @@ void VertexForm::buildControls() {
         grid->addWidget(label, 0, 2 * k);
         grid->addWidget(*edits[k], 0, 2 * k + 1);
     }
-    actionButton_ = button(this, "AddModVertexButton", "Add Vertex",
-                           "Add Or Modify Selected. When 'Modify', double-click in table to get "
-                           "'Add Vertex' back");
+    actionButton_ =
+        makeButton(this, "AddModVertexButton", "Add Vertex",
+                   "Add Or Modify Selected. When 'Modify', double-click in table to get "
+                   "'Add Vertex' back");
     actionButton_->setDefault(true);
-    removeButton_ = button(this, "RemoveVertexButton", "Remove Selected", "Remove Selected");
+    removeButton_ = makeButton(this, "RemoveVertexButton", "Remove Selected", "Remove Selected");
     removeAllButton_ =
-        button(this, "RemoveAllButton", "Remove All Vertices", "Remove All Vertices");
-    undoButton_ = button(this, "UndoButton", "Undo", "Undo Last Action");
-    closeButton_ = button(this, "CloseVertexButton", "Close", "Close This Window");
+        makeButton(this, "RemoveAllButton", "Remove All Vertices", "Remove All Vertices");
+    undoButton_ = makeButton(this, "UndoButton", "Undo", "Undo Last Action");
+    closeButton_ = makeButton(this, "CloseVertexButton", "Close", "Close This Window");
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(actionButton_, 0, 0);

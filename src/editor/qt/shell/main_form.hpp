@@ -11,6 +11,7 @@
 #include "editor/core/shell/main_items.hpp"
 #include "editor/qt/shell/converter_process.hpp"
 #include "model/dxf_export.hpp"
+#include "model/edits/visualization_lines.hpp"
 #include "model/project_file.hpp"
 #include "model/random_colours.hpp"
 
@@ -31,7 +32,9 @@ class QScrollBar;
 
 namespace meshsmith {
 
+class LineForm;
 class OptionsForm;
+class PolygonForm;
 class VertexForm;
 class CollisionForm;
 class ViewForm;
@@ -97,11 +100,25 @@ class MainForm : public QMainWindow {
     void onUndo();
     void onRedo();
     void updateEditMenu();
+    // Visual Elements menu: the line and polygon windows.
+    void onLines();
+    void onPolygons();
+    // Modify menu: the transformation dialogs (main_form_transform.cpp).
+    void onRotate();
+    void onMove();
+    void onMirror();
+    void onScale();
+    void onCenter();
+    void onCopyPolygon();
+    void onMovePolygon();
     // Misc. menu.
     void onAddInterpolatedVertices();
     void onDescription();
     void onVisibility();
     void onCollision();
+    void onCreateVisualizationLines();
+    void onRemoveVisualizationLines();
+    void onConvertVisualizationLines();
     // Misc. menu: outside programs.
     void onStartGpl();
     void onStartViewer();
@@ -192,6 +209,9 @@ class MainForm : public QMainWindow {
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
     CollisionForm* collisionForm_ = nullptr;
+    PolygonForm* polygonForm_ = nullptr;
+    LineForm* lineForm_ = nullptr;
+    Rgb lineColour_ = kDefaultLineColour; // every new line and visualization line takes it
     QPlainTextEdit* logPane_ = nullptr;
     QScrollBar *xBar_ = nullptr, *yBar_ = nullptr, *zBar_ = nullptr, *zoomBar_ = nullptr;
     QPushButton *xRotate_ = nullptr, *yRotate_ = nullptr, *zRotate_ = nullptr;

@@ -1,9 +1,14 @@
 // The main window's editing commands: the Edit menu's Undo and Redo over the
-// edit history, the vertex window, and the whole-table vertex commands.
+// edit history, the vertex, line and polygon windows, the whole-table vertex
+// commands and the visualization lines.
 #include "editor/qt/shell/main_form.hpp"
 
+#include "editor/core/geometry/pick_session.hpp"
+#include "editor/qt/geometry/line_form.hpp"
+#include "editor/qt/geometry/polygon_form.hpp"
 #include "editor/qt/geometry/vertex_form.hpp"
 #include "model/edits/edit.hpp"
+#include "model/edits/line_edits.hpp"
 #include "model/edits/vertex_edits.hpp"
 
 #include <QAction>
@@ -37,11 +42,44 @@ void MainForm::onRedo() {
     reportAndFollow(redoEdit(context_.project));
 }
 
+namespace {
+
+void showTool(QDialog* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 void MainForm::onCreateVertices() {
     if (!vertexForm_) vertexForm_ = new VertexForm(context_, this);
-    vertexForm_->show();
-    vertexForm_->raise();
-    vertexForm_->activateWindow();
+    showTool(vertexForm_);
+}
+
+void MainForm::onPolygons() {
+    if (!polygonForm_) polygonForm_ = new PolygonForm(context_, this);
+    showTool(polygonForm_);
+}
+
+void MainForm::onLines() {
+    if (!lineForm_) lineForm_ = new LineForm(context_, lineColour_, this);
+    showTool(lineForm_);
+}
+
+void MainForm::onCreateVisualizationLines() {
+    auto pickColour = [this](Rgb& colour) { chooseColour(context_.files, colour); };
+    reportAndFollow(createVisualizationLinesStep(context_.project, lineColour_, pickColour, *log_));
+}
+
+void MainForm::onRemoveVisualizationLines() {
+    reportAndFollow(removeVisualizationLinesStep(context_.project, *log_));
+}
+
+void MainForm::onConvertVisualizationLines() {
+    const OperationResult r = convertVisualizationLines(context_.project, *log_);
+    reportAndFollow(r);
+    if (r.done()) onLines();
 }
 
 void MainForm::onCreateInterpolatedVertex() {

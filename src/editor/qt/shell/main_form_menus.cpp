@@ -142,10 +142,12 @@ void MainForm::buildVisualAndModifyMenus() {
     connect(visualMenu_, &QMenu::aboutToShow, this, &MainForm::updateVisualMenu);
     // The editing windows these items open belong to later parts of the editor;
     // their preconditions are checked here already.
-    connect(addItem(visualMenu_, Lines), &QAction::triggered, this,
-            [this, &p] { needs(p.object.vertices.size() >= 2, "Not enough Vertices defined"); });
-    connect(addItem(visualMenu_, Polygons), &QAction::triggered, this,
-            [this, &p] { needs(p.object.vertices.size() >= 3, "Not enough Vertices defined"); });
+    connect(addItem(visualMenu_, Lines), &QAction::triggered, this, [this, &p] {
+        needs(p.object.vertices.size() >= 2, "Not enough Vertices defined", &MainForm::onLines);
+    });
+    connect(addItem(visualMenu_, Polygons), &QAction::triggered, this, [this, &p] {
+        needs(p.object.vertices.size() >= 3, "Not enough Vertices defined", &MainForm::onPolygons);
+    });
     connect(addItem(visualMenu_, AssignTextures), &QAction::triggered, this, [this] {
         needs(!context_.project.object.polygons.empty(), "No Polygons defined !");
         if (!context_.project.object.polygons.empty()) context_.project.SelectedPolygon = 0;
@@ -156,21 +158,28 @@ void MainForm::buildVisualAndModifyMenus() {
 
     modifyMenu_ = menuBar()->addMenu("&Modify");
     connect(modifyMenu_, &QMenu::aboutToShow, this, &MainForm::updateModifyMenu);
-    auto vertexCommand = [this, &p] { needs(!p.object.vertices.empty(), "No Vertices defined"); };
-    for (MainItem which : {Rotate, Move, Mirror, Scale})
-        connect(addItem(modifyMenu_, which), &QAction::triggered, this, vertexCommand);
+    using Command = void (MainForm::*)();
+    const std::pair<MainItem, Command> vertexCommands[] = {{Rotate, &MainForm::onRotate},
+                                                           {Move, &MainForm::onMove},
+                                                           {Mirror, &MainForm::onMirror},
+                                                           {Scale, &MainForm::onScale}};
+    for (auto [which, command] : vertexCommands)
+        connect(addItem(modifyMenu_, which), &QAction::triggered, this, [this, &p, command] {
+            needs(!p.object.vertices.empty(), "No Vertices defined", command);
+        });
     connect(addItem(modifyMenu_, Center), &QAction::triggered, this, [this, &p] {
         const BoundingBox& b = p.bounds;
         if (b.centreX == 0 && b.centreY == 0 && b.centreZ == 0)
             context_.prompts.showMessage("Already centered !");
         else
-            needs(!p.object.vertices.empty(), "No Vertices defined");
+            needs(!p.object.vertices.empty(), "No Vertices defined", &MainForm::onCenter);
     });
-    auto polygonCommand = [this, &p] {
-        needs(!p.object.polygons.empty(), "Draw Polygons first !");
-    };
-    connect(addItem(modifyMenu_, CopyPolygon), &QAction::triggered, this, polygonCommand);
-    connect(addItem(modifyMenu_, MovePolygon), &QAction::triggered, this, polygonCommand);
+    const std::pair<MainItem, Command> polygonCommands[] = {
+        {CopyPolygon, &MainForm::onCopyPolygon}, {MovePolygon, &MainForm::onMovePolygon}};
+    for (auto [which, command] : polygonCommands)
+        connect(addItem(modifyMenu_, which), &QAction::triggered, this, [this, &p, command] {
+            needs(!p.object.polygons.empty(), "Draw Polygons first !", command);
+        });
 }
 
 void MainForm::buildViewOptionsMenu() {
@@ -191,9 +200,9 @@ void MainForm::buildMiscAndHelpMenus() {
     addItem(miscMenu_, Visibility, &MainForm::onVisibility);
     addItem(miscMenu_, Collision, &MainForm::onCollision);
     miscMenu_->addSeparator();
-    addItem(miscMenu_, CreateVisLines);
-    addItem(miscMenu_, RemoveVisLines)->setEnabled(false);
-    addItem(miscMenu_, ConvertVisLines)->setEnabled(false);
+    addItem(miscMenu_, CreateVisLines, &MainForm::onCreateVisualizationLines);
+    addItem(miscMenu_, RemoveVisLines, &MainForm::onRemoveVisualizationLines)->setEnabled(false);
+    addItem(miscMenu_, ConvertVisLines, &MainForm::onConvertVisualizationLines)->setEnabled(false);
     addItem(miscMenu_, AddInterpolated, &MainForm::onAddInterpolatedVertices);
     miscMenu_->addSeparator();
     addItem(miscMenu_, StartGpl, &MainForm::onStartGpl);
@@ -307,6 +316,8 @@ void MainForm::updateMiscMenu() {
     const MiscMenuState s = miscMenuState(context_.project);
     item(MainItem::Collision)->setEnabled(s.setCollision);
     item(MainItem::CreateVisLines)->setEnabled(s.createVisLines);
+    item(MainItem::RemoveVisLines)->setEnabled(s.removeVisLines);
+    item(MainItem::ConvertVisLines)->setEnabled(s.convertVisLines);
     item(MainItem::AddInterpolated)->setEnabled(s.addInterpolated);
 }
 

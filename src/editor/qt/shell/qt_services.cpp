@@ -4,6 +4,7 @@
 #include "editor/qt/shell/name_project_form.hpp"
 #include "editor/qt/shell/offset_new_form.hpp"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -14,6 +15,13 @@
 
 namespace meshsmith {
 namespace {
+
+// Boxes and dialogs belong to the window the user works in: one owned by the
+// main window would open hidden under a tool window that stays on top.
+QWidget* activeOr(QWidget* owner) {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : owner;
+}
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -80,48 +88,50 @@ QString screenText(const std::string& text) {
 }
 
 void QtPrompts::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QString(), screenText(text), QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::Information, QString(), screenText(text), QMessageBox::Ok,
+                    activeOr(owner_));
     box.exec();
 }
 
 Answer QtPrompts::askYesNo(const std::string& title, const std::string& text) {
-    return ask(owner_, title, text, QMessageBox::Yes | QMessageBox::No);
+    return ask(activeOr(owner_), title, text, QMessageBox::Yes | QMessageBox::No);
 }
 
 Answer QtPrompts::askYesNoCancel(const std::string& title, const std::string& text) {
-    return ask(owner_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return ask(activeOr(owner_), title, text,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 std::optional<VertexOffset> QtPrompts::askVertexOffset() {
-    OffsetNewForm form(*this, owner_);
+    OffsetNewForm form(*this, activeOr(owner_));
     return form.ask();
 }
 
 std::optional<std::string> QtPrompts::reselectBitmap(const std::string& storedPath) {
     FileDialogRequest r = openRequest("", BitmapOpenFilter);
     r.presetPath = storedPath;
-    return runFileDialog(owner_, r, false);
+    return runFileDialog(activeOr(owner_), r, false);
 }
 
 std::optional<std::string> QtPrompts::askProjectName() {
-    NameProjectForm form(*this, owner_);
+    NameProjectForm form(*this, activeOr(owner_));
     return form.ask();
 }
 
 std::optional<std::string> QtPrompts::chooseProjectSavePath() {
-    return runFileDialog(owner_, saveRequest(ProjectSaveFilter, "3dp"), true);
+    return runFileDialog(activeOr(owner_), saveRequest(ProjectSaveFilter, "3dp"), true);
 }
 
 std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& request) {
-    return runFileDialog(owner_, request, false);
+    return runFileDialog(activeOr(owner_), request, false);
 }
 
 std::optional<std::string> QtFileDialogs::saveFile(const FileDialogRequest& request) {
-    return runFileDialog(owner_, request, true);
+    return runFileDialog(activeOr(owner_), request, true);
 }
 
 std::optional<std::string> QtFileDialogs::chooseFolder(const std::string& title) {
-    QString folder = QFileDialog::getExistingDirectory(owner_, qs(title));
+    QString folder = QFileDialog::getExistingDirectory(activeOr(owner_), qs(title));
     if (folder.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(folder).toStdString();
 }
@@ -129,7 +139,7 @@ std::optional<std::string> QtFileDialogs::chooseFolder(const std::string& title)
 std::optional<Colour> QtFileDialogs::chooseColour(Colour start) {
     const Rgb rgb = colourToRgb(start);
     QColor initial = QColor::fromRgbF(rgb.r, rgb.g, rgb.b);
-    QColor chosen = QColorDialog::getColor(initial, owner_);
+    QColor chosen = QColorDialog::getColor(initial, activeOr(owner_));
     if (!chosen.isValid()) return std::nullopt;
     return static_cast<Colour>(chosen.red()) | static_cast<Colour>(chosen.green()) << 8 |
            static_cast<Colour>(chosen.blue()) << 16;

@@ -59,6 +59,7 @@ QWidget* ViewForm::canvas() const {
 }
 
 void ViewForm::redraw() {
+    updateCursor(); // a window may have switched a pick mode on or off
     if (canvas_)
         canvas_->update();
     else
@@ -104,6 +105,7 @@ SceneOptions ViewForm::sceneOptions() const {
     o.gridScale = context_.general.GridScale;
     o.gridPointSize = context_.general.GridSize;
     o.pivotVertex = context_.pickModes.PivotVertex;
+    o.originPivot = context_.pickModes.OriginPivot;
     return o;
 }
 

@@ -28,8 +28,10 @@ TEST(MenuRules, EachItemFollowsItsOwnCondition) {
     EXPECT_FALSE(miscMenuState(p).addInterpolated);
     p.object.vertices.resize(2);
     EXPECT_TRUE(miscMenuState(p).addInterpolated && miscMenuState(p).createVisLines);
+    EXPECT_FALSE(miscMenuState(p).removeVisLines || miscMenuState(p).convertVisLines);
     p.object.visLines.push_back(makeLine(0, 1));
     EXPECT_FALSE(miscMenuState(p).createVisLines);
+    EXPECT_TRUE(miscMenuState(p).removeVisLines && miscMenuState(p).convertVisLines);
 
     p.object.vertices.clear();
     p.object.textures.resize(1);

@@ -1,6 +1,7 @@
 #include "editor_harness.hpp"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QThread>
 
 #include <filesystem>
@@ -15,12 +16,37 @@ std::optional<std::string> ScriptedFiles::chooseFolder(const std::string& title)
     return next(r);
 }
 
+std::optional<Colour> ScriptedFiles::chooseColour(Colour) {
+    if (colours.empty()) return std::nullopt;
+    auto answer = colours.front();
+    colours.pop_front();
+    return answer;
+}
+
 std::optional<std::string> ScriptedFiles::next(const FileDialogRequest& r) {
     requests.push_back(r);
     if (paths.empty()) return std::nullopt;
     auto answer = paths.front();
     paths.pop_front();
     return answer;
+}
+
+QPoint viewPointOf(const ViewForm& view, const Vec3& point) {
+    const auto w = projectToWindow(view.camera().combined(), view.viewport(), point);
+    const qreal ratio = view.canvas()->devicePixelRatioF();
+    return {static_cast<int>(w->x / ratio),
+            static_cast<int>((view.viewport().height - w->y) / ratio)};
+}
+
+void clickView(const ViewForm& view, QPoint at, Qt::KeyboardModifiers modifiers) {
+    QTest::mousePress(view.canvas(), Qt::LeftButton, modifiers, at);
+    QTest::mouseRelease(view.canvas(), Qt::LeftButton, modifiers, at);
+}
+
+void drawViewNow(ViewForm& view) {
+    const int before = view.drawCount();
+    view.redraw();
+    waitUntil([&] { return view.drawCount() > before; });
 }
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {

@@ -3,11 +3,13 @@
 // script: the tests drive the real windows and never leave a dialog open.
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/core/view/matrix4.hpp"
 #include "editor/qt/shell/main_form.hpp"
 #include "editor/qt/view/view_form.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
 
+#include <QPoint>
 #include <QStringList>
 
 #include <deque>
@@ -31,11 +33,12 @@ class ScriptedFiles : public FileDialogs {
     std::optional<std::string> openFile(const FileDialogRequest& r) override { return next(r); }
     std::optional<std::string> saveFile(const FileDialogRequest& r) override { return next(r); }
     std::optional<std::string> chooseFolder(const std::string& title) override;
-    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
+    std::optional<Colour> chooseColour(Colour) override;
 
     std::deque<std::optional<std::string>>
         paths; // answers of the file and folder dialogs; empty = Cancel
-    std::vector<FileDialogRequest> requests; // what was asked, in order
+    std::vector<FileDialogRequest> requests;   // what was asked, in order
+    std::deque<std::optional<Colour>> colours; // answers of the colour dialog; empty = Cancel
 
   private:
     std::optional<std::string> next(const FileDialogRequest& r);
@@ -54,6 +57,13 @@ class RecordingStarter : public ProgramStarter {
     std::vector<ProgramLaunch> started;
     std::vector<std::string> opened;
 };
+
+// Widget coordinates in the view's canvas of a point of the scene.
+QPoint viewPointOf(const ViewForm& view, const Vec3& point);
+// A left click (press and release) in the view's canvas.
+void clickView(const ViewForm& view, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Draws the view once and waits until it is drawn.
+void drawViewNow(ViewForm& view);
 
 // Runs the event loop until `done` holds or `timeoutMs` has passed.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);

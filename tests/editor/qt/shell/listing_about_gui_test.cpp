@@ -8,6 +8,7 @@
 #include "editor/qt/shell/listing_print.hpp"
 #include "editor/qt/shell/listing_windows.hpp"
 #include "editor/qt/shell/system_facts.hpp"
+#include "model/version.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
@@ -341,7 +342,7 @@ TEST(AboutBoxTest, ShowsProductAddressesAndEverySystemInformationLabel) {
     EXPECT_TRUE(box.isModal());
     auto* product = box.findChild<QLabel*>("ProductLabel");
     ASSERT_TRUE(product);
-    EXPECT_EQ(product->text(), "Meshsmith 1.0");
+    EXPECT_EQ(product->text(), QString("Meshsmith ") + kVersionText);
     auto* picture = box.findChild<QLabel*>("PictureLabel");
     ASSERT_TRUE(picture);
     EXPECT_FALSE(picture->pixmap().isNull());
@@ -371,7 +372,8 @@ TEST(AboutBoxTest, ClickingTheAddressesOpensThemWithTheHandCursor) {
     EXPECT_EQ(f.starter.opened,
               (std::vector<std::string>{
                   "https://meshsmith.example.org/help/",
-                  "mailto:support@meshsmith.example.org?subject=About Meshsmith 1.0"}));
+                  std::string("mailto:support@meshsmith.example.org?subject=About Meshsmith ") +
+                      kVersionText}));
     // Without a view there is no size to tell.
     EXPECT_TRUE(paneText(box, "SystemInfoMemo")
                     .contains("Current Dimensions of View Window:\nnot available"));
@@ -461,6 +463,7 @@ void askForToolTip(QWidget& widget) {
 
 TEST(ToolTipsTest, SwitchedOffSwallowsToolTipsAndOnLetsThemThrough) {
     ToolTipsRestorer restore;
+    setApplicationToolTips(true); // a main window of an earlier test switched them off
     ToolTipCounter widget;
     widget.setToolTip("A tip");
     widget.show();

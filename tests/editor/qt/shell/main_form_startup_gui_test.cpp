@@ -2,6 +2,7 @@
 // and the recent-projects list.
 #include "editor/qt/shell/options_form.hpp"
 #include "editor_harness.hpp"
+#include "model/version.hpp"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,10 +25,11 @@ TEST(MainFormStartup, CaptionLogCheckMarksAndEnabledItems) {
     EditorHarness h;
     MainForm& form = h.start();
     // The maximized view adds its caption after the frame's own.
-    EXPECT_TRUE(form.windowTitle().startsWith("Meshsmith 1.0")) << form.windowTitle().toStdString();
+    const QString title = QString("Meshsmith ") + kVersionText;
+    EXPECT_TRUE(form.windowTitle().startsWith(title)) << form.windowTitle().toStdString();
     const QStringList log = form.logLines();
     ASSERT_GE(log.size(), 2);
-    EXPECT_EQ(log[0], "Meshsmith 1.0");
+    EXPECT_EQ(log[0], title);
     EXPECT_EQ(log[1], "See Tool Tips for some more Information");
     EXPECT_EQ(form.item(MainItem::About)->text(), "&About Meshsmith");
 

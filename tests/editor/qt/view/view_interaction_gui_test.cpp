@@ -38,18 +38,10 @@ struct InteractiveScene {
         p.object.polygons.push_back(q);
         p.GeometryPresent = p.ViewReady = true;
         updateBounds(p);
-        const int before = view->drawCount();
-        view->redraw();
-        waitUntil([&] { return view->drawCount() > before; });
+        drawViewNow(*view);
     }
 
-    // Widget coordinates of a point of the scene.
-    QPoint pointOf(Vec3 point) const {
-        const auto w = projectToWindow(view->camera().combined(), view->viewport(), point);
-        const qreal ratio = canvas->devicePixelRatioF();
-        return {static_cast<int>(w->x / ratio),
-                static_cast<int>((view->viewport().height - w->y) / ratio)};
-    }
+    QPoint pointOf(Vec3 point) const { return viewPointOf(*view, point); }
 
     // A mouse move with no button held (what the view hover-picks on).
     void hover(QPoint at) {
@@ -58,10 +50,7 @@ struct InteractiveScene {
         QApplication::sendEvent(canvas, &move);
     }
 
-    void click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::mousePress(canvas, Qt::LeftButton, modifiers, at);
-        QTest::mouseRelease(canvas, Qt::LeftButton, modifiers, at);
-    }
+    void click(QPoint at) { clickView(*view, at); }
 };
 
 } // namespace

@@ -1,0 +1,24 @@
+#pragma once
+// "Move Polygon": moves the vertices of the polygons selected in its list by
+// the offsets, each shared corner once.
+
+#include "editor/qt/transform/polygon_offset_window.hpp"
+#include "model/edits/transformations.hpp"
+
+namespace meshsmith {
+
+class PolyMoveForm : public PolygonOffsetWindow {
+    Q_OBJECT
+  public:
+    PolyMoveForm(EditorContext& context, QWidget* parent);
+
+  protected:
+    OperationResult act(const std::array<TypedNumber, 3>& offsets) override;
+    OperationResult undo() override;
+    bool canUndo() const override;
+
+  private:
+    VertexUndo undo_;
+};
+
+} // namespace meshsmith

@@ -1,0 +1,83 @@
+#include "editor/qt/transform/vertex_transform_box.hpp"
+
+#include "editor/core/transform/transform_rules.hpp"
+#include "editor/qt/transform/dialog_parts.hpp"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace meshsmith {
+
+VertexTransformBox::VertexTransformBox(EditorContext& context, QWidget* parent,
+                                       const char* objectName, const char* title,
+                                       const char* undoStepName)
+    : QDialog(parent), context_(context), log_(std::make_unique<EditorLog>(context)),
+      undoStepName_(undoStepName) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setModal(true);
+}
+
+VertexTransformBox::~VertexTransformBox() = default;
+
+void VertexTransformBox::addButtons(QBoxLayout* layout, ButtonText all, ButtonText selected,
+                                    ButtonText undo, ButtonText cancel) {
+    auto* row = new QHBoxLayout;
+    allButton_ = dialogButton(this, all.name, all.caption, all.hint);
+    row->addWidget(allButton_);
+    connect(allButton_, &QPushButton::clicked, this, [this] { onAction(VertexScope::All); });
+    if (selected.name) {
+        selectedButton_ = dialogButton(this, selected.name, selected.caption, selected.hint);
+        row->addWidget(selectedButton_);
+        connect(selectedButton_, &QPushButton::clicked, this,
+                [this] { onAction(VertexScope::Selected); });
+    }
+    undoButton_ = dialogButton(this, undo.name, undo.caption, undo.hint);
+    cancelButton_ = dialogButton(this, cancel.name, cancel.caption, cancel.hint);
+    row->addWidget(undoButton_);
+    row->addWidget(cancelButton_);
+    layout->addLayout(row);
+    connect(undoButton_, &QPushButton::clicked, this, &VertexTransformBox::onUndo);
+    connect(cancelButton_, &QPushButton::clicked, this, &VertexTransformBox::onCancel);
+}
+
+void VertexTransformBox::enableActions() {
+    allButton_->setEnabled(true);
+    if (selectedButton_) selectedButton_->setEnabled(anyVertexSelected(context_.project));
+}
+
+void VertexTransformBox::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        prepare();
+        updateUndo();
+    }
+    QDialog::showEvent(event);
+}
+
+void VertexTransformBox::updateUndo() {
+    undoButton_->setEnabled(canRestoreVertices(context_.project, undo_));
+}
+
+void VertexTransformBox::onAction(VertexScope scope) {
+    const OperationResult r = transform(scope);
+    report(context_.prompts, r);
+    context_.objectChanged();
+    updateUndo();
+    if (r.done() && closesAfterAction()) accept();
+}
+
+void VertexTransformBox::onUndo() {
+    report(context_.prompts, restoreVertices(context_.project, undo_, undoStepName_));
+    context_.objectChanged();
+    updateUndo();
+    if (closesAfterUndo()) accept();
+}
+
+void VertexTransformBox::onCancel() {
+    allButton_->setEnabled(false);
+    if (selectedButton_) selectedButton_->setEnabled(false);
+    reject();
+}
+
+} // namespace meshsmith

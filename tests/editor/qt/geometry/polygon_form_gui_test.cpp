@@ -1,0 +1,152 @@
+// The polygon and line windows' wiring: polygons and lines picked in the view
+// with the mouse, typed in the manual window, the edit panel and the
+// next-item questions.
+#include "editor/qt/geometry/line_form.hpp"
+#include "editor/qt/geometry/polygon_form.hpp"
+#include "editor_harness.hpp"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+using Indices = std::vector<std::int32_t>;
+
+// Ten vertices on a circle, seen from above; the windows opened from the menu.
+struct PickingScene {
+    EditorHarness h;
+    ViewForm* view = nullptr;
+
+    PickingScene() {
+        h.start();
+        view = h.form->view();
+        Project& p = h.project();
+        p.options.Perspective = false;
+        p.options.ZoomRatio = 1;
+        p.options.VertexDisplaySize = 10;
+        h.context->camera.preset = ViewPreset::Top;
+        h.context->general.PlaySound = false; // refusals go to the log
+        for (int k = 0; k < 10; ++k)
+            p.object.vertices.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0, 0});
+        p.GeometryPresent = p.ViewReady = true;
+        updateBounds(p);
+        drawViewNow(*view);
+    }
+
+    void pick(const Indices& vertices) {
+        for (std::int32_t v : vertices) {
+            const Vertex& at = h.project().object.vertices[static_cast<std::size_t>(v)];
+            clickView(*view, viewPointOf(*view, {at.X, at.Y, at.Z}));
+        }
+    }
+    template <class Window> Window* open(MainItem item, const char* name) {
+        h.form->item(item)->trigger();
+        return h.form->findChild<Window*>(name);
+    }
+    Qt::CursorShape cursor() const { return view->canvas()->cursor().shape(); }
+};
+
+QPushButton* button(QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(name);
+}
+
+// Types the numbers into the showing manual window, each with "Add Vertex".
+QDialog* typeVertices(QWidget* owner, const std::vector<const char*>& numbers) {
+    auto* manual = owner->findChild<QDialog*>("ManVForm");
+    for (const char* n : numbers) {
+        manual->findChild<QComboBox*>("VertexComboBox")->setEditText(n);
+        button(manual, "AddButton")->click();
+    }
+    return manual;
+}
+
+} // namespace
+
+TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
+    PickingScene s;
+    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    ASSERT_NE(window, nullptr);
+    window->seedColours(1);
+    s.h.prompts.answers = {Answer::Yes};
+    button(window, "FlatButton")->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(s.cursor(), Qt::PointingHandCursor);
+    s.pick({5, 8, 8, 2, 5});
+    EXPECT_TRUE(s.h.logHas("Select different Vertex !")) << "8 right after 8";
+    const std::vector<ObjectData>& polygons = s.h.project().object.polygons;
+    ASSERT_EQ(polygons.size(), 1u);
+    EXPECT_EQ(polygons[0].VertexIndices, (Indices{5, 8, 2, 5}));
+    EXPECT_EQ(s.cursor(), Qt::ArrowCursor);
+
+    auto* next = window->findChild<QDialog*>("PolygonColorForm");
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(button(next, "SameButton")->text(), "Yes") << "random colours";
+    button(next, "SameButton")->click();
+    s.pick({1, 3, 4, 1});
+    ASSERT_EQ(polygons.size(), 2u);
+    EXPECT_NE(polygons[0].Red, polygons[1].Red) << "a new random colour";
+    button(window->findChild<QDialog*>("PolygonColorForm"), "NoButton")->click();
+    EXPECT_TRUE(window->isVisible());
+    auto* list = window->findChild<QListWidget*>("PolyListBox");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->toolTip(), "1  :  None  1, 3, 4");
+}
+
+TEST(PolygonFormWindow, TypedPolygonRepickAndTheEditPanel) {
+    PickingScene s;
+    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    s.h.prompts.answers = {Answer::No};
+    button(window, "FlatButton")->click();
+    QDialog* manual = typeVertices(window, {"4", "10", "5", "6"});
+    EXPECT_EQ(s.h.prompts.messages.back(), "Not a valid Vertex number !");
+    button(manual, "CloseButton")->click();
+    const std::vector<ObjectData>& polygons = s.h.project().object.polygons;
+    ASSERT_EQ(polygons.size(), 1u);
+    EXPECT_EQ(polygons[0].VertexIndices, (Indices{4, 5, 6, 4}));
+
+    // Re-pick the triangle with the mouse from the edit panel.
+    window->findChild<QListWidget*>("PolyListBox")->item(0)->setSelected(true);
+    button(window, "EditButton")->click();
+    EXPECT_FALSE(window->findChild<QComboBox*>("TexIndexComboBox")->isEnabled()) << "untextured";
+    s.h.prompts.answers = {Answer::Yes};
+    button(window, "VertButton")->click();
+    s.pick({7, 8, 9});
+    EXPECT_EQ(polygons[0].VertexIndices, (Indices{7, 8, 9, 7}));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(s.h.form->item(MainItem::Undo)->text(), "&Undo Redefine Polygon");
+}
+
+TEST(LineFormWindow, PickedLineTypedEndsAndUndo) {
+    PickingScene s;
+    auto* window = s.open<LineForm>(MainItem::Lines, "Lineform");
+    ASSERT_NE(window, nullptr);
+    s.h.files.colours = {0x000000FF};
+    button(window, "AddLineButton")->click();
+    s.pick({0, 0, 3});
+    const std::vector<ObjectData>& lines = s.h.project().object.lines;
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].VertexIndices, (Indices{0, 3}));
+    EXPECT_EQ(lines[0].Red, 1) << "the colour chosen";
+    button(window->findChild<QDialog*>("LineColorForm"), "NoButton")->click();
+    auto* list = window->findChild<QListWidget*>("LineListBox");
+    ASSERT_EQ(list->count(), 1);
+
+    // Re-picked by typing the numbers 3 and 7; Undo gives the picked ends back.
+    list->item(0)->setSelected(true);
+    button(window, "EditButton")->click();
+    s.h.prompts.answers = {Answer::No};
+    button(window, "VertButton")->click();
+    typeVertices(window, {"3", "7"});
+    EXPECT_EQ(list->item(0)->text(), "0  :  3,7");
+    button(window, "UndoButton")->click();
+    EXPECT_EQ(lines[0].VertexIndices, (Indices{0, 3}));
+}
