@@ -32,13 +32,16 @@ class QScrollBar;
 
 namespace meshsmith {
 
+class CollisionForm;
 class LineForm;
 class OptionsForm;
 class PolygonForm;
+class SelectTextureForm;
+class TextureForm;
 class VertexForm;
-class CollisionForm;
 class ViewForm;
 struct ProjectSession;
+struct TextureWindowHooks;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -100,6 +103,10 @@ class MainForm : public QMainWindow {
     void onUndo();
     void onRedo();
     void updateEditMenu();
+    // Visual Elements menu: the texture windows.
+    void onLoadTextures();
+    void onAssignTextures();
+    void onCheckBackColors();
     // Visual Elements menu: the line and polygon windows.
     void onLines();
     void onPolygons();
@@ -184,6 +191,7 @@ class MainForm : public QMainWindow {
     // menus and view follow.
     void objectChanged();
     void reportAndFollow(const OperationResult& r);
+    TextureWindowHooks textureHooks();
 
     // Camera (main_form_camera.cpp).
     void barMoved(QScrollBar* bar, CameraBar which, const char* label, int value);
@@ -209,6 +217,8 @@ class MainForm : public QMainWindow {
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
     CollisionForm* collisionForm_ = nullptr;
+    TextureForm* textureForm_ = nullptr;
+    SelectTextureForm* selectTextureForm_ = nullptr;
     PolygonForm* polygonForm_ = nullptr;
     LineForm* lineForm_ = nullptr;
     Rgb lineColour_ = kDefaultLineColour; // every new line and visualization line takes it

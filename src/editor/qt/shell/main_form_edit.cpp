@@ -1,12 +1,16 @@
 // The main window's editing commands: the Edit menu's Undo and Redo over the
 // edit history, the vertex, line and polygon windows, the whole-table vertex
-// commands and the visualization lines.
+// commands, the visualization lines and the texture windows.
 #include "editor/qt/shell/main_form.hpp"
 
 #include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/textures/texture_library_rules.hpp"
 #include "editor/qt/geometry/line_form.hpp"
 #include "editor/qt/geometry/polygon_form.hpp"
 #include "editor/qt/geometry/vertex_form.hpp"
+#include "editor/qt/textures/select_texture_form.hpp"
+#include "editor/qt/textures/texture_form.hpp"
+#include "editor/qt/view/view_form.hpp"
 #include "model/edits/edit.hpp"
 #include "model/edits/line_edits.hpp"
 #include "model/edits/vertex_edits.hpp"
@@ -80,6 +84,35 @@ void MainForm::onConvertVisualizationLines() {
     const OperationResult r = convertVisualizationLines(context_.project, *log_);
     reportAndFollow(r);
     if (r.done()) onLines();
+}
+
+TextureWindowHooks MainForm::textureHooks() {
+    return {[this] { view_->rebuildTextures(); },
+            [this](bool on) {
+                context_.project.options.ShowTextures = on;
+                item(MainItem::ShowTextures)->setChecked(on);
+                redrawView();
+            }};
+}
+
+void MainForm::onLoadTextures() {
+    if (!textureForm_) textureForm_ = new TextureForm(context_, textureHooks(), this);
+    showTool(textureForm_);
+}
+
+void MainForm::onAssignTextures() {
+    context_.project.SelectedPolygon = 0;
+    if (!selectTextureForm_)
+        selectTextureForm_ = new SelectTextureForm(context_, textureHooks(), this);
+    selectTextureForm_->show();
+    selectTextureForm_->refreshList();
+    selectTextureForm_->raise();
+    selectTextureForm_->activateWindow();
+}
+
+void MainForm::onCheckBackColors() {
+    previewBackColors(context_.project, context_.prompts, textureHooks().showTextures,
+                      [this] { redrawView(); });
 }
 
 void MainForm::onCreateInterpolatedVertex() {

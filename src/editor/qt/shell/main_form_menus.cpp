@@ -140,21 +140,20 @@ void MainForm::buildVisualAndModifyMenus() {
     const Project& p = context_.project;
     visualMenu_ = menuBar()->addMenu("&Visual Elements");
     connect(visualMenu_, &QMenu::aboutToShow, this, &MainForm::updateVisualMenu);
-    // The editing windows these items open belong to later parts of the editor;
-    // their preconditions are checked here already.
+    // Each editing window opens only when the object has what it works on.
     connect(addItem(visualMenu_, Lines), &QAction::triggered, this, [this, &p] {
         needs(p.object.vertices.size() >= 2, "Not enough Vertices defined", &MainForm::onLines);
     });
     connect(addItem(visualMenu_, Polygons), &QAction::triggered, this, [this, &p] {
         needs(p.object.vertices.size() >= 3, "Not enough Vertices defined", &MainForm::onPolygons);
     });
-    connect(addItem(visualMenu_, AssignTextures), &QAction::triggered, this, [this] {
-        needs(!context_.project.object.polygons.empty(), "No Polygons defined !");
-        if (!context_.project.object.polygons.empty()) context_.project.SelectedPolygon = 0;
+    connect(addItem(visualMenu_, AssignTextures), &QAction::triggered, this, [this, &p] {
+        needs(!p.object.polygons.empty(), "No Polygons defined !", &MainForm::onAssignTextures);
     });
-    connect(addItem(visualMenu_, LoadTextures), &QAction::triggered, this,
-            [this, &p] { needs(!p.object.vertices.empty(), "No Vertices, No Textures !"); });
-    addItem(visualMenu_, CheckBackColors);
+    connect(addItem(visualMenu_, LoadTextures), &QAction::triggered, this, [this, &p] {
+        needs(!p.object.vertices.empty(), "No Vertices, No Textures !", &MainForm::onLoadTextures);
+    });
+    addItem(visualMenu_, CheckBackColors, &MainForm::onCheckBackColors);
 
     modifyMenu_ = menuBar()->addMenu("&Modify");
     connect(modifyMenu_, &QMenu::aboutToShow, this, &MainForm::updateModifyMenu);

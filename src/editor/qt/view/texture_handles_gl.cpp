@@ -1,10 +1,11 @@
 #include "editor/qt/view/texture_handles_gl.hpp"
 
 #include "editor/core/view/texture_sources.hpp"
+#include "model/bmp_image.hpp"
 
-#include <QImage>
-#include <QString>
 #include <qopengl.h>
+
+#include <vector>
 
 namespace meshsmith {
 namespace {
@@ -13,17 +14,24 @@ namespace {
 // filtering, rows from the bottom up as OpenGL counts them. 0 when the file
 // cannot be read.
 unsigned loadTexture(const std::string& path) {
-    QImage image(QString::fromStdString(path));
-    if (image.isNull()) return 0;
-    image = image.convertToFormat(QImage::Format_RGBA8888).mirrored(false, true);
+    BmpImage image;
+    if (!readBmpFile(path, image).done()) return 0;
+    std::vector<unsigned char> rgb;
+    rgb.reserve(image.pixels.size() * 3);
+    for (int y = image.height - 1; y >= 0; --y)
+        for (int x = 0; x < image.width; ++x) {
+            const Colour c = image.at(x, y);
+            rgb.insert(rgb.end(), {redOf(c), greenOf(c), blueOf(c)});
+        }
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 rgb.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image.width(), image.height(), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, image.constBits());
     glBindTexture(GL_TEXTURE_2D, 0);
     return name;
 }

@@ -73,6 +73,15 @@ void ViewForm::redrawNow() {
         repaint();
 }
 
+void ViewForm::rebuildTextures() {
+    if (!canvas_ || !canvas_->isValid()) return; // the first drawing builds them
+    canvas_->makeCurrent();
+    EditorLog log(context_);
+    textures_.update(context_.project, context_.appFolder, log);
+    canvas_->doneCurrent();
+    redraw();
+}
+
 void ViewForm::showCaption() {
     setWindowTitle(QString::fromStdString(context_.project.viewCaption));
 }

@@ -1,0 +1,83 @@
+// The assignment window's rules: the style read from a polygon, the styles'
+// conditions, clicks into the texture and the lines the window shows.
+#include "editor/core/textures/texture_mapping_rules.hpp"
+#include "model/edits/texture_mapping.hpp"
+#include "support/project_builders.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+TEST(TextureMappingRules, TheStyleIsReadFromThePolygon) {
+    struct Case {
+        std::vector<std::int32_t> corners;
+        std::vector<TexCoord> uv; // empty: untextured
+        MappingStyle style;
+        int x, y;
+    };
+    const Case cases[] = {
+        {{0, 1, 2, 3}, {{0, 0}, {0, 1}, {1, 1}, {1, 0}}, MappingStyle::EntireTexture, 1, 1},
+        {{0, 1, 2, 3}, {{0, 0}, {0, 2}, {3, 2}, {3, 0}}, MappingStyle::RepeatTexture, 3, 2},
+        {{0, 1, 2, 3}, {{0, 0}, {0.5f, 0.5f}, {1, 1}, {1, 0}}, MappingStyle::TextureArea, 1, 1},
+        {{0, 1, 2}, {{0, 0}, {0, 1}, {1, 1}}, MappingStyle::TextureArea, 1, 1},
+        {{0, 1, 2, 3}, {}, MappingStyle::EntireTexture, 1, 1},
+    };
+    for (const Case& c : cases) {
+        const ObjectData poly =
+            c.uv.empty() ? makePolygon(c.corners) : makeTexturedPolygon(c.corners, 0, c.uv);
+        const MappingState s = readMappingState(poly);
+        EXPECT_EQ(s.style, c.style) << c.corners.size() << " corners, " << c.uv.size();
+        EXPECT_EQ(std::pair(s.repeatX, s.repeatY), std::pair(c.x, c.y));
+        EXPECT_EQ(s.working, c.uv.empty() ? defaultWorkingList(c.corners.size()) : c.uv);
+    }
+}
+
+TEST(TextureMappingRules, RepeatCountsReadBackAndEntireTextureNeedsAQuadrilateral) {
+    Project p = sampleProject();
+    ASSERT_TRUE(assignTexture(p, {0}, 0, repeatWorkingList(3, 2)).done());
+    EXPECT_EQ(p.object.polygons[0].TexCoords,
+              (std::vector<TexCoord>{{0, 0}, {0, 2}, {3, 2}, {3, 0}}));
+    const MappingState reopened = readMappingState(p.object.polygons[0]);
+    EXPECT_EQ(reopened.style, MappingStyle::RepeatTexture);
+    EXPECT_EQ(std::pair(reopened.repeatX, reopened.repeatY), std::pair(3, 2));
+    EXPECT_EQ(checkCoordinateSetting(reopened, 0, CoordinateMode::PickAll).message,
+              "Repeating Texture, no Coordinates possible !");
+    EXPECT_TRUE(checkStyle(p.object.polygons[0], MappingStyle::EntireTexture).done());
+    EXPECT_EQ(checkStyle(p.object.polygons[1], MappingStyle::EntireTexture).message,
+              "Only possible for rectangular Polygons !");
+    EXPECT_TRUE(checkStyle(p.object.polygons[1], MappingStyle::TextureArea).done());
+}
+
+TEST(TextureMappingRules, PickingAllCornersOfATriangleTakesThreeClicks) {
+    std::vector<TexCoord> working = defaultWorkingList(3);
+    int counter = 1;
+    EXPECT_EQ(clickedTexCoord(0, 0, 200, 100), (TexCoord{0, 1})) << "top-left";
+    EXPECT_FALSE(applyCoordinatePick(CoordinateMode::PickAll, counter, {},
+                                     clickedTexCoord(0, 0, 200, 100), working));
+    EXPECT_FALSE(applyCoordinatePick(CoordinateMode::PickAll, counter, {}, {0.5f, 0.5f}, working));
+    EXPECT_EQ(pickCaption(CoordinateMode::PickAll, counter, 3, 100, 50, 200, 100),
+              "Pick 3/3   [129,65] --> 0.502, 0.504");
+    EXPECT_TRUE(applyCoordinatePick(CoordinateMode::PickAll, counter, {}, {1, 0}, working));
+    EXPECT_EQ(working, (std::vector<TexCoord>{{0, 1}, {0.5f, 0.5f}, {1, 0}}));
+    EXPECT_EQ(counter, 1);
+    EXPECT_TRUE(
+        applyCoordinatePick(CoordinateMode::PickSingle, counter, {0, 2}, {0.25f, 0}, working));
+    EXPECT_EQ(working, (std::vector<TexCoord>{{0.25f, 0}, {0.5f, 0.5f}, {0.25f, 0}}));
+}
+
+TEST(TextureMappingRules, WhatTheWindowShows) {
+    Project p = sampleProject();
+    EXPECT_EQ(
+        textureComboItems(p),
+        (std::vector<std::string>{"wall01.bmp", "roof.bmp", "Untextured", "-> Load New Texture"}));
+    const ObjectData& tri = p.object.polygons[1];
+    EXPECT_EQ(coordinateLines(tri, readMappingState(tri)),
+              (std::vector<std::string>{"Vertex 3: 0.000, 0.000", "Vertex 2: 2.000, 0.000",
+                                        "Vertex 4: 1.000, 0.600"}));
+    const ObjectData& plain = p.object.polygons[2];
+    EXPECT_EQ(coordinateLines(plain, readMappingState(plain))[0], "Vertex 0: Not assigned");
+    EXPECT_EQ(shownImageSize(256, 64), (ShownSize{128, 32}));
+    EXPECT_EQ(shownImageSize(128, 16), (ShownSize{128, 16}));
+    EXPECT_EQ(polygonListLine(7), "Polygon No. 7");
+}
