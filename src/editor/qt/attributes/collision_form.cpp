@@ -199,11 +199,15 @@ void CollisionForm::onVolumeClicked() {
                           : std::vector<std::int32_t>{});
 }
 
-void CollisionForm::onPolygonsClicked() {
+std::vector<std::int32_t> CollisionForm::chosenPolygons() const {
     std::vector<std::int32_t> chosen;
     for (int k = 0; k < polygonList_->count(); ++k)
         if (polygonList_->item(k)->isSelected()) chosen.push_back(k);
-    selectPolygons(chosen);
+    return chosen;
+}
+
+void CollisionForm::onPolygonsClicked() {
+    selectPolygons(chosenPolygons());
 }
 
 void CollisionForm::onAddOrEdit() {
@@ -213,10 +217,7 @@ void CollisionForm::onAddOrEdit() {
     if (editing_) {
         r = setVolumeRebound(p, static_cast<std::size_t>(volumeList_->currentRow()), rebound);
     } else {
-        std::vector<std::int32_t> chosen;
-        for (int k = 0; k < polygonList_->count(); ++k)
-            if (polygonList_->item(k)->isSelected()) chosen.push_back(k);
-        r = addCollisionVolume(p, chosen, rebound);
+        r = addCollisionVolume(p, chosenPolygons(), rebound);
         if (r.outcome == Outcome::Refused) return report(context_.prompts, r);
     }
     finish(r);

@@ -33,6 +33,7 @@ class CollisionForm : public QDialog, public RecordList {
     void closePanel();
     void onVolumeClicked();
     void onPolygonsClicked();
+    std::vector<std::int32_t> chosenPolygons() const; // rows selected in the panel
     void onAddOrEdit();
     void onRemove();
     void onRemoveAll();
