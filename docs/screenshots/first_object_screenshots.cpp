@@ -48,6 +48,11 @@ class Camera {
             ok_ = false;
         }
     }
+    // A step that went wrong: its picture would show the wrong thing.
+    void require(bool done, const char* what) {
+        if (!done) std::cerr << "could not " << what << "\n";
+        ok_ = ok_ && done;
+    }
     bool ok() const { return ok_; }
 
   private:
@@ -57,12 +62,6 @@ class Camera {
 
 QPushButton* button(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(name);
-}
-
-void choose(QComboBox* box, const QString& text) {
-    const int k = box->findText(text, Qt::MatchStartsWith);
-    box->setCurrentIndex(k);
-    emit box->activated(k);
 }
 
 template <typename Window> Window* open(MainForm& form, MainItem item) {
@@ -88,13 +87,7 @@ BmpImage signPicture() {
 // Steps 1 and 2: four vertices, then one polygon over them with typed corners.
 void makeGeometry(EditorHarness& h, Camera& camera) {
     auto* vertices = open<VertexForm>(*h.form, MainItem::CreateVertices);
-    for (const char* xyz : {"0 0 0", "0 0 3", "6 0 3", "6 0 0"}) {
-        const QStringList c = QString(xyz).split(' ');
-        vertices->findChild<QLineEdit*>("VertexEdit_X")->setText(c[0]);
-        vertices->findChild<QLineEdit*>("VertexEdit_Y")->setText(c[1]);
-        vertices->findChild<QLineEdit*>("VertexEdit_Z")->setText(c[2]);
-        button(vertices, "AddModVertexButton")->click();
-    }
+    addTypedVertices(*vertices, {"0 0 0", "0 0 3", "6 0 3", "6 0 0"});
     camera.shoot(vertices, "vertices");
     vertices->close();
 
@@ -123,8 +116,9 @@ void addTexture(EditorHarness& h, Camera& camera) {
 
     auto* assign = open<SelectTextureForm>(*h.form, MainItem::AssignTextures);
     assign->findChild<QListWidget*>("SelPolyListBox")->item(0)->setSelected(true);
-    choose(assign->findChild<QComboBox*>("TextureComboBox"), "sign.bmp");
-    choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture");
+    camera.require(choose(assign->findChild<QComboBox*>("TextureComboBox"), "sign.bmp") &&
+                       choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture"),
+                   "choose the texture");
     camera.shoot(assign, "assign-texture");
     button(assign, "OKButton")->click();
 }
@@ -138,7 +132,7 @@ void addAttributes(EditorHarness& h, Camera& camera) {
     });
     h.form->item(MainItem::Description)->trigger();
     whenShown<DisplayClassForm>("DisplayClassForm", [&camera](DisplayClassForm& d) {
-        choose(d.findChild<QComboBox*>("DCComboBox"), "Tree");
+        camera.require(choose(d.findChild<QComboBox*>("DCComboBox"), "Tree"), "choose Tree");
         camera.shoot(&d, "display-class");
         button(&d, "OKButton")->click();
     });
@@ -147,7 +141,8 @@ void addAttributes(EditorHarness& h, Camera& camera) {
     auto* collision = open<CollisionForm>(*h.form, MainItem::Collision);
     button(collision, "AddVolumeButton")->click();
     collision->findChild<QListWidget*>("PolyListBox")->item(0)->setSelected(true);
-    choose(collision->findChild<QComboBox*>("ReboundComboBox"), "Armco");
+    camera.require(choose(collision->findChild<QComboBox*>("ReboundComboBox"), "Armco"),
+                   "choose Armco");
     camera.shoot(collision, "collision-add");
     button(collision, "AddButton")->click();
     button(collision, "BackButton")->click();
