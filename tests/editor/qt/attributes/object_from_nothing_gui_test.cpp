@@ -32,18 +32,10 @@ template <typename Window> Window* open(EditorHarness& h, MainItem item, const c
     return h.form->findChild<Window*>(name);
 }
 
-// Picks the entry `text` of the combo box as a user does.
-void choose(QComboBox* box, const QString& text) {
-    const int k = box->findText(text, Qt::MatchStartsWith);
-    ASSERT_GE(k, 0) << text.toStdString();
-    box->setCurrentIndex(k);
-    emit box->activated(k);
-}
-
 void addVolume(CollisionForm& window, int polygonRow, const char* rebound) {
     button(&window, "AddVolumeButton")->click();
     window.findChild<QListWidget*>("PolyListBox")->item(polygonRow)->setSelected(true);
-    choose(window.findChild<QComboBox*>("ReboundComboBox"), rebound);
+    ASSERT_TRUE(choose(window.findChild<QComboBox*>("ReboundComboBox"), rebound));
     button(&window, "AddButton")->click();
 }
 
@@ -56,13 +48,7 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
     h.start();
 
     auto* vertices = open<VertexForm>(h, MainItem::CreateVertices, "Vertexform");
-    for (const char* xyz : {"0 0 0", "0 0 3", "6 0 3", "6 0 0"}) {
-        const QStringList c = QString(xyz).split(' ');
-        vertices->findChild<QLineEdit*>("VertexEdit_X")->setText(c[0]);
-        vertices->findChild<QLineEdit*>("VertexEdit_Y")->setText(c[1]);
-        vertices->findChild<QLineEdit*>("VertexEdit_Z")->setText(c[2]);
-        button(vertices, "AddModVertexButton")->click();
-    }
+    addTypedVertices(*vertices, {"0 0 0", "0 0 3", "6 0 3", "6 0 0"});
     vertices->close();
 
     auto* polygons = open<PolygonForm>(h, MainItem::Polygons, "Polygonform");
@@ -83,8 +69,8 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
 
     auto* assign = open<SelectTextureForm>(h, MainItem::AssignTextures, "SelectTextureForm");
     assign->findChild<QListWidget*>("SelPolyListBox")->item(0)->setSelected(true);
-    choose(assign->findChild<QComboBox*>("TextureComboBox"), "sign.bmp");
-    choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture");
+    ASSERT_TRUE(choose(assign->findChild<QComboBox*>("TextureComboBox"), "sign.bmp"));
+    ASSERT_TRUE(choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture"));
     button(assign, "OKButton")->click();
 
     whenShown<DescForm>("DescForm", [](DescForm& d) {
@@ -93,7 +79,7 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
     });
     h.form->item(MainItem::Description)->trigger();
     whenShown<DisplayClassForm>("DisplayClassForm", [](DisplayClassForm& d) {
-        choose(d.findChild<QComboBox*>("DCComboBox"), "Tree");
+        EXPECT_TRUE(choose(d.findChild<QComboBox*>("DCComboBox"), "Tree"));
         button(&d, "OKButton")->click();
     });
     h.form->item(MainItem::Visibility)->trigger();
@@ -151,7 +137,9 @@ TEST(AttributeWindows, VolumesShowTheirPolygonsAndTheDialogsKeepOrStore) {
     for (const char* entry : {"Driver arms", ""}) { // choose, then reopen and read
         whenShown<DisplayClassForm>("DisplayClassForm", [&shown, entry](DisplayClassForm& d) {
             auto* box = d.findChild<QComboBox*>("DCComboBox");
-            if (*entry) choose(box, entry);
+            if (*entry) {
+                EXPECT_TRUE(choose(box, entry));
+            }
             shown = box->currentText();
             button(&d, "OKButton")->click();
         });

@@ -10,6 +10,7 @@
 #include "support/temp_folder.hpp"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPoint>
 #include <QStringList>
 #include <QTimer>
@@ -76,6 +77,12 @@ template <typename Window> void whenShown(const char* name, std::function<void(W
                 return act(*d);
     });
 }
+
+// Picks the entry of the combo box that starts with `text`, as a user does
+// (activated is sent); false when there is none.
+bool choose(QComboBox* box, const QString& text);
+// Types each point ("x y z") into the vertex window's fields and clicks "Add Vertex".
+void addTypedVertices(QWidget& vertexWindow, const std::vector<const char*>& points);
 
 // Runs the event loop until `done` holds or `timeoutMs` has passed.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
