@@ -88,7 +88,9 @@ void CollisionForm::buildControls() {
     panel_->setFixedWidth(kWide - kNarrow);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel("Index       Rebound             Polygons", this));
+    auto* heading = new QLabel("Index       Rebound             Polygons", this);
+    heading->setFont(volumeList_->font()); // the columns stand over the list's
+    left->addWidget(heading);
     left->addWidget(volumeList_, 1);
     auto* buttons = new QGridLayout;
     buttons->addWidget(addVolumeButton_, 0, 0);
