@@ -73,10 +73,9 @@ TEST(MainFormStartup, EveryToolButtonShowsItsIconAndHintInA1024PixelWindow) {
         ++buttons;
         const QWidget* w = bar->widgetForAction(a);
         // A button that does not fit is hidden behind the bar's extension arrow.
-        EXPECT_TRUE(w->isVisible() && bar->rect().contains(w->geometry()))
+        EXPECT_TRUE(w->isVisible() && bar->rect().contains(w->geometry()) &&
+                    !a->icon().pixmap(24).isNull() && !a->toolTip().isEmpty())
             << a->text().toStdString();
-        EXPECT_FALSE(a->icon().pixmap(24).isNull()) << a->text().toStdString();
-        EXPECT_FALSE(a->toolTip().isEmpty()) << a->text().toStdString();
     }
     EXPECT_EQ(buttons, 20);
 }
