@@ -78,8 +78,7 @@ BmpImage signPicture() {
             const bool border = x < 2 || y < 2 || x >= w - 2 || y >= h - 2;
             const int arm = x - 14 + std::abs(y - h / 2); // across the chevrons
             const bool chevron = y > 5 && y < h - 6 && arm >= 0 && arm < 24 && arm % 16 < 8;
-            if (border || chevron)
-                sign.pixels[static_cast<std::size_t>(y * w + x)] = 0xFFFFFF;
+            if (border || chevron) sign.pixels[static_cast<std::size_t>(y * w + x)] = 0xFFFFFF;
         }
     return sign;
 }

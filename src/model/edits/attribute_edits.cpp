@@ -34,9 +34,9 @@ OperationResult addCollisionVolume(Project& p, std::vector<std::int32_t> polygon
     polygons.erase(std::unique(polygons.begin(), polygons.end()), polygons.end());
     if (polygons.front() < 0 ||
         static_cast<std::size_t>(polygons.back()) >= p.object.polygons.size())
-        return OperationResult::refused("There is no polygon " +
-                                        std::to_string(polygons.front() < 0 ? polygons.front()
-                                                                            : polygons.back()));
+        return OperationResult::refused(
+            "There is no polygon " +
+            std::to_string(polygons.front() < 0 ? polygons.front() : polygons.back()));
     if (const std::string used = alreadyUsed(p, polygons); !used.empty())
         return OperationResult::refused(used);
     return applyEdit(p, "Add Collision Volume", [&](Project& p) {
@@ -61,8 +61,7 @@ OperationResult setVolumeRebound(Project& p, std::size_t volume, std::int32_t re
 OperationResult removeCollisionVolume(Project& p, std::size_t volume) {
     if (OperationResult check = refusedVolume(p, volume); !check.done()) return check;
     return applyEdit(p, "Remove Collision Volume", [&](Project& p) {
-        p.object.collision.erase(p.object.collision.begin() +
-                                 static_cast<std::ptrdiff_t>(volume));
+        p.object.collision.erase(p.object.collision.begin() + static_cast<std::ptrdiff_t>(volume));
         return OperationResult{};
     });
 }
@@ -98,8 +97,7 @@ OperationResult setDescription(Project& p, std::string description) {
         return OperationResult::refused("A description holds at most " +
                                         std::to_string(kDescriptionLimit) + " characters");
     std::replace_if(
-        description.begin(), description.end(), [](char c) { return c == '\r' || c == '\n'; },
-        ' ');
+        description.begin(), description.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return applyEdit(p, "Project Description", [&](Project& p) {
         p.object.ProjectDescription = description;
         return OperationResult{};

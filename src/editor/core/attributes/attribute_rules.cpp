@@ -21,9 +21,9 @@ std::string indexColumn(std::size_t index) {
 
 const std::array<const char*, 16>& reboundNames() {
     static const std::array<const char*, 16> names{
-        "Undefined", "Asphalt", "Concrete", "Paint",     "Grass",    "Dirt",
-        "Sand",      "Gravel",  "Water",    "Armco",     "TireWall", "Haybale",
-        "ChainFence", "Shrub",  "Forest",   "WoodFence"};
+        "Undefined",  "Asphalt", "Concrete", "Paint",    "Grass",    "Dirt",
+        "Sand",       "Gravel",  "Water",    "Armco",    "TireWall", "Haybale",
+        "ChainFence", "Shrub",   "Forest",   "WoodFence"};
     return names;
 }
 
@@ -39,9 +39,9 @@ std::string volumeListLine(std::size_t index, const CollVol& volume) {
 }
 
 std::string polygonPanelLine(std::size_t index, const ObjectData& polygon) {
-    const std::string texture = polygon.textured() ? padText(std::to_string(polygon.TextureIndex),
-                                                             4, true)
-                                                   : padText("None", 6, true);
+    const std::string texture = polygon.textured()
+                                    ? padText(std::to_string(polygon.TextureIndex), 4, true)
+                                    : padText("None", 6, true);
     const std::size_t corners =
         polygon.VertexCount > 1 ? static_cast<std::size_t>(polygon.VertexCount - 1) : 0;
     return indexColumn(index) + ":  " + texture + joined(polygon.VertexIndices, corners);

@@ -54,7 +54,8 @@ void CollisionForm::buildControls() {
     volumeList_->setToolTip("List Of Collision Volumes");
     addVolumeButton_ = button(this, "AddVolumeButton", "Add Volume", "Add  a New Collision Volume");
     removeButton_ = button(this, "RemoveButton", "Remove", "Remove Selected Collision Volume");
-    removeAllButton_ = button(this, "RemoveAllButton", "Remove All", "Remove All Collision Volumes");
+    removeAllButton_ =
+        button(this, "RemoveAllButton", "Remove All", "Remove All Collision Volumes");
     editReboundButton_ = button(this, "EditReboundButton", "Edit Rebound",
                                 "Change the Rebound Value of the selected Volume");
     closeButton_ = button(this, "CloseButton", "Close", "Close This Window");
@@ -66,8 +67,7 @@ void CollisionForm::buildControls() {
     polygonsLabel->setBuddy(polygonList_);
     reboundBox_ = new QComboBox(panel_);
     reboundBox_->setObjectName("ReboundComboBox");
-    reboundBox_->setToolTip(
-        "List Of All Collision Charateristics For The Above Polygon (Plane)");
+    reboundBox_->setToolTip("List Of All Collision Charateristics For The Above Polygon (Plane)");
     for (const char* name : reboundNames())
         reboundBox_->addItem(name);
     auto* reboundLabel = new QLabel("&Rebound characteritics:", panel_);
@@ -113,8 +113,7 @@ void CollisionForm::buildControls() {
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(addButton_, &QPushButton::clicked, this, &CollisionForm::onAddOrEdit);
     connect(backButton_, &QPushButton::clicked, this, &CollisionForm::closePanel);
-    connect(volumeList_, &QListWidget::itemSelectionChanged, this,
-            &CollisionForm::onVolumeClicked);
+    connect(volumeList_, &QListWidget::itemSelectionChanged, this, &CollisionForm::onVolumeClicked);
     connect(polygonList_, &QListWidget::itemSelectionChanged, this,
             &CollisionForm::onPolygonsClicked);
 }
@@ -170,10 +169,10 @@ void CollisionForm::openPanel(bool editing) {
         reboundBox_->setCurrentIndex(0);
         selectPolygons({});
     }
-    for (QWidget* w : {static_cast<QWidget*>(volumeList_), static_cast<QWidget*>(addVolumeButton_),
-                       static_cast<QWidget*>(removeButton_),
-                       static_cast<QWidget*>(removeAllButton_),
-                       static_cast<QWidget*>(editReboundButton_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(volumeList_), static_cast<QWidget*>(addVolumeButton_),
+          static_cast<QWidget*>(removeButton_), static_cast<QWidget*>(removeAllButton_),
+          static_cast<QWidget*>(editReboundButton_)})
         w->setEnabled(false);
     setFixedWidth(kWide);
     panel_->show();

@@ -45,9 +45,9 @@ class CollisionForm : public QDialog, public RecordList {
     QListWidget *volumeList_ = nullptr, *polygonList_ = nullptr;
     QWidget* panel_ = nullptr;
     QComboBox* reboundBox_ = nullptr;
-    QPushButton *addVolumeButton_ = nullptr, *removeButton_ = nullptr,
-                *removeAllButton_ = nullptr, *editReboundButton_ = nullptr,
-                *closeButton_ = nullptr, *addButton_ = nullptr, *backButton_ = nullptr;
+    QPushButton *addVolumeButton_ = nullptr, *removeButton_ = nullptr, *removeAllButton_ = nullptr,
+                *editReboundButton_ = nullptr, *closeButton_ = nullptr, *addButton_ = nullptr,
+                *backButton_ = nullptr;
 };
 
 } // namespace meshsmith

@@ -42,7 +42,8 @@ TEST(AttributeEdits, VolumesAreBuiltFromUnusedPolygonsAndTakeTheirRebound) {
     const Refusal refusals[] = {
         {{}, kSelectPolygonsMessage},
         {{1, 5}, "Polygon No. 5 already used by Volume No.0"},
-        {{2, 5}, "Polygon No. 2 already used by Volume No.0\rPolygon No. 5 already used by Volume No.0"},
+        {{2, 5},
+         "Polygon No. 2 already used by Volume No.0\rPolygon No. 5 already used by Volume No.0"},
         {{6}, "There is no polygon 6"},
         {{-1}, "There is no polygon -1"},
     };

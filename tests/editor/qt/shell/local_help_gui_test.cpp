@@ -18,7 +18,8 @@ TEST(LocalHelp, TheGuideBesideTheProgramHasEveryPageAndPictureItLinks) {
     for (const auto& file : fs::directory_iterator(help)) {
         if (file.path().extension() != ".htm") continue;
         ++pages;
-        const QString text = QString::fromStdString(meshsmith::test::readFile(file.path().string()));
+        const QString text =
+            QString::fromStdString(meshsmith::test::readFile(file.path().string()));
         for (const auto& m : link.globalMatch(text))
             EXPECT_TRUE(fs::is_regular_file(help / m.captured(1).toStdString()))
                 << file.path().filename() << " links " << m.captured(1).toStdString();
