@@ -112,6 +112,8 @@ OperationResult checkFormat(std::string_view b, Layout& l) {
         if (l.paletteCount == 0 || l.paletteCount > most) l.paletteCount = most;
         if (l.headerEnd + l.paletteCount * l.paletteEntry > b.size())
             return refusal("This bitmap is cut short");
+    } else {
+        l.paletteCount = 0; // a true-colour bitmap's palette is a hint for displays: not read
     }
     // Bit masks stand right after a 40-byte header (later headers hold them).
     if (fields && l.headerEnd == kFileHeaderSize + kInfoHeaderSize && l.headerEnd + 12 > b.size())

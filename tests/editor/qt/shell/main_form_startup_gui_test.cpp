@@ -1,5 +1,5 @@
-// The main window at start-up: captions, log, check marks, the settings file
-// and the recent-projects list.
+// The main window at start-up: captions, log, check marks, the tool bar, the
+// settings file and the recent-projects list.
 #include "editor/qt/shell/options_form.hpp"
 #include "editor_harness.hpp"
 #include "model/version.hpp"
@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QSpinBox>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,27 @@ TEST(MainFormStartup, WriteAseIsEnabledWhenTheConverterIsBesideTheProgram) {
     EditorHarness h;
     copyProgram("3DO-Kiln", h.app.folder());
     EXPECT_TRUE(h.start().item(MainItem::WriteAseMenu)->isEnabled());
+}
+
+TEST(MainFormStartup, EveryToolButtonShowsItsIconAndHintInA1024PixelWindow) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.showNormal();
+    form.resize(1024, 768);
+    auto* bar = form.findChild<QToolBar*>("ToolBar");
+    ASSERT_TRUE(waitUntil([&] { return form.width() == 1024 && bar->width() <= 1024; }));
+    QApplication::processEvents();
+    int buttons = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) continue;
+        ++buttons;
+        const QWidget* w = bar->widgetForAction(a);
+        // A button that does not fit is hidden behind the bar's extension arrow.
+        EXPECT_TRUE(w->isVisible() && bar->rect().contains(w->geometry()) &&
+                    !a->icon().pixmap(24).isNull() && !a->toolTip().isEmpty())
+            << a->text().toStdString();
+    }
+    EXPECT_EQ(buttons, 20);
 }
 
 TEST(MainFormStartup, FirstStartWithoutSettingsFileGivesTheDefaults) {
