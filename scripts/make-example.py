@@ -206,7 +206,9 @@ def project_lines():
         out.append(str(len(volume)))
         for rebound, polygon in volume:
             out += [str(rebound), str(polygon)]
-    out += ["Options", "70", "20", "0", "0", "0", "0", "0", "1", "1", "1", "1", "1", "3",
+    # A camera that shows the whole stand from the front, a little from above,
+    # filling the view, with vertices small enough not to hide it.
+    out += ["Options", "2", "20", "0", "150", "-20", "2", "0", "1", "1", "1", "1", "1", "1",
             "clwhite", "$00408000", "$004080FF", "0", "0", "", "0", "1", "0", "0", "", "10"]
     return out
 

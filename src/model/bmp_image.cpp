@@ -113,9 +113,7 @@ OperationResult checkFormat(std::string_view b, Layout& l) {
         if (l.headerEnd + l.paletteCount * l.paletteEntry > b.size())
             return refusal("This bitmap is cut short");
     } else {
-        // True-colour pixels name no palette entry: a count stored in the
-        // header is only a display hint and is never read.
-        l.paletteCount = 0;
+        l.paletteCount = 0; // a true-colour bitmap's palette is a hint for displays: not read
     }
     // Bit masks stand right after a 40-byte header (later headers hold them).
     if (fields && l.headerEnd == kFileHeaderSize + kInfoHeaderSize && l.headerEnd + 12 > b.size())

@@ -32,11 +32,12 @@ class QScrollBar;
 
 namespace meshsmith {
 
+class CollisionForm;
 class LineForm;
 class OptionsForm;
+class PolygonForm;
 class SelectTextureForm;
 class TextureForm;
-class PolygonForm;
 class VertexForm;
 class ViewForm;
 struct ProjectSession;
@@ -119,6 +120,9 @@ class MainForm : public QMainWindow {
     void onMovePolygon();
     // Misc. menu.
     void onAddInterpolatedVertices();
+    void onDescription();
+    void onVisibility();
+    void onCollision();
     void onCreateVisualizationLines();
     void onRemoveVisualizationLines();
     void onConvertVisualizationLines();
@@ -212,6 +216,7 @@ class MainForm : public QMainWindow {
     ViewForm* view_ = nullptr;
     OptionsForm* options_ = nullptr;
     VertexForm* vertexForm_ = nullptr;
+    CollisionForm* collisionForm_ = nullptr;
     TextureForm* textureForm_ = nullptr;
     SelectTextureForm* selectTextureForm_ = nullptr;
     PolygonForm* polygonForm_ = nullptr;

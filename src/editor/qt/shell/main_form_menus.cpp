@@ -8,12 +8,19 @@
 #include "model/product.hpp"
 
 #include <QAction>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+
+// The icons are built into this static library, so nothing registers them at
+// start; the macro names a function at global scope, hence outside the namespace.
+static void registerToolBarIcons() {
+    Q_INIT_RESOURCE(tool_bar);
+}
 
 namespace meshsmith {
 
@@ -195,9 +202,9 @@ void MainForm::buildMiscAndHelpMenus() {
     using enum MainItem;
     miscMenu_ = menuBar()->addMenu("M&isc.");
     connect(miscMenu_, &QMenu::aboutToShow, this, &MainForm::updateMiscMenu);
-    addItem(miscMenu_, Description);
-    addItem(miscMenu_, Visibility);
-    addItem(miscMenu_, Collision);
+    addItem(miscMenu_, Description, &MainForm::onDescription);
+    addItem(miscMenu_, Visibility, &MainForm::onVisibility);
+    addItem(miscMenu_, Collision, &MainForm::onCollision);
     miscMenu_->addSeparator();
     addItem(miscMenu_, CreateVisLines, &MainForm::onCreateVisualizationLines);
     addItem(miscMenu_, RemoveVisLines, &MainForm::onRemoveVisualizationLines)->setEnabled(false);
@@ -219,37 +226,40 @@ void MainForm::buildToolBar() {
     QToolBar* bar = addToolBar("Tools");
     bar->setObjectName("ToolBar");
     bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Icons only: twenty worded buttons do not fit a 1024-pixel window.
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    registerToolBarIcons();
     struct Button {
         MainItem button;
         MainItem runs;     // the command it runs (itself for a button with its own action)
-        const char* label; // the button's short text; the hint tells the whole command
+        const char* label; // short text, the accessible name; the hint tells the whole command
+        const char* icon;  // its picture in the resources, :/tools/<icon>.png
     };
     const Button buttons[] = {
-        {OpenButton, OpenProject, "Open"},
-        {SaveButton, SaveProject, "Save"},
-        {CloseButton, CloseProject, "Close"},
-        {SaveAsButton, SaveProjectAs, "Save As"},
-        {AseButton, AseButton, "ASE"},
-        {Write3doButton, Write3doButton, "3DO"},
-        {VertexButton, CreateVertices, "Vertices"},
-        {LineButton, Lines, "Lines"},
-        {PolygonButton, Polygons, "Polygons"},
-        {AssignTexturesButton, AssignTextures, "Assign"},
-        {LoadTexturesButton, LoadTextures, "Textures"},
-        {MoveButton, Move, "Move"},
-        {MirrorButton, Mirror, "Mirror"},
-        {ScaleButton, Scale, "Scale"},
-        {CenterButton, Center, "Center"},
-        {CopyPolygonButton, CopyPolygon, "Copy Poly"},
-        {MovePolygonButton, MovePolygon, "Move Poly"},
-        {StartGplButton, StartGpl, "GPL"},
-        {ViewerButton, StartViewer, "Viewer"},
-        {UserButton, StartUser, "User"},
+        {OpenButton, OpenProject, "Open", "open"},
+        {SaveButton, SaveProject, "Save", "save"},
+        {CloseButton, CloseProject, "Close", "close"},
+        {SaveAsButton, SaveProjectAs, "Save As", "save_as"},
+        {AseButton, AseButton, "ASE", "write_ase"},
+        {Write3doButton, Write3doButton, "3DO", "write_3do"},
+        {VertexButton, CreateVertices, "Vertices", "vertices"},
+        {LineButton, Lines, "Lines", "lines"},
+        {PolygonButton, Polygons, "Polygons", "polygons"},
+        {AssignTexturesButton, AssignTextures, "Assign", "assign_textures"},
+        {LoadTexturesButton, LoadTextures, "Textures", "load_textures"},
+        {MoveButton, Move, "Move", "move"},
+        {MirrorButton, Mirror, "Mirror", "mirror"},
+        {ScaleButton, Scale, "Scale", "scale"},
+        {CenterButton, Center, "Center", "center"},
+        {CopyPolygonButton, CopyPolygon, "Copy Poly", "copy_polygon"},
+        {MovePolygonButton, MovePolygon, "Move Poly", "move_polygon"},
+        {StartGplButton, StartGpl, "GPL", "gpl"},
+        {ViewerButton, StartViewer, "Viewer", "viewer"},
+        {UserButton, StartUser, "User", "user"},
     };
     for (const Button& b : buttons) {
         const MainItemText& t = textOf(b.button);
-        auto* button = new QAction(b.label, this);
+        auto* button = new QAction(QIcon(QString(":/tools/%1.png").arg(b.icon)), b.label, this);
         button->setObjectName(t.objectName);
         button->setToolTip(plainCaption(t.caption));
         items_[static_cast<std::size_t>(b.button)] = button;

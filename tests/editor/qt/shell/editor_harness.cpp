@@ -1,6 +1,8 @@
 #include "editor_harness.hpp"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QThread>
 
@@ -47,6 +49,23 @@ void drawViewNow(ViewForm& view) {
     const int before = view.drawCount();
     view.redraw();
     waitUntil([&] { return view.drawCount() > before; });
+}
+
+bool choose(QComboBox* box, const QString& text) {
+    const int k = box->findText(text, Qt::MatchStartsWith);
+    if (k < 0) return false;
+    box->setCurrentIndex(k);
+    emit box->activated(k);
+    return true;
+}
+
+void addTypedVertices(QWidget& vertexWindow, const std::vector<const char*>& points) {
+    for (const char* xyz : points) {
+        const QStringList c = QString(xyz).split(' ');
+        for (int k = 0; k < 3; ++k)
+            vertexWindow.findChild<QLineEdit*>(QString("VertexEdit_") + "XYZ"[k])->setText(c[k]);
+        vertexWindow.findChild<QPushButton*>("AddModVertexButton")->click();
+    }
 }
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {

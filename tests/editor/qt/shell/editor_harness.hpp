@@ -9,8 +9,11 @@
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QPoint>
 #include <QStringList>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -65,6 +68,22 @@ QPoint viewPointOf(const ViewForm& view, const Vec3& point);
 void clickView(const ViewForm& view, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Draws the view once and waits until it is drawn.
 void drawViewNow(ViewForm& view);
+
+// Runs `act` on the showing top-level window `name` of type Window once the
+// event loop turns (the click that opens a modal dialog blocks until it closes).
+template <typename Window> void whenShown(const char* name, std::function<void(Window&)> act) {
+    QTimer::singleShot(0, [name, act] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<Window*>(w); d && d->isVisible() && d->objectName() == name)
+                return act(*d);
+    });
+}
+
+// Picks the entry of the combo box that starts with `text`, as a user does
+// (activated is sent); false when there is none.
+bool choose(QComboBox* box, const QString& text);
+// Types each point ("x y z") into the vertex window's fields and clicks "Add Vertex".
+void addTypedVertices(QWidget& vertexWindow, const std::vector<const char*>& points);
 
 // Runs the event loop until `done` holds or `timeoutMs` has passed.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);

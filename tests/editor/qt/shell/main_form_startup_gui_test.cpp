@@ -1,12 +1,14 @@
-// The main window at start-up, wired to the settings file, the recent list and
-// the converter beside the program. The rules themselves (defaults, the list
-// of ten, what each menu item needs) are tested headless in editor/core/shell.
+// The main window at start-up, wired to the settings file, the recent list,
+// the converter beside the program and the tool bar. The rules themselves
+// (defaults, the list of ten, what each menu item needs) are tested headless
+// in editor/core/shell.
 #include "editor/qt/shell/options_form.hpp"
 #include "editor_harness.hpp"
 #include "model/version.hpp"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,27 @@ TEST(MainFormStartup, CaptionLogAndTheItemsTheConverterEnables) {
     EditorHarness withKiln;
     copyProgram("3DO-Kiln", withKiln.app.folder());
     EXPECT_TRUE(withKiln.start().item(MainItem::WriteAseMenu)->isEnabled());
+}
+
+TEST(MainFormStartup, EveryToolButtonShowsItsIconAndHintInA1024PixelWindow) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    form.showNormal();
+    form.resize(1024, 768);
+    auto* bar = form.findChild<QToolBar*>("ToolBar");
+    ASSERT_TRUE(waitUntil([&] { return form.width() == 1024 && bar->width() <= 1024; }));
+    QApplication::processEvents();
+    int buttons = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) continue;
+        ++buttons;
+        const QWidget* w = bar->widgetForAction(a);
+        // A button that does not fit is hidden behind the bar's extension arrow.
+        EXPECT_TRUE(w->isVisible() && bar->rect().contains(w->geometry()) &&
+                    !a->icon().pixmap(24).isNull() && !a->toolTip().isEmpty())
+            << a->text().toStdString();
+    }
+    EXPECT_EQ(buttons, 20);
 }
 
 TEST(MainFormStartup, SettingsAreReadAndEveryChangeIsWrittenAtOnce) {

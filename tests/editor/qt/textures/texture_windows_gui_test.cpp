@@ -21,7 +21,6 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -34,15 +33,6 @@ namespace {
 
 QPushButton* button(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(name);
-}
-
-// Runs `act` on the modal dialog `name` once it shows (the click that opens it blocks).
-template <typename Dialog> void whenShown(const char* name, std::function<void(Dialog&)> act) {
-    QTimer::singleShot(0, [name, act] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<Dialog*>(w); d && d->isVisible() && d->objectName() == name)
-                return act(*d);
-    });
 }
 
 std::string bitmap(EditorHarness& h, const std::string& name, int w, int h2) {

@@ -1,0 +1,53 @@
+#pragma once
+// "Set Collision Volumes": the list of collision volumes and, while volumes
+// are being built or their rebound edited, the panel of polygons with the
+// rebound box. The polygons of the volume or panel selection show in the view.
+
+#include "editor/core/shell/editor_context.hpp"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace meshsmith {
+
+class CollisionForm : public QDialog, public RecordList {
+    Q_OBJECT
+  public:
+    CollisionForm(EditorContext& context, QWidget* parent);
+    ~CollisionForm() override;
+
+    void refreshList() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+  private:
+    void buildControls();
+    void openPanel(bool editing);
+    void closePanel();
+    void onVolumeClicked();
+    void onPolygonsClicked();
+    std::vector<std::int32_t> chosenPolygons() const; // rows selected in the panel
+    void onAddOrEdit();
+    void onRemove();
+    void onRemoveAll();
+    void selectPolygons(const std::vector<std::int32_t>& polygons);
+    void finish(const OperationResult& result);
+
+    EditorContext& context_;
+    bool editing_ = false;
+    QListWidget *volumeList_ = nullptr, *polygonList_ = nullptr;
+    QWidget* panel_ = nullptr;
+    QComboBox* reboundBox_ = nullptr;
+    QPushButton *addVolumeButton_ = nullptr, *removeButton_ = nullptr, *removeAllButton_ = nullptr,
+                *editReboundButton_ = nullptr, *closeButton_ = nullptr, *addButton_ = nullptr,
+                *backButton_ = nullptr;
+};
+
+} // namespace meshsmith

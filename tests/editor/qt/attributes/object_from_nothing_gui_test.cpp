@@ -1,0 +1,141 @@
+// An object made from nothing through the editing windows, as a new user
+// makes it, and built into a 3DO; the attribute windows' wiring.
+#include "editor/qt/attributes/attribute_dialogs.hpp"
+#include "editor/qt/attributes/collision_form.hpp"
+#include "editor/qt/geometry/polygon_form.hpp"
+#include "editor/qt/geometry/vertex_form.hpp"
+#include "editor/qt/textures/select_texture_form.hpp"
+#include "editor/qt/textures/texture_form.hpp"
+#include "editor_harness.hpp"
+#include "model/bmp_image.hpp"
+#include "support/run_program.hpp"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace meshsmith;
+using namespace meshsmith::test;
+
+namespace {
+
+QPushButton* button(QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(name);
+}
+
+template <typename Window> Window* open(EditorHarness& h, MainItem item, const char* name) {
+    h.form->item(item)->trigger();
+    return h.form->findChild<Window*>(name);
+}
+
+void addVolume(CollisionForm& window, int polygonRow, const char* rebound) {
+    button(&window, "AddVolumeButton")->click();
+    window.findChild<QListWidget*>("PolyListBox")->item(polygonRow)->setSelected(true);
+    ASSERT_TRUE(choose(window.findChild<QComboBox*>("ReboundComboBox"), rebound));
+    button(&window, "AddButton")->click();
+}
+
+} // namespace
+
+TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
+    EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
+    ASSERT_TRUE(writeBmpFile(h.work.file("sign.bmp"), filledBmp(64, 32, 0xC02828)).done());
+    h.start();
+
+    auto* vertices = open<VertexForm>(h, MainItem::CreateVertices, "Vertexform");
+    addTypedVertices(*vertices, {"0 0 0", "0 0 3", "6 0 3", "6 0 0"});
+    vertices->close();
+
+    auto* polygons = open<PolygonForm>(h, MainItem::Polygons, "Polygonform");
+    h.prompts.answers = {Answer::No}; // "Vertex selection method": typed
+    button(polygons, "FlatButton")->click();
+    auto* manual = polygons->findChild<QDialog*>("ManVForm");
+    for (const char* n : {"0", "1", "2", "3"}) {
+        manual->findChild<QComboBox*>("VertexComboBox")->setEditText(n);
+        button(manual, "AddButton")->click();
+    }
+    button(manual, "CloseButton")->click();
+    polygons->close();
+
+    auto* library = open<TextureForm>(h, MainItem::LoadTextures, "Textureform");
+    h.files.paths = {h.work.file("sign.bmp")};
+    button(library, "LoadTexButton")->click();
+    library->close();
+
+    auto* assign = open<SelectTextureForm>(h, MainItem::AssignTextures, "SelectTextureForm");
+    assign->findChild<QListWidget*>("SelPolyListBox")->item(0)->setSelected(true);
+    ASSERT_TRUE(choose(assign->findChild<QComboBox*>("TextureComboBox"), "sign.bmp"));
+    ASSERT_TRUE(choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture"));
+    button(assign, "OKButton")->click();
+
+    whenShown<DescForm>("DescForm", [](DescForm& d) {
+        d.findChild<QLineEdit*>("DescEdit")->setText("Sign made from scratch");
+        button(&d, "SaveButton")->click();
+    });
+    h.form->item(MainItem::Description)->trigger();
+    whenShown<DisplayClassForm>("DisplayClassForm", [](DisplayClassForm& d) {
+        EXPECT_TRUE(choose(d.findChild<QComboBox*>("DCComboBox"), "Tree"));
+        button(&d, "OKButton")->click();
+    });
+    h.form->item(MainItem::Visibility)->trigger();
+    auto* collision = open<CollisionForm>(h, MainItem::Collision, "CollisionForm");
+    addVolume(*collision, 0, "Armco");
+    button(collision, "CloseButton")->click();
+
+    const std::string project = h.work.file("sign.3dp");
+    h.prompts.savePaths = {project};
+    h.form->onSaveProjectAs();
+    h.form->onWriteAseAndConvert();
+    ASSERT_TRUE(waitUntil([&] { return !h.form->converterRunning(); }));
+    EXPECT_TRUE(h.prompts.messages.empty()) << h.prompts.messages.front();
+
+    EXPECT_EQ(h.project().object.ProjectDescription, "Sign made from scratch");
+    const ProgramRun check = runProgram("3do-inspect", {"--verbose", h.work.file("sign.3do")});
+    for (const char* shows : {"\"sign\", display class 8", "texture 0 1", "1 volumes", "type 9"})
+        EXPECT_NE(check.out.find(shows), std::string::npos) << shows << "\n" << check.out;
+    EXPECT_EQ(runProgram("3do-inspect", {"--check", h.work.file("sign.3do")}).status, 0);
+}
+
+TEST(AttributeWindows, VolumesShowTheirPolygonsAndTheDialogsKeepOrStore) {
+    EditorHarness h;
+    h.start();
+    h.openExample();
+    auto* collision = open<CollisionForm>(h, MainItem::Collision, "CollisionForm");
+    auto* volumes = collision->findChild<QListWidget*>("VolumesListBox");
+    const int before = volumes->count();
+    addVolume(*collision, 1, "Armco");
+    addVolume(*collision, 1, "Armco"); // refused, the panel stays open
+    button(collision, "BackButton")->click();
+    ASSERT_EQ(volumes->count(), before + 1);
+    volumes->setCurrentRow(before);
+    emit volumes->itemClicked(volumes->item(before));
+    EXPECT_EQ(h.project().object.polygons[1].Selected, 1) << "the volume's polygons show";
+    button(collision, "RemoveButton")->click();
+    EXPECT_EQ(volumes->count(), before);
+    button(collision, "CloseButton")->click();
+
+    const std::string old = h.project().object.ProjectDescription;
+    whenShown<DescForm>("DescForm", [](DescForm& d) {
+        d.findChild<QLineEdit*>("DescEdit")->setText("changed");
+        button(&d, "CancelButton")->click();
+    });
+    h.form->item(MainItem::Description)->trigger();
+    EXPECT_EQ(h.project().object.ProjectDescription, old);
+
+    QString shown;
+    for (const char* entry : {"Driver arms", ""}) { // choose, then reopen and read
+        whenShown<DisplayClassForm>("DisplayClassForm", [&shown, entry](DisplayClassForm& d) {
+            auto* box = d.findChild<QComboBox*>("DCComboBox");
+            shown = *entry && !choose(box, entry) ? "" : box->currentText();
+            button(&d, "OKButton")->click();
+        });
+        h.form->item(MainItem::Visibility)->trigger();
+    }
+    EXPECT_EQ(h.project().object.DisplayClass, 17);
+    EXPECT_TRUE(shown.startsWith("Driver arms"));
+}
