@@ -1,8 +1,9 @@
 // Writes the documentation's pictures of the editor with a project open: the
 // main window (main-window.png) and the view in Custom, Top and Front
-// (view-custom.png, view-top.png, view-front.png), with textures on, zoomed
-// all and then closer, as a user would with the zoom bar. scripts/screenshots
-// runs it on a virtual display.
+// (view-custom.png, view-top.png, view-front.png), with textures on: the main
+// window and the Custom view as the project opens (with its stored camera),
+// Top and Front zoomed all and then closer, as a user would with the zoom bar.
+// scripts/screenshots runs it on a virtual display.
 //   meshsmith-screenshots PROJECT.3dp OUT_FOLDER
 #include "editor/core/shell/editor_context.hpp"
 #include "editor/qt/shell/main_form.hpp"
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
     }
     if (!form.item(MainItem::ShowTextures)->isChecked()) form.item(MainItem::ShowTextures)->trigger();
     ViewForm& view = *form.view();
-    zoomIn(form);
+    settle(400);
     bool saved = form.grab().save(out.filePath("main-window.png"));
     saved = view.grabScene().save(out.filePath("view-custom.png")) && saved;
     view.onTopView();
