@@ -3,6 +3,7 @@
 #include "editor/core/shell/project_listing.hpp"
 #include "model/project_file.hpp"
 #include "model/text_file.hpp"
+#include "support/editor_fixtures.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
@@ -22,13 +23,6 @@ using Lines = std::vector<std::string>;
 Lines linesFrom(const Lines& all, const std::string& first) {
     auto at = std::find(all.begin(), all.end(), first);
     return at == all.end() ? Lines{"<no line " + first + ">"} : Lines(at, all.end());
-}
-
-void expectSameLines(const Lines& actual, const std::string& referenceFile) {
-    Lines expected = splitLines(readFile(sourcePath("tests/data/editor/" + referenceFile)));
-    for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i)
-        ASSERT_EQ(actual[i], expected[i]) << referenceFile << " line " << i + 1;
-    EXPECT_EQ(actual.size(), expected.size());
 }
 
 } // namespace

@@ -164,10 +164,11 @@ TEST(HelpCommandsTest, LocalHelpTellsItsDateThenOpensOrSaysItIsMissing) {
                                  QFileDevice::FileModificationTime));
     file.close();
     openLocalHelp(f.context);
-    EXPECT_EQ(f.prompts.messages.back(),
-              "Local help file is dated " +
-                  QLocale::system().toString(QDate(2021, 3, 4), QLocale::ShortFormat).toStdString() +
-                  ", please check website for newer version !");
+    EXPECT_EQ(
+        f.prompts.messages.back(),
+        "Local help file is dated " +
+            QLocale::system().toString(QDate(2021, 3, 4), QLocale::ShortFormat).toStdString() +
+            ", please check website for newer version !");
     EXPECT_EQ(f.starter.opened, std::vector<std::string>{path});
 #ifndef _WIN32
     EXPECT_EQ(localHelpPath("/opt/meshsmith"), "/opt/meshsmith/help/index.htm");
@@ -193,8 +194,7 @@ TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
     AboutBox box(f.context, view);
     box.show();
     EXPECT_EQ(box.windowTitle(), "About");
-    EXPECT_EQ(box.findChild<QLabel*>("ProductLabel")->text(),
-              QString("Meshsmith ") + kVersionText);
+    EXPECT_EQ(box.findChild<QLabel*>("ProductLabel")->text(), QString("Meshsmith ") + kVersionText);
     EXPECT_FALSE(box.findChild<QLabel*>("PictureLabel")->pixmap().isNull());
     EXPECT_TRUE(infoPane(box).contains("Width = 321, Height = 123"));
     EXPECT_TRUE(infoPane(box).contains(" KB, of which ")) << "this platform tells its memory";

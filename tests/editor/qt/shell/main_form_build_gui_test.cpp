@@ -1,7 +1,7 @@
-// Build and launch wired to the main window: a refusal shown, a real
-// conversion with the converter as a child process, a failing converter, the
-// track folder, closing while the converter runs, outside programs. The checks
-// and their order are tested headless (export/build_checks, launch_plans).
+// Build and launch wired to the main window: a real conversion with the
+// converter as a child process, a failing converter, the track folder, closing
+// while the converter runs. The checks, their order and their messages are
+// tested headless (export/build_checks, launch_plans).
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
 #include "support/run_program.hpp"
@@ -15,21 +15,6 @@
 
 using namespace meshsmith;
 using namespace meshsmith::test;
-
-TEST(MainFormBuild, ARefusedBuildSaysWhyAndStartsNothing) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    h.project().ProjectFile = NoProjectFile;
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), "Save project first !");
-    EXPECT_FALSE(fileExists(".ase"));
-    // The converter is looked for beside the program.
-    h.project().ProjectFile = h.work.file("stand.3dp");
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), "3DO-Kiln not found !");
-    EXPECT_FALSE(form.converterRunning());
-}
 
 TEST(MainFormBuild, ExampleBuildsIntoAValid3DOAlsoWhenOpenedASecondTime) {
     EditorHarness h;
@@ -124,17 +109,4 @@ TEST(MainFormBuild, GplBuildWarnsOfMissingTexturesThenCopiesSavesAndStartsTheGam
     ASSERT_EQ(h.starter.started.size(), 1u);
     EXPECT_EQ(h.starter.started[0].program, gpl);
     EXPECT_TRUE(h.starter.started[0].arguments.empty());
-}
-
-TEST(MainFormBuild, OutsideProgramsAreStartedFromTheirSettings) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    form.onStartViewer();
-    EXPECT_EQ(h.prompts.messages.back(), "File  not found !");
-    const std::string viewer = h.work.file("viewer");
-    writeFile(viewer, "");
-    h.context->settings.writeString("General Options", "ViewerPath", viewer);
-    form.onStartViewer();
-    ASSERT_EQ(h.starter.started.size(), 1u);
-    EXPECT_EQ(h.starter.started[0].program, viewer);
 }

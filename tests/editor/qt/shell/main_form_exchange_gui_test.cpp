@@ -76,18 +76,6 @@ TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
     EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
 }
 
-TEST(MainFormExchange, BinaryDxfIsRefusedBeforeTheScanDialog) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    const std::string dxf = h.work.file("binary.dxf");
-    writeFile(dxf, "AutoCAD Binary DXF\r\n");
-    h.files.paths = {dxf};
-    form.onImportDxf();
-    ASSERT_FALSE(h.prompts.messages.empty());
-    EXPECT_EQ(h.prompts.messages.back().rfind("Binary DXF format not supported", 0), 0u);
-    EXPECT_TRUE(h.project().object.vertices.empty());
-}
-
 TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
     EditorHarness h;
     MainForm& form = h.start();

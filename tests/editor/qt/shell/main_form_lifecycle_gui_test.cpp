@@ -25,7 +25,8 @@ TEST(MainFormLifecycle, OpenShowsTheProjectAndClearAllTakesItAway) {
     EXPECT_TRUE(form.item(MainItem::CloseProject)->isEnabled());
     EXPECT_TRUE(form.item(MainItem::AseButton)->isEnabled());
     // These commands of the older tool stay in the menus, never enabled.
-    for (MainItem never : {MainItem::Write3do, MainItem::Write3doButton, MainItem::WriteAseConvertViewer})
+    for (MainItem never :
+         {MainItem::Write3do, MainItem::Write3doButton, MainItem::WriteAseConvertViewer})
         EXPECT_FALSE(form.item(never)->isEnabled()) << textOf(never).objectName;
     form.onClearAll();
     form.updateToolbar();

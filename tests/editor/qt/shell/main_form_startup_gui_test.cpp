@@ -2,12 +2,10 @@
 // the converter beside the program and the tool bar. The rules themselves
 // (defaults, the list of ten, what each menu item needs) are tested headless
 // in editor/core/shell.
-#include "editor/qt/shell/options_form.hpp"
 #include "editor_harness.hpp"
 #include "model/version.hpp"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -58,21 +56,6 @@ TEST(MainFormStartup, EveryToolButtonShowsItsIconAndHintInA1024PixelWindow) {
     EXPECT_EQ(buttons, 20);
 }
 
-TEST(MainFormStartup, SettingsAreReadAndEveryChangeIsWrittenAtOnce) {
-    EditorHarness h;
-    writeFile(h.app.file("Meshsmith.ini"),
-              "[General Options]\r\nMaxOnStartup=0\r\nViewerPath=C:\\Tools\\viewer.exe\r\n"
-              "MakeSubDir=1\r\n");
-    MainForm& form = h.start();
-    EXPECT_FALSE(form.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(form.item(MainItem::StartViewer)->text(), "Start viewer");
-    EXPECT_TRUE(form.options()->findChild<QCheckBox*>("CopyBmpCheckBox")->isEnabled());
-    form.options()->findChild<QCheckBox*>("PlaySoundCheckBox")->click();
-    EXPECT_NE(h.ini().find("PlaySound=0"), std::string::npos) << h.ini();
-    // The other keys stay as they were, backslashes and all.
-    EXPECT_NE(h.ini().find("ViewerPath=C:\\Tools\\viewer.exe"), std::string::npos);
-}
-
 TEST(MainFormStartup, OpenedProjectsGoToTheRecentListAndItsSettingsSection) {
     EditorHarness h;
     writeFile(h.app.file("Meshsmith.ini"),
@@ -86,7 +69,6 @@ TEST(MainFormStartup, OpenedProjectsGoToTheRecentListAndItsSettingsSection) {
     h.form->onRecentFile(QString::fromStdString(example));
     EXPECT_EQ(h.project().viewCaption, "stand.3dp");
     h.form.reset();
-    EXPECT_NE(h.ini().find("F0=" + example + "\r\nF1=" + h.work.file("old.3dp")),
-              std::string::npos)
+    EXPECT_NE(h.ini().find("F0=" + example + "\r\nF1=" + h.work.file("old.3dp")), std::string::npos)
         << h.ini();
 }
