@@ -39,7 +39,11 @@ std::string projectFingerprint(const Project& p) {
         out += t.Filename + " " + t.MaskFilename + " " + std::to_string(t.BackColor) + "\n";
     out += "collision " + std::to_string(p.object.collision.size()) + "\n";
     for (const auto& c : p.object.collision) {
+        out += std::to_string(c.PlaneCount) + " planes:";
         for (auto i : c.PlanePolygons)
+            out += " " + std::to_string(i);
+        out += " rebounds:";
+        for (auto i : c.PlaneRebounds)
             out += " " + std::to_string(i);
         out += "\n";
     }

@@ -126,27 +126,6 @@ TEST(ProjectFile, ReadsLfAndCrLineEnds) {
     }
 }
 
-TEST(ProjectFile, BackColoursBeforeTheTexturesSectionAreIgnored) {
-    TempFolder dir;
-    writeFile(dir.file("a.bmp"), "BM");
-    std::string text = crlfLines(
-        {"TextureBackColors", "clRed", "Vertices", "0", "Textures", "1", "a.bmp", "0", "", "0"});
-    auto l = loadText(dir, text);
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    EXPECT_EQ(l->project.object.textures[0].BackColor, DefaultBackColor);
-}
-
-TEST(ProjectFile, SectionDataThatLooksLikeAKeywordIsData) {
-    TempFolder dir;
-    Project p;
-    p.object.vertices = {{1, 2, 3, 0}};
-    p.object.ProjectDescription = "Lines";
-    auto l = loadText(dir, projectFileText(p));
-    ASSERT_EQ(l->result.outcome, Outcome::Done) << l->result.message;
-    EXPECT_EQ(l->project.object.ProjectDescription, "Lines");
-    EXPECT_TRUE(l->project.object.lines.empty());
-}
-
 TEST(ProjectFile, StoredZoomOutsideTheBarsRangeIsBroughtIntoIt) {
     TempFolder dir;
     for (auto [stored, loaded] : {std::pair{0, 1}, {-2, 1}, {453, 450}, {70, 70}}) {
