@@ -4,20 +4,19 @@
 // "empty" when a new project).
 // The file name says how: .vtx, .txt, .<kind>.dxf or .3dp (a load); a name
 // starting "append" imports into the sample project with the offset
-// (10, -2, 0.5), "far" with (3e38, 0, 0). MESHSMITH_WRITE_GOLDEN=1 writes the
-// .out files afresh, to be read before they are committed.
+// (10, -2, 0.5), "far" with (3e38, 0, 0).
 
 #include "geometry_text_test_support.hpp"
 #include "model/dxf_import.hpp"
 #include "model/project_file.hpp"
 #include "model/text3do_file.hpp"
 #include "model/vertex_text_file.hpp"
+#include "support/model_golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 using namespace meshsmith;
@@ -80,15 +79,12 @@ std::string describe(const std::string& name, const std::string& folder) {
 
 TEST(ImportGolden, EveryFileGivesItsRecordedRun) {
     const std::string folder = sourcePath("tests/data/imports/");
-    const bool write = std::getenv("MESHSMITH_WRITE_GOLDEN") != nullptr;
     int cases = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         if (name.ends_with(".out") || name.ends_with(".bmp")) continue;
         ++cases;
-        const std::string got = describe(name, folder);
-        if (write) writeFile(folder + name + ".out", got);
-        EXPECT_EQ(got, readFile(folder + name + ".out")) << name;
+        expectGolden(describe(name, folder), "imports/" + name + ".out");
     }
     EXPECT_GT(cases, 40);
 }
