@@ -54,7 +54,8 @@ std::string projectFingerprint(const Project& p) {
     out += "\nflags " + std::to_string(p.GeometryPresent) + std::to_string(p.ViewReady) +
            " selection " + std::to_string(p.SelectedLine) + " " +
            std::to_string(p.SelectedPolygon) + " " + std::to_string(p.SelectedTexture) + " " +
-           p.ProjectFile + " " + p.object.ProjectDescription + "\n";
+           p.ProjectFile + " " + p.object.ProjectDescription + " class " +
+           std::to_string(p.object.DisplayClass) + "\n";
     return out;
 }
 

@@ -2,7 +2,7 @@
 // the text kept beside it (<file>.out): outcome, message, questions, log and
 // the project afterwards ("unchanged" when it is exactly the starting one,
 // "empty" when a new project).
-// The file name says how: .vtx, .txt, .<kind>.dxf or .3dp (a load); a name
+// The file name says how: .vtx, .txt, .<kind>.dxf, .add.3dp or .3dp (a load); a name
 // starting "append" imports into the sample project with the offset
 // (10, -2, 0.5), "far" with (3e38, 0, 0).
 
@@ -34,8 +34,10 @@ OperationResult runImport(const std::string& name, const std::string& path, Proj
     const std::string ext = std::filesystem::path(name).extension().string();
     if (ext == ".vtx") return importVertexText(p, path, prompts, log);
     if (ext == ".txt") return import3DOText(p, path, prompts, log, colours);
-    if (ext == ".3dp") return loadProject(p, path, prompts, log);
     const std::string kind = std::filesystem::path(name).stem().extension().string();
+    if (ext == ".3dp")
+        return kind == ".add" ? addFromProject(p, path, prompts, log)
+                              : loadProject(p, path, prompts, log);
     const DxfKind k = kind == ".line"   ? DxfKind::Line
                       : kind == ".face" ? DxfKind::Face
                                         : DxfKind::Point;
