@@ -1,14 +1,18 @@
-// The text of the editor-dialect ASE file, checked line by line. That every
-// line of generated projects has one of the dialect's forms, and each object
-// its polygon's corners, is the property test's.
+// The text of the editor-dialect ASE file: the example and a table of small
+// projects, each compared with its recorded file (tests/data/editor/stand.ase,
+// tests/data/exports/ase_variants.txt). That every line of generated projects
+// has one of the dialect's forms is the property test's.
 
 #include "export/ase_writer.hpp"
 #include "model/text_file.hpp"
+#include "support/model_golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -35,30 +39,75 @@ Project smallProject() {
     return p;
 }
 
-std::vector<std::string> linesStartingWith(const Project& p, const std::string& prefix) {
-    std::vector<std::string> found;
-    for (const auto& l : aseLines(p))
-        if (l.rfind(prefix, 0) == 0) found.push_back(l);
-    return found;
+// A volume over a floor quad, a wall triangle, tilted triangles and triangles
+// facing each axis both ways, whose zero components must never read "-0.000".
+void addCollisionPlanes(Project& p) {
+    p.object.vertices = {{0, 0, 0, 0},       {10, 0, 0, 0},          {10, 5, 0, 0},
+                         {0, 5, 0, 0},       {2, 0, 0, 0},           {2, 0, 3, 0},
+                         {2, 4, 0, 0},       {1.5f, -2.25f, 7, 0},   {-3, 4, 0.5f, 0},
+                         {6.125f, 1, -2, 0}, {1200, -350.5f, 80, 0}, {0, 0, 0, 0},
+                         {0, 1, 0, 0},       {1, 0, 0, 0},           {0, 0, 1, 0}};
+    p.object.polygons = {makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}})};
+    CollVol vol;
+    for (const auto& face : std::vector<std::vector<std::int32_t>>{{4, 5, 6},
+                                                                   {7, 8, 9},
+                                                                   {9, 8, 10},
+                                                                   {11, 12, 13},
+                                                                   {11, 13, 12},
+                                                                   {11, 13, 14},
+                                                                   {11, 14, 13},
+                                                                   {11, 12, 14},
+                                                                   {11, 14, 12}}) {
+        vol.PlanePolygons.push_back(static_cast<std::int32_t>(p.object.polygons.size()));
+        vol.PlaneRebounds.push_back(static_cast<std::int32_t>(vol.PlaneRebounds.size()) + 3);
+        p.object.polygons.push_back(makeTexturedPolygon(face, 0, {{0, 0}, {1, 0}, {1, 1}}));
+    }
+    vol.PlaneCount = static_cast<std::int32_t>(vol.PlanePolygons.size());
+    p.object.collision = {vol};
 }
 
 } // namespace
 
-TEST(AseText, TheExampleGivesItsGoldenFile) {
-    // Materials in blue, green, red order with the bitmaps' names, faces fanned
-    // round the first corner in reverse, line objects, the collision block.
+TEST(AseText, TheExampleAndEachVariantGiveTheirRecordedText) {
     EXPECT_EQ(aseText(exampleProject()), readFile(sourcePath("tests/data/editor/stand.ase")));
-    // Without polygons, no material block; without textures, the block still closes.
-    Project lines = smallProject();
-    lines.object.polygons.clear();
-    EXPECT_TRUE(linesStartingWith(lines, "*MATERIAL").empty());
-    Project untextured = smallProject();
-    untextured.object.textures.clear();
-    EXPECT_EQ(aseLines(untextured)[4], "*GEOMOBJECT");
-    // The display class is written as it is, and a visualization line never.
-    EXPECT_EQ(linesStartingWith(smallProject(), "*DISPLAY_CLASS"),
-              std::vector<std::string>{"*DISPLAY_CLASS -4"});
-    EXPECT_EQ(linesStartingWith(smallProject(), "*LINEOBJECT").size(), 1u);
+    using Change = std::function<void(Project&)>;
+    const std::pair<const char*, Change> variants[] = {
+        {"small project", [](Project&) {}},
+        {"lines only: no material block", [](Project& p) { p.object.polygons.clear(); }},
+        {"no textures: the block still closes", [](Project& p) { p.object.textures.clear(); }},
+        {"diffuse of clBtnFace and clHighlight",
+         [](Project& p) {
+             p.object.textures[0].BackColor = 0x8000000F;
+             p.object.textures[1].BackColor = 0x8000000D;
+         }},
+        {"a closing pair is never written",
+         [](Project& p) {
+             p.object.polygons[0].TexCoords = {
+                 {0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}, {0.7f, 0.8f}};
+         }},
+        {"missing pairs are zero",
+         [](Project& p) {
+             p.object.polygons[0].TexCoords = {{0.5f, 0.25f}};
+         }},
+        {"two corners: no faces",
+         [](Project& p) {
+             p.object.polygons[0] = makeTexturedPolygon({0, 1}, 0, {{0, 0}, {1, 0}});
+         }},
+        {"a broken count reads nothing more",
+         [](Project& p) {
+             p.object.lines.clear();
+             p.object.polygons[0].VertexIndices = {2};
+             p.object.polygons[0].VertexCount = 40;
+         }},
+        {"collision planes", addCollisionPlanes},
+    };
+    std::string text;
+    for (const auto& [name, change] : variants) {
+        Project p = smallProject();
+        change(p);
+        text += std::string("==== ") + name + "\r\n" + aseText(p);
+    }
+    expectGolden(text, "exports/ase_variants.txt");
 }
 
 TEST(AseText, WriteAseReplacesTheFileWholeAndLogsIt) {
@@ -69,46 +118,4 @@ TEST(AseText, WriteAseReplacesTheFileWholeAndLogsIt) {
     EXPECT_EQ(writeAse(smallProject(), path, log).outcome, Outcome::Done);
     EXPECT_EQ(readFile(path), aseText(smallProject()));
     EXPECT_EQ(log.lines, std::vector<std::string>{"ASE-file " + path + " saved !"});
-}
-
-TEST(AseText, DiffuseIsTheResolvedSystemBackColour) {
-    const std::pair<Colour, std::string> cases[] = {
-        {0x8000000F, "0.94118 0.94118 0.94118"}, // clBtnFace: 240 240 240
-        {0x8000000D, "0.84314 0.47059 0.00000"}, // clHighlight: red 0, green 120, blue 215
-    };
-    for (const auto& [back, diffuse] : cases) {
-        Project p = smallProject();
-        p.object.textures.resize(1);
-        p.object.textures[0].BackColor = back;
-        EXPECT_EQ(linesStartingWith(p, "*MATERIAL_DIFFUSE"),
-                  std::vector<std::string>{"*MATERIAL_DIFFUSE " + diffuse});
-    }
-}
-
-TEST(AseText, TextureCoordinatesOnePairPerCornerMissingOnesZero) {
-    Project p = smallProject();
-    // As read from a project file: one more pair for the closing index, never written.
-    p.object.polygons[0].TexCoords = {{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}, {0.7f, 0.8f}};
-    EXPECT_EQ(linesStartingWith(p, "*MESH_TVERT"),
-              (std::vector<std::string>{"*MESH_TVERT 0 0.10000 0.20000 0.0000",
-                                        "*MESH_TVERT 1 0.30000 0.40000 0.0000",
-                                        "*MESH_TVERT 2 0.50000 0.60000 0.0000"}));
-    p.object.polygons[0].TexCoords = {{0.5f, 0.25f}};
-    EXPECT_EQ(linesStartingWith(p, "*MESH_TVERT"),
-              (std::vector<std::string>{"*MESH_TVERT 0 0.50000 0.25000 0.0000",
-                                        "*MESH_TVERT 1 0.00000 0.00000 0.0000",
-                                        "*MESH_TVERT 2 0.00000 0.00000 0.0000"}));
-}
-
-TEST(AseText, PolygonsWithFewerThanThreeCornersGetNoFacesAndBrokenCountsReadNothingMore) {
-    Project p = smallProject();
-    p.object.polygons[0] = makeTexturedPolygon({0, 1}, 0, {{0, 0}, {1, 0}});
-    EXPECT_EQ(linesStartingWith(p, "*MESH_TVERT").size(), 2u);
-    EXPECT_TRUE(linesStartingWith(p, "*MESH_FACE").empty());
-    EXPECT_TRUE(linesStartingWith(p, "*MESH_TFACE").empty());
-    p.object.lines.clear();
-    p.object.polygons[0].VertexIndices = {2};
-    p.object.polygons[0].VertexCount = 40;
-    EXPECT_EQ(linesStartingWith(p, "*MESH_VERTEX"),
-              std::vector<std::string>{"*MESH_VERTEX 0 1.00000 1.00000 0.00000"});
 }

@@ -6,8 +6,8 @@ using namespace meshsmith;
 
 TEST(ColourText, NamesOrEightHexDigitsWrittenAndReadBack) {
     const std::pair<Colour, const char*> written[] = {
-        {0x00FFFFFF, "clWhite"},   {0x000000FF, "clRed"},     {0x8000000F, "clBtnFace"},
-        {0x80000018, "clInfoBk"},  {0x00DDDDDD, "$00DDDDDD"}, {0x80000019, "$80000019"},
+        {0x00FFFFFF, "clWhite"},  {0x000000FF, "clRed"},     {0x8000000F, "clBtnFace"},
+        {0x80000018, "clInfoBk"}, {0x00DDDDDD, "$00DDDDDD"}, {0x80000019, "$80000019"},
         {0x00abcdef, "$00ABCDEF"}};
     for (const auto& [colour, text] : written)
         EXPECT_EQ(colourToText(colour), text);

@@ -116,4 +116,3 @@ TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
                                    "are not imported as polygons"));
     EXPECT_EQ(scanDxf(meshes).counts[1], 768u);
 }
-

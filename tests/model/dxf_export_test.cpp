@@ -7,6 +7,7 @@
 #include "model/dxf_template.hpp"
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
+#include "support/model_golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
@@ -63,30 +64,9 @@ TEST(DxfExport, HandlesRunThroughEveryEntity) {
     p.object.polygons = {makePolygon({0, 1, 2})};
     p.GeometryPresent = true;
     const auto file = exportLines(p, DxfExportMode::VerticesLinesPolygons);
-    const auto body = entityLines(file);
-    auto entity = [](const char* type, const char* handle) {
-        return std::vector<std::string>{"0", type, "5", handle, "8", "0"};
-    };
-    std::vector<std::string> expected;
-    auto append = [&](std::vector<std::string> more) {
-        expected.insert(expected.end(), more.begin(), more.end());
-    };
-    const char* xyz[3][3] = {{"0", "0", "0"}, {"1.5", "0", "0"}, {"0", "2", "-0.25"}};
-    const char* pointHandles[] = {"000177", "000178", "000179"};
-    for (int i = 0; i < 3; ++i) {
-        append(entity("POINT", pointHandles[i]));
-        append({"10", xyz[i][0], "20", xyz[i][1], "30", xyz[i][2]});
-    }
-    append(entity("POLYLINE", "00017A"));
-    append({"66", "1", "10", "0.0", "20", "0.0", "30", "0.0", "70", "8"});
-    const char* vertexHandles[] = {"00017B", "00017C", "00017D", "00017E"};
-    for (int k = 0; k < 4; ++k) {
-        append(entity("VERTEX", vertexHandles[k]));
-        append({"10", xyz[k % 3][0], "20", xyz[k % 3][1], "30", xyz[k % 3][2], "70", "32"});
-    }
-    append(entity("SEQEND", "00017F"));
-    EXPECT_EQ(body, expected);
-    EXPECT_EQ(templateValueAfter(file, "$HANDSEED"), "180") << "the next free handle";
+    // Points, then the polyline of each polygon; $HANDSEED names the next free handle.
+    expectGolden(joinCrLf(entityLines(file)) + "$HANDSEED " + templateValueAfter(file, "$HANDSEED"),
+                 "exports/triangle-entities.dxf");
 }
 
 TEST(DxfExport, PreconditionsByMode) {

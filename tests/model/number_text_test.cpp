@@ -48,9 +48,13 @@ TEST(NumberText, FixedAndGeneralFormsOfSingleValues) {
 
 TEST(NumberText, ParsingTakesDecimalHexadecimalAndExponentFormsOnly) {
     const std::pair<const char*, std::int32_t> integers[] = {
-        {"  -7", -7},          {"+3", 3},          {"$00DDDDDD", 0x00DDDDDD},
-        {"0x10", 16},          {"2147483647", 2147483647},
-        {"$80000005", static_cast<std::int32_t>(0x80000005u)}, {"-2147483648", -2147483647 - 1}};
+        {"  -7", -7},
+        {"+3", 3},
+        {"$00DDDDDD", 0x00DDDDDD},
+        {"0x10", 16},
+        {"2147483647", 2147483647},
+        {"$80000005", static_cast<std::int32_t>(0x80000005u)},
+        {"-2147483648", -2147483647 - 1}};
     for (const auto& [text, value] : integers)
         EXPECT_EQ(parseInteger(text), value) << text;
     for (const char* t :

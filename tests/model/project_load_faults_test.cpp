@@ -44,48 +44,6 @@ const std::string kPolygonHead = crlfLines({"Vertices", "3", "0", "0", "0", "1",
 
 } // namespace
 
-TEST(ProjectLoadFaults, DamagedFilesFailAndLeaveAnEmptyProject) {
-    TempFolder dir;
-    const std::string twoVertices = crlfLines({"Vertices", "2", "0", "0", "0", "1", "1", "1"});
-    std::vector<std::pair<std::string, std::string>> cases = {
-        {crlfLines({"DisplayClass", "3.5"}), "'3.5' is not a valid integer value"},
-        {crlfLines({"Vertices", "2", "1.0", "2.0", "3.0", "4.0"}), "List index out of bounds (6)"},
-        {kPolygonHead + crlfLines({"2147483647", "0"}), "List index out of bounds"},
-        {kPolygonHead + crlfLines({"0", "999", "0"}), "Polygon 0 has VertexCount 0"},
-        {twoVertices + crlfLines({"Lines", "1", "0", "0", "0", "0", "2"}),
-         "Line 0 refers to vertex 2, but the project has 2 vertices"},
-        {twoVertices + crlfLines({"Lines", "1", "0", "0", "0", "-1", "1"}),
-         "Line 0 refers to vertex -1, but the project has 2 vertices"},
-        {twoVertices + crlfLines({"VisLines", "1", "0", "0", "0", "0", "5"}),
-         "Visualization line 0 refers to vertex 5"},
-        {kPolygonHead + crlfLines({"4", "0", "1", "3", "0", "999"}),
-         "Polygon 0 refers to vertex 3, but the project has 3 vertices"},
-        {kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "0", "0", "0", "1", "0", "1", "1"}),
-         "Polygon 0 refers to texture 0, but the project has 0 textures"},
-        {kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "1000"}),
-         "Polygon 0 refers to texture 1000"},
-        {kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "-2", "0", "0", "1", "0", "1", "1"}),
-         "Polygon 0 refers to texture -2"},
-    };
-    for (const char* section : {"Vertices", "Textures", "Lines", "VisLines", "Polygons", "Collision"}) {
-        // Counts larger than the file fail before anything is allocated.
-        cases.push_back({crlfLines({section, "2000000000", "1"}), "List index out of bounds"});
-        cases.push_back({crlfLines({section, "-1"}), "Section \"" + std::string(section) +
-                                                        "\" has a negative count (-1)"});
-    }
-    // No "Vertices" section: no project at all.
-    for (const std::string text : {std::string("# Notes\n\nSome *Markdown*\n"), std::string(),
-                                   std::string("\x89PNG\r\n\x1a\n\0\xff", 10),
-                                   crlfLines({"ProjectDescription", "x", "DisplayClass", "3"})})
-        cases.push_back({text, kNotAProjectMessage});
-    for (const auto& [text, message] : cases) {
-        auto a = attempt(dir, text);
-        EXPECT_EQ(a->result.outcome, Outcome::Failed) << message;
-        EXPECT_EQ(a->result.message.rfind(message, 0), 0u) << a->result.message;
-        expectEmptyProject(a->project);
-    }
-}
-
 TEST(ProjectLoadFaults, TheMessageNamesTheFileAndTheLine) {
     TempFolder dir;
     auto a = attempt(dir, crlfLines({"ProjectDescription", "x", "Vertices", "2", "1.0", "2.0",
@@ -96,26 +54,6 @@ TEST(ProjectLoadFaults, TheMessageNamesTheFileAndTheLine) {
                                 ", line 9: 'abc' is not a valid floating point value"));
     a = attempt(dir, "");
     EXPECT_EQ(messageBoxText(a->result), a->result.message + "\r\r" + dir.file("damaged.3dp"));
-}
-
-TEST(ProjectLoadFaults, TwoCornerPolygonsLoadAsTheyAre) {
-    TempFolder dir;
-    auto a = attempt(dir, kPolygonHead + crlfLines({"3", "0", "1", "0", "999"}));
-    ASSERT_EQ(a->result.outcome, Outcome::Done);
-    EXPECT_EQ(a->project.object.polygons[0].VertexIndices, (std::vector<std::int32_t>{0, 1, 0}));
-}
-
-TEST(ProjectLoadFaults, CollisionPlaneOfAMissingPolygonIsDroppedWithAWarning) {
-    TempFolder dir;
-    auto a = attempt(dir, kPolygonHead + crlfLines({"4", "0", "1", "2", "0", "999", "Collision",
-                                                    "1", "3", "4", "0", "5", "7", "2", "0"}));
-    ASSERT_EQ(a->result.outcome, Outcome::Done) << a->result.message;
-    const CollVol& v = a->project.object.collision.at(0);
-    EXPECT_EQ(v.PlaneCount, 2);
-    EXPECT_EQ(v.PlanePolygons, (std::vector<std::int32_t>{0, 0}));
-    EXPECT_EQ(v.PlaneRebounds, (std::vector<std::int32_t>{4, 2}));
-    EXPECT_TRUE(a->log.contains("Warning: collision volume 0, plane 1 names polygon 7, which does "
-                                "not exist; the plane is dropped."));
 }
 
 TEST(ProjectLoadFaults, UnreadablePathsReportTheError) {

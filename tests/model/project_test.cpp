@@ -34,8 +34,9 @@ TEST(Project, BoundsSpanEveryVertexAndAnEmptyTableKeepsTheBox) {
               (std::array<float, 3>{1.5f, 1.5f, 7}));
     p.object.vertices = {{0, 0, 0, 0}, {2, -4, 1, 0}, {-6, 3, 5, 0}};
     updateBounds(p);
-    EXPECT_EQ((std::array<float, 4>{p.bounds.minX, p.bounds.maxY, p.bounds.centreX, p.bounds.centreZ}),
-              (std::array<float, 4>{-6, 3, -2, 2.5f}));
+    EXPECT_EQ(
+        (std::array<float, 4>{p.bounds.minX, p.bounds.maxY, p.bounds.centreX, p.bounds.centreZ}),
+        (std::array<float, 4>{-6, 3, -2, 2.5f}));
     p.object.vertices.clear();
     updateBounds(p);
     EXPECT_EQ(p.bounds.minX, -6.0f);
