@@ -152,7 +152,8 @@ TEST(KilnDriver, InputErrorsAndCapacityHaveTheirOwnStatus) {
         << run.out;
     EXPECT_FALSE(fs::exists(dir.file("bad.3do")));
 
-    writeFile(path, aseHeader({}) + "*LINEOBJECT\r\n*MESH_VERTEX 0 0 0 0\r\n*MESH_VERTEX 1 1 0 0\r\n");
+    writeFile(path,
+              aseHeader({}) + "*LINEOBJECT\r\n*MESH_VERTEX 0 0 0 0\r\n*MESH_VERTEX 1 1 0 0\r\n");
     run = runKilnCaptured({path});
     EXPECT_EQ(run.status, kExitFailure);
     EXPECT_NE(run.out.find("nothing to convert"), std::string::npos) << run.out;
