@@ -35,7 +35,8 @@ TEST(HostileInput, EveryCutOffFileGivesItsCompleteObjectsOrAMessage) {
         if (r.status == ReadStatus::InputFault) {
             EXPECT_EQ(r.message.rfind("Line ", 0), 0u) << cut << ": " << r.message;
         } else {
-            const auto complete = std::upper_bound(refEnds.begin(), refEnds.end(), cut) - refEnds.begin();
+            const auto complete =
+                std::upper_bound(refEnds.begin(), refEnds.end(), cut) - refEnds.begin();
             ASSERT_EQ(static_cast<long>(tables.polygons.size()), complete) << cut;
         }
     }

@@ -192,4 +192,3 @@ TEST(TriangleMerging, TextureSeamsAndColoursKeepTrianglesApart) {
     FindAdj2(c, 0);
     EXPECT_EQ(c.polyCount, 2);
 }
-

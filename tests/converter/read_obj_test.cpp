@@ -6,6 +6,7 @@
 #include "converter/reader_helpers.hpp"
 #include "converter/readers.hpp"
 #include "reader_runs.hpp"
+#include "support/conv_golden.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -34,8 +35,9 @@ TEST(ReadObj, FaceBoundaryRunsOppositeToTheFileAndRelativeNumbersCountBack) {
     ASSERT_TRUE(r.read) << r.error;
     ASSERT_EQ(r.k->polyCount, 1);
     const poly& p = polygonOf(r, 0);
-    EXPECT_EQ((std::vector<int>{p.polyVertexCount, p.vertexList[0], p.vertexList[1], p.vertexList[2]}),
-              (std::vector<int>{3, 2, 1, 0}));
+    EXPECT_EQ(
+        (std::vector<int>{p.polyVertexCount, p.vertexList[0], p.vertexList[1], p.vertexList[2]}),
+        (std::vector<int>{3, 2, 1, 0}));
     EXPECT_FLOAT_EQ(p.tvertx[0], 0.5f); // the texture vertex goes with its vertex
     EXPECT_FLOAT_EQ(p.tverty[0], 1 - 0.6f);
     EXPECT_EQ(r.k->stringy[0], "brick");
@@ -103,25 +105,27 @@ TEST(ReadObj, NumbersOutsideTheListsOrTheTablesStopTheRun) {
         big += " 1";
     for (int i = 0; i <= kMaxVertices; ++i)
         many += "v " + std::to_string(i) + " 0 0\n";
-    const std::pair<std::string, std::string> cases[] = {
-        {kTriangle + "f 0/1 2/2 3/3\n", "Line 8: vertex 0 does not exist: 3 were read before this line"},
-        {kTriangle + "f 1/1 2/2 4/3\n", "Line 8: vertex 4 does not exist: 3 were read before this line"},
-        {kTriangle + "f 1/1 2/2 -4/3\n", "Line 8: vertex -4 does not exist: 3 were read before this line"},
-        {kTriangle + "f 1/1 2/2 3/99999999999\n",
-         "Line 8: texture vertex 2147483647 does not exist: 3 were read before this line"},
-        {kTriangle + "f 1/1 2/0 3/3\n", "Line 8: texture vertex 0 does not exist (numbers start at 1)"},
-        {kTriangle + "f 1/1 2a/2 3/3\n", "Line 8: \"2a/2\" is not a face corner (v/vt/vn)"},
-        {kTriangle + big + "\n", "Line 8: a face has more than 100 corners"},
-        {"v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nf 1/1 2/1 3/1\n",
-         "Line 5: a face before any usemtl line: no material names its texture"},
-        {many, "Capacity exceeded: the vertex table holds at most 30000 entries"},
-        {"v 0 nan 0\n", "Line 1: vertex coordinates must be finite"},
-        {"v 0 0 0\nv 1e39 0 0\n", "Line 2: vertex coordinates must be finite"},
-        {"vt -inf 0\n", "Line 1: texture coordinates must be finite"},
-        {"v 0 0\n", "Line 1: a vertex needs three coordinates"},
+    const std::string cases[] = {
+        kTriangle + "f 0/1 2/2 3/3\n",
+        kTriangle + "f 1/1 2/2 4/3\n",
+        kTriangle + "f 1/1 2/2 -4/3\n",
+        kTriangle + "f 1/1 2/2 3/99999999999\n",
+        kTriangle + "f 1/1 2/0 3/3\n",
+        kTriangle + "f 1/1 2a/2 3/3\n",
+        kTriangle + big + "\n",
+        "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nf 1/1 2/1 3/1\n",
+        many,
+        "v 0 nan 0\n",
+        "v 0 0 0\nv 1e39 0 0\n",
+        "vt -inf 0\n",
+        "v 0 0\n",
     };
-    for (const auto& [text, error] : cases)
-        EXPECT_EQ(readObjText(text).error, error);
+    std::string seen;
+    for (const std::string& text : cases) {
+        std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1, 40);
+        seen += last.substr(0, last.find('\n')) + " -> " + readObjText(text).error + "\n";
+    }
+    meshsmith::test::expectGolden("converter/obj_refusals.txt", seen);
 }
 
 TEST(ReadObj, NamesThatCannotBeStoredOrFilesThatNeverEndAreRefused) {

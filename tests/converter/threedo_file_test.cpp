@@ -53,8 +53,9 @@ inspect::ThreeDoFile parsed(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::size_t polygonRecords(const inspect::ThreeDoFile& f) {
-    return static_cast<std::size_t>(std::count_if(
-        f.records.begin(), f.records.end(), [](const auto& r) { return inspect::isPolygonType(r.type); }));
+    return static_cast<std::size_t>(
+        std::count_if(f.records.begin(), f.records.end(),
+                      [](const auto& r) { return inspect::isPolygonType(r.type); }));
 }
 
 } // namespace
@@ -103,9 +104,9 @@ TEST(ThreeDOFile, TreesReachingPastTheTablesAreNotTrusted) {
     testing::internal::CaptureStderr();
     const inspect::ThreeDoFile f = parsed(build3DO(k, root));
     const std::string said = testing::internal::GetCapturedStderr();
-    for (const char* why : {"3DO writer: polygon 9999 is not in the polygon table",
-                            "polygon 1 has 12 vertices",
-                            "polygon 2 has a texture outside the string table", "reached twice"})
+    for (const char* why :
+         {"3DO writer: polygon 9999 is not in the polygon table", "polygon 1 has 12 vertices",
+          "polygon 2 has a texture outside the string table", "reached twice"})
         EXPECT_NE(said.find(why), std::string::npos) << why << "\n" << said;
     // Only the good polygon is written; the loop is cut at the link back up.
     EXPECT_EQ(polygonRecords(f), 1u);
