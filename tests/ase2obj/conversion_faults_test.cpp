@@ -2,7 +2,7 @@
 // be written: a message, a failure status and no output file, never a wrong one.
 
 #include "conversion_harness.hpp"
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ TEST(ConversionFaults, EachFaultIsNamedWithItsLineAndLeavesNoOutput) {
         EXPECT_FALSE(c.obj || c.mtl) << c.run.output;
         seen += c.run.output;
     }
-    expectGolden("ase2obj/faults.txt", seen);
+    expectGolden(seen, "ase2obj/faults.txt");
 }
 
 // `objects` triangles, each with its own three vertices and texture vertices

@@ -2,7 +2,7 @@
 
 #include "conversion_harness.hpp"
 #include "obj_writing.hpp"
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 
 #include "export/ase_writer.hpp"
 #include "support/project_builders.hpp"
@@ -43,8 +43,8 @@ TEST(ObjOutput, TwoTextureProjectGivesExactObjAndMtl) {
     EXPECT_EQ(c.run.output, "ASE format: Meshsmith\n\n");
     // Shared corners share "v" and "vt" lines, the corner beside one gets its
     // own, the quad comes out 3, 2, 1, 0, and the run of roof polygons has one usemtl.
-    expectGolden("ase2obj/two_textures.obj", c.obj.value_or("none"));
-    expectGolden("ase2obj/two_textures.mtl", c.mtl.value_or("none"));
+    expectGolden(c.obj.value_or("none"), "ase2obj/two_textures.obj");
+    expectGolden(c.mtl.value_or("none"), "ase2obj/two_textures.mtl");
 }
 
 TEST(ObjOutput, FileWithoutBitmapLinesGivesNoMtllibAndNoMtlFile) {

@@ -3,7 +3,7 @@
 
 #include "converter/kiln_driver.hpp"
 #include "kiln_runs.hpp"
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 #include "threedo_check.hpp"
 
@@ -101,7 +101,6 @@ TEST(KilnDriver, RunsGiveTheirStatusOutputAndFile) {
         seen += "\n";
         fs::remove(made);
     }
-    meshsmith::test::expectGolden("converter/kiln_runs.txt",
-                                  meshsmith::test::placeholder(seen, dir.folder()));
+    meshsmith::test::expectGolden(meshsmith::test::placeholder(seen, dir.folder()), "converter/kiln_runs.txt");
     EXPECT_TRUE(fs::is_directory(dir.file("box.3do")));
 }

@@ -6,7 +6,7 @@
 #include "converter/line_reader.hpp"
 #include "converter/max_materials.hpp"
 #include "reader_runs.hpp"
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -121,7 +121,7 @@ TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
             edits.back().second.substr(0, 60) + ": " + read3dsMaxText(square(edits)).error + "\n";
     seen += "second mesh after one without a material: " +
             read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error + "\n";
-    meshsmith::test::expectGolden("converter/3dsmax_refusals.txt", seen);
+    meshsmith::test::expectGolden(seen, "converter/3dsmax_refusals.txt");
 }
 
 TEST(Read3dsMax, CollinearFacesAreDroppedAndUnusedBitmapsNotWritten) {

@@ -3,7 +3,7 @@
 
 #include "converter/line_reader.hpp"
 #include "kiln_runs.hpp"
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -217,5 +217,5 @@ TEST(ReadMeshsmith, EditsAreRefusedNamingTheLineOrConvertSoundly) {
     // Bitmaps beyond the string table's capacity.
     seen += "too many bitmaps: " +
             convertVerdict(aseHeader(std::vector<std::string>(kMaxStrings + 1, "t"))) + "\n";
-    expectGolden("converter/meshsmith_edits.txt", seen);
+    expectGolden(seen, "converter/meshsmith_edits.txt");
 }

@@ -6,7 +6,7 @@
 #include "converter/reader_helpers.hpp"
 #include "converter/readers.hpp"
 #include "reader_runs.hpp"
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -125,7 +125,7 @@ TEST(ReadObj, NumbersOutsideTheListsOrTheTablesStopTheRun) {
         std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1, 40);
         seen += last.substr(0, last.find('\n')) + " -> " + readObjText(text).error + "\n";
     }
-    meshsmith::test::expectGolden("converter/obj_refusals.txt", seen);
+    meshsmith::test::expectGolden(seen, "converter/obj_refusals.txt");
 }
 
 TEST(ReadObj, NamesThatCannotBeStoredOrFilesThatNeverEndAreRefused) {

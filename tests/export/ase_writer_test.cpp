@@ -5,7 +5,7 @@
 
 #include "export/ase_writer.hpp"
 #include "model/text_file.hpp"
-#include "support/model_golden.hpp"
+#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"

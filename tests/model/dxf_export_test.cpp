@@ -7,7 +7,7 @@
 #include "model/dxf_template.hpp"
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
-#include "support/model_golden.hpp"
+#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"

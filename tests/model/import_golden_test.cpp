@@ -11,7 +11,7 @@
 #include "model/project_file.hpp"
 #include "model/text3do_file.hpp"
 #include "model/vertex_text_file.hpp"
-#include "support/model_golden.hpp"
+#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/temp_folder.hpp"
 

@@ -1,6 +1,6 @@
 #include "model/project_file.hpp"
 #include "model/text_file.hpp"
-#include "support/model_golden.hpp"
+#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"

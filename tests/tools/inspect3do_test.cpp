@@ -5,7 +5,7 @@
 #include "threedo_compose.hpp"
 #include "threedo_file.hpp"
 
-#include "support/conv_golden.hpp"
+#include "support/golden.hpp"
 #include "support/prefix_cuts.hpp"
 #include "support/run_program.hpp"
 #include "support/temp_folder.hpp"
@@ -156,7 +156,7 @@ TEST(Inspect3doCheck, EachFaultIsNamedWithItsPlace) {
     std::string seen;
     for (const auto& [what, bytes] : cases)
         seen += std::string(what) + ": " + violationOf(bytes) + "\n";
-    expectGolden("tools/inspect3do_verdicts.txt", seen);
+    expectGolden(seen, "tools/inspect3do_verdicts.txt");
 }
 
 // Any other bytes are the fuzz harness's (replayed by the FuzzReplay tests).
@@ -185,7 +185,7 @@ TEST(Inspect3doProgram, ChecksAndListsAFile) {
         seen += "$ " + args[0] + " " + args[1] + "\nstatus " + std::to_string(run.status) + "\n" +
                 run.out + run.err;
     }
-    expectGolden("tools/inspect3do_program.txt", seen);
+    expectGolden(seen, "tools/inspect3do_program.txt");
 }
 
 } // namespace
