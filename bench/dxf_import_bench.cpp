@@ -9,6 +9,7 @@
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/number_text.hpp"
 #include "model/text_file.hpp"
+#include "support/scripted_prompts.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -20,24 +21,6 @@ using namespace meshsmith;
 namespace {
 
 constexpr int kColumns = 400, kRows = 250; // 100,000 faces
-
-class SilentPrompts : public UserPrompts {
-  public:
-    void showMessage(const std::string&) override {}
-    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    std::optional<VertexOffset> askVertexOffset() override { return VertexOffset{}; }
-    std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
-    std::optional<std::string> askProjectName() override { return {}; }
-    std::optional<std::string> chooseProjectSavePath() override { return {}; }
-};
-
-class SilentLog : public LogSink {
-  public:
-    void addLine(const std::string&) override {}
-};
 
 void addCorner(std::vector<std::string>& lines, int k, int column, int row) {
     lines.push_back(" 1" + std::to_string(k));
@@ -97,8 +80,8 @@ using Import = OperationResult (*)(Project&, const std::string&, DxfKind, UserPr
 
 Project importGrid(Import import = importDxf) {
     Project p;
-    SilentPrompts prompts;
-    SilentLog log;
+    test::ScriptedPrompts prompts;
+    test::RecordingLog log;
     RandomColours colours{1};
     if (import(p, gridPath(), DxfKind::Face, prompts, log, colours).outcome != Outcome::Done)
         throw std::runtime_error("import failed");

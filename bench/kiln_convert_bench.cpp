@@ -16,6 +16,7 @@
 #include "model/number_text.hpp"
 #include "model/project_file.hpp"
 #include "random_objects.hpp"
+#include "support/scripted_prompts.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -184,22 +185,8 @@ void registerScenery(int faces, bool withMax = true) {
 
 std::string exampleAse() {
     meshsmith::Project p;
-    struct Quiet : meshsmith::LogSink {
-        void addLine(const std::string&) override {}
-    } log;
-    struct NoPrompts : meshsmith::UserPrompts {
-        void showMessage(const std::string&) override {}
-        meshsmith::Answer askYesNo(const std::string&, const std::string&) override {
-            return meshsmith::Answer::No;
-        }
-        meshsmith::Answer askYesNoCancel(const std::string&, const std::string&) override {
-            return meshsmith::Answer::Cancel;
-        }
-        std::optional<meshsmith::VertexOffset> askVertexOffset() override { return {}; }
-        std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
-        std::optional<std::string> askProjectName() override { return {}; }
-        std::optional<std::string> chooseProjectSavePath() override { return {}; }
-    } prompts;
+    meshsmith::test::RecordingLog log;
+    meshsmith::test::ScriptedPrompts prompts;
     meshsmith::loadProject(p, (kSource / "examples/stand/stand.3dp").string(), prompts, log);
     return meshsmith::aseText(p);
 }

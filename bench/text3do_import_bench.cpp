@@ -3,6 +3,7 @@
 
 #include "model/text3do_file.hpp"
 #include "model/text_file.hpp"
+#include "support/scripted_prompts.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -12,24 +13,6 @@
 using namespace meshsmith;
 
 namespace {
-
-class QuietPrompts : public UserPrompts {
-  public:
-    void showMessage(const std::string&) override {}
-    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    std::optional<VertexOffset> askVertexOffset() override { return VertexOffset{}; }
-    std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
-    std::optional<std::string> askProjectName() override { return {}; }
-    std::optional<std::string> chooseProjectSavePath() override { return {}; }
-};
-
-class NullLog : public LogSink {
-  public:
-    void addLine(const std::string&) override {}
-};
 
 // A 250 x 400 grid of vertices with a quad on each of the first 50,000 cells,
 // coordinates with many digits as real exports have.
@@ -68,8 +51,8 @@ const BenchFile& benchFile() {
 
 void BM_Import3DOText(benchmark::State& state) {
     const std::string& path = benchFile().path;
-    QuietPrompts prompts;
-    NullLog log;
+    test::ScriptedPrompts prompts;
+    test::RecordingLog log;
     RandomColours colours(1);
     for (auto _ : state) {
         Project p;

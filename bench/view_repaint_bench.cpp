@@ -9,6 +9,7 @@
 // and stops.
 #include "editor/qt/view/scene_renderer_gl.hpp"
 #include "editor/qt/view/texture_handles_gl.hpp"
+#include "support/scripted_prompts.hpp"
 #include "view_projects.hpp"
 
 #include <QGuiApplication>
@@ -24,11 +25,6 @@
 namespace {
 
 using namespace meshsmith;
-
-class NoLog : public LogSink {
-  public:
-    void addLine(const std::string&) override {}
-};
 
 // Every sphere with the mesh, one draw each, in the vertex colours.
 void drawMeshSpheres(const Project& p) {
@@ -56,7 +52,7 @@ void Repaint(benchmark::State& state, Spheres spheres) {
     const Matrix4 camera = bench::benchCamera(project);
     const SceneOptions options;
     TextureHandles textures;
-    NoLog log;
+    test::RecordingLog log;
     textures.update(project, "", log);
     for (auto _ : state) {
         paintScene({project, options, {0, 0, 0}, textures, camera});

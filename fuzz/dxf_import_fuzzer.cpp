@@ -7,6 +7,7 @@
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/object_check.hpp"
 #include "model/text_file.hpp"
+#include "support/scripted_prompts.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,24 +17,6 @@
 namespace {
 
 using namespace meshsmith;
-
-class FuzzPrompts : public UserPrompts {
-  public:
-    void showMessage(const std::string&) override {}
-    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    std::optional<VertexOffset> askVertexOffset() override { return VertexOffset{0.5f, 0, -2}; }
-    std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
-    std::optional<std::string> askProjectName() override { return {}; }
-    std::optional<std::string> chooseProjectSavePath() override { return {}; }
-};
-
-class NoLog : public LogSink {
-  public:
-    void addLine(const std::string&) override {}
-};
 
 void check(bool ok) {
     if (!ok) std::abort();
@@ -56,16 +39,17 @@ Project startingProject(bool append) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     (void)scanDxfLines(lines, "fuzz.dxf");
-    FuzzPrompts prompts;
-    NoLog log;
     for (DxfKind kind : kDxfKinds)
         for (bool append : {false, true}) {
-            Project p = startingProject(append);
+            test::ScriptedPrompts prompts;
+            prompts.offsets.push_back(VertexOffset{0.5f, 0, -2});
+            test::RecordingLog log;
+            const Project start = startingProject(append);
+            Project p = start;
             RandomColours colours{1};
             auto r = importDxfLines(p, lines, "fuzz.dxf", kind, prompts, log, colours);
             if (r.outcome != Outcome::Done) {
-                check(p.object.vertices.size() == startingProject(append).object.vertices.size());
-                check(p.object.polygons.size() == startingProject(append).object.polygons.size());
+                check(p.object == start.object && p.GeometryPresent == start.GeometryPresent);
                 continue;
             }
             check(!findObjectFault(p.object));

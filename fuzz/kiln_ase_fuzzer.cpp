@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         read_Meshsmith(k, source, name);
         const std::vector<std::uint8_t> bytes = buildObjectBytes(k);
         if (meshsmith::inspect3do::checkThreeDo(bytes).violation) std::abort();
-    } catch (const InputError&) {
+    } catch (const InputError& e) {
+        if (*e.what() == '\0') std::abort(); // a refusal says why
     } catch (const CapacityError&) {
     }
     return 0;

@@ -4,6 +4,7 @@
 
 #include "converter/bsp_builder.hpp"
 #include "converter/kiln_state.hpp"
+#include "converter/line_reader.hpp"
 #include "converter/threedo_writer.hpp"
 #include "threedo_check.hpp"
 
@@ -19,6 +20,11 @@ inline constexpr int kMaxTreePolygons = 400;
 // from one must not.
 inline void detachStandardInput() {
     if (std::freopen("/dev/null", "r", stdin) == nullptr) std::fclose(stdin);
+}
+
+// A refusal says why.
+inline void requireReason(const InputError& e) {
+    if (*e.what() == '\0') __builtin_trap();
 }
 
 // Builds tree one as the converter does and traps when its 3DO is not sound.

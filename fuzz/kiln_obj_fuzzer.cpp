@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string first;
         readstr(source, first);
         read_OBJ(k, source, name, first);
-    } catch (const InputError&) {
+    } catch (const InputError& e) {
+        fuzz::requireReason(e);
         return 0;
     } catch (const CapacityError&) {
         return 0;

@@ -5,6 +5,7 @@
 #include "model/text3do_file.hpp"
 #include "model/text_file.hpp"
 #include "model/vertex_text_file.hpp"
+#include "support/scripted_prompts.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,24 +15,6 @@
 using namespace meshsmith;
 
 namespace {
-
-class FixedPrompts : public UserPrompts {
-  public:
-    void showMessage(const std::string&) override {}
-    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    std::optional<VertexOffset> askVertexOffset() override { return VertexOffset{1, -1, 0.5f}; }
-    std::optional<std::string> reselectBitmap(const std::string&) override { return {}; }
-    std::optional<std::string> askProjectName() override { return {}; }
-    std::optional<std::string> chooseProjectSavePath() override { return {}; }
-};
-
-class NullLog : public LogSink {
-  public:
-    void addLine(const std::string&) override {}
-};
 
 Project withGeometry() {
     Project p;
@@ -61,8 +44,9 @@ void requireSound(const Project& p) {
 
 template <typename Import> void check(const Project& start, Import import) {
     Project p = start;
-    FixedPrompts prompts;
-    NullLog log;
+    test::ScriptedPrompts prompts;
+    prompts.offsets.push_back(VertexOffset{1, -1, 0.5f});
+    test::RecordingLog log;
     OperationResult r = import(p, prompts, log);
     if (r.outcome == Outcome::Done)
         requireSound(p);

@@ -63,12 +63,6 @@ int Orientation(const KilnState& k, int polyNum);
 // triangles with a plane are merged. Returns 0.
 int FindAdj2(KilnState& k, int polyNum);
 
-// Builds the quad of two triangles sharing two vertices in the slot polyCount,
-// without counting it: tri1's boundary with tri2's third vertex between the
-// shared ones. Throws CapacityError when the table is full.
-void MergeTriangles(KilnState& k, int tri1, int tri2, std::int32_t sharedVertex1,
-                    std::int32_t sharedVertex2);
-
 // 1 when vertex position pos1 of poly1 and pos2 of poly2 have equal red, blue,
 // green and alpha.
 int ColorMatch(const KilnState& k, int poly1, int pos1, int poly2, int pos2);

@@ -163,11 +163,6 @@ int ColorMatch(const KilnState& k, int poly1, int pos1, int poly2, int pos2) {
                : 0;
 }
 
-void MergeTriangles(KilnState& k, int tri1, int tri2, std::int32_t sharedVertex1,
-                    std::int32_t sharedVertex2) {
-    polygonSlot(k, k.polyCount) = quadOf(k, tri1, tri2, sharedVertex1, sharedVertex2);
-}
-
 int FindAdj2(KilnState& k, int polyNum) {
     for (int j = polyNum + 1; j < k.polyCount; ++j) {
         SharedEdge s;

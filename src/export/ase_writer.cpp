@@ -128,7 +128,8 @@ void writeVolume(Lines& out, const Project& p, const CollVol& vol) {
         PolygonPlane pl = planeOf(p, vol.PlanePolygons[j]);
         // Written as a*x + b*y + c*z + e = 0, so the constant is -d.
         out.push_back("*COLLISION_PLANE " + std::to_string(vol.PlaneRebounds[j]) + " " +
-                      real3(pl.a) + " " + real3(pl.b) + " " + real3(pl.c) + " " + real3(-pl.d));
+                      vertexReal(pl.a) + " " + vertexReal(pl.b) + " " + vertexReal(pl.c) + " " +
+                      vertexReal(-pl.d));
     }
     out.push_back(kSeparator);
 }

@@ -16,17 +16,14 @@ namespace meshsmith {
 // A value that rounds to zero is written without a minus sign.
 std::string formatFixed(double value, int significant, int decimals);
 
-// Vertex coordinates of the project file: 1.5 -> "1.500", 123456.78 -> "123456.800".
+// Three decimals, 7 significant digits: the vertex coordinates of the project
+// file and the ASE collision planes. 1.5 -> "1.500", 123456.78 -> "123456.800".
 inline std::string vertexReal(float v) {
     return formatFixed(v, 7, 3);
 }
 // ASE coordinates and colours: 5 decimals, 7 significant digits.
 inline std::string real5(float v) {
     return formatFixed(v, 7, 5);
-}
-// ASE collision planes: 3 decimals, 7 significant digits.
-inline std::string real3(float v) {
-    return formatFixed(v, 7, 3);
 }
 
 // Shortest text with up to 15 significant digits and no trailing zeros, of the

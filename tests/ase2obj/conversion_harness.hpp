@@ -4,8 +4,8 @@
 
 #include "conversion_run.hpp"
 
-#include "model/project_file.hpp"
-#include "support/scripted_prompts.hpp"
+#include "model/text_file.hpp"
+#include "support/project_builders.hpp"
 #include "support/temp_folder.hpp"
 
 #include <filesystem>
@@ -23,15 +23,6 @@ inline constexpr const char* kAseCaution =
 // The header followed by the lines, CR LF ended.
 inline std::string aseWith(std::initializer_list<const char*> lines) {
     return crlfLines({kAseMarker, kAseCaution}) + crlfLines(lines);
-}
-
-// The bundled example project, examples/stand/stand.3dp.
-inline Project exampleProject() {
-    Project p;
-    ScriptedPrompts prompts;
-    RecordingLog log;
-    loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log);
-    return p;
 }
 
 struct Conversion {

@@ -2,6 +2,7 @@
 
 #include "conversion_harness.hpp"
 #include "obj_writing.hpp"
+#include "support/golden.hpp"
 
 #include "export/ase_writer.hpp"
 #include "support/project_builders.hpp"
@@ -42,29 +43,8 @@ TEST(ObjOutput, TwoTextureProjectGivesExactObjAndMtl) {
     EXPECT_EQ(c.run.output, "ASE format: Meshsmith\n\n");
     // Shared corners share "v" and "vt" lines, the corner beside one gets its
     // own, the quad comes out 3, 2, 1, 0, and the run of roof polygons has one usemtl.
-    EXPECT_EQ(c.obj, "# OBJ file: converted from Grand Prix Legends Meshsmith-format ASE\n\n"
-                     "mtllib object.mtl\n\n"
-                     "# 6 vertices\n"
-                     "v 0.000000 0.000000 0.000000\n"
-                     "v 1.000000 0.000000 0.000000\n"
-                     "v 1.000000 1.000000 0.000000\n"
-                     "v 0.000000 1.000000 0.000000\n"
-                     "v 2.000000 0.000000 0.000000\n"
-                     "v 1.000010 1.000000 0.000000\n"
-                     "\n# 5 texture vertices\n"
-                     "vt 0.000000 0.000000\n"
-                     "vt 1.000000 0.000000\n"
-                     "vt 1.000000 1.000000\n"
-                     "vt 0.000000 1.000000\n"
-                     "vt 0.500000 1.000000\n"
-                     "\n# 3 polygons"
-                     "\nusemtl wall01\nf 4/4 3/3 2/2 1/1"
-                     "\nusemtl roof\nf 3/3 5/2 2/1"
-                     "\nf 6/5 5/2 2/1\n");
-    EXPECT_EQ(c.mtl, "# MTL file: converted from Grand Prix Legends Meshsmith-format ASE\n"
-                     "# 2 materials\n"
-                     "\nnewmtl wall01\nmap_Kd wall01.bmp\n"
-                     "\nnewmtl roof\nmap_Kd roof.bmp\n");
+    expectGolden(c.obj.value_or("none"), "ase2obj/two_textures.obj");
+    expectGolden(c.mtl.value_or("none"), "ase2obj/two_textures.mtl");
 }
 
 TEST(ObjOutput, FileWithoutBitmapLinesGivesNoMtllibAndNoMtlFile) {

@@ -1,3 +1,6 @@
+// The tree builder where the golden files and the tree properties cannot
+// look: pieces of a split too large for a record, polygons that still straddle,
+// twins, the clipper's root and a plane without polygons.
 #include "converter/bsp_builder.hpp"
 #include "converter/plane_tests.hpp"
 #include "converter/polygon_preparation.hpp"
@@ -21,79 +24,7 @@ std::vector<int> verticesOf(const KilnState& k, int p) {
     return {q.vertexList.begin(), q.vertexList.begin() + q.polyVertexCount};
 }
 
-int vertexAt(const KilnState& k, float x, float y, float z) {
-    for (int v = 0; v < k.vertCount; ++v) {
-        const auto u = static_cast<std::size_t>(v);
-        if (std::fabs(k.x[u] - x) < 1e-5f && std::fabs(k.y[u] - y) < 1e-5f &&
-            std::fabs(k.z[u] - z) < 1e-5f)
-            return v;
-    }
-    return -1;
-}
-
 } // namespace
-
-TEST(PlaneFinding, CoplanarPolygonsShareAPlaneAndDegenerateOnesAreDropped) {
-    KilnState k;
-    addPolygon(k, {{0, 0, 1}, {1, 0, 1}, {1, 1, 1}});
-    addPolygon(k, {{5, 5, 1.0005f}, {5, 4, 1}, {6, 5, 1}});         // within 0.001, facing down
-    addPolygon(k, {{0, 5, 0}, {1, 5, 0}, {2, 5, 0}});               // collinear
-    addPolygon(k, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0.5f}, {0, 1, 0}}); // not flat
-    FindPlanes(k, 0, k.polyCount, 0);
-    EXPECT_EQ(k.planeCount, 2) << "the bent quad keeps a plane it does not lie in";
-    EXPECT_FLOAT_EQ(k.c[0], -1);
-    EXPECT_FLOAT_EQ(k.d[0], 1);
-    EXPECT_EQ(k.polygon[0].inPlane, 0);
-    EXPECT_EQ(k.polygon[1].inPlane, 0);
-    EXPECT_EQ(k.e[2], -1);
-    EXPECT_EQ(k.polygon[2].inPlane, -1);
-    EXPECT_EQ(k.e[3], 0);
-    EXPECT_EQ(k.polygon[3].inPlane, -1);
-    // Found again, the range's planes are appended after those before it.
-    FindPlanes(k, 3, 4, k.planeCount);
-    EXPECT_EQ(k.planeCount, 3);
-}
-
-TEST(PolySplit, QuadCutAlongItsDiagonalGetsNoNewVertex) {
-    KilnState k;
-    addPolygon(k, {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}}, "wall", kUnitSquare);
-    const float h = std::sqrt(0.5f);
-    appendPlane(k, h, -h, 0, 0); // through corners 0 and 2
-    ASSERT_EQ(PolyPlaneREL(k, 0, 0), kStraddles);
-    PolySplit(k, 0, 0);
-    EXPECT_EQ(k.vertCount, 4);
-    ASSERT_EQ(k.polyCount, 2);
-    EXPECT_EQ(verticesOf(k, 1), (std::vector<int>{0, 2, 3})) << "A: V0, V2, V3, appended";
-    EXPECT_EQ(verticesOf(k, 0), (std::vector<int>{0, 1, 2})) << "B: V0 .. V2, in the slot";
-    EXPECT_EQ(PolyPlaneREL(k, 0, 0), 1);
-    EXPECT_EQ(PolyPlaneREL(k, 1, 0), -1);
-    EXPECT_FLOAT_EQ(k.polygon[1].tvertx[2], 0);
-    EXPECT_FLOAT_EQ(k.polygon[1].tverty[2], 1);
-}
-
-TEST(PolySplit, CutThroughEdgeMiddlesMakesTwoVerticesANeighbourReuses) {
-    KilnState k;
-    const std::vector<Colour> colours = {
-        {0, 10, 0, 255}, {255, 10, 0, 255}, {255, 10, 0, 255}, {0, 10, 0, 255}};
-    readPolygon(k, {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}}, "wall", kUnitSquare, colours);
-    readPolygon(k, {{0, -2, 0}, {2, -2, 0}, {2, 0, 0}, {0, 0, 0}}, "wall", kUnitSquare);
-    const int plane = appendPlane(k, 1, 0, 0, -1); // x = 1
-    PolySplit(k, 0, plane);
-    ASSERT_EQ(k.vertCount, 8);
-    const int c1 = vertexAt(k, 1, 0, 0), c2 = vertexAt(k, 1, 2, 0);
-    EXPECT_EQ(c1, 6);
-    EXPECT_EQ(c2, 7);
-    ASSERT_EQ(k.polyCount, 3);
-    EXPECT_EQ(verticesOf(k, 2), (std::vector<int>{0, c1, c2, 3})) << "A: V0, C1, C2, V3";
-    EXPECT_EQ(verticesOf(k, 0), (std::vector<int>{1, 2, c2, c1})) << "B: V1, V2, C2, C1";
-    EXPECT_FLOAT_EQ(k.polygon[2].tvertx[1], 0.5f);
-    EXPECT_EQ(k.polygon[2].red[1], 127) << "colours are interpolated, the fraction dropped";
-    EXPECT_EQ(k.polygon[2].green[1], 10);
-    PolySplit(k, 1, plane);
-    EXPECT_EQ(k.vertCount, 9) << "the shared edge point is reused";
-    EXPECT_EQ(verticesOf(k, 3), (std::vector<int>{4, 8, c1, 0}));
-    EXPECT_EQ(verticesOf(k, 1), (std::vector<int>{5, 1, c1, 8}));
-}
 
 TEST(PolySplit, ConvexElevenGonLosingOneCornerIsStoredAsTriangles) {
     // Cutting off one corner leaves a piece of 12 vertices: more than a record holds.
@@ -140,16 +71,6 @@ TEST(PolySplit, ConcavePolygonWithMoreCrossingsDropsWhatStillStraddles) {
     EXPECT_EQ(k.e[1], -1);
     EXPECT_EQ(k.e[0], 0);
     EXPECT_EQ(verticesOf(k, 0), (std::vector<int>{2, 3, 9, 8}));
-}
-
-TEST(PolySplit, FullVertexTableStopsTheRun) {
-    KilnState k;
-    addPolygon(k, {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}});
-    const int plane = appendPlane(k, 1, 0, 0, -1);
-    k.vertCount = kMaxVertices;
-    EXPECT_THROW(PolySplit(k, 0, plane), CapacityError);
-    EXPECT_EQ(k.polyCount, 1);
-    EXPECT_EQ(k.polygon[0].polyVertexCount, 4);
 }
 
 TEST(Twins, ReversedPolygonIsATwinAndANodeOfTwinsIsFlagged) {

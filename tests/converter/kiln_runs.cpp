@@ -8,6 +8,7 @@
 #include "model/project_file.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
+#include "threedo_check.hpp"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,35 @@ void readMeshsmithText(KilnState& k, const std::string& text, const std::string&
         throw;
     }
     if (out) *out = testing::internal::GetCapturedStdout();
+}
+
+std::string convertVerdict(const std::string& text) {
+    KilnState k;
+    std::string out;
+    try {
+        readMeshsmithText(k, text, "/nonexistent-folder/object.ase", &out);
+        testing::internal::CaptureStdout();
+        std::vector<std::uint8_t> bytes;
+        try {
+            bytes = buildObjectBytes(k);
+        } catch (...) {
+            testing::internal::GetCapturedStdout();
+            throw;
+        }
+        testing::internal::GetCapturedStdout();
+        const auto check = meshsmith::inspect3do::checkThreeDo(bytes);
+        return check.violation ? check.violation->text() : "converted";
+    } catch (const InputError& e) {
+        return std::string("refused: ") + e.what();
+    } catch (const CapacityError& e) {
+        return std::string("refused: ") + e.what();
+    }
+}
+
+std::string oneLine(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.replace(at, 2, " | ");
+    return text;
 }
 
 std::vector<std::uint8_t> readBytes(const std::string& path) {

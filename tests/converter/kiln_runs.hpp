@@ -43,6 +43,13 @@ void readMeshsmithText(KilnState& k, const std::string& text,
                        const std::string& name = "/nonexistent-folder/object.ase",
                        std::string* out = nullptr);
 
+// Reads an editor-dialect text and converts it in memory: "refused: " and the
+// message, "converted", or the inspector's violation when its 3DO is not sound.
+std::string convertVerdict(const std::string& text);
+
+// `text` on one line: CR LF written as " | ".
+std::string oneLine(std::string text);
+
 std::vector<std::uint8_t> readBytes(const std::string& path);
 
 } // namespace meshsmith::kiln::test

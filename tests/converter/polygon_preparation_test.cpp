@@ -37,16 +37,6 @@ double totalAreaZ(const KilnState& k, int first) {
     return sum;
 }
 
-std::vector<Point> circle(int n, double radius) {
-    std::vector<Point> out;
-    for (int i = 0; i < n; ++i) {
-        const double t = 2 * 3.14159265358979 * i / n;
-        out.push_back({static_cast<float>(radius * std::cos(t)),
-                       static_cast<float>(radius * std::sin(t)), 0});
-    }
-    return out;
-}
-
 // Whether polygon p has a reflex corner in its own plane (z = 0, counter-clockwise).
 bool hasReflexCorner(const KilnState& k, int p) {
     const poly& q = k.polygon[static_cast<std::size_t>(p)];
@@ -63,32 +53,6 @@ bool hasReflexCorner(const KilnState& k, int p) {
 }
 
 } // namespace
-
-TEST(EarCutting, ConvexPolygonsKeepTenVerticesAtMost) {
-    KilnState k;
-    const int hexagon = readPolygon(k, circle(6, 5), "wall");
-    EXPECT_EQ(k.polyCount, 1);
-    EXPECT_EQ(k.polygon[0].polyVertexCount, 6);
-    EXPECT_EQ(k.polygon[0].vertexList[0], 0);
-    EXPECT_EQ(k.polygon[0].vertexList[5], 5);
-    const int dodecagon =
-        readPolygon(k, circle(12, 4), "wall", {}, std::vector<Colour>(12, Colour{1, 2, 3, 4}));
-    EXPECT_EQ(hexagon, 0);
-    EXPECT_EQ(k.polyCount, 4) << "two ears follow the 12-gon";
-    EXPECT_EQ(k.polygon[1].polyVertexCount, 10);
-    EXPECT_EQ(k.polygon[2].polyVertexCount, 3);
-    EXPECT_EQ(k.polygon[3].polyVertexCount, 3);
-    // The first ear is (11, 0, 1) of the 12-gon's vertices (6 .. 17), the second (11, 1, 2).
-    EXPECT_EQ(
-        std::vector<int>(k.polygon[2].vertexList.begin(), k.polygon[2].vertexList.begin() + 3),
-        (std::vector<int>{17, 6, 7}));
-    EXPECT_EQ(
-        std::vector<int>(k.polygon[3].vertexList.begin(), k.polygon[3].vertexList.begin() + 3),
-        (std::vector<int>{17, 7, 8}));
-    EXPECT_EQ(k.polygon[3].flav, 1);
-    EXPECT_EQ(k.polygon[3].alpha[2], 4);
-    EXPECT_NEAR(totalAreaZ(k, dodecagon), 12 * 16 * std::sin(2 * 3.14159265358979 / 12), 1e-3);
-}
 
 TEST(EarCutting, ConcaveOutlinesAreCutUntilNoReflexCornerRemains) {
     // An L, and a stair whose inner corners lie on the line from its first to
@@ -156,35 +120,16 @@ TEST(EarCutting, PolygonWithoutAnEarStillFitsItsRecord) {
     EXPECT_THROW(ConcaveProcess(k, 0, v, tx, ty), CapacityError);
 }
 
-TEST(Triangulation, FanKeepsAreaAndDropsSlivers) {
+TEST(PolygonPreparation, FullTablesStopBeforeAnyChange) {
     KilnState k;
-    // Corners 0, 1 and 2 are collinear: with discard 1 only (0, 2, 3) remains.
-    const int quad = addPolygon(k, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}}, "wall",
-                                {{0, 0}, {0.5f, 0}, {1, 0}, {1, 1}});
-    EXPECT_EQ(checkCollinear(k, 0, 1, 2), 1);
-    EXPECT_EQ(checkCollinear(k, 0, 2, 3), 0);
-    EXPECT_EQ(Triangulate(k, quad, 1), 0);
-    EXPECT_EQ(k.polyCount, 1);
-    EXPECT_EQ(k.polygon[0].polyVertexCount, 3);
-    EXPECT_EQ(k.polygon[0].vertexList[1], 2);
-    EXPECT_FLOAT_EQ(k.polygon[0].tverty[2], 1);
-    // With discard 0 a hexagon gives four triangles, the last in its own slot.
-    KilnState h;
-    const int hex = readPolygon(h, circle(6, 1), "wall");
-    h.e[0] = -1;
-    EXPECT_EQ(Triangulate(h, hex, 0), 3);
-    EXPECT_EQ(h.polyCount, 4);
-    EXPECT_EQ(h.e[0], -1) << "the slot keeps its state";
-    EXPECT_EQ(h.polygon[0].vertexList[1], 4);
-    EXPECT_EQ(h.polygon[1].vertexList[1], 1);
-    EXPECT_NEAR(totalAreaZ(h, 0), 3 * std::sqrt(3.0), 1e-5);
-}
-
-TEST(Triangulation, FullTableStopsBeforeAnyChange) {
-    KilnState k;
-    addPolygon(k, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
+    addPolygon(k, {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}});
     k.polyCount = kMaxPolygons;
     EXPECT_THROW(Triangulate(k, 0, 0), CapacityError);
+    k.polyCount = 1;
+    const int plane = appendPlane(k, 1, 0, 0, -1); // x = 1 cuts it
+    k.vertCount = kMaxVertices;
+    EXPECT_THROW(PolySplit(k, 0, plane), CapacityError);
+    EXPECT_EQ(k.polyCount, 1);
     EXPECT_EQ(k.polygon[0].polyVertexCount, 4);
 }
 
@@ -246,31 +191,4 @@ TEST(TriangleMerging, TextureSeamsAndColoursKeepTrianglesApart) {
     EXPECT_EQ(ColorMatch(c, 0, 2, 1, 1), 0);
     FindAdj2(c, 0);
     EXPECT_EQ(c.polyCount, 2);
-}
-
-TEST(Orientation, LargestNormalComponentDecides) {
-    KilnState k;
-    // A triangle whose normal is along (0.9, 0.1, 0.4), judged on x.
-    const float n[3] = {0.9f, 0.1f, 0.4f};
-    // Two directions in the plane perpendicular to n.
-    // With u perpendicular to n and w = u x n, the normal (w - 0) x (u - 0) is n |u|^2.
-    const Point u = {-0.1f, 0.9f, 0}, w = {u[1] * n[2] - u[2] * n[1], u[2] * n[0] - u[0] * n[2],
-                                           u[0] * n[1] - u[1] * n[0]};
-    const int p = addPolygon(k, {{0, 0, 0}, {u[0], u[1], u[2]}, {w[0], w[1], w[2]}});
-    FindPlanes(k, 0, 1, 0);
-    const auto nv = normalOf(k, 0, 1, 2);
-    EXPECT_NEAR(nv[0], 0.9 * 0.82, 1e-5);
-    EXPECT_NEAR(nv[2], 0.4 * 0.82, 1e-5);
-    k.a[0] = 0.5f;
-    k.b[0] = -0.5f; // the other components disagree: they are not looked at
-    k.c[0] = -0.5f;
-    EXPECT_EQ(Orientation(k, p), 1);
-    k.a[0] = -k.a[0];
-    EXPECT_EQ(Orientation(k, p), -1);
-    // A polygon without a normal faces no way, and without a plane neither.
-    const int line = addPolygon(k, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}});
-    k.polygon[static_cast<std::size_t>(line)].inPlane = 0;
-    EXPECT_EQ(Orientation(k, line), -1);
-    k.polygon[0].inPlane = -1;
-    EXPECT_EQ(Orientation(k, 0), -1);
 }

@@ -6,6 +6,7 @@
 #include "converter/line_reader.hpp"
 #include "converter/max_materials.hpp"
 #include "reader_runs.hpp"
+#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -83,55 +84,44 @@ TEST(Read3dsMax, SecondTextureChannelDoesNotOverwriteTheFirst) {
     EXPECT_EQ(r.k->polygon[0].tvertx, read3dsMaxText(kSquare).k->polygon[0].tvertx);
 }
 
-TEST(Read3dsMax, EveryFaceNeedsAMaterialWithABitmap) {
-    EXPECT_EQ(
-        read3dsMaxText(square({{"*MAP_DIFFUSE", "*MAP_NONE"}, {"*BITMAP", "*NOBITMAP"}})).error,
-        "Line 41: Mesh \"Plane01\" (line 12) uses material 0 (\"Wall\"), which has no bitmap");
-    const std::string noRef = square({{"*MATERIAL_REF 0", ""}});
-    const std::string refused = "Mesh \"Plane01\" (line 12) has faces but no *MATERIAL_REF: give "
-                                "it a material with a bitmap";
-    EXPECT_EQ(read3dsMaxText(noRef).error, refused);
-    EXPECT_EQ(read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error, refused);
-    EXPECT_EQ(read3dsMaxText(square({{"*MATERIAL_COUNT", "*MATERIAL_NUMBER"}})).error,
-              "Line 41: *MATERIAL_REF 0 of Mesh \"Plane01\" (line 12) names a material, but the "
-              "file has no material list (*MATERIAL_COUNT)");
-    EXPECT_EQ(read3dsMaxText(square({{"*MATERIAL_REF 0", "*MATERIAL_REF 2"}})).error,
-              "Line 41: material 2 is outside the 1 of *MATERIAL_COUNT of Mesh \"Plane01\" "
-              "(line 12)");
+// Each case edits the square; the golden file lists every last edit with the
+// refusal it gives.
+TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
     const std::string multi =
         "*MATERIAL 0 {\n*MATERIAL_NAME \"Multi\"\n*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n}\n"
         "*SUBMATERIAL 1 {\n}\n";
-    EXPECT_EQ(read3dsMaxText(square({{"*BITMAP \"C:", "*NOBITMAP \"C:"},
-                                     {"*MATERIAL 0 {", multi},
-                                     {"*MESH_MTLID 0", "*MESH_MTLID 3"}}))
-                  .error,
-              "Line 48: Mesh \"Plane01\" (line 19) uses sub-material 1 of material 0 (\"Multi\"), "
-              "which has no bitmap");
-}
-
-TEST(Read3dsMax, NumbersOutsideTheMeshStopWithTheLine) {
-    const auto error = [](const std::string& from, const std::string& to) {
-        return read3dsMaxText(square({{from, to}})).error;
+    const std::string noRef = square({{"*MATERIAL_REF 0", ""}});
+    using Edits = std::vector<std::pair<std::string, std::string>>;
+    const Edits cases[] = {
+        {{"*MAP_DIFFUSE", "*MAP_NONE"}, {"*BITMAP", "*NOBITMAP"}},
+        {{"*MATERIAL_REF 0", ""}},
+        {{"*MATERIAL_COUNT", "*MATERIAL_NUMBER"}},
+        {{"*MATERIAL_REF 0", "*MATERIAL_REF 2"}},
+        {{"*BITMAP \"C:", "*NOBITMAP \"C:"},
+         {"*MATERIAL 0 {", multi},
+         {"*MESH_MTLID 0", "*MESH_MTLID 3"}},
+        {{kFace1, "*MESH_FACE    2:    A:    0 B:    2 C:    3"}},
+        {{kFace1, "*MESH_FACE    1:    A:    0 B:    2 C:    4"}},
+        {{kFace1, "*MESH_FACE    -1:    A:    0 B:    2 C:    3"}},
+        {{"*MESH_FACE    0:", "*MESH_FACE    1:"}},
+        {{"*MESH_TFACE 1\t0\t2\t3", "*MESH_TFACE 1\t0\t2\t-1"}},
+        {{"*MESH_TFACE 1", "*MESH_TVERTLIST 1"}},
+        {{"*MESH_TVERT 2\t1.0000", "*MESH_TVERT 2\t-1.#IND"}},
+        {{"*MESH_VERTEX    3\t0.0000", "*MESH_VERTEX    3\t1e39"}},
+        {{"*MESH_NUMFACES 2", "*MESH_NUMFACES -1"}},
+        // Counts beyond the tables stop before anything is allocated.
+        {{"*MESH_NUMFACES 2", "*MESH_NUMFACES 2147483647"}},
+        {{"*MESH_NUMVERTEX 4", "*MESH_NUMVERTEX 99999999999"}},
+        {{"*MESH_NUMTVERTEX 4", "*MESH_NUMTVERTEX 20001"}},
+        {{"*MATERIAL_COUNT 1", "*MATERIAL_COUNT 1000000"}},
     };
-    EXPECT_EQ(error(kFace1, "*MESH_FACE    2:    A:    0 B:    2 C:    3"),
-              "Line 26: face 2 is outside the 2 of *MESH_NUMFACES of Mesh \"Plane01\" (line 12)");
-    EXPECT_EQ(error(kFace1, "*MESH_FACE    1:    A:    0 B:    2 C:    4"),
-              "Line 26: vertex 4 is outside the 4 of *MESH_NUMVERTEX of Mesh \"Plane01\" "
-              "(line 12)");
-    EXPECT_EQ(error(kFace1, "*MESH_FACE    -1:    A:    0 B:    2 C:    3"),
-              "Line 26: face -1 is outside the 2 of *MESH_NUMFACES of Mesh \"Plane01\" (line 12)");
-    EXPECT_EQ(error("*MESH_FACE    0:", "*MESH_FACE    1:"),
-              "Line 41: Mesh \"Plane01\" (line 12): face 0 was not given");
-    EXPECT_EQ(error("*MESH_TFACE 1\t0\t2\t3", "*MESH_TFACE 1\t0\t2\t-1"),
-              "Line 38: texture vertex -1 is outside the 4 of *MESH_NUMTVERTEX of Mesh "
-              "\"Plane01\" (line 12)");
-    EXPECT_EQ(error("*MESH_TFACE 1", "*MESH_TVERTLIST 1"),
-              "Line 41: Mesh \"Plane01\" (line 12): face 1 has no texture coordinates "
-              "(*MESH_TFACE)");
-    EXPECT_EQ(error("*MESH_TVERT 2\t1.0000", "*MESH_TVERT 2\t-1.#IND"),
-              "Line 32: a texture vertex needs its number and three numbers");
-    EXPECT_EQ(error("*MESH_VERTEX    3\t0.0000", "*MESH_VERTEX    3\t1e39"),
-              "Line 22: vertex coordinates must be finite");
+    std::string seen;
+    for (const Edits& edits : cases)
+        seen +=
+            edits.back().second.substr(0, 60) + ": " + read3dsMaxText(square(edits)).error + "\n";
+    seen += "second mesh after one without a material: " +
+            read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error + "\n";
+    meshsmith::test::expectGolden(seen, "converter/3dsmax_refusals.txt");
 }
 
 TEST(Read3dsMax, CollinearFacesAreDroppedAndUnusedBitmapsNotWritten) {

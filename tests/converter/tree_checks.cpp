@@ -4,9 +4,7 @@
 #include "converter/plane_tests.hpp"
 
 #include <cmath>
-#include <cstring>
 #include <set>
-#include <sstream>
 
 namespace meshsmith::kiln::test {
 
@@ -124,48 +122,6 @@ std::vector<std::string> treeFaults(const KilnState& k, const node* root) {
         faults.push_back("nodeCount " + std::to_string(k.nodeCount) + " for " +
                          std::to_string(nodes.size()) + " nodes");
     return faults;
-}
-
-namespace {
-// The exact bits of a float, so that equal texts mean equal numbers.
-std::uint32_t bitsOf(float v) {
-    std::uint32_t out;
-    std::memcpy(&out, &v, sizeof out);
-    return out;
-}
-} // namespace
-
-std::string buildSignature(const KilnState& k, const node* root) {
-    std::ostringstream out;
-    for (const node* n : nodesOf(root)) {
-        out << 'N' << n->nodeValue << ',' << n->parentValue << ',' << n->isLeftNode << ','
-            << (n->left != nullptr) << (n->right != nullptr) << ':' << n->centre->polyIndex;
-        for (int p : listedPolygons(n))
-            out << ' ' << p;
-        out << '\n';
-    }
-    for (int p = 0; p < k.polyCount; ++p) {
-        const poly& q = k.polygon[static_cast<std::size_t>(p)];
-        out << 'P' << k.e[static_cast<std::size_t>(p)] << ',' << q.inPlane << ',' << q.stringNum
-            << ',' << int(q.flav);
-        for (int i = 0; i < q.polyVertexCount; ++i) {
-            const auto u = static_cast<std::size_t>(i);
-            out << ' ' << q.vertexList[u] << '/' << bitsOf(q.tvertx[u]) << '/'
-                << bitsOf(q.tverty[u]) << '/' << int(q.red[u]) << '/' << int(q.green[u]) << '/'
-                << int(q.blue[u]) << '/' << int(q.alpha[u]);
-        }
-        out << '\n';
-    }
-    for (int v = 0; v < k.vertCount; ++v) {
-        const auto u = static_cast<std::size_t>(v);
-        out << 'V' << bitsOf(k.x[u]) << ',' << bitsOf(k.y[u]) << ',' << bitsOf(k.z[u]) << '\n';
-    }
-    for (int p = 0; p < k.planeCount; ++p) {
-        const auto u = static_cast<std::size_t>(p);
-        out << 'L' << bitsOf(k.a[u]) << ',' << bitsOf(k.b[u]) << ',' << bitsOf(k.c[u]) << ','
-            << bitsOf(k.d[u]) << '\n';
-    }
-    return out.str();
 }
 
 } // namespace meshsmith::kiln::test

@@ -34,8 +34,4 @@ int chooseRoot(KilnState& k, bool second);
 // counting the nodes. Empty when the tree is sound.
 std::vector<std::string> treeFaults(const KilnState& k, const node* root);
 
-// The tree's shape, planes, flags and lists, and the polygon and vertex
-// tables, as text: equal texts are equal builds.
-std::string buildSignature(const KilnState& k, const node* root);
-
 } // namespace meshsmith::kiln::test

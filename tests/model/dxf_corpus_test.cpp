@@ -72,29 +72,6 @@ TEST(DxfCorpus, EveryKindOfEveryFileImportsOrIsRefusedClearly) {
     }
 }
 
-TEST(DxfCorpus, PointsOnly) {
-    const std::string path = corpusPath("dxf/points.dxf");
-    SKIP_WITHOUT_CORPUS(path);
-    auto im = importCorpus(path, DxfKind::Point);
-    ASSERT_EQ(im->project.object.vertices.size(), 2u);
-    EXPECT_TRUE(at(im->project.object.vertices[0], 1, 2, 3));
-    EXPECT_TRUE(at(im->project.object.vertices[1], -4, 5.5f, 0.25f));
-}
-
-TEST(DxfCorpus, LinesAndFacesWithATriangle) {
-    const std::string path = corpusPath("dxf/lineTest.dxf");
-    SKIP_WITHOUT_CORPUS(path);
-    auto faces = importCorpus(path, DxfKind::Face);
-    ASSERT_EQ(faces->project.object.polygons.size(), 2u);
-    EXPECT_EQ(faces->project.object.polygons[0].VertexCount, 5);
-    EXPECT_EQ(faces->project.object.polygons[1].VertexCount, 4)
-        << "the second face repeats its third corner as its fourth";
-    EXPECT_EQ(faces->project.object.vertices.size(), 5u);
-    auto lines = importCorpus(path, DxfKind::Line);
-    EXPECT_EQ(lines->project.object.lines.size(), 1u);
-    EXPECT_EQ(lines->project.object.vertices.size(), 2u);
-}
-
 TEST(DxfCorpus, FacesWithCornersInReverseCodeOrder) {
     // Each face lists its corners 13, 12, 11, 10; its triangles repeat the
     // corner under code 10 as the one under 11.
@@ -138,15 +115,4 @@ TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
     EXPECT_TRUE(mesh->log.contains("Skipped 4 polyface mesh(es) with 1290 face(s): their faces "
                                    "are not imported as polygons"));
     EXPECT_EQ(scanDxf(meshes).counts[1], 768u);
-}
-
-TEST(DxfCorpus, PointsAndLinesAmongSubclassMarkers) {
-    const std::string path = corpusPath("dxf/Leica_Disto_S910.dxf");
-    SKIP_WITHOUT_CORPUS(path);
-    auto lines = importCorpus(path, DxfKind::Line);
-    EXPECT_EQ(lines->result.outcome, Outcome::Done) << lines->result.message;
-    EXPECT_EQ(lines->project.object.lines.size(), 10u);
-    auto points = importCorpus(path, DxfKind::Point);
-    EXPECT_EQ(points->result.outcome, Outcome::Done) << points->result.message;
-    EXPECT_GT(points->project.object.vertices.size(), 0u);
 }

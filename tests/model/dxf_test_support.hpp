@@ -1,5 +1,5 @@
 #pragma once
-// DXF texts for the import tests, and a strict comparison of project geometry.
+// DXF texts for the import tests.
 
 #include "model/object_check.hpp"
 #include "model/project.hpp"
@@ -20,8 +20,5 @@ std::vector<std::string> dxfFace(Xyz a, Xyz b, Xyz c, Xyz d);
 
 // A file with one ENTITIES section holding the entities, lines ended by CR LF.
 std::string dxfFile(const std::vector<std::vector<std::string>>& entities);
-
-// Every table and the values an import may change are equal.
-void expectSameGeometry(const Project& actual, const Project& expected);
 
 } // namespace meshsmith::test

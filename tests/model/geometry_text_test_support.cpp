@@ -39,7 +39,11 @@ std::string projectFingerprint(const Project& p) {
         out += t.Filename + " " + t.MaskFilename + " " + std::to_string(t.BackColor) + "\n";
     out += "collision " + std::to_string(p.object.collision.size()) + "\n";
     for (const auto& c : p.object.collision) {
+        out += std::to_string(c.PlaneCount) + " planes:";
         for (auto i : c.PlanePolygons)
+            out += " " + std::to_string(i);
+        out += " rebounds:";
+        for (auto i : c.PlaneRebounds)
             out += " " + std::to_string(i);
         out += "\n";
     }
@@ -50,7 +54,8 @@ std::string projectFingerprint(const Project& p) {
     out += "\nflags " + std::to_string(p.GeometryPresent) + std::to_string(p.ViewReady) +
            " selection " + std::to_string(p.SelectedLine) + " " +
            std::to_string(p.SelectedPolygon) + " " + std::to_string(p.SelectedTexture) + " " +
-           p.ProjectFile + " " + p.object.ProjectDescription + "\n";
+           p.ProjectFile + " " + p.object.ProjectDescription + " class " +
+           std::to_string(p.object.DisplayClass) + "\n";
     return out;
 }
 

@@ -42,65 +42,6 @@ std::string addedFile(TempFolder& dir) {
 
 } // namespace
 
-TEST(AddFromProject, ShiftsVertexAndTextureIndices) {
-    TempFolder dir;
-    Project p = threeTextureProject();
-    ScriptedPrompts prompts;
-    prompts.offsets = {VertexOffset{10, 0, -1}};
-    RecordingLog log;
-    std::string path = addedFile(dir);
-    ASSERT_EQ(addFromProject(p, path, prompts, log).outcome, Outcome::Done);
-    ASSERT_EQ(p.object.vertices.size(), 7u);
-    EXPECT_EQ(p.object.vertices[5].X, 12.0f);
-    EXPECT_EQ(p.object.vertices[5].Z, -1.0f);
-    ASSERT_EQ(p.object.polygons.size(), 4u);
-    EXPECT_EQ(p.object.polygons[1].TextureIndex, 3);
-    EXPECT_EQ(p.object.polygons[2].TextureIndex, 4);
-    EXPECT_EQ(p.object.polygons[3].TextureIndex, NoTexture);
-    EXPECT_EQ(p.object.polygons[1].VertexIndices, (std::vector<std::int32_t>{3, 4, 5, 3}));
-    EXPECT_EQ(p.object.lines.at(0).VertexIndices, (std::vector<std::int32_t>{3, 6}));
-    for (int t = 0; t < 3; ++t)
-        EXPECT_EQ(p.object.textures[t].BackColor, 0x00112233u + t);
-    EXPECT_EQ(p.object.textures[3].BackColor, 0x000000FFu);
-    EXPECT_EQ(p.object.textures[4].BackColor, 0x0000FF00u);
-    EXPECT_EQ(p.object.DisplayClass, 3) << "display class is not added";
-    EXPECT_EQ(p.object.ProjectDescription, "None available");
-    EXPECT_EQ(p.bounds.maxX, 12.0f);
-    const std::vector<std::string> expected{"Rebuilding Texture Library.....", "Done.", "",
-                                            "Added from Project " + path + ": ",
-                                            "4 Vertices, 1 Line(s), 3 Polygons(s), 2 Texture(s)."};
-    EXPECT_EQ(log.lines, expected);
-}
-
-TEST(AddFromProject, CancelledOffsetAddsNothing) {
-    TempFolder dir;
-    Project p = threeTextureProject();
-    ScriptedPrompts prompts;
-    RecordingLog log;
-    EXPECT_EQ(addFromProject(p, addedFile(dir), prompts, log).outcome, Outcome::Cancelled);
-    EXPECT_EQ(prompts.offsetQuestions, 1);
-    EXPECT_EQ(p.object.vertices.size(), 3u);
-    EXPECT_EQ(p.object.textures.size(), 3u);
-    EXPECT_TRUE(log.lines.empty());
-}
-
-TEST(AddFromProject, DamagedFileLeavesTheProjectExactlyAsBefore) {
-    TempFolder dir;
-    std::string good = readFile(addedFile(dir));
-    const Project before = threeTextureProject();
-    for (std::size_t cut : {good.size() / 3, good.size() / 2, good.size() - 7}) {
-        writeFile(dir.file("cut.3dp"), good.substr(0, cut) + "\r\nnot-a-number\r\n");
-        Project p = before;
-        ScriptedPrompts prompts;
-        prompts.offsets = {VertexOffset{}};
-        RecordingLog log;
-        OperationResult r = addFromProject(p, dir.file("cut.3dp"), prompts, log);
-        if (r.done()) continue; // the cut fell between sections
-        EXPECT_EQ(r.outcome, Outcome::Failed);
-        EXPECT_EQ(projectFileText(p), projectFileText(before));
-    }
-}
-
 TEST(AddFromProject, CancelledBitmapReselectionKeepsTheCurrentProject) {
     TempFolder dir;
     std::string path = addedFile(dir);
@@ -125,18 +66,4 @@ TEST(AddFromProject, BitmapsOfAnotherFolderAreStoredWithTheirFolder) {
     RecordingLog log;
     ASSERT_EQ(addFromProject(p, path, prompts, log).outcome, Outcome::Done);
     EXPECT_EQ(p.object.textures[3].Filename, dir.folder() + "a.bmp");
-}
-
-TEST(AddFromProject, OutOfRangeReferencesInTheAddedFileAreRefused) {
-    TempFolder dir;
-    writeFile(dir.file("bad.3dp"),
-              "Vertices\r\n1\r\n0\r\n0\r\n0\r\nLines\r\n1\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
-    Project p = threeTextureProject();
-    ScriptedPrompts prompts;
-    prompts.offsets = {VertexOffset{}};
-    RecordingLog log;
-    OperationResult r = addFromProject(p, dir.file("bad.3dp"), prompts, log);
-    EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "Line 0 refers to vertex 1, but the project has 1 vertex");
-    EXPECT_EQ(p.object.vertices.size(), 3u);
 }

@@ -99,12 +99,16 @@ TEST(SaveAs, FailedCopyKeepsTheOriginalBitmap) {
               std::string::npos);
 }
 
-TEST(SaveAs, ChosenFileWithoutOwnFolder) {
+TEST(SaveAs, ChosenFileWithoutOwnFolderOrKeepingTheNameWhenItFails) {
     TempFolder dir;
     Session s;
-    s.prompts.savePaths = {dir.file("yard.3dp")};
-    OperationResult r = saveProjectAs(s.session);
-    ASSERT_EQ(r.outcome, Outcome::Done);
+    s.project.ProjectFile = dir.file("good.3dp");
+    s.prompts.savePaths = {dir.file("no/such/folder/x.3dp"), dir.file("yard.3dp")};
+    const OperationResult failed = saveProjectAs(s.session);
+    EXPECT_EQ(failed.outcome, Outcome::Failed);
+    EXPECT_EQ(s.project.ProjectFile, dir.file("good.3dp"));
+    EXPECT_NE(failed.message.find("x.3dp"), std::string::npos);
+    ASSERT_EQ(saveProjectAs(s.session).outcome, Outcome::Done);
     EXPECT_EQ(s.project.viewCaption, "yard.3dp");
     EXPECT_EQ(s.project.ProjectFile, dir.file("yard.3dp"));
     EXPECT_EQ(readFile(dir.file("yard.3dp")), projectFileText(s.project));
@@ -125,17 +129,6 @@ TEST(SaveAs, RelativeBitmapsStayFoundWhenTheProjectMovesToAnotherFolder) {
     EXPECT_EQ(s.project.object.textures[0].Filename, (dir.path() / "old" / "wall01.bmp").string());
 }
 
-TEST(SaveAs, UnwritableTargetKeepsTheProjectFileName) {
-    TempFolder dir;
-    Session s;
-    s.project.ProjectFile = dir.file("good.3dp");
-    s.prompts.savePaths = {dir.file("no/such/folder/x.3dp")};
-    const OperationResult r = saveProjectAs(s.session);
-    EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(s.project.ProjectFile, dir.file("good.3dp"));
-    EXPECT_NE(r.message.find("x.3dp"), std::string::npos);
-}
-
 TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
     TempFolder dir;
     Session s;
@@ -149,20 +142,19 @@ TEST(Save, FailedWriteLeavesTheOldFileUntouched) {
     EXPECT_NE(r.message.find("Cannot"), std::string::npos);
 }
 
-TEST(CloseProject, EmptyProjectClosesWithoutAQuestion) {
+TEST(CloseProject, EmptyClosesAtOnceCancelKeepsNoDiscardsYesSaves) {
+    TempFolder dir;
     Session s;
     s.project = Project{};
     EXPECT_EQ(closeProject(s.session).outcome, Outcome::Done);
-    EXPECT_TRUE(s.prompts.questions.empty());
-    EXPECT_TRUE(s.log.lines.empty());
-}
+    EXPECT_TRUE(s.prompts.questions.empty() && s.log.lines.empty());
 
-TEST(CloseProject, CancelKeepsNoDiscardsYesSaves) {
-    TempFolder dir;
-    Session s;
+    s.project = sampleProject();
     EXPECT_EQ(closeProject(s.session).outcome, Outcome::Cancelled);
     EXPECT_EQ(s.prompts.questions,
               std::vector<std::string>{"Closing Project...|Save project data ?"});
+    s.prompts.answers = {Answer::Yes}; // and the save dialog cancelled: the project stays
+    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Cancelled);
     EXPECT_FALSE(s.project.object.vertices.empty());
 
     s.prompts.answers = {Answer::Yes};
@@ -176,13 +168,6 @@ TEST(CloseProject, CancelKeepsNoDiscardsYesSaves) {
     s.prompts.answers = {Answer::No};
     EXPECT_EQ(closeProject(s.session).outcome, Outcome::Done);
     EXPECT_TRUE(s.project.object.vertices.empty());
-}
-
-TEST(CloseProject, YesWithACancelledSaveKeepsTheProject) {
-    Session s;
-    s.prompts.answers = {Answer::Yes};
-    EXPECT_EQ(closeProject(s.session).outcome, Outcome::Cancelled);
-    EXPECT_FALSE(s.project.object.vertices.empty());
 }
 
 TEST(OpenProject, SetsCaptionColoursAndDescriptionLines) {

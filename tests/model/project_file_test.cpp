@@ -1,5 +1,6 @@
 #include "model/project_file.hpp"
 #include "model/text_file.hpp"
+#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
@@ -10,11 +11,6 @@ using namespace meshsmith;
 using namespace meshsmith::test;
 
 namespace {
-
-// The Options section of a project with the start-up check marks.
-const std::string kDefaultOptions = crlfLines(
-    {"Options", "70",      "0",         "0",         "0", "0", "0", "0", "1", "1", "1", "0", "1",
-     "3",       "clwhite", "$00408000", "$004080FF", "0", "0", "",  "0", "1", "0", "0", "",  "10"});
 
 struct Loaded {
     Project project;
@@ -40,57 +36,21 @@ void touchBitmaps(TempFolder& dir, const Project& p) {
 
 } // namespace
 
-TEST(ProjectFile, MinimalProjectIsWrittenExactly) {
+TEST(ProjectFile, WrittenTextsAreTheRecordedOnes) {
     Project p;
     p.object.vertices = {{0, 0, 0, 0}};
-    std::string expected = crlfLines({"ProjectDescription", "None available", "Vertices", "1",
-                                      "0.000", "0.000", "0.000", "DisplayClass", "3"}) +
-                           kDefaultOptions;
-    EXPECT_EQ(projectFileText(p), expected);
-}
-
-TEST(ProjectFile, EmptySectionsAreLeftOut) {
-    Project p;
-    std::string text = projectFileText(p);
-    EXPECT_EQ(text.find("Textures"), std::string::npos);
-    EXPECT_EQ(text.find("Lines"), std::string::npos);
-    EXPECT_EQ(text.find("Polygons"), std::string::npos);
-    EXPECT_EQ(text.find("Collision"), std::string::npos);
-    EXPECT_NE(text.find("Vertices\r\n0\r\nDisplayClass\r\n3\r\nOptions"), std::string::npos);
-}
-
-TEST(ProjectFile, TexturedTriangleWritesThreePairsUntexturedNone) {
-    Project p;
+    expectGolden(projectFileText(p), "exports/minimal.3dp");
+    // Textured: a pair per corner, the closing one left out; untextured: none.
     p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
     p.object.textures.push_back({"wall01.bmp", 0, "", 0, DefaultBackColor});
     p.object.polygons.push_back(
         makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 0.5f}, {7, 7}}));
     p.object.polygons.push_back(makePolygon({2, 1, 0}));
-    std::string expected =
-        crlfLines({"Polygons", "2", "0.5", "0.25", "1", "4", "0", "1",   "2",
-                   "0",        "0", "0",   "0",    "1", "0", "1", "0.5", "0.5",
-                   "0.25",     "1", "4",   "2",    "1", "0", "2", "999", "DisplayClass"});
-    EXPECT_NE(projectFileText(p).find(expected), std::string::npos) << projectFileText(p);
-    EXPECT_NE(projectFileText(p).find(crlfLines(
-                  {"Textures", "1", "wall01.bmp", "0", "", "0", "TextureBackColors", "$00DDDDDD"})),
-              std::string::npos);
-}
-
-TEST(ProjectFile, VertexCoordinatesKeepThreeDecimals) {
-    TempFolder dir;
-    Project p;
-    p.object.vertices = {{0.0004f, 1.23456f, -2.5f, 0}};
-    p.ProjectFile = dir.file("v.3dp");
-    RecordingLog log;
-    ASSERT_FALSE(saveProject(p, {}, log));
-    EXPECT_NE(readFile(p.ProjectFile).find(crlfLines({"1", "0.000", "1.235", "-2.500"})),
-              std::string::npos);
-    auto l = loadText(dir, readFile(p.ProjectFile), "v2.3dp");
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    EXPECT_EQ(l->project.object.vertices[0].X, 0.0f);
-    EXPECT_EQ(l->project.object.vertices[0].Y, 1.235f);
-    EXPECT_EQ(l->project.object.vertices[0].Z, -2.5f);
-    EXPECT_TRUE(log.contains("Project " + p.ProjectFile + " saved !"));
+    expectGolden(projectFileText(p), "exports/textured.3dp");
+    TextureData t{"C:\\Art\\wall01.bmp", 1, "C:\\Art\\wall01_mask.bmp", 2, DefaultBackColor};
+    expectGolden(mipConversionInfoText(t), "exports/wall01.inf");
+    // Loaded again by the recorded imports.
+    expectGolden(projectFileText(sampleProject()), "imports/sample.3dp");
 }
 
 TEST(ProjectFile, SaveLoadSaveIsByteStableForGeneratedProjects) {
@@ -110,34 +70,6 @@ TEST(ProjectFile, SaveLoadSaveIsByteStableForGeneratedProjects) {
     }
 }
 
-TEST(ProjectFile, LoadRestoresEveryTableOfTheSample) {
-    TempFolder dir;
-    Project p = sampleProject();
-    touchBitmaps(dir, p);
-    auto l = loadText(dir, projectFileText(p), "stand.3dp");
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    const Project& q = l->project;
-    EXPECT_EQ(q.ProjectName, "stand");
-    EXPECT_EQ(q.object.ProjectDescription, "Sample stand");
-    ASSERT_EQ(q.object.polygons.size(), 3u);
-    EXPECT_EQ(q.object.polygons[1].VertexIndices, (std::vector<std::int32_t>{3, 2, 4, 3}));
-    ASSERT_EQ(q.object.polygons[1].TexCoords.size(), 4u)
-        << "a textured polygon read from file carries the closing pair";
-    EXPECT_EQ(q.object.polygons[1].TexCoords[2], (TexCoord{1, 0.6f}));
-    EXPECT_EQ(q.object.polygons[1].TexCoords[3], (TexCoord{0, 0}));
-    EXPECT_TRUE(q.object.polygons[2].TexCoords.empty());
-    EXPECT_EQ(q.object.textures[1].BackColor, 0x000000FFu);
-    EXPECT_EQ(q.object.textures[1].MaskFilename, "roof_mask.bmp");
-    EXPECT_EQ(q.object.collision[0].PlaneRebounds, (std::vector<std::int32_t>{3, 15}));
-    EXPECT_EQ(q.object.DisplayClass, 17);
-    EXPECT_TRUE(q.GeometryPresent);
-    EXPECT_EQ(q.bounds.maxX, 10.0f);
-    const std::vector<std::string> expectedLog{
-        "Loading Project......", "", "Loaded from Project " + dir.file("stand.3dp") + ": ",
-        "6 Vertices, 2 Line(s), 3 Polygons(s), 2 Texture(s)."};
-    EXPECT_EQ(l->log.lines, expectedLog);
-}
-
 TEST(ProjectFile, ReadsLfAndCrLineEnds) {
     TempFolder dir;
     Project p = sampleProject();
@@ -151,47 +83,6 @@ TEST(ProjectFile, ReadsLfAndCrLineEnds) {
         ASSERT_EQ(l->result.outcome, Outcome::Done);
         EXPECT_EQ(projectFileText(l->project), crlf);
     }
-}
-
-TEST(ProjectFile, BackColoursBeforeTheTexturesSectionAreIgnored) {
-    TempFolder dir;
-    writeFile(dir.file("a.bmp"), "BM");
-    std::string text = crlfLines(
-        {"TextureBackColors", "clRed", "Vertices", "0", "Textures", "1", "a.bmp", "0", "", "0"});
-    auto l = loadText(dir, text);
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    EXPECT_EQ(l->project.object.textures[0].BackColor, DefaultBackColor);
-}
-
-TEST(ProjectFile, SectionDataThatLooksLikeAKeywordIsData) {
-    TempFolder dir;
-    Project p;
-    p.object.vertices = {{1, 2, 3, 0}};
-    p.object.ProjectDescription = "Lines";
-    auto l = loadText(dir, projectFileText(p));
-    ASSERT_EQ(l->result.outcome, Outcome::Done) << l->result.message;
-    EXPECT_EQ(l->project.object.ProjectDescription, "Lines");
-    EXPECT_TRUE(l->project.object.lines.empty());
-}
-
-TEST(ProjectFile, OptionsComeBackIntoTheProject) {
-    TempFolder dir;
-    Project p;
-    p.options.ShowAxis = true;
-    p.options.ShowVertices = false;
-    p.options.TrackFolder = "C:\\GPL\\tracks\\";
-    p.options.MakerMinimize = false;
-    p.options.MakerClose = true;
-    p.options.VertexColor = "clRed";
-    auto l = loadText(dir, projectFileText(p));
-    ASSERT_EQ(l->result.outcome, Outcome::Done);
-    const ProjectOptions& o = l->project.options;
-    EXPECT_TRUE(o.ShowAxis);
-    EXPECT_FALSE(o.ShowVertices);
-    EXPECT_FALSE(l->project.ShowVerticesNow);
-    EXPECT_EQ(o.TrackFolder, "C:\\GPL\\tracks\\");
-    EXPECT_TRUE(o.MakerClose);
-    EXPECT_EQ(o.VertexColor, "clRed");
 }
 
 TEST(ProjectFile, StoredZoomOutsideTheBarsRangeIsBroughtIntoIt) {
@@ -208,14 +99,4 @@ TEST(ProjectFile, OneLineTextsStayOneLine) {
     Project p;
     p.object.ProjectDescription = "two\r\nlines";
     EXPECT_NE(projectFileText(p).find("\r\ntwo  lines\r\n"), std::string::npos);
-}
-
-TEST(MipConversionInfo, HasElevenLines) {
-    TextureData t{"C:\\Art\\wall01.bmp", 1, "C:\\Art\\wall01_mask.bmp", 2, DefaultBackColor};
-    EXPECT_EQ(mipConversionInfoText(t),
-              crlfLines({"; Conversion Info for BMP > MIP", ";", "; Filename: Path to Bitmap",
-                         "; Transparent: 0= No, 1= Yes", "; MaskFilename: Path to Mask Bitmap",
-                         "; Repeat Texture: 0= No, 1= Horizontal, 2= Vertical, 3= Both", ";",
-                         "Filename=C:\\Art\\wall01.bmp", "Transparent=1",
-                         "MaskFilename=C:\\Art\\wall01_mask.bmp", "RepeatValue=2"}));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 using namespace meshsmith;
@@ -25,24 +26,17 @@ TEST(Project, ResetRestoresANewProjectButKeepsMenuFlags) {
     EXPECT_TRUE(p.options.ShowAxis) << "menu check marks are not project defaults";
 }
 
-TEST(Project, BoundsOfOneVertexCollapseOntoIt) {
+TEST(Project, BoundsSpanEveryVertexAndAnEmptyTableKeepsTheBox) {
     Project p;
     p.object.vertices = {{1.5f, -2, 7, 0}};
     updateBounds(p);
-    EXPECT_EQ(p.bounds.minX, 1.5f);
-    EXPECT_EQ(p.bounds.maxX, 1.5f);
-    EXPECT_EQ(p.bounds.centreY, -2.0f);
-    EXPECT_EQ(p.bounds.centreZ, 7.0f);
-}
-
-TEST(Project, BoundsSpanEveryVertexAndEmptyTableKeepsTheBox) {
-    Project p;
+    EXPECT_EQ((std::array<float, 3>{p.bounds.minX, p.bounds.maxX, p.bounds.centreZ}),
+              (std::array<float, 3>{1.5f, 1.5f, 7}));
     p.object.vertices = {{0, 0, 0, 0}, {2, -4, 1, 0}, {-6, 3, 5, 0}};
     updateBounds(p);
-    EXPECT_EQ(p.bounds.minX, -6.0f);
-    EXPECT_EQ(p.bounds.maxY, 3.0f);
-    EXPECT_EQ(p.bounds.centreX, -2.0f);
-    EXPECT_EQ(p.bounds.centreZ, 2.5f);
+    EXPECT_EQ(
+        (std::array<float, 4>{p.bounds.minX, p.bounds.maxY, p.bounds.centreX, p.bounds.centreZ}),
+        (std::array<float, 4>{-6, 3, -2, 2.5f}));
     p.object.vertices.clear();
     updateBounds(p);
     EXPECT_EQ(p.bounds.minX, -6.0f);

@@ -1,5 +1,11 @@
 #include "support/project_builders.hpp"
 
+#include "model/project_file.hpp"
+#include "support/scripted_prompts.hpp"
+#include "support/temp_folder.hpp"
+
+#include <stdexcept>
+
 #include <random>
 
 namespace meshsmith::test {
@@ -128,7 +134,19 @@ Project randomProject(std::uint32_t seed) {
     p.options.TrackFolder = below(2) ? "" : "C:\\GPL\\tracks\\monza\\";
     p.options.AdditionalGPLParams = below(2) ? "" : "-ko 20:Personal Information";
     p.options.AxisSize = 1 + below(1000);
+    p.options.ShowVertices = below(2);
+    p.options.MakerClose = below(2);
+    p.options.VertexColor = below(2) ? "clRed" : "$000000FF";
     p.GeometryPresent = true;
+    return p;
+}
+
+Project exampleProject() {
+    Project p;
+    ScriptedPrompts prompts;
+    RecordingLog log;
+    const OperationResult r = loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log);
+    if (!r.done()) throw std::runtime_error("the example does not load: " + r.message);
     return p;
 }
 

@@ -21,6 +21,10 @@ ObjectData makeLine(std::int32_t from, std::int32_t to);
 // lines, one collision volume of two planes; ProjectFile stays "None".
 Project sampleProject();
 
+// The bundled example, examples/stand/stand.3dp, loaded as the editor does;
+// its bitmaps beside it are found.
+Project exampleProject();
+
 // A generated project; every seed gives another mix of sections and values.
 Project randomProject(std::uint32_t seed);
 

@@ -99,17 +99,6 @@ TEST(RemoveDoubleVertices, GivesWhatThePairwiseLoopsGive) {
     }
 }
 
-TEST(RemoveDoubleVertices, ExactEqualityOnly) {
-    Project p;
-    p.object.vertices = {{1, 2, 3, 0}, {1, 2, 3.0001f, 0}, {0.0f, 0, 0, 0}, {-0.0f, 0, -0.0f, 0}};
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    p.object.vertices.push_back({nan, 0, 0, 0});
-    p.object.vertices.push_back({nan, 0, 0, 0});
-    EXPECT_EQ(removeDoubleVertices(p), 1) << "only the two zeros are doubles";
-    ASSERT_EQ(p.object.vertices.size(), 5u);
-    EXPECT_FALSE(std::signbit(p.object.vertices[2].X)) << "the first of the doubles stays";
-}
-
 TEST(RemoveDoubleVertices, ThreeEqualVerticesLeaveOneAndACollapsedTriangle) {
     Project p;
     p.object.vertices = {{4, 4, 4, 0}, {4, 4, 4, 0}, {4, 4, 4, 0}, {7, 0, 0, 0}};

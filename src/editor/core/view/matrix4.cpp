@@ -64,43 +64,6 @@ Vec4 Matrix4::transformDirection(const Vec3& d) const {
     return *this * Vec4{d.x, d.y, d.z, 0.0};
 }
 
-std::optional<Matrix4> Matrix4::inverse() const {
-    // Cofactor expansion over 2x2 minors of the upper and lower row pairs.
-    const double s0 = at(0, 0) * at(1, 1) - at(1, 0) * at(0, 1);
-    const double s1 = at(0, 0) * at(1, 2) - at(1, 0) * at(0, 2);
-    const double s2 = at(0, 0) * at(1, 3) - at(1, 0) * at(0, 3);
-    const double s3 = at(0, 1) * at(1, 2) - at(1, 1) * at(0, 2);
-    const double s4 = at(0, 1) * at(1, 3) - at(1, 1) * at(0, 3);
-    const double s5 = at(0, 2) * at(1, 3) - at(1, 2) * at(0, 3);
-    const double c5 = at(2, 2) * at(3, 3) - at(3, 2) * at(2, 3);
-    const double c4 = at(2, 1) * at(3, 3) - at(3, 1) * at(2, 3);
-    const double c3 = at(2, 1) * at(3, 2) - at(3, 1) * at(2, 2);
-    const double c2 = at(2, 0) * at(3, 3) - at(3, 0) * at(2, 3);
-    const double c1 = at(2, 0) * at(3, 2) - at(3, 0) * at(2, 2);
-    const double c0 = at(2, 0) * at(3, 1) - at(3, 0) * at(2, 1);
-    const double det = s0 * c5 - s1 * c4 + s2 * c3 + s3 * c2 - s4 * c1 + s5 * c0;
-    if (det == 0.0 || !std::isfinite(det)) return std::nullopt;
-    const double k = 1.0 / det;
-    Matrix4 out;
-    out.at(0, 0) = (at(1, 1) * c5 - at(1, 2) * c4 + at(1, 3) * c3) * k;
-    out.at(0, 1) = (-at(0, 1) * c5 + at(0, 2) * c4 - at(0, 3) * c3) * k;
-    out.at(0, 2) = (at(3, 1) * s5 - at(3, 2) * s4 + at(3, 3) * s3) * k;
-    out.at(0, 3) = (-at(2, 1) * s5 + at(2, 2) * s4 - at(2, 3) * s3) * k;
-    out.at(1, 0) = (-at(1, 0) * c5 + at(1, 2) * c2 - at(1, 3) * c1) * k;
-    out.at(1, 1) = (at(0, 0) * c5 - at(0, 2) * c2 + at(0, 3) * c1) * k;
-    out.at(1, 2) = (-at(3, 0) * s5 + at(3, 2) * s2 - at(3, 3) * s1) * k;
-    out.at(1, 3) = (at(2, 0) * s5 - at(2, 2) * s2 + at(2, 3) * s1) * k;
-    out.at(2, 0) = (at(1, 0) * c4 - at(1, 1) * c2 + at(1, 3) * c0) * k;
-    out.at(2, 1) = (-at(0, 0) * c4 + at(0, 1) * c2 - at(0, 3) * c0) * k;
-    out.at(2, 2) = (at(3, 0) * s4 - at(3, 1) * s2 + at(3, 3) * s0) * k;
-    out.at(2, 3) = (-at(2, 0) * s4 + at(2, 1) * s2 - at(2, 3) * s0) * k;
-    out.at(3, 0) = (-at(1, 0) * c3 + at(1, 1) * c1 - at(1, 2) * c0) * k;
-    out.at(3, 1) = (at(0, 0) * c3 - at(0, 1) * c1 + at(0, 2) * c0) * k;
-    out.at(3, 2) = (-at(3, 0) * s3 + at(3, 1) * s1 - at(3, 2) * s0) * k;
-    out.at(3, 3) = (at(2, 0) * s3 - at(2, 1) * s1 + at(2, 2) * s0) * k;
-    return out;
-}
-
 Matrix4 translationMatrix(double x, double y, double z) {
     Matrix4 m;
     m.at(0, 3) = x;
@@ -197,19 +160,6 @@ std::optional<Vec3> projectToWindow(const Matrix4& combined, const Viewport& vie
     const double nx = clip.x / clip.w, ny = clip.y / clip.w, nz = clip.z / clip.w;
     return Vec3{viewport.x + (nx * 0.5 + 0.5) * viewport.width,
                 viewport.y + (ny * 0.5 + 0.5) * viewport.height, nz * 0.5 + 0.5};
-}
-
-std::optional<Vec3> unprojectFromWindow(const Matrix4& combined, const Viewport& viewport,
-                                        const Vec3& window) {
-    if (viewport.empty()) return std::nullopt;
-    const auto inverse = combined.inverse();
-    if (!inverse) return std::nullopt;
-    const Vec4 ndc{(window.x - viewport.x) / viewport.width * 2.0 - 1.0,
-                   (window.y - viewport.y) / viewport.height * 2.0 - 1.0, window.z * 2.0 - 1.0,
-                   1.0};
-    const Vec4 object = *inverse * ndc;
-    if (object.w == 0.0) return std::nullopt;
-    return Vec3{object.x / object.w, object.y / object.w, object.z / object.w};
 }
 
 } // namespace meshsmith

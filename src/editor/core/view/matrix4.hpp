@@ -46,9 +46,6 @@ class Matrix4 {
     // The direction (x, y, z, 0) transformed.
     Vec4 transformDirection(const Vec3& d) const;
 
-    // The inverse, or nullopt for a singular matrix.
-    std::optional<Matrix4> inverse() const;
-
   private:
     std::array<double, 16> m_;
 };
@@ -76,9 +73,5 @@ Matrix4 pickMatrix(double x, double y, double width, double height, const Viewpo
 // nullopt when the point maps to w = 0.
 std::optional<Vec3> projectToWindow(const Matrix4& combined, const Viewport& viewport,
                                     const Vec3& point);
-// gluUnProject: the object point that projects to window point (x, y, z);
-// nullopt for a singular matrix or an empty viewport.
-std::optional<Vec3> unprojectFromWindow(const Matrix4& combined, const Viewport& viewport,
-                                        const Vec3& window);
 
 } // namespace meshsmith

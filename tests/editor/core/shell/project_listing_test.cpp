@@ -3,6 +3,7 @@
 #include "editor/core/shell/project_listing.hpp"
 #include "model/project_file.hpp"
 #include "model/text_file.hpp"
+#include "support/editor_fixtures.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
@@ -22,13 +23,6 @@ using Lines = std::vector<std::string>;
 Lines linesFrom(const Lines& all, const std::string& first) {
     auto at = std::find(all.begin(), all.end(), first);
     return at == all.end() ? Lines{"<no line " + first + ">"} : Lines(at, all.end());
-}
-
-void expectSameLines(const Lines& actual, const std::string& referenceFile) {
-    Lines expected = splitLines(readFile(sourcePath("tests/data/editor/" + referenceFile)));
-    for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i)
-        ASSERT_EQ(actual[i], expected[i]) << referenceFile << " line " << i + 1;
-    EXPECT_EQ(actual.size(), expected.size());
 }
 
 } // namespace
@@ -73,49 +67,18 @@ TEST(ProjectListing, TexturesPolygonsLinesAndVolumes) {
     p.object.lines[0].Blue = 0.0f;
     p.object.collision = {
         {3, {1, 0}, {9, 99}}}; // a plane count beyond its lists, a code without caption
-    Lines l = projectListing(p, ListingForm::Display);
+    // What the example's reference listings do not show.
+    const Lines l = projectListing(p, ListingForm::Display);
     EXPECT_EQ(linesFrom(l, "Object Visibility within GPL:").at(1),
               "Driver arms            (Entire Object on/off)");
-    EXPECT_EQ(linesFrom(l, "Number Of Textures: 2"),
-              (Lines{"Number Of Textures: 2",
-                     " ",
-                     "Texture 0: C:\\Bmp\\fence.bmp",
-                     "Transparent: Yes",
-                     "Mask Filename: C:\\Bmp\\fence_mask.bmp",
-                     "Repeat Texture: Horizontal & Vertical",
-                     " ",
-                     "Texture 1: odd.bmp",
-                     "Transparent: Yes",
-                     "Repeat Texture: 7",
-                     " ",
-                     " ",
-                     " ",
-                     "Number Of Polygons: 2",
-                     " ",
-                     "Polygon 0:",
-                     "Referenced Vertices: 0,1,2",
-                     "Referenced Texture: 1",
-                     " ",
-                     "Polygon 1:",
-                     "Referenced Vertices: 2,1,0",
-                     "Referenced Texture: None",
-                     " ",
-                     " ",
-                     " ",
-                     "Number Of Line(s): 1",
-                     " ",
-                     "Line 0:",
-                     "Referenced Vertices: 3,0",
-                     "Line Color (RGB): 0.50000,0.33333,0.00000",
-                     " ",
-                     " ",
-                     " ",
-                     "Collision Volumes: 1",
-                     " ",
-                     "Volume 0:",
-                     "Plane 0: Collision Charateristic = Armco, Referenced Polygon(Plane) = 1",
-                     "Plane 1: Collision Charateristic = 99, Referenced Polygon(Plane) = 0",
-                     " "}));
+    for (const char* line :
+         {"Transparent: Yes", "Mask Filename: C:\\Bmp\\fence_mask.bmp",
+          "Repeat Texture: Horizontal & Vertical", "Repeat Texture: 7", "Referenced Texture: None",
+          "Line Color (RGB): 0.50000,0.33333,0.00000",
+          "Plane 1: Collision Charateristic = 99, Referenced Polygon(Plane) = 0"})
+        EXPECT_NE(std::find(l.begin(), l.end(), line), l.end()) << line;
+    EXPECT_EQ(linesFrom(l, "Texture 1: odd.bmp").at(2), "Repeat Texture: 7") << "no unused mask";
+    EXPECT_EQ(linesFrom(l, "Volume 0:").size(), 4u) << "two planes, as their lists hold";
     EXPECT_EQ(linesFrom(projectListing(p, ListingForm::Print), "Number Of Lines: 1").size(), 14u);
     EXPECT_EQ(displayClassCaption(9), displayClassCaption(17)) << "stored 9 shows entry 9";
     EXPECT_EQ(displayClassCaption(13) + displayClassCaption(-1), "") << "no entry of that number";

@@ -149,6 +149,7 @@ TEST(VertexSpheres, SizeOnScreenChoosesPixelsSpritesOrTheMesh) {
     VertexSpheres tiny = plan(0.1, p);
     EXPECT_EQ(tiny.pixels.points, (std::vector<float>{0.5f, 0.5f, 0.5f, 1.5f, 0.5f, 0.5f}));
     EXPECT_TRUE(tiny.sprites.empty() && tiny.meshes.empty());
+    EXPECT_EQ(plan(0.7, p).sprites.size(), 1u) << "only the selected one reaches a pixel";
     // Two pixels (three selected): one sprite batch per diameter, in quarter pixels.
     p.object.vertices.pop_back();
     VertexSpheres small = plan(2, p);

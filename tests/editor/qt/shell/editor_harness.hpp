@@ -55,10 +55,11 @@ class RecordingStarter : public ProgramStarter {
     }
     bool openWithDefaultHandler(const std::string& target) override {
         opened.push_back(target);
-        return true;
+        return opens;
     }
     std::vector<ProgramLaunch> started;
     std::vector<std::string> opened;
+    bool opens = true; // what the desktop answers
 };
 
 // Widget coordinates in the view's canvas of a point of the scene.

@@ -1,6 +1,7 @@
-// Build and launch from the main window: the checks of the build commands, a
-// real conversion with the converter as a child process, a failing converter,
-// the track folder, and closing while the converter runs.
+// Build and launch wired to the main window: a real conversion with the
+// converter as a child process, a failing converter, the track folder, closing
+// while the converter runs. The checks, their order and their messages are
+// tested headless (export/build_checks, launch_plans).
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
 #include "support/run_program.hpp"
@@ -14,41 +15,6 @@
 
 using namespace meshsmith;
 using namespace meshsmith::test;
-
-namespace {
-
-const char* const kSpaces =
-    "Application and/or project file path contains spaces.\rUnable to use 3DOKiln and/or GPL !";
-
-} // namespace
-
-TEST(MainFormBuild, ChecksComeInOrderEachWithItsMessage) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), "Not enough Data to write ASE-file !");
-
-    h.openExample();
-    h.project().object.polygons[3].TextureIndex = NoTexture;
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), "Only entirely textured objects supported so far !");
-    h.project().object.polygons[3].TextureIndex = 0;
-
-    h.project().ProjectFile = NoProjectFile;
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), "Save project first !");
-    EXPECT_FALSE(fileExists(".ase"));
-
-    h.project().ProjectFile = h.work.file("stand.3dp");
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), "3DO-Kiln not found !");
-
-    copyProgram("3DO-Kiln", h.app.folder());
-    h.project().ProjectFile = h.work.folder() + "my stand.3dp";
-    form.onWriteAseAndConvert();
-    EXPECT_EQ(h.prompts.messages.back(), kSpaces);
-    EXPECT_FALSE(form.converterRunning());
-}
 
 TEST(MainFormBuild, ExampleBuildsIntoAValid3DOAlsoWhenOpenedASecondTime) {
     EditorHarness h;
@@ -108,32 +74,7 @@ TEST(MainFormBuild, ClosingTheEditorEndsARunningConverter) {
         EXPECT_FALSE(line.endsWith("written !")) << line.toStdString();
 }
 
-TEST(MainFormBuild, TrackFolderWarningsAndNoWriteWhenTheUserStops) {
-    EditorHarness h;
-    copyProgram("3DO-Kiln", h.app.folder());
-    writeFile(h.app.file("GPLkick"), "");
-    writeFile(h.work.file("gpl.exe"), "");
-    writeFile(h.app.file("Meshsmith.ini"),
-              "[General Options]\r\nGPLPath=" + h.work.file("gpl.exe") + "\r\n");
-    MainForm& form = h.start();
-    h.openExample();
-    TempFolder track;
-    writeFile(track.file("roof.mip"), "");
-    ProjectOptions& o = h.project().options;
-    o.SaveToTrackFolder = true;
-    o.TrackFolder = track.folder();
-    h.prompts.answers = {Answer::No}; // "Proceed anyway ?"
-    form.onWriteAseConvertAndStartGpl();
-    ASSERT_EQ(h.prompts.messages.size(), 2u);
-    EXPECT_EQ(h.prompts.messages[0],
-              "Referenced file 'seats.mip' does not exist in specified track folder !");
-    EXPECT_EQ(h.prompts.messages[1],
-              "Referenced file 'banner.mip' does not exist in specified track folder !");
-    EXPECT_FALSE(form.converterRunning());
-    EXPECT_FALSE(fileExists(h.work.file("stand.ase")));
-}
-
-TEST(MainFormBuild, GplBuildCopiesIntoTheTrackFolderSavesAndStartsTheGame) {
+TEST(MainFormBuild, GplBuildWarnsOfMissingTexturesThenCopiesSavesAndStartsTheGame) {
     EditorHarness h;
     copyProgram("3DO-Kiln", h.app.folder());
     writeFile(h.app.file("GPLkick"), "");
@@ -143,35 +84,29 @@ TEST(MainFormBuild, GplBuildCopiesIntoTheTrackFolderSavesAndStartsTheGame) {
     MainForm& form = h.start();
     h.openExample();
     TempFolder track;
-    for (const char* mip : {"seats.mip", "roof.mip", "banner.mip"})
+    writeFile(track.file("roof.mip"), "");
+    h.project().options.SaveToTrackFolder = true;
+    h.project().options.TrackFolder = track.folder();
+    h.prompts.answers = {Answer::No}; // "Proceed anyway ?"
+    form.onWriteAseConvertAndStartGpl();
+    EXPECT_EQ(h.prompts.messages,
+              (std::vector<std::string>{
+                  "Referenced file 'seats.mip' does not exist in specified track folder !",
+                  "Referenced file 'banner.mip' does not exist in specified track folder !"}));
+    EXPECT_FALSE(form.converterRunning());
+    EXPECT_FALSE(fileExists(h.work.file("stand.ase")));
+
+    for (const char* mip : {"seats.mip", "banner.mip"})
         writeFile(track.file(mip), "");
-    ProjectOptions& o = h.project().options;
-    o.SaveToTrackFolder = true;
-    o.TrackFolder = track.folder();
+    h.prompts.questions.clear();
     h.prompts.answers = {Answer::Yes, Answer::Yes}; // "Overwrite stand.3do ?", then "Start GPL ?"
     form.onWriteAseConvertAndStartGpl();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_EQ(h.prompts.questions.front(), "File exists|Overwrite stand.3do ?");
-    EXPECT_TRUE(fileExists(track.file("stand.3do")));
     EXPECT_TRUE(h.logHas("3DO " + track.file("stand.3do") + " written !"));
     EXPECT_TRUE(h.logHas("Project Saved !"));
     EXPECT_EQ(h.prompts.questions.back(), "Gplkick.exe|Start GPL ?");
     ASSERT_EQ(h.starter.started.size(), 1u);
     EXPECT_EQ(h.starter.started[0].program, gpl);
     EXPECT_TRUE(h.starter.started[0].arguments.empty());
-}
-
-TEST(MainFormBuild, OutsideProgramsNeedTheirFiles) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    form.onStartGpl();
-    EXPECT_EQ(h.prompts.messages.back(), "GPL not found !");
-    form.onStartViewer();
-    EXPECT_EQ(h.prompts.messages.back(), "File  not found !");
-    const std::string viewer = h.work.file("viewer");
-    writeFile(viewer, "");
-    h.context->settings.writeString("General Options", "ViewerPath", viewer);
-    form.onStartViewer();
-    ASSERT_EQ(h.starter.started.size(), 1u);
-    EXPECT_EQ(h.starter.started[0].program, viewer);
 }

@@ -55,23 +55,6 @@ struct InteractiveScene {
 
 } // namespace
 
-TEST(ViewInteraction, PolygonPickModeTakesVerticesAndRefusesWhatIsNotOne) {
-    InteractiveScene s;
-    ASSERT_NE(s.canvas, nullptr);
-    PickModes& modes = s.h.context->pickModes;
-    modes.PolygonPickMode = true;
-    s.h.context->general.PlaySound = false; // rejections go to the log
-    s.click(s.pointOf({-3, 0, 0}));
-    EXPECT_TRUE(s.h.logHas("Picked = 0"));
-    EXPECT_EQ(s.h.project().object.vertices[0].Selected, 1);
-    s.click(s.pointOf({2, 0, 0})); // the polygon only
-    EXPECT_TRUE(s.h.logHas("Select Vertex only !"));
-    s.click(s.pointOf({0, 4, 0})); // empty space
-    EXPECT_TRUE(s.h.logHas("Oops, nothing Selected !"));
-    EXPECT_EQ(modes.PickedVertices, (std::vector<std::int32_t>{0}));
-    EXPECT_EQ(s.canvas->cursor().shape(), Qt::PointingHandCursor);
-}
-
 TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
     InteractiveScene s;
     s.h.context->pickModes.PolygonPickMode = true;
@@ -98,7 +81,7 @@ TEST(ViewInteraction, HoverHintNamesWhatIsUnderTheCursor) {
     EXPECT_TRUE(s.canvas->toolTip().isEmpty());
 }
 
-TEST(ViewInteraction, WheelZoomsByThreeAndKeysMoveTheBars) {
+TEST(ViewInteraction, WheelKeysAndPresetsMoveTheBars) {
     InteractiveScene s;
     Project& p = s.h.project();
     p.options.ZoomRatio = 1;
@@ -117,14 +100,10 @@ TEST(ViewInteraction, WheelZoomsByThreeAndKeysMoveTheBars) {
     EXPECT_EQ(s.h.form->findChild<QScrollBar*>("XScrollBar")->value(), 1);
     QTest::keyClick(s.canvas, Qt::Key_Left);
     EXPECT_EQ(p.options.PanX, -2);
-}
 
-TEST(ViewInteraction, PopupPresetsMoveTheMainWindowsBars) {
-    InteractiveScene s;
-    s.view->onCustomView();
-    Project& p = s.h.project();
+    s.view->onCustomView(); // the pop-up presets move the main window's bars
     EXPECT_EQ(p.options.RotationZ, 45);
-    EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZoomScrollBar")->value(), 45);
+    EXPECT_EQ(zoomBar->value(), 45);
     EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZScrollBar")->value(), 0);
     s.view->onResetView();
     EXPECT_EQ(p.options.ZoomRatio, 70);
