@@ -133,7 +133,8 @@ TEST(PickModes, RecordedSessionThroughEveryMode) {
     s.project.SelectedPolygon = 0;
     s.modes.PolygonRedefineMode = true;
     s.pickVertices({9, 9, 8, 7, 6});
-    s.note("redefining what is gone");
+    s.note("redefining what is gone, vertex 3 selected");
+    s.project.object.vertices[3].Selected = 1;
     s.project.SelectedPolygon = 9999;
     s.modes.PolygonRedefineMode = true;
     s.pickVertices({1});
