@@ -112,12 +112,7 @@ std::array<TypedNumber, 3> offsets(const char* x, const char* y, const char* z) 
     return {*typedNumber(x), *typedNumber(y), *typedNumber(z)};
 }
 
-void select(std::vector<Vertex>& table, std::initializer_list<std::size_t> which) {
-    for (std::size_t k : which)
-        table[k].Selected = 1;
-}
-
-void select(std::vector<ObjectData>& table, std::initializer_list<std::size_t> which) {
+template <class Table> void select(Table& table, std::initializer_list<std::size_t> which) {
     for (std::size_t k : which)
         table[k].Selected = 1;
 }
