@@ -95,13 +95,6 @@ std::string threeDoVerdict(KilnState& k) {
     return result.violation ? result.violation->text() : "";
 }
 
-int livePolygons(const KilnState& k) {
-    int live = 0;
-    for (int p = 0; p < k.polyCount; ++p)
-        live += k.e[static_cast<std::size_t>(p)] == 0 ? 1 : 0;
-    return live;
-}
-
 namespace {
 
 // A number with at most four decimals and no exponent: the same text everywhere.
