@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace meshsmith::test {
 namespace {
-
-const std::string kStarted = "ASE format: Meshsmith\n\n";
 
 std::string triangle(const std::string& vertex2, const std::string& ref) {
     return crlfLines(
@@ -81,62 +80,40 @@ std::string manyTriangles(int objects, int first, bool newVertices, bool newText
     return text;
 }
 
-TEST(ConversionFaults, TablesHoldTheirCapacityAndStopOneBeyond) {
-    struct Limit {
-        std::string atLimit, beyond, table;
-        int limit;
-    };
+// Each table holds its capacity and stops one beyond; an output that cannot be
+// written fails and leaves no file (an OBJ naming a missing MTL is removed).
+// The golden file holds the status, output and files left of each.
+TEST(ConversionFaults, FullTablesAndUnwritableOutputsFailAndLeaveNoFiles) {
     std::string bitmaps = aseWith({});
     for (int i = 0; i < 100; ++i)
         bitmaps += "*BITMAP \"t" + std::to_string(i) + "\"\r\n";
-    const Limit limits[] = {
-        {bitmaps, bitmaps + "*BITMAP \"x\"\r\n", "material name", 100},
-        {manyTriangles(10000, 0, true, true), manyTriangles(10001, 0, false, false), "polygon",
-         10000},
-        // 10000 triangles give 30000 positions; one more object passes the limit.
-        {manyTriangles(10000, 0, true, false), manyTriangles(10001, 0, true, false), "vertex",
-         30000},
-        {manyTriangles(10000, 0, false, true), manyTriangles(10001, 0, false, true),
-         "texture vertex", 30000},
+    // 10000 triangles give 30000 positions; one more object passes the limit.
+    const std::pair<std::string, std::string> cases[] = {
+        {bitmaps, ""},
+        {bitmaps + "*BITMAP \"x\"\r\n", ""},
+        {manyTriangles(10000, 0, true, true), ""},
+        {manyTriangles(10001, 0, false, false), ""},
+        {manyTriangles(10000, 0, true, false), ""},
+        {manyTriangles(10001, 0, true, false), ""},
+        {manyTriangles(10000, 0, false, true), ""},
+        {manyTriangles(10001, 0, false, true), ""},
+        {manyTriangles(1, 0, true, true), "object.obj"},
+        {manyTriangles(1, 0, true, true), "object.mtl"},
     };
-    for (const Limit& l : limits) {
+    std::string seen;
+    for (const auto& [ase, folderInTheWay] : cases) {
         TempFolder dir;
-        EXPECT_EQ(convertAse(dir, l.atLimit).run.status, 0) << l.table;
-        Conversion c = convertAse(TempFolder(), l.beyond);
-        EXPECT_EQ(c.run.status, 2) << l.table;
-        EXPECT_NE(c.run.output.find("the " + l.table + " table holds at most " +
-                                    std::to_string(l.limit) + " entries\n"),
-                  std::string::npos)
-            << c.run.output;
-        EXPECT_FALSE(c.obj);
+        if (!folderInTheWay.empty()) std::filesystem::create_directory(dir.file(folderInTheWay));
+        const Conversion c = convertAse(dir, ase);
+        std::set<std::string> left;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            left.insert(e.path().filename().string());
+        seen += "status " + std::to_string(c.run.status) + "\n" + c.run.output + "left:";
+        for (const std::string& name : left)
+            seen += " " + name;
+        seen += "\n";
     }
-}
-
-TEST(ConversionFaults, UnwritableOutputsFailAndLeaveNoFiles) {
-    const std::string ase = manyTriangles(1, 0, true, true);
-    {
-        TempFolder dir;
-        std::filesystem::create_directory(dir.file("object.obj"));
-        Conversion c = convertAse(dir, ase);
-        EXPECT_EQ(c.run.status, 1);
-        EXPECT_EQ(c.run.output, kStarted + "OBJ file could not be created!\n");
-        EXPECT_FALSE(c.mtl);
-    }
-    {
-        // The OBJ is written, then the MTL cannot be: the OBJ would name a
-        // missing file, so it is removed again.
-        TempFolder dir;
-        std::filesystem::create_directory(dir.file("object.mtl"));
-        Conversion c = convertAse(dir, ase);
-        EXPECT_EQ(c.run.status, 1);
-        EXPECT_EQ(c.run.output, kStarted + "MTL file could not be created!\n"
-                                           "OBJ file removed: it would name a missing MTL file\n");
-        EXPECT_FALSE(c.obj);
-        int entries = 0;
-        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
-            ++entries;
-        EXPECT_EQ(entries, 2) << "only object.ase and the folder object.mtl, no temporary file";
-    }
+    expectGolden(seen, "ase2obj/full_and_unwritable.txt");
 }
 
 } // namespace

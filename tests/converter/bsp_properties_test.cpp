@@ -1,9 +1,11 @@
 // Builds trees over generated objects with all three builders and checks
-// what every sound tree must satisfy.
+// what every sound tree must satisfy, and that its 3DO passes the inspector.
 
 #include "converter/bsp_builder.hpp"
 #include "converter/plane_tests.hpp"
+#include "converter/threedo_writer.hpp"
 #include "generated_objects.hpp"
+#include "threedo_check.hpp"
 #include "tree_checks.hpp"
 
 #include <gtest/gtest.h>
@@ -29,7 +31,8 @@ const Case kCases[] = {
     {"random boxes 2", [](KilnState& k) { randomBoxes(k, 2, 45); }},
     {"stand", [](KilnState& k) { stand(k, 8); }},
     {"fence", [](KilnState& k) { fence(k, 6); }},
-    {"concave outlines", [](KilnState& k) { concaveOutlines(k, 7); }},
+    {"concave outlines 7", [](KilnState& k) { concaveOutlines(k, 7); }},
+    {"concave outlines 2", [](KilnState& k) { concaveOutlines(k, 2); }},
     {"lumpy ball", [](KilnState& k) { lumpyBall(k, 5, 5); }},
 };
 
@@ -59,7 +62,7 @@ TEST(BspProperties, EveryTreeIsSoundAndKeepsTheArea) {
             ASSERT_GT(k->polyCount, 20);
             const auto inputArea = liveAreaByTexture(*k);
             testing::internal::CaptureStdout();
-            const node* root = buildTree(*k, b);
+            node* root = buildTree(*k, b);
             EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "convex pieces split cleanly";
             const auto faults = treeFaults(*k, root);
             EXPECT_TRUE(faults.empty()) << faults.size() << " faults, first: " << faults.front();
@@ -71,6 +74,8 @@ TEST(BspProperties, EveryTreeIsSoundAndKeepsTheArea) {
             ASSERT_EQ(builtArea.size(), inputArea.size());
             for (const auto& [texture, area] : inputArea)
                 EXPECT_NEAR(builtArea.at(texture), area, 1e-4 * area) << "texture " << texture;
+            const auto check = meshsmith::inspect3do::checkThreeDo(build3DO(*k, root));
+            EXPECT_FALSE(check.violation) << check.violation->text();
         }
     }
 }

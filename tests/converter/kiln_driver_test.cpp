@@ -42,7 +42,7 @@ TEST(KilnDriver, ExampleProjectKeepsItsCollisionBehindTheLineObjects) {
     writeFile(dir.file("stand.ase"), exampleAse());
     KilnRun run = runKilnCaptured({dir.file("stand.ase"), dir.file("stand.3do")});
     ASSERT_EQ(run.status, kExitOk) << run.out;
-    EXPECT_EQ(run.out, successfulMeshsmithOutput(1, 3));
+    EXPECT_NE(run.out.find("collision volumes = 1\n"), std::string::npos) << run.out;
     inspect::ThreeDoFile f = parsed(dir.file("stand.3do"));
     ASSERT_TRUE(f.hand);
     ASSERT_TRUE(f.collision);
@@ -101,6 +101,7 @@ TEST(KilnDriver, RunsGiveTheirStatusOutputAndFile) {
         seen += "\n";
         fs::remove(made);
     }
-    meshsmith::test::expectGolden(meshsmith::test::placeholder(seen, dir.folder()), "converter/kiln_runs.txt");
+    meshsmith::test::expectGolden(meshsmith::test::placeholder(seen, dir.folder()),
+                                  "converter/kiln_runs.txt");
     EXPECT_TRUE(fs::is_directory(dir.file("box.3do")));
 }

@@ -29,20 +29,6 @@ KilnRun runKilnCaptured(const std::vector<std::string>& args) {
     return run;
 }
 
-std::string successfulMeshsmithOutput(int collisionVolumes, int displayClass) {
-    return " === 3DO Kiln ===\n\n"
-           "ASE format: Meshsmith\n\n"
-           "collision volumes = " +
-           std::to_string(collisionVolumes) +
-           "\n"
-           "display class = " +
-           std::to_string(displayClass) +
-           "\n"
-           "triangulation ON\n"
-           "\ncreating BSP tree, please wait...\n"
-           "\nwriting 3DO... 3DO saved.\n";
-}
-
 std::string aseHeader(const std::vector<std::string>& textures) {
     std::string s = "*COMMENT \">>>> - Exported by Meshsmith - <<<<\"\r\n"
                     "*COMMENT \"Caution: Crippled ASE file - Do not use with 3DSMAX !\"\r\n \r\n";

@@ -19,9 +19,6 @@ struct KilnRun {
 // runKiln with the arguments (argument 1 first), its standard output captured.
 KilnRun runKilnCaptured(const std::vector<std::string>& args);
 
-// The output of a run that converted an editor-dialect file and wrote its 3DO.
-std::string successfulMeshsmithOutput(int collisionVolumes, int displayClass);
-
 // A corner of an ASE object: x, y, z, u, v.
 using AseCorner = std::array<float, 5>;
 

@@ -3,90 +3,87 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <type_traits>
+
 using namespace meshsmith::kiln;
 
-TEST(Scanning, KeywordRuleAcceptsAMissingFirstFieldAtTheLineEnd) {
-    std::int32_t n = 7;
-    EXPECT_TRUE(matches("*GEOMOBJECT\n", "*GEOMOBJECT %i", {&n}));
-    EXPECT_EQ(n, 7);
-    EXPECT_TRUE(matches("*GEOMOBJECT 12\n", "*GEOMOBJECT %i", {&n}));
-    EXPECT_EQ(n, 12);
-    EXPECT_FALSE(matches("*GEOMOBJECT x\n", "*GEOMOBJECT %i", {&n}));
-    EXPECT_FALSE(matches("*GEOM\n", "*GEOMOBJECT %i", {&n}));
-    EXPECT_FALSE(matches(" \n", "*GEOMOBJECT %i", {&n}));
-    EXPECT_TRUE(matches("*COMMENT \">>>> - Exported by Meshsmith - <<<<\"\n",
-                        "*COMMENT \">>>> - Exported by Meshsmith - <<<<\" %i", {&n}));
-}
+namespace {
 
-TEST(Scanning, BlanksInThePatternMatchAnyRunOfWhiteSpaceIncludingNone) {
-    std::int32_t i = 0;
-    float x = 0, y = 0, z = 0;
-    EXPECT_TRUE(matches("\t\t*MESH_VERTEX    3\t1.5  -2 3e1\n", " *MESH_VERTEX %i %f %f %f",
-                        {&i, &x, &y, &z}));
-    EXPECT_EQ(i, 3);
-    EXPECT_EQ(x, 1.5f);
-    EXPECT_EQ(y, -2.0f);
-    EXPECT_EQ(z, 30.0f);
-    EXPECT_TRUE(matches("*MESH_VERTEX3 1 2 3\n", "*MESH_VERTEX %i %f %f %f", {&i, &x, &y, &z}));
-}
-
-TEST(Scanning, LaterFieldsFillAsFarAsTheyConvert) {
-    std::int32_t i = 0;
-    float u = 9, v = 9, w = 9;
-    ScanResult r =
-        scanFormatted("*MESH_TVERT 2 -1.#IND 0.5 0\n", "*MESH_TVERT %i %f %f %f", {&i, &u, &v, &w});
-    EXPECT_EQ(r.converted, 2);
-    EXPECT_EQ(u, -1.0f);
-    EXPECT_EQ(v, 9.0f);
-    EXPECT_EQ(w, 9.0f);
-}
-
-TEST(Scanning, IntegerFormsFollowTheCLibrary) {
-    std::int32_t v = 0;
-    std::uint8_t b = 0;
-    EXPECT_TRUE(matches("N 0x1F\n", "N %i", {&v}));
-    EXPECT_EQ(v, 31);
-    EXPECT_TRUE(matches("N 010\n", "N %i", {&v}));
-    EXPECT_EQ(v, 8);
-    EXPECT_TRUE(matches("N -12\n", "N %i", {&v}));
-    EXPECT_EQ(v, -12);
-    EXPECT_TRUE(matches("N 99999999999\n", "N %i", {&v}));
-    EXPECT_EQ(v, 2147483647);
-    EXPECT_TRUE(matches("C 300\n", "C %hhu", {&b}));
-    EXPECT_EQ(b, 44);
-}
-
-TEST(Scanning, StringsStopAtWhiteSpaceAndNeverOverrun) {
-    std::string name;
-    EXPECT_TRUE(matches("  *BITMAP \"wall01\"\n", " *BITMAP \"%s\"", {&name}));
-    EXPECT_EQ(name, "wall01\"");
-    std::string longText(400, 'a');
-    EXPECT_TRUE(matches("usemtl " + longText, "usemtl %s", {&name}));
-    EXPECT_EQ(name.size(), kMaxScanString);
-}
-
-TEST(LineReader, SkipsCommentsAndEmptyLinesAndDropsCarriageReturns) {
-    TextSource in("/ comment\r\n\r\n*A 1\r\n  \r\n*B 2");
-    std::string line;
-    ASSERT_TRUE(readstr(in, line));
-    EXPECT_EQ(line, "*A 1\n");
-    ASSERT_TRUE(readstr(in, line));
-    EXPECT_EQ(line, "  \n");
-    ASSERT_TRUE(readstr(in, line));
-    EXPECT_EQ(line, "*B 2\n") << "a last line without a line feed gets one";
-    EXPECT_FALSE(readstr(in, line));
-    EXPECT_EQ(line, "*z 2\n") << "the previous line no longer matches a keyword";
-}
-
-TEST(LineReader, OverlongSignificantLinesAreRefusedWithTheirNumber) {
-    TextSource in("/" + std::string(300, 'c') + "\n*A\n" + std::string(255, 'x') + "\n");
-    std::string line;
-    ASSERT_TRUE(readstr(in, line));
-    EXPECT_EQ(line, "*A\n");
-    try {
-        readstr(in, line);
-        FAIL();
-    } catch (const InputError& e) {
-        EXPECT_EQ(std::string(e.what()), "Line 3 is longer than 254 characters");
+// The keyword rule's verdict, the count of converted fields and every target
+// afterwards (integers start at 7, reals at 9, strings empty).
+std::string scanned(const std::string& line, const std::string& pattern) {
+    std::int32_t ints[4] = {7, 7, 7, 7};
+    float reals[4] = {9, 9, 9, 9};
+    std::uint8_t bytes[4] = {};
+    std::string strings[4];
+    std::vector<ScanTarget> targets;
+    for (std::size_t at = pattern.find('%'); at != std::string::npos;
+         at = pattern.find('%', at + 1)) {
+        const char kind = pattern[at + 1];
+        const std::size_t n = targets.size();
+        if (kind == 'i' || kind == 'd') targets.emplace_back(&ints[n]);
+        if (kind == 'f') targets.emplace_back(&reals[n]);
+        if (kind == 'h') targets.emplace_back(&bytes[n]);
+        if (kind == 's') targets.emplace_back(&strings[n]);
     }
+    std::ostringstream out;
+    out << (matches(line, pattern, targets) ? "yes " : "no ")
+        << scanFormatted(line, pattern, targets).converted << ":";
+    for (const ScanTarget& t : targets)
+        std::visit(
+            [&](auto* p) {
+                if constexpr (std::is_same_v<decltype(p), std::uint8_t*>)
+                    out << " " << int{*p};
+                else
+                    out << " " << *p;
+            },
+            t);
+    return out.str();
+}
+
+} // namespace
+
+TEST(Scanning, EachLineAgainstItsPatternGivesItsVerdictAndFields) {
+    const std::string quoted = "*COMMENT \">>>> - Exported by Meshsmith - <<<<\"";
+    const std::string longText(400, 'a');
+    const struct {
+        std::string line, pattern, want;
+    } cases[] = {
+        // The keyword rule accepts a missing first field at the line end.
+        {"*GEOMOBJECT\n", "*GEOMOBJECT %i", "yes 0: 7"},
+        {"*GEOMOBJECT 12\n", "*GEOMOBJECT %i", "yes 1: 12"},
+        {"*GEOMOBJECT x\n", "*GEOMOBJECT %i", "no 0: 7"},
+        {"*GEOM\n", "*GEOMOBJECT %i", "no 0: 7"},
+        {" \n", "*GEOMOBJECT %i", "no 0: 7"},
+        {quoted + "\n", quoted + " %i", "yes 0: 7"},
+        // Blanks in the pattern match any run of white space, including none.
+        {"\t\t*MESH_VERTEX    3\t1.5  -2 3e1\n", " *MESH_VERTEX %i %f %f %f", "yes 4: 3 1.5 -2 30"},
+        {"*MESH_VERTEX3 1 2 3\n", "*MESH_VERTEX %i %f %f %f", "yes 4: 3 1 2 3"},
+        // Later fields fill as far as they convert.
+        {"*MESH_TVERT 2 -1.#IND 0.5 0\n", "*MESH_TVERT %i %f %f %f", "yes 2: 2 -1 9 9"},
+        // Integer forms follow the C library; out of range clamps, bytes wrap.
+        {"N 0x1F\n", "N %i", "yes 1: 31"},
+        {"N 010\n", "N %i", "yes 1: 8"},
+        {"N -12\n", "N %i", "yes 1: -12"},
+        {"N 99999999999\n", "N %i", "yes 1: 2147483647"},
+        {"C 300\n", "C %hhu", "yes 1: 44"},
+        // Strings stop at white space and never overrun.
+        {"  *BITMAP \"wall01\"\n", " *BITMAP \"%s\"", "yes 1: wall01\""},
+        {"usemtl " + longText, "usemtl %s", "yes 1: " + longText.substr(0, kMaxScanString)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(scanned(c.line, c.pattern), c.want) << c.line;
+}
+
+TEST(LineReader, SkipsCommentsAndEmptyLinesDropsCarriageReturnsAndRefusesOverlongLines) {
+    TextSource in("/ comment\r\n\r\n*A 1\r\n  \r\n/" + std::string(300, 'c') + "\n*B 2");
+    std::string line, seen;
+    while (readstr(in, line))
+        seen += line;
+    // A last line gets a line feed; after the end the last line no longer matches a keyword.
+    EXPECT_EQ(seen + line, "*A 1\n  \n*B 2\n*z 2\n");
+    TextSource overlong("*A\n" + std::string(255, 'x') + "\n");
+    ASSERT_TRUE(readstr(overlong, line));
+    EXPECT_THROW(readstr(overlong, line), InputError);
 }

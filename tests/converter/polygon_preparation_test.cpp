@@ -3,6 +3,7 @@
 #include "converter/polygon_preparation.hpp"
 #include "generated_objects.hpp"
 #include "kiln_builders.hpp"
+#include "tree_checks.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +14,6 @@ using namespace meshsmith::kiln;
 using namespace meshsmith::kiln::test;
 
 namespace {
-
-// Twice the vector area of polygon p (its corners in boundary order).
-std::array<double, 3> vectorArea(const KilnState& k, int p) {
-    const poly& q = k.polygon[static_cast<std::size_t>(p)];
-    std::array<double, 3> s{0, 0, 0};
-    for (int i = 0; i < q.polyVertexCount; ++i) {
-        const auto a = static_cast<std::size_t>(q.vertexList[static_cast<std::size_t>(i)]);
-        const auto b = static_cast<std::size_t>(
-            q.vertexList[static_cast<std::size_t>((i + 1) % q.polyVertexCount)]);
-        s[0] += double(k.y[a]) * k.z[b] - double(k.z[a]) * k.y[b];
-        s[1] += double(k.z[a]) * k.x[b] - double(k.x[a]) * k.z[b];
-        s[2] += double(k.x[a]) * k.y[b] - double(k.y[a]) * k.x[b];
-    }
-    return s;
-}
 
 // Sum of the vector areas of polygons first .. polyCount-1 along z.
 double totalAreaZ(const KilnState& k, int first) {
@@ -97,7 +83,6 @@ TEST(EarCutting, PolygonWithoutAnEarStillFitsItsRecord) {
     poly start;
     start.polyVertexCount = 12;
     appendPolygon(k, start);
-    const ReadVertexList before = v;
     EXPECT_EQ(ConcaveProcess(k, 0, v, tx, ty), 1);
     EXPECT_LE(k.polygon[0].polyVertexCount, 10);
     for (std::size_t i = 0; i < k.polygon[0].polyVertexCount; ++i)
@@ -110,9 +95,8 @@ TEST(EarCutting, PolygonWithoutAnEarStillFitsItsRecord) {
     EXPECT_EQ(seen.size(), 12u) << "no corner is lost";
     double original = 0;
     for (std::size_t i = 0; i < 12; ++i) {
-        const auto a = static_cast<std::size_t>(before[i]),
-                   b = static_cast<std::size_t>(before[(i + 1) % 12]);
-        original += double(k.x[a]) * k.y[b] - double(k.y[a]) * k.x[b];
+        const Point &a = tangle[i], &b = tangle[(i + 1) % 12];
+        original += double(a[0]) * b[1] - double(a[1]) * b[0];
     }
     EXPECT_NEAR(totalAreaZ(k, 0), original, 1e-6) << "the pieces add up to the outline";
 
@@ -155,40 +139,35 @@ KilnState kite(float h) {
 }
 } // namespace
 
-TEST(TriangleMerging, SquareHalvesBecomeOneQuadAndAKiteStays) {
-    KilnState k = squareHalves();
-    EXPECT_EQ(FindAdj2(k, 0), 0);
-    ASSERT_EQ(k.polyCount, 1);
-    const poly& q = k.polygon[0];
-    ASSERT_EQ(q.polyVertexCount, 4);
-    EXPECT_EQ(std::vector<int>(q.vertexList.begin(), q.vertexList.begin() + 4),
-              (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_FLOAT_EQ(q.tvertx[3], 0);
-    EXPECT_FLOAT_EQ(q.tverty[3], 1);
-    EXPECT_EQ(PolyPlaneREL(k, 0, q.inPlane), 0);
-
-    // A flat rhombus merges; a kite whose shared edge is shorter than the others does not.
-    KilnState rhombus = kite(0.5f);
-    FindAdj2(rhombus, 0);
-    EXPECT_EQ(rhombus.polyCount, 1);
-    EXPECT_EQ(std::vector<int>(rhombus.polygon[0].vertexList.begin(),
-                               rhombus.polygon[0].vertexList.begin() + 4),
-              (std::vector<int>{0, 1, 2, 3}));
-    KilnState tall = kite(3);
-    FindAdj2(tall, 0);
-    EXPECT_EQ(tall.polyCount, 2);
-    EXPECT_EQ(tall.polygon[0].polyVertexCount, 3);
+// The corners of every polygon, polygons separated by "|".
+std::string outlines(const KilnState& k) {
+    std::string out;
+    for (int p = 0; p < k.polyCount; ++p) {
+        const poly& q = k.polygon[static_cast<std::size_t>(p)];
+        out += p > 0 ? " |" : "";
+        for (std::size_t i = 0; i < q.polyVertexCount; ++i)
+            out += " " + std::to_string(q.vertexList[i]);
+    }
+    return out;
 }
 
-TEST(TriangleMerging, TextureSeamsAndColoursKeepTrianglesApart) {
-    KilnState k = squareHalves();
-    k.polygon[1].tvertx[0] = 0.01f; // the shared corner's texture differs
-    FindAdj2(k, 0);
-    EXPECT_EQ(k.polyCount, 2);
-    KilnState c = squareHalves();
-    c.polygon[0].flav = c.polygon[1].flav = 1;
-    c.polygon[1].red[1] = 9; // the shared corner (2, 2)'s colour
-    EXPECT_EQ(ColorMatch(c, 0, 2, 1, 1), 0);
-    FindAdj2(c, 0);
-    EXPECT_EQ(c.polyCount, 2);
+TEST(TriangleMerging, PairsBecomeAQuadUnlessShapeTextureOrColourDiffers) {
+    KilnState square = squareHalves(), seam = squareHalves(), coloured = squareHalves();
+    seam.polygon[1].tvertx[0] = 0.01f; // the shared corner's texture differs
+    coloured.polygon[0].flav = coloured.polygon[1].flav = 1;
+    coloured.polygon[1].red[1] = 9; // the shared corner (2, 2)'s colour
+    // A flat rhombus merges; a kite whose shared edge is shorter than the others does not.
+    KilnState rhombus = kite(0.5f), tall = kite(3);
+    const std::pair<KilnState*, std::string> cases[] = {{&square, " 0 1 2 3"},
+                                                        {&seam, " 0 1 2 | 0 2 3"},
+                                                        {&coloured, " 0 1 2 | 0 2 3"},
+                                                        {&rhombus, " 0 1 2 3"},
+                                                        {&tall, " 0 1 2 | 0 2 3"}};
+    for (const auto& [k, want] : cases) {
+        FindAdj2(*k, 0);
+        EXPECT_EQ(outlines(*k), want);
+    }
+    EXPECT_FLOAT_EQ(square.polygon[0].tvertx[3], 0);
+    EXPECT_FLOAT_EQ(square.polygon[0].tverty[3], 1);
+    EXPECT_EQ(PolyPlaneREL(square, 0, square.polygon[0].inPlane), 0);
 }

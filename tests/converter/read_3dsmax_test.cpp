@@ -58,34 +58,6 @@ TEST(Read3dsMax, SubMaterialsTakeTheBitmapPositionsBeforeTheNextMaterial) {
     EXPECT_EQ(k.stringCount, 3) << "only the first bitmap (the diffuse map) of each counts";
 }
 
-TEST(Read3dsMax, SquareBecomesOneTexturedQuad) {
-    ReaderRun r = read3dsMaxText(kSquare);
-    ASSERT_TRUE(r.read) << r.error;
-    ASSERT_EQ(r.k->polyCount, 1);
-    const poly& p = r.k->polygon[0];
-    EXPECT_EQ(p.polyVertexCount, 4);
-    EXPECT_EQ(r.k->stringy[static_cast<std::size_t>(p.stringNum)], "wall");
-    for (std::size_t i = 0; i < 4; ++i) {
-        const auto vertex = static_cast<std::size_t>(p.vertexList[i]);
-        EXPECT_FLOAT_EQ(p.tvertx[i], r.k->x[vertex]) << "texture x follows x";
-        EXPECT_FLOAT_EQ(p.tverty[i], 1 - r.k->y[vertex]) << "texture y is flipped";
-    }
-    EXPECT_EQ(threeDoVerdict(*r.k), "");
-}
-
-TEST(Read3dsMax, SecondTextureChannelDoesNotOverwriteTheFirst) {
-    ReaderRun r = read3dsMaxText(
-        square({{"\t}\n\t*MATERIAL_REF",
-                 "\t\t*MESH_MAPPINGCHANNEL 3 {\n\t\t\t*MESH_NUMTVERTEX 4\n\t\t\t*MESH_TVERTLIST {\n"
-                 "\t\t\t\t*MESH_TVERT 0\t-1.#IND\t-1.#IND\t-1.#IND\n"
-                 "\t\t\t\t*MESH_TVERT 1\t0.5000\t0.5000\t0.0000\n\t\t\t}\n\t\t\t*MESH_TFACELIST {\n"
-                 "\t\t\t\t*MESH_TFACE 0\t1\t1\t1\n\t\t\t}\n\t\t}\n\t}\n\t*MATERIAL_REF"}}));
-    ASSERT_TRUE(r.read) << r.error;
-    EXPECT_EQ(r.k->polygon[0].tvertx, read3dsMaxText(kSquare).k->polygon[0].tvertx);
-}
-
-// Each case edits the square; the golden file lists every last edit with the
-// refusal it gives.
 TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
     const std::string multi =
         "*MATERIAL 0 {\n*MATERIAL_NAME \"Multi\"\n*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n}\n"
@@ -124,40 +96,44 @@ TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
     meshsmith::test::expectGolden(seen, "converter/3dsmax_refusals.txt");
 }
 
-TEST(Read3dsMax, CollinearFacesAreDroppedAndUnusedBitmapsNotWritten) {
-    ReaderRun r = read3dsMaxText(square(
-        {{"*MATERIAL_COUNT 1", "*MATERIAL_COUNT 2\n*MATERIAL 1 {\n*BITMAP \"clipper.bmp\"\n}"},
-         {kFace1, "*MESH_FACE    1:    A:    0 B:    0 C:    3"}}));
-    ASSERT_TRUE(r.read) << r.error;
-    EXPECT_EQ(r.k->polyCount, 1);
-    EXPECT_EQ(r.k->polygon[0].polyVertexCount, 3);
-    EXPECT_EQ(r.k->clipperStringNum, 0);
-    EXPECT_TRUE(r.k->stringNotWritten[0]) << "clipper";
-    EXPECT_FALSE(r.k->stringNotWritten[1]) << "wall";
-}
-
-TEST(Read3dsMax, VertexColourFileColoursTheFaceItNames) {
-    TempFolder dir;
-    writeFile(dir.file("square.ase"), kSquare);
-    // Faces are coloured in the order of the file: Other's face 0 comes first
-    // and never does, so Plane01's face 1 stays plain.
-    writeFile(dir.file("square.lux"), "MESH \"Other\"\nFACE 0 820\nVERTEX 0 1 1 1 1\n"
-                                      "MESH \"Plane01\"\nFACE 1 820\nVERTEX 1 10 20 30 40\n");
-    ReaderRun r = read3dsMaxFile(dir.file("square.ase"));
-    ASSERT_TRUE(r.read) << r.error;
-    EXPECT_TRUE(r.k->AS2_ON);
-    ASSERT_EQ(r.k->polyCount, 1);
-    EXPECT_EQ(r.k->polygon[0].flav, 0);
-
-    writeFile(dir.file("square.lux"), "MESH \"Plane01\"\nFACE 0 5\nFACE 1 820\n"
-                                      "VERTEX 1 10 20 30 40\n");
-    r = read3dsMaxFile(dir.file("square.ase"));
-    ASSERT_TRUE(r.read) << r.error;
-    ASSERT_EQ(r.k->polyCount, 2) << "coloured and plain faces are not merged";
-    const poly& coloured = r.k->polygon[1];
-    EXPECT_EQ(coloured.flav, 1);
-    EXPECT_EQ((std::vector<int>{coloured.red[0], coloured.red[1], coloured.green[1],
-                                coloured.blue[1], coloured.alpha[1]}),
-              (std::vector<int>{255, 10, 20, 30, 40}));
-    EXPECT_EQ(threeDoVerdict(*r.k), "");
+// Each edit of the square (with a vertex-colour file beside it when given)
+// and what the reader left in the tables, then whether its 3DO is sound; the
+// golden file says why each is so.
+TEST(Read3dsMax, TablesOfGoodFilesMatchTheirGoldenDump) {
+    const struct {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> edits;
+        std::string lux = "";
+    } cases[] = {
+        {"the square: one quad, texture x from x, y flipped", {}},
+        {"a second texture channel does not overwrite the first",
+         {{"\t}\n\t*MATERIAL_REF",
+           "\t\t*MESH_MAPPINGCHANNEL 3 {\n\t\t\t*MESH_NUMTVERTEX 4\n\t\t\t*MESH_TVERTLIST {\n"
+           "\t\t\t\t*MESH_TVERT 0\t-1.#IND\t-1.#IND\t-1.#IND\n"
+           "\t\t\t\t*MESH_TVERT 1\t0.5000\t0.5000\t0.0000\n\t\t\t}\n\t\t\t*MESH_TFACELIST {\n"
+           "\t\t\t\t*MESH_TFACE 0\t1\t1\t1\n\t\t\t}\n\t\t}\n\t}\n\t*MATERIAL_REF"}}},
+        {"a collinear face dropped, the unused clipper not written",
+         {{"*MATERIAL_COUNT 1", "*MATERIAL_COUNT 2\n*MATERIAL 1 {\n*BITMAP \"clipper.bmp\"\n}"},
+          {kFace1, "*MESH_FACE    1:    A:    0 B:    0 C:    3"}}},
+        // Faces are coloured in the order of the file: Other's face 0 comes
+        // first and never does, so Plane01's face 1 stays plain.
+        {"colours named out of order",
+         {},
+         "MESH \"Other\"\nFACE 0 820\nVERTEX 0 1 1 1 1\n"
+         "MESH \"Plane01\"\nFACE 1 820\nVERTEX 1 10 20 30 40\n"},
+        {"coloured and plain faces are not merged",
+         {},
+         "MESH \"Plane01\"\nFACE 0 5\nFACE 1 820\nVERTEX 1 10 20 30 40\n"},
+    };
+    std::string seen;
+    for (const auto& c : cases) {
+        TempFolder dir;
+        writeFile(dir.file("in.ase"), square(c.edits));
+        if (!c.lux.empty()) writeFile(dir.file("in.lux"), c.lux);
+        ReaderRun r = read3dsMaxFile(dir.file("in.ase"));
+        seen += "== " + c.name + "\n" + r.error + dumpState(*r.k);
+        const std::string verdict = r.read ? threeDoVerdict(*r.k) : "not read";
+        seen += "3DO: " + (verdict.empty() ? "sound" : verdict) + "\n";
+    }
+    meshsmith::test::expectGolden(seen, "converter/3dsmax_states.txt");
 }

@@ -3,6 +3,7 @@
 
 #include "converter/line_reader.hpp"
 #include "kiln_runs.hpp"
+#include "reader_runs.hpp"
 #include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
@@ -16,10 +17,6 @@ using meshsmith::test::writeFile;
 
 namespace {
 
-const poly& polygonAt(const KilnState& k, int i) {
-    return k.polygon[static_cast<std::size_t>(i)];
-}
-
 std::vector<AseCorner> triangle(float z, float v0, float v1, float v2) {
     return {{0, 0, z, 0, v0}, {1, 0, z, 1, v1}, {1, 1, z, 1, v2}};
 }
@@ -30,133 +27,58 @@ std::vector<AseCorner> ell(float z) {
             {1, 1, z, 0.5f, 0.5f}, {1, 2, z, 0.5f, 1}, {0, 2, z, 0, 1}};
 }
 
+std::vector<AseCorner> raised(std::vector<AseCorner> corners, float by) {
+    for (AseCorner& c : corners)
+        c[2] += by;
+    return corners;
+}
+
 } // namespace
 
-TEST(ReadMeshsmith, AnObjectOfTwoVerticesGivesItsSlotToTheNext) {
-    const std::vector<AseCorner> two = {{5, 5, 5, 0, 0}, {6, 5, 5, 0, 0}};
-    KilnState k;
-    readMeshsmithText(k, aseHeader({"a", "b"}) + aseObject(two, 0) + aseObject(square(0, 0, 0), 1));
-    ASSERT_EQ(k.polyCount, 1);
-    EXPECT_EQ(polygonAt(k, 0).polyVertexCount, 4);
-    EXPECT_EQ(k.stringy[static_cast<std::size_t>(polygonAt(k, 0).stringNum)], "b");
-    // Its vertices were merged all the same.
-    EXPECT_EQ(k.vertCount, 6);
-
-    KilnState three;
-    const std::vector<AseCorner> tri = {{5, 5, 5, 0, 0}, {6, 5, 5, 0, 0}, {6, 6, 5, 0, 0}};
-    readMeshsmithText(three, aseHeader({"a"}) + aseObject(tri, 0) + aseObject(square(0, 0, 0), 0));
-    EXPECT_EQ(three.polyCount, 2);
-}
-
-TEST(ReadMeshsmith, VerticesWithinOneThousandthMergeAcrossObjects) {
-    auto shifted = [](float by) {
-        std::vector<AseCorner> s = square(1, 0, 0);
-        for (AseCorner& c : s)
-            c[2] += by;
-        return s;
-    };
-    KilnState near, far;
-    readMeshsmithText(near, aseHeader({"a"}) + aseObject(square(0, 0, 0), 0) +
-                                aseObject(shifted(0.0009f), 0));
-    readMeshsmithText(far, aseHeader({"a"}) + aseObject(square(0, 0, 0), 0) +
-                               aseObject(shifted(0.0011f), 0));
-    EXPECT_EQ(near.vertCount, 6);
-    EXPECT_EQ(far.vertCount, 8);
-    // Merged vertices keep the first object's coordinates.
-    EXPECT_EQ(near.z[static_cast<std::size_t>(polygonAt(near, 1).vertexList[0])], 0.0f);
-}
-
-TEST(ReadMeshsmith, MaterialsMapToOneStringEachByNameAndTextureYIsFlippedAboveZero) {
-    KilnState k;
-    std::string out;
-    readMeshsmithText(k,
-                      aseHeader({"brick", "roof", "brick"}) + aseObject(square(0, 0, 0), 2) +
-                          aseObject(square(0, 0, 1), 1) +
-                          aseObject(triangle(2, 0.2f, 1.7f, 0.7f), 0),
-                      "/nonexistent-folder/object.ase", &out);
-    EXPECT_EQ(out, "ASE format: Meshsmith\n\ncollision volumes = 0\n");
-    ASSERT_EQ(k.stringCount, 2);
-    EXPECT_EQ(k.stringy[0], "brick");
-    EXPECT_EQ((std::array<int, 3>{polygonAt(k, 0).stringNum, polygonAt(k, 1).stringNum,
-                                  polygonAt(k, 2).stringNum}),
-              (std::array<int, 3>{0, 1, 0}));
-    const poly& t = polygonAt(k, 2);
-    const std::array<float, 4> got{t.tverty[0], t.tverty[1], t.tverty[2], t.tvertx[1]},
-        want{1.8f, 0.3f, 1.3f, 1.0f};
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_FLOAT_EQ(got[i], want[i]) << i;
-}
-
-TEST(ReadMeshsmith, VertexColourFileColoursOnlyKind820ByObjectNumber) {
-    TempFolder dir;
-    // Object 0 is an L whose ears take slots 1 and more; object 1 (the
-    // square) stands after them. A header of kind 5 colours nothing, but its
-    // vertex lines still fill the buffers.
-    writeFile(dir.file("lit.lux"), "POLYGON 0 5\nVERTEX 0 1 2 3 4\n"
-                                   "/ comment\nPOLYGON 1 820\nVERTEX 0 10 20 30 40\n"
-                                   "VERTEX 2 50 60 70 80\n");
-    KilnState k;
-    readMeshsmithText(k, aseHeader({"a"}) + aseObject(ell(0), 0) + aseObject(square(5, 5, 0), 0),
-                      dir.file("lit.ase"));
-    EXPECT_TRUE(k.AS2_ON);
-    int coloured = -1;
-    for (int p = 0; p < k.polyCount; ++p)
-        if (polygonAt(k, p).flav == 1) {
-            EXPECT_EQ(coloured, -1) << "a second coloured polygon " << p;
-            coloured = p;
-        }
-    ASSERT_GT(coloured, 1);
-    const poly& sq = polygonAt(k, coloured);
-    ASSERT_EQ(sq.polyVertexCount, 4);
-    EXPECT_EQ(k.x[static_cast<std::size_t>(sq.vertexList[0])], 5.0f);
-    EXPECT_EQ((std::array<int, 4>{sq.red[0], sq.green[0], sq.blue[0], sq.alpha[0]}),
-              (std::array<int, 4>{10, 20, 30, 40}));
-    EXPECT_EQ((std::array<int, 4>{sq.red[1], sq.green[1], sq.blue[1], sq.alpha[1]}),
-              (std::array<int, 4>{255, 255, 255, 255}));
-    EXPECT_EQ(sq.blue[2], 70);
-}
-
-TEST(ReadMeshsmith, CollisionPlanesWithinOneThousandthShareAPlane) {
-    const std::string block = "*COLLISION_VOLUMES 2\r\n \r\n"
-                              "*COLLISION_PLANES 2\r\n"
-                              "*COLLISION_PLANE 1 1.000 0.000 0.000 -5.000\r\n"
-                              "*COLLISION_PLANE 2 1.0009 0.0009 -0.0009 -5.0009\r\n \r\n"
-                              "*COLLISION_PLANES 2\r\n"
-                              "*COLLISION_PLANE 0 1.002 0.000 0.000 -5.000\r\n"
-                              "*COLLISION_PLANE 257 0 0 1 0\r\n \r\n";
-    KilnState k;
-    readMeshsmithText(k, aseHeader({"a"}) + aseObject(square(0, 0, 0), 0) + block);
-    // The square's plane (0, 0, -1, 0) is plane 0.
-    ASSERT_EQ(k.numCollisionVolumes, 2);
-    const cVolume& first = k.collisionVol[0];
-    const cVolume& second = k.collisionVol[1];
-    ASSERT_EQ(first.numPlanes, 2);
-    EXPECT_EQ(first.collisionPlane[0], 1);
-    EXPECT_EQ(first.collisionPlane[1], 1);
-    EXPECT_EQ(second.collisionPlane[0], 2);
-    EXPECT_EQ(second.collisionPlane[1], 3);
-    EXPECT_EQ(k.planeCount, 4);
-    EXPECT_EQ((std::array<int, 4>{first.type[0], first.type[1], second.type[0], second.type[1]}),
-              (std::array<int, 4>{1, 2, 0, 1}));
-    EXPECT_FLOAT_EQ(k.a[2], 1.002f); // kept as read
-}
-
-TEST(ReadMeshsmith, CollisionBlockIsFoundAfterLineObjectsAndGeometryBeforeIt) {
+// Each text (with its vertex-colour file beside it when given) and what the
+// reader printed and left in the tables; the golden file says why each is so.
+TEST(ReadMeshsmith, TablesOfGoodFilesMatchTheirGoldenDump) {
     const std::string lines = "*LINEOBJECT\r\n*MESH_VERTEX 0 0 0 0\r\n*MESH_VERTEX 1 7 0 0\r\n"
                               "*LINECOLOR 1 1 1\r\n \r\n \r\n";
     const std::string block = "*COLLISION_VOLUMES 1\r\n \r\n*COLLISION_PLANES 1\r\n"
                               "*COLLISION_PLANE 1 1 0 0 -3\r\n \r\n";
-    for (const std::string& tail : {lines + block, block + lines}) {
+    const std::string sq = aseHeader({"a"}) + aseObject(square(0, 0, 0), 0);
+    const std::vector<AseCorner> two = {{5, 5, 5, 0, 0}, {6, 5, 5, 0, 0}};
+    const struct {
+        std::string name, text, lux = "";
+    } cases[] = {
+        {"two-vertex object then a square",
+         aseHeader({"a", "b"}) + aseObject(two, 0) + aseObject(square(0, 0, 0), 1)},
+        {"triangle then a square",
+         aseHeader({"a"}) + aseObject(triangle(5, 0, 0, 0), 0) + aseObject(square(0, 0, 0), 0)},
+        {"squares 0.0009 apart", sq + aseObject(raised(square(1, 0, 0), 0.0009f), 0)},
+        {"squares 0.0011 apart", sq + aseObject(raised(square(1, 0, 0), 0.0011f), 0)},
+        {"materials by name", aseHeader({"brick", "roof", "brick"}) +
+                                  aseObject(square(0, 0, 0), 2) + aseObject(square(0, 0, 1), 1) +
+                                  aseObject(triangle(2, 0.2f, 1.7f, 0.7f), 0)},
+        {"colours of object 1 only",
+         aseHeader({"a"}) + aseObject(ell(0), 0) + aseObject(square(5, 5, 0), 0),
+         "POLYGON 0 5\nVERTEX 0 1 2 3 4\n/ comment\nPOLYGON 1 820\nVERTEX 0 10 20 30 40\n"
+         "VERTEX 2 50 60 70 80\n"},
+        {"collision planes within 0.001 share one",
+         sq + "*COLLISION_VOLUMES 2\r\n \r\n*COLLISION_PLANES 2\r\n"
+              "*COLLISION_PLANE 1 1.000 0.000 0.000 -5.000\r\n"
+              "*COLLISION_PLANE 2 1.0009 0.0009 -0.0009 -5.0009\r\n \r\n"
+              "*COLLISION_PLANES 2\r\n*COLLISION_PLANE 0 1.002 0.000 0.000 -5.000\r\n"
+              "*COLLISION_PLANE 257 0 0 1 0\r\n \r\n"},
+        {"collision after line objects", sq + lines + block},
+        {"collision before line objects", sq + block + lines},
+    };
+    std::string seen;
+    for (const auto& c : cases) {
+        TempFolder dir;
+        if (!c.lux.empty()) writeFile(dir.file("in.lux"), c.lux);
         KilnState k;
         std::string out;
-        readMeshsmithText(k, aseHeader({"a"}) + aseObject(square(0, 0, 0), 0) + tail,
-                          "/nonexistent-folder/object.ase", &out);
-        EXPECT_EQ(k.numCollisionVolumes, 1);
-        EXPECT_EQ(out, "ASE format: Meshsmith\n\ncollision volumes = 1\n");
-        // Line objects are not geometry.
-        EXPECT_EQ(k.vertCount, 4);
-        EXPECT_EQ(k.polyCount, 1);
+        readMeshsmithText(k, c.text, dir.file("in.ase"), &out);
+        seen += "== " + c.name + "\n" + out + dumpState(k);
     }
+    expectGolden(seen, "converter/meshsmith_states.txt");
 }
 
 // Each edit of a good file (the first `from` replaced by `to`, or `to` appended

@@ -12,6 +12,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 namespace meshsmith::kiln::test {
 
 namespace {
@@ -93,11 +95,58 @@ std::string threeDoVerdict(KilnState& k) {
     return result.violation ? result.violation->text() : "";
 }
 
-int livePolygons(const KilnState& k) {
-    int live = 0;
-    for (int p = 0; p < k.polyCount; ++p)
-        live += k.e[static_cast<std::size_t>(p)] == 0 ? 1 : 0;
-    return live;
+namespace {
+
+// A number with at most four decimals and no exponent: the same text everywhere.
+std::string num(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.4f", v);
+    std::string s = buf;
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+} // namespace
+
+std::string dumpState(const KilnState& k) {
+    std::string out = "strings:";
+    for (int i = 0; i < k.stringCount; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        out += " " + k.stringy[u] + (k.stringNotWritten[u] ? "(unwritten)" : "");
+    }
+    out += k.clipperStringNum >= 0 ? " clipper " + std::to_string(k.clipperStringNum) : "";
+    out += k.AS2_ON ? " colours on\n" : "\n";
+    for (std::size_t v = 0; v < static_cast<std::size_t>(k.vertCount); ++v)
+        out += "v" + std::to_string(v) + " " + num(k.x[v]) + " " + num(k.y[v]) + " " + num(k.z[v]) +
+               "\n";
+    for (std::size_t p = 0; p < static_cast<std::size_t>(k.polyCount); ++p) {
+        if (k.e[p] != 0) continue;
+        const poly& q = k.polygon[p];
+        out += "p" + std::to_string(p) + " s" + std::to_string(q.stringNum) + " in " +
+               std::to_string(q.inPlane) + ":";
+        for (std::size_t i = 0; i < q.polyVertexCount; ++i) {
+            out += " " + std::to_string(q.vertexList[i]) + "@" + num(q.tvertx[i]) + "," +
+                   num(q.tverty[i]);
+            if (q.flav == 1)
+                out += "#" + std::to_string(q.red[i]) + "." + std::to_string(q.green[i]) + "." +
+                       std::to_string(q.blue[i]) + "." + std::to_string(q.alpha[i]);
+        }
+        out += "\n";
+    }
+    for (std::size_t c = 0; c < k.numCollisionVolumes; ++c) {
+        const cVolume& vol = k.collisionVol[c];
+        out += "volume " + std::to_string(c) + ":";
+        for (std::size_t i = 0; i < vol.numPlanes; ++i) {
+            const auto pl = static_cast<std::size_t>(vol.collisionPlane[i]);
+            out += " type " + std::to_string(vol.type[i]) + " plane " + std::to_string(pl) + " (" +
+                   num(k.a[pl]) + " " + num(k.b[pl]) + " " + num(k.c[pl]) + " " + num(k.d[pl]) +
+                   ")";
+        }
+        out += "\n";
+    }
+    return out;
 }
 
 } // namespace meshsmith::kiln::test

@@ -29,7 +29,9 @@ ReaderRun readObjText(const std::string& text, const std::string& path = "/nonex
 // inspector's first violation, or "" when the file is sound.
 std::string threeDoVerdict(KilnState& k);
 
-// The number of live polygons.
-int livePolygons(const KilnState& k);
+// What a reader left in the tables, one line per string list, vertex and
+// live polygon (corners as vertex@u,v; colours when it has them), then the
+// collision volumes: a state compared as a golden text.
+std::string dumpState(const KilnState& k);
 
 } // namespace meshsmith::kiln::test

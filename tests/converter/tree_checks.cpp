@@ -30,9 +30,9 @@ std::vector<int> listedPolygons(const node* n) {
     return out;
 }
 
-double polygonArea(const KilnState& k, int p) {
+std::array<double, 3> vectorArea(const KilnState& k, int p) {
     const poly& q = k.polygon[static_cast<std::size_t>(p)];
-    double s[3] = {0, 0, 0};
+    std::array<double, 3> s{0, 0, 0};
     for (int i = 0; i < q.polyVertexCount; ++i) {
         const auto a = static_cast<std::size_t>(q.vertexList[static_cast<std::size_t>(i)]);
         const auto b = static_cast<std::size_t>(
@@ -41,6 +41,11 @@ double polygonArea(const KilnState& k, int p) {
         s[1] += double(k.z[a]) * k.x[b] - double(k.x[a]) * k.z[b];
         s[2] += double(k.x[a]) * k.y[b] - double(k.y[a]) * k.x[b];
     }
+    return s;
+}
+
+double polygonArea(const KilnState& k, int p) {
+    const std::array<double, 3> s = vectorArea(k, p);
     return std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
 }
 

@@ -3,6 +3,7 @@
 
 #include "converter/kiln_state.hpp"
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@ std::vector<const node*> nodesOf(const node* root);
 // The polygons listed in a node (between the head item and the end item).
 std::vector<int> listedPolygons(const node* n);
 
-// Twice the area of polygon p (double precision).
+// Twice the vector area of polygon p (its corners in boundary order), and its length.
+std::array<double, 3> vectorArea(const KilnState& k, int p);
 double polygonArea(const KilnState& k, int p);
 
 // The total area per texture (stringNum) of the given polygons.

@@ -5,6 +5,7 @@
 #include "editor/core/view/hit_names.hpp"
 #include "editor/core/view/picking.hpp"
 
+#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <ostream>
 #include <random>
+#include <sstream>
 
 namespace meshsmith {
 void PrintTo(const PickHit& hit, std::ostream* out) {
@@ -68,28 +70,61 @@ const PickHit vertexHit(std::int32_t i) {
     return {HitKind::Vertex, i};
 }
 
+// What is picked along a row of pixels from world (x, y), `count` pixels each
+// side in the direction (dx, dy): the first hit's kind by letter, "." none.
+struct Sweeps {
+    std::ostringstream text;
+    void add(const std::string& what, const OrthoScene& s, double x, double y, int count, int dx,
+             int dy) {
+        text << what << "\n  ";
+        for (int k = -count; k <= count; ++k) {
+            const Hits hits = s.pickAt(x, y, k * dx, k * dy);
+            text << (hits.empty() ? '.' : "voLlpag"[static_cast<int>(hits[0].kind)]);
+        }
+        text << "\n";
+    }
+};
+
 } // namespace
 
-TEST(Picking, VertexSphereIsHitInsideItsDrawnOutlineAndMissedJustOutside) {
-    OrthoScene s;
+TEST(Picking, SpheresLinesAndFacesAreAsLargeAsTheyAreDrawn) {
+    Sweeps sweeps;
+    OrthoScene s; // one unit 10 pixels; the pick pixel spans half a pixel each side
     s.addVertex(2, 1);
-    EXPECT_EQ(s.pickAt(2, 1), Hits{vertexHit(0)});
-    EXPECT_EQ(s.pickAt(2, 1, 9, 0), Hits{vertexHit(0)});
-    EXPECT_EQ(s.pickAt(2, 1, 0, -9), Hits{vertexHit(0)});
-    EXPECT_TRUE(s.pickAt(2, 1, 11, 0).empty()) << "radius 10 px, pick pixel from 10.5 to 11.5";
-    EXPECT_TRUE(s.pickAt(2, 1, 0, 11).empty());
-    EXPECT_EQ(s.pickAt(2, 1, 7, 7), Hits{vertexHit(0)});
-    EXPECT_TRUE(s.pickAt(2, 1, 8, 8).empty());
-
+    sweeps.add("vertex, radius 10 px: across", s, 2, 1, 32, 1, 0);
+    sweeps.add("  down", s, 2, 1, 32, 0, 1);
+    sweeps.add("  diagonal", s, 2, 1, 12, 1, 1);
     s.project.object.vertices[0].Selected = 1; // drawn 1.5 times as large
-    EXPECT_EQ(s.pickAt(2, 1, 14, 0), Hits{vertexHit(0)});
-    EXPECT_TRUE(s.pickAt(2, 1, 16, 0).empty());
-    s.scene.pivotVertex = 0; // the pivot sphere, three times the base radius
-    EXPECT_EQ(s.pickAt(2, 1, -28, 0), Hits{vertexHit(0)});
-    EXPECT_TRUE(s.pickAt(2, 1, -32, 0).empty());
+    sweeps.add("selected", s, 2, 1, 32, 1, 0);
+    s.scene.pivotVertex = 0; // three times the base radius
+    sweeps.add("pivot", s, 2, 1, 32, 1, 0);
+    s.project.options.VertexDisplaySize = 0; // no visible sphere
+    sweeps.add("display size 0", s, 2, 1, 32, 1, 0);
 
-    s.project.options.VertexDisplaySize = 0; // no visible sphere, nothing to pick
-    EXPECT_TRUE(s.pickAt(2, 1).empty());
+    OrthoScene l;
+    const std::int32_t a = l.addVertex(-5, 0), b = l.addVertex(5, 0);
+    l.project.object.lines = {test::makeLine(a, b)};
+    l.project.ShowVerticesNow = false;
+    sweeps.add("line -5..5, width 1.5: across", l, 0, 0, 4, 0, 1);
+    sweeps.add("  along", l, 0, 0, 60, 1, 0);
+    l.project.object.lines[0].Selected = 1;
+    sweeps.add("selected, width 5", l, 0, 0, 4, 0, 1);
+    l.project.object.lines.clear();
+    l.project.object.visLines = {test::makeLine(a, b)};
+    sweeps.add("visualization line, width 0.3", l, 0, 0, 4, 0, 1);
+
+    OrthoScene f; // squares of 4 units at x = -5 (counter-clockwise) and 5 (clockwise)
+    const auto counter = f.addSquare(-5, 0, 2, 0);
+    auto clockwise = f.addSquare(5, 0, 2, 0);
+    std::swap(clockwise[1], clockwise[3]);
+    f.project.object.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
+    f.project.ShowVerticesNow = false;
+    sweeps.add("two faces", f, 0, 0, 75, 1, 0);
+    f.scene.showBackfaces = false;
+    sweeps.add("back faces hidden: counter-clockwise culled", f, 0, 0, 75, 1, 0);
+    f.project.object.polygons[0].Selected = 1;
+    sweeps.add("the culled one selected: its outline", f, 0, 0, 75, 1, 0);
+    test::expectGolden(sweeps.text.str(), "editor/picking_sweeps.txt");
 }
 
 TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
@@ -168,46 +203,6 @@ TEST(Picking, ItemsNamingMissingVerticesAreSkippedNotRead) {
     s.project.options.ShowVertices = false;
     s.project.ShowVerticesNow = false;
     EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::Line, 1}, {HitKind::Polygon, 3}}));
-}
-
-TEST(Picking, HiddenBackfacesCanNeitherBeSeenNorPicked) {
-    OrthoScene s;
-    const auto counter = s.addSquare(-5, 0, 2, 0);
-    auto clockwise = s.addSquare(5, 0, 2, 0);
-    std::swap(clockwise[1], clockwise[3]);
-    s.project.object.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
-    s.project.ShowVerticesNow = false;
-    EXPECT_EQ(s.pickAt(-5, 0), (Hits{{HitKind::Polygon, 0}}));
-    EXPECT_EQ(s.pickAt(5, 0), (Hits{{HitKind::Polygon, 1}}));
-
-    s.scene.showBackfaces = false; // counter-clockwise on screen is culled
-    EXPECT_TRUE(s.pickAt(-5, 0).empty());
-    EXPECT_EQ(s.pickAt(5, 0), (Hits{{HitKind::Polygon, 1}}));
-
-    // A selected polygon's outline is a line and is never culled.
-    s.project.object.polygons[0].Selected = 1;
-    EXPECT_TRUE(s.pickAt(-5, 0).empty());
-    EXPECT_EQ(s.pickAt(-3, 0, 2, 0), (Hits{{HitKind::Polygon, 0}}));
-    EXPECT_TRUE(s.pickAt(-3, 0, 4, 0).empty());
-}
-
-TEST(Picking, LinesAreAsWideAsTheyAreDrawn) {
-    OrthoScene s;
-    const std::int32_t a = s.addVertex(-5, 0), b = s.addVertex(5, 0);
-    s.project.object.lines = {test::makeLine(a, b)};
-    s.project.ShowVerticesNow = false;
-    const Hits line{{HitKind::Line, 0}};
-    EXPECT_EQ(s.pickAt(0, 0, 0, 1), line) << "width 1.5";
-    EXPECT_TRUE(s.pickAt(0, 0, 0, 2).empty());
-    s.project.object.lines[0].Selected = 1; // width 5
-    EXPECT_EQ(s.pickAt(0, 0, 0, -2), line);
-    EXPECT_TRUE(s.pickAt(0, 0, 0, -4).empty());
-    EXPECT_TRUE(s.pickAt(6, 0).empty()) << "past the end";
-
-    s.project.object.lines.clear();
-    s.project.object.visLines = {test::makeLine(a, b)}; // width 0.3
-    EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::VisLine, 0}}));
-    EXPECT_TRUE(s.pickAt(0, 0, 0, 1).empty());
 }
 
 TEST(Picking, SwitchesAndClippingDecideWhatTakesPart) {
