@@ -109,7 +109,7 @@ using Builder = node* (*)(KilnState&, int, int, node*);
 TEST(RootChoice, ClipperPlaneIsTheRootOfEveryTree) {
     for (Builder build : {createLR, createRL, create2}) {
         KilnState k;
-        stand(k, 4);
+        recordedObject(k, "stand8");
         // A small clipper below the stand in the plane x = 10, which cuts every
         // step: only the first riser's plane cuts the clipper itself.
         readPolygon(k, {{10, -1, -1}, {10, 1, -1}, {10, 1, -0.5f}, {10, -1, -0.5f}}, "clipper");

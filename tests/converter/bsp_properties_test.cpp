@@ -29,11 +29,11 @@ struct Case {
 const Case kCases[] = {
     {"random boxes 1", [](KilnState& k) { randomBoxes(k, 1, 40); }},
     {"random boxes 2", [](KilnState& k) { randomBoxes(k, 2, 45); }},
-    {"stand", [](KilnState& k) { stand(k, 8); }},
-    {"fence", [](KilnState& k) { fence(k, 6); }},
-    {"concave outlines 7", [](KilnState& k) { concaveOutlines(k, 7); }},
-    {"concave outlines 2", [](KilnState& k) { concaveOutlines(k, 2); }},
-    {"lumpy ball", [](KilnState& k) { lumpyBall(k, 5, 5); }},
+    {"stand8", [](KilnState& k) { recordedObject(k, "stand8"); }},
+    {"fence6", [](KilnState& k) { recordedObject(k, "fence6"); }},
+    {"outlines7", [](KilnState& k) { recordedObject(k, "outlines7"); }},
+    {"outlines2", [](KilnState& k) { recordedObject(k, "outlines2"); }},
+    {"ball5", [](KilnState& k) { recordedObject(k, "ball5"); }},
 };
 
 struct Builders {

@@ -2,8 +2,11 @@
 
 #include "converter/bsp_builder.hpp"
 #include "converter/polygon_preparation.hpp"
+#include "support/temp_folder.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <sstream>
 #include <stdexcept>
 
 namespace meshsmith::kiln::test {
@@ -77,6 +80,32 @@ void finishReading(KilnState& k) {
     }
 }
 
+void recordedObject(KilnState& k, const std::string& name) {
+    std::istringstream in(meshsmith::test::readFile(
+        meshsmith::test::sourcePath("tests/data/converter/objects/" + name + ".txt")));
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string texture, token;
+        fields >> texture;
+        std::vector<Point> corners;
+        std::vector<UV> uv;
+        // from_chars reads the shortest text of a float back exactly everywhere.
+        std::vector<float> n;
+        while (fields >> token && token != "#")
+            std::from_chars(token.data(), token.data() + token.size(), n.emplace_back());
+        for (std::size_t i = 0; i + 4 < n.size(); i += 5) {
+            corners.push_back({n[i], n[i + 1], n[i + 2]});
+            uv.push_back({n[i + 3], n[i + 4]});
+        }
+        std::vector<Colour> colours;
+        for (unsigned r, g, b, a; fields >> r >> g >> b >> a;)
+            colours.push_back({static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                               static_cast<std::uint8_t>(b), static_cast<std::uint8_t>(a)});
+        readPolygon(k, corners, texture, uv, colours);
+    }
+    finishReading(k);
+}
+
 namespace {
 
 const std::vector<UV> kQuadUV = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
@@ -125,152 +154,6 @@ void randomBoxes(KilnState& k, std::uint32_t seed, int n) {
         const double t = r.below(3) == 0 ? r.uniform(0.05, 0.8) : 0.0;
         box(k, turnedBox(cx, cy, z0, w, l, h, t), textures[r.below(4)], textures[r.below(4)]);
     }
-    finishReading(k);
-}
-
-void stand(KilnState& k, int steps) {
-    const float width = 20, depth = 2, rise = 1;
-    std::vector<Point> left, right;
-    left.push_back({0, 0, 0});
-    for (int s = 0; s < steps; ++s) {
-        const float y0 = s * depth, y1 = y0 + depth, z0 = s * rise, z1 = z0 + rise;
-        readPolygon(k, {{0, y0, z0}, {width, y0, z0}, {width, y0, z1}, {0, y0, z1}}, "riser",
-                    kQuadUV);
-        readPolygon(k, {{0, y0, z1}, {width, y0, z1}, {width, y1, z1}, {0, y1, z1}}, "seats",
-                    kQuadUV);
-        left.push_back({0, y0, z1});
-        left.push_back({0, y1, z1});
-    }
-    const float back = steps * depth, top = steps * rise;
-    left.push_back({0, back, 0});
-    readPolygon(k, {{width, back, 0}, {0, back, 0}, {0, back, top}, {width, back, top}}, "wall",
-                kQuadUV);
-    readPolygon(k,
-                {{0, back, top + 3},
-                 {width, back, top + 3},
-                 {width, back - 3, top + 3},
-                 {0, back - 3, top + 3}},
-                "roof", kQuadUV);
-    // The side walls: the stair outline facing -x on the left and +x on the right.
-    std::vector<UV> uv;
-    for (const Point& p : left)
-        uv.push_back({p[1] / back, p[2] / top});
-    std::vector<Point> leftWall(left.rbegin(), left.rend());
-    std::vector<UV> leftUV(uv.rbegin(), uv.rend());
-    readPolygon(k, leftWall, "wall", leftUV);
-    for (const Point& p : left)
-        right.push_back({width, p[1], p[2]});
-    readPolygon(k, right, "wall", uv);
-    finishReading(k);
-}
-
-void fence(KilnState& k, int n) {
-    const float span = 4, height = 2, post = 0.2f;
-    for (int i = 0; i <= n; ++i) {
-        const float x = i * span;
-        box(k, turnedBox(x, 0, 0, post, post, height + 0.5, 0.0), "post", "post");
-    }
-    for (int i = 0; i < n; ++i) {
-        const float x0 = i * span + post, x1 = (i + 1) * span - post;
-        const std::vector<Point> panel = {
-            {x0, 0, 0.2f}, {x1, 0, 0.2f}, {x1, 0, height}, {x0, 0, height}};
-        const std::vector<UV> uv = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-        readPolygon(k, panel, "mesh", uv);
-        readPolygon(k, {panel.rbegin(), panel.rend()}, "mesh", {uv.rbegin(), uv.rend()});
-    }
-    finishReading(k);
-}
-
-namespace {
-
-// A star-shaped outline of `corners` points around (cx, cy), in the plane
-// turned about the x axis by the turn t. The directions walk round a square
-// and are scaled to unit length (square roots are exact everywhere).
-std::vector<Point> starOutline(Random& r, int corners, double cx, double cy, double t) {
-    std::vector<Point> out;
-    const auto [cosine, sine] = turn(t);
-    for (int i = 0; i < corners; ++i) {
-        const double s = 8.0 * i / corners; // 0 .. 8 round the square [-1, 1]^2
-        const double side = s - 2 * static_cast<int>(s / 2);
-        const int edge = static_cast<int>(s / 2);
-        const double u0[4] = {1, 1 - side, -1, -1 + side}, v0[4] = {-1 + side, 1, 1 - side, -1};
-        const double length = std::sqrt(u0[edge] * u0[edge] + v0[edge] * v0[edge]);
-        const double radius = (i % 2 == 0) ? r.uniform(3, 5) : r.uniform(1, 2.5);
-        const double u = radius * u0[edge] / length, v = radius * v0[edge] / length;
-        out.push_back({static_cast<float>(cx + u), static_cast<float>(cy + v * cosine),
-                       static_cast<float>(v * sine)});
-    }
-    return out;
-}
-
-std::vector<UV> planarUV(const std::vector<Point>& outline) {
-    std::vector<UV> uv;
-    for (const Point& p : outline)
-        uv.push_back({p[0] / 10, p[1] / 10});
-    return uv;
-}
-
-} // namespace
-
-void concaveOutlines(KilnState& k, std::uint32_t seed) {
-    Random r(seed);
-    for (int i = 0; i < 8; ++i) {
-        const int corners = 6 + 2 * r.below(8);
-        const auto outline =
-            starOutline(r, corners, 12.0 * (i % 4), 12.0 * (i / 4), r.uniform(0, 1.2));
-        std::vector<Colour> colours;
-        if (i % 3 == 0)
-            for (int c = 0; c < corners; ++c)
-                colours.push_back({static_cast<std::uint8_t>(r.below(256)),
-                                   static_cast<std::uint8_t>(r.below(256)), 200, 255});
-        readPolygon(k, outline, i % 2 == 0 ? "flowers" : "hedge", planarUV(outline), colours);
-    }
-    const std::vector<Point> ell = {{0, -10, 0}, {6, -10, 0}, {6, -8, 0},
-                                    {2, -8, 0},  {2, -4, 0},  {0, -4, 0}};
-    readPolygon(k, ell, "hedge", planarUV(ell));
-    const std::vector<Point> you = {{10, -10, 1}, {16, -10, 1}, {16, -4, 1}, {14, -4, 1},
-                                    {14, -8, 1},  {12, -8, 1},  {12, -4, 1}, {10, -4, 1}};
-    readPolygon(k, you, "flowers", planarUV(you));
-    readPolygon(k, {{20, -10, 0}, {24, -10, 0}, {24, -6, 1}, {20, -6, 0}}, "hedge", kQuadUV);
-    finishReading(k);
-}
-
-CubePoint cubePoint(int cells, int face, int i, int j) {
-    const int axis = face / 2;
-    const bool positive = face % 2 == 0;
-    int grid[3];
-    grid[axis] = positive ? cells : 0;
-    grid[(axis + 1) % 3] = positive ? i : cells - i;
-    grid[(axis + 2) % 3] = j;
-    double p[3];
-    for (std::size_t c = 0; c < 3; ++c)
-        p[c] = -1 + 2.0 * grid[c] / cells;
-    const double length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-    return {{p[0] / length, p[1] / length, p[2] / length},
-            static_cast<std::uint32_t>((grid[0] * 131 + grid[1]) * 131 + grid[2])};
-}
-
-void lumpyBall(KilnState& k, std::uint32_t seed, int cells) {
-    // A cube's faces in cells x cells squares, pushed out onto a sphere of
-    // radius about 10 with a random bump at every grid point. Grid points are
-    // named by their whole-number place on the cube, so points shared by two
-    // faces are the same point and the surface stays closed.
-    const auto point = [&](int face, int i, int j) {
-        const CubePoint c = cubePoint(cells, face, i, j);
-        Random bump(seed ^ c.key);
-        const double radius = bump.uniform(9, 11);
-        return Point{static_cast<float>(c.direction[0] * radius),
-                     static_cast<float>(c.direction[1] * radius),
-                     static_cast<float>(c.direction[2] * radius)};
-    };
-    for (int face = 0; face < 6; ++face)
-        for (int i = 0; i < cells; ++i)
-            for (int j = 0; j < cells; ++j) {
-                const Point a = point(face, i, j), b = point(face, i + 1, j),
-                            c = point(face, i + 1, j + 1), d = point(face, i, j + 1);
-                readPolygon(k, {a, b, c}, "skin", {{0, 0}, {1, 0}, {1, 1}});
-                readPolygon(k, {a, c, d}, "skin", {{0, 0}, {1, 1}, {0, 1}});
-            }
     finishReading(k);
 }
 

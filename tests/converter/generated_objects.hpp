@@ -2,7 +2,7 @@
 // Objects for the converter's tests, filled into a KilnState as a reader
 // would: vertices merged within 0.001, each polygon read through the ear
 // cutting, then the planes found and the polygons that are not flat
-// fan-triangulated. Every generator is a function of its arguments only (its
+// fan-triangulated. The random ones are functions of their seed only (their
 // own random numbers, no library distributions, no trigonometry), so the
 // objects are the same on every platform and outputs can be golden.
 
@@ -32,30 +32,15 @@ void finishReading(KilnState& k);
 // so that they overlap and cut one another; four textures.
 void randomBoxes(KilnState& k, std::uint32_t seed, int n);
 
-// A grandstand of `steps` steps: treads, risers, a back wall, a roof and two
-// stair-shaped side walls (concave, 2 * steps + 2 corners).
-void stand(KilnState& k, int steps);
-
-// A fence of `n` panels between posts; every panel is double-sided (a polygon
-// and its exact reverse) and the posts are boxes.
-void fence(KilnState& k, int n);
-
-// Random star-shaped concave outlines in turned planes, some with vertex
-// colours, an L, a U, and a twisted quad that is not flat.
-void concaveOutlines(KilnState& k, std::uint32_t seed);
-
-// Grid point (i, j) of side `face` (0..5) of a cube cut into cells x cells
-// squares, as a direction of length 1 from the centre; `key` numbers the grid
-// point, the same on every side that shares it.
-struct CubePoint {
-    std::array<double, 3> direction;
-    std::uint32_t key;
-};
-CubePoint cubePoint(int cells, int face, int i, int j);
-
-// A closed lumpy ball of 12 * cells * cells triangles, nearly every one in a
-// plane of its own (bumps at random).
-void lumpyBall(KilnState& k, std::uint32_t seed, int cells);
+// An object recorded under tests/data/converter/objects, one polygon a line
+// (texture, then x y z u v of every corner, then "#" and red green blue alpha
+// of every corner when it has colours), read as above: "stand3" and "stand8"
+// (grandstands with concave stair-shaped side walls), "fence4" and "fence6"
+// (double-sided panels between box posts), "outlines2", "outlines5" and
+// "outlines7" (star-shaped concave outlines in turned planes, some coloured,
+// an L, a U and a twisted quad that is not flat), "ball2" and "ball5" (closed
+// lumpy balls, nearly every triangle in a plane of its own).
+void recordedObject(KilnState& k, const std::string& name);
 
 // Random polygons of 3 to 32 corners, flat, flat within the plane tolerance
 // or bent, mostly crossing themselves, some with corners 0.0005 apart: input

@@ -72,7 +72,7 @@ TEST(PolygonBalls, AClearBallNeverHidesAPolygonInOrAcrossThePlane) {
 TEST(PolygonBalls, TreeFindsEveryPolygonWhoseBallIsNotClear) {
     KilnState k;
     randomBoxes(k, 4, 40);
-    concaveOutlines(k, 4);
+    recordedObject(k, "outlines7");
     std::vector<int> all;
     for (int p = 0; p < k.polyCount; ++p)
         all.push_back(p);

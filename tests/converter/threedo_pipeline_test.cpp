@@ -59,11 +59,11 @@ struct Sample {
 
 const std::vector<Sample>& samples() {
     static const std::vector<Sample> list{
-        {"stand3", [](KilnState& k) { stand(k, 3); }, true},
-        {"fence4", [](KilnState& k) { fence(k, 4); }, false},
+        {"stand3", [](KilnState& k) { recordedObject(k, "stand3"); }, true},
+        {"fence4", [](KilnState& k) { recordedObject(k, "fence4"); }, false},
         {"boxes3", [](KilnState& k) { randomBoxes(k, 3, 3); }, false},
-        {"outlines", [](KilnState& k) { concaveOutlines(k, 5); }, true},
-        {"ball2", [](KilnState& k) { lumpyBall(k, 2, 2); }, false},
+        {"outlines", [](KilnState& k) { recordedObject(k, "outlines5"); }, true},
+        {"ball2", [](KilnState& k) { recordedObject(k, "ball2"); }, false},
     };
     return list;
 }
