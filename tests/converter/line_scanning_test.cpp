@@ -1,5 +1,6 @@
 #include "converter/line_reader.hpp"
 #include "converter/scan_format.hpp"
+#include "case_table.hpp"
 
 #include <gtest/gtest.h>
 
@@ -45,35 +46,8 @@ std::string scanned(const std::string& line, const std::string& pattern) {
 } // namespace
 
 TEST(Scanning, EachLineAgainstItsPatternGivesItsVerdictAndFields) {
-    const std::string quoted = "*COMMENT \">>>> - Exported by Meshsmith - <<<<\"";
-    const std::string longText(400, 'a');
-    const struct {
-        std::string line, pattern, want;
-    } cases[] = {
-        // The keyword rule accepts a missing first field at the line end.
-        {"*GEOMOBJECT\n", "*GEOMOBJECT %i", "yes 0: 7"},
-        {"*GEOMOBJECT 12\n", "*GEOMOBJECT %i", "yes 1: 12"},
-        {"*GEOMOBJECT x\n", "*GEOMOBJECT %i", "no 0: 7"},
-        {"*GEOM\n", "*GEOMOBJECT %i", "no 0: 7"},
-        {" \n", "*GEOMOBJECT %i", "no 0: 7"},
-        {quoted + "\n", quoted + " %i", "yes 0: 7"},
-        // Blanks in the pattern match any run of white space, including none.
-        {"\t\t*MESH_VERTEX    3\t1.5  -2 3e1\n", " *MESH_VERTEX %i %f %f %f", "yes 4: 3 1.5 -2 30"},
-        {"*MESH_VERTEX3 1 2 3\n", "*MESH_VERTEX %i %f %f %f", "yes 4: 3 1 2 3"},
-        // Later fields fill as far as they convert.
-        {"*MESH_TVERT 2 -1.#IND 0.5 0\n", "*MESH_TVERT %i %f %f %f", "yes 2: 2 -1 9 9"},
-        // Integer forms follow the C library; out of range clamps, bytes wrap.
-        {"N 0x1F\n", "N %i", "yes 1: 31"},
-        {"N 010\n", "N %i", "yes 1: 8"},
-        {"N -12\n", "N %i", "yes 1: -12"},
-        {"N 99999999999\n", "N %i", "yes 1: 2147483647"},
-        {"C 300\n", "C %hhu", "yes 1: 44"},
-        // Strings stop at white space and never overrun.
-        {"  *BITMAP \"wall01\"\n", " *BITMAP \"%s\"", "yes 1: wall01\""},
-        {"usemtl " + longText, "usemtl %s", "yes 1: " + longText.substr(0, kMaxScanString)},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(scanned(c.line, c.pattern), c.want) << c.line;
+    meshsmith::kiln::test::expectCaseTable("converter/scan_cases.txt", 2,
+                                           [](auto f) { return scanned(f[0], f[1]); });
 }
 
 TEST(LineReader, SkipsCommentsAndEmptyLinesDropsCarriageReturnsAndRefusesOverlongLines) {

@@ -4,6 +4,7 @@
 
 #include "converter/console_pause.hpp"
 #include "converter/readers.hpp"
+#include "case_table.hpp"
 #include "reader_runs.hpp"
 #include "support/golden.hpp"
 #include "support/temp_folder.hpp"
@@ -82,9 +83,6 @@ TEST(ReadObj, FaceWithoutTextureVerticesStopsAsUntextured) {
     EXPECT_TRUE(r.untextured);
     EXPECT_NE(out.find("Untextured polygon detected! Terminating...\n"), std::string::npos);
     EXPECT_EQ(out.find("Press any key"), std::string::npos) << "standard input is no terminal";
-    EXPECT_TRUE(readObjText(kTriangle + "f 1 2 3\n").untextured);
-    EXPECT_EQ(readObjText(kTriangle + "f 1/1 2 3/3\n").error,
-              "Line 8: some corners of the face have texture vertices, others not");
 }
 
 TEST(ReadObj, PauseWaitsOnlyForAPersonAtATerminal) {
@@ -102,45 +100,23 @@ TEST(ReadObj, PauseWaitsOnlyForAPersonAtATerminal) {
     std::fclose(in);
 }
 
-TEST(ReadObj, NumbersOutsideTheListsOrTheTablesStopTheRun) {
-    // Within 254 characters only corners without texture vertices come to 101.
-    std::string big = "f", many;
-    for (int i = 0; i < 101; ++i)
-        big += " 1";
+TEST(ReadObj, NumbersOutsideTheListsOrTheTablesAndNamesThatCannotBeStoredStopTheRun) {
+    expectCaseTable("converter/obj_refusals.txt", 1, [](auto f) {
+        testing::internal::CaptureStdout();
+        const ReaderRun r = readObjText(f[0]);
+        testing::internal::GetCapturedStdout();
+        return r.untextured ? "untextured" : r.error;
+    });
+    std::string many;
     for (int i = 0; i <= kMaxVertices; ++i)
         many += "v " + std::to_string(i) + " 0 0\n";
-    const std::string cases[] = {
-        kTriangle + "f 0/1 2/2 3/3\n",
-        kTriangle + "f 1/1 2/2 4/3\n",
-        kTriangle + "f 1/1 2/2 -4/3\n",
-        kTriangle + "f 1/1 2/2 3/99999999999\n",
-        kTriangle + "f 1/1 2/0 3/3\n",
-        kTriangle + "f 1/1 2a/2 3/3\n",
-        kTriangle + big + "\n",
-        "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nf 1/1 2/1 3/1\n",
-        many,
-        "v 0 nan 0\n",
-        "v 0 0 0\nv 1e39 0 0\n",
-        "vt -inf 0\n",
-        "v 0 0\n",
-    };
-    std::string seen;
-    for (const std::string& text : cases) {
-        std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1, 40);
-        seen += last.substr(0, last.find('\n')) + " -> " + readObjText(text).error + "\n";
-    }
-    meshsmith::test::expectGolden(seen, "converter/obj_refusals.txt");
-}
-
-TEST(ReadObj, NamesThatCannotBeStoredAreRefused) {
-    // The string chunk ends every name with a zero byte, the list with 0xFF.
-    const std::string refused =
-        "a texture or material name holds a control character or the byte 0xFF";
-    EXPECT_EQ(readObjText(std::string("usemtl st\0ne\n", 13)).error, "Line 1: " + refused);
-    EXPECT_EQ(readObjText("v 0 0 0\nusemtl \xFF\n").error, "Line 2: " + refused);
+    EXPECT_EQ(readObjText(many).error,
+              "Capacity exceeded: the vertex table holds at most 30000 entries");
+    // A name in the MTL file is checked as well.
     TempFolder dir;
     writeFile(dir.file("bad.mtl"), std::string("newmtl brick\nmap_Kd a\x01b.bmp\n"));
     writeFile(dir.file("bad.obj"), "mtllib bad.mtl\n" + kTriangle + "f 1/1 2/2 3/3\n");
     EXPECT_EQ(readObjFile(dir.file("bad.obj")).error,
-              "MTL file " + dir.file("bad.mtl") + ": Line 2: " + refused);
+              "MTL file " + dir.file("bad.mtl") +
+                  ": Line 2: a texture or material name holds a control character or the byte 0xFF");
 }
