@@ -3,6 +3,7 @@
 // the triangles of a mesh merged back into quads. The square of the fuzz
 // seeds (two triangles, material "Wall" with wall.bmp) is the base object.
 
+#include "case_table.hpp"
 #include "converter/line_reader.hpp"
 #include "converter/max_materials.hpp"
 #include "reader_runs.hpp"
@@ -59,41 +60,17 @@ TEST(Read3dsMax, SubMaterialsTakeTheBitmapPositionsBeforeTheNextMaterial) {
 }
 
 TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
-    const std::string multi =
-        "*MATERIAL 0 {\n*MATERIAL_NAME \"Multi\"\n*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n}\n"
-        "*SUBMATERIAL 1 {\n}\n";
+    expectCaseTable("converter/3dsmax_refusals.txt", 2, [](auto f) {
+        std::vector<std::pair<std::string, std::string>> edits;
+        for (std::size_t i = 0; i + 1 < f.size(); i += 2)
+            edits.emplace_back(f[i], f[i + 1]);
+        return read3dsMaxText(square(edits)).error;
+    });
     const std::string noRef = square({{"*MATERIAL_REF 0", ""}});
-    using Edits = std::vector<std::pair<std::string, std::string>>;
-    const Edits cases[] = {
-        {{"*MAP_DIFFUSE", "*MAP_NONE"}, {"*BITMAP", "*NOBITMAP"}},
-        {{"*MATERIAL_REF 0", ""}},
-        {{"*MATERIAL_COUNT", "*MATERIAL_NUMBER"}},
-        {{"*MATERIAL_REF 0", "*MATERIAL_REF 2"}},
-        {{"*BITMAP \"C:", "*NOBITMAP \"C:"},
-         {"*MATERIAL 0 {", multi},
-         {"*MESH_MTLID 0", "*MESH_MTLID 3"}},
-        {{kFace1, "*MESH_FACE    2:    A:    0 B:    2 C:    3"}},
-        {{kFace1, "*MESH_FACE    1:    A:    0 B:    2 C:    4"}},
-        {{kFace1, "*MESH_FACE    -1:    A:    0 B:    2 C:    3"}},
-        {{"*MESH_FACE    0:", "*MESH_FACE    1:"}},
-        {{"*MESH_TFACE 1\t0\t2\t3", "*MESH_TFACE 1\t0\t2\t-1"}},
-        {{"*MESH_TFACE 1", "*MESH_TVERTLIST 1"}},
-        {{"*MESH_TVERT 2\t1.0000", "*MESH_TVERT 2\t-1.#IND"}},
-        {{"*MESH_VERTEX    3\t0.0000", "*MESH_VERTEX    3\t1e39"}},
-        {{"*MESH_NUMFACES 2", "*MESH_NUMFACES -1"}},
-        // Counts beyond the tables stop before anything is allocated.
-        {{"*MESH_NUMFACES 2", "*MESH_NUMFACES 2147483647"}},
-        {{"*MESH_NUMVERTEX 4", "*MESH_NUMVERTEX 99999999999"}},
-        {{"*MESH_NUMTVERTEX 4", "*MESH_NUMTVERTEX 20001"}},
-        {{"*MATERIAL_COUNT 1", "*MATERIAL_COUNT 1000000"}},
-    };
-    std::string seen;
-    for (const Edits& edits : cases)
-        seen +=
-            edits.back().second.substr(0, 60) + ": " + read3dsMaxText(square(edits)).error + "\n";
-    seen += "second mesh after one without a material: " +
-            read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error + "\n";
-    meshsmith::test::expectGolden(seen, "converter/3dsmax_refusals.txt");
+    EXPECT_EQ(read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error,
+              "Mesh \"Plane01\" (line 12) has faces but no *MATERIAL_REF: give it a material "
+              "with a bitmap")
+        << "a second mesh after one without a material";
 }
 
 // Each edit of the square (with a vertex-colour file beside it when given)
