@@ -1,7 +1,7 @@
-// meshsmith-batch end to end: one session of commands over a copy of the
-// example project, run in its folder. The golden file holds every command with
-// its status and what it printed; the files a command must (not) write are
-// checked here.
+// meshsmith-batch end to end: one session of commands (tests/data/tools/
+// batch_commands.txt) over a copy of the example project, run in its folder.
+// The golden file holds every command with its status and what it printed;
+// the files a command must (not) write are checked here.
 
 #include "support/golden.hpp"
 #include "support/run_program.hpp"
@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 
 using namespace meshsmith::test;
 namespace fs = std::filesystem;
@@ -57,47 +59,13 @@ TEST(BatchSession, EveryCommandOverTheExample) {
     writeFile(dir.file("bad.3dp"), "Vertices\r\n1\r\n1\r\nx\r\n3\r\n");
     writeFile(dir.file("notes.3dp"), "# Notes\n");
     writeFile(dir.file("a.obj"), "v 0 0 0\n");
-    std::vector<Args> commands = {
-        {"info", "stand.3dp"},
-        {"resave", "stand.3dp", "again.3dp"},
-        {"resave", "stand.3dp", "stand.3dp"},
-        {"write-ase", "stand.3dp", "stand.ase"},
-        {"export-txt", "stand.3dp", "s.txt"},
-        {"import", "s.txt", "--out", "copy.3dp", "--seed", "4"},
-        {"write-ase", "copy.3dp", "copy.ase"}, // untextured: refused
-        {"export-vtx", "stand.3dp", "s.vtx"},
-        {"import", "s.vtx", "--into", "stand.3dp", "--offset", "100", "0", "0", "--out", "2.3dp"},
-        {"info", "2.3dp"},
-        {"export-dxf", "--mode", "vl", "stand.3dp", "s.dxf"},
-        {"import", "s.dxf", "--out", "d.3dp"},
-        {"import", "s.dxf", "--kind", "3dface", "--out", "d.3dp"},
-        {"import", "s.dxf", "--kind", "line", "--out", "d.3dp"},
-        {"export-dxf", "--mode", "vlp", "d.3dp", "p.dxf"},
-        {"import", "a.obj", "--out", "o.3dp"},
-        {"export-dxf", "--mode", "x", "stand.3dp", "o.dxf"},
-        {"import", "a.vtx"},
-        {"import", "a.vtx", "--out", "o.3dp", "--offset", "1", "2"},
-        {"info", "bad.3dp"},
-        {"info", "notes.3dp"},
-        {"resave", "none.3dp", "out.3dp"},
-        {"resave", "stand.3dp", "no/such/dir/out.3dp"},
-        {},
-        {"info"},
-        {"build", "stand.3dp"},
-        {"build", "many"},
-    };
-    // Transforms, each checked by the bounding box of its result.
-    for (const Args& steps : {Args{"--scale", "2"}, Args{"--rotate", "z", "90"},
-                              Args{"--mirror", "x", "--move", "1", "0", "0"}, Args{"--center"}}) {
-        Args args{"transform", "stand.3dp", "--out", "t.3dp"};
-        args.insert(args.end(), steps.begin(), steps.end());
-        commands.insert(commands.end(), {args, {"info", "t.3dp"}});
-    }
-    for (const Args& steps : {Args{"--scale", "abc"}, Args{"--rotate", "w", "10"},
-                              Args{"--move", "1", "2"}, Args{"--center", "--scale", "1e38"}}) {
-        Args args{"transform", "stand.3dp", "--out", "bad-t.3dp"};
-        args.insert(args.end(), steps.begin(), steps.end());
-        commands.push_back(args);
+    std::vector<Args> commands;
+    std::istringstream lines(readFile(sourcePath("tests/data/tools/batch_commands.txt")));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("$")) continue;
+        std::istringstream words(line.substr(1));
+        commands.emplace_back(std::istream_iterator<std::string>(words),
+                              std::istream_iterator<std::string>());
     }
     // Arguments reach the program as they were given (on Windows runChild
     // quotes them into a command line that the program's runtime splits again).
