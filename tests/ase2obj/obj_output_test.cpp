@@ -36,53 +36,34 @@ Project twoTextureProject() {
     return p;
 }
 
-TEST(ObjOutput, TwoTextureProjectGivesExactObjAndMtl) {
-    TempFolder dir;
-    Conversion c = convertAse(dir, aseText(twoTextureProject()));
-    EXPECT_EQ(c.run.status, 0);
-    EXPECT_EQ(c.run.output, "ASE format: Meshsmith\n\n");
-    // Shared corners share "v" and "vt" lines, the corner beside one gets its
-    // own, the quad comes out 3, 2, 1, 0, and the run of roof polygons has one usemtl.
-    expectGolden(c.obj.value_or("none"), "ase2obj/two_textures.obj");
-    expectGolden(c.mtl.value_or("none"), "ase2obj/two_textures.mtl");
-}
-
-TEST(ObjOutput, FileWithoutBitmapLinesGivesNoMtllibAndNoMtlFile) {
-    Project p; // vertices and lines only: the writer writes no material block
-    p.object.vertices = {{0, 0, 0, 0}, {1, 2, 3, 0}};
-    p.object.lines = {makeLine(0, 1)};
-    TempFolder dir;
-    Conversion c = convertAse(dir, aseText(p));
-    EXPECT_EQ(c.run.status, 0);
-    ASSERT_TRUE(c.obj);
-    EXPECT_EQ(*c.obj, "# OBJ file: converted from Grand Prix Legends Meshsmith-format ASE\n\n"
-                      "# 0 vertices\n\n# 0 texture vertices\n\n# 0 polygons\n");
-    EXPECT_FALSE(c.mtl);
-}
-
-TEST(ObjOutput, ObjectsOfFewerThanThreeCornersMakeNoFace) {
-    TempFolder dir;
-    Conversion c =
-        convertAse(dir, aseWith({"*BITMAP \"a\"", "*GEOMOBJECT", "*MESH_VERTEX 0 0 0 0",
-                                 "*MESH_VERTEX 1 1 0 0", "*MATERIAL_REF 0", "*GEOMOBJECT",
-                                 "*MESH_VERTEX 0 5 5 5", "*MESH_TVERT 0 0 0"}));
-    EXPECT_EQ(c.run.status, 0);
-    ASSERT_TRUE(c.obj);
-    EXPECT_NE(c.obj->find("# 3 vertices\n"), std::string::npos);
-    EXPECT_NE(c.obj->find("\n# 0 polygons\n"), std::string::npos);
-}
-
-TEST(ObjOutput, NegativeZeroIsTheSamePositionAsZeroAndKeepsItsFirstForm) {
-    TempFolder dir;
-    Conversion c = convertAse(
-        dir, aseWith({"*BITMAP \"a\"", "*GEOMOBJECT", "*MESH_VERTEX 0 -0.0 0 0",
-                      "*MESH_VERTEX 1 1 0 0", "*MESH_VERTEX 2 1 1 -0", "*MESH_TVERT 0 0 -0",
-                      "*MESH_TVERT 1 0 0", "*MESH_TVERT 2 -0.0 0", "*MATERIAL_REF 0"}));
-    ASSERT_TRUE(c.obj);
-    EXPECT_NE(c.obj->find("# 3 vertices\nv -0.000000 0.000000 0.000000\n"), std::string::npos);
-    EXPECT_NE(c.obj->find("v 1.000000 1.000000 -0.000000\n"), std::string::npos);
-    EXPECT_NE(c.obj->find("# 1 texture vertices\nvt 0.000000 -0.000000\n"), std::string::npos);
-    EXPECT_NE(c.obj->find("\nf 3/1 2/1 1/1\n"), std::string::npos);
+// Each ASE text converted: the status, what was printed, the OBJ and the MTL
+// file (the golden file).
+TEST(ObjOutput, EditorFilesGiveTheirExactObjAndMtl) {
+    Project lines; // vertices and lines only: the writer writes no material block
+    lines.object.vertices = {{0, 0, 0, 0}, {1, 2, 3, 0}};
+    lines.object.lines = {makeLine(0, 1)};
+    const std::pair<const char*, std::string> cases[] = {
+        // Shared corners share "v" and "vt" lines, the corner beside one gets its
+        // own, the quad comes out 3, 2, 1, 0, and the run of roof polygons has one usemtl.
+        {"two textures", aseText(twoTextureProject())},
+        {"no bitmap lines: no mtllib and no MTL file", aseText(lines)},
+        {"objects of fewer than three corners make no face",
+         aseWith({"*BITMAP \"a\"", "*GEOMOBJECT", "*MESH_VERTEX 0 0 0 0", "*MESH_VERTEX 1 1 0 0",
+                  "*MATERIAL_REF 0", "*GEOMOBJECT", "*MESH_VERTEX 0 5 5 5", "*MESH_TVERT 0 0 0"})},
+        {"negative zero is the same position as zero and keeps its first form",
+         aseWith({"*BITMAP \"a\"", "*GEOMOBJECT", "*MESH_VERTEX 0 -0.0 0 0", "*MESH_VERTEX 1 1 0 0",
+                  "*MESH_VERTEX 2 1 1 -0", "*MESH_TVERT 0 0 -0", "*MESH_TVERT 1 0 0",
+                  "*MESH_TVERT 2 -0.0 0", "*MATERIAL_REF 0"})},
+    };
+    std::string seen;
+    for (const auto& [name, ase] : cases) {
+        TempFolder dir;
+        const Conversion c = convertAse(dir, ase);
+        seen += "== " + std::string(name) + "\nstatus " + std::to_string(c.run.status) + "\n" +
+                c.run.output + "-- OBJ\n" + c.obj.value_or("none\n") + "-- MTL\n" +
+                c.mtl.value_or("none\n");
+    }
+    expectGolden(seen, "ase2obj/obj_outputs.txt");
 }
 
 // Ties at the sixth digit (0.0078125), negative zero, tiny negatives, the
