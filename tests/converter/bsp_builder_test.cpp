@@ -4,6 +4,7 @@
 #include "converter/bsp_builder.hpp"
 #include "converter/plane_tests.hpp"
 #include "converter/polygon_preparation.hpp"
+#include "converter/tree_choice.hpp"
 #include "generated_objects.hpp"
 #include "kiln_builders.hpp"
 #include "tree_checks.hpp"
@@ -104,10 +105,8 @@ TEST(Twins, ReversedPolygonIsATwinAndANodeOfTwinsIsFlagged) {
     EXPECT_EQ(createLR(single, 0, kRootParentValue, &single.rootParent)->centre->polyIndex, -1);
 }
 
-using Builder = node* (*)(KilnState&, int, int, node*);
-
 TEST(RootChoice, ClipperPlaneIsTheRootOfEveryTree) {
-    for (Builder build : {createLR, createRL, create2}) {
+    for (const TreeBuilder& b : kTreeBuilders) {
         KilnState k;
         recordedObject(k, "stand8");
         // A small clipper below the stand in the plane x = 10, which cuts every
@@ -122,11 +121,12 @@ TEST(RootChoice, ClipperPlaneIsTheRootOfEveryTree) {
             if (PlaneQuality(k, p) > PlaneQuality(k, unbiased)) unbiased = p;
         EXPECT_NE(unbiased, clipperPlane);
         EXPECT_EQ(k.f[static_cast<std::size_t>(clipperPlane)], 1);
-        const int root = chooseRoot(k, build == create2);
+        const RootPlanes roots = chooseRootPlanes(k);
+        const int root = b.secondRoot ? roots.bestRoot2 : roots.bestRoot;
         EXPECT_EQ(root, clipperPlane);
         EXPECT_EQ(numCutPolys(k, 0, clipperPlane, &k.rootParent), -1);
         k.nodeCount = 0;
-        const node* tree = build(k, root, kRootParentValue, &k.rootParent);
+        const node* tree = b.build(k, root, kRootParentValue, &k.rootParent);
         EXPECT_EQ(tree->nodeValue, clipperPlane);
         EXPECT_TRUE(treeFaults(k, tree).empty());
     }

@@ -18,7 +18,6 @@ using namespace meshsmith::kiln::test;
 
 namespace {
 
-using Builder = node* (*)(KilnState&, int, int, node*);
 using Generator = std::function<void(KilnState&)>;
 
 struct Case {
@@ -36,26 +35,11 @@ const Case kCases[] = {
     {"ball5", [](KilnState& k) { recordedObject(k, "ball5"); }},
 };
 
-struct Builders {
-    const char* name;
-    Builder build;
-    bool secondRoot;
-};
-
-const Builders kBuilders[] = {
-    {"createLR", createLR, false}, {"createRL", createRL, false}, {"create2", create2, true}};
-
-node* buildTree(KilnState& k, const Builders& b) {
-    const int root = chooseRoot(k, b.secondRoot);
-    k.nodeCount = 0;
-    return b.build(k, root, kRootParentValue, &k.rootParent);
-}
-
 } // namespace
 
 TEST(BspProperties, EveryTreeIsSoundAndKeepsTheArea) {
     for (const Case& c : kCases) {
-        for (const Builders& b : kBuilders) {
+        for (const TreeBuilder& b : kTreeBuilders) {
             SCOPED_TRACE(std::string(c.name) + " / " + b.name);
             auto k = std::make_unique<KilnState>();
             c.generate(*k);
@@ -85,7 +69,7 @@ TEST(BspProperties, TangledInputNeverBreaksTheBuild) {
     // side; the build still ends, keeps every record within its 11 vertices
     // and lists only polygons of the node's plane.
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        for (const Builders& b : kBuilders) {
+        for (const TreeBuilder& b : kTreeBuilders) {
             SCOPED_TRACE(std::to_string(seed) + " / " + b.name);
             auto k = std::make_unique<KilnState>();
             tangles(*k, seed);

@@ -88,7 +88,7 @@ ReaderRun readObjText(const std::string& text, const std::string& path) {
 }
 
 std::string threeDoVerdict(KilnState& k) {
-    node* root = createLR(k, chooseRoot(k, false), kRootParentValue, &k.rootParent);
+    node* root = buildTree(k, kTreeBuilders[0]);
     if (k.clipperStringNum != -1)
         k.stringNotWritten[static_cast<std::size_t>(k.clipperStringNum)] = true;
     const auto result = meshsmith::inspect3do::checkThreeDo(build3DO(k, root));

@@ -1,25 +1,20 @@
 // Whole trees written as 3DO files: a set of small objects keeps its exact
-// bytes (golden files
-// under tests/data/converter, rewritten with MESHSMITH_UPDATE_GOLDEN=1 when a
-// change of output is intended).
+// bytes (golden files under tests/data/converter).
 
 #include "converter/bsp_builder.hpp"
 #include "converter/threedo_writer.hpp"
 #include "generated_objects.hpp"
-#include "support/temp_folder.hpp"
+#include "support/golden.hpp"
 #include "tree_checks.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
 using namespace meshsmith::kiln;
 using namespace meshsmith::kiln::test;
 
 namespace {
-
-enum class Builder { LR, RL, Two };
 
 // A collision volume of the first three planes, with the string the driver appends.
 void addCollision(KilnState& k) {
@@ -30,25 +25,14 @@ void addCollision(KilnState& k) {
 }
 
 // Builds one tree over a freshly generated object and returns its 3DO bytes.
-std::vector<std::uint8_t> convert(const std::function<void(KilnState&)>& object, Builder builder,
-                                  bool collision) {
+std::string convert(const std::function<void(KilnState&)>& object, const TreeBuilder& b,
+                    bool collision) {
     KilnState k;
     object(k);
-    node* root = nullptr;
-    const int plane = chooseRoot(k, builder == Builder::Two);
-    switch (builder) {
-    case Builder::LR:
-        root = createLR(k, plane, kRootParentValue, &k.rootParent);
-        break;
-    case Builder::RL:
-        root = createRL(k, plane, kRootParentValue, &k.rootParent);
-        break;
-    case Builder::Two:
-        root = create2(k, plane, kRootParentValue, &k.rootParent);
-        break;
-    }
+    node* root = buildTree(k, b);
     if (collision) addCollision(k);
-    return build3DO(k, root);
+    const std::vector<std::uint8_t> bytes = build3DO(k, root);
+    return {bytes.begin(), bytes.end()};
 }
 
 struct Sample {
@@ -68,21 +52,11 @@ const std::vector<Sample>& samples() {
     return list;
 }
 
-const char* builderName(Builder b) {
-    return b == Builder::LR ? "lr" : b == Builder::RL ? "rl" : "two";
-}
-
 } // namespace
 
 TEST(ThreeDOPipeline, SmallObjectsKeepTheirGoldenBytes) {
-    const bool update = std::getenv("MESHSMITH_UPDATE_GOLDEN") != nullptr;
     for (const auto& o : samples())
-        for (Builder b : {Builder::LR, Builder::RL, Builder::Two}) {
-            auto bytes = convert(o.object, b, o.collision);
-            std::string path = meshsmith::test::sourcePath(std::string("tests/data/converter/") +
-                                                           o.name + "_" + builderName(b) + ".3do");
-            std::string text(bytes.begin(), bytes.end());
-            if (update) meshsmith::test::writeFile(path, text);
-            EXPECT_EQ(meshsmith::test::readFile(path), text) << path << " changed";
-        }
+        for (const TreeBuilder& b : kTreeBuilders)
+            meshsmith::test::expectGolden(convert(o.object, b, o.collision),
+                                          std::string("converter/") + o.name + "_" + b.name + ".3do");
 }

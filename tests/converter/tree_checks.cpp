@@ -2,6 +2,7 @@
 
 #include "converter/bsp_builder.hpp"
 #include "converter/plane_tests.hpp"
+#include "converter/tree_choice.hpp"
 
 #include <cmath>
 #include <set>
@@ -63,15 +64,11 @@ std::map<int, double> liveAreaByTexture(const KilnState& k) {
     return areaByTexture(k, live);
 }
 
-int chooseRoot(KilnState& k, bool second) {
-    SortPlanes(k);
-    FindClippers(k);
-    int best = 0;
-    for (int p = 0; p < k.planeCount; ++p) {
-        const int quality = second ? PlaneQuality2(k, p) : PlaneQuality(k, p);
-        if (quality > (second ? PlaneQuality2(k, best) : PlaneQuality(k, best))) best = p;
-    }
-    return best;
+node* buildTree(KilnState& k, const TreeBuilder& b) {
+    const RootPlanes roots = chooseRootPlanes(k);
+    k.nodeCount = 0;
+    return b.build(k, b.secondRoot ? roots.bestRoot2 : roots.bestRoot, kRootParentValue,
+                   &k.rootParent);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // Reading back and checking a built BSP tree in tests.
 
+#include "converter/bsp_builder.hpp"
 #include "converter/kiln_state.hpp"
 
 #include <array>
@@ -25,9 +26,18 @@ std::map<int, double> areaByTexture(const KilnState& k, const std::vector<int>& 
 // ... of every live polygon.
 std::map<int, double> liveAreaByTexture(const KilnState& k);
 
-// The root plane the converter chooses: the best PlaneQuality (or
-// PlaneQuality2), ties to the lower plane, after SortPlanes and FindClippers.
-int chooseRoot(KilnState& k, bool second);
+// The three tree builders, each with the root plane the converter gives it:
+// chooseRootPlanes's bestRoot for createLR and createRL, bestRoot2 for create2.
+struct TreeBuilder {
+    const char* name;
+    node* (*build)(KilnState&, int, int, node*);
+    bool secondRoot;
+};
+inline constexpr TreeBuilder kTreeBuilders[] = {
+    {"lr", createLR, false}, {"rl", createRL, false}, {"two", create2, true}};
+
+// Chooses the root plane as the converter does and builds the whole tree.
+node* buildTree(KilnState& k, const TreeBuilder& b);
 
 // Everything wrong with a finished tree: a listed polygon not in its node's
 // plane, not placed, listed twice or not a triangle; a polygon of a front
