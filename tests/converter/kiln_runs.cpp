@@ -104,12 +104,6 @@ std::string convertVerdict(const std::string& text) {
     }
 }
 
-std::string oneLine(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.replace(at, 2, " | ");
-    return text;
-}
-
 std::vector<std::uint8_t> readBytes(const std::string& path) {
     const std::string s = readFile(path);
     return {s.begin(), s.end()};

@@ -44,9 +44,6 @@ void readMeshsmithText(KilnState& k, const std::string& text,
 // message, "converted", or the inspector's violation when its 3DO is not sound.
 std::string convertVerdict(const std::string& text);
 
-// `text` on one line: CR LF written as " | ".
-std::string oneLine(std::string text);
-
 std::vector<std::uint8_t> readBytes(const std::string& path);
 
 } // namespace meshsmith::kiln::test
