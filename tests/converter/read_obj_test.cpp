@@ -1,12 +1,12 @@
-// The OBJ and MTL readers: face order and numbering, the untextured stop,
-// vertex merging, and the files other exporters write (CR LF, byte order
-// marks, tabs, relative numbers, names with blanks, MTL paths).
+// The OBJ and MTL readers: the untextured stop, the pause, and the numbers
+// and names they refuse. The good files they read (CR LF, byte order marks,
+// tabs, relative numbers, names with blanks, MTL paths) are under
+// tests/data/converter/readers/obj.
 
 #include "converter/console_pause.hpp"
 #include "converter/readers.hpp"
 #include "case_table.hpp"
 #include "reader_runs.hpp"
-#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -25,56 +25,6 @@ const std::string kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\n"
                               "usemtl brick\n";
 
 } // namespace
-
-// Each OBJ text (with its MTL and vertex-colour files beside it when given)
-// and what the reader printed and left in the tables; the golden file says
-// why each is so.
-TEST(ReadObj, TablesOfGoodFilesMatchTheirGoldenDump) {
-    const struct {
-        std::string name, obj, mtlName = "", mtl = "", lux = "";
-    } cases[] = {
-        {"boundary runs opposite to the file", kTriangle + "f 1/1 2/2 3/3\n"},
-        {"relative numbers count back", kTriangle + "f -3/-3 -2/-2 -1/-1\n"},
-        {"first line a vertex", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nusemtl m\nf 1/1 2/1 3/1\n"},
-        {"first line the MTL file", "mtllib m.mtl\n" + kTriangle + "usemtl m\nf 1/1 2/2 3/3\n",
-         "m.mtl", "newmtl m\nmap_Kd tiles.bmp\n"},
-        {"tabs, normals between, vertices within 0.001 merged",
-         "v\t0\t0\t0\nvn 5 5 5\nv 1 0 0\nvn 7 7 7\nv 0 1 0\nv 1.0009 0.0005 -0.0009\nvt 0 0\n"
-         "usemtl m\nf 1/1 2/1 3/1\nf 4/1 3/1 1/1\n"},
-        {"CR LF, byte order marks, tabs, a Windows path",
-         "\xEF\xBB\xBFv 0 0 0\r\nv\t1\t0\t0\r\nv 0 1 0 \r\nvt 0 0\r\nmtllib tex.mtl\r\n"
-         "\tusemtl\tstone \r\nf\t1/1/1\t2/1/1 3/1/1 \r\n",
-         "tex.mtl", "\xEF\xBB\xBFnewmtl stone\r\n\tmap_Kd\tC:\\maps\\brick.bmp\r\n"},
-        // brick has no map_Kd line: it keeps its name; d takes its last map.
-        {"MTL name with a blank, paths of either slash",
-         "mtllib my car.mtl\n" + kTriangle +
-             "usemtl a\nf 1/1 2/2 3/3\nusemtl b\nf 1/1 2/2 3/3\n"
-             "usemtl c\nf 1/1 2/2 3/3\nusemtl d\nf 1/1 2/2 3/3\n",
-         "my car.mtl",
-         "newmtl a\nmap_Kd cars/texture.jpg\nnewmtl b\nmap_Kd .\\wal67ar_small.jpg\n"
-         "newmtl c\nKd 1 1 1\nnewmtl d\nmap_Kd old.bmp\nmap_Kd -s 1 1 1 new.png\n"},
-        // Face 0 is concave: its ears take table slots before face 1 is read.
-        {"colours by face, not by slot",
-         "v 0 0 0\nv 4 0 0\nv 4 4 0\nv 2 1 0\nv 0 4 0\nv 9 9 0\nvt 0 0\nusemtl m\n"
-         "f 1/1 2/1 3/1 4/1 5/1\nf 2/1 6/1 3/1\n",
-         "", "", "POLYGON 1 820\nVERTEX 2 10 20 30 40\n"},
-        // A device is no MTL file (reading it would never end).
-        {"a device as MTL file", "mtllib /dev/zero\n" + kTriangle + "f 1/1 2/2 3/3\n"},
-    };
-    std::string seen;
-    for (const auto& c : cases) {
-        TempFolder dir;
-        writeFile(dir.file("in.obj"), c.obj);
-        if (!c.mtlName.empty()) writeFile(dir.file(c.mtlName), c.mtl);
-        if (!c.lux.empty()) writeFile(dir.file("in.lux"), c.lux);
-        testing::internal::CaptureStdout();
-        ReaderRun r = readObjFile(dir.file("in.obj"));
-        const std::string out = testing::internal::GetCapturedStdout();
-        seen += "== " + c.name + "\n" + meshsmith::test::placeholder(out, dir.folder()) + r.error +
-                dumpState(*r.k);
-    }
-    meshsmith::test::expectGolden(seen, "converter/obj_states.txt");
-}
 
 TEST(ReadObj, FaceWithoutTextureVerticesStopsAsUntextured) {
     testing::internal::CaptureStdout();

@@ -1,19 +1,26 @@
-// The real files of the shared corpus: each converts to a 3DO that passes the
-// inspector, or is refused with the message that says why.
+// Files read by the converter's readers: the good files under
+// tests/data/converter/readers, and the real files of the shared corpus, each
+// converted to a 3DO that passes the inspector or refused saying why.
 
 #include "case_table.hpp"
 #include "converter/line_reader.hpp"
 #include "reader_runs.hpp"
+#include "support/golden.hpp"
 #include "support/run_program.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 using namespace meshsmith::kiln;
 using namespace meshsmith::kiln::test;
 using meshsmith::test::corpusPath;
+using meshsmith::test::expectGolden;
+using meshsmith::test::placeholder;
+using meshsmith::test::sourcePath;
 
 namespace {
 
@@ -26,6 +33,34 @@ std::vector<std::string> stringsOf(const KilnState& k) {
 }
 
 } // namespace
+
+// Each file under readers/<reader> (with its MTL and vertex-colour files beside
+// it): what its reader printed and left in the tables, and whether its 3DO is
+// sound; one golden file per reader. readers/README.md says why each is so.
+TEST(ReaderFiles, TablesOfGoodFilesMatchTheirGoldenDump) {
+    const std::tuple<std::string, std::string, ReaderRun (*)(const std::string&)> readers[] = {
+        {"obj", ".obj", readObjFile},
+        {"meshsmith", ".ase", readMeshsmithFile},
+        {"3dsmax", ".ase", read3dsMaxFile}};
+    for (const auto& [reader, extension, read] : readers) {
+        const std::string folder = sourcePath("tests/data/converter/readers/" + reader + "/");
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().extension() == extension) files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        std::string seen;
+        for (const std::filesystem::path& file : files) {
+            testing::internal::CaptureStdout();
+            ReaderRun r = read(file.string());
+            const std::string out = testing::internal::GetCapturedStdout();
+            seen += "== " + file.stem().string() + "\n" + placeholder(out, folder) + r.error +
+                    dumpState(*r.k);
+            const std::string verdict = r.read ? threeDoVerdict(*r.k) : "not read";
+            seen += "3DO: " + (verdict.empty() ? "sound" : verdict) + "\n";
+        }
+        expectGolden(seen, "converter/" + reader + "_states.txt");
+    }
+}
 
 TEST(ReaderCorpus, TexturedFilesConvertSoundlyOthersAreRefusedSayingWhy) {
     if (!corpusPresent()) GTEST_SKIP() << "no corpus at " << corpusPath("");

@@ -42,14 +42,18 @@ class StdinFromNull {
     int saved_;
 };
 
-ReaderRun run(TextSource source, std::string path, bool obj) {
+enum class Reader { Max, Obj, Meshsmith };
+
+ReaderRun run(TextSource source, std::string path, Reader reader) {
     ReaderRun r;
     StdinFromNull guard;
     try {
         std::string first;
         readstr(source, first);
-        if (obj)
+        if (reader == Reader::Obj)
             read_OBJ(*r.k, source, path, first);
+        else if (reader == Reader::Meshsmith)
+            read_Meshsmith(*r.k, source, path);
         else
             read_3dsMax(*r.k, source, path);
         r.read = true;
@@ -63,28 +67,31 @@ ReaderRun run(TextSource source, std::string path, bool obj) {
     return r;
 }
 
-ReaderRun runFile(const std::string& path, bool obj) {
+ReaderRun runFile(const std::string& path, Reader reader) {
     auto source = TextSource::open(path);
     if (!source) {
         ADD_FAILURE() << "cannot open " << path;
         return {};
     }
-    return run(std::move(*source), path, obj);
+    return run(std::move(*source), path, reader);
 }
 
 } // namespace
 
 ReaderRun read3dsMaxFile(const std::string& path) {
-    return runFile(path, false);
+    return runFile(path, Reader::Max);
 }
 ReaderRun readObjFile(const std::string& path) {
-    return runFile(path, true);
+    return runFile(path, Reader::Obj);
+}
+ReaderRun readMeshsmithFile(const std::string& path) {
+    return runFile(path, Reader::Meshsmith);
 }
 ReaderRun read3dsMaxText(const std::string& text, const std::string& path) {
-    return run(TextSource(text), path, false);
+    return run(TextSource(text), path, Reader::Max);
 }
 ReaderRun readObjText(const std::string& text, const std::string& path) {
-    return run(TextSource(text), path, true);
+    return run(TextSource(text), path, Reader::Obj);
 }
 
 std::string threeDoVerdict(KilnState& k) {

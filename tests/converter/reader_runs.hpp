@@ -1,5 +1,5 @@
 #pragma once
-// Running the 3ds Max and OBJ readers the way the converter does (the first
+// Running the 3ds Max, OBJ and editor-dialect readers the way the converter does (the first
 // significant line consumed to recognise the file), and building the 3DO of
 // what they read.
 
@@ -17,9 +17,10 @@ struct ReaderRun {
     std::string error;       // the InputError or CapacityError message
 };
 
-// The file at `path`, read by read_3dsMax or read_OBJ.
+// The file at `path`, read by read_3dsMax, read_OBJ or read_Meshsmith.
 ReaderRun read3dsMaxFile(const std::string& path);
 ReaderRun readObjFile(const std::string& path);
+ReaderRun readMeshsmithFile(const std::string& path);
 // `text` as a file named `path` (which need not exist: the vertex-colour and
 // MTL files are looked for beside it).
 ReaderRun read3dsMaxText(const std::string& text, const std::string& path = "/nonexistent/in.ase");
