@@ -6,58 +6,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
 namespace meshsmith::test {
 namespace {
 
-std::string triangle(const std::string& vertex2, const std::string& ref) {
-    return crlfLines(
-               {"*BITMAP \"a\"", "*GEOMOBJECT", "*MESH_VERTEX 0 0 0 0", "*MESH_VERTEX 1 1 0 0"}) +
-           vertex2 + "\r\n" +
-           crlfLines({"*MESH_TVERT 0 0 0 0", "*MESH_TVERT 1 0 0 0", "*MESH_TVERT 2 0 0 0"}) + ref +
-           "\r\n";
-}
-
-// Every fault fails with its message (the golden file) and leaves no output.
+// Every file under tests/data/ase2obj/faults fails with its message (the
+// golden file) and leaves no output; so does a missing file or a folder.
 TEST(ConversionFaults, EachFaultIsNamedWithItsLineAndLeavesNoOutput) {
-    const std::string header = crlfLines({kAseMarker, kAseCaution}), v2 = "*MESH_VERTEX 2 1 1 0";
-    // Lines: 1-2 header, 3 *BITMAP, 4 *GEOMOBJECT, 5-7 vertices, 8-10 texture vertices, 11 ref.
-    const std::string cases[] = {
-        "",
-        "\r\n/only a comment\r\n",
-        "*3DSMAX_ASCIIEXPORT 200\r\n",
-        std::string(255, '*') + "\n",
-        header + triangle("*MESH_VERTEX 100 1 1 0", "*MATERIAL_REF 0"),
-        header + triangle("*MESH_VERTEX -1 1 1 0", "*MATERIAL_REF 0"),
-        header + triangle("*MESH_VERTEX 99999999999 1 1 0", "*MATERIAL_REF 0"),
-        header + triangle("*MESH_VERTEX 2 1 1", "*MATERIAL_REF 0"),
-        header + triangle("*MESH_VERTEX 2 1 nan 0", "*MATERIAL_REF 0"),
-        header + triangle("*MESH_VERTEX 2 1 1e39 0", "*MATERIAL_REF 0"),
-        header + triangle(v2, "*MATERIAL_REF 1"),
-        header + triangle(v2, "*MATERIAL_REF"),
-        header + triangle("*MESH_VERTEX 3 1 1 0", "*MATERIAL_REF 0"),
-        header + triangle(v2, "*MATERIAL_REF 0") +
-            crlfLines({"*GEOMOBJECT", "*MESH_VERTEX 0 0 0 0", "*MESH_VERTEX 1 1 0 0",
-                       "*MESH_VERTEX 2 1 1 0", "*MESH_TVERT 0 0 0", "*MESH_TVERT 2 0 0",
-                       "*MATERIAL_REF 0"}),
-        header + triangle(v2, "*MESH_TVERT 100 0 0"),
-        header + triangle(v2, ""),
-        header + triangle(v2, "*LINEOBJECT"),
-        header + crlfLines({"*BITMAP \"a\"", "*MATERIAL_REF 0"}),
-        header + triangle(v2, "*MATERIAL_REF 0") + crlfLines({"*MATERIAL_REF 0"}),
-        header + crlfLines({"*BITMAP \"\""}),
-        header + crlfLines({"*BITMAP \"a\""}) + "*MESH_VERTEX 0 " + std::string(250, '1') + "\r\n",
-    };
     TempFolder dir;
     std::string seen = ase2obj::runAse2obj({dir.file("absent.ase")}).output;
     EXPECT_EQ(ase2obj::runAse2obj({dir.folder()}).status, 1);
-    for (const std::string& text : cases) {
-        Conversion c = convertAse(dir, text);
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(sourcePath("tests/data/ase2obj/faults")))
+        if (entry.path().extension() == ".ase") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const std::filesystem::path& file : files) {
+        Conversion c = convertAse(dir, readFile(file.string()));
         EXPECT_EQ(c.run.status, 1) << c.run.output;
         EXPECT_FALSE(c.obj || c.mtl) << c.run.output;
-        seen += c.run.output;
+        seen += "== " + file.filename().string() + "\n" + c.run.output;
     }
     expectGolden(seen, "ase2obj/faults.txt");
 }
