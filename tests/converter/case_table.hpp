@@ -7,6 +7,7 @@
 
 #include "support/golden.hpp"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
