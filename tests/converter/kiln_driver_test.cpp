@@ -84,9 +84,9 @@ TEST(KilnDriver, RunsGiveTheirStatusOutputAndFile) {
         const inspect::ThreeDoFile f = parsed(made);
         for (const inspect::Record& r : f.records)
             if (r.type == 5) seen += " " + std::to_string(r.displayClass);
-        for (const inspect::CollisionVolume& v : f.collision ? f.collision->volumes
-                                                             : std::vector<inspect::CollisionVolume>{})
-            seen += "; a collision volume of " + std::to_string(v.planes.size()) + " planes";
+        for (std::size_t v = 0; f.collision && v < f.collision->volumes.size(); ++v)
+            seen += "; a collision volume of " +
+                    std::to_string(f.collision->volumes[v].planes.size()) + " planes";
         for (const inspect::StringEntry& e : f.strings)
             if (f.hand && e.offset == f.hand->stringOffset) seen += "; HAND names " + e.text;
         seen += "\n";
