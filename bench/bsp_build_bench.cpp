@@ -4,7 +4,8 @@
 // afresh, so the time includes reading, plane finding and the root choice.
 
 #include "converter/bsp_builder.hpp"
-#include "generated_objects.hpp"
+#include "converter/tree_choice.hpp"
+#include "scenery_generators.hpp"
 #include "tree_checks.hpp"
 
 #include <benchmark/benchmark.h>
@@ -36,7 +37,8 @@ template <int Tree> void buildTree(benchmark::State& state) {
         KilnState k;
         fillObject(k, polygons, scene);
         read = k.polyCount;
-        const int root = chooseRoot(k, Tree == 3);
+        const RootPlanes roots = chooseRootPlanes(k);
+        const int root = Tree == 3 ? roots.bestRoot2 : roots.bestRoot;
         node* tree = Tree == 1   ? createLR(k, root, kRootParentValue, &k.rootParent)
                      : Tree == 2 ? createRL(k, root, kRootParentValue, &k.rootParent)
                                  : create2(k, root, kRootParentValue, &k.rootParent);

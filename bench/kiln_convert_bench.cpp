@@ -11,7 +11,7 @@
 
 #include "export/ase_writer.hpp"
 #include "converter/kiln_state.hpp"
-#include "generated_objects.hpp"
+#include "scenery_generators.hpp"
 #include "kiln_conversion.hpp"
 #include "model/number_text.hpp"
 #include "model/project_file.hpp"

@@ -1,6 +1,6 @@
 #include "random_objects.hpp"
 
-#include "generated_objects.hpp"
+#include "scenery_generators.hpp"
 
 #include <algorithm>
 #include <cmath>

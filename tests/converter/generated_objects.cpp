@@ -106,12 +106,8 @@ void recordedObject(KilnState& k, const std::string& name) {
     finishReading(k);
 }
 
-namespace {
-
 const std::vector<UV> kQuadUV = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 
-// A box from its eight corners: bottom 0..3 and top 4..7, counter-clockwise
-// seen from above; faces wound so their planes face outwards.
 void box(KilnState& k, const std::array<Point, 8>& c, const std::string& side,
          const std::string& top) {
     readPolygon(k, {c[3], c[2], c[1], c[0]}, top, kQuadUV);
@@ -122,11 +118,15 @@ void box(KilnState& k, const std::array<Point, 8>& c, const std::string& side,
     }
 }
 
+namespace {
+
 // The cosine and sine of the turn whose half-angle tangent is t: exact
 // arithmetic only, so the corners are the same on every platform.
 std::array<double, 2> turn(double t) {
     return {(1 - t * t) / (1 + t * t), 2 * t / (1 + t * t)};
 }
+
+} // namespace
 
 std::array<Point, 8> turnedBox(double cx, double cy, double z0, double w, double l, double h,
                                double t) {
@@ -141,8 +141,6 @@ std::array<Point, 8> turnedBox(double cx, double cy, double z0, double w, double
     }
     return c;
 }
-
-} // namespace
 
 void randomBoxes(KilnState& k, std::uint32_t seed, int n) {
     Random r(seed);

@@ -28,6 +28,20 @@ int readPolygon(KilnState& k, const std::vector<Point>& corners, const std::stri
 // a plane fan-triangulated (collinear triangles dropped) and its planes found again.
 void finishReading(KilnState& k);
 
+// The texture corners of a quad, in its corners' order.
+extern const std::vector<UV> kQuadUV;
+
+// A box from its eight corners: bottom 0..3 and top 4..7, counter-clockwise
+// seen from above; faces wound so their planes face outwards.
+void box(KilnState& k, const std::array<Point, 8>& c, const std::string& side,
+         const std::string& top);
+
+// The eight corners of a box centred on (cx, cy) from height z0, half-widths
+// w and l, height h, turned about the vertical by the turn whose half-angle
+// tangent is t (exact arithmetic, the same corners on every platform).
+std::array<Point, 8> turnedBox(double cx, double cy, double z0, double w, double l, double h,
+                               double t);
+
 // `n` boxes of random size and place, some turned about the vertical axis,
 // so that they overlap and cut one another; four textures.
 void randomBoxes(KilnState& k, std::uint32_t seed, int n);
