@@ -110,46 +110,43 @@ struct Run {
     }
 };
 
-// The words of one line of tests/data/edits/runs.steps.
+// The words of one line of tests/data/edits/runs.steps after its first.
 struct Words {
-    std::istringstream in;
-    std::string word() {
-        std::string w;
-        in >> w;
-        return w;
+    std::vector<std::string> w;
+    const std::string& s(std::size_t k) const { return w.at(k); }
+    float f(std::size_t k) const { return std::stof(s(k)); }
+    std::int32_t i(std::size_t k) const { return s(k) == "none" ? NoSelection : std::stoi(s(k)); }
+    std::size_t at(std::size_t k) const { return std::stoul(s(k)); }
+    Rgb rgb(std::size_t k) const { return w.size() > k ? Rgb{f(k), f(k + 1), f(k + 2)} : Rgb{}; }
+    std::array<TypedNumber, 3> offsets(std::size_t k) const {
+        return {*typedNumber(s(k)), *typedNumber(s(k + 1)), *typedNumber(s(k + 2))};
     }
-    bool more() { return (in >> std::ws).peek() != EOF; }
-    float real() { return std::stof(word()); }
-    std::int32_t index() {
-        const std::string w = word();
-        return w == "none" ? NoSelection : std::stoi(w);
-    }
-    std::vector<std::int32_t> list() {
+    std::vector<std::int32_t> list(std::size_t k) const {
         std::vector<std::int32_t> out;
-        std::istringstream items(word());
+        std::istringstream items(s(k));
         for (std::string item; std::getline(items, item, ',');)
             out.push_back(std::stoi(item));
         return out;
     }
-    Rgb rgb() { return more() ? Rgb{real(), real(), real()} : Rgb{}; }
-    std::array<TypedNumber, 3> offsets() {
-        return {*typedNumber(word()), *typedNumber(word()), *typedNumber(word())};
-    }
-    std::vector<TexCoord> pairs() {
+    std::vector<TexCoord> pairs(std::size_t k) const {
         std::vector<TexCoord> out;
-        std::istringstream items(word());
+        std::istringstream items(s(k));
         for (std::string u, v; std::getline(items, u, '/') && std::getline(items, v, ',');)
             out.push_back({std::stof(u), std::stof(v)});
         return out;
     }
     // The word's place among `names`, as the enum of that order.
-    template <class E> E pick(std::initializer_list<std::string_view> names) {
-        const std::string w = word();
-        const auto at = std::find(names.begin(), names.end(), w);
-        EXPECT_NE(at, names.end()) << w;
-        return static_cast<E>(at - names.begin());
+    template <class E> E pick(std::size_t k, std::initializer_list<std::string_view> names) const {
+        const auto found = std::find(names.begin(), names.end(), s(k));
+        EXPECT_NE(found, names.end()) << s(k);
+        return static_cast<E>(found - names.begin());
     }
-    Axis axis() { return pick<Axis>({"X", "Y", "Z"}); }
+    Axis axis(std::size_t k) const { return pick<Axis>(k, {"X", "Y", "Z"}); }
+    CopySide side(std::size_t k) const { return pick<CopySide>(k, {"Opposite", "Same"}); }
+    CopyTexture copied(std::size_t k) const {
+        return pick<CopyTexture>(k, {"SameOrientation", "Mirrored", "None"});
+    }
+    VertexScope scope(std::size_t k) const { return pick<VertexScope>(k, {"All", "Selected"}); }
 };
 
 void maskSteps(Run& r) {
@@ -169,276 +166,216 @@ void maskSteps(Run& r) {
     r.step(replaceTexture(r.p, 1, r.bitmap("c/wall01.bmp", 16, 16)));
 }
 
-using Op = std::function<void(Run&, Words&)>;
+void setOnly(Run& r, const Words& w) {
+    r.p = Project{};
+    r.p.GeometryPresent = true;
+    for (const std::string& word : w.w) {
+        std::istringstream xyz(word);
+        Vertex v;
+        char comma;
+        int selected = 0;
+        xyz >> v.X >> comma >> v.Y >> comma >> v.Z >> comma >> selected;
+        v.Selected = static_cast<std::uint8_t>(selected);
+        r.p.object.vertices.push_back(v);
+    }
+}
+
+void untexture(Run& r) {
+    r.p.object.textures.clear();
+    for (auto& poly : r.p.object.polygons)
+        poly = makePolygon({poly.VertexIndices.begin(), poly.VertexIndices.end() - 1});
+    r.p.object.collision.clear();
+}
+
+using R = Run&;
+using W = const Words&;
+using Op = std::function<void(R, W)>;
 
 // What each word of runs.steps does: set-up words change the project as it is,
 // step words run an operation and record its outcome.
-const std::map<std::string, Op>& operations() {
-    using R = Run&;
-    using W = Words&;
-    static const std::map<std::string, Op> ops = {
-        // Set-up
-        {"new", [](R r, W) { r.p = Project{}; }},
-        {"only",
-         [](R r, W w) {
-             r.p = Project{};
-             r.p.GeometryPresent = true;
-             while (w.more()) {
-                 std::istringstream xyz(w.word());
-                 Vertex v;
-                 char comma;
-                 int selected = 0;
-                 xyz >> v.X >> comma >> v.Y >> comma >> v.Z >> comma >> selected;
-                 v.Selected = static_cast<std::uint8_t>(selected);
-                 r.p.object.vertices.push_back(v);
-             }
-         }},
-        {"select",
-         [](R r, W w) {
-             const std::string table = w.word();
-             while (w.more()) {
-                 const auto k = static_cast<std::size_t>(w.index());
-                 if (table == "vertices") r.p.object.vertices[k].Selected = 1;
-                 if (table == "lines") r.p.object.lines[k].Selected = 1;
-                 if (table == "polygons") r.p.object.polygons[k].Selected = 1;
-             }
-         }},
-        {"selectedLine", [](R r, W w) { r.p.SelectedLine = w.index(); }},
-        {"selectedPolygon", [](R r, W w) { r.p.SelectedPolygon = w.index(); }},
-        {"line",
-         [](R r, W w) {
-             const std::int32_t from = w.index();
-             r.p.object.lines.push_back(makeLine(from, w.index()));
-         }},
-        {"visLine",
-         [](R r, W w) {
-             const std::int32_t from = w.index();
-             r.p.object.visLines.push_back(makeLine(from, w.index()));
-             if (w.more()) setRecordColour(r.p.object.visLines.back(), w.rgb());
-         }},
-        {"polygon", [](R r, W w) { r.p.object.polygons.push_back(makePolygon(w.list())); }},
-        {"visualizationLines", [](R r, W w) { createVisualizationLines(r.p, w.rgb(), r.log); }},
-        {"resizeVertices", [](R r, W w) { r.p.object.vertices.resize(std::stoul(w.word())); }},
-        {"duplicateVertex",
-         [](R r, W w) {
-             r.p.object.vertices.push_back(r.p.object.vertices[std::stoul(w.word())]);
-         }},
-        {"keepLines", [](R r, W) { r.keptLines = r.p.object.lines; }},
-        {"untextured",
-         [](R r, W) {
-             r.p.object.textures.clear();
-             for (auto& poly : r.p.object.polygons)
-                 poly = makePolygon(std::vector<std::int32_t>(poly.VertexIndices.begin(),
-                                                              poly.VertexIndices.end() - 1));
-             r.p.object.collision.clear();
-         }},
-        {"texture", [](R r, W w) { r.p.object.textures.push_back({w.word(), 0, "", 0, 0}); }},
-        {"texturedPolygon",
-         [](R r, W w) {
-             const auto k = static_cast<std::size_t>(w.index());
-             const auto corners = w.list();
-             const std::int32_t texture = w.index();
-             r.p.object.polygons[k] = makeTexturedPolygon(corners, texture, w.pairs());
-         }},
-        {"bitmapTexture",
-         [](R r, W w) {
-             const auto k = static_cast<std::size_t>(w.index());
-             const std::string name = w.word();
-             const int width = w.index();
-             r.p.object.textures[k].Filename = r.bitmap(name, width, w.index());
-         }},
-        {"answers",
-         [](R r, W w) {
-             while (w.more())
-                 r.prompts.answers.push_back(w.pick<Answer>({"Yes", "No", "Cancel"}));
-         }},
-        // Vertices
-        {"addVertex",
-         [](R r, W w) {
-             const float x = w.real(), y = w.real();
-             r.step(addVertex(r.p, x, y, w.real()));
-         }},
-        {"modifySelectedVertices",
-         [](R r, W w) {
-             std::optional<float> xyz[3];
-             for (auto& c : xyz)
-                 if (const std::string v = w.word(); v != "-") c = std::stof(v);
-             r.step(modifySelectedVertices(r.p, xyz[0], xyz[1], xyz[2]));
-         }},
-        {"removeSelectedVertices", [](R r, W) { r.step(removeSelectedVertices(r.p, r.log)); }},
-        {"removeAllVertices", [](R r, W) { r.step(removeAllVertices(r.p, r.prompts, r.log)); }},
-        {"hasGeometrySnapshot",
-         [](R r, W) { r.note("window's undo: " + std::to_string(hasGeometrySnapshot(r.p))); }},
-        {"restoreGeometrySnapshot", [](R r, W) { r.step(restoreGeometrySnapshot(r.p, r.log)); }},
-        {"createInterpolatedVertex", [](R r, W) { r.step(createInterpolatedVertex(r.p, r.log)); }},
-        {"addInterpolatedVertices",
-         [](R r, W) { r.step(addInterpolatedVertices(r.p, r.prompts, r.log)); }},
-        // Lines
-        {"createLine",
-         [](R r, W w) {
-             const std::int32_t from = w.index();
-             const std::string to = w.word();
-             const auto last = static_cast<std::int32_t>(r.p.object.vertices.size()) - 1;
-             r.step(createLine(r.p, from, to == "last" ? last : std::stoi(to), w.rgb()));
-         }},
-        {"redefineLine",
-         [](R r, W w) {
-             const std::int32_t k = w.index(), from = w.index();
-             r.step(redefineLine(r.p, k, from, w.index()));
-         }},
-        {"recolourSelectedLines", [](R r, W w) { r.step(recolourSelectedLines(r.p, w.rgb())); }},
-        {"removeSelectedLines", [](R r, W) { r.step(removeSelectedLines(r.p)); }},
-        {"removeAllLines", [](R r, W) { r.step(removeAllLines(r.p, r.prompts, r.log)); }},
-        {"restoreLines", [](R r, W) { r.step(restoreLines(r.p, r.keptLines)); }},
-        {"createVisualizationLinesStep",
-         [](R r, W w) {
-             const bool pick = w.more();
-             const Rgb picked = w.rgb();
-             r.step(createVisualizationLinesStep(
-                 r.p, r.lineColour, [&](Rgb& c) { c = pick ? picked : c; }, r.log));
-         }},
-        {"convertVisualizationLines",
-         [](R r, W) { r.step(convertVisualizationLines(r.p, r.log)); }},
-        // Polygons
-        {"createPolygon",
-         [](R r, W w) {
-             const auto corners = w.list();
-             r.step(createPolygon(r.p, corners, w.rgb(), r.log));
-         }},
-        {"redefinePolygon",
-         [](R r, W w) {
-             const std::int32_t k = w.index();
-             r.step(redefinePolygon(r.p, k, w.list()));
-         }},
-        {"retextureSelectedPolygons",
-         [](R r, W w) {
-             const TextureChange change = retextureSelectedPolygons(r.p, w.index());
-             r.step(change.result);
-             for (std::int32_t k : change.untextured)
-                 r.note(untexturedMessage(k));
-         }},
-        {"removeSelectedPolygons", [](R r, W) { r.step(removeSelectedPolygons(r.p, r.log)); }},
-        {"removeAllPolygons", [](R r, W) { r.step(removeAllPolygons(r.p, r.prompts, r.log)); }},
-        // Polygon copies and moves
-        {"copyPolygons",
-         [](R r, W w) {
-             const auto offsets = w.offsets();
-             const auto side = w.pick<CopySide>({"Opposite", "Same"});
-             const auto texture = w.pick<CopyTexture>({"SameOrientation", "Mirrored", "None"});
-             r.step(copyPolygons(r.p, offsets, side, texture, r.copy));
-         }},
-        {"copyAndUndo",
-         [](R r, W w) {
-             const auto side = w.pick<CopySide>({"Opposite", "Same"});
-             const auto texture = w.pick<CopyTexture>({"SameOrientation", "Mirrored", "None"});
-             r.step(copyPolygons(r.p, Words{std::istringstream("0.0 0.0 10")}.offsets(), side,
-                                 texture, r.copy));
-             r.step(undoPolygonCopy(r.p, r.copy, r.log));
-         }},
-        {"canUndoPolygonCopy",
-         [](R r, W) {
-             r.note("copy can be undone: " + std::to_string(canUndoPolygonCopy(r.p, r.copy)));
-         }},
-        {"movePolygons", [](R r, W w) { r.step(movePolygons(r.p, w.offsets(), r.undo)); }},
-        // Vertex transformations
-        {"restoreVertices",
-         [](R r, W w) {
-             std::string caption;
-             std::getline(w.in >> std::ws, caption);
-             r.step(restoreVertices(r.p, r.undo, caption));
-         }},
-        {"rotateVertices",
-         [](R r, W w) {
-             const Axis axis = w.axis();
-             const float degrees = w.real();
-             r.step(rotateVertices(r.p, rotationByDegrees(axis, degrees), w.index(),
-                                   VertexScope::All, r.undo));
-         }},
-        {"rotateVerticesAbout",
-         [](R r, W w) {
-             const Axis axis = w.axis();
-             r.step(rotateVerticesAbout(r.p, rotationByDegrees(axis, w.real()), {},
-                                        VertexScope::All));
-         }},
-        {"mirrorVertices",
-         [](R r, W w) {
-             const Axis axis = w.axis();
-             r.step(mirrorVertices(r.p, axis, w.word() == "1", VertexScope::All, r.undo, r.log));
-         }},
-        {"scaleVertices",
-         [](R r, W w) {
-             const TypedNumber factor = *typedNumber(w.word());
-             const std::string axis = w.word();
-             r.step(scaleVertices(r.p, factor,
-                                  axis == "-" ? std::nullopt
-                                              : std::optional(Words{std::istringstream(axis)}.axis()),
-                                  VertexScope::All, r.undo, r.log));
-         }},
-        {"centerVertices", [](R r, W) { r.step(centerVertices(r.p, r.undo)); }},
-        {"moveVertices",
-         [](R r, W w) {
-             const auto offsets = w.offsets();
-             const auto scope = w.pick<VertexScope>({"All", "Selected"});
-             r.step(moveVertices(r.p, offsets, scope, r.undo, r.log));
-         }},
-        // Texture mapping
-        {"assignTexture",
-         [](R r, W w) {
-             const auto polygons = w.list();
-             const std::int32_t texture = w.index();
-             const auto pairs = w.pairs();
-             r.step(assignTexture(r.p, polygons, texture == NoSelection ? NoTexture : texture,
-                                  pairs, w.word() == "repeated"));
-         }},
-        {"rotateTexture", [](R r, W w) { r.step(rotateTexture(r.p, w.list())); }},
-        {"mirrorTexture",
-         [](R r, W w) {
-             const auto polygons = w.list();
-             r.step(mirrorTexture(r.p, polygons, w.pick<MirrorAxis>({"Horizontal", "Vertical"})));
-         }},
-        {"faceOpposite", [](R r, W w) { r.step(faceOpposite(r.p, w.list())); }},
-        // The texture library
-        {"loadTexture",
-         [](R r, W w) {
-             const std::string name = w.word();
-             if (!w.more()) return r.step(loadTexture(r.p, r.folder.file(name)));
-             const int width = w.index();
-             r.step(loadTexture(r.p, r.bitmap(name, width, w.index())));
-         }},
-        {"removeTexture", [](R r, W w) { r.step(removeTexture(r.p, w.index())); }},
-        {"masks", [](R r, W) { maskSteps(r); }},
-        // Remove Double Vertices
-        {"removeDoubleVertices",
-         [](R r, W) { r.note("removed " + std::to_string(removeDoubleVertices(r.p))); }},
-        {"removeDoubleVerticesCommand",
-         [](R r, W) {
-             r.note("removed " + std::to_string(removeDoubleVerticesCommand(r.p, r.log)));
-         }},
-        {"noteLine",
-         [](R r, W w) {
-             const auto& line = r.p.object.lines[static_cast<std::size_t>(w.index())];
-             r.note("line " + std::to_string(line.VertexIndices[0]) + " " +
-                    std::to_string(line.VertexIndices[1]));
-         }},
-        // The edit history and the project
-        {"step", [](R r, W) { r.step({}); }},
-        {"undoEdit", [](R r, W) { r.step(undoEdit(r.p)); }},
-        {"redoEdit", [](R r, W) { r.step(redoEdit(r.p)); }},
-        {"undoCaption", [](R r, W) { r.note(undoCaption(r.p)); }},
-        {"redoCaption", [](R r, W) { r.note(redoCaption(r.p)); }},
-        {"clearAll", [](R r, W) { clearAll(r.session); }},
-        {"closeProject", [](R r, W) { r.step(closeProject(r.session)); }},
-    };
-    return ops;
-}
+const std::map<std::string, Op> kOperations = {
+    // Set-up
+    {"new", [](R r, W) { r.p = Project{}; }},
+    {"only", setOnly},
+    {"select",
+     [](R r, W w) {
+         for (std::size_t k = 1; k < w.w.size(); ++k)
+             (w.s(0) == "vertices" ? r.p.object.vertices[w.at(k)].Selected
+              : w.s(0) == "lines"  ? r.p.object.lines[w.at(k)].Selected
+                                   : r.p.object.polygons[w.at(k)].Selected) = 1;
+     }},
+    {"selectedLine", [](R r, W w) { r.p.SelectedLine = w.i(0); }},
+    {"selectedPolygon", [](R r, W w) { r.p.SelectedPolygon = w.i(0); }},
+    {"line", [](R r, W w) { r.p.object.lines.push_back(makeLine(w.i(0), w.i(1))); }},
+    {"visLine",
+     [](R r, W w) {
+         r.p.object.visLines.push_back(makeLine(w.i(0), w.i(1)));
+         if (w.w.size() > 2) setRecordColour(r.p.object.visLines.back(), w.rgb(2));
+     }},
+    {"polygon", [](R r, W w) { r.p.object.polygons.push_back(makePolygon(w.list(0))); }},
+    {"visualizationLines", [](R r, W w) { createVisualizationLines(r.p, w.rgb(0), r.log); }},
+    {"resizeVertices", [](R r, W w) { r.p.object.vertices.resize(w.at(0)); }},
+    {"duplicateVertex",
+     [](R r, W w) { r.p.object.vertices.push_back(r.p.object.vertices[w.at(0)]); }},
+    {"keepLines", [](R r, W) { r.keptLines = r.p.object.lines; }},
+    {"untextured", [](R r, W) { untexture(r); }},
+    {"texture",
+     [](R r, W w) {
+         r.p.object.textures.push_back({w.s(0), 0, "", 0, 0});
+     }},
+    {"texturedPolygon",
+     [](R r, W w) {
+         r.p.object.polygons[w.at(0)] = makeTexturedPolygon(w.list(1), w.i(2), w.pairs(3));
+     }},
+    {"bitmapTexture",
+     [](R r, W w) { r.p.object.textures[w.at(0)].Filename = r.bitmap(w.s(1), w.i(2), w.i(3)); }},
+    {"answers",
+     [](R r, W w) {
+         for (std::size_t k = 0; k < w.w.size(); ++k)
+             r.prompts.answers.push_back(w.pick<Answer>(k, {"Yes", "No", "Cancel"}));
+     }},
+    // Vertices
+    {"addVertex", [](R r, W w) { r.step(addVertex(r.p, w.f(0), w.f(1), w.f(2))); }},
+    {"modifySelectedVertices",
+     [](R r, W w) {
+         std::optional<float> xyz[3];
+         for (std::size_t k = 0; k < 3; ++k)
+             if (w.s(k) != "-") xyz[k] = w.f(k);
+         r.step(modifySelectedVertices(r.p, xyz[0], xyz[1], xyz[2]));
+     }},
+    {"removeSelectedVertices", [](R r, W) { r.step(removeSelectedVertices(r.p, r.log)); }},
+    {"removeAllVertices", [](R r, W) { r.step(removeAllVertices(r.p, r.prompts, r.log)); }},
+    {"hasGeometrySnapshot",
+     [](R r, W) { r.note("window's undo: " + std::to_string(hasGeometrySnapshot(r.p))); }},
+    {"restoreGeometrySnapshot", [](R r, W) { r.step(restoreGeometrySnapshot(r.p, r.log)); }},
+    {"createInterpolatedVertex", [](R r, W) { r.step(createInterpolatedVertex(r.p, r.log)); }},
+    {"addInterpolatedVertices",
+     [](R r, W) { r.step(addInterpolatedVertices(r.p, r.prompts, r.log)); }},
+    // Lines
+    {"createLine",
+     [](R r, W w) {
+         const auto last = static_cast<std::int32_t>(r.p.object.vertices.size()) - 1;
+         r.step(createLine(r.p, w.i(0), w.s(1) == "last" ? last : w.i(1), w.rgb(2)));
+     }},
+    {"redefineLine", [](R r, W w) { r.step(redefineLine(r.p, w.i(0), w.i(1), w.i(2))); }},
+    {"recolourSelectedLines", [](R r, W w) { r.step(recolourSelectedLines(r.p, w.rgb(0))); }},
+    {"removeSelectedLines", [](R r, W) { r.step(removeSelectedLines(r.p)); }},
+    {"removeAllLines", [](R r, W) { r.step(removeAllLines(r.p, r.prompts, r.log)); }},
+    {"restoreLines", [](R r, W) { r.step(restoreLines(r.p, r.keptLines)); }},
+    {"createVisualizationLinesStep",
+     [](R r, W w) {
+         const auto pick = [&](Rgb& c) { c = w.w.empty() ? c : w.rgb(0); };
+         r.step(createVisualizationLinesStep(r.p, r.lineColour, pick, r.log));
+     }},
+    {"convertVisualizationLines", [](R r, W) { r.step(convertVisualizationLines(r.p, r.log)); }},
+    // Polygons
+    {"createPolygon", [](R r, W w) { r.step(createPolygon(r.p, w.list(0), w.rgb(1), r.log)); }},
+    {"redefinePolygon", [](R r, W w) { r.step(redefinePolygon(r.p, w.i(0), w.list(1))); }},
+    {"retextureSelectedPolygons",
+     [](R r, W w) {
+         const TextureChange change = retextureSelectedPolygons(r.p, w.i(0));
+         r.step(change.result);
+         for (std::int32_t k : change.untextured)
+             r.note(untexturedMessage(k));
+     }},
+    {"removeSelectedPolygons", [](R r, W) { r.step(removeSelectedPolygons(r.p, r.log)); }},
+    {"removeAllPolygons", [](R r, W) { r.step(removeAllPolygons(r.p, r.prompts, r.log)); }},
+    // Polygon copies and moves
+    {"copyPolygons",
+     [](R r, W w) { r.step(copyPolygons(r.p, w.offsets(0), w.side(3), w.copied(4), r.copy)); }},
+    {"copyAndUndo",
+     [](R r, W w) {
+         const Words offsets{{"0.0", "0.0", "10"}};
+         r.step(copyPolygons(r.p, offsets.offsets(0), w.side(0), w.copied(1), r.copy));
+         r.step(undoPolygonCopy(r.p, r.copy, r.log));
+     }},
+    {"canUndoPolygonCopy",
+     [](R r, W) {
+         r.note("copy can be undone: " + std::to_string(canUndoPolygonCopy(r.p, r.copy)));
+     }},
+    {"movePolygons", [](R r, W w) { r.step(movePolygons(r.p, w.offsets(0), r.undo)); }},
+    // Vertex transformations
+    {"restoreVertices",
+     [](R r, W w) {
+         std::string caption;
+         for (const std::string& word : w.w)
+             caption += (caption.empty() ? "" : " ") + word;
+         r.step(restoreVertices(r.p, r.undo, caption));
+     }},
+    {"rotateVertices",
+     [](R r, W w) {
+         const Rotation turn = rotationByDegrees(w.axis(0), w.f(1));
+         r.step(rotateVertices(r.p, turn, w.i(2), VertexScope::All, r.undo));
+     }},
+    {"rotateVerticesAbout",
+     [](R r, W w) {
+         const Rotation turn = rotationByDegrees(w.axis(0), w.f(1));
+         r.step(rotateVerticesAbout(r.p, turn, {}, VertexScope::All));
+     }},
+    {"mirrorVertices",
+     [](R r, W w) {
+         r.step(mirrorVertices(r.p, w.axis(0), w.s(1) == "1", VertexScope::All, r.undo, r.log));
+     }},
+    {"scaleVertices",
+     [](R r, W w) {
+         const auto axis = w.s(1) == "-" ? std::nullopt : std::optional(w.axis(1));
+         r.step(scaleVertices(r.p, *typedNumber(w.s(0)), axis, VertexScope::All, r.undo, r.log));
+     }},
+    {"centerVertices", [](R r, W) { r.step(centerVertices(r.p, r.undo)); }},
+    {"moveVertices",
+     [](R r, W w) { r.step(moveVertices(r.p, w.offsets(0), w.scope(3), r.undo, r.log)); }},
+    // Texture mapping
+    {"assignTexture",
+     [](R r, W w) {
+         const std::int32_t texture = w.s(1) == "none" ? NoTexture : w.i(1);
+         const bool repeated = w.w.size() > 3;
+         r.step(assignTexture(r.p, w.list(0), texture, w.pairs(2), repeated));
+     }},
+    {"rotateTexture", [](R r, W w) { r.step(rotateTexture(r.p, w.list(0))); }},
+    {"mirrorTexture",
+     [](R r, W w) {
+         const auto axis = w.pick<MirrorAxis>(1, {"Horizontal", "Vertical"});
+         r.step(mirrorTexture(r.p, w.list(0), axis));
+     }},
+    {"faceOpposite", [](R r, W w) { r.step(faceOpposite(r.p, w.list(0))); }},
+    // The texture library
+    {"loadTexture",
+     [](R r, W w) {
+         const bool made = w.w.size() > 1;
+         r.step(loadTexture(r.p, made ? r.bitmap(w.s(0), w.i(1), w.i(2)) : r.folder.file(w.s(0))));
+     }},
+    {"removeTexture", [](R r, W w) { r.step(removeTexture(r.p, w.i(0))); }},
+    {"masks", [](R r, W) { maskSteps(r); }},
+    // Remove Double Vertices
+    {"removeDoubleVertices",
+     [](R r, W) { r.note("removed " + std::to_string(removeDoubleVertices(r.p))); }},
+    {"removeDoubleVerticesCommand",
+     [](R r, W) { r.note("removed " + std::to_string(removeDoubleVerticesCommand(r.p, r.log))); }},
+    {"noteLine",
+     [](R r, W w) {
+         const auto& line = r.p.object.lines[w.at(0)].VertexIndices;
+         r.note("line " + std::to_string(line[0]) + " " + std::to_string(line[1]));
+     }},
+    // The edit history and the project
+    {"step", [](R r, W) { r.step({}); }},
+    {"undoEdit", [](R r, W) { r.step(undoEdit(r.p)); }},
+    {"redoEdit", [](R r, W) { r.step(redoEdit(r.p)); }},
+    {"undoCaption", [](R r, W) { r.note(undoCaption(r.p)); }},
+    {"redoCaption", [](R r, W) { r.note(redoCaption(r.p)); }},
+    {"clearAll", [](R r, W) { clearAll(r.session); }},
+    {"closeProject", [](R r, W) { r.step(closeProject(r.session)); }},
+};
 
 void perform(Run& r, const std::string& line) {
-    Words w{std::istringstream(line)};
-    const std::string name = w.word();
-    const auto op = operations().find(name);
-    ASSERT_NE(op, operations().end()) << "no operation " << name;
+    std::istringstream in(line);
+    std::string name;
+    in >> name;
+    Words w;
+    for (std::string word; in >> word;)
+        w.w.push_back(word);
+    const auto op = kOperations.find(name);
+    ASSERT_NE(op, kOperations.end()) << "no operation " << name;
     op->second(r, w);
-    EXPECT_FALSE(w.more()) << "left over in: " << line;
 }
 
 struct Row {
