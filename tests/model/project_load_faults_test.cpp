@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -67,67 +66,4 @@ TEST(ProjectLoadFaults, UnreadablePathsReportTheError) {
         EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
         expectEmptyProject(p);
     }
-}
-
-TEST(ProjectBitmaps, BitmapsBesideTheProjectAreFoundWithoutAsking) {
-    // Stored name, mask; the name taken. A bare name or a stored path whose
-    // file lies beside the project; a missing mask, its search cancelled, keeps its path.
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"wall01.bmp", "", "wall01.bmp"},
-        {"C:\\Art\\wall01.bmp", "", "wall01.bmp"},
-        {"wall01.bmp", "Y:\\gone_m.bmp", "wall01.bmp"}};
-    for (const auto& [stored, mask, taken] : cases) {
-        TempFolder dir;
-        writeFile(dir.file("wall01.bmp"), "BM");
-        auto a = attempt(dir, crlfLines({"Vertices", "0", "Textures", "1", stored,
-                                         *mask ? "1" : "0", mask, "0"}));
-        ASSERT_EQ(a->result.outcome, Outcome::Done) << stored;
-        EXPECT_EQ(a->project.object.textures[0].Filename, taken);
-        EXPECT_EQ(a->project.object.textures[0].MaskFilename, mask);
-        EXPECT_EQ(a->prompts.reselected.size(), *mask ? 1u : 0u) << stored;
-    }
-}
-
-TEST(ProjectBitmaps, CancelledReselectionClearsTheProject) {
-    TempFolder dir;
-    auto a = attempt(dir, crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
-                                     "C:\\Art\\gone.bmp", "0", "", "0"}));
-    EXPECT_EQ(a->result.outcome, Outcome::Cancelled);
-    EXPECT_EQ(a->prompts.messages,
-              std::vector<std::string>{"Bitmap C:\\Art\\gone.bmp not found.\r Re-select file !"});
-    EXPECT_EQ(a->prompts.reselected, std::vector<std::string>{"C:\\Art\\gone.bmp"});
-    EXPECT_TRUE(a->log.contains("All Data Cleared !"));
-    expectEmptyProject(a->project);
-}
-
-TEST(ProjectBitmaps, ReselectedFolderIsSearchedForLaterBitmaps) {
-    TempFolder dir;
-    std::filesystem::create_directory(dir.path() / "art");
-    writeFile(dir.file("art/a.bmp"), "BM");
-    writeFile(dir.file("art/b.bmp"), "BM");
-    writeFile(dir.file("art/b_mask.bmp"), "BM");
-    Attempt a;
-    a.prompts.bitmaps.push_back(dir.file("art/a.bmp"));
-    writeFile(dir.file("p.3dp"),
-              crlfLines({"Vertices", "0", "Textures", "2", "X:\\old\\a.bmp", "0", "", "0",
-                         "X:\\old\\b.bmp", "1", "X:\\old\\b_mask.bmp", "0"}));
-    ASSERT_EQ(loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log).outcome, Outcome::Done);
-    EXPECT_EQ(a.project.object.textures[0].Filename, dir.file("art/a.bmp"));
-    EXPECT_EQ(a.project.object.textures[1].Filename, dir.folder() + "art/b.bmp");
-    EXPECT_EQ(a.project.object.textures[1].MaskFilename, dir.folder() + "art/b_mask.bmp");
-    EXPECT_EQ(a.prompts.reselected.size(), 1u);
-}
-
-TEST(ProjectBitmaps, TooLongReselectedNameLeavesAnEmptyProject) {
-    TempFolder dir;
-    writeFile(dir.file("ABCDEFGHI.bmp"), "BM");
-    Attempt a;
-    a.prompts.bitmaps.push_back(dir.file("ABCDEFGHI.bmp"));
-    writeFile(dir.file("p.3dp"), crlfLines({"Vertices", "1", "0", "0", "0", "Textures", "1",
-                                            "Q:\\x.bmp", "0", "", "0"}));
-    OperationResult r = loadProject(a.project, dir.file("p.3dp"), a.prompts, a.log);
-    EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "Filename must not exceed 8 characters !\r\rLength of selected: " +
-                             dir.file("ABCDEFGHI"));
-    expectEmptyProject(a.project);
 }
