@@ -32,7 +32,7 @@ struct Run {
     ScriptedPrompts prompts;
     RecordingLog log;
     ProjectSession session{p, options, prompts, log};
-    std::string out, state;
+    std::string out;
     std::map<std::string, std::string> written; // the files the run set up
 
     void write(const std::string& path, const std::string& text) {
@@ -47,15 +47,14 @@ struct Run {
     }
     void step(const OperationResult& r) {
         static const char* names[] = {"Done", "Cancelled", "Refused", "Failed"};
-        out += std::string("  ") + names[static_cast<int>(r.outcome)] + ": " + r.message + "\n";
+        const std::string box = messageBoxText(r); // naming the file and line, if any
+        out += std::string("  ") + names[static_cast<int>(r.outcome)] + ": " +
+               (box.empty() ? r.message : box) + "\n";
         const Rgb& back = p.drawColours.background;
-        const std::string now = "  project " + p.ProjectFile + ", caption " + p.viewCaption + ", " +
-                                std::to_string(p.object.vertices.size()) + " vertices, geometry " +
-                                std::to_string(p.GeometryPresent) + ", ready " +
-                                std::to_string(p.ViewReady) + ", background " +
-                                std::to_string(back.r) + " " + std::to_string(back.b) + "\n";
-        if (now != state) out += now;
-        state = now;
+        out += "  project " + p.ProjectFile + ", caption " + p.viewCaption + ", " +
+               std::to_string(p.object.vertices.size()) + " vertices, geometry " +
+               std::to_string(p.GeometryPresent) + ", ready " + std::to_string(p.ViewReady) +
+               ", background " + std::to_string(back.r) + " " + std::to_string(back.b) + "\n";
     }
 };
 
@@ -183,7 +182,7 @@ std::string runOf(const std::string& name, const std::vector<std::string>& lines
     for (std::size_t at; (at = out.find('\r')) != std::string::npos;)
         out.replace(at, 1, "<CR>");
     // Not the system's words for a failed write, nor all of a name too long for any file system.
-    out = std::regex_replace(out, std::regex("(Cannot create file \"[^\"]*\")\\. .*"),
+    out = std::regex_replace(out, std::regex("(Cannot (create|open) file \"[^\"]*\")\\. [^<\\n]*"),
                              "$1. <the system's reason>");
     return std::regex_replace(out, std::regex("k{248}"), "<248 k>");
 }
