@@ -13,6 +13,7 @@
 #include "model/vertex_text_file.hpp"
 #include "support/golden.hpp"
 #include "support/project_builders.hpp"
+#include "support/step_runs.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -55,12 +56,8 @@ std::string describe(const std::string& name, const std::string& folder) {
                                                       : VertexOffset{10, -2, 0.5f});
     RecordingLog log;
     const OperationResult r = runImport(name, folder + name, p, prompts, log);
-    std::string out = std::string(r.outcome == Outcome::Done      ? "Done"
-                                  : r.outcome == Outcome::Refused ? "Refused"
-                                  : r.outcome == Outcome::Failed  ? "Failed"
-                                                                  : "Cancelled") +
-                      " line " + std::to_string(r.line) + ": " + r.message + "\nquestions " +
-                      std::to_string(prompts.offsetQuestions) + "\n";
+    std::string out = outcomeName(r.outcome) + " line " + std::to_string(r.line) + ": " +
+                      r.message + "\nquestions " + std::to_string(prompts.offsetQuestions) + "\n";
     for (const auto& m : prompts.messages)
         out += "told: " + m + "\n";
     for (const auto& l : log.lines)

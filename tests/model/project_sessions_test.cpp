@@ -8,6 +8,7 @@
 #include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
+#include "support/step_runs.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -46,10 +47,8 @@ struct Run {
         return word.rfind("<dir>", 0) == 0 ? dir.file(word.substr(5)) : word;
     }
     void step(const OperationResult& r) {
-        static const char* names[] = {"Done", "Cancelled", "Refused", "Failed"};
         const std::string box = messageBoxText(r); // naming the file and line, if any
-        out += std::string("  ") + names[static_cast<int>(r.outcome)] + ": " +
-               (box.empty() ? r.message : box) + "\n";
+        out += "  " + outcomeName(r.outcome) + ": " + (box.empty() ? r.message : box) + "\n";
         const Rgb& back = p.drawColours.background;
         out += "  project " + p.ProjectFile + ", caption " + p.viewCaption + ", " +
                std::to_string(p.object.vertices.size()) + " vertices, geometry " +
@@ -151,21 +150,16 @@ std::string listing(const Run& r) {
     return out;
 }
 
-std::string runOf(const std::string& name, const std::vector<std::string>& lines) {
+std::string runOf(const StepRun& run) {
     Run r;
-    r.out = name + "\n";
-    for (const std::string& line : lines) {
-        std::istringstream in(line);
-        std::string op;
-        in >> op;
-        std::vector<std::string> w;
-        for (std::string word; in >> word;)
-            w.push_back(word);
-        const auto found = kOperations.find(op);
+    r.out = run.name + "\n";
+    for (const std::string& line : run.lines) {
+        const std::vector<std::string> w = wordsOf(line);
+        const auto found = kOperations.find(w.at(0));
         if (found == kOperations.end())
-            ADD_FAILURE() << "no operation " << op;
+            ADD_FAILURE() << "no operation " << w[0];
         else
-            found->second(r, w);
+            found->second(r, {w.begin() + 1, w.end()});
     }
     for (const auto& m : r.prompts.messages)
         r.out += "  told: " + m + "\n";
@@ -190,20 +184,8 @@ std::string runOf(const std::string& name, const std::vector<std::string>& lines
 } // namespace
 
 TEST(ProjectSessions, EveryRunGivesItsRecordedTranscript) {
-    std::istringstream steps(readFile(sourcePath("tests/data/sessions/runs.steps")));
-    std::string out, name;
-    std::vector<std::string> lines;
-    const auto flush = [&] {
-        if (!name.empty()) out += runOf(name, lines) + "\n";
-        lines.clear();
-    };
-    for (std::string line; std::getline(steps, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        if (line.rfind("== ", 0) == 0)
-            flush(), name = line.substr(3);
-        else
-            lines.push_back(line);
-    }
-    flush();
+    std::string out;
+    for (const StepRun& run : readStepRuns("sessions/runs.steps"))
+        out += runOf(run) + "\n";
     expectGolden(out, "sessions/runs.txt");
 }

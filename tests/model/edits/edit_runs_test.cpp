@@ -20,6 +20,7 @@
 #include "model/project_commands.hpp"
 #include "support/golden.hpp"
 #include "support/project_builders.hpp"
+#include "support/step_runs.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -89,8 +90,7 @@ struct Run {
 
     // One step's outcome and what it changed, or the earlier state it went back to.
     void step(const OperationResult& r) {
-        static const char* names[] = {"Done", "Cancelled", "Refused", "Failed"};
-        out += std::string("  ") + names[static_cast<int>(r.outcome)] + ": " + r.message + "\n";
+        out += "  " + outcomeName(r.outcome) + ": " + r.message + "\n";
         const std::string now = projectFingerprint(p);
         const auto seen = std::find(states.begin(), states.end(), now);
         if (now == states.back() || seen == states.end())
@@ -367,35 +367,10 @@ const std::map<std::string, Op> kOperations = {
 };
 
 void perform(Run& r, const std::string& line) {
-    std::istringstream in(line);
-    std::string name;
-    in >> name;
-    Words w;
-    for (std::string word; in >> word;)
-        w.w.push_back(word);
-    const auto op = kOperations.find(name);
-    ASSERT_NE(op, kOperations.end()) << "no operation " << name;
-    op->second(r, w);
-}
-
-struct Row {
-    std::string name;
-    std::vector<std::string> setUp, steps;
-};
-
-std::vector<Row> readRows() {
-    std::vector<Row> rows;
-    bool stepping = false;
-    for (const std::string& line : linesOf(readFile(sourcePath("tests/data/edits/runs.steps")))) {
-        if (line.empty() || line[0] == '#') continue;
-        if (line.rfind("== ", 0) == 0)
-            rows.push_back({line.substr(3), {}, {}}), stepping = false;
-        else if (line == "--")
-            stepping = true;
-        else
-            (stepping ? rows.back().steps : rows.back().setUp).push_back(line);
-    }
-    return rows;
+    const std::vector<std::string> words = wordsOf(line);
+    const auto op = kOperations.find(words.at(0));
+    ASSERT_NE(op, kOperations.end()) << "no operation " << words[0];
+    op->second(r, Words{{words.begin() + 1, words.end()}});
 }
 
 // The object without its selection, which the history does not keep.
@@ -410,17 +385,21 @@ std::string objectText(const TrackObject& object) {
     return projectFingerprint(p);
 }
 
-std::string runRow(const Row& row) {
+// The set-up, then from "--" on the steps, recorded with the history from there.
+std::string runRow(const StepRun& row) {
     Run r;
-    for (const std::string& line : row.setUp)
-        perform(r, line);
-    updateBounds(r.p);
-    startHistory(r.p);
-    const TrackObject start = r.p.object;
-    r.states = {projectFingerprint(r.p)};
     r.out = row.name + "\n";
-    for (const std::string& line : row.steps)
-        perform(r, line);
+    TrackObject start;
+    for (const std::string& line : row.lines) {
+        if (line != "--") {
+            perform(r, line);
+            continue;
+        }
+        updateBounds(r.p);
+        startHistory(r.p);
+        start = r.p.object;
+        r.states = {projectFingerprint(r.p)};
+    }
     for (const auto& m : r.prompts.messages)
         r.note("told: " + m);
     for (const auto& l : r.log.lines)
@@ -491,7 +470,7 @@ Project projectWithDoubles(std::uint32_t seed) {
 
 TEST(EditRuns, EveryRowGivesItsRecordedRun) {
     std::string out;
-    for (const Row& row : readRows())
+    for (const StepRun& row : readStepRuns("edits/runs.steps"))
         out += runRow(row) + "\n";
     expectGolden(out, "edits/runs.txt");
 }
