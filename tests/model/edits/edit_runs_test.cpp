@@ -1,5 +1,6 @@
 // Every edit operation run on the sample project (or the project a row sets
-// up), recorded in tests/data/edits/runs.txt: each step's outcome, message and
+// up), as tests/data/edits/runs.steps lists them, recorded in
+// tests/data/edits/runs.txt: each step's outcome, message and
 // what it changed, then what was told and logged. Every step must keep the
 // object's invariants, and the row's history must undo to where it started and
 // redo to where it ended.
