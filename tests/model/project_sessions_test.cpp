@@ -140,7 +140,9 @@ std::string listing(const Run& r) {
         else if (text == projectFileText(r.p))
             line += ": the project's text";
         else
-            line += ": " + (text.size() > 400 ? std::to_string(text.size()) + " bytes" : text);
+            line += ": " + (text.size() > 400
+                                ? std::to_string(std::ranges::count(text, '\n')) + " lines"
+                                : text);
         lines.push_back(line);
     }
     std::sort(lines.begin(), lines.end());
