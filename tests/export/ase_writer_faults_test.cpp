@@ -35,20 +35,6 @@ void addDegeneratePlane(Project& p, std::vector<std::int32_t> corners) {
 
 } // namespace
 
-TEST(AseRefusal, SoundProjectsPassBothChecksLinesAloneToo) {
-    Project p = texturedSample();
-    EXPECT_TRUE(checkAseWrite(p).done());
-    EXPECT_TRUE(checkAseData(p).done());
-    p.object.polygons.clear();
-    p.object.collision.clear();
-    EXPECT_TRUE(checkAseWrite(p).done());
-    EXPECT_TRUE(checkAseData(p).done());
-    // Only a collision plane needs a plane; the converter drops degenerate polygons itself.
-    p = texturedSample();
-    p.object.polygons[2].VertexIndices = {0, 0, 0, 0};
-    EXPECT_TRUE(checkAseData(p).done());
-}
-
 TEST(AseRefusal, EachFaultIsRefusedAndTheFileLeftAsItWas) {
     using Change = std::function<void(Project&)>;
     const std::pair<Change, std::string> cases[] = {

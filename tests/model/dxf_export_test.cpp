@@ -69,30 +69,20 @@ TEST(DxfExport, HandlesRunThroughEveryEntity) {
                  "exports/triangle-entities.dxf");
 }
 
-TEST(DxfExport, PreconditionsByMode) {
-    Project p;
-    EXPECT_EQ(checkDxfExport(p, DxfExportMode::Vertices).message, "No Vertices defined !");
-    EXPECT_EQ(checkDxfExport(p, DxfExportMode::VerticesLines).message, "No Lines defined !");
-    EXPECT_EQ(checkDxfExport(p, DxfExportMode::VerticesLinesPolygons).message,
-              "No Polygons defined !");
-    p = sampleProject();
-    for (auto mode : {DxfExportMode::Vertices, DxfExportMode::VerticesLines,
-                      DxfExportMode::VerticesLinesPolygons})
-        EXPECT_EQ(checkDxfExport(p, mode).outcome, Outcome::Done);
-}
-
-TEST(DxfExport, WritesTheFileWithCrLfAndLogsTheCounts) {
+TEST(DxfExport, EachModeNeedsItsTableWritesCrLfAndLogsTheCounts) {
     TempFolder dir;
     const std::string path = dir.file("out.dxf");
     const Project p = sampleProject();
-    RecordingLog log;
-    const std::pair<DxfExportMode, std::string> cases[] = {
-        {DxfExportMode::Vertices, "6 Vertices saved to DXF-File "},
-        {DxfExportMode::VerticesLines, "6 Vertices & 2 Lines saved to DXF-File "},
-        {DxfExportMode::VerticesLinesPolygons,
+    const std::tuple<DxfExportMode, const char*, std::string> cases[] = {
+        {DxfExportMode::Vertices, "No Vertices defined !", "6 Vertices saved to DXF-File "},
+        {DxfExportMode::VerticesLines, "No Lines defined !",
+         "6 Vertices & 2 Lines saved to DXF-File "},
+        {DxfExportMode::VerticesLinesPolygons, "No Polygons defined !",
          "6 Vertices & 2 Lines & 3 Polygons saved to DXF-File "}};
-    for (const auto& [mode, line] : cases) {
-        log.lines.clear();
+    for (const auto& [mode, refusal, line] : cases) {
+        EXPECT_EQ(checkDxfExport(Project{}, mode).message, refusal);
+        EXPECT_TRUE(checkDxfExport(p, mode).done());
+        RecordingLog log;
         EXPECT_EQ(exportDxf(p, path, mode, log).outcome, Outcome::Done);
         EXPECT_EQ(log.lines, std::vector<std::string>{line + path});
         const std::string text = readFile(path);

@@ -1,10 +1,9 @@
 // What every geometry exchange shares, for each file format (vertex text,
-// 3DOText, DXF, another project): a cancelled offset or an unreadable file
-// changes nothing, replace mode leaves no table pointing at the old vertices;
-// an export needs geometry, fails without leaving a file, and reads back what
-// it wrote. Foreign and damaged files are the recorded imports' (ImportGolden).
+// 3DOText, DXF, another project): an unreadable file changes nothing; an
+// export needs geometry, fails without leaving a file, and reads back what it
+// wrote. Foreign and damaged files, a cancelled offset and replace mode are
+// the recorded imports' (ImportGolden: the cancel.* and stale.* files).
 
-#include "dxf_test_support.hpp"
 #include "geometry_text_test_support.hpp"
 #include "model/dxf_import.hpp"
 #include "model/geometry_text_exchange.hpp"
@@ -32,9 +31,7 @@ using Export = OperationResult (*)(const Project&, const std::string&, LogSink&)
 struct Format {
     const char* name;
     const char* extension;
-    std::string oneVertex; // a file of one vertex (the project format: with one polygon)
     Import import;
-    bool replaces;              // a project without geometry takes the file's instead
     Export exporter = nullptr;  // the formats this editor writes back, with their
     bool keepsPolygons = false; // polygons' corner lists
 };
@@ -51,23 +48,16 @@ OperationResult import3DOTextFile(Project& p, const std::string& path, ScriptedP
     return import3DOText(p, path, prompts, log, colours);
 }
 
-std::string oneVertexProject() {
-    Project p;
-    p.object.vertices = {{1, 2, 3, 0}};
-    return projectFileText(p);
-}
-
 const std::vector<Format>& formats() {
     static const std::vector<Format> list{
-        {"VertexText", "vtx", crlfLines({VertexTextHeader, VertexTextKeyword, "", "1", "2", "3"}),
+        {"VertexText", "vtx",
          [](Project& p, const std::string& path, ScriptedPrompts& prompts, RecordingLog& log) {
              return importVertexText(p, path, prompts, log);
          },
-         true, exportVertexText},
-        {"Text3DO", "txt", crlfLines({"# 3DO Export", "1", "p 0 0 0", "v -1"}), import3DOTextFile,
-         true, export3DOText, true},
-        {"Dxf", "dxf", dxfFile({dxfPoint({"1", "2", "3"})}), importDxfPoints, true},
-        {"Project", "3dp", oneVertexProject(), addFromProject, false},
+         exportVertexText},
+        {"Text3DO", "txt", import3DOTextFile, export3DOText, true},
+        {"Dxf", "dxf", importDxfPoints},
+        {"Project", "3dp", addFromProject},
     };
     return list;
 }
@@ -79,17 +69,6 @@ void PrintTo(const Format& f, std::ostream* out) {
 
 class GeometryImport : public testing::TestWithParam<Format> {
   protected:
-    // Imports `text` (written to a file) into `start`, the offset question
-    // answered with `offset` when given.
-    ImportRun run(const std::string& text, const Project& start,
-                  std::optional<VertexOffset> offset = VertexOffset{}) {
-        writeFile(path(), text);
-        ImportRun r;
-        r.project = start;
-        r.prompts.offsets.push_back(offset);
-        r.result = GetParam().import(r.project, path(), r.prompts, r.log);
-        return r;
-    }
     std::string path() const { return dir_.file(std::string("in.") + GetParam().extension); }
 
   private:
@@ -97,14 +76,6 @@ class GeometryImport : public testing::TestWithParam<Format> {
 };
 
 } // namespace
-
-TEST_P(GeometryImport, CancelledOffsetChangesNothing) {
-    const ImportRun r = run(GetParam().oneVertex, tenVertexProject(), std::nullopt);
-    EXPECT_EQ(r.result.outcome, Outcome::Cancelled);
-    EXPECT_EQ(r.prompts.offsetQuestions, 1);
-    EXPECT_EQ(projectFingerprint(r.project), projectFingerprint(tenVertexProject()));
-    EXPECT_TRUE(r.log.lines.empty());
-}
 
 TEST_P(GeometryImport, UnreadableFileChangesNothing) {
     ImportRun r;
@@ -114,24 +85,6 @@ TEST_P(GeometryImport, UnreadableFileChangesNothing) {
     EXPECT_EQ(r.result.outcome, Outcome::Failed);
     EXPECT_NE(messageBoxText(r.result).find(missing), std::string::npos) << r.result.message;
     EXPECT_EQ(projectFingerprint(r.project), projectFingerprint(tenVertexProject()));
-}
-
-TEST_P(GeometryImport, ReplaceModeLeavesNoTableNamingTheOldVertices) {
-    if (!GetParam().replaces) GTEST_SKIP() << "always appends";
-    // A project without geometry holds no lines or polygons; should stale ones
-    // be there, they must not be left pointing into the new vertex table.
-    Project stale = sampleProject();
-    stale.GeometryPresent = false;
-    stale.SelectedPolygon = 2;
-    const ImportRun r = run(GetParam().oneVertex, stale);
-    ASSERT_EQ(r.result.outcome, Outcome::Done) << r.result.message;
-    EXPECT_EQ(r.prompts.offsetQuestions, 0) << "replace mode asks for no offset";
-    EXPECT_EQ(r.project.object.vertices.size(), 1u);
-    EXPECT_TRUE(r.project.object.polygons.empty());
-    EXPECT_TRUE(r.project.object.lines.empty());
-    EXPECT_TRUE(r.project.object.collision.empty());
-    EXPECT_EQ(r.project.SelectedPolygon, NoSelection);
-    EXPECT_EQ(r.project.object.textures.size(), 2u) << "textures are not geometry";
 }
 
 TEST_P(GeometryImport, ExportNeedsGeometryAndLeavesNoFileWhenItFails) {

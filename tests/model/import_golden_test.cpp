@@ -4,7 +4,9 @@
 // "empty" when a new project).
 // The file name says how: .vtx, .txt, .<kind>.dxf, .add.3dp or .3dp (a load); a name
 // starting "append" imports into the sample project with the offset
-// (10, -2, 0.5), "far" with (3e38, 0, 0).
+// (10, -2, 0.5), "far" with (3e38, 0, 0), "cancel" with the offset dialog
+// cancelled; "stale" into the sample project without its geometry flag and with
+// polygon 2 selected, whose tables the import must replace.
 
 #include "geometry_text_test_support.hpp"
 #include "model/dxf_import.hpp"
@@ -13,6 +15,7 @@
 #include "model/vertex_text_file.hpp"
 #include "support/golden.hpp"
 #include "support/project_builders.hpp"
+#include "support/step_runs.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -46,21 +49,21 @@ OperationResult runImport(const std::string& name, const std::string& path, Proj
 
 // The run as text, the data folder left out of every path.
 std::string describe(const std::string& name, const std::string& folder) {
-    const Project start = startsWith(name, "append") || startsWith(name, "far")
-                              ? sampleProject()
-                              : (name.ends_with(".3dp") ? sampleProject() : Project{});
+    Project start = startsWith(name, "append") || startsWith(name, "far") ||
+                            startsWith(name, "cancel") || startsWith(name, "stale") ||
+                            name.ends_with(".3dp")
+                        ? sampleProject()
+                        : Project{};
+    if (startsWith(name, "stale")) start.GeometryPresent = false, start.SelectedPolygon = 2;
     Project p = start;
     ScriptedPrompts prompts;
-    prompts.offsets.push_back(startsWith(name, "far") ? VertexOffset{3e38f, 0, 0}
-                                                      : VertexOffset{10, -2, 0.5f});
+    if (!startsWith(name, "cancel"))
+        prompts.offsets.push_back(startsWith(name, "far") ? VertexOffset{3e38f, 0, 0}
+                                                          : VertexOffset{10, -2, 0.5f});
     RecordingLog log;
     const OperationResult r = runImport(name, folder + name, p, prompts, log);
-    std::string out = std::string(r.outcome == Outcome::Done      ? "Done"
-                                  : r.outcome == Outcome::Refused ? "Refused"
-                                  : r.outcome == Outcome::Failed  ? "Failed"
-                                                                  : "Cancelled") +
-                      " line " + std::to_string(r.line) + ": " + r.message + "\nquestions " +
-                      std::to_string(prompts.offsetQuestions) + "\n";
+    std::string out = outcomeName(r.outcome) + " line " + std::to_string(r.line) + ": " +
+                      r.message + "\nquestions " + std::to_string(prompts.offsetQuestions) + "\n";
     for (const auto& m : prompts.messages)
         out += "told: " + m + "\n";
     for (const auto& l : log.lines)

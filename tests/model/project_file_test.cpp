@@ -70,21 +70,6 @@ TEST(ProjectFile, SaveLoadSaveIsByteStableForGeneratedProjects) {
     }
 }
 
-TEST(ProjectFile, ReadsLfAndCrLineEnds) {
-    TempFolder dir;
-    Project p = sampleProject();
-    touchBitmaps(dir, p);
-    std::string crlf = projectFileText(p);
-    for (std::string ending : {"\n", "\r"}) {
-        std::string text;
-        for (const auto& line : splitLines(crlf))
-            text += line + ending;
-        auto l = loadText(dir, text);
-        ASSERT_EQ(l->result.outcome, Outcome::Done);
-        EXPECT_EQ(projectFileText(l->project), crlf);
-    }
-}
-
 TEST(ProjectFile, StoredZoomOutsideTheBarsRangeIsBroughtIntoIt) {
     TempFolder dir;
     for (auto [stored, loaded] : {std::pair{0, 1}, {-2, 1}, {453, 450}, {70, 70}}) {

@@ -1,5 +1,6 @@
 // Every edit operation run on the sample project (or the project a row sets
-// up), recorded in tests/data/edits/runs.txt: each step's outcome, message and
+// up), as tests/data/edits/runs.steps lists them, recorded in
+// tests/data/edits/runs.txt: each step's outcome, message and
 // what it changed, then what was told and logged. Every step must keep the
 // object's invariants, and the row's history must undo to where it started and
 // redo to where it ended.
@@ -20,6 +21,7 @@
 #include "model/project_commands.hpp"
 #include "support/golden.hpp"
 #include "support/project_builders.hpp"
+#include "support/step_runs.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -79,11 +82,16 @@ struct Run {
     TempFolder folder;
     std::string out;
     std::vector<std::string> states; // the project before each step, as text
+    VertexUndo undo;
+    PolygonCopyUndo copy;
+    Rgb lineColour = kDefaultLineColour;
+    std::vector<ObjectData> keptLines;
+    SaveOptions options;
+    ProjectSession session{p, options, prompts, log};
 
     // One step's outcome and what it changed, or the earlier state it went back to.
     void step(const OperationResult& r) {
-        static const char* names[] = {"Done", "Cancelled", "Refused", "Failed"};
-        out += std::string("  ") + names[static_cast<int>(r.outcome)] + ": " + r.message + "\n";
+        out += "  " + outcomeName(r.outcome) + ": " + r.message + "\n";
         const std::string now = projectFingerprint(p);
         const auto seen = std::find(states.begin(), states.end(), now);
         if (now == states.back() || seen == states.end())
@@ -103,24 +111,267 @@ struct Run {
     }
 };
 
-struct Row {
-    const char* name;
-    std::function<void(Run&)> setUp, steps;
+// The words of one line of tests/data/edits/runs.steps after its first.
+struct Words {
+    std::vector<std::string> w;
+    const std::string& s(std::size_t k) const { return w.at(k); }
+    float f(std::size_t k) const { return std::stof(s(k)); }
+    std::int32_t i(std::size_t k) const { return s(k) == "none" ? NoSelection : std::stoi(s(k)); }
+    std::size_t at(std::size_t k) const { return std::stoul(s(k)); }
+    Rgb rgb(std::size_t k) const { return w.size() > k ? Rgb{f(k), f(k + 1), f(k + 2)} : Rgb{}; }
+    std::array<TypedNumber, 3> offsets(std::size_t k) const {
+        return {*typedNumber(s(k)), *typedNumber(s(k + 1)), *typedNumber(s(k + 2))};
+    }
+    std::vector<std::int32_t> list(std::size_t k) const {
+        std::vector<std::int32_t> out;
+        std::istringstream items(s(k));
+        for (std::string item; std::getline(items, item, ',');)
+            out.push_back(std::stoi(item));
+        return out;
+    }
+    std::vector<TexCoord> pairs(std::size_t k) const {
+        std::vector<TexCoord> out;
+        std::istringstream items(s(k));
+        for (std::string u, v; std::getline(items, u, '/') && std::getline(items, v, ',');)
+            out.push_back({std::stof(u), std::stof(v)});
+        return out;
+    }
+    // The word's place among `names`, as the enum of that order.
+    template <class E> E pick(std::size_t k, std::initializer_list<std::string_view> names) const {
+        const auto found = std::find(names.begin(), names.end(), s(k));
+        EXPECT_NE(found, names.end()) << s(k);
+        return static_cast<E>(found - names.begin());
+    }
+    Axis axis(std::size_t k) const { return pick<Axis>(k, {"X", "Y", "Z"}); }
+    CopySide side(std::size_t k) const { return pick<CopySide>(k, {"Opposite", "Same"}); }
+    CopyTexture copied(std::size_t k) const {
+        return pick<CopyTexture>(k, {"SameOrientation", "Mirrored", "None"});
+    }
+    VertexScope scope(std::size_t k) const { return pick<VertexScope>(k, {"All", "Selected"}); }
 };
 
-std::array<TypedNumber, 3> offsets(const char* x, const char* y, const char* z) {
-    return {*typedNumber(x), *typedNumber(y), *typedNumber(z)};
+void maskSteps(Run& r) {
+    BmpImage image = filledBmp(2, 2, 0x00FF00);
+    image.pixels[3] = 0x0000FF;
+    const BmpImage mask = transparencyMask(image, 0x0000FF);
+    EXPECT_EQ(mask.pixels, (std::vector<Colour>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0}));
+    EXPECT_EQ(transparencyMask(image, 0x123456).pixels, std::vector<Colour>(4, 0xFFFFFF));
+    OperationResult unwritable =
+        saveTextureMask(r.p, 1, mask, r.folder.file("no/folder/roof_mask.bmp"));
+    unwritable.message.resize(unwritable.message.find(".bmp\"") + 5); // not the system's words
+    r.step(unwritable);
+    r.step(saveTextureMask(r.p, 1, mask, r.p.object.textures[1].Filename));
+    r.step(saveTextureMask(r.p, 1, mask, proposedMaskPath(r.p, 1)));
+    r.step(setTextureBackColor(r.p, 1, 0x0000C0));
+    r.step(replaceTexture(r.p, 1, r.bitmap("new/roof.bmp", 16, 128)));
+    r.step(replaceTexture(r.p, 1, r.bitmap("c/wall01.bmp", 16, 16)));
 }
 
-template <class Table> void select(Table& table, std::initializer_list<std::size_t> which) {
-    for (std::size_t k : which)
-        table[k].Selected = 1;
-}
-
-void only(Run& r, std::vector<Vertex> vertices) {
+void setOnly(Run& r, const Words& w) {
     r.p = Project{};
-    r.p.object.vertices = std::move(vertices);
     r.p.GeometryPresent = true;
+    for (const std::string& word : w.w) {
+        std::istringstream xyz(word);
+        Vertex v;
+        char comma;
+        int selected = 0;
+        xyz >> v.X >> comma >> v.Y >> comma >> v.Z >> comma >> selected;
+        v.Selected = static_cast<std::uint8_t>(selected);
+        r.p.object.vertices.push_back(v);
+    }
+}
+
+void untexture(Run& r) {
+    r.p.object.textures.clear();
+    for (auto& poly : r.p.object.polygons)
+        poly = makePolygon({poly.VertexIndices.begin(), poly.VertexIndices.end() - 1});
+    r.p.object.collision.clear();
+}
+
+using R = Run&;
+using W = const Words&;
+using Op = std::function<void(R, W)>;
+
+// What each word of runs.steps does: set-up words change the project as it is,
+// step words run an operation and record its outcome.
+const std::map<std::string, Op> kOperations = {
+    // Set-up
+    {"new", [](R r, W) { r.p = Project{}; }},
+    {"only", setOnly},
+    {"select",
+     [](R r, W w) {
+         for (std::size_t k = 1; k < w.w.size(); ++k)
+             (w.s(0) == "vertices" ? r.p.object.vertices[w.at(k)].Selected
+              : w.s(0) == "lines"  ? r.p.object.lines[w.at(k)].Selected
+                                   : r.p.object.polygons[w.at(k)].Selected) = 1;
+     }},
+    {"selectedLine", [](R r, W w) { r.p.SelectedLine = w.i(0); }},
+    {"selectedPolygon", [](R r, W w) { r.p.SelectedPolygon = w.i(0); }},
+    {"line", [](R r, W w) { r.p.object.lines.push_back(makeLine(w.i(0), w.i(1))); }},
+    {"visLine",
+     [](R r, W w) {
+         r.p.object.visLines.push_back(makeLine(w.i(0), w.i(1)));
+         if (w.w.size() > 2) setRecordColour(r.p.object.visLines.back(), w.rgb(2));
+     }},
+    {"polygon", [](R r, W w) { r.p.object.polygons.push_back(makePolygon(w.list(0))); }},
+    {"visualizationLines", [](R r, W w) { createVisualizationLines(r.p, w.rgb(0), r.log); }},
+    {"resizeVertices", [](R r, W w) { r.p.object.vertices.resize(w.at(0)); }},
+    {"duplicateVertex",
+     [](R r, W w) { r.p.object.vertices.push_back(r.p.object.vertices[w.at(0)]); }},
+    {"keepLines", [](R r, W) { r.keptLines = r.p.object.lines; }},
+    {"untextured", [](R r, W) { untexture(r); }},
+    {"texture",
+     [](R r, W w) {
+         r.p.object.textures.push_back({w.s(0), 0, "", 0, 0});
+     }},
+    {"texturedPolygon",
+     [](R r, W w) {
+         r.p.object.polygons[w.at(0)] = makeTexturedPolygon(w.list(1), w.i(2), w.pairs(3));
+     }},
+    {"bitmapTexture",
+     [](R r, W w) { r.p.object.textures[w.at(0)].Filename = r.bitmap(w.s(1), w.i(2), w.i(3)); }},
+    {"answers",
+     [](R r, W w) {
+         for (std::size_t k = 0; k < w.w.size(); ++k)
+             r.prompts.answers.push_back(w.pick<Answer>(k, {"Yes", "No", "Cancel"}));
+     }},
+    // Vertices
+    {"addVertex", [](R r, W w) { r.step(addVertex(r.p, w.f(0), w.f(1), w.f(2))); }},
+    {"modifySelectedVertices",
+     [](R r, W w) {
+         std::optional<float> xyz[3];
+         for (std::size_t k = 0; k < 3; ++k)
+             if (w.s(k) != "-") xyz[k] = w.f(k);
+         r.step(modifySelectedVertices(r.p, xyz[0], xyz[1], xyz[2]));
+     }},
+    {"removeSelectedVertices", [](R r, W) { r.step(removeSelectedVertices(r.p, r.log)); }},
+    {"removeAllVertices", [](R r, W) { r.step(removeAllVertices(r.p, r.prompts, r.log)); }},
+    {"hasGeometrySnapshot",
+     [](R r, W) { r.note("window's undo: " + std::to_string(hasGeometrySnapshot(r.p))); }},
+    {"restoreGeometrySnapshot", [](R r, W) { r.step(restoreGeometrySnapshot(r.p, r.log)); }},
+    {"createInterpolatedVertex", [](R r, W) { r.step(createInterpolatedVertex(r.p, r.log)); }},
+    {"addInterpolatedVertices",
+     [](R r, W) { r.step(addInterpolatedVertices(r.p, r.prompts, r.log)); }},
+    // Lines
+    {"createLine",
+     [](R r, W w) {
+         const auto last = static_cast<std::int32_t>(r.p.object.vertices.size()) - 1;
+         r.step(createLine(r.p, w.i(0), w.s(1) == "last" ? last : w.i(1), w.rgb(2)));
+     }},
+    {"redefineLine", [](R r, W w) { r.step(redefineLine(r.p, w.i(0), w.i(1), w.i(2))); }},
+    {"recolourSelectedLines", [](R r, W w) { r.step(recolourSelectedLines(r.p, w.rgb(0))); }},
+    {"removeSelectedLines", [](R r, W) { r.step(removeSelectedLines(r.p)); }},
+    {"removeAllLines", [](R r, W) { r.step(removeAllLines(r.p, r.prompts, r.log)); }},
+    {"restoreLines", [](R r, W) { r.step(restoreLines(r.p, r.keptLines)); }},
+    {"createVisualizationLinesStep",
+     [](R r, W w) {
+         const auto pick = [&](Rgb& c) { c = w.w.empty() ? c : w.rgb(0); };
+         r.step(createVisualizationLinesStep(r.p, r.lineColour, pick, r.log));
+     }},
+    {"convertVisualizationLines", [](R r, W) { r.step(convertVisualizationLines(r.p, r.log)); }},
+    // Polygons
+    {"createPolygon", [](R r, W w) { r.step(createPolygon(r.p, w.list(0), w.rgb(1), r.log)); }},
+    {"redefinePolygon", [](R r, W w) { r.step(redefinePolygon(r.p, w.i(0), w.list(1))); }},
+    {"retextureSelectedPolygons",
+     [](R r, W w) {
+         const TextureChange change = retextureSelectedPolygons(r.p, w.i(0));
+         r.step(change.result);
+         for (std::int32_t k : change.untextured)
+             r.note(untexturedMessage(k));
+     }},
+    {"removeSelectedPolygons", [](R r, W) { r.step(removeSelectedPolygons(r.p, r.log)); }},
+    {"removeAllPolygons", [](R r, W) { r.step(removeAllPolygons(r.p, r.prompts, r.log)); }},
+    // Polygon copies and moves
+    {"copyPolygons",
+     [](R r, W w) { r.step(copyPolygons(r.p, w.offsets(0), w.side(3), w.copied(4), r.copy)); }},
+    {"copyAndUndo",
+     [](R r, W w) {
+         const Words offsets{{"0.0", "0.0", "10"}};
+         r.step(copyPolygons(r.p, offsets.offsets(0), w.side(0), w.copied(1), r.copy));
+         r.step(undoPolygonCopy(r.p, r.copy, r.log));
+     }},
+    {"canUndoPolygonCopy",
+     [](R r, W) {
+         r.note("copy can be undone: " + std::to_string(canUndoPolygonCopy(r.p, r.copy)));
+     }},
+    {"movePolygons", [](R r, W w) { r.step(movePolygons(r.p, w.offsets(0), r.undo)); }},
+    // Vertex transformations
+    {"restoreVertices",
+     [](R r, W w) {
+         std::string caption;
+         for (const std::string& word : w.w)
+             caption += (caption.empty() ? "" : " ") + word;
+         r.step(restoreVertices(r.p, r.undo, caption));
+     }},
+    {"rotateVertices",
+     [](R r, W w) {
+         const Rotation turn = rotationByDegrees(w.axis(0), w.f(1));
+         r.step(rotateVertices(r.p, turn, w.i(2), VertexScope::All, r.undo));
+     }},
+    {"rotateVerticesAbout",
+     [](R r, W w) {
+         const Rotation turn = rotationByDegrees(w.axis(0), w.f(1));
+         r.step(rotateVerticesAbout(r.p, turn, {}, VertexScope::All));
+     }},
+    {"mirrorVertices",
+     [](R r, W w) {
+         r.step(mirrorVertices(r.p, w.axis(0), w.s(1) == "1", VertexScope::All, r.undo, r.log));
+     }},
+    {"scaleVertices",
+     [](R r, W w) {
+         const auto axis = w.s(1) == "-" ? std::nullopt : std::optional(w.axis(1));
+         r.step(scaleVertices(r.p, *typedNumber(w.s(0)), axis, VertexScope::All, r.undo, r.log));
+     }},
+    {"centerVertices", [](R r, W) { r.step(centerVertices(r.p, r.undo)); }},
+    {"moveVertices",
+     [](R r, W w) { r.step(moveVertices(r.p, w.offsets(0), w.scope(3), r.undo, r.log)); }},
+    // Texture mapping
+    {"assignTexture",
+     [](R r, W w) {
+         const std::int32_t texture = w.s(1) == "none" ? NoTexture : w.i(1);
+         const bool repeated = w.w.size() > 3;
+         r.step(assignTexture(r.p, w.list(0), texture, w.pairs(2), repeated));
+     }},
+    {"rotateTexture", [](R r, W w) { r.step(rotateTexture(r.p, w.list(0))); }},
+    {"mirrorTexture",
+     [](R r, W w) {
+         const auto axis = w.pick<MirrorAxis>(1, {"Horizontal", "Vertical"});
+         r.step(mirrorTexture(r.p, w.list(0), axis));
+     }},
+    {"faceOpposite", [](R r, W w) { r.step(faceOpposite(r.p, w.list(0))); }},
+    // The texture library
+    {"loadTexture",
+     [](R r, W w) {
+         const bool made = w.w.size() > 1;
+         r.step(loadTexture(r.p, made ? r.bitmap(w.s(0), w.i(1), w.i(2)) : r.folder.file(w.s(0))));
+     }},
+    {"removeTexture", [](R r, W w) { r.step(removeTexture(r.p, w.i(0))); }},
+    {"masks", [](R r, W) { maskSteps(r); }},
+    // Remove Double Vertices
+    {"removeDoubleVertices",
+     [](R r, W) { r.note("removed " + std::to_string(removeDoubleVertices(r.p))); }},
+    {"removeDoubleVerticesCommand",
+     [](R r, W) { r.note("removed " + std::to_string(removeDoubleVerticesCommand(r.p, r.log))); }},
+    {"noteLine",
+     [](R r, W w) {
+         const auto& line = r.p.object.lines[w.at(0)].VertexIndices;
+         r.note("line " + std::to_string(line[0]) + " " + std::to_string(line[1]));
+     }},
+    // The edit history and the project
+    {"step", [](R r, W) { r.step({}); }},
+    {"undoEdit", [](R r, W) { r.step(undoEdit(r.p)); }},
+    {"redoEdit", [](R r, W) { r.step(redoEdit(r.p)); }},
+    {"undoCaption", [](R r, W) { r.note(undoCaption(r.p)); }},
+    {"redoCaption", [](R r, W) { r.note(redoCaption(r.p)); }},
+    {"clearAll", [](R r, W) { clearAll(r.session); }},
+    {"closeProject", [](R r, W) { r.step(closeProject(r.session)); }},
+};
+
+void perform(Run& r, const std::string& line) {
+    const std::vector<std::string> words = wordsOf(line);
+    const auto op = kOperations.find(words.at(0));
+    ASSERT_NE(op, kOperations.end()) << "no operation " << words[0];
+    op->second(r, Words{{words.begin() + 1, words.end()}});
 }
 
 // The object without its selection, which the history does not keep.
@@ -135,15 +386,21 @@ std::string objectText(const TrackObject& object) {
     return projectFingerprint(p);
 }
 
-std::string runRow(const Row& row) {
+// The set-up, then from "--" on the steps, recorded with the history from there.
+std::string runRow(const StepRun& row) {
     Run r;
-    if (row.setUp) row.setUp(r);
-    updateBounds(r.p);
-    startHistory(r.p);
-    const TrackObject start = r.p.object;
-    r.states = {projectFingerprint(r.p)};
-    r.out = std::string(row.name) + "\n";
-    row.steps(r);
+    r.out = row.name + "\n";
+    TrackObject start;
+    for (const std::string& line : row.lines) {
+        if (line != "--") {
+            perform(r, line);
+            continue;
+        }
+        updateBounds(r.p);
+        startHistory(r.p);
+        start = r.p.object;
+        r.states = {projectFingerprint(r.p)};
+    }
     for (const auto& m : r.prompts.messages)
         r.note("told: " + m);
     for (const auto& l : r.log.lines)
@@ -163,24 +420,6 @@ std::string runRow(const Row& row) {
     std::string out = placeholder(r.out, r.folder.folder());
     std::replace(out.begin(), out.end(), '\\', '/');
     return out;
-}
-
-OperationResult copyTriangle(Run& r, CopySide side, CopyTexture texture) {
-    PolygonCopyUndo undo;
-    r.step(copyPolygons(r.p, offsets("0.0", "0.0", "10"), side, texture, undo));
-    return undoPolygonCopy(r.p, undo, r.log);
-}
-
-Row rotation(const char* name, Axis axis, double degrees, std::int32_t pivot, Vertex from) {
-    return {name,
-            [=](Run& r) {
-                only(r, {{0, 5, 5}, from});
-            },
-            [=](Run& r) {
-                VertexUndo undo{r.p.object.vertices, r.p.object.vertices};
-                r.step(rotateVertices(r.p, rotationByDegrees(axis, degrees), pivot,
-                                      VertexScope::All, undo));
-            }};
 }
 
 // The merge as the editor first did it: every pair of vertices, one removal at
@@ -228,400 +467,11 @@ Project projectWithDoubles(std::uint32_t seed) {
     return p;
 }
 
-const auto selectTriangle = [](Run& r) { r.p.object.polygons[1].Selected = 1; };
-const auto noColour = [](Rgb&) {};
-
-const std::vector<Row> kRows = {
-    // Vertices
-    {"remove vertex 1", [](Run& r) { select(r.p.object.vertices, {1}); },
-     [](Run& r) { r.step(removeSelectedVertices(r.p, r.log)); }},
-    {"remove vertex 4", [](Run& r) { select(r.p.object.vertices, {4}); },
-     [](Run& r) { r.step(removeSelectedVertices(r.p, r.log)); }},
-    {"remove vertex 5", [](Run& r) { select(r.p.object.vertices, {5}); },
-     [](Run& r) { r.step(removeSelectedVertices(r.p, r.log)); }},
-    {"remove vertex 2 under visualization lines",
-     [](Run& r) {
-         createVisualizationLines(r.p, {0.25f, 0.5f, 1}, r.log);
-         select(r.p.object.vertices, {2});
-     },
-     [](Run& r) { r.step(removeSelectedVertices(r.p, r.log)); }},
-    {"add two vertices to nothing, modify with none selected", [](Run& r) { r.p = Project{}; },
-     [](Run& r) {
-         r.step(addVertex(r.p, 1, 2, 3));
-         r.step(addVertex(r.p, 4, 5, 6));
-         r.step(modifySelectedVertices(r.p, 9, 9, 9));
-         r.note("window's undo: " + std::to_string(hasGeometrySnapshot(r.p)));
-     }},
-    {"modify Y of the selected, the window's undo",
-     [](Run& r) {
-         select(r.p.object.vertices, {0, 1});
-     },
-     [](Run& r) {
-         r.step(modifySelectedVertices(r.p, std::nullopt, 7, std::nullopt));
-         r.step(restoreGeometrySnapshot(r.p, r.log));
-     }},
-    {"remove all vertices: No, Yes, the window's undo", nullptr,
-     [](Run& r) {
-         r.prompts.answers = {Answer::No, Answer::Yes};
-         r.step(removeAllVertices(r.p, r.prompts, r.log));
-         r.step(removeAllVertices(r.p, r.prompts, r.log));
-         r.step(restoreGeometrySnapshot(r.p, r.log));
-     }},
-    {"interpolated vertex between 1 and 3",
-     [](Run& r) {
-         select(r.p.object.vertices, {1, 3});
-     },
-     [](Run& r) { r.step(createInterpolatedVertex(r.p, r.log)); }},
-    {"interpolated vertex, none selected", nullptr,
-     [](Run& r) { r.step(createInterpolatedVertex(r.p, r.log)); }},
-    {"interpolated vertices: No, Yes", nullptr,
-     [](Run& r) {
-         r.prompts.answers = {Answer::No, Answer::Yes};
-         r.step(addInterpolatedVertices(r.p, r.prompts, r.log));
-         r.step(addInterpolatedVertices(r.p, r.prompts, r.log));
-     }},
-    {"interpolated vertices near the float limit",
-     [](Run& r) {
-         only(r, {{1e38f, 3e38f, 0}, {3e38f, 3e38f, 0}});
-     },
-     [](Run& r) { r.step(addInterpolatedVertices(r.p, r.prompts, r.log)); }},
-    {"interpolated vertices of one vertex",
-     [](Run& r) {
-         only(r, {{0, 0, 0}});
-     },
-     [](Run& r) { r.step(addInterpolatedVertices(r.p, r.prompts, r.log)); }},
-    // Lines
-    {"lines: add 3-2, 3-6, redefine 0, recolour 1, remove the selected",
-     [](Run& r) { select(r.p.object.vertices, {3}); },
-     [](Run& r) {
-         r.step(createLine(r.p, 3, 2, {0, 1, 0}));
-         r.step(createLine(r.p, 3, 6, {}));
-         r.step(redefineLine(r.p, 0, 3, 5));
-         r.step(recolourSelectedLines(r.p, {0, 0, 1}));
-         r.step(removeSelectedLines(r.p));
-     }},
-    {"recolour and remove lines 1 and 2",
-     [](Run& r) {
-         r.p.object.lines.push_back(makeLine(2, 3));
-         select(r.p.object.lines, {1, 2});
-         r.p.SelectedLine = 2;
-     },
-     [](Run& r) {
-         r.step(recolourSelectedLines(r.p, {0, 0, 1}));
-         r.step(removeSelectedLines(r.p));
-     }},
-    {"remove all lines: No, Yes, the window's undo", nullptr,
-     [](Run& r) {
-         r.prompts.answers = {Answer::No, Answer::Yes};
-         const std::vector<ObjectData> copy = r.p.object.lines;
-         r.step(removeAllLines(r.p, r.prompts, r.log));
-         r.step(removeAllLines(r.p, r.prompts, r.log));
-         r.step(restoreLines(r.p, copy));
-     }},
-    {"lines restored after their vertices went",
-     [](Run& r) {
-         only(r, {{}, {}, {}, {}, {}});
-     },
-     [](Run& r) { r.step(restoreLines(r.p, sampleProject().object.lines)); }},
-    {"visualization lines: created, again, converted, again",
-     [](Run& r) {
-         only(r, {{0, 0, 0, 1}, {1, 0, 0}, {1, 1, 0, 1}, {0, 1, 0}});
-         r.p.object.lines = {makeLine(2, 0)};
-     },
-     [](Run& r) {
-         Rgb colour = kDefaultLineColour;
-         const auto red = [](Rgb& c) { c = {1, 0, 0}; };
-         r.step(createVisualizationLinesStep(r.p, colour, red, r.log));
-         r.step(createVisualizationLinesStep(r.p, colour, noColour, r.log));
-         r.step(convertVisualizationLines(r.p, r.log));
-         r.step(convertVisualizationLines(r.p, r.log));
-     }},
-    // Polygons
-    {"create polygons 5-8-2-5 and 0-1-0",
-     [](Run& r) {
-         r.p.object.vertices.resize(10);
-         select(r.p.object.vertices, {5});
-         select(r.p.object.polygons, {1});
-     },
-     [](Run& r) {
-         r.step(createPolygon(r.p, {5, 8, 2, 5}, {0.25f, 0.5f, 1}, r.log));
-         r.step(createPolygon(r.p, {0, 1, 0}, {}, r.log));
-     }},
-    {"polygons refused: open, two corners, missing and negative vertices", nullptr,
-     [](Run& r) {
-         for (const std::vector<std::int32_t>& c :
-              {std::vector<std::int32_t>{5, 1, 2}, {4, 4}, {0, 1, 12, 0}, {-1, 2, 3, -1}})
-             r.step(createPolygon(r.p, c, {}, r.log));
-     }},
-    {"redefine polygons 0 and 2; refused: two corners, a missing vertex, no polygon 3", nullptr,
-     [](Run& r) {
-         r.step(redefinePolygon(r.p, 0, {5, 4, 3, 2}));
-         r.step(redefinePolygon(r.p, 2, {1, 2, 3}));
-         r.step(redefinePolygon(r.p, 2, {1, 2}));
-         r.step(redefinePolygon(r.p, 2, {1, 2, 6}));
-         r.step(redefinePolygon(r.p, 3, {1, 2, 3}));
-     }},
-    {"retexture every polygon with 1, then with 2",
-     [](Run& r) {
-         select(r.p.object.polygons, {0, 1, 2});
-     },
-     [](Run& r) {
-         const TextureChange change = retextureSelectedPolygons(r.p, 1);
-         r.step(change.result);
-         for (std::int32_t k : change.untextured)
-             r.note(untexturedMessage(k));
-         r.step(retextureSelectedPolygons(r.p, 2).result);
-     }},
-    {"remove polygon 0", [](Run& r) { select(r.p.object.polygons, {0}); },
-     [](Run& r) { r.step(removeSelectedPolygons(r.p, r.log)); }},
-    {"remove polygon 2", [](Run& r) { select(r.p.object.polygons, {2}); },
-     [](Run& r) { r.step(removeSelectedPolygons(r.p, r.log)); }},
-    {"remove polygons 0 and 1",
-     [](Run& r) {
-         select(r.p.object.polygons, {0, 1});
-     },
-     [](Run& r) { r.step(removeSelectedPolygons(r.p, r.log)); }},
-    {"remove all polygons: No, Yes", [](Run& r) { r.p.SelectedPolygon = 1; },
-     [](Run& r) {
-         r.prompts.answers = {Answer::No, Answer::Yes};
-         r.step(removeAllPolygons(r.p, r.prompts, r.log));
-         r.step(removeAllPolygons(r.p, r.prompts, r.log));
-     }},
-    // Polygon copies and moves
-    {"copy the triangle to the same side, and its undo", selectTriangle,
-     [](Run& r) { r.step(copyTriangle(r, CopySide::Same, CopyTexture::SameOrientation)); }},
-    {"copy the triangle to the opposite side, and its undo", selectTriangle,
-     [](Run& r) { r.step(copyTriangle(r, CopySide::Opposite, CopyTexture::SameOrientation)); }},
-    {"copy the triangle opposite with its texture mirrored", selectTriangle,
-     [](Run& r) { r.step(copyTriangle(r, CopySide::Opposite, CopyTexture::Mirrored)); }},
-    {"copy the triangle without texture", selectTriangle,
-     [](Run& r) { r.step(copyTriangle(r, CopySide::Same, CopyTexture::None)); }},
-    {"copies: doubles merged first, offsets unchanged, in place, past the float range",
-     [](Run& r) {
-         selectTriangle(r);
-         r.p.object.vertices.push_back(r.p.object.vertices[2]);
-     },
-     [](Run& r) {
-         PolygonCopyUndo undo;
-         for (const char* x : {"0.0", "0", "3e38", "3e38"})
-             r.step(copyPolygons(r.p, offsets(x, "0.0", "0.0"), CopySide::Same, CopyTexture::None,
-                                 undo));
-         r.step(createLine(r.p, 0, static_cast<std::int32_t>(r.p.object.vertices.size() - 1), {}));
-         r.note("copy can be undone: " + std::to_string(canUndoPolygonCopy(r.p, undo)));
-     }},
-    {"copy and move with no polygon selected", nullptr,
-     [](Run& r) {
-         PolygonCopyUndo copy;
-         VertexUndo move;
-         r.step(copyPolygons(r.p, offsets("1", "0", "0"), CopySide::Same, CopyTexture::None, copy));
-         r.step(movePolygons(r.p, offsets("1", "0", "0"), move));
-     }},
-    {"move two polygons sharing an edge, its undo, an unchanged offset",
-     [](Run& r) {
-         select(r.p.object.polygons, {0, 1});
-     },
-     [](Run& r) {
-         VertexUndo undo;
-         r.step(movePolygons(r.p, offsets("1", "0.0", "0.0"), undo));
-         r.step(restoreVertices(r.p, undo, "Undo Polygon Move"));
-         r.step(movePolygons(r.p, offsets("0.0", "0.0", "0.0"), undo));
-     }},
-    // Vertex transformations
-    rotation("rotate Z 90 about the origin", Axis::Z, 90, NoSelection, {1, 0, 0}),
-    rotation("rotate Y 90 about the origin", Axis::Y, 90, NoSelection, {1, 0, 0}),
-    rotation("rotate X 180 about vertex 0", Axis::X, 180, 0, {0, 6, 5}),
-    rotation("rotate Z -90 about the origin", Axis::Z, -90, NoSelection, {1, 0, 0}),
-    rotation("rotate X 270 about vertex 0", Axis::X, 270, 0, {0, 6, 5}),
-    rotation("rotate about vertex 7, gone", Axis::X, 90, 7, {1, 0, 0}),
-    {"mirror X keeping the originals, and its undo",
-     [](Run& r) {
-         only(r, {{1, 0, 0}, {0, 2, 0}});
-     },
-     [](Run& r) {
-         VertexUndo undo;
-         r.step(mirrorVertices(r.p, Axis::X, true, VertexScope::All, undo, r.log));
-         r.step(restoreVertices(r.p, undo, "Undo Mirror"));
-     }},
-    {"scale Y by 2, and its undo", nullptr,
-     [](Run& r) {
-         VertexUndo undo;
-         r.step(scaleVertices(r.p, *typedNumber("2"), Axis::Y, VertexScope::All, undo, r.log));
-         r.step(restoreVertices(r.p, undo, "Undo Scale"));
-     }},
-    {"center",
-     [](Run& r) {
-         only(r, {{2, 1, -3}, {6, 5, 9}, {4, 1, 0}});
-     },
-     [](Run& r) {
-         VertexUndo undo;
-         updateBounds(r.p);
-         r.step(centerVertices(r.p, undo));
-     }},
-    {"move the selected, then with none selected",
-     [](Run& r) {
-         only(r, {{0, 0, 0}, {1, 1, 1, 1}});
-     },
-     [](Run& r) {
-         VertexUndo undo;
-         r.step(moveVertices(r.p, offsets("0.0", "2.5", "-1"), VertexScope::Selected, undo, r.log));
-         r.step(moveVertices(r.p, offsets("1", "0", "0"), VertexScope::Selected, undo, r.log));
-     }},
-    {"beyond the float range: scale, move, rotate",
-     [](Run& r) {
-         only(r, {{0, 0, 0}, {20, 0, 0}, {3e38f, 3e38f, 0}});
-     },
-     [](Run& r) {
-         VertexUndo undo;
-         r.step(
-             scaleVertices(r.p, *typedNumber("1e38"), std::nullopt, VertexScope::All, undo, r.log));
-         r.step(moveVertices(r.p, offsets("3e38", "0", "0"), VertexScope::All, undo, r.log));
-         r.step(rotateVerticesAbout(r.p, rotationByDegrees(Axis::Z, 45), {}, VertexScope::All));
-     }},
-    {"a window's undo after Edit > Undo, and after its vertices came in use",
-     [](Run& r) {
-         only(r, {{1, 0, 0}, {0, 5, 5}});
-     },
-     [](Run& r) {
-         VertexUndo move, mirror;
-         r.step(moveVertices(r.p, offsets("1", "0", "0"), VertexScope::All, move, r.log));
-         r.step(undoEdit(r.p));
-         r.step(restoreVertices(r.p, move, "Undo Move"));
-         r.step(mirrorVertices(r.p, Axis::X, true, VertexScope::All, mirror, r.log));
-         r.step(createLine(r.p, 2, 0, {}));
-         r.step(restoreVertices(r.p, mirror, "Undo Mirror"));
-     }},
-    // Texture mapping
-    {"assign textures: entire, repeated on quads, none, a missing one", nullptr,
-     [](Run& r) {
-         const std::vector<TexCoord> entire = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
-         r.step(assignTexture(r.p, {0, 2}, 1, entire));
-         r.step(assignTexture(r.p, {0, 1}, 0, {{0, 0}, {0, 2}, {3, 2}, {3, 0}}, true));
-         r.step(assignTexture(r.p, {2}, NoTexture, entire));
-         r.step(assignTexture(r.p, {2}, 7, entire));
-     }},
-    {"rotate the texture of polygons 0 and 2 four times", nullptr,
-     [](Run& r) {
-         for (int k = 0; k < 4; ++k)
-             r.step(rotateTexture(r.p, {0, 2}));
-     }},
-    {"mirror textures horizontally and vertically, twice each", nullptr,
-     [](Run& r) {
-         for (MirrorAxis axis : {MirrorAxis::Horizontal, MirrorAxis::Horizontal,
-                                 MirrorAxis::Vertical, MirrorAxis::Vertical})
-             r.step(mirrorTexture(r.p, {0, 2}, axis));
-     }},
-    {"face opposite twice", nullptr,
-     [](Run& r) {
-         r.step(faceOpposite(r.p, {0, 1, 2}));
-         r.step(faceOpposite(r.p, {0, 1, 2}));
-     }},
-    // The texture library
-    {"load textures: name, duplicate and size rules",
-     [](Run& r) {
-         r.p.object.textures.clear();
-         for (auto& poly : r.p.object.polygons)
-             poly = makePolygon(std::vector<std::int32_t>(poly.VertexIndices.begin(),
-                                                          poly.VertexIndices.end() - 1));
-         r.p.object.collision.clear();
-     },
-     [](Run& r) {
-         r.step(loadTexture(r.p, r.bitmap("a/wall.bmp", 64, 32)));
-         r.step(loadTexture(r.p, r.bitmap("ABCDEFGHI.bmp", 16, 16)));
-         r.step(loadTexture(r.p, r.bitmap("ABCDEFGH.bmp", 256, 16)));
-         r.step(loadTexture(r.p, r.bitmap("b/wall.bmp", 64, 32)));
-         r.step(loadTexture(r.p, r.bitmap("big.bmp", 100, 100)));
-         r.step(loadTexture(r.p, r.folder.file("gone.bmp")));
-     }},
-    {"remove texture 1 of three",
-     [](Run& r) {
-         r.p.object.textures.push_back({"third.bmp", 0, "", 0, 0});
-         r.p.object.polygons[2] = makeTexturedPolygon({0, 4, 5}, 2, {{0, 0}, {1, 0}, {1, 1}});
-     },
-     [](Run& r) { r.step(removeTexture(r.p, 1)); }},
-    {"masks, back colour, replacing",
-     [](Run& r) { r.p.object.textures[1].Filename = r.bitmap("roof.bmp", 32, 32); },
-     [](Run& r) {
-         BmpImage image = filledBmp(2, 2, 0x00FF00);
-         image.pixels[3] = 0x0000FF;
-         const BmpImage mask = transparencyMask(image, 0x0000FF);
-         EXPECT_EQ(mask.pixels, (std::vector<Colour>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0}));
-         EXPECT_EQ(transparencyMask(image, 0x123456).pixels, std::vector<Colour>(4, 0xFFFFFF));
-         OperationResult unwritable =
-             saveTextureMask(r.p, 1, mask, r.folder.file("no/folder/roof_mask.bmp"));
-         unwritable.message.resize(unwritable.message.find(".bmp\"") + 5); // not the system's words
-         r.step(unwritable);
-         r.step(saveTextureMask(r.p, 1, mask, r.p.object.textures[1].Filename));
-         r.step(saveTextureMask(r.p, 1, mask, proposedMaskPath(r.p, 1)));
-         r.step(setTextureBackColor(r.p, 1, 0x0000C0));
-         r.step(replaceTexture(r.p, 1, r.bitmap("new/roof.bmp", 16, 128)));
-         r.step(replaceTexture(r.p, 1, r.bitmap("c/wall01.bmp", 16, 16)));
-     }},
-    // Remove Double Vertices
-    {"three equal vertices leave one and a collapsed triangle",
-     [](Run& r) {
-         only(r, {{4, 4, 4}, {4, 4, 4}, {4, 4, 4}, {7, 0, 0}});
-         r.p.object.polygons = {makePolygon({0, 1, 2})};
-         r.p.object.lines = {makeLine(2, 3), makeLine(3, 1)};
-         r.p.object.visLines = {makeLine(2, 3)};
-     },
-     [](Run& r) {
-         r.note("removed " + std::to_string(removeDoubleVertices(r.p)));
-         r.step({});
-     }},
-    {"doubles: references out of range stay out of range",
-     [](Run& r) {
-         only(r, {{1, 1, 1}, {1, 1, 1}, {2, 2, 2}});
-         r.p.object.lines = {makeLine(-1, 5)};
-     },
-     [](Run& r) {
-         removeDoubleVertices(r.p);
-         r.note("line " + std::to_string(r.p.object.lines[0].VertexIndices[0]) + " " +
-                std::to_string(r.p.object.lines[0].VertexIndices[1]));
-     }},
-    {"doubles command, with none and with visualization lines in their colour",
-     [](Run& r) {
-         only(r, {{0, 0, 0, 1}, {1, 0, 0}, {0, 0, 0}, {1, 1, 0}});
-         for (std::int32_t i = 0; i < 4; ++i) {
-             r.p.object.visLines.push_back(makeLine(i, (i + 1) % 4));
-             setRecordColour(r.p.object.visLines.back(), {0.25f, 0.5f, 0.75f});
-         }
-         r.p.object.visLines[1].Red = 1; // only the first one's colour counts
-     },
-     [](Run& r) {
-         r.note("removed " + std::to_string(removeDoubleVerticesCommand(r.p, r.log)));
-         r.note("removed " + std::to_string(removeDoubleVerticesCommand(r.p, r.log)));
-         r.step({});
-     }},
-    // The edit history
-    {"undo and redo captions; a new step drops redo", nullptr,
-     [](Run& r) {
-         r.prompts.answers = {Answer::Yes};
-         r.step(addVertex(r.p, 1, 1, 1));
-         r.step(addInterpolatedVertices(r.p, r.prompts, r.log));
-         r.note(undoCaption(r.p));
-         for (int k = 0; k < 3; ++k)
-             r.step(undoEdit(r.p));
-         r.step(redoEdit(r.p));
-         r.note(redoCaption(r.p));
-         r.step(addVertex(r.p, 2, 2, 2));
-     }},
-    {"clear all is a step; closing starts anew", nullptr,
-     [](Run& r) {
-         SaveOptions options;
-         ProjectSession s{r.p, options, r.prompts, r.log};
-         clearAll(s);
-         r.step({});
-         r.step(undoEdit(r.p));
-         r.prompts.answers = {Answer::No};
-         r.step(closeProject(s));
-     }},
-};
-
 } // namespace
 
 TEST(EditRuns, EveryRowGivesItsRecordedRun) {
     std::string out;
-    for (const Row& row : kRows)
+    for (const StepRun& row : readStepRuns("edits/runs.steps"))
         out += runRow(row) + "\n";
     expectGolden(out, "edits/runs.txt");
 }
