@@ -90,45 +90,8 @@ TEST(SceneSphere, IsAClosedOutwardFacingSurfaceOnTheUnitSphere) {
     EXPECT_EQ(sphere.normals, sphere.positions);
 }
 
-TEST(SceneSphere, RadiiFollowTheDisplaySize) {
-    EXPECT_FLOAT_EQ(vertexSphereRadius(3), 0.2f);
-    EXPECT_FLOAT_EQ(drawnVertexRadius(3, true), 0.3f);
-    EXPECT_FLOAT_EQ(pivotSphereRadius(3), 0.6f);
-    EXPECT_EQ(vertexSphereRadius(0), 0.0f);
-}
-
-TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
-    const auto axis = axisSymbol(10);
-    EXPECT_EQ(axis[0].to, (std::array<float, 3>{10, 0, 0}));
-    EXPECT_EQ(axis[1].colour, (Rgb{0, 1, 0}));
-    EXPECT_EQ(axis[2].to, (std::array<float, 3>{0, 0, 10}));
-
-    Project p = test::sampleProject();
-    ASSERT_GE(p.object.vertices.size(), 4u);
-    EXPECT_TRUE(lineIsDrawable(p, test::makeLine(0, 1)));
-    EXPECT_FALSE(lineIsDrawable(p, test::makeLine(0, 99)));
-    EXPECT_FALSE(lineIsDrawable(p, test::makeLine(-1, 0)));
-    ObjectData shortLine;
-    shortLine.VertexIndices = {0};
-    EXPECT_FALSE(lineIsDrawable(p, shortLine));
-
+TEST(SceneTables, TexCoordsCoverEveryCorner) {
     ObjectData polygon = test::makePolygon({0, 1, 2});
-    EXPECT_TRUE(polygonIsDrawable(p, polygon));
-    polygon.VertexIndices[2] = static_cast<std::int32_t>(p.object.vertices.size());
-    EXPECT_FALSE(polygonIsDrawable(p, polygon));
-    polygon = test::makePolygon({0, 1, 2});
-    polygon.VertexCount = 9; // more entries claimed than held
-    EXPECT_FALSE(polygonIsDrawable(p, polygon));
-
-    polygon = test::makePolygon({0, 1, 2});
-    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
-    polygon.TextureIndex = 0;
-    EXPECT_EQ(polygonTexture(p, polygon), &p.object.textures[0]);
-    polygon.TextureIndex = static_cast<std::int32_t>(p.object.textures.size());
-    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
-    polygon.TextureIndex = -1;
-    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
-
     EXPECT_FALSE(texCoordsCoverCorners(polygon));
     polygon.TexCoords.assign(3, TexCoord{});
     EXPECT_TRUE(texCoordsCoverCorners(polygon));
