@@ -12,8 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
-#include <random>
 #include <sstream>
 
 using namespace meshsmith;
@@ -209,67 +207,4 @@ TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
     view.rotationX = 0;
     const Matrix4 straight = cameraMatrices(view, viewport).combined();
     EXPECT_EQ(pickScene(p, {}, straight, viewport, 320, 240), Hits{vertexHit(2)});
-}
-
-TEST(Picking, AgreesWithTheProjectedTrianglesOfARandomScene) {
-    // Oracle: project each triangle's corners with the camera and test the
-    // pick point in 2D, without the pick's clipping in homogeneous space.
-    std::mt19937 rng(20240611);
-    auto uniform = [&](double lo, double hi) {
-        return std::uniform_real_distribution<>(lo, hi)(rng);
-    };
-    const Viewport viewport{0, 0, 640, 480};
-    int inside = 0, outside = 0;
-    for (int round = 0; round < 200; ++round) {
-        Project p;
-        p.ViewReady = true;
-        p.ShowVerticesNow = false;
-        for (int k = 0; k < 3; ++k)
-            p.object.vertices.push_back({static_cast<float>(uniform(-200, 200)),
-                                         static_cast<float>(uniform(-200, 200)),
-                                         static_cast<float>(uniform(-200, 200)), 0});
-        p.object.polygons = {test::makePolygon({0, 1, 2})};
-        CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
-        view.rotationX = static_cast<int>(uniform(-180, 180));
-        view.rotationZ = static_cast<int>(uniform(-180, 180));
-        view.perspective = round % 2 == 0;
-        const Matrix4 m = cameraMatrices(view, viewport).combined();
-        std::array<Vec3, 3> w;
-        for (int k = 0; k < 3; ++k) {
-            const Vertex& v = p.object.vertices[k];
-            w[k] = *projectToWindow(m, viewport, {v.X, v.Y, v.Z});
-        }
-        for (int sample = 0; sample < 20; ++sample) {
-            // Around the triangle's screen box, where the answers change.
-            const double left = std::min({w[0].x, w[1].x, w[2].x}) - 20;
-            const double right = std::max({w[0].x, w[1].x, w[2].x}) + 20;
-            const double bottom = std::min({w[0].y, w[1].y, w[2].y}) - 20;
-            const double top = std::max({w[0].y, w[1].y, w[2].y}) + 20;
-            const int x = static_cast<int>(uniform(left, right));
-            const int y = 480 - static_cast<int>(uniform(bottom, top));
-            const double px = x, py = 480 - y;
-            const double area =
-                (w[1].x - w[0].x) * (w[2].y - w[0].y) - (w[2].x - w[0].x) * (w[1].y - w[0].y);
-            if (std::fabs(area) < 1) continue;
-            // Inside: on the inner side of all three edges. Points within a
-            // pixel of the outline are left out: the pick pixel straddles it.
-            bool isInside = true;
-            double outline = 1e300;
-            for (int k = 0; k < 3; ++k) {
-                const Vec3 &a = w[k], &b = w[(k + 1) % 3];
-                const double dx = b.x - a.x, dy = b.y - a.y;
-                const double cross = dx * (py - a.y) - dy * (px - a.x);
-                isInside = isInside && (area > 0 ? cross > 0 : cross < 0);
-                const double t =
-                    std::clamp(((px - a.x) * dx + (py - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-                outline = std::min(outline, std::hypot(px - a.x - t * dx, py - a.y - t * dy));
-            }
-            if (outline <= 1) continue;
-            EXPECT_EQ(!pickScene(p, {}, m, viewport, x, y).empty(), isInside)
-                << "round " << round << " at " << x << ", " << y;
-            ++(isInside ? inside : outside);
-        }
-    }
-    EXPECT_GT(inside, 100);
-    EXPECT_GT(outside, 100);
 }
