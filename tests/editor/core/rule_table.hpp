@@ -1,5 +1,6 @@
 #pragma once
-// Tables of small rules kept as text under tests/data/editor: each line
+// Tables of small rules and recorded sessions kept as text under
+// tests/data/editor. A rule table's lines read
 // "kind input -> answer", where `answer(kind, input)` gives what the code
 // says now. Lines without " -> " (headings, "#" notes) are kept as they are.
 // Inputs and answers write CR, LF and TAB as \r, \n and \t, and a backslash
@@ -45,6 +46,20 @@ inline void expectRuleTable(const std::string& file, const RuleAnswer& answer) {
         }
         const std::string input = line.substr(space + 1, arrow - space - 1);
         out += line.substr(0, arrow) + " -> " + escaped(answer(line.substr(0, space), unescaped(input))) + "\n";
+    }
+    expectGolden(out, "editor/" + file);
+}
+
+// A session: each command line is followed by what it gave, indented by two
+// spaces; "#" lines are notes. `run(command)` carries one command out and
+// gives its result lines, each ended by a line end.
+inline void expectSession(const std::string& file,
+                          const std::function<std::string(const std::string&)>& run) {
+    std::string out;
+    for (const std::string& line : splitLines(readFile(sourcePath("tests/data/editor/" + file)))) {
+        if (line.rfind("  ", 0) == 0) continue;
+        out += line + "\n";
+        if (!line.empty() && line[0] != '#') out += run(line);
     }
     expectGolden(out, "editor/" + file);
 }
