@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace meshsmith::test {
 
@@ -30,8 +31,20 @@ inline std::string unescaped(const std::string& text) {
 inline std::string escaped(const std::string& text) {
     std::string out;
     for (char c : text)
-        out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : c == '\\' ? "\\\\" : std::string(1, c);
+        out += c == '\n'   ? "\\n"
+               : c == '\r' ? "\\r"
+               : c == '\t' ? "\\t"
+               : c == '\\' ? "\\\\"
+                           : std::string(1, c);
     return out;
+}
+
+// The lines, each ended by a line end, to compare with a recorded file.
+inline std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
 }
 
 using RuleAnswer = std::function<std::string(const std::string& kind, const std::string& input)>;
@@ -45,7 +58,8 @@ inline void expectRuleTable(const std::string& file, const RuleAnswer& answer) {
             continue;
         }
         const std::string input = line.substr(space + 1, arrow - space - 1);
-        out += line.substr(0, arrow) + " -> " + escaped(answer(line.substr(0, space), unescaped(input))) + "\n";
+        out += line.substr(0, arrow) + " -> " +
+               escaped(answer(line.substr(0, space), unescaped(input))) + "\n";
     }
     expectGolden(out, "editor/" + file);
 }

@@ -51,7 +51,8 @@ struct AttributeSession {
             return "  -> " + (entry ? "entry " + std::to_string(*entry) : "no entry") + "\n";
         }
         if (word == "description") {
-            const std::string text = unescaped(command.substr(12)), once = text.substr(0, text.rfind('*'));
+            const std::string text = unescaped(command.substr(12)),
+                              once = text.substr(0, text.rfind('*'));
             std::string repeated = once;
             for (int k = once == text ? 1 : std::stoi(text.substr(once.size() + 1)); k > 1; --k)
                 repeated += once;
@@ -59,7 +60,8 @@ struct AttributeSession {
         }
         EXPECT_EQ(findObjectFault(p.object), std::nullopt) << command;
         std::ostringstream out;
-        out << "  -> " << (result->done() ? "done" : "refused: " + escaped(result->message)) << "\n";
+        out << "  -> " << (result->done() ? "done" : "refused: " + escaped(result->message))
+            << "\n";
         for (std::size_t v = 0; v < p.object.collision.size(); ++v) {
             out << "  " << volumeListLine(v, p.object.collision[v]) << ", rebounds";
             for (std::int32_t r : p.object.collision[v].PlaneRebounds)
@@ -77,5 +79,6 @@ struct AttributeSession {
 
 TEST(AttributeEdits, RecordedSession) {
     AttributeSession s;
-    expectSession("attribute_edits.txt", [&](const std::string& command) { return s.run(command); });
+    expectSession("attribute_edits.txt",
+                  [&](const std::string& command) { return s.run(command); });
 }

@@ -15,20 +15,21 @@ using namespace meshsmith;
 // Numbers typed one after another ("|" between them) for each purpose: a
 // letter per number (Refused, Taken, Complete or Must close) and the last message.
 TEST(ManualVertexEntry, TypedNumbersForEachPurposeAsRecorded) {
-    test::expectRuleTable("manual_vertex_entry.txt", [](const std::string& purpose,
-                                                         const std::string& typed) {
-        using enum ManualPurpose;
-        ManualVertexEntry entry(purpose == "line" ? LineEnds : purpose == "new" ? NewPolygon
-                                                                                : PolygonCorners,
-                                10, purpose == "triangle" ? 3 : 0);
-        std::string steps, message, number;
-        for (std::istringstream in(typed); std::getline(in, number, '|');) {
-            const auto reply = entry.add(number);
-            steps += "RTCM"[static_cast<int>(reply.step)];
-            message = reply.message;
-        }
-        return message.empty() ? steps : steps + " " + message;
-    });
+    test::expectRuleTable("manual_vertex_entry.txt",
+                          [](const std::string& purpose, const std::string& typed) {
+                              using enum ManualPurpose;
+                              ManualVertexEntry entry(purpose == "line"  ? LineEnds
+                                                      : purpose == "new" ? NewPolygon
+                                                                         : PolygonCorners,
+                                                      10, purpose == "triangle" ? 3 : 0);
+                              std::string steps, message, number;
+                              for (std::istringstream in(typed); std::getline(in, number, '|');) {
+                                  const auto reply = entry.add(number);
+                                  steps += "RTCM"[static_cast<int>(reply.step)];
+                                  message = reply.message;
+                              }
+                              return message.empty() ? steps : steps + " " + message;
+                          });
 }
 
 TEST(ManualVertexEntry, PromptAndClosing) {

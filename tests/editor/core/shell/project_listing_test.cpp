@@ -2,11 +2,11 @@
 
 #include "editor/core/shell/project_listing.hpp"
 #include "model/project_file.hpp"
-#include "support/editor_fixtures.hpp"
-#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
+
+#include "../rule_table.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,10 @@ TEST(ProjectListing, ExampleStandMatchesBothReferenceListings) {
     ASSERT_EQ(loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log).outcome,
               Outcome::Done);
     p.ProjectFile = "C:\\GPL\\Projects\\stand\\stand.3dp"; // the path the references name
-    expectSameLines(projectListing(p, ListingForm::Print), "stand_listing_print.txt");
-    expectSameLines(projectListing(p, ListingForm::Display), "stand_listing_display.txt");
+    expectGolden(joinedLines(projectListing(p, ListingForm::Print)),
+                 "editor/stand_listing_print.txt");
+    expectGolden(joinedLines(projectListing(p, ListingForm::Display)),
+                 "editor/stand_listing_display.txt");
 }
 
 // What the example's reference listings do not show: a wide vertex table

@@ -1,7 +1,6 @@
 // The lines of the About box's system information pane and the platform texts they are read from.
 
 #include "editor/core/shell/system_information.hpp"
-#include "support/editor_fixtures.hpp"
 
 #include "../rule_table.hpp"
 
@@ -16,7 +15,7 @@ using Lines = std::vector<std::string>;
 
 TEST(SystemInformationTest, NumbersMemoryAndLibraryFilesAsRecorded) {
     test::expectRuleTable("system_information_rules.txt", [](const std::string& kind,
-                                                              const std::string& in) {
+                                                             const std::string& in) {
         if (kind == "thousands") return withThousandsSeparators(std::stoull(in));
         if (kind == "meminfo") return memoryText(parseMemInfo(in));
         if (kind == "version") return "'" + sharedObjectVersion(in) + "'";
@@ -30,7 +29,8 @@ TEST(SystemInformationTest, NumbersMemoryAndLibraryFilesAsRecorded) {
 TEST(SystemInformationTest, EverySectionInOrderKnownOrNot) {
     SystemFacts unknown;
     unknown.openGlLibraryName = "libGL";
-    test::expectSameLines(systemInformationLines(unknown), "system_information_unknown.txt");
+    test::expectGolden(test::joinedLines(systemInformationLines(unknown)),
+                       "editor/system_information_unknown.txt");
     SystemFacts known;
     known.osName = "Debian GNU/Linux 12 (bookworm)";
     known.osVersion = "6.1.0";
@@ -44,7 +44,8 @@ TEST(SystemInformationTest, EverySectionInOrderKnownOrNot) {
     known.openGlLibraries = {{"/usr/lib/libGL.so.1", "1.7.0", "", "", ""}};
     known.gluLibraries = {
         {"C:\\glu32.dll", "", "Microsoft Windows", "Microsoft Corporation", "(c) Microsoft"}};
-    test::expectSameLines(systemInformationLines(known), "system_information_known.txt");
+    test::expectGolden(test::joinedLines(systemInformationLines(known)),
+                       "editor/system_information_known.txt");
     // A context without extensions says so instead of leaving the section empty.
     known.openGl->extensions.clear();
     const Lines lines = systemInformationLines(known);

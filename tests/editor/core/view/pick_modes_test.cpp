@@ -119,7 +119,8 @@ struct PickSession : PickReceiver {
 
 TEST(PickModes, RecordedSessionThroughEveryMode) {
     PickSession s;
-    test::expectSession("pick_modes.txt", [&](const std::string& command) { return s.run(command); });
+    test::expectSession("pick_modes.txt",
+                        [&](const std::string& command) { return s.run(command); });
     EXPECT_TRUE(picksOnRelease(s.modes, false));
     EXPECT_FALSE(picksOnRelease(s.modes, true)) << "a modifier or other button held";
     EXPECT_FALSE(picksOnRelease(PickModes{}, false));

@@ -174,9 +174,14 @@ TEST(Picking, RecordedSweepsAndHits) {
 
     Project p = test::sampleProject();
     p.object.textures[0].Filename = "C:\\GPL\\tex\\brick01.bmp";
-    for (const PickHit& h : Hits{vertexHit(3), vertexHit(6), {HitKind::Line, 1}, {HitKind::Line, 2},
-                                 {HitKind::Polygon, 0}, {HitKind::Polygon, 1},
-                                 {HitKind::Polygon, 2}, {HitKind::Polygon, 3}})
+    for (const PickHit& h : Hits{vertexHit(3),
+                                 vertexHit(6),
+                                 {HitKind::Line, 1},
+                                 {HitKind::Line, 2},
+                                 {HitKind::Polygon, 0},
+                                 {HitKind::Polygon, 1},
+                                 {HitKind::Polygon, 2},
+                                 {HitKind::Polygon, 3}})
         r.hits("sample", p, {h});
     p.object.polygons[1].TextureIndex = 2; // one past the table
     p.object.polygons[2].TextureIndex = -1;
