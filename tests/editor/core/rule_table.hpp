@@ -3,8 +3,9 @@
 // tests/data/editor. A rule table's lines read
 // "kind input -> answer", where `answer(kind, input)` gives what the code
 // says now. Lines without " -> " (headings, "#" notes) are kept as they are.
-// Inputs and answers write CR, LF and TAB as \r, \n and \t, and a backslash
-// as \\. MESHSMITH_UPDATE_GOLDEN=1 rewrites the answers.
+// Inputs and answers write CR, LF and TAB as \r, \n and \t and a backslash
+// as \\; inputs may write any byte as \xNN. MESHSMITH_UPDATE_GOLDEN=1
+// rewrites the answers.
 
 #include "model/text_file.hpp"
 #include "support/golden.hpp"
@@ -23,6 +24,11 @@ inline std::string unescaped(const std::string& text) {
             continue;
         }
         const char next = text[++i];
+        if (next == 'x') {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+            continue;
+        }
         out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
     }
     return out;
