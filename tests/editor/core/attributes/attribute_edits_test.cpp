@@ -58,6 +58,7 @@ struct AttributeSession {
                 repeated += once;
             result = setDescription(p, repeated);
         }
+        if (!result) return "  unknown command\n";
         EXPECT_EQ(findObjectFault(p.object), std::nullopt) << command;
         std::ostringstream out;
         out << "  -> " << (result->done() ? "done" : "refused: " + escaped(result->message))
