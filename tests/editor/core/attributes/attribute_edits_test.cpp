@@ -1,12 +1,18 @@
-// The attribute operations: collision volumes built, refused, edited and
-// removed as steps; display class and description.
+// The attribute operations as one recorded session
+// (tests/data/editor/attribute_edits.txt): collision volumes built, refused,
+// edited, undone and removed; the display class and the description.
 #include "editor/core/attributes/attribute_rules.hpp"
 #include "model/edits/attribute_edits.hpp"
 #include "model/edits/edit.hpp"
 #include "model/object_check.hpp"
 #include "support/project_builders.hpp"
 
+#include "../rule_table.hpp"
+
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <sstream>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -14,79 +20,66 @@ using namespace meshsmith::test;
 namespace {
 
 // Six untextured triangles and no volumes, with an edit history.
-Project sixPolygons() {
+struct AttributeSession {
     Project p;
-    for (int k = 0; k < 3; ++k)
-        p.object.vertices.push_back({static_cast<float>(k), 0, 0, 0});
-    for (int k = 0; k < 6; ++k)
-        p.object.polygons.push_back(makePolygon({0, 1, 2}));
-    startHistory(p);
-    return p;
-}
+
+    AttributeSession() {
+        for (int k = 0; k < 3; ++k)
+            p.object.vertices.push_back({static_cast<float>(k), 0, 0, 0});
+        for (int k = 0; k < 6; ++k)
+            p.object.polygons.push_back(makePolygon({0, 1, 2}));
+        startHistory(p);
+    }
+
+    // "add REBOUND POLYGON...", "rebound VOLUME REBOUND", "remove VOLUME",
+    // "remove-all", "undo", "class ENTRY", "entry-of VALUE", "description
+    // TEXT" (TEXT*N: N times TEXT).
+    std::string run(const std::string& command) {
+        std::istringstream in(command);
+        std::string word;
+        in >> word;
+        const std::vector<std::int32_t> n{std::istream_iterator<std::int32_t>(in), {}};
+        std::optional<OperationResult> result;
+        if (word == "add") result = addCollisionVolume(p, {n.begin() + 1, n.end()}, n.at(0));
+        if (word == "rebound") result = setVolumeRebound(p, n.at(0), n.at(1));
+        if (word == "remove") result = removeCollisionVolume(p, n.at(0));
+        if (word == "remove-all") result = removeAllCollisionVolumes(p);
+        if (word == "undo") result = undoEdit(p);
+        if (word == "class") result = setDisplayClass(p, displayClassEntries().at(n.at(0)).value);
+        if (word == "entry-of") {
+            const auto entry = displayClassEntryOf(n.at(0));
+            return "  -> " + (entry ? "entry " + std::to_string(*entry) : "no entry") + "\n";
+        }
+        if (word == "description") {
+            const std::string text = unescaped(command.substr(12)),
+                              once = text.substr(0, text.rfind('*'));
+            std::string repeated = once;
+            for (int k = once == text ? 1 : std::stoi(text.substr(once.size() + 1)); k > 1; --k)
+                repeated += once;
+            result = setDescription(p, repeated);
+        }
+        if (!result) return "  unknown command\n";
+        EXPECT_EQ(findObjectFault(p.object), std::nullopt) << command;
+        std::ostringstream out;
+        out << "  -> " << (result->done() ? "done" : "refused: " + escaped(result->message))
+            << "\n";
+        for (std::size_t v = 0; v < p.object.collision.size(); ++v) {
+            out << "  " << volumeListLine(v, p.object.collision[v]) << ", rebounds";
+            for (std::int32_t r : p.object.collision[v].PlaneRebounds)
+                out << " " << r;
+            out << "\n";
+        }
+        const std::string& d = p.object.ProjectDescription;
+        out << "  class " << p.object.DisplayClass << ", description of " << d.size() << " bytes"
+            << (d.size() < 40 ? ": '" + escaped(d) + "'" : "") << "\n";
+        return out.str();
+    }
+};
 
 } // namespace
 
-TEST(AttributeEdits, VolumesAreBuiltFromUnusedPolygonsAndTakeTheirRebound) {
-    Project p = sixPolygons();
-    ASSERT_TRUE(addCollisionVolume(p, {5, 2}, 9).done());
-    const CollVol& v = p.object.collision.at(0);
-    EXPECT_EQ(v.PlaneCount, 2);
-    EXPECT_EQ(v.PlanePolygons, (std::vector<std::int32_t>{2, 5}));
-    EXPECT_EQ(v.PlaneRebounds, (std::vector<std::int32_t>{9, 9}));
-    EXPECT_EQ(volumeListLine(0, v), "0  : Armco        2,5");
-
-    struct Refusal {
-        std::vector<std::int32_t> polygons;
-        std::string message;
-    };
-    const Refusal refusals[] = {
-        {{}, kSelectPolygonsMessage},
-        {{1, 5}, "Polygon No. 5 already used by Volume No.0"},
-        {{2, 5},
-         "Polygon No. 2 already used by Volume No.0\rPolygon No. 5 already used by Volume No.0"},
-        {{6}, "There is no polygon 6"},
-        {{-1}, "There is no polygon -1"},
-    };
-    for (const Refusal& r : refusals) {
-        const OperationResult result = addCollisionVolume(p, r.polygons, 3);
-        EXPECT_EQ(result.outcome, Outcome::Refused);
-        EXPECT_EQ(result.message, r.message);
-    }
-    EXPECT_EQ(p.object.collision.size(), 1u);
-
-    ASSERT_TRUE(addCollisionVolume(p, {0}, 4).done());
-    ASSERT_TRUE(setVolumeRebound(p, 0, 10).done());
-    EXPECT_EQ(p.object.collision[0].PlaneRebounds, (std::vector<std::int32_t>{10, 10}));
-    ASSERT_TRUE(removeCollisionVolume(p, 0).done()); // the later volume moves down
-    EXPECT_EQ(p.object.collision.at(0).PlanePolygons, (std::vector<std::int32_t>{0}));
-    EXPECT_EQ(removeCollisionVolume(p, 1).outcome, Outcome::Refused);
-    EXPECT_EQ(findObjectFault(p.object), std::nullopt);
-
-    ASSERT_TRUE(undoEdit(p).done()); // each change is one step
-    ASSERT_TRUE(undoEdit(p).done());
-    EXPECT_EQ(p.object.collision.at(0).PlaneRebounds, (std::vector<std::int32_t>{9, 9}));
-    ASSERT_TRUE(removeAllCollisionVolumes(p).done());
-    EXPECT_TRUE(p.object.collision.empty());
-}
-
-TEST(AttributeEdits, DisplayClassAndDescription) {
-    Project p = sixPolygons();
-    const auto& entries = displayClassEntries();
-    ASSERT_TRUE(setDisplayClass(p, entries[9].value).done()); // "Driver arms"
-    EXPECT_EQ(p.object.DisplayClass, 17);
-    EXPECT_EQ(displayClassEntryOf(17), 9u);
-    EXPECT_EQ(displayClassEntryOf(11), 11u); // not offered: the entry of the same number
-    EXPECT_EQ(displayClassEntryOf(42), std::nullopt);
-
-    const std::string full(kDescriptionLimit, 'd');
-    ASSERT_TRUE(setDescription(p, full).done());
-    EXPECT_EQ(p.object.ProjectDescription, full);
-    EXPECT_EQ(setDescription(p, full + "e").outcome, Outcome::Refused);
-    EXPECT_EQ(p.object.ProjectDescription, full);
-    std::string umlauts;
-    for (std::size_t k = 0; k < kDescriptionLimit; ++k)
-        umlauts += "\xC3\xBC"; // 200 characters in 400 bytes
-    EXPECT_TRUE(setDescription(p, umlauts).done());
-    ASSERT_TRUE(setDescription(p, "two\r\nlines").done());
-    EXPECT_EQ(p.object.ProjectDescription, "two  lines");
+TEST(AttributeEdits, RecordedSession) {
+    AttributeSession s;
+    expectSession("attribute_edits.txt",
+                  [&](const std::string& command) { return s.run(command); });
 }

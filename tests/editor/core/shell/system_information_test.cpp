@@ -1,86 +1,27 @@
 // The lines of the About box's system information pane and the platform texts they are read from.
 
 #include "editor/core/shell/system_information.hpp"
-#include "support/editor_fixtures.hpp"
+
+#include "../rule_table.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <optional>
-#include <tuple>
 
 namespace meshsmith {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(SystemInformationTest, NumbersAndMemoryTexts) {
-    EXPECT_EQ(withThousandsSeparators(0) + " " + withThousandsSeparators(999) + " " +
-                  withThousandsSeparators(123456) + " " + withThousandsSeparators(1234567),
-              "0 999 123,456 1,234,567");
-    EXPECT_EQ(withThousandsSeparators(UINT64_MAX), "18,446,744,073,709,551,615");
-    EXPECT_EQ(memoryText(MemoryStatus{16318032, 23}),
-              "16,318,032 KB, of which 23% are currently used");
-    EXPECT_EQ(memoryText(MemoryStatus{512, std::nullopt}), "512 KB");
-    EXPECT_EQ(memoryText(std::nullopt), "Unknown");
-}
-
-TEST(SystemInformationTest, MemInfoGivesTotalAndLoadOrNothingUsable) {
-    struct Case {
-        const char* text;
-        std::uint64_t total; // 0: no status
-        std::optional<int> load;
-    };
-    const Case cases[] = {
-        {"MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
-         "MemAvailable:   12000000 kB\nBuffers:          500000 kB\nCached:          3000000 kB\n",
-         16000000, 25},
-        // Old kernels: free, buffers and cached; 667 of 1000 in use, rounded.
-        {"MemTotal: 1000 kB\r\nMemFree: 100 kB\r\nBuffers: 100 kB\r\nCached: 133 kB\r\n", 1000, 67},
-        {"MemTotal: 1000 kB\nMemFree: 100 kB\n", 1000, std::nullopt},             // not guessed
-        {"garbage\nMemTotal: 800\n:\nMemAvailable: 900 kB\nCached 12\n", 800, 0}, // clamped
-        // Huge free parts saturate instead of wrapping round to a small sum.
-        {"MemTotal: 100\nMemFree: 18446744073709551615\nBuffers: 10\nCached: 10\n", 100, 0},
-        {"", 0, {}},
-        {"MemAvailable: 100 kB\n", 0, {}},
-        {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", 0, {}},
-        {"MemTotal: lots kB\n", 0, {}},
-        {"MemTotal: 99999999999999999999999 kB\n", 0, {}}, // past 64 bits
-        {"MemTotal: -5 kB\n", 0, {}},
-    };
-    for (const Case& c : cases) {
-        const auto status = parseMemInfo(c.text);
-        ASSERT_EQ(status.has_value(), c.total != 0) << c.text;
-        if (!status) continue;
-        EXPECT_EQ(status->totalKilobytes, c.total) << c.text;
-        EXPECT_EQ(status->loadPercent, c.load) << c.text;
-    }
-}
-
-TEST(SystemInformationTest, LibraryFilesMatchTheirOwnNameAndTellTheirVersion) {
-    const std::tuple<const char*, const char*, bool> files[] = {
-        {"/usr/lib/x86_64-linux-gnu/libGL.so.1", "libGL", true},
-        {"libGL.so", "libGL", true},
-        {"/lib/libGLU.so.1.3.1", "libGLU", true},
-        {"/lib/libGLU.so.1", "libGL", false},
-        {"/lib/libGLX.so.0", "libGL", false},
-        {"/lib/libGLdispatch.so.0", "libGL", false},
-        {"/libGL.so/other.so", "libGL", false},
-        {"libGL.sox", "libGL", false},
-        {"", "libGL", false},
-        {"C:\\Windows\\System32\\OPENGL32.DLL", "opengl32.dll", true},
-        {"C:\\Windows\\System32\\opengl32.dll.mui", "opengl32.dll", false},
-    };
-    for (const auto& [file, name, matches] : files)
-        EXPECT_EQ(isLibraryFile(file, name), matches) << file << " " << name;
-    const std::pair<const char*, const char*> versions[] = {
-        {"/usr/lib/libGL.so.1.7.0", "1.7.0"},
-        {"/usr/lib/libGL.so", ""},
-        {"/odd.so.dir/libGL.so", ""}, // only the file name counts
-        {"opengl32.dll", ""}};
-    for (const auto& [file, version] : versions)
-        EXPECT_EQ(sharedObjectVersion(file), version) << file;
+TEST(SystemInformationTest, NumbersMemoryAndLibraryFilesAsRecorded) {
+    test::expectRuleTable("system_information_rules.txt", [](const std::string& kind,
+                                                             const std::string& in) {
+        if (kind == "thousands") return withThousandsSeparators(std::stoull(in));
+        if (kind == "meminfo") return memoryText(parseMemInfo(in));
+        if (kind == "version") return "'" + sharedObjectVersion(in) + "'";
+        const std::size_t space = in.rfind(' ');
+        return std::string(isLibraryFile(in.substr(0, space), in.substr(space + 1)) ? "yes" : "no");
+    });
 }
 
 // The About box's system information, every section in order, with what this
@@ -88,7 +29,8 @@ TEST(SystemInformationTest, LibraryFilesMatchTheirOwnNameAndTellTheirVersion) {
 TEST(SystemInformationTest, EverySectionInOrderKnownOrNot) {
     SystemFacts unknown;
     unknown.openGlLibraryName = "libGL";
-    test::expectSameLines(systemInformationLines(unknown), "system_information_unknown.txt");
+    test::expectGolden(test::joinedLines(systemInformationLines(unknown)),
+                       "editor/system_information_unknown.txt");
     SystemFacts known;
     known.osName = "Debian GNU/Linux 12 (bookworm)";
     known.osVersion = "6.1.0";
@@ -102,7 +44,8 @@ TEST(SystemInformationTest, EverySectionInOrderKnownOrNot) {
     known.openGlLibraries = {{"/usr/lib/libGL.so.1", "1.7.0", "", "", ""}};
     known.gluLibraries = {
         {"C:\\glu32.dll", "", "Microsoft Windows", "Microsoft Corporation", "(c) Microsoft"}};
-    test::expectSameLines(systemInformationLines(known), "system_information_known.txt");
+    test::expectGolden(test::joinedLines(systemInformationLines(known)),
+                       "editor/system_information_known.txt");
     // A context without extensions says so instead of leaving the section empty.
     known.openGl->extensions.clear();
     const Lines lines = systemInformationLines(known);

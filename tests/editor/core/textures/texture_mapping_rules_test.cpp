@@ -4,33 +4,37 @@
 #include "model/edits/texture_mapping.hpp"
 #include "support/project_builders.hpp"
 
+#include "../rule_table.hpp"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <sstream>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
 
-TEST(TextureMappingRules, TheStyleIsReadFromThePolygon) {
-    struct Case {
-        std::vector<std::int32_t> corners;
-        std::vector<TexCoord> uv; // empty: untextured
-        MappingStyle style;
-        int x, y;
-    };
-    const Case cases[] = {
-        {{0, 1, 2, 3}, {{0, 0}, {0, 1}, {1, 1}, {1, 0}}, MappingStyle::EntireTexture, 1, 1},
-        {{0, 1, 2, 3}, {{0, 0}, {0, 2}, {3, 2}, {3, 0}}, MappingStyle::RepeatTexture, 3, 2},
-        {{0, 1, 2, 3}, {{0, 0}, {0.5f, 0.5f}, {1, 1}, {1, 0}}, MappingStyle::TextureArea, 1, 1},
-        {{0, 1, 2}, {{0, 0}, {0, 1}, {1, 1}}, MappingStyle::TextureArea, 1, 1},
-        {{0, 1, 2, 3}, {}, MappingStyle::EntireTexture, 1, 1},
-    };
-    for (const Case& c : cases) {
-        const ObjectData poly =
-            c.uv.empty() ? makePolygon(c.corners) : makeTexturedPolygon(c.corners, 0, c.uv);
-        const MappingState s = readMappingState(poly);
-        EXPECT_EQ(s.style, c.style) << c.corners.size() << " corners, " << c.uv.size();
-        EXPECT_EQ(std::pair(s.repeatX, s.repeatY), std::pair(c.x, c.y));
-        EXPECT_EQ(s.working, c.uv.empty() ? defaultWorkingList(c.corners.size()) : c.uv);
-    }
+// A polygon's coordinates ("u,v" per corner; "untextured" and a corner count
+// for none) and the style, repeat counts and working list read from them.
+TEST(TextureMappingRules, TheStyleIsReadFromThePolygonAsRecorded) {
+    expectRuleTable("texture_mapping_styles.txt", [](const std::string& kind, std::string in) {
+        std::replace(in.begin(), in.end(), ',', ' ');
+        std::istringstream numbers(in);
+        std::vector<TexCoord> uv;
+        for (float u, v; numbers >> u >> v;)
+            uv.push_back({u, v});
+        std::vector<std::int32_t> corners(kind == "untextured" ? std::stoul(in) : uv.size());
+        std::iota(corners.begin(), corners.end(), 0);
+        const MappingState s = readMappingState(
+            kind == "untextured" ? makePolygon(corners) : makeTexturedPolygon(corners, 0, uv));
+        std::ostringstream out;
+        out << kMappingStyles[static_cast<int>(s.style)] << " " << s.repeatX << "x" << s.repeatY
+            << ", working";
+        for (const TexCoord& c : s.working)
+            out << " " << c.U << "," << c.V;
+        return out.str();
+    });
 }
 
 TEST(TextureMappingRules, RepeatCountsReadBackAndEntireTextureNeedsAQuadrilateral) {

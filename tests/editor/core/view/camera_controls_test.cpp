@@ -1,14 +1,17 @@
-// The camera commands of the view as one recorded session of state changes:
-// wheel, keys, presets, Reset View, Zoom All, the rotation timer, dragging.
+// The camera commands of the view as one recorded session of state changes
+// (tests/data/editor/camera_controls.txt): wheel, keys, bars, presets, Zoom
+// All, the rotation timer, dragging, between commands that set the state up.
 #include "editor/core/view/camera_controls.hpp"
 
-#include "support/golden.hpp"
 #include "support/project_builders.hpp"
+
+#include "../rule_table.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
+#include <iterator>
+#include <map>
 #include <sstream>
 
 using namespace meshsmith;
@@ -20,25 +23,61 @@ struct ControlSession {
     ProjectOptions& o = project.options;
     CameraControls c;
     DragState drag;
-    std::ostringstream text;
+    const std::map<std::string, std::int32_t*> numbers{
+        {"zoom", &o.ZoomRatio},       {"rotation-x", &o.RotationX}, {"rotation-y", &o.RotationY},
+        {"rotation-z", &o.RotationZ}, {"pan-x", &o.PanX},           {"pan-y", &o.PanY},
+        {"x-bar", &c.xBar},           {"zoom-bar", &c.zoomBar}};
+    const std::map<std::string, bool*> switches{{"rotate-x", &c.rotateX},
+                                                {"rotate-y", &c.rotateY},
+                                                {"rotate-z", &c.rotateZ},
+                                                {"y-bar-enabled", &c.yBarEnabled},
+                                                {"show-vertices", &o.ShowVertices}};
 
-    // One command and the state after it; `moved` is what the command returned.
-    void step(const std::string& command, std::optional<bool> moved = std::nullopt) {
-        text << command << (moved ? *moved ? " -> moved" : " -> unchanged" : "") << "\n  zoom "
-             << o.ZoomRatio << " rotation " << o.RotationX << "," << o.RotationY << ","
+    // One command: "set NAME VALUE" (a field above), "wheel up|down", "key NAME",
+    // "bar x|y|z|zoom POSITION", "preset NUMBER", "zoom-all MIN-X MAX-X",
+    // "tick", "press X Y", "drag X Y", "release",
+    // "clear lines|polygons", "sample" (the sample's lines and polygons back).
+    std::string run(const std::string& command) {
+        static const std::vector<std::string> keys{
+            "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "Left", "Right", "Up", "Down", "Other"};
+        static const std::vector<std::string> bars{"x", "y", "z", "zoom"};
+        std::istringstream in(command);
+        std::vector<std::string> t{std::istream_iterator<std::string>(in), {}};
+        const auto at = [&](const std::vector<std::string>& names, std::size_t k) {
+            return std::find(names.begin(), names.end(), t.at(k)) - names.begin();
+        };
+        const auto number = [&](std::size_t k) { return static_cast<int>(std::stod(t.at(k))); };
+        std::optional<bool> moved;
+        if (t[0] == "set" && numbers.count(t.at(1))) *numbers.at(t[1]) = number(2);
+        if (t[0] == "set" && switches.count(t.at(1))) *switches.at(t[1]) = number(2) != 0;
+        if (t[0] == "wheel")
+            moved = wheelZoom(o, t.at(1) == "up" ? WheelStep::Up : WheelStep::Down);
+        if (t[0] == "key") moved = pressViewKey(o, c, static_cast<ViewKey>(at(keys, 1)));
+        if (t[0] == "bar") moveBar(o, c, static_cast<CameraBar>(at(bars, 1)), number(2));
+        if (t[0] == "preset") choosePreset(o, c, static_cast<ViewPreset>(number(1)));
+        if (t[0] == "zoom-all") {
+            BoundingBox box;
+            box.minX = std::stof(t.at(1));
+            box.maxX = std::stof(t.at(2));
+            zoomAll(o, c, box);
+        }
+        if (t[0] == "tick") moved = rotationTick(o, c);
+        if (t[0] == "press") beginDrag(drag, project, number(1), number(2));
+        if (t[0] == "drag") moved = dragTo(drag, o, number(1), number(2));
+        if (t[0] == "release") endDrag(drag, project);
+        if (t[0] == "clear")
+            (t.at(1) == "lines" ? project.object.lines : project.object.polygons).clear();
+        if (t[0] == "sample") project.object = test::sampleProject().object;
+        std::ostringstream text;
+        if (moved) text << "  -> " << (*moved ? "moved" : "unchanged") << "\n";
+        text << "  zoom " << o.ZoomRatio << " rotation " << o.RotationX << "," << o.RotationY << ","
              << o.RotationZ << " pan " << o.PanX << "," << o.PanY << " vertex size "
              << o.VertexDisplaySize << (project.ShowVerticesNow ? "" : " vertices hidden")
              << "\n  bars " << c.xBar << "," << c.yBar << "," << c.zBar << "," << c.zoomBar
              << " preset " << static_cast<int>(c.preset) << " rotating " << c.rotateX << c.rotateY
              << c.rotateZ << (c.yBarEnabled ? "" : " y bar off")
              << (drag.dragging ? " dragging" : "") << "\n";
-    }
-    void zoomAllTo(float minX, float maxX, const std::string& label) {
-        BoundingBox box;
-        box.minX = minX;
-        box.maxX = maxX;
-        zoomAll(o, c, box);
-        step("zoom all " + label);
+        return text.str();
     }
 };
 
@@ -46,64 +85,6 @@ struct ControlSession {
 
 TEST(CameraControls, RecordedSessionOfEveryCommand) {
     ControlSession s;
-    for (auto [from, wheel] : {std::pair{70, WheelStep::Down},
-                               {3, WheelStep::Down},
-                               {1, WheelStep::Down},
-                               {449, WheelStep::Up},
-                               {450, WheelStep::Up}}) {
-        s.o.ZoomRatio = from;
-        s.step("wheel from " + std::to_string(from), wheelZoom(s.o, wheel));
-    }
-    s.c.xBar = s.o.RotationX = 360;
-    s.step("F1 at the X bar's end", pressViewKey(s.o, s.c, ViewKey::F1));
-    const std::pair<ViewKey, const char*> keys[] = {
-        {ViewKey::F2, "F2"},     {ViewKey::F4, "F4"},     {ViewKey::F7, "F7"},
-        {ViewKey::Left, "Left"}, {ViewKey::Down, "Down"}, {ViewKey::Other, "another key"}};
-    for (auto [key, name] : keys)
-        s.step(name, pressViewKey(s.o, s.c, key));
-    s.c.zoomBar = 1;
-    s.step("F8 at the zoom bar's end", pressViewKey(s.o, s.c, ViewKey::F8));
-    s.o.PanX = std::numeric_limits<std::int32_t>::max();
-    s.step("Right at the largest pan", pressViewKey(s.o, s.c, ViewKey::Right));
-
-    s.o.PanX = 12;
-    moveBar(s.o, s.c, CameraBar::Zoom, 200);
-    moveBar(s.o, s.c, CameraBar::Y, 30);
-    s.c.rotateY = true;
-    s.c.yBarEnabled = false;
-    s.step("pan 12, zoom bar 200, Y bar 30, rotating Y, Y bar off");
-    choosePreset(s.o, s.c, ViewPreset::Left);
-    s.step("preset Left");
-    choosePreset(s.o, s.c, ViewPreset::Custom);
-    s.step("preset Custom");
-    s.step("F5", pressViewKey(s.o, s.c, ViewKey::F5));
-
-    s.o.PanX = 5;
-    s.zoomAllTo(-10, 60, "-10 .. 60");
-    s.zoomAllTo(-20, 20, "-20 .. 20");
-    s.zoomAllTo(0, 1e30f, "0 .. 1e30");
-    s.zoomAllTo(0, std::nanf(""), "0 .. not a number");
-
-    s.step("tick with no button down", rotationTick(s.o, s.c));
-    s.c.rotateX = s.c.rotateZ = true;
-    s.o.RotationX = 360;
-    s.o.RotationY = 7;
-    s.o.RotationZ = 400;
-    s.step("tick rotating X and Z", rotationTick(s.o, s.c));
-    s.step("tick", rotationTick(s.o, s.c));
-
-    s.o.PanX = 10;
-    s.o.PanY = -3;
-    s.o.ShowVertices = true;
-    s.step("drag before a press", dragTo(s.drag, s.o, 500, 500));
-    beginDrag(s.drag, s.project, 100, 50);
-    s.step("press at 100,50");
-    s.step("drag to 130,40", dragTo(s.drag, s.o, 130, 40));
-    endDrag(s.drag, s.project);
-    s.step("release");
-    s.project.object.polygons.clear();
-    s.project.object.lines.clear();
-    beginDrag(s.drag, s.project, 0, 0);
-    s.step("press on a project of bare vertices");
-    test::expectGolden(s.text.str(), "editor/camera_controls.txt");
+    test::expectSession("camera_controls.txt",
+                        [&](const std::string& command) { return s.run(command); });
 }

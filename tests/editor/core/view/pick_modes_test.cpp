@@ -1,13 +1,17 @@
-// The five pick modes as one recorded session: each pick's outcome, log
-// lines, hand-overs, the records it rewrote and the pick state after it.
+// The five pick modes as one recorded session (tests/data/editor/pick_modes.txt):
+// each pick's outcome, log lines, hand-overs, the records it rewrote and the
+// pick state after it, between commands that set the modes and the project up.
 #include "editor/core/view/pick_modes.hpp"
 
-#include "support/golden.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 
+#include "../rule_table.hpp"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 using namespace meshsmith;
@@ -27,7 +31,7 @@ struct PickSession : PickReceiver {
     PickModes modes;
     test::RecordingLog log;
     bool playSound = false;
-    std::ostringstream text, handed; // handed: the receiver calls of one pick
+    std::ostringstream handed; // the receiver calls of one pick
 
     PickSession() { project.object.vertices.resize(10); }
 
@@ -41,22 +45,21 @@ struct PickSession : PickReceiver {
     void lineRedefined(std::int32_t i) override { handed << "  lineRedefined " << i << "\n"; }
     void pivotPicked(std::int32_t v) override { handed << "  pivotPicked " << v << "\n"; }
 
-    void note(const std::string& line) { text << "# " << line << "\n"; }
-    // "v3" is vertex 3, "p0" polygon 0, "a0" the axis.
-    void pick(const std::vector<PickHit>& hits) {
+    // "pick v3 p0 a0": vertex 3, polygon 0 and the axis are under the cursor.
+    std::string pick(std::istringstream& in) {
         static const char* results[] = {"NoMode", "Rejected", "Recorded", "Completed", "Abandoned"};
-        text << "pick";
-        for (const PickHit& h : hits)
-            text << " "
-                 << "voLlpag"[static_cast<int>(h.kind)] << h.index;
+        std::vector<PickHit> hits;
+        for (std::string hit; in >> hit;)
+            hits.push_back({static_cast<HitKind>(std::string("voLlpag").find(hit[0])),
+                            std::stoi(hit.substr(1))});
         const TrackObject before = project.object;
         int beeps = 0;
         const FailureSignal fail(log, playSound, [&] { ++beeps; });
         const PickOutcome o = handlePick(modes, project, hits, log, fail, *this);
-        text << " -> " << results[static_cast<int>(o.result)]
+        std::ostringstream text;
+        text << "  -> " << results[static_cast<int>(o.result)]
              << (o.restoreArrowCursor ? ", arrow cursor" : "") << (beeps ? ", beep" : "") << "\n"
-             << handed.str();
-        handed.str("");
+             << std::exchange(handed, {}).str();
         for (const std::string& line : std::exchange(log.lines, {}))
             text << "  log: " << line << "\n";
         for (std::size_t i = 0; i < project.object.polygons.size(); ++i)
@@ -77,14 +80,38 @@ struct PickSession : PickReceiver {
              << ", line state " << modes.LinePickState << " " << modes.FirstLineVertex << "-"
              << modes.SecondLineVertex << ", picked " << joined(modes.PickedVertices) << ", pivot "
              << modes.PivotVertex << ", selected " << joined(selected) << "\n";
+        return text.str();
     }
-    void pickVertices(std::initializer_list<std::int32_t> vertices) {
-        for (std::int32_t v : vertices)
-            pick({{HitKind::Vertex, v}});
-    }
-    void clearSelection() {
-        for (Vertex& v : project.object.vertices)
-            v.Selected = 0;
+
+    // One command of the session; only "pick" has a result.
+    std::string run(const std::string& command) {
+        std::istringstream in(command);
+        std::string word;
+        in >> word;
+        if (word == "pick") return pick(in);
+        if (word == "modes") { // line, polygon, redefine, pivot, line redefine as 0 or 1
+            std::string on;
+            in >> on;
+            bool* const all[] = {&modes.LinePickMode, &modes.PolygonPickMode,
+                                 &modes.PolygonRedefineMode, &modes.PivotPickMode,
+                                 &modes.LineRedefineMode};
+            for (std::size_t k = 0; k < std::size(all); ++k)
+                *all[k] = on.at(k) == '1';
+        }
+        const std::vector<std::int32_t> numbers{std::istream_iterator<std::int32_t>(in), {}};
+        if (word == "sound") playSound = numbers.at(0) != 0;
+        if (word == "line-state") modes.LinePickState = numbers.at(0);
+        if (word == "picked") modes.PickedVertices = numbers; // as the polygon window leaves them
+        if (word == "selected-polygon") project.SelectedPolygon = numbers.at(0);
+        if (word == "selected-line") project.SelectedLine = numbers.at(0);
+        if (word == "polygon")
+            project.object.polygons.at(numbers.at(0)) =
+                test::makePolygon({numbers.begin() + 1, numbers.end()});
+        if (word == "select") // vertices to select, none to unselect all
+            for (std::size_t v = 0; v < project.object.vertices.size(); ++v)
+                project.object.vertices[v].Selected =
+                    std::count(numbers.begin(), numbers.end(), static_cast<std::int32_t>(v)) != 0;
+        return "";
     }
 };
 
@@ -92,66 +119,8 @@ struct PickSession : PickReceiver {
 
 TEST(PickModes, RecordedSessionThroughEveryMode) {
     PickSession s;
-    using K = HitKind;
-    s.note("no mode on");
-    s.pickVertices({1});
-    s.note("polygon pick: candidates missing or not vertices, then beeps instead of log lines");
-    s.modes.PolygonPickMode = true;
-    s.pick({});
-    s.pick({{K::Polygon, 0}, {K::Axis, 0}});
-    s.pick({{K::Vertex, 10}});
-    s.playSound = true;
-    s.pick({});
-    s.playSound = false;
-    s.note("line pick: the highest candidate; its first vertex anywhere refuses; a next line");
-    s.modes.PolygonPickMode = false;
-    s.modes.LinePickMode = true;
-    s.pick({{K::Vertex, 2}, {K::Vertex, 7}});
-    s.pick({{K::Vertex, 7}, {K::Vertex, 9}});
-    s.pickVertices({3, 7});
-    s.clearSelection();
-    s.note("polygon pick: closes on the first vertex, refuses reuse and the last pick");
-    s.modes.LinePickMode = false;
-    s.modes.LinePickState = 0;
-    s.modes.PolygonPickMode = true;
-    s.pickVertices({0, 0, 1, 2, 2, 1, 0});
-    s.note("the polygon window empties the picks: 1, 0, 1 closes as well");
-    s.modes.PickedVertices.clear();
-    s.clearSelection();
-    s.pickVertices({1, 0, 1});
-    s.note("candidates are logged until one is refused");
-    s.modes.PickedVertices = {4, 5, 6};
-    s.clearSelection();
-    s.pick({{K::Vertex, 3}, {K::Vertex, 5}});
-    s.note("polygon redefine: a triangle, then a quadrilateral with refusals between");
-    s.modes.PolygonPickMode = false;
-    s.modes.PickedVertices.clear();
-    s.project.object.polygons[2] = test::makePolygon({0, 1, 2});
-    s.project.SelectedPolygon = 2;
-    s.modes.PolygonRedefineMode = true;
-    s.pickVertices({5, 6, 7});
-    s.project.SelectedPolygon = 0;
-    s.modes.PolygonRedefineMode = true;
-    s.pickVertices({9, 9, 8, 7, 6});
-    s.note("redefining what is gone, vertex 3 selected");
-    s.project.object.vertices[3].Selected = 1;
-    s.project.SelectedPolygon = 9999;
-    s.modes.PolygonRedefineMode = true;
-    s.pickVertices({1});
-    s.project.SelectedLine = 2;
-    s.modes.LineRedefineMode = true;
-    s.pickVertices({1});
-    s.note("pivot, then line redefine");
-    s.modes.PivotPickMode = true;
-    s.pickVertices({4});
-    s.project.SelectedLine = 1;
-    s.modes.LineRedefineMode = true;
-    s.pickVertices({3, 3, 7});
-    s.note("several modes on: the first is served");
-    s.modes.PivotPickMode = s.modes.PolygonPickMode = s.modes.LineRedefineMode = true;
-    s.pickVertices({2});
-    test::expectGolden(s.text.str(), "editor/pick_modes.txt");
-
+    test::expectSession("pick_modes.txt",
+                        [&](const std::string& command) { return s.run(command); });
     EXPECT_TRUE(picksOnRelease(s.modes, false));
     EXPECT_FALSE(picksOnRelease(s.modes, true)) << "a modifier or other button held";
     EXPECT_FALSE(picksOnRelease(PickModes{}, false));

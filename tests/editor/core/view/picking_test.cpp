@@ -12,17 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
-#include <random>
 #include <sstream>
-
-namespace meshsmith {
-void PrintTo(const PickHit& hit, std::ostream* out) {
-    static const char* names[] = {"Vertex",  "OriginMarker", "Line", "VisLine",
-                                  "Polygon", "Axis",         "Grid"};
-    *out << names[static_cast<int>(hit.kind)] << " " << hit.index;
-}
-} // namespace meshsmith
 
 using namespace meshsmith;
 
@@ -71,47 +61,63 @@ const PickHit vertexHit(std::int32_t i) {
 }
 
 // What is picked along a row of pixels from world (x, y), `count` pixels each
-// side in the direction (dx, dy): the first hit's kind by letter, "." none.
-struct Sweeps {
+// side in the direction (dx, dy): the first hit's kind by letter, "." none; and
+// whole hit lists with the vertex candidates and the hover hint they give.
+struct Record {
     std::ostringstream text;
-    void add(const std::string& what, const OrthoScene& s, double x, double y, int count, int dx,
-             int dy) {
+    static char letter(const PickHit& hit) { return "voLlpag"[static_cast<int>(hit.kind)]; }
+    void sweep(const std::string& what, const OrthoScene& s, double x, double y, int count, int dx,
+               int dy) {
         text << what << "\n  ";
         for (int k = -count; k <= count; ++k) {
             const Hits hits = s.pickAt(x, y, k * dx, k * dy);
-            text << (hits.empty() ? '.' : "voLlpag"[static_cast<int>(hits[0].kind)]);
+            text << (hits.empty() ? '.' : letter(hits[0]));
         }
         text << "\n";
+    }
+    void hits(const std::string& what, const Project& p, const Hits& hits) {
+        text << what << ":";
+        for (const PickHit& h : hits)
+            text << " " << letter(h) << h.index;
+        text << " | vertices";
+        for (std::int32_t v : vertexCandidates(p, hits))
+            text << " " << v;
+        std::string hint = hoverHint(p, hits).value_or("none");
+        std::replace(hint.begin(), hint.end(), '\r', '/');
+        text << " | hint " << hint << "\n";
+    }
+    void pick(const std::string& what, const OrthoScene& s, double x, double y) {
+        hits(what, s.project, s.pickAt(x, y));
     }
 };
 
 } // namespace
 
-TEST(Picking, SpheresLinesAndFacesAreAsLargeAsTheyAreDrawn) {
-    Sweeps sweeps;
+TEST(Picking, RecordedSweepsAndHits) {
+    Record r;
     OrthoScene s; // one unit 10 pixels; the pick pixel spans half a pixel each side
     s.addVertex(2, 1);
-    sweeps.add("vertex, radius 10 px: across", s, 2, 1, 32, 1, 0);
-    sweeps.add("  down", s, 2, 1, 32, 0, 1);
-    sweeps.add("  diagonal", s, 2, 1, 12, 1, 1);
+    r.sweep("vertex, radius 10 px: across", s, 2, 1, 32, 1, 0);
+    r.sweep("  down", s, 2, 1, 32, 0, 1);
+    r.sweep("  diagonal", s, 2, 1, 12, 1, 1);
     s.project.object.vertices[0].Selected = 1; // drawn 1.5 times as large
-    sweeps.add("selected", s, 2, 1, 32, 1, 0);
+    r.sweep("selected", s, 2, 1, 32, 1, 0);
     s.scene.pivotVertex = 0; // three times the base radius
-    sweeps.add("pivot", s, 2, 1, 32, 1, 0);
+    r.sweep("pivot", s, 2, 1, 32, 1, 0);
     s.project.options.VertexDisplaySize = 0; // no visible sphere
-    sweeps.add("display size 0", s, 2, 1, 32, 1, 0);
+    r.sweep("display size 0", s, 2, 1, 32, 1, 0);
 
     OrthoScene l;
     const std::int32_t a = l.addVertex(-5, 0), b = l.addVertex(5, 0);
     l.project.object.lines = {test::makeLine(a, b)};
     l.project.ShowVerticesNow = false;
-    sweeps.add("line -5..5, width 1.5: across", l, 0, 0, 4, 0, 1);
-    sweeps.add("  along", l, 0, 0, 60, 1, 0);
+    r.sweep("line -5..5, width 1.5: across", l, 0, 0, 4, 0, 1);
+    r.sweep("  along", l, 0, 0, 60, 1, 0);
     l.project.object.lines[0].Selected = 1;
-    sweeps.add("selected, width 5", l, 0, 0, 4, 0, 1);
+    r.sweep("selected, width 5", l, 0, 0, 4, 0, 1);
     l.project.object.lines.clear();
     l.project.object.visLines = {test::makeLine(a, b)};
-    sweeps.add("visualization line, width 0.3", l, 0, 0, 4, 0, 1);
+    r.sweep("visualization line, width 0.3", l, 0, 0, 4, 0, 1);
 
     OrthoScene f; // squares of 4 units at x = -5 (counter-clockwise) and 5 (clockwise)
     const auto counter = f.addSquare(-5, 0, 2, 0);
@@ -119,12 +125,71 @@ TEST(Picking, SpheresLinesAndFacesAreAsLargeAsTheyAreDrawn) {
     std::swap(clockwise[1], clockwise[3]);
     f.project.object.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
     f.project.ShowVerticesNow = false;
-    sweeps.add("two faces", f, 0, 0, 75, 1, 0);
+    r.sweep("two faces", f, 0, 0, 75, 1, 0);
     f.scene.showBackfaces = false;
-    sweeps.add("back faces hidden: counter-clockwise culled", f, 0, 0, 75, 1, 0);
+    r.sweep("back faces hidden: counter-clockwise culled", f, 0, 0, 75, 1, 0);
     f.project.object.polygons[0].Selected = 1;
-    sweeps.add("the culled one selected: its outline", f, 0, 0, 75, 1, 0);
-    test::expectGolden(sweeps.text.str(), "editor/picking_sweeps.txt");
+    r.sweep("the culled one selected: its outline", f, 0, 0, 75, 1, 0);
+
+    OrthoScene o; // two vertices at the origin, in front of a square with everything else
+    const std::int32_t left = o.addVertex(-5, 0);
+    o.addVertex(0, 0);
+    const std::int32_t right = o.addVertex(5, 0);
+    o.addVertex(0, 0, 0.5f);
+    const auto square = o.addSquare(0, 0, 3, -5);
+    o.project.object.lines = {test::makeLine(left, right)};
+    o.project.object.visLines = {test::makeLine(square[0], square[2])};
+    o.project.object.polygons = {test::makePolygon(square)};
+    o.project.options.ShowAxis = true;
+    o.scene.originPivot = o.scene.showGrid = true;
+    updateBounds(o.project);
+    r.pick("drawing order at the origin", o, 0, 0);
+    r.pick("off the vertices (polygon 0 is not vertex 0)", o, 1.5, -1.5);
+    o.project.ShowVerticesNow = o.project.options.ShowLines = o.project.options.ShowPolygons =
+        o.project.options.ShowAxis = o.scene.showGrid = o.scene.originPivot = false;
+    r.pick("everything switched off: visualization lines always show", o, 0, 0);
+    o.project.ViewReady = false;
+    r.pick("view not ready", o, 0, 0);
+    o.project.ViewReady = true;
+    o.viewport = {0, 0, 0, 0};
+    r.hits("empty viewport", o.project, o.pickPixel(0, 0));
+
+    OrthoScene m; // items naming missing vertices are skipped, not read
+    const auto q = m.addSquare(0, 0, 4, 0);
+    ObjectData overclaimed = test::makePolygon(q), oneEnd = test::makeLine(q[0], q[2]);
+    overclaimed.VertexCount = 12;
+    oneEnd.VertexIndices.pop_back();
+    m.project.object.polygons = {test::makePolygon({q[0], q[1], 99}), overclaimed,
+                                 test::makePolygon({q[0], -1, q[2]}), test::makePolygon(q)};
+    m.project.object.lines = {test::makeLine(q[0], 4000), oneEnd, test::makeLine(q[0], q[2])};
+    m.project.object.visLines = {test::makeLine(-7, q[2])};
+    m.project.ShowVerticesNow = false;
+    r.pick("broken polygons 0 to 2, lines 0 and 1, visualization line 0", m, 0, 0);
+
+    OrthoScene d; // the near plane of the orthographic view lies at z = 1
+    d.addVertex(0, 0, 5);
+    r.pick("vertex beyond the near plane", d, 0, 0);
+    d.project.object.vertices[0].Z = 1.5f;
+    r.pick("vertex reaching over the near plane", d, 0, 0);
+
+    Project p = test::sampleProject();
+    p.object.textures[0].Filename = "C:\\GPL\\tex\\brick01.bmp";
+    for (const PickHit& h : Hits{vertexHit(3),
+                                 vertexHit(6),
+                                 {HitKind::Line, 1},
+                                 {HitKind::Line, 2},
+                                 {HitKind::Polygon, 0},
+                                 {HitKind::Polygon, 1},
+                                 {HitKind::Polygon, 2},
+                                 {HitKind::Polygon, 3}})
+        r.hits("sample", p, {h});
+    p.object.polygons[1].TextureIndex = 2; // one past the table
+    p.object.polygons[2].TextureIndex = -1;
+    r.hits("sample, naming texture 2 of 2", p, {{HitKind::Polygon, 1}});
+    r.hits("sample, naming texture -1", p, {{HitKind::Polygon, 2}});
+    r.hits("sample", p, {vertexHit(3), {HitKind::Line, 1}, {HitKind::Axis, 0}});
+    r.hits("sample, nothing named", p, {{HitKind::Axis, 0}, {HitKind::VisLine, 0}});
+    test::expectGolden(r.text.str(), "editor/picking.txt");
 }
 
 TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
@@ -147,172 +212,4 @@ TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
     view.rotationX = 0;
     const Matrix4 straight = cameraMatrices(view, viewport).combined();
     EXPECT_EQ(pickScene(p, {}, straight, viewport, 320, 240), Hits{vertexHit(2)});
-}
-
-TEST(Picking, HitsComeInDrawingOrderWithTheirKinds) {
-    OrthoScene s;
-    const std::int32_t left = s.addVertex(-5, 0);
-    const std::int32_t first = s.addVertex(0, 0);
-    const std::int32_t right = s.addVertex(5, 0);
-    const std::int32_t second = s.addVertex(0, 0, 0.5f); // the same screen point
-    const auto square = s.addSquare(0, 0, 3, -5);        // behind the vertices
-    s.project.object.lines = {test::makeLine(left, right)};
-    s.project.object.visLines = {test::makeLine(square[0], square[2])};
-    s.project.object.polygons = {test::makePolygon(square)};
-    s.project.options.ShowAxis = true;
-    s.scene.originPivot = true;
-    s.scene.showGrid = true;
-    updateBounds(s.project);
-
-    const Hits hits = s.pickAt(0, 0);
-    EXPECT_EQ(hits, (Hits{vertexHit(first),
-                          vertexHit(second),
-                          {HitKind::OriginMarker, 0},
-                          {HitKind::Line, 0},
-                          {HitKind::VisLine, 0},
-                          {HitKind::Polygon, 0},
-                          {HitKind::Axis, 0},
-                          {HitKind::Grid, 0}}));
-    EXPECT_EQ(vertexCandidates(s.project, hits), (std::vector<std::int32_t>{first, second}));
-    EXPECT_EQ(hoverHint(s.project, hits), "Polygon No. 0\rTexture Name: Untextured")
-        << "the last hit that names something decides";
-}
-
-TEST(Picking, PolygonBehindAVertexKeepsItsKindWhenTheIndicesAgree) {
-    OrthoScene s;
-    s.addVertex(0, 0, 0.5f);                                 // vertex 0 in front
-    const auto square = s.addSquare(0, 0, 4, -2);            // vertices 1..4
-    s.project.object.polygons = {test::makePolygon(square)}; // polygon 0
-    EXPECT_EQ(s.pickAt(0, 0), (Hits{vertexHit(0), {HitKind::Polygon, 0}}));
-    const Hits polygonOnly = s.pickAt(2, 2);
-    EXPECT_EQ(polygonOnly, (Hits{{HitKind::Polygon, 0}}));
-    EXPECT_TRUE(vertexCandidates(s.project, polygonOnly).empty()) << "polygon 0 is not vertex 0";
-}
-
-TEST(Picking, ItemsNamingMissingVerticesAreSkippedNotRead) {
-    OrthoScene s;
-    const auto square = s.addSquare(0, 0, 4, 0);
-    ObjectData broken = test::makePolygon({square[0], square[1], 99});
-    ObjectData overclaimed = test::makePolygon(square);
-    overclaimed.VertexCount = 12;
-    ObjectData negative = test::makePolygon({square[0], -1, square[2]});
-    s.project.object.polygons = {broken, overclaimed, negative, test::makePolygon(square)};
-    s.project.object.lines = {test::makeLine(square[0], 4000),
-                              test::makeLine(square[0], square[2])};
-    s.project.object.visLines = {test::makeLine(-7, square[2])};
-    s.project.options.ShowVertices = false;
-    s.project.ShowVerticesNow = false;
-    EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::Line, 1}, {HitKind::Polygon, 3}}));
-}
-
-TEST(Picking, SwitchesAndClippingDecideWhatTakesPart) {
-    OrthoScene s;
-    const std::int32_t v = s.addVertex(0, 0);
-    const std::int32_t far = s.addVertex(3, 0);
-    s.project.object.lines = {test::makeLine(v, far)};
-    s.project.object.visLines = {test::makeLine(v, far)};
-    s.project.object.polygons = {test::makePolygon(s.addSquare(0, 0, 2, -1))};
-    s.project.options.ShowAxis = true;
-    const auto all = s.pickAt(0, 0);
-    EXPECT_EQ(all.size(), 5u);
-
-    s.project.ShowVerticesNow = false;
-    s.project.options.ShowLines = false;
-    s.project.options.ShowPolygons = false;
-    s.project.options.ShowAxis = false;
-    EXPECT_EQ(s.pickAt(0, 0), (Hits{{HitKind::VisLine, 0}})) << "visualization lines always show";
-
-    s.project.ViewReady = false;
-    EXPECT_TRUE(s.pickAt(0, 0).empty());
-    s.project.ViewReady = true;
-    s.viewport = {0, 0, 0, 0};
-    EXPECT_TRUE(s.pickPixel(0, 0).empty());
-
-    OrthoScene depth; // the near plane of the orthographic view lies at z = 1
-    depth.addVertex(0, 0, 5);
-    EXPECT_TRUE(depth.pickAt(0, 0).empty());
-    depth.project.object.vertices[0].Z = 1.5f; // reaches over the near plane
-    EXPECT_EQ(depth.pickAt(0, 0), Hits{vertexHit(0)});
-}
-
-TEST(HoverHint, NamesTheItemWithTheTextsOfTheView) {
-    Project p = test::sampleProject();
-    p.object.textures[0].Filename = "C:\\GPL\\tex\\brick01.bmp";
-    EXPECT_EQ(hitHint(p, vertexHit(3)), "Vertex No. 3");
-    EXPECT_EQ(hitHint(p, {HitKind::Line, 1}), "Line No. 1");
-    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 0}), "Polygon No. 0\rTexture Name: brick01");
-    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 1}), "Polygon No. 1\rTexture Name: roof");
-    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 2}), "Polygon No. 2\rTexture Name: Untextured");
-    p.object.polygons[1].TextureIndex = 7; // names no texture
-    EXPECT_EQ(hitHint(p, {HitKind::Polygon, 1}), "Polygon No. 1\rTexture Name: Untextured");
-    EXPECT_FALSE(hitHint(p, {HitKind::Polygon, 3}));
-    EXPECT_FALSE(hitHint(p, vertexHit(6)));
-
-    EXPECT_EQ(hoverHint(p, {vertexHit(3), {HitKind::Line, 1}, {HitKind::Axis, 0}}), "Line No. 1");
-    EXPECT_FALSE(hoverHint(p, {{HitKind::Axis, 0}, {HitKind::VisLine, 0}}))
-        << "no stale text for items that name nothing";
-    EXPECT_FALSE(hoverHint(p, {}));
-}
-
-TEST(Picking, AgreesWithTheProjectedTrianglesOfARandomScene) {
-    // Oracle: project each triangle's corners with the camera and test the
-    // pick point in 2D, without the pick's clipping in homogeneous space.
-    std::mt19937 rng(20240611);
-    auto uniform = [&](double lo, double hi) {
-        return std::uniform_real_distribution<>(lo, hi)(rng);
-    };
-    const Viewport viewport{0, 0, 640, 480};
-    int inside = 0, outside = 0;
-    for (int round = 0; round < 200; ++round) {
-        Project p;
-        p.ViewReady = true;
-        p.ShowVerticesNow = false;
-        for (int k = 0; k < 3; ++k)
-            p.object.vertices.push_back({static_cast<float>(uniform(-200, 200)),
-                                         static_cast<float>(uniform(-200, 200)),
-                                         static_cast<float>(uniform(-200, 200)), 0});
-        p.object.polygons = {test::makePolygon({0, 1, 2})};
-        CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
-        view.rotationX = static_cast<int>(uniform(-180, 180));
-        view.rotationZ = static_cast<int>(uniform(-180, 180));
-        view.perspective = round % 2 == 0;
-        const Matrix4 m = cameraMatrices(view, viewport).combined();
-        std::array<Vec3, 3> w;
-        for (int k = 0; k < 3; ++k) {
-            const Vertex& v = p.object.vertices[k];
-            w[k] = *projectToWindow(m, viewport, {v.X, v.Y, v.Z});
-        }
-        for (int sample = 0; sample < 20; ++sample) {
-            // Around the triangle's screen box, where the answers change.
-            const double left = std::min({w[0].x, w[1].x, w[2].x}) - 20;
-            const double right = std::max({w[0].x, w[1].x, w[2].x}) + 20;
-            const double bottom = std::min({w[0].y, w[1].y, w[2].y}) - 20;
-            const double top = std::max({w[0].y, w[1].y, w[2].y}) + 20;
-            const int x = static_cast<int>(uniform(left, right));
-            const int y = 480 - static_cast<int>(uniform(bottom, top));
-            const double px = x, py = 480 - y;
-            const double area =
-                (w[1].x - w[0].x) * (w[2].y - w[0].y) - (w[2].x - w[0].x) * (w[1].y - w[0].y);
-            if (std::fabs(area) < 1) continue;
-            // Inside: on the inner side of all three edges. Points within a
-            // pixel of the outline are left out: the pick pixel straddles it.
-            bool isInside = true;
-            double outline = 1e300;
-            for (int k = 0; k < 3; ++k) {
-                const Vec3 &a = w[k], &b = w[(k + 1) % 3];
-                const double dx = b.x - a.x, dy = b.y - a.y;
-                const double cross = dx * (py - a.y) - dy * (px - a.x);
-                isInside = isInside && (area > 0 ? cross > 0 : cross < 0);
-                const double t =
-                    std::clamp(((px - a.x) * dx + (py - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-                outline = std::min(outline, std::hypot(px - a.x - t * dx, py - a.y - t * dy));
-            }
-            if (outline <= 1) continue;
-            EXPECT_EQ(!pickScene(p, {}, m, viewport, x, y).empty(), isInside)
-                << "round " << round << " at " << x << ", " << y;
-            ++(isInside ? inside : outside);
-        }
-    }
-    EXPECT_GT(inside, 100);
-    EXPECT_GT(outside, 100);
 }

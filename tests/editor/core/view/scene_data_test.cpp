@@ -8,58 +8,49 @@
 
 #include <cmath>
 #include <map>
+#include <sstream>
 #include <utility>
 
 using namespace meshsmith;
 
-namespace {
-
-std::vector<float> axisValues(const std::vector<float>& points, int axis) {
-    std::vector<float> values;
-    for (std::size_t i = axis; i < points.size(); i += 3)
-        values.push_back(points[i]);
-    return values;
-}
-
-} // namespace
-
-TEST(SceneGrid, RoundsTheBoxToTheNearestIntegersWithHalvesToEven) {
-    BoundingBox box; // -1.4 .. 2.6 on X, 0 on Y and Z, scale 2
+TEST(SceneGrid, RoundsTheBoxHalvesToEvenAndDrawsNoHugeOrBrokenGrid) {
+    struct Case {
+        float low, high; // on all three axes
+        float highX;     // X's top, when it differs
+        std::string grid;
+    };
+    const float nan = std::nanf("");
+    const Case cases[] = {
+        {0, 0, 2.6f, "x 0..3 y 0..0 z 0..0: 4 points, 12 floats"},
+        {0.5f, 1.5f, 3.5f, "x 0..4 y 0..2 z 0..2: 45 points, 135 floats"},
+        {-2.5f, -1.5f, -1.5f, "x -2..-2 y -2..-2 z -2..-2: 1 points, 3 floats"},
+        {-5000, 5000, 5000,
+         "x -5000..5000 y -5000..5000 z -5000..5000: 1000300030001 points, 0 floats"},
+        {-2e9f, 2e9f, 2e9f,
+         "x -2000000000..2000000000 y -2000000000..2000000000 z "
+         "-2000000000..2000000000: 18446744073709551615 points, 0 floats"},
+        {0, 0, 3e9f, "none"},
+        {0, 0, nan, "none"},
+        {0, 0, -1, "x 0..-1 y 0..0 z 0..0: 0 points, 0 floats"},
+    };
+    for (const Case& c : cases) {
+        BoundingBox box;
+        box.minX = box.minY = box.minZ = c.low;
+        box.maxY = box.maxZ = c.high;
+        box.maxX = c.highX;
+        const auto grid = gridOf(box, 1);
+        std::ostringstream text;
+        if (grid)
+            text << "x " << grid->x.first << ".." << grid->x.last << " y " << grid->y.first << ".."
+                 << grid->y.last << " z " << grid->z.first << ".." << grid->z.last << ": "
+                 << grid->pointCount() << " points, " << gridPoints(*grid).size() << " floats";
+        EXPECT_EQ(grid ? text.str() : "none", c.grid);
+    }
+    BoundingBox box; // X -1.4 .. 2.6 at scale 2
     box.minX = -1.4f;
     box.maxX = 2.6f;
-    const auto grid = gridOf(box, 2);
-    ASSERT_TRUE(grid);
-    EXPECT_EQ(axisValues(gridPoints(*grid), 0), (std::vector<float>{-2, 0, 2, 4, 6}));
-
-    box.minX = -2.5f; // -> -2
-    box.maxX = 3.5f;  // -> 4
-    box.minY = 0.5f;  // -> 0
-    box.maxY = 1.5f;  // -> 2
-    const auto halves = gridOf(box, 1);
-    ASSERT_TRUE(halves);
-    EXPECT_EQ(halves->x.first, -2);
-    EXPECT_EQ(halves->x.last, 4);
-    EXPECT_EQ(halves->y.first, 0);
-    EXPECT_EQ(halves->y.last, 2);
-    EXPECT_EQ(halves->pointCount(), 7u * 3u * 1u);
-    EXPECT_EQ(gridPoints(*halves).size(), 7u * 3u * 3u);
-}
-
-TEST(SceneGrid, HugeOrBrokenBoxesDrawNoGrid) {
-    BoundingBox box;
-    box.minX = box.minY = box.minZ = -5000;
-    box.maxX = box.maxY = box.maxZ = 5000;
-    const auto grid = gridOf(box, 1);
-    ASSERT_TRUE(grid);
-    EXPECT_GT(grid->pointCount(), kGridPointLimit);
-    EXPECT_TRUE(gridPoints(*grid).empty());
-    box.maxX = 3e9f;
-    EXPECT_FALSE(gridOf(box, 1));
-    box.maxX = std::nanf("");
-    EXPECT_FALSE(gridOf(box, 1));
-    box.maxX = box.minX - 1; // an empty range
-    ASSERT_TRUE(gridOf(box, 1));
-    EXPECT_EQ(gridOf(box, 1)->pointCount(), 0u);
+    EXPECT_EQ(gridPoints(*gridOf(box, 2)),
+              (std::vector<float>{-2, 0, 0, 0, 0, 0, 2, 0, 0, 4, 0, 0, 6, 0, 0}));
 }
 
 TEST(SceneSphere, IsAClosedOutwardFacingSurfaceOnTheUnitSphere) {
@@ -90,45 +81,8 @@ TEST(SceneSphere, IsAClosedOutwardFacingSurfaceOnTheUnitSphere) {
     EXPECT_EQ(sphere.normals, sphere.positions);
 }
 
-TEST(SceneSphere, RadiiFollowTheDisplaySize) {
-    EXPECT_FLOAT_EQ(vertexSphereRadius(3), 0.2f);
-    EXPECT_FLOAT_EQ(drawnVertexRadius(3, true), 0.3f);
-    EXPECT_FLOAT_EQ(pivotSphereRadius(3), 0.6f);
-    EXPECT_EQ(vertexSphereRadius(0), 0.0f);
-}
-
-TEST(SceneAxisAndTables, AxisColoursAndDrawableChecks) {
-    const auto axis = axisSymbol(10);
-    EXPECT_EQ(axis[0].to, (std::array<float, 3>{10, 0, 0}));
-    EXPECT_EQ(axis[1].colour, (Rgb{0, 1, 0}));
-    EXPECT_EQ(axis[2].to, (std::array<float, 3>{0, 0, 10}));
-
-    Project p = test::sampleProject();
-    ASSERT_GE(p.object.vertices.size(), 4u);
-    EXPECT_TRUE(lineIsDrawable(p, test::makeLine(0, 1)));
-    EXPECT_FALSE(lineIsDrawable(p, test::makeLine(0, 99)));
-    EXPECT_FALSE(lineIsDrawable(p, test::makeLine(-1, 0)));
-    ObjectData shortLine;
-    shortLine.VertexIndices = {0};
-    EXPECT_FALSE(lineIsDrawable(p, shortLine));
-
+TEST(SceneTables, TexCoordsCoverEveryCorner) {
     ObjectData polygon = test::makePolygon({0, 1, 2});
-    EXPECT_TRUE(polygonIsDrawable(p, polygon));
-    polygon.VertexIndices[2] = static_cast<std::int32_t>(p.object.vertices.size());
-    EXPECT_FALSE(polygonIsDrawable(p, polygon));
-    polygon = test::makePolygon({0, 1, 2});
-    polygon.VertexCount = 9; // more entries claimed than held
-    EXPECT_FALSE(polygonIsDrawable(p, polygon));
-
-    polygon = test::makePolygon({0, 1, 2});
-    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
-    polygon.TextureIndex = 0;
-    EXPECT_EQ(polygonTexture(p, polygon), &p.object.textures[0]);
-    polygon.TextureIndex = static_cast<std::int32_t>(p.object.textures.size());
-    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
-    polygon.TextureIndex = -1;
-    EXPECT_EQ(polygonTexture(p, polygon), nullptr);
-
     EXPECT_FALSE(texCoordsCoverCorners(polygon));
     polygon.TexCoords.assign(3, TexCoord{});
     EXPECT_TRUE(texCoordsCoverCorners(polygon));
