@@ -10,11 +10,9 @@
 #include "model/bmp_image.hpp"
 #include "support/run_program.hpp"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -22,15 +20,6 @@ using namespace meshsmith;
 using namespace meshsmith::test;
 
 namespace {
-
-QPushButton* button(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(name);
-}
-
-template <typename Window> Window* open(EditorHarness& h, MainItem item, const char* name) {
-    h.form->item(item)->trigger();
-    return h.form->findChild<Window*>(name);
-}
 
 void addVolume(CollisionForm& window, int polygonRow, const char* rebound) {
     button(&window, "AddVolumeButton")->click();
@@ -47,27 +36,22 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
     ASSERT_TRUE(writeBmpFile(h.work.file("sign.bmp"), filledBmp(64, 32, 0xC02828)).done());
     h.start();
 
-    auto* vertices = open<VertexForm>(h, MainItem::CreateVertices, "Vertexform");
+    auto* vertices = h.open<VertexForm>(MainItem::CreateVertices, "Vertexform");
     addTypedVertices(*vertices, {"0 0 0", "0 0 3", "6 0 3", "6 0 0"});
     vertices->close();
 
-    auto* polygons = open<PolygonForm>(h, MainItem::Polygons, "Polygonform");
+    auto* polygons = h.open<PolygonForm>(MainItem::Polygons, "Polygonform");
     h.prompts.answers = {Answer::No}; // "Vertex selection method": typed
     button(polygons, "FlatButton")->click();
-    auto* manual = polygons->findChild<QDialog*>("ManVForm");
-    for (const char* n : {"0", "1", "2", "3"}) {
-        manual->findChild<QComboBox*>("VertexComboBox")->setEditText(n);
-        button(manual, "AddButton")->click();
-    }
-    button(manual, "CloseButton")->click();
+    button(typeVertexNumbers(polygons, {"0", "1", "2", "3"}), "CloseButton")->click();
     polygons->close();
 
-    auto* library = open<TextureForm>(h, MainItem::LoadTextures, "Textureform");
+    auto* library = h.open<TextureForm>(MainItem::LoadTextures, "Textureform");
     h.files.paths = {h.work.file("sign.bmp")};
     button(library, "LoadTexButton")->click();
     library->close();
 
-    auto* assign = open<SelectTextureForm>(h, MainItem::AssignTextures, "SelectTextureForm");
+    auto* assign = h.open<SelectTextureForm>(MainItem::AssignTextures, "SelectTextureForm");
     assign->findChild<QListWidget*>("SelPolyListBox")->item(0)->setSelected(true);
     ASSERT_TRUE(choose(assign->findChild<QComboBox*>("TextureComboBox"), "sign.bmp"));
     ASSERT_TRUE(choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture"));
@@ -83,7 +67,7 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
         button(&d, "OKButton")->click();
     });
     h.form->item(MainItem::Visibility)->trigger();
-    auto* collision = open<CollisionForm>(h, MainItem::Collision, "CollisionForm");
+    auto* collision = h.open<CollisionForm>(MainItem::Collision, "CollisionForm");
     addVolume(*collision, 0, "Armco");
     button(collision, "CloseButton")->click();
 
@@ -105,7 +89,7 @@ TEST(AttributeWindows, VolumesShowTheirPolygonsAndTheDialogsKeepOrStore) {
     EditorHarness h;
     h.start();
     h.openExample();
-    auto* collision = open<CollisionForm>(h, MainItem::Collision, "CollisionForm");
+    auto* collision = h.open<CollisionForm>(MainItem::Collision, "CollisionForm");
     auto* volumes = collision->findChild<QListWidget*>("VolumesListBox");
     const int before = volumes->count();
     addVolume(*collision, 1, "Armco");

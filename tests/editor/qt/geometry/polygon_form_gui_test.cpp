@@ -5,10 +5,8 @@
 #include "editor/qt/geometry/polygon_form.hpp"
 #include "editor_harness.hpp"
 
-#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <cmath>
 
@@ -48,32 +46,14 @@ struct PickingScene {
             clickView(*view, viewPointOf(*view, {at.X, at.Y, at.Z}));
         }
     }
-    template <class Window> Window* open(MainItem item, const char* name) {
-        h.form->item(item)->trigger();
-        return h.form->findChild<Window*>(name);
-    }
     Qt::CursorShape cursor() const { return view->canvas()->cursor().shape(); }
 };
-
-QPushButton* button(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(name);
-}
-
-// Types the numbers into the showing manual window, each with "Add Vertex".
-QDialog* typeVertices(QWidget* owner, const std::vector<const char*>& numbers) {
-    auto* manual = owner->findChild<QDialog*>("ManVForm");
-    for (const char* n : numbers) {
-        manual->findChild<QComboBox*>("VertexComboBox")->setEditText(n);
-        button(manual, "AddButton")->click();
-    }
-    return manual;
-}
 
 } // namespace
 
 TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
     PickingScene s;
-    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    auto* window = s.h.open<PolygonForm>(MainItem::Polygons, "Polygonform");
     ASSERT_NE(window, nullptr);
     window->seedColours(1);
     s.h.prompts.answers = {Answer::Yes};
@@ -103,10 +83,10 @@ TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
 
 TEST(PolygonFormWindow, TypedPolygonRepickAndTheEditPanel) {
     PickingScene s;
-    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    auto* window = s.h.open<PolygonForm>(MainItem::Polygons, "Polygonform");
     s.h.prompts.answers = {Answer::No};
     button(window, "FlatButton")->click();
-    QDialog* manual = typeVertices(window, {"4", "10", "5", "6"});
+    QDialog* manual = typeVertexNumbers(window, {"4", "10", "5", "6"});
     EXPECT_EQ(s.h.prompts.messages.back(), "Not a valid Vertex number !");
     button(manual, "CloseButton")->click();
     const std::vector<ObjectData>& polygons = s.h.project().object.polygons;
@@ -127,7 +107,7 @@ TEST(PolygonFormWindow, TypedPolygonRepickAndTheEditPanel) {
 
 TEST(LineFormWindow, PickedLineTypedEndsAndUndo) {
     PickingScene s;
-    auto* window = s.open<LineForm>(MainItem::Lines, "Lineform");
+    auto* window = s.h.open<LineForm>(MainItem::Lines, "Lineform");
     ASSERT_NE(window, nullptr);
     s.h.files.colours = {0x000000FF};
     button(window, "AddLineButton")->click();
@@ -145,7 +125,7 @@ TEST(LineFormWindow, PickedLineTypedEndsAndUndo) {
     button(window, "EditButton")->click();
     s.h.prompts.answers = {Answer::No};
     button(window, "VertButton")->click();
-    typeVertices(window, {"3", "7"});
+    typeVertexNumbers(window, {"3", "7"});
     EXPECT_EQ(list->item(0)->text(), "0  :  3,7");
     button(window, "UndoButton")->click();
     EXPECT_EQ(lines[0].VertexIndices, (Indices{0, 3}));

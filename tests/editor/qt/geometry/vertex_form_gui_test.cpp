@@ -3,12 +3,9 @@
 #include "editor/qt/geometry/vertex_form.hpp"
 #include "editor_harness.hpp"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -19,12 +16,11 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
-    form.item(MainItem::CreateVertices)->trigger();
-    auto* window = form.findChild<VertexForm*>("Vertexform");
+    auto* window = h.open<VertexForm>(MainItem::CreateVertices, "Vertexform");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Create/Add vertices manually");
     auto edit = [&](const char* name) { return window->findChild<QLineEdit*>(name); };
-    auto button = [&](const char* name) { return window->findChild<QPushButton*>(name); };
+    auto button = [&](const char* name) { return test::button(window, name); };
     auto* list = window->findChild<QListWidget*>("VertexListBox");
     ASSERT_EQ(list->count(), 54);
 
@@ -53,8 +49,5 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     EXPECT_EQ(h.project().object.vertices.size(), 55u);
 
     // Each field is named by its label, in the order X, Y, Z.
-    std::vector<QString> named;
-    for (QLabel* label : window->findChildren<QLabel*>())
-        if (label->buddy()) named.push_back(label->text());
-    EXPECT_EQ(named, (std::vector<QString>{"&X:", "&Y:", "&Z:"}));
+    EXPECT_EQ(fieldLabels(*window), (std::vector<QString>{"&X:", "&Y:", "&Z:"}));
 }

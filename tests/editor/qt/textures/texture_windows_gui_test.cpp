@@ -10,14 +10,12 @@
 #include "editor/qt/textures/transparency_form.hpp"
 #include "editor_harness.hpp"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -31,10 +29,6 @@ using namespace meshsmith::test;
 
 namespace {
 
-QPushButton* button(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(name);
-}
-
 std::string bitmap(EditorHarness& h, const std::string& name, int w, int h2) {
     writeBmpFile(h.work.file(name), filledBmp(w, h2, 0x808080));
     return h.work.file(name);
@@ -42,7 +36,7 @@ std::string bitmap(EditorHarness& h, const std::string& name, int w, int h2) {
 
 } // namespace
 
-TEST(TextureWindows, LibraryLoadsRemovesAndRebuildsWhatItCan) {
+TEST(TextureWindows, LibraryLoadsRemovesRebuildsAndSetsMaskAndBackgroundColour) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
@@ -72,15 +66,9 @@ TEST(TextureWindows, LibraryLoadsRemovesAndRebuildsWhatItCan) {
     button(window, "CancelTexButton")->click();
     EXPECT_EQ(h.project().SelectedTexture, NoTexture);
     EXPECT_EQ(h.project().object.polygons[0].Selected, 0);
-}
 
-TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
     form.item(MainItem::LoadTextures)->trigger();
-    auto* window = form.findChild<TextureForm*>("Textureform");
-    window->findChild<QTableWidget*>("StringGrid1")->selectRow(1);
+    grid->selectRow(1);
     const std::string mask = h.work.file("roof_mask.bmp");
     bool stayedOpen = false;
     QString readOut;
@@ -104,8 +92,7 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     EXPECT_EQ(readOut.toStdString(), rgbLabel(roof.at(1, 1)));
     EXPECT_EQ(h.files.requests.back().presetPath, mask);
     EXPECT_EQ(h.project().object.textures[1].MaskFilename, mask);
-    EXPECT_EQ(window->findChild<QTableWidget*>("StringGrid1")->item(1, 5)->text().toStdString(),
-              mask);
+    EXPECT_EQ(grid->item(1, 5)->text().toStdString(), mask);
 
     int interval = 0;
     whenShown<BackColorForm>("AverageForm", [&](BackColorForm& d) {
@@ -120,7 +107,7 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     EXPECT_EQ(h.project().object.textures[1].BackColor, roof.at(1, 1));
 }
 
-TEST(TextureWindows, AssigningAndTheBackgroundColourPreview) {
+TEST(TextureWindows, AssignStylesCoordinatesANewTextureAndTheBackgroundColourPreview) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
@@ -148,15 +135,9 @@ TEST(TextureWindows, AssigningAndTheBackgroundColourPreview) {
     EXPECT_TRUE(h.prompts.messages.back().starts_with("This is how the 3DO will look like"));
     EXPECT_EQ(poly.Red, red);
     EXPECT_TRUE(form.item(MainItem::ShowTextures)->isChecked());
-}
 
-TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWindow) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
     form.item(MainItem::AssignTextures)->trigger();
-    auto* window = form.findChild<SelectTextureForm*>("SelectTextureForm");
-    window->findChild<QListWidget*>("SelPolyListBox")->item(1)->setSelected(true);
+    polygons->item(1)->setSelected(true);
     emit window->findChild<QComboBox*>("StyleComboBox")->activated(1); // Texture Area
     auto* coords = window->findChild<QListWidget*>("CoordinateListBox");
     TexCoord nearTopLeft;
@@ -166,8 +147,8 @@ TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWind
             QTest::mouseClick(v.image(), Qt::LeftButton, {}, QPoint(1, 1));
     });
     emit coords->itemDoubleClicked(coords->item(0));
-    const ObjectData& poly = h.project().object.polygons[1];
-    EXPECT_EQ(poly.TexCoords, std::vector<TexCoord>(4, nearTopLeft));
+    const ObjectData& second = h.project().object.polygons[1];
+    EXPECT_EQ(second.TexCoords, std::vector<TexCoord>(4, nearTopLeft));
 
     window->findChild<QComboBox*>("CoordComboBox")->setCurrentIndex(2); // Manually
     coords->setCurrentRow(2);
@@ -182,7 +163,7 @@ TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWind
     });
     emit coords->itemDoubleClicked(coords->item(2));
     EXPECT_EQ(h.prompts.messages.back(), "'abc' is not a valid floating point value");
-    EXPECT_EQ(poly.TexCoords[2], (TexCoord{0.5f, nearTopLeft.V}));
+    EXPECT_EQ(second.TexCoords[2], (TexCoord{0.5f, nearTopLeft.V}));
 
     h.files.paths = {bitmap(h, "sign.bmp", 64, 32)};
     whenShown<TextureForm>("Textureform", [](TextureForm& library) {
@@ -190,6 +171,6 @@ TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWind
         button(&library, "CancelTexButton")->click();
     });
     emit window->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
-    EXPECT_EQ(poly.TextureIndex, 3);
+    EXPECT_EQ(second.TextureIndex, 3);
     EXPECT_TRUE(window->isVisible());
 }
