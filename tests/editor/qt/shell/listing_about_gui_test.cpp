@@ -4,7 +4,6 @@
 // system_information).
 
 #include "editor/core/shell/project_listing.hpp"
-#include "editor/core/shell/system_probes.hpp"
 #include "editor/qt/shell/about_box.hpp"
 #include "editor/qt/shell/help_commands.hpp"
 #include "editor/qt/shell/listing_print.hpp"
@@ -38,15 +37,6 @@ using namespace meshsmith;
 using namespace meshsmith::test;
 
 namespace {
-
-// An editor context in a temporary program folder, with recording services.
-struct ContextFixture {
-    TempFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedFiles files;
-    RecordingStarter starter;
-    EditorContext context{folder.folder(), prompts, files, starter};
-};
 
 QString listingText(const Project& project) {
     QStringList lines;
@@ -145,17 +135,18 @@ TEST(ListingPrintTest, CancellingThePrinterDialogReturnsWithoutPrinting) {
     EXPECT_EQ(dialogSeen, "with parent");
 }
 
-TEST(HelpCommandsTest, LocalHelpTellsItsDateThenOpensOrSaysItIsMissing) {
-    ContextFixture f;
-    openLocalHelp(f.context);
-    EXPECT_EQ(f.prompts.messages.back(),
+TEST(HelpCommandsTest, HelpOpensOrSaysWhyNot) {
+    EditorHarness h;
+    EditorContext& context = h.makeContext();
+    openLocalHelp(context);
+    EXPECT_EQ(h.prompts.messages.back(),
               "No local help available, please download current help file from the website !");
-    std::filesystem::create_directories(f.folder.path() / "help" / "index.htm");
-    openLocalHelp(f.context); // a folder in the file's place is no help file either
-    EXPECT_EQ(f.prompts.messages.size(), 2u);
-    EXPECT_TRUE(f.starter.opened.empty());
+    std::filesystem::create_directories(h.app.path() / "help" / "index.htm");
+    openLocalHelp(context); // a folder in the file's place is no help file either
+    EXPECT_EQ(h.prompts.messages.size(), 2u);
+    EXPECT_TRUE(h.starter.opened.empty());
 
-    const std::string path = localHelpPath(f.folder.folder());
+    const std::string path = h.app.file("help/index.htm");
     std::filesystem::remove(path);
     writeFile(path, "<html></html>");
     QFile file(QString::fromStdString(path));
@@ -163,47 +154,62 @@ TEST(HelpCommandsTest, LocalHelpTellsItsDateThenOpensOrSaysItIsMissing) {
     ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2021, 3, 4), QTime(12, 0)),
                                  QFileDevice::FileModificationTime));
     file.close();
-    openLocalHelp(f.context);
+    openLocalHelp(context);
     EXPECT_EQ(
-        f.prompts.messages.back(),
+        h.prompts.messages.back(),
         "Local help file is dated " +
             QLocale::system().toString(QDate(2021, 3, 4), QLocale::ShortFormat).toStdString() +
             ", please check website for newer version !");
-    EXPECT_EQ(f.starter.opened, std::vector<std::string>{path});
-#ifndef _WIN32
-    EXPECT_EQ(localHelpPath("/opt/meshsmith"), "/opt/meshsmith/help/index.htm");
-    EXPECT_EQ(localHelpPath("/opt/meshsmith\\"), "/opt/meshsmith/help/index.htm");
-#endif
+    openOnlineHelp(context);
+    EXPECT_EQ(h.starter.opened, (std::vector<std::string>{path, kOnlineHelpAddress}));
+    h.starter.opens = false;
+    openOnlineHelp(context);
+    EXPECT_EQ(h.prompts.messages.back(), std::string("Could not open ") + kOnlineHelpAddress + " !");
 }
 
-TEST(HelpCommandsTest, OnlineHelpOpensTheHelpAddressAndReportsAFailure) {
-    ContextFixture f;
-    openOnlineHelp(f.context);
-    EXPECT_EQ(f.starter.opened, std::vector<std::string>{kOnlineHelpAddress});
-    EXPECT_TRUE(f.prompts.messages.empty());
-    f.starter.opens = false;
-    openOnlineHelp(f.context);
-    EXPECT_EQ(f.prompts.messages,
-              std::vector<std::string>{std::string("Could not open ") + kOnlineHelpAddress + " !"});
-}
-
+// The box describes the view it is given: its size and its OpenGL context.
 TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
-    ContextFixture f;
-    auto* view = new QWidget;
+    if (QGuiApplication::platformName() == "offscreen" ||
+        QGuiApplication::platformName() == "minimal")
+        GTEST_SKIP() << "no OpenGL widgets on " << QGuiApplication::platformName().toStdString();
+    EditorHarness h;
+    auto* view = new QOpenGLWidget;
     view->resize(321, 123);
-    AboutBox box(f.context, view);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view) || !view->context() || !view->context()->isValid())
+        GTEST_SKIP() << "no OpenGL on this display";
+    view->doneCurrent();
+    const auto strings = queryOpenGlStrings(view);
+    ASSERT_TRUE(strings);
+    EXPECT_FALSE(strings->renderer.empty());
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+    // A context current before the question is current after it.
+    view->makeCurrent();
+    QOpenGLContext* before = QOpenGLContext::currentContext();
+    ASSERT_TRUE(queryOpenGlStrings(nullptr));
+    EXPECT_EQ(QOpenGLContext::currentContext(), before);
+    view->doneCurrent();
+
+    AboutBox box(h.makeContext(), view);
     box.show();
     EXPECT_EQ(box.windowTitle(), "About");
     EXPECT_EQ(box.findChild<QLabel*>("ProductLabel")->text(), QString("Meshsmith ") + kVersionText);
     EXPECT_FALSE(box.findChild<QLabel*>("PictureLabel")->pixmap().isNull());
-    EXPECT_TRUE(infoPane(box).contains("Width = 321, Height = 123"));
-    EXPECT_TRUE(infoPane(box).contains(" KB, of which ")) << "this platform tells its memory";
+    const QString pane = infoPane(box);
+    EXPECT_TRUE(pane.contains("Width = 321, Height = 123"));
+    EXPECT_TRUE(pane.contains(" KB, of which ")) << "this platform tells its memory";
+    EXPECT_TRUE(pane.contains("Renderer:\n" + QString::fromStdString(strings->renderer)));
+    // The library loaded for OpenGL, with the version of the file its name resolves to.
+    EXPECT_TRUE(QRegularExpression("OpenGL Version:\nFilename = \\S+\nFileVersion = \\d+\\.\\d+")
+                    .match(pane)
+                    .hasMatch())
+        << pane.toStdString();
     for (const char* name : {"WebLabel", "MailLabel"}) {
         auto* label = box.findChild<QLabel*>(name);
         EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(label, Qt::LeftButton);
     }
-    EXPECT_EQ(f.starter.opened,
+    EXPECT_EQ(h.starter.opened,
               (std::vector<std::string>{kOnlineHelpAddress,
                                         std::string("mailto:support@meshsmith.example.org?"
                                                     "subject=About Meshsmith ") +
@@ -211,58 +217,11 @@ TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
     // A view gone before the box shows is no longer described.
     delete view;
     auto* gone = new QWidget;
-    AboutBox late(f.context, gone);
+    AboutBox late(*h.context, gone);
     delete gone;
     late.show();
     EXPECT_TRUE(infoPane(late).contains("Current Dimensions of View Window:\nnot available"));
 }
-
-TEST(AboutBoxTest, OpenGlStringsComeFromTheViewsContextAndLeaveTheCurrentContextAlone) {
-    if (QGuiApplication::platformName() == "offscreen" ||
-        QGuiApplication::platformName() == "minimal")
-        GTEST_SKIP() << "no OpenGL widgets on " << QGuiApplication::platformName().toStdString();
-    QOpenGLWidget view;
-    view.resize(64, 48);
-    view.show();
-    if (!QTest::qWaitForWindowExposed(&view) || !view.context() || !view.context()->isValid())
-        GTEST_SKIP() << "no OpenGL on this display";
-    view.doneCurrent();
-    const auto strings = queryOpenGlStrings(&view);
-    ASSERT_TRUE(strings);
-    EXPECT_FALSE(strings->renderer.empty());
-    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
-    // A context current before the question is current after it.
-    view.makeCurrent();
-    QOpenGLContext* before = QOpenGLContext::currentContext();
-    ASSERT_TRUE(queryOpenGlStrings(nullptr));
-    EXPECT_EQ(QOpenGLContext::currentContext(), before);
-    view.doneCurrent();
-
-    ContextFixture f;
-    AboutBox box(f.context, &view);
-    box.show();
-    EXPECT_TRUE(infoPane(box).contains("Renderer:\n" + QString::fromStdString(strings->renderer)));
-    EXPECT_TRUE(infoPane(box).contains("OpenGL Version:\nFilename = "))
-        << "a context brings its library";
-}
-
-#ifdef __linux__
-TEST(SystemProbesTest, LinuxTellsItsMemoryAndTheLoadedLibrariesWithTheirVersions) {
-    const auto memory = readMemoryStatus();
-    ASSERT_TRUE(memory);
-    EXPECT_GT(memory->totalKilobytes, 0u);
-    EXPECT_TRUE(memory->loadPercent);
-    // Qt itself is loaded: its file resolves to the full version, "6.x.y".
-    const auto qt = loadedLibraries({"libQt6Core"});
-    ASSERT_EQ(qt.size(), 1u);
-    EXPECT_NE(qt[0].fileName.find("libQt6Core.so"), std::string::npos) << qt[0].fileName;
-    EXPECT_TRUE(QRegularExpression("^6\\.\\d+\\.\\d+$")
-                    .match(QString::fromStdString(qt[0].fileVersion))
-                    .hasMatch())
-        << qt[0].fileVersion;
-    EXPECT_TRUE(loadedLibraries({"libNoSuchLibraryAnywhere"}).empty());
-}
-#endif
 
 TEST(ToolTipsTest, SwitchedOffSwallowsToolTipsAndOnLetsThemThrough) {
     class ToolTipCounter : public QWidget {
