@@ -85,45 +85,11 @@ const Rgb kRed{1, 0, 0};
 
 } // namespace
 
-TEST(ViewRendering, ViewNotReadyShowsOnlyTheBackgroundEvenWithTheAxis) {
+// A textured polygon, one whose bitmap is gone and one facing away, drawn
+// with and without textures and back faces, then with the view not ready.
+TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
     ViewScene s;
     ASSERT_FALSE(s.view->openGlProblem()) << *s.view->openGlProblem();
-    for (int i = 0; i < 4; ++i)
-        s.addVertex(static_cast<float>(i % 2), static_cast<float>(i / 2));
-    s.addQuad({0, 1, 3, 2}, kRed);
-    s.h.project().options.ShowAxis = true;
-    s.h.project().ViewReady = false;
-    const QImage image = s.render();
-    ASSERT_FALSE(image.isNull());
-    for (int y = 0; y < image.height(); y += 7)
-        for (int x = 0; x < image.width(); x += 7)
-            ASSERT_TRUE(near(image.pixelColor(x, y), kBackground))
-                << x << "," << y << " " << text(image.pixelColor(x, y));
-}
-
-TEST(ViewRendering, PolygonInItsColourAndBackFacesCulledWhenHidden) {
-    ViewScene s;
-    // Clockwise seen from above: its front faces the camera of the Top view.
-    for (auto [x, y] : {std::pair{-3.f, -1.f}, {-1.f, -1.f}, {-1.f, 1.f}, {-3.f, 1.f}})
-        s.addVertex(x, y);
-    for (auto [x, y] : {std::pair{1.f, -1.f}, {3.f, -1.f}, {3.f, 1.f}, {1.f, 1.f}})
-        s.addVertex(x, y);
-    s.addQuad({0, 3, 2, 1}, kRed);      // clockwise on screen
-    s.addQuad({4, 5, 6, 7}, {0, 1, 0}); // counter-clockwise on screen
-    s.h.project().ViewReady = true;
-    s.h.context->general.ShowBackside = true;
-    QImage image = s.render();
-    EXPECT_TRUE(near(s.at(image, {-2, 0, 0}), kRed)) << text(s.at(image, {-2, 0, 0}));
-    EXPECT_TRUE(near(s.at(image, {2, 0, 0}), {0, 1, 0})) << text(s.at(image, {2, 0, 0}));
-
-    s.h.context->general.ShowBackside = false;
-    image = s.render();
-    EXPECT_TRUE(near(s.at(image, {-2, 0, 0}), kRed));
-    EXPECT_TRUE(near(s.at(image, {2, 0, 0}), kBackground)) << text(s.at(image, {2, 0, 0}));
-}
-
-TEST(ViewRendering, TexturedPolygonShowsItsTextureAndOneWithoutItsBitmapItsColour) {
-    ViewScene s;
     // A 2 x 2 bitmap: red and green in the top row, blue and white below.
     QImage bitmap(2, 2, QImage::Format_RGB32);
     bitmap.setPixelColor(0, 0, Qt::red);
@@ -135,33 +101,50 @@ TEST(ViewRendering, TexturedPolygonShowsItsTextureAndOneWithoutItsBitmapItsColou
     Project& p = s.h.project();
     p.object.textures = {{path, 0, "", 0, DefaultBackColor}, {gone, 0, "", 0, DefaultBackColor}};
     ++p.textureLibraryVersion;
-    for (auto [x, y] : {std::pair{-2.f, -2.f}, {2.f, -2.f}, {2.f, 2.f}, {-2.f, 2.f}})
-        s.addVertex(x, y);
-    for (auto [x, y] : {std::pair{3.f, -1.f}, {5.f, -1.f}, {5.f, 1.f}, {3.f, 1.f}})
-        s.addVertex(x, y);
+    for (float x0 : {-5.f, 0.f, 3.f}) {
+        const float x1 = x0 == -5 ? -1 : x0 + 2, y = x0 == -5 ? 2 : 1;
+        for (auto [x, y1] : {std::pair{x0, -y}, {x1, -y}, {x1, y}, {x0, y}})
+            s.addVertex(x, y1);
+    }
+    // Clockwise seen from above (its front faces the camera of the Top view)
+    // but the last, counter-clockwise on screen.
     s.addQuad({0, 3, 2, 1}, {0.5f, 0.5f, 0.5f});
     s.addQuad({4, 7, 6, 5}, kRed);
+    s.addQuad({8, 9, 10, 11}, {0, 1, 0});
     // V runs up the bitmap from its bottom row, as the bitmaps are stored.
     p.object.polygons[0].TexCoords = {{0, 0}, {0, 1}, {1, 1}, {1, 0}, {0, 0}};
     p.object.polygons[1].TexCoords.assign(5, {0, 0});
     p.object.polygons[0].TextureIndex = 0;
     p.object.polygons[1].TextureIndex = 1;
     p.ViewReady = true;
+    s.h.context->general.ShowBackside = true;
 
-    const QImage flat = s.render(); // "Show Textures" off: its own colour
-    EXPECT_TRUE(near(s.at(flat, {-1, 1, 0}), {0.5f, 0.5f, 0.5f})) << text(s.at(flat, {-1, 1, 0}));
+    QImage image = s.render(); // "Show Textures" off: their own colours
+    const std::pair<Vec3, Rgb> flat[] = {
+        {{-4, 1, 0}, {0.5f, 0.5f, 0.5f}}, {{1, 0, 0}, kRed}, {{4, 0, 0}, {0, 1, 0}}};
+    for (const auto& [point, colour] : flat)
+        EXPECT_TRUE(near(s.at(image, point), colour)) << point.x << " " << text(s.at(image, point));
 
     p.options.ShowTextures = true;
-    const QImage image = s.render();
-    const std::pair<Vec3, Rgb> expected[] = {{{-1, 1, 0}, kRed},
-                                             {{1, 1, 0}, {0, 1, 0}},
-                                             {{-1, -1, 0}, {0, 0, 1}},
-                                             {{1, -1, 0}, {1, 1, 1}},
-                                             {{4, 0, 0}, kRed}};
-    for (const auto& [point, colour] : expected)
-        EXPECT_TRUE(near(s.at(image, point), colour)) << point.x << "," << point.y;
+    s.h.context->general.ShowBackside = false;
+    image = s.render();
+    const std::pair<Vec3, Rgb> drawn[] = {{{-4, 1, 0}, kRed},      {{-2, 1, 0}, {0, 1, 0}},
+                                          {{-4, -1, 0}, {0, 0, 1}}, {{-2, -1, 0}, {1, 1, 1}},
+                                          {{1, 0, 0}, kRed},        {{4, 0, 0}, kBackground}};
+    for (const auto& [point, colour] : drawn)
+        EXPECT_TRUE(near(s.at(image, point), colour))
+            << point.x << "," << point.y << " " << text(s.at(image, point));
     EXPECT_TRUE(
         s.h.logHas("Bitmap " + gone + " could not be read: its polygons are drawn without it"));
+
+    p.options.ShowAxis = true;
+    p.ViewReady = false; // only the background, even with the axis
+    image = s.render();
+    ASSERT_FALSE(image.isNull());
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            ASSERT_TRUE(near(image.pixelColor(x, y), kBackground))
+                << x << "," << y << " " << text(image.pixelColor(x, y));
 }
 
 TEST(ViewRendering, SelectedVertexHasTheLargerSphere) {
