@@ -13,9 +13,10 @@
 using namespace meshsmith;
 using namespace meshsmith::test;
 
-TEST(MainFormLifecycle, OpenShowsTheProjectAndClearAllTakesItAway) {
+TEST(MainFormLifecycle, OpenSaveAsClearAllAndTheSaveQuestionOnOpenAndExit) {
     EditorHarness h;
     copyProgram("3DO-Kiln", h.app.folder());
+    writeFile(h.app.file("Meshsmith.ini"), "[General Options]\r\nMakeSubDir=1\r\n");
     MainForm& form = h.start();
     h.openExample();
     EXPECT_EQ(h.project().object.vertices.size(), 54u);
@@ -28,41 +29,8 @@ TEST(MainFormLifecycle, OpenShowsTheProjectAndClearAllTakesItAway) {
     for (MainItem never :
          {MainItem::Write3do, MainItem::Write3doButton, MainItem::WriteAseConvertViewer})
         EXPECT_FALSE(form.item(never)->isEnabled()) << textOf(never).objectName;
-    form.onClearAll();
-    form.updateToolbar();
-    EXPECT_EQ(form.view()->windowTitle(), "New Project");
-    EXPECT_TRUE(h.logHas("All Data Cleared !"));
-    EXPECT_FALSE(form.item(MainItem::CloseProject)->isEnabled());
-}
 
-TEST(MainFormLifecycle, TheSaveQuestionDecidesForOpenAndExit) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    h.prompts.answers = {Answer::No};
-    form.onCloseProject(); // an earlier close in the same run
-    h.openExample();
-    h.prompts.answers = {Answer::Cancel};
-    form.onOpenProject();
-    EXPECT_EQ(h.prompts.questions.back(), "Closing Project...|Save project data ?");
-    EXPECT_EQ(h.project().object.vertices.size(), 54u);
-    EXPECT_EQ(h.files.requests.size(), 2u) << "no open dialog after Cancel";
-
-    h.prompts.answers = {Answer::Cancel};
-    EXPECT_FALSE(form.close());
-    EXPECT_TRUE(form.isVisible());
-    h.prompts.answers = {Answer::No}; // then the open dialog is cancelled
-    form.onOpenProject();
-    EXPECT_TRUE(h.project().object.vertices.empty());
-    EXPECT_TRUE(h.logHas("Project Closed !"));
-    EXPECT_TRUE(form.close());
-}
-
-TEST(MainFormLifecycle, SaveAsInAFolderOfItsOwn) {
-    EditorHarness h;
-    writeFile(h.app.file("Meshsmith.ini"), "[General Options]\r\nMakeSubDir=1\r\n");
-    MainForm& form = h.start();
-    h.openExample();
+    // Save As into a folder of its own: the new name shows and joins the recent list.
     h.prompts.names = {std::string("tier")};
     form.onSaveProjectAs();
     EXPECT_TRUE(fileExists(h.app.folder() + "tier/tier.3dp"));
@@ -72,6 +40,29 @@ TEST(MainFormLifecycle, SaveAsInAFolderOfItsOwn) {
     form.onSaveProjectAs();
     EXPECT_EQ(h.prompts.messages.back(),
               "Unable to create Directory OR Directory already exists !");
+
+    h.prompts.answers = {Answer::No};
+    h.openExample();
+    h.prompts.answers = {Answer::Cancel};
+    form.onOpenProject();
+    EXPECT_EQ(h.prompts.questions.back(), "Closing Project...|Save project data ?");
+    EXPECT_EQ(h.project().object.vertices.size(), 54u);
+    EXPECT_EQ(h.files.requests.size(), 2u) << "no open dialog after Cancel";
+    h.prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    h.prompts.answers = {Answer::No}; // then the open dialog is cancelled
+    form.onOpenProject();
+    EXPECT_TRUE(h.project().object.vertices.empty());
+    EXPECT_TRUE(h.logHas("Project Closed !"));
+
+    h.openExample();
+    form.onClearAll();
+    form.updateToolbar();
+    EXPECT_EQ(form.view()->windowTitle(), "New Project");
+    EXPECT_TRUE(h.logHas("All Data Cleared !"));
+    EXPECT_FALSE(form.item(MainItem::CloseProject)->isEnabled());
+    EXPECT_TRUE(form.close());
 }
 
 TEST(MainFormLifecycle, ProjectOnTheCommandLineOpensAtTheFirstDrawingOnly) {
