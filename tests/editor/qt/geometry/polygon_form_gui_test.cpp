@@ -19,31 +19,22 @@ namespace {
 
 using Indices = std::vector<std::int32_t>;
 
+std::vector<Vertex> circle() {
+    std::vector<Vertex> ten;
+    for (int k = 0; k < 10; ++k)
+        ten.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0, 0});
+    return ten;
+}
+
 // Ten vertices on a circle, seen from above; the windows opened from the menu.
-struct PickingScene {
-    EditorHarness h;
-    ViewForm* view = nullptr;
-
-    PickingScene() {
-        h.start();
-        view = h.form->view();
-        Project& p = h.project();
-        p.options.Perspective = false;
-        p.options.ZoomRatio = 1;
-        p.options.VertexDisplaySize = 10;
-        h.context->camera.preset = ViewPreset::Top;
-        h.context->general.PlaySound = false; // refusals go to the log
-        for (int k = 0; k < 10; ++k)
-            p.object.vertices.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0, 0});
-        p.GeometryPresent = p.ViewReady = true;
-        updateBounds(p);
-        drawViewNow(*view);
+struct PickingScene : TopView {
+    PickingScene() : TopView(circle()) {
+        context->general.PlaySound = false; // refusals go to the log
     }
-
     void pick(const Indices& vertices) {
         for (std::int32_t v : vertices) {
-            const Vertex& at = h.project().object.vertices[static_cast<std::size_t>(v)];
-            clickView(*view, viewPointOf(*view, {at.X, at.Y, at.Z}));
+            const Vertex& at = project().object.vertices[static_cast<std::size_t>(v)];
+            clickView(*view, pointOf({at.X, at.Y, at.Z}));
         }
     }
     Qt::CursorShape cursor() const { return view->canvas()->cursor().shape(); }
@@ -53,16 +44,16 @@ struct PickingScene {
 
 TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
     PickingScene s;
-    auto* window = s.h.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
     ASSERT_NE(window, nullptr);
     window->seedColours(1);
-    s.h.prompts.answers = {Answer::Yes};
+    s.prompts.answers = {Answer::Yes};
     button(window, "FlatButton")->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(s.cursor(), Qt::PointingHandCursor);
     s.pick({5, 8, 8, 2, 5});
-    EXPECT_TRUE(s.h.logHas("Select different Vertex !")) << "8 right after 8";
-    const std::vector<ObjectData>& polygons = s.h.project().object.polygons;
+    EXPECT_TRUE(s.logHas("Select different Vertex !")) << "8 right after 8";
+    const std::vector<ObjectData>& polygons = s.project().object.polygons;
     ASSERT_EQ(polygons.size(), 1u);
     EXPECT_EQ(polygons[0].VertexIndices, (Indices{5, 8, 2, 5}));
     EXPECT_EQ(s.cursor(), Qt::ArrowCursor);
@@ -83,13 +74,13 @@ TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
 
 TEST(PolygonFormWindow, TypedPolygonRepickAndTheEditPanel) {
     PickingScene s;
-    auto* window = s.h.open<PolygonForm>(MainItem::Polygons, "Polygonform");
-    s.h.prompts.answers = {Answer::No};
+    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    s.prompts.answers = {Answer::No};
     button(window, "FlatButton")->click();
     QDialog* manual = typeVertexNumbers(window, {"4", "10", "5", "6"});
-    EXPECT_EQ(s.h.prompts.messages.back(), "Not a valid Vertex number !");
+    EXPECT_EQ(s.prompts.messages.back(), "Not a valid Vertex number !");
     button(manual, "CloseButton")->click();
-    const std::vector<ObjectData>& polygons = s.h.project().object.polygons;
+    const std::vector<ObjectData>& polygons = s.project().object.polygons;
     ASSERT_EQ(polygons.size(), 1u);
     EXPECT_EQ(polygons[0].VertexIndices, (Indices{4, 5, 6, 4}));
 
@@ -97,22 +88,22 @@ TEST(PolygonFormWindow, TypedPolygonRepickAndTheEditPanel) {
     window->findChild<QListWidget*>("PolyListBox")->item(0)->setSelected(true);
     button(window, "EditButton")->click();
     EXPECT_FALSE(window->findChild<QComboBox*>("TexIndexComboBox")->isEnabled()) << "untextured";
-    s.h.prompts.answers = {Answer::Yes};
+    s.prompts.answers = {Answer::Yes};
     button(window, "VertButton")->click();
     s.pick({7, 8, 9});
     EXPECT_EQ(polygons[0].VertexIndices, (Indices{7, 8, 9, 7}));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(s.h.form->item(MainItem::Undo)->text(), "&Undo Redefine Polygon");
+    EXPECT_EQ(s.form->item(MainItem::Undo)->text(), "&Undo Redefine Polygon");
 }
 
 TEST(LineFormWindow, PickedLineTypedEndsAndUndo) {
     PickingScene s;
-    auto* window = s.h.open<LineForm>(MainItem::Lines, "Lineform");
+    auto* window = s.open<LineForm>(MainItem::Lines, "Lineform");
     ASSERT_NE(window, nullptr);
-    s.h.files.colours = {0x000000FF};
+    s.files.colours = {0x000000FF};
     button(window, "AddLineButton")->click();
     s.pick({0, 0, 3});
-    const std::vector<ObjectData>& lines = s.h.project().object.lines;
+    const std::vector<ObjectData>& lines = s.project().object.lines;
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].VertexIndices, (Indices{0, 3}));
     EXPECT_EQ(lines[0].Red, 1) << "the colour chosen";
@@ -123,7 +114,7 @@ TEST(LineFormWindow, PickedLineTypedEndsAndUndo) {
     // Re-picked by typing the numbers 3 and 7; Undo gives the picked ends back.
     list->item(0)->setSelected(true);
     button(window, "EditButton")->click();
-    s.h.prompts.answers = {Answer::No};
+    s.prompts.answers = {Answer::No};
     button(window, "VertButton")->click();
     typeVertexNumbers(window, {"3", "7"});
     EXPECT_EQ(list->item(0)->text(), "0  :  3,7");

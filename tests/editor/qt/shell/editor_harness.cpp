@@ -117,6 +117,19 @@ MainForm& EditorHarness::start(QStringList arguments) {
     return *form;
 }
 
+TopView::TopView(std::vector<Vertex> vertices, int vertexDisplaySize) {
+    view = start().view();
+    Project& p = project();
+    p.options.Perspective = false;
+    p.options.ZoomRatio = 1;
+    p.options.VertexDisplaySize = vertexDisplaySize;
+    context->camera.preset = ViewPreset::Top;
+    p.object.vertices = std::move(vertices);
+    p.GeometryPresent = p.ViewReady = !p.object.vertices.empty();
+    updateBounds(p);
+    drawViewNow(*view);
+}
+
 std::string EditorHarness::copyExample() {
     for (const auto& entry : fs::directory_iterator(sourcePath("examples/stand")))
         fs::copy_file(entry.path(), work.path() / entry.path().filename(),

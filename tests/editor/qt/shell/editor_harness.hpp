@@ -132,4 +132,12 @@ struct EditorHarness {
     std::string ini() const; // the settings file's text ("" when missing)
 };
 
+// The main window looking straight down on the XY plane (orthographic Top
+// view; zoom 1 shows 12 units across) at `vertices`, drawn once.
+struct TopView : EditorHarness {
+    ViewForm* view = nullptr;
+    explicit TopView(std::vector<Vertex> vertices = {}, int vertexDisplaySize = 10);
+    QPoint pointOf(const Vec3& point) const { return viewPointOf(*view, point); }
+};
+
 } // namespace meshsmith::test

@@ -15,33 +15,21 @@ using namespace meshsmith::test;
 namespace {
 
 // Two vertices and a square polygon beside them, seen from above.
-struct InteractiveScene {
-    EditorHarness h;
-    ViewForm* view = nullptr;
+struct InteractiveScene : TopView {
     QWidget* canvas = nullptr;
 
-    InteractiveScene() {
-        h.start();
-        view = h.form->view();
+    InteractiveScene()
+        : TopView({{-3, 0, 0, 0}, {-1, 0, 0, 0}, {1, -1, 0, 0}, {3, -1, 0, 0}, {3, 1, 0, 0},
+                   {1, 1, 0, 0}},
+                  15) {
         canvas = view->canvas();
-        Project& p = h.project();
-        p.options.Perspective = false;
-        p.options.ZoomRatio = 1;
-        p.options.VertexDisplaySize = 15;
-        h.context->camera.preset = ViewPreset::Top;
-        p.object.vertices = {{-3, 0, 0, 0}, {-1, 0, 0, 0}, {1, -1, 0, 0},
-                             {3, -1, 0, 0}, {3, 1, 0, 0},  {1, 1, 0, 0}};
         ObjectData q;
         q.Red = 1;
         q.VertexIndices = {2, 5, 4, 3, 2};
         q.VertexCount = 5;
-        p.object.polygons.push_back(q);
-        p.GeometryPresent = p.ViewReady = true;
-        updateBounds(p);
+        project().object.polygons.push_back(q);
         drawViewNow(*view);
     }
-
-    QPoint pointOf(Vec3 point) const { return viewPointOf(*view, point); }
 
     // A mouse move with no button held (what the view hover-picks on).
     void hover(QPoint at) {
@@ -49,15 +37,13 @@ struct InteractiveScene {
                          Qt::NoModifier);
         QApplication::sendEvent(canvas, &move);
     }
-
-    void click(QPoint at) { clickView(*view, at); }
 };
 
 } // namespace
 
 TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
     InteractiveScene s;
-    s.h.context->pickModes.PolygonPickMode = true;
+    s.context->pickModes.PolygonPickMode = true;
     const QPoint from = s.pointOf({-3, 0, 0});
     QTest::mousePress(s.canvas, Qt::LeftButton, Qt::ControlModifier, from);
     QMouseEvent move(QEvent::MouseMove, from + QPoint(20, 10),
@@ -65,10 +51,10 @@ TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
                      Qt::ControlModifier);
     QApplication::sendEvent(s.canvas, &move);
     QTest::mouseRelease(s.canvas, Qt::LeftButton, Qt::ControlModifier, from + QPoint(20, 10));
-    EXPECT_EQ(s.h.project().options.PanX, 20);
-    EXPECT_EQ(s.h.project().options.PanY, 10);
-    EXPECT_TRUE(s.h.context->pickModes.PickedVertices.empty());
-    EXPECT_EQ(s.h.project().object.vertices[0].Selected, 0);
+    EXPECT_EQ(s.project().options.PanX, 20);
+    EXPECT_EQ(s.project().options.PanY, 10);
+    EXPECT_TRUE(s.context->pickModes.PickedVertices.empty());
+    EXPECT_EQ(s.project().object.vertices[0].Selected, 0);
 }
 
 // What the keys, the wheel and the presets do is tested headless
@@ -80,7 +66,7 @@ TEST(ViewInteraction, HoverHintWheelKeysAndPresetsReachTheViewAndTheBars) {
     s.hover(s.pointOf({0, 4, 0}));
     EXPECT_TRUE(s.canvas->toolTip().isEmpty());
 
-    Project& p = s.h.project();
+    Project& p = s.project();
     p.options.ZoomRatio = 20;
     const QPoint at = s.pointOf({0, 0, 0});
     QWheelEvent down(at, s.canvas->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
@@ -89,16 +75,16 @@ TEST(ViewInteraction, HoverHintWheelKeysAndPresetsReachTheViewAndTheBars) {
     EXPECT_NE(p.options.ZoomRatio, 20);
     s.canvas->setFocus();
     QTest::keyClick(s.canvas, Qt::Key_F7);
-    auto* zoomBar = s.h.form->findChild<QScrollBar*>("ZoomScrollBar");
+    auto* zoomBar = s.form->findChild<QScrollBar*>("ZoomScrollBar");
     EXPECT_EQ(p.options.ZoomRatio, zoomBar->value());
     QTest::keyClick(s.canvas, Qt::Key_F1);
-    EXPECT_EQ(s.h.form->findChild<QScrollBar*>("XScrollBar")->value(), p.options.RotationX);
+    EXPECT_EQ(s.form->findChild<QScrollBar*>("XScrollBar")->value(), p.options.RotationX);
     EXPECT_NE(p.options.RotationX, 0);
 
     s.view->onCustomView(); // the pop-up presets move the main window's bars
     EXPECT_EQ(p.options.RotationZ, 45);
     EXPECT_EQ(zoomBar->value(), 45);
-    EXPECT_EQ(s.h.form->findChild<QScrollBar*>("ZScrollBar")->value(), 0);
+    EXPECT_EQ(s.form->findChild<QScrollBar*>("ZScrollBar")->value(), 0);
 }
 
 TEST(ViewWithoutOpenGl, EditorStartsSaysSoAndOpensProjects) {

@@ -15,26 +15,17 @@ using namespace meshsmith::test;
 
 namespace {
 
-// A window looking straight down on the XY plane (orthographic Top view;
-// zoom 1 shows 12 units across), with nothing in the project yet.
-struct ViewScene {
-    EditorHarness h;
-    ViewForm* view = nullptr;
-
+// The Top view with nothing in the project yet, without vertex spheres.
+struct ViewScene : TopView {
     ViewScene() {
-        h.start();
-        view = h.form->view();
-        Project& p = h.project();
-        p.options.Perspective = false;
-        p.options.ZoomRatio = 1;
+        Project& p = project();
         p.options.ShowVertices = false;
         p.ShowVerticesNow = false;
         p.drawColours.background = {0.2f, 0.4f, 0.6f};
-        h.context->camera.preset = ViewPreset::Top;
     }
 
     void addVertex(float x, float y, float z = 0) {
-        h.project().object.vertices.push_back({x, y, z, 0});
+        project().object.vertices.push_back({x, y, z, 0});
     }
 
     void addQuad(std::vector<std::int32_t> corners, Rgb colour) {
@@ -45,12 +36,12 @@ struct ViewScene {
         corners.push_back(corners.front());
         q.VertexCount = static_cast<std::int32_t>(corners.size());
         q.VertexIndices = corners;
-        h.project().object.polygons.push_back(q);
+        project().object.polygons.push_back(q);
     }
 
     // Draws the scene and returns what OpenGL drew.
     QImage render() {
-        Project& p = h.project();
+        Project& p = project();
         updateBounds(p);
         p.GeometryPresent = !p.object.vertices.empty();
         const int before = view->drawCount();
@@ -96,9 +87,9 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
     bitmap.setPixelColor(1, 0, Qt::green);
     bitmap.setPixelColor(0, 1, Qt::blue);
     bitmap.setPixelColor(1, 1, Qt::white);
-    const std::string path = s.h.work.file("checker.bmp"), gone = s.h.work.file("gone.bmp");
+    const std::string path = s.work.file("checker.bmp"), gone = s.work.file("gone.bmp");
     ASSERT_TRUE(bitmap.save(QString::fromStdString(path), "BMP"));
-    Project& p = s.h.project();
+    Project& p = s.project();
     p.object.textures = {{path, 0, "", 0, DefaultBackColor}, {gone, 0, "", 0, DefaultBackColor}};
     ++p.textureLibraryVersion;
     for (float x0 : {-5.f, 0.f, 3.f}) {
@@ -117,7 +108,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
     p.object.polygons[0].TextureIndex = 0;
     p.object.polygons[1].TextureIndex = 1;
     p.ViewReady = true;
-    s.h.context->general.ShowBackside = true;
+    s.context->general.ShowBackside = true;
 
     QImage image = s.render(); // "Show Textures" off: their own colours
     const std::pair<Vec3, Rgb> flat[] = {
@@ -126,7 +117,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
         EXPECT_TRUE(near(s.at(image, point), colour)) << point.x << " " << text(s.at(image, point));
 
     p.options.ShowTextures = true;
-    s.h.context->general.ShowBackside = false;
+    s.context->general.ShowBackside = false;
     image = s.render();
     const std::pair<Vec3, Rgb> drawn[] = {{{-4, 1, 0}, kRed},      {{-2, 1, 0}, {0, 1, 0}},
                                           {{-4, -1, 0}, {0, 0, 1}}, {{-2, -1, 0}, {1, 1, 1}},
@@ -135,7 +126,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
         EXPECT_TRUE(near(s.at(image, point), colour))
             << point.x << "," << point.y << " " << text(s.at(image, point));
     EXPECT_TRUE(
-        s.h.logHas("Bitmap " + gone + " could not be read: its polygons are drawn without it"));
+        s.logHas("Bitmap " + gone + " could not be read: its polygons are drawn without it"));
 
     p.options.ShowAxis = true;
     p.ViewReady = false; // only the background, even with the axis
@@ -149,7 +140,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
 
 TEST(ViewRendering, SelectedVertexHasTheLargerSphere) {
     ViewScene s;
-    Project& p = s.h.project();
+    Project& p = s.project();
     p.options.ShowVertices = true;
     p.ShowVerticesNow = true;
     p.options.VertexDisplaySize = 15; // radius 1
