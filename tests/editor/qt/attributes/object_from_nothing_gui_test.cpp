@@ -10,7 +10,6 @@
 #include "model/bmp_image.hpp"
 #include "support/run_program.hpp"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 

@@ -5,7 +5,6 @@
 #include "editor/qt/geometry/polygon_form.hpp"
 #include "editor_harness.hpp"
 
-#include <QComboBox>
 #include <QListWidget>
 
 #include <cmath>

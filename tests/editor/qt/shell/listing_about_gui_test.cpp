@@ -13,7 +13,6 @@
 #include "model/version.hpp"
 #include "support/project_builders.hpp"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDate>
 #include <QFile>
@@ -25,10 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>

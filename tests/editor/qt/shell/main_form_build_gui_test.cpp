@@ -6,7 +6,6 @@
 #include "model/paths.hpp"
 #include "support/run_program.hpp"
 
-#include <QAction>
 #include <QMenu>
 
 #include <gtest/gtest.h>

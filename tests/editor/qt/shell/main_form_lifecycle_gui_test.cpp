@@ -5,8 +5,6 @@
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
 
-#include <QAction>
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,6 @@
 #include "editor_harness.hpp"
 #include "model/version.hpp"
 
-#include <QAction>
 #include <QToolBar>
 
 #include <gtest/gtest.h>

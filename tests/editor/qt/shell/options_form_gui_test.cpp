@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 

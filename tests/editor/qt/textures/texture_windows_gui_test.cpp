@@ -10,8 +10,6 @@
 #include "editor/qt/textures/transparency_form.hpp"
 #include "editor_harness.hpp"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

@@ -10,7 +10,6 @@
 #include "editor_harness.hpp"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

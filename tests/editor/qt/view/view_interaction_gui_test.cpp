@@ -1,7 +1,5 @@
 // The view driven with the mouse, wheel and keys, and the editor without OpenGL.
-#include "editor/core/view/matrix4.hpp"
 #include "editor/qt/shell/editor_harness.hpp"
-#include "editor/qt/view/view_form.hpp"
 
 #include <QScrollBar>
 #include <QTest>

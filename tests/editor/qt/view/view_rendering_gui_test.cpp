@@ -1,7 +1,5 @@
 // The view as OpenGL draws it: known scenes, the colours at chosen pixels.
-#include "editor/core/view/matrix4.hpp"
 #include "editor/qt/shell/editor_harness.hpp"
-#include "editor/qt/view/view_form.hpp"
 
 #include <QColor>
 #include <QImage>
