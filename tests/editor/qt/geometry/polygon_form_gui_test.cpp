@@ -41,7 +41,7 @@ struct PickingScene : TopView {
 
 } // namespace
 
-TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
+TEST(PolygonFormWindow, PickedAndTypedPolygonsTheNextItemQuestionAndTheEditPanel) {
     PickingScene s;
     auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
     ASSERT_NE(window, nullptr);
@@ -69,28 +69,22 @@ TEST(PolygonFormWindow, PicksInTheViewCloseThePolygonAndOfferTheNext) {
     auto* list = window->findChild<QListWidget*>("PolyListBox");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->toolTip(), "1  :  None  1, 3, 4");
-}
 
-TEST(PolygonFormWindow, TypedPolygonRepickAndTheEditPanel) {
-    PickingScene s;
-    auto* window = s.open<PolygonForm>(MainItem::Polygons, "Polygonform");
+    // A polygon typed in the manual window, then re-picked with the mouse from the edit panel.
     s.prompts.answers = {Answer::No};
     button(window, "FlatButton")->click();
     QDialog* manual = typeVertexNumbers(window, {"4", "10", "5", "6"});
     EXPECT_EQ(s.prompts.messages.back(), "Not a valid Vertex number !");
     button(manual, "CloseButton")->click();
-    const std::vector<ObjectData>& polygons = s.project().object.polygons;
-    ASSERT_EQ(polygons.size(), 1u);
-    EXPECT_EQ(polygons[0].VertexIndices, (Indices{4, 5, 6, 4}));
-
-    // Re-pick the triangle with the mouse from the edit panel.
-    window->findChild<QListWidget*>("PolyListBox")->item(0)->setSelected(true);
+    ASSERT_EQ(polygons.size(), 3u);
+    EXPECT_EQ(polygons[2].VertexIndices, (Indices{4, 5, 6, 4}));
+    list->item(2)->setSelected(true);
     button(window, "EditButton")->click();
     EXPECT_FALSE(window->findChild<QComboBox*>("TexIndexComboBox")->isEnabled()) << "untextured";
     s.prompts.answers = {Answer::Yes};
     button(window, "VertButton")->click();
     s.pick({7, 8, 9});
-    EXPECT_EQ(polygons[0].VertexIndices, (Indices{7, 8, 9, 7}));
+    EXPECT_EQ(polygons[2].VertexIndices, (Indices{7, 8, 9, 7}));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(s.form->item(MainItem::Undo)->text(), "&Undo Redefine Polygon");
 }
