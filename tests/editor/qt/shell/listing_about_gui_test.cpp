@@ -81,19 +81,19 @@ TEST(ProjectContentsFormTest, ShowsTheListingAtEachShowAndItsButtonsClose) {
 }
 
 TEST(ListingPrintTest, PagesKeepLineOrderAndWrapLinesWiderThanThePage) {
-    const auto pages = listingPages({"a", "b", "c", "d", "e"}, {2, 10});
-    ASSERT_EQ(pages.size(), 3);
-    EXPECT_EQ(pages[0], QStringList({"a", "b"}));
-    EXPECT_EQ(pages[2], QStringList({"e"}));
-    const auto wrapped = listingPages({" ", std::string(25, 'x')}, {50, 10});
-    ASSERT_EQ(wrapped.size(), 1);
-    EXPECT_EQ(wrapped[0], QStringList({" ", "xxxxxxxxxx", "xxxxxxxxxx", "xxxxx"}));
-    // A character outside the basic plane is never cut in half.
-    const auto emoji = listingPages({"ab\xF0\x9F\x98\x80"}, {10, 3});
-    ASSERT_EQ(emoji.size(), 1);
-    EXPECT_EQ(emoji[0].join(""), QString::fromUtf8("ab\xF0\x9F\x98\x80"));
-    // Degenerate sizes still give one line a page, one character a line.
-    EXPECT_EQ(listingPages({"ab"}, {0, 0}).size(), 2);
+    // Pages joined by '|', the lines of a page by ','.
+    const std::tuple<std::vector<std::string>, ListingPageSize, const char*> cases[] = {
+        {{"a", "b", "c", "d", "e"}, {2, 10}, "a,b|c,d|e"},
+        {{" ", std::string(25, 'x')}, {50, 10}, " ,xxxxxxxxxx,xxxxxxxxxx,xxxxx"},
+        // A character outside the basic plane is never cut in half.
+        {{"ab\xF0\x9F\x98\x80"}, {10, 3}, "ab,\xF0\x9F\x98\x80"},
+        // Degenerate sizes still give one line a page, one character a line.
+        {{"ab"}, {0, 0}, "a|b"}};
+    for (const auto& [lines, size, expected] : cases) {
+        QStringList pages;
+        for (const QStringList& page : listingPages(lines, size)) pages << page.join(',');
+        EXPECT_EQ(pages.join('|'), QString::fromUtf8(expected));
+    }
 }
 
 TEST(ListingPrintTest, APrinterGetsFullPagesInCourierNewNinePointAndNothingWhenEmpty) {
