@@ -1,6 +1,6 @@
-// The "Project Contents" window, the printed listing, the help commands, the
-// About box and the tool tips switch, wired to the listing, the system facts
-// and the desktop. What the texts say is tested headless (project_listing,
+// The "Project Contents" window, the printed listing, the help commands and
+// the user guide they open, the About box and the tool tips switch, wired to the listing, the
+// system facts and the desktop. What the texts say is tested headless (project_listing,
 // system_information).
 
 #include "editor/core/shell/project_listing.hpp"
@@ -91,7 +91,8 @@ TEST(ListingPrintTest, PagesKeepLineOrderAndWrapLinesWiderThanThePage) {
         {{"ab"}, {0, 0}, "a|b"}};
     for (const auto& [lines, size, expected] : cases) {
         QStringList pages;
-        for (const QStringList& page : listingPages(lines, size)) pages << page.join(',');
+        for (const QStringList& page : listingPages(lines, size))
+            pages << page.join(',');
         EXPECT_EQ(pages.join('|'), QString::fromUtf8(expected));
     }
 }
@@ -161,10 +162,29 @@ TEST(HelpCommandsTest, HelpOpensOrSaysWhyNot) {
     EXPECT_EQ(h.starter.opened, (std::vector<std::string>{path, kOnlineHelpAddress}));
     h.starter.opens = false;
     openOnlineHelp(context);
-    EXPECT_EQ(h.prompts.messages.back(), std::string("Could not open ") + kOnlineHelpAddress + " !");
+    EXPECT_EQ(h.prompts.messages.back(),
+              std::string("Could not open ") + kOnlineHelpAddress + " !");
 }
 
 // The box describes the view it is given: its size and its OpenGL context.
+// The user guide the build puts beside the programs, where Local Help looks:
+// every page's links and pictures are there too.
+TEST(LocalHelp, TheGuideBesideTheProgramHasEveryPageAndPictureItLinks) {
+    const std::filesystem::path help = std::filesystem::path(MESHSMITH_BIN_DIR) / "help";
+    ASSERT_TRUE(std::filesystem::is_regular_file(help / "index.htm"));
+    const QRegularExpression link(R"((?:href|src)="([^"#]+))");
+    int pages = 0;
+    for (const auto& file : std::filesystem::directory_iterator(help)) {
+        if (file.path().extension() != ".htm") continue;
+        ++pages;
+        const QString text = QString::fromStdString(readFile(file.path().string()));
+        for (const auto& m : link.globalMatch(text))
+            EXPECT_TRUE(std::filesystem::is_regular_file(help / m.captured(1).toStdString()))
+                << file.path().filename() << " links " << m.captured(1).toStdString();
+    }
+    EXPECT_GE(pages, 10) << "the walk-through and a page per editing window";
+}
+
 TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
     if (QGuiApplication::platformName() == "offscreen" ||
         QGuiApplication::platformName() == "minimal")

@@ -5,7 +5,6 @@
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
 
-
 #include <gtest/gtest.h>
 
 using namespace meshsmith;

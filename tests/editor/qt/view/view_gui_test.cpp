@@ -1,8 +1,13 @@
-// The view as OpenGL draws it: known scenes, the colours at chosen pixels.
-#include "editor/qt/shell/editor_harness.hpp"
+// The view as OpenGL draws it (known scenes, the colours at chosen pixels),
+// driven with the mouse, wheel and keys, and the editor without OpenGL.
+#include "editor_harness.hpp"
+#include "support/project_builders.hpp"
 
 #include <QColor>
 #include <QImage>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -26,15 +31,9 @@ struct ViewScene : TopView {
         project().object.vertices.push_back({x, y, z, 0});
     }
 
-    void addQuad(std::vector<std::int32_t> corners, Rgb colour) {
-        ObjectData q;
-        q.Red = colour.r;
-        q.Green = colour.g;
-        q.Blue = colour.b;
-        corners.push_back(corners.front());
-        q.VertexCount = static_cast<std::int32_t>(corners.size());
-        q.VertexIndices = corners;
-        project().object.polygons.push_back(q);
+    void addQuad(const std::vector<std::int32_t>& corners, Rgb colour) {
+        ObjectData& q = project().object.polygons.emplace_back(makePolygon(corners));
+        std::tie(q.Red, q.Green, q.Blue) = std::tie(colour.r, colour.g, colour.b);
     }
 
     // Draws the scene and returns what OpenGL drew.
@@ -71,6 +70,31 @@ std::string text(const QColor& c) {
 
 const Rgb kBackground{0.2f, 0.4f, 0.6f};
 const Rgb kRed{1, 0, 0};
+
+// Two vertices and a square polygon beside them, seen from above.
+struct InteractiveScene : TopView {
+    QWidget* canvas = nullptr;
+
+    InteractiveScene()
+        : TopView({{-3, 0, 0, 0},
+                   {-1, 0, 0, 0},
+                   {1, -1, 0, 0},
+                   {3, -1, 0, 0},
+                   {3, 1, 0, 0},
+                   {1, 1, 0, 0}},
+                  15) {
+        canvas = view->canvas();
+        project().object.polygons.push_back(makePolygon({2, 5, 4, 3}));
+        drawViewNow(*view);
+    }
+
+    // A mouse move with no button held (what the view hover-picks on).
+    void hover(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(canvas, &move);
+    }
+};
 
 } // namespace
 
@@ -117,7 +141,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
     p.options.ShowTextures = true;
     s.context->general.ShowBackside = false;
     image = s.render();
-    const std::pair<Vec3, Rgb> drawn[] = {{{-4, 1, 0}, kRed},      {{-2, 1, 0}, {0, 1, 0}},
+    const std::pair<Vec3, Rgb> drawn[] = {{{-4, 1, 0}, kRed},       {{-2, 1, 0}, {0, 1, 0}},
                                           {{-4, -1, 0}, {0, 0, 1}}, {{-2, -1, 0}, {1, 1, 1}},
                                           {{1, 0, 0}, kRed},        {{4, 0, 0}, kBackground}};
     for (const auto& [point, colour] : drawn)
@@ -155,4 +179,64 @@ TEST(ViewRendering, SelectedVertexHasTheLargerSphere) {
     EXPECT_TRUE(near(s.at(image, {-3 + 1.25f, 0, 0}), kBackground))
         << text(s.at(image, {-1.75f, 0, 0}));
     EXPECT_TRUE(near(s.at(image, {3 + 1.25f, 0, 0}), kRed)) << text(s.at(image, {4.25f, 0, 0}));
+}
+
+TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
+    InteractiveScene s;
+    s.context->pickModes.PolygonPickMode = true;
+    const QPoint from = s.pointOf({-3, 0, 0});
+    QTest::mousePress(s.canvas, Qt::LeftButton, Qt::ControlModifier, from);
+    QMouseEvent move(QEvent::MouseMove, from + QPoint(20, 10),
+                     s.canvas->mapToGlobal(from + QPoint(20, 10)), Qt::NoButton, Qt::LeftButton,
+                     Qt::ControlModifier);
+    QApplication::sendEvent(s.canvas, &move);
+    QTest::mouseRelease(s.canvas, Qt::LeftButton, Qt::ControlModifier, from + QPoint(20, 10));
+    EXPECT_EQ(s.project().options.PanX, 20);
+    EXPECT_EQ(s.project().options.PanY, 10);
+    EXPECT_TRUE(s.context->pickModes.PickedVertices.empty());
+    EXPECT_EQ(s.project().object.vertices[0].Selected, 0);
+}
+
+// What the keys, the wheel and the presets do is tested headless
+// (CameraControls): here they reach the camera and the bars follow.
+TEST(ViewInteraction, HoverHintWheelKeysAndPresetsReachTheViewAndTheBars) {
+    InteractiveScene s;
+    s.hover(s.pointOf({2, 0, 0}));
+    EXPECT_EQ(s.canvas->toolTip(), "Polygon No. 0\nTexture Name: Untextured");
+    s.hover(s.pointOf({0, 4, 0}));
+    EXPECT_TRUE(s.canvas->toolTip().isEmpty());
+
+    Project& p = s.project();
+    p.options.ZoomRatio = 20;
+    const QPoint at = s.pointOf({0, 0, 0});
+    QWheelEvent down(at, s.canvas->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(s.canvas, &down);
+    EXPECT_NE(p.options.ZoomRatio, 20);
+    s.canvas->setFocus();
+    QTest::keyClick(s.canvas, Qt::Key_F7);
+    auto* zoomBar = s.form->findChild<QScrollBar*>("ZoomScrollBar");
+    EXPECT_EQ(p.options.ZoomRatio, zoomBar->value());
+    QTest::keyClick(s.canvas, Qt::Key_F1);
+    EXPECT_EQ(s.form->findChild<QScrollBar*>("XScrollBar")->value(), p.options.RotationX);
+    EXPECT_NE(p.options.RotationX, 0);
+
+    s.view->onCustomView(); // the pop-up presets move the main window's bars
+    EXPECT_EQ(p.options.RotationZ, 45);
+    EXPECT_EQ(zoomBar->value(), 45);
+    EXPECT_EQ(s.form->findChild<QScrollBar*>("ZScrollBar")->value(), 0);
+}
+
+TEST(ViewWithoutOpenGl, EditorStartsSaysSoAndOpensProjects) {
+    EditorHarness h;
+    h.makeContext().openGlProblem = [] { return std::optional<std::string>("no OpenGL here"); };
+    const std::string path = h.copyExample();
+    h.start({QString::fromStdString(path)});
+    EXPECT_EQ(h.form->view()->canvas(), nullptr);
+    EXPECT_TRUE(h.logHas("The 3D view is not available: no OpenGL here. All other commands work."));
+    // The project on the command line still opens at the view's first drawing.
+    ASSERT_TRUE(waitUntil([&] { return h.project().object.vertices.size() == 54u; }));
+    h.form->view()->onZoomAll();
+    h.form->view()->redraw();
+    EXPECT_TRUE(h.form->view()->grabScene().isNull());
 }
