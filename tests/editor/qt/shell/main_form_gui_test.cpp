@@ -22,7 +22,7 @@ using namespace meshsmith::test;
 // the converter beside the program and the tool bar. The rules themselves
 // (defaults, the list of ten, what each menu item needs) are tested headless
 // in editor/core/shell.
-TEST(MainFormStartup, CaptionLogAndTheItemsTheConverterEnables) {
+TEST(MainFormStartup, CaptionLogToolBarAndTheItemsTheConverterEnables) {
     EditorHarness h;
     MainForm& form = h.start();
     const QString product = QString("Meshsmith ") + kVersionText;
@@ -42,11 +42,8 @@ TEST(MainFormStartup, CaptionLogAndTheItemsTheConverterEnables) {
     EditorHarness withKiln;
     copyProgram("3DO-Kiln", withKiln.app.folder());
     EXPECT_TRUE(withKiln.start().item(MainItem::WriteAseMenu)->isEnabled());
-}
 
-TEST(MainFormStartup, EveryToolButtonShowsItsIconAndHintInA1024PixelWindow) {
-    EditorHarness h;
-    MainForm& form = h.start();
+    // Every tool button shows its icon and hint in a 1024 pixel window.
     form.showNormal();
     form.resize(1024, 768);
     auto* bar = form.findChild<QToolBar*>("ToolBar");
@@ -65,23 +62,6 @@ TEST(MainFormStartup, EveryToolButtonShowsItsIconAndHintInA1024PixelWindow) {
     EXPECT_EQ(buttons, 20);
 }
 
-TEST(MainFormStartup, OpenedProjectsGoToTheRecentListAndItsSettingsSection) {
-    EditorHarness h;
-    writeFile(h.app.file("Meshsmith.ini"),
-              "[Recent Used Files]\r\nF0=" + h.work.file("old.3dp") + "\r\n");
-    h.start();
-    const std::string example = h.openExample();
-    EXPECT_EQ(h.context->recent.entries(),
-              (std::vector<std::string>{example, h.work.file("old.3dp")}));
-    // Reopening from the list.
-    h.prompts.answers = {Answer::No};
-    h.form->onRecentFile(QString::fromStdString(example));
-    EXPECT_EQ(h.project().viewCaption, "stand.3dp");
-    h.form.reset();
-    EXPECT_NE(h.ini().find("F0=" + example + "\r\nF1=" + h.work.file("old.3dp")), std::string::npos)
-        << h.ini();
-}
-
 // The project commands wired to the main window: what Open shows and enables,
 // the save question on Open and Exit, Save As into a folder of its own, and
 // the project named on the command line. The commands themselves are tested
@@ -91,7 +71,8 @@ TEST(MainFormLifecycle, OpenSaveAsClearAllAndTheSaveQuestionOnOpenAndExit) {
     copyProgram("3DO-Kiln", h.app.folder());
     writeFile(h.app.file("Meshsmith.ini"), "[General Options]\r\nMakeSubDir=1\r\n");
     MainForm& form = h.start();
-    h.openExample();
+    const std::string example = h.openExample();
+    EXPECT_EQ(h.context->recent.entries(), std::vector<std::string>{example});
     EXPECT_EQ(h.project().object.vertices.size(), 54u);
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_TRUE(h.logHas("Project Description:"));
@@ -138,25 +119,32 @@ TEST(MainFormLifecycle, OpenSaveAsClearAllAndTheSaveQuestionOnOpenAndExit) {
     EXPECT_TRUE(form.close());
 }
 
-TEST(MainFormLifecycle, ProjectOnTheCommandLineOpensAtTheFirstDrawingOnly) {
+TEST(MainFormLifecycle, ProjectOnTheCommandLineOpensAtTheFirstDrawingOnlyAndJoinsTheRecentList) {
     EditorHarness h;
-    const std::string path = h.copyExample();
+    const std::string old = h.work.file("old.3dp"), path = h.copyExample();
+    writeFile(h.app.file("Meshsmith.ini"), "[Recent Used Files]\r\nF0=" + old + "\r\n");
     MainForm& form = h.start({QString::fromStdString(path)});
     ASSERT_TRUE(waitUntil([&] { return h.project().object.vertices.size() == 54u; }));
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
-    EXPECT_EQ(h.context->recent.entries().front(), path);
+    EXPECT_EQ(h.context->recent.entries(), (std::vector<std::string>{path, old}));
     form.onClearAll();
-    form.view()->repaint();
+    drawViewNow(*form.view());
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.project().object.vertices.empty()) << "later drawings do not open it again";
+    form.onRecentFile(QString::fromStdString(path)); // reopened from the list
+    EXPECT_EQ(h.project().viewCaption, "stand.3dp");
+    h.form.reset(); // the list is stored when the program ends
+    EXPECT_NE(h.ini().find("F0=" + path + "\r\nF1=" + old), std::string::npos) << h.ini();
 }
 
 // The Options dialog wired to the settings file and the project: browsed paths
 // stored as the user expects, a changed box at once, its enabling rules (tested
 // headless as OptionsRules) applied, OK and Enter closing it.
-TEST(OptionsFormWindow, BrowsedPathsAreStoredAsTheUserExpects) {
+TEST(OptionsFormWindow, BrowsedPathsAreStoredProjectOptionsChangeAndOkOrEnterClose) {
     EditorHarness h;
-    OptionsForm* options = h.start().options();
+    MainForm& form = h.start();
+    h.openExample();
+    OptionsForm* options = form.options();
     h.files.paths = {std::string("D:\\Archive\\Walls\\brick.bmp")};
     options->findChild<QPushButton*>("BrowseBMPButton")->click();
     EXPECT_EQ(h.context->general.BMPPath, "D:\\Archive\\Walls\\");
@@ -165,13 +153,8 @@ TEST(OptionsFormWindow, BrowsedPathsAreStoredAsTheUserExpects) {
     options->findChild<QPushButton*>("BrowseTrackButton")->setEnabled(true);
     options->findChild<QPushButton*>("BrowseTrackButton")->click();
     EXPECT_EQ(h.project().options.TrackFolder, h.work.folder());
-}
 
-TEST(OptionsFormWindow, ProjectOptionsChangeTheirRulesApplyAndOkOrEnterClose) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    OptionsForm* options = form.options();
+    h.project().options.TrackFolder.clear();
     options->show();
     auto* autostart = options->findChild<QCheckBox*>("AutoGPLCheckBox");
     EXPECT_FALSE(autostart->isEnabled());
