@@ -1,5 +1,6 @@
 // An object made from nothing through the editing windows, as a new user
-// makes it, and built into a 3DO; the attribute windows' wiring.
+// makes it, saved, opened again and built into a 3DO by the converter run as
+// a child process; the attribute windows' wiring.
 #include "editor/qt/attributes/attribute_dialogs.hpp"
 #include "editor/qt/attributes/collision_form.hpp"
 #include "editor/qt/geometry/polygon_form.hpp"
@@ -12,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -82,9 +84,21 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
     const std::string project = h.work.file("sign.3dp");
     h.prompts.savePaths = {project};
     h.form->onSaveProjectAs();
+    // Closed and opened again: the build commands are usable, the submenu's too.
+    h.prompts.answers = {Answer::No}; // "Save project data ?"
+    h.form->onCloseProject();
+    h.files.paths = {project};
+    h.form->onOpenProject();
+    ASSERT_TRUE(waitUntil([&] { return h.form->item(MainItem::WriteAseMenu)->isEnabled(); }));
+    EXPECT_TRUE(h.form->findChild<QMenu*>("WriteASEMenu")->isEnabled());
     h.form->onWriteAseAndConvert();
+    EXPECT_TRUE(h.form->converterRunning());
     ASSERT_TRUE(waitUntil([&] { return !h.form->converterRunning(); }));
     EXPECT_TRUE(h.prompts.messages.empty()) << h.prompts.messages.front();
+    EXPECT_TRUE(h.logHas("3DO " + h.work.file("sign.3do") + " written !"));
+    // The converter's own lines reach the log.
+    EXPECT_TRUE(h.logHas("writing 3DO... 3DO saved."))
+        << h.form->logLines().join("\n").toStdString();
 
     EXPECT_EQ(h.project().object.ProjectDescription, "Sign made from scratch");
     const ProgramRun check = runProgram("3do-inspect", {"--verbose", h.work.file("sign.3do")});

@@ -1,12 +1,9 @@
-// Build and launch wired to the main window: a real conversion with the
-// converter as a child process, a failing converter, the track folder, closing
-// while the converter runs. The checks, their order and their messages are
+// Build and launch wired to the main window: a failing converter, the track
+// folder and the game, closing while the converter runs (a real conversion is
+// the end of ObjectFromNothing). The checks, their order and their messages are
 // tested headless (export/build_checks, launch_plans).
 #include "editor_harness.hpp"
 #include "model/paths.hpp"
-#include "support/run_program.hpp"
-
-#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -14,33 +11,6 @@
 
 using namespace meshsmith;
 using namespace meshsmith::test;
-
-TEST(MainFormBuild, ExampleBuildsIntoAValid3DOAlsoWhenOpenedASecondTime) {
-    EditorHarness h;
-    copyProgram("3DO-Kiln", h.app.folder());
-    MainForm& form = h.start();
-    const std::string path = h.openExample();
-    h.prompts.answers = {Answer::No}; // "Save project data ?"
-    form.onCloseProject();
-    h.files.paths.push_back(path);
-    form.onOpenProject();
-    ASSERT_TRUE(waitUntil([&] { return form.item(MainItem::WriteAseMenu)->isEnabled(); }));
-    auto* submenu = form.findChild<QMenu*>("WriteASEMenu");
-    ASSERT_NE(submenu, nullptr);
-    EXPECT_TRUE(submenu->isEnabled())
-        << "the submenu's commands must be usable, not only its entry";
-    form.onWriteAseAndConvert();
-    EXPECT_TRUE(form.converterRunning());
-    ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
-    const std::string out = h.work.file("stand.3do");
-    EXPECT_TRUE(h.logHas("3DO " + out + " written !"));
-    // The converter's own lines reach the log.
-    EXPECT_TRUE(form.logLines().contains("writing 3DO... 3DO saved."))
-        << form.logLines().join("\n").toStdString();
-    EXPECT_TRUE(h.prompts.messages.empty());
-    const ProgramRun check = runProgram("3do-inspect", {"--check", out});
-    EXPECT_EQ(check.status, 0) << check.out << check.err;
-}
 
 TEST(MainFormBuild, AFailingConverterIsReportedAndClosingTheEditorEndsARunningOne) {
     EditorHarness h;
