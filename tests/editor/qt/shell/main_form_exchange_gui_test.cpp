@@ -26,9 +26,13 @@ const char* const kTwoLines =
 
 } // namespace
 
-TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
+TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheChosenFile) {
     EditorHarness h;
     MainForm& form = h.start();
+    form.onExportDxfVertices();
+    EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
+
+    // The scan dialog shows the counts and disables the kinds the file lacks.
     const std::string dxf = h.work.file("two lines.dxf");
     writeFile(dxf, kTwoLines);
     h.files.paths = {dxf};
@@ -53,24 +57,18 @@ TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
     EXPECT_EQ(h.project().object.vertices.size(), 3u); // the shared corner is found once
     EXPECT_TRUE(h.project().ViewReady);
     EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
-}
 
-TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    form.onExportDxfVertices();
-    EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
-
+    h.prompts.answers = {Answer::No}; // "Save project data ?"
     h.openExample();
     std::filesystem::create_directory(h.work.path() / "out");
-    const std::string vtx = h.work.file("out/a.vtx"), dxf = h.work.file("out/a.dxf");
-    h.files.paths = {vtx, dxf, std::nullopt};
+    const std::string vtx = h.work.file("out/a.vtx"), dxfOut = h.work.file("out/a.dxf");
+    h.files.paths = {vtx, dxfOut, std::nullopt};
     h.files.requests.clear();
     form.onExportVertexText();
     form.onExportDxfVerticesLinesPolygons();
     form.onExport3doText();
     EXPECT_TRUE(fileExists(vtx));
-    EXPECT_TRUE(fileExists(dxf));
+    EXPECT_TRUE(fileExists(dxfOut));
     // Each export's own dialog: title, file type, the project's name in the
     // project's folder, then in the folder of the last export.
     struct Expected {

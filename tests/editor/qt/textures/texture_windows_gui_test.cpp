@@ -34,7 +34,7 @@ std::string bitmap(EditorHarness& h, const std::string& name, int w, int h2) {
 
 } // namespace
 
-TEST(TextureWindows, LibraryLoadsRemovesRebuildsAndSetsMaskAndBackgroundColour) {
+TEST(TextureWindows, LibraryWithItsDialogsThenAssigningAndTheBackgroundColourPreview) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
@@ -103,28 +103,25 @@ TEST(TextureWindows, LibraryLoadsRemovesRebuildsAndSetsMaskAndBackgroundColour) 
     button(window, "AverageButton")->click();
     EXPECT_EQ(interval, 250);
     EXPECT_EQ(h.project().object.textures[1].BackColor, roof.at(1, 1));
-}
+    button(window, "CancelTexButton")->click();
+    h.copyExample(); // seats.bmp back
 
-TEST(TextureWindows, AssignStylesCoordinatesANewTextureAndTheBackgroundColourPreview) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    form.item(MainItem::AssignTextures)->trigger();
-    auto* window = form.findChild<SelectTextureForm*>("SelectTextureForm");
-    ASSERT_TRUE(window && window->isVisible());
-    auto* polygons = window->findChild<QListWidget*>("SelPolyListBox");
+    // The assignment window: styles, coordinates, a new texture; the preview.
+    auto* assign = h.open<SelectTextureForm>(MainItem::AssignTextures, "SelectTextureForm");
+    ASSERT_TRUE(assign && assign->isVisible());
+    auto* polygons = assign->findChild<QListWidget*>("SelPolyListBox");
     EXPECT_EQ(polygons->item(0)->text(), "Polygon No. 0");
     polygons->item(0)->setSelected(true);
-    emit window->findChild<QComboBox*>("TextureComboBox")->activated(2);
-    emit window->findChild<QComboBox*>("StyleComboBox")->activated(0);
+    emit assign->findChild<QComboBox*>("TextureComboBox")->activated(2);
+    emit assign->findChild<QComboBox*>("StyleComboBox")->activated(0);
     const ObjectData& poly = h.project().object.polygons[0];
     EXPECT_EQ(poly.TextureIndex, 2);
     EXPECT_EQ(poly.TexCoords, (std::vector<TexCoord>{{0, 0}, {0, 1}, {1, 1}, {1, 0}}));
-    button(window, "RotateButton")->click();
-    EXPECT_EQ(window->findChild<QListWidget*>("CoordinateListBox")->item(0)->text(),
+    button(assign, "RotateButton")->click();
+    EXPECT_EQ(assign->findChild<QListWidget*>("CoordinateListBox")->item(0)->text(),
               "Vertex 0: 0.000, 1.000");
     EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Rotate Texture");
-    button(window, "OKButton")->click();
+    button(assign, "OKButton")->click();
     EXPECT_EQ(h.project().SelectedPolygon, NoSelection);
     EXPECT_TRUE(form.item(MainItem::ShowTextures)->isChecked());
 
@@ -136,8 +133,8 @@ TEST(TextureWindows, AssignStylesCoordinatesANewTextureAndTheBackgroundColourPre
 
     form.item(MainItem::AssignTextures)->trigger();
     polygons->item(1)->setSelected(true);
-    emit window->findChild<QComboBox*>("StyleComboBox")->activated(1); // Texture Area
-    auto* coords = window->findChild<QListWidget*>("CoordinateListBox");
+    emit assign->findChild<QComboBox*>("StyleComboBox")->activated(1); // Texture Area
+    auto* coords = assign->findChild<QListWidget*>("CoordinateListBox");
     TexCoord nearTopLeft;
     whenShown<TextureViewForm>("TextureViewForm", [&](TextureViewForm& v) {
         nearTopLeft = clickedTexCoord(1, 1, v.image()->width(), v.image()->height());
@@ -148,7 +145,7 @@ TEST(TextureWindows, AssignStylesCoordinatesANewTextureAndTheBackgroundColourPre
     const ObjectData& second = h.project().object.polygons[1];
     EXPECT_EQ(second.TexCoords, std::vector<TexCoord>(4, nearTopLeft));
 
-    window->findChild<QComboBox*>("CoordComboBox")->setCurrentIndex(2); // Manually
+    assign->findChild<QComboBox*>("CoordComboBox")->setCurrentIndex(2); // Manually
     coords->setCurrentRow(2);
     whenShown<TexManBox>("TexManBox", [](TexManBox& box) {
         auto* x = box.findChild<QLineEdit*>("Edit1");
@@ -168,7 +165,7 @@ TEST(TextureWindows, AssignStylesCoordinatesANewTextureAndTheBackgroundColourPre
         button(&library, "LoadTexButton")->click();
         button(&library, "CancelTexButton")->click();
     });
-    emit window->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
+    emit assign->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
     EXPECT_EQ(second.TextureIndex, 3);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(assign->isVisible());
 }

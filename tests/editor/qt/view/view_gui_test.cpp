@@ -99,8 +99,8 @@ struct InteractiveScene : TopView {
 } // namespace
 
 // A textured polygon, one whose bitmap is gone and one facing away, drawn
-// with and without textures and back faces, then with the view not ready.
-TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
+// with and without textures and back faces; vertex spheres; then the view not ready.
+TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
     ViewScene s;
     ASSERT_FALSE(s.view->openGlProblem()) << *s.view->openGlProblem();
     // A 2 x 2 bitmap: red and green in the top row, blue and white below.
@@ -150,6 +150,20 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
     EXPECT_TRUE(
         s.logHas("Bitmap " + gone + " could not be read: its polygons are drawn without it"));
 
+    // The selected vertex has the larger sphere: only it reaches between radius 1 and 1.5.
+    p.object.polygons.clear();
+    p.object.vertices = {{-3, 0, 0, 0}, {3, 0, 0, 1}};
+    p.options.ShowVertices = p.ShowVerticesNow = true;
+    p.options.VertexDisplaySize = 15; // radius 1
+    p.drawColours.vertex = {0, 0.6f, 0};
+    p.drawColours.selectedVertex = {1, 0, 0};
+    image = s.render();
+    EXPECT_TRUE(near(s.at(image, {-3, 0, 0}), {0, 0.6f, 0}));
+    EXPECT_TRUE(near(s.at(image, {3, 0, 0}), kRed));
+    EXPECT_TRUE(near(s.at(image, {-1.75f, 0, 0}), kBackground))
+        << text(s.at(image, {-1.75f, 0, 0}));
+    EXPECT_TRUE(near(s.at(image, {4.25f, 0, 0}), kRed)) << text(s.at(image, {4.25f, 0, 0}));
+
     p.options.ShowAxis = true;
     p.ViewReady = false; // only the background, even with the axis
     image = s.render();
@@ -158,27 +172,6 @@ TEST(ViewRendering, ColoursTexturesBackFacesAndTheViewNotReady) {
         for (int x = 0; x < image.width(); x += 7)
             ASSERT_TRUE(near(image.pixelColor(x, y), kBackground))
                 << x << "," << y << " " << text(image.pixelColor(x, y));
-}
-
-TEST(ViewRendering, SelectedVertexHasTheLargerSphere) {
-    ViewScene s;
-    Project& p = s.project();
-    p.options.ShowVertices = true;
-    p.ShowVerticesNow = true;
-    p.options.VertexDisplaySize = 15; // radius 1
-    s.addVertex(-3, 0);
-    s.addVertex(3, 0);
-    p.object.vertices[1].Selected = 1;
-    p.drawColours.vertex = {0, 0.6f, 0};
-    p.drawColours.selectedVertex = {1, 0, 0};
-    p.ViewReady = true;
-    const QImage image = s.render();
-    EXPECT_TRUE(near(s.at(image, {-3, 0, 0}), {0, 0.6f, 0}));
-    EXPECT_TRUE(near(s.at(image, {3, 0, 0}), kRed));
-    // Between the radius 1 and 1.5: only the selected vertex reaches there.
-    EXPECT_TRUE(near(s.at(image, {-3 + 1.25f, 0, 0}), kBackground))
-        << text(s.at(image, {-1.75f, 0, 0}));
-    EXPECT_TRUE(near(s.at(image, {3 + 1.25f, 0, 0}), kRed)) << text(s.at(image, {4.25f, 0, 0}));
 }
 
 TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
