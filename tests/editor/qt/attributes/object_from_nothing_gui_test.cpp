@@ -39,18 +39,15 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
 
     auto* vertices = h.open<VertexForm>(MainItem::CreateVertices, "Vertexform");
     addTypedVertices(*vertices, {"0 0 0", "0 0 3", "6 0 3", "6 0 0"});
-    vertices->close();
 
     auto* polygons = h.open<PolygonForm>(MainItem::Polygons, "Polygonform");
     h.prompts.answers = {Answer::No}; // "Vertex selection method": typed
     button(polygons, "FlatButton")->click();
     button(typeVertexNumbers(polygons, {"0", "1", "2", "3"}), "CloseButton")->click();
-    polygons->close();
 
     auto* library = h.open<TextureForm>(MainItem::LoadTextures, "Textureform");
     h.files.paths = {h.work.file("sign.bmp")};
     button(library, "LoadTexButton")->click();
-    library->close();
 
     auto* assign = h.open<SelectTextureForm>(MainItem::AssignTextures, "SelectTextureForm");
     assign->findChild<QListWidget*>("SelPolyListBox")->item(0)->setSelected(true);

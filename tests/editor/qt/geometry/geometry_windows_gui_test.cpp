@@ -130,14 +130,10 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     auto* list = window->findChild<QListWidget*>("VertexListBox");
     ASSERT_EQ(list->count(), 54);
 
-    edit("VertexEdit_X")->setText("1.5");
-    edit("VertexEdit_Y")->setText("2");
-    edit("VertexEdit_Z")->setText("abc");
-    button("AddModVertexButton")->click();
+    addTypedVertices(*window, {"1.5 2 abc"});
     EXPECT_EQ(h.prompts.messages.back(),
               "The Z field does not hold a number: 'abc' is not a valid floating point value");
-    edit("VertexEdit_Z")->setText("-3");
-    button("AddModVertexButton")->click();
+    addTypedVertices(*window, {"1.5 2 -3"});
     ASSERT_EQ(list->count(), 55);
     EXPECT_EQ(list->item(54)->text(), "54  :    1.500    2.000   -3.000");
     EXPECT_EQ(window->findChild<QLabel*>("Label4")->text(), "No. of Vertices: 55");

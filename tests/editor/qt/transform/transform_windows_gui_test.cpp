@@ -21,14 +21,6 @@
 using namespace meshsmith;
 using namespace meshsmith::test;
 
-namespace {
-
-template <typename Control> Control* control(QWidget* window, const char* name) {
-    return window->findChild<Control*>(name);
-}
-
-} // namespace
-
 TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     EditorHarness h;
     MainForm& form = h.start();
@@ -38,8 +30,8 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     auto* move = h.open<MoveBox>(MainItem::Move, "MoveBox");
     ASSERT_TRUE(move && move->isVisible());
     EXPECT_FALSE(button(move, "OKButton")->isEnabled());
-    control<QLineEdit>(move, "Edit1")->setText("1.0");
-    emit control<QLineEdit>(move, "Edit1")->textEdited("1.0");
+    move->findChild<QLineEdit*>("Edit1")->setText("1.0");
+    emit move->findChild<QLineEdit*>("Edit1")->textEdited("1.0");
     EXPECT_FALSE(button(move, "SelButton")->isEnabled()) << "nothing is selected";
     button(move, "OKButton")->click();
     EXPECT_FALSE(move->isVisible());
@@ -54,8 +46,8 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
 
     auto* mirror = h.open<MirrorBox>(MainItem::Mirror, "MirrorBox");
     EXPECT_FALSE(button(mirror, "OKButton")->isEnabled());
-    control<QRadioButton>(mirror, "YRadio")->click();
-    control<QCheckBox>(mirror, "KeepCheckBox")->setChecked(true);
+    mirror->findChild<QRadioButton*>("YRadio")->click();
+    mirror->findChild<QCheckBox*>("KeepCheckBox")->setChecked(true);
     button(mirror, "OKButton")->click();
     EXPECT_GT(h.project().object.vertices.size(), start.size());
 
@@ -76,19 +68,19 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     ASSERT_TRUE(rotate && rotate->isVisible());
     EXPECT_EQ(rotate->windowTitle(), "Rotate");
     EXPECT_TRUE(h.context->pickModes.OriginPivot);
-    auto* fixed = control<QComboBox>(rotate, "FixedComboBox");
+    auto* fixed = rotate->findChild<QComboBox*>("FixedComboBox");
     emit fixed->activated(3); // 90° about Z
     EXPECT_EQ(fixed->currentText(), "Select Angle!");
     EXPECT_EQ(h.project().object.vertices[2].Y, start[2].X);
-    control<QRadioButton>(rotate, "FreeRadio")->click();
-    control<QSpinBox>(rotate, "FreeSpinEdit")->stepUp();
+    rotate->findChild<QRadioButton*>("FreeRadio")->click();
+    rotate->findChild<QSpinBox*>("FreeSpinEdit")->stepUp();
     EXPECT_NE(h.project().object.vertices[2].Y, start[2].X);
-    control<QRadioButton>(rotate, "VertexRadio")->click();
+    rotate->findChild<QRadioButton*>("VertexRadio")->click();
     EXPECT_EQ(h.prompts.messages.back(), "Pick vertex as pivot point !");
     EXPECT_TRUE(h.context->pickModes.PivotPickMode);
-    control<QRadioButton>(rotate, "SelectedRadio")->click();
+    rotate->findChild<QRadioButton*>("SelectedRadio")->click();
     EXPECT_EQ(h.prompts.messages.back(), "No vertices selected !");
-    EXPECT_TRUE(control<QRadioButton>(rotate, "AllRadio")->isChecked());
+    EXPECT_TRUE(rotate->findChild<QRadioButton*>("AllRadio")->isChecked());
     button(rotate, "CancelButton")->click();
     EXPECT_EQ(h.project().object.vertices, start);
     EXPECT_FALSE(h.context->pickModes.PivotPickMode || h.context->pickModes.OriginPivot);
@@ -96,15 +88,15 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
 
     auto* copy = h.open<PolyCopyForm>(MainItem::CopyPolygon, "PolyCopyForm");
     ASSERT_TRUE(copy && copy->isVisible());
-    auto* list = control<QListWidget>(copy, "PolyCopyListBox");
+    auto* list = copy->findChild<QListWidget*>("PolyCopyListBox");
     const int polygons = list->count();
     ASSERT_EQ(polygons, static_cast<int>(h.project().object.polygons.size()));
     list->item(0)->setSelected(true);
     EXPECT_TRUE(h.project().object.polygons[0].Selected);
-    control<QLineEdit>(copy, "ZEdit")->setText("10");
+    copy->findChild<QLineEdit*>("ZEdit")->setText("10");
     button(copy, "CopyButton")->click();
     EXPECT_EQ(list->count(), polygons + 1);
-    EXPECT_EQ(control<QLineEdit>(copy, "ZEdit")->text(), "0.0");
+    EXPECT_EQ(copy->findChild<QLineEdit*>("ZEdit")->text(), "0.0");
     button(copy, "UndoButton")->click();
     EXPECT_EQ(list->count(), polygons);
     EXPECT_EQ(h.project().object.vertices, start);
@@ -112,7 +104,7 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     EXPECT_EQ(h.project().SelectedPolygon, NoSelection);
 
     auto* polyMove = h.open<PolyMoveForm>(MainItem::MovePolygon, "PolyMoveForm");
-    control<QListWidget>(polyMove, "PolyMoveListBox")->item(1)->setSelected(true);
+    polyMove->findChild<QListWidget*>("PolyMoveListBox")->item(1)->setSelected(true);
     button(polyMove, "MoveButton")->click();
     EXPECT_EQ(h.prompts.messages.back(), "Check Offset values !");
     EXPECT_EQ(fieldLabels(*polyMove), (std::vector<QString>{"&X:", "&Y:", "&Z:"}));

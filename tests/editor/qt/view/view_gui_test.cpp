@@ -174,30 +174,28 @@ TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
                 << x << "," << y << " " << text(image.pixelColor(x, y));
 }
 
-TEST(ViewInteraction, CtrlDragPansWithoutPicking) {
-    InteractiveScene s;
-    s.context->pickModes.PolygonPickMode = true;
-    const QPoint from = s.pointOf({-3, 0, 0});
-    QTest::mousePress(s.canvas, Qt::LeftButton, Qt::ControlModifier, from);
-    QMouseEvent move(QEvent::MouseMove, from + QPoint(20, 10),
-                     s.canvas->mapToGlobal(from + QPoint(20, 10)), Qt::NoButton, Qt::LeftButton,
-                     Qt::ControlModifier);
-    QApplication::sendEvent(s.canvas, &move);
-    QTest::mouseRelease(s.canvas, Qt::LeftButton, Qt::ControlModifier, from + QPoint(20, 10));
-    EXPECT_EQ(s.project().options.PanX, 20);
-    EXPECT_EQ(s.project().options.PanY, 10);
-    EXPECT_TRUE(s.context->pickModes.PickedVertices.empty());
-    EXPECT_EQ(s.project().object.vertices[0].Selected, 0);
-}
-
-// What the keys, the wheel and the presets do is tested headless
+// What a drag, the keys, the wheel and the presets do is tested headless
 // (CameraControls): here they reach the camera and the bars follow.
-TEST(ViewInteraction, HoverHintWheelKeysAndPresetsReachTheViewAndTheBars) {
+TEST(ViewInteraction, HoverHintCtrlDragWheelKeysAndPresetsReachTheViewAndTheBars) {
     InteractiveScene s;
     s.hover(s.pointOf({2, 0, 0}));
     EXPECT_EQ(s.canvas->toolTip(), "Polygon No. 0\nTexture Name: Untextured");
     s.hover(s.pointOf({0, 4, 0}));
     EXPECT_TRUE(s.canvas->toolTip().isEmpty());
+
+    // Ctrl + drag pans and picks nothing, even in a pick mode.
+    s.context->pickModes.PolygonPickMode = true;
+    const QPoint from = s.pointOf({-3, 0, 0}), to = from + QPoint(20, 10);
+    QTest::mousePress(s.canvas, Qt::LeftButton, Qt::ControlModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, s.canvas->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::ControlModifier);
+    QApplication::sendEvent(s.canvas, &move);
+    QTest::mouseRelease(s.canvas, Qt::LeftButton, Qt::ControlModifier, to);
+    EXPECT_EQ(s.project().options.PanX, 20);
+    EXPECT_EQ(s.project().options.PanY, 10);
+    EXPECT_TRUE(s.context->pickModes.PickedVertices.empty());
+    EXPECT_EQ(s.project().object.vertices[0].Selected, 0);
+    s.context->pickModes.PolygonPickMode = false;
 
     Project& p = s.project();
     p.options.ZoomRatio = 20;
