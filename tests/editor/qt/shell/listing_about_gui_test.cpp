@@ -71,13 +71,11 @@ TEST(ProjectContentsFormTest, ShowsTheListingAtEachShowAndItsButtonsClose) {
     QApplication::clipboard()->setText("before");
     QTest::mouseClick(form.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
-    EXPECT_EQ(form.result(), QDialog::Rejected);
     form.show();
     QTest::mouseClick(form.findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), listingText(project));
     EXPECT_TRUE(form.text().isEmpty());
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST(ListingPrintTest, PagesKeepLineOrderAndWrapLinesWiderThanThePage) {
