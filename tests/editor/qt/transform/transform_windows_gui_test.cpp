@@ -10,11 +10,11 @@
 #include "editor_harness.hpp"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,7 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     auto* move = h.open<MoveBox>(MainItem::Move, "MoveBox");
     ASSERT_TRUE(move && move->isVisible());
     EXPECT_FALSE(button(move, "OKButton")->isEnabled());
-    move->findChild<QLineEdit*>("Edit1")->setText("1.0");
-    emit move->findChild<QLineEdit*>("Edit1")->textEdited("1.0");
+    QTest::keyClicks(move->findChild<QLineEdit*>("Edit1"), "1.0");
     EXPECT_FALSE(button(move, "SelButton")->isEnabled()) << "nothing is selected";
     button(move, "OKButton")->click();
     EXPECT_FALSE(move->isVisible());
