@@ -118,15 +118,10 @@ TEST(ListingPrintTest, APrinterGetsFullPagesInCourierNewNinePointAndNothingWhenE
 TEST(ListingPrintTest, CancellingThePrinterDialogReturnsWithoutPrinting) {
     QWidget parent;
     QString dialogSeen;
-    // Answers the dialog as soon as it is up; a timer that outlives it does nothing.
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            dialogSeen = dialog->parentWidget() == &parent ? "with parent" : "without parent";
-            dialog->reject();
-        }
+    whenShown<QPrintDialog>("", [&](QPrintDialog& dialog) {
+        dialogSeen = dialog.parentWidget() == &parent ? "with parent" : "without parent";
+        dialog.reject();
     });
-    answer.start(20);
     printProjectListing(sampleProject(), &parent);
     EXPECT_EQ(dialogSeen, "with parent");
 }

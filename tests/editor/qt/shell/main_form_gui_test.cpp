@@ -71,7 +71,6 @@ TEST(MainFormLifecycle, OpenSaveAsClearAllAndTheSaveQuestionOnOpenAndExit) {
     EXPECT_TRUE(form.item(MainItem::WriteAseMenu)->isEnabled());
     const std::string example = h.openExample();
     EXPECT_EQ(h.context->recent.entries(), std::vector<std::string>{example});
-    EXPECT_EQ(h.project().object.vertices.size(), 54u);
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_TRUE(h.logHas("Project Description:"));
     form.updateToolbar();
