@@ -1,7 +1,7 @@
 // The "Project Contents" window, the printed listing, the help commands and
-// the user guide they open, the About box and the tool tips switch, wired to the listing, the
-// system facts and the desktop. What the texts say is tested headless (project_listing,
-// system_information).
+// the user guide they open, the About box and the tool tips switch, wired to
+// the listing, the system facts and the desktop. What the texts say is tested
+// headless (project_listing, system_information).
 
 #include "editor/core/shell/project_listing.hpp"
 #include "editor/qt/shell/about_box.hpp"
