@@ -41,9 +41,7 @@ struct ViewScene : TopView {
         Project& p = project();
         updateBounds(p);
         p.GeometryPresent = !p.object.vertices.empty();
-        const int before = view->drawCount();
-        view->redraw();
-        EXPECT_TRUE(waitUntil([&] { return view->drawCount() > before; }));
+        drawViewNow(*view);
         return view->grabScene();
     }
 
