@@ -125,8 +125,6 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     auto* window = h.open<VertexForm>(MainItem::CreateVertices, "Vertexform");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Create/Add vertices manually");
-    auto edit = [&](const char* name) { return window->findChild<QLineEdit*>(name); };
-    auto button = [&](const char* name) { return test::button(window, name); };
     auto* list = window->findChild<QListWidget*>("VertexListBox");
     ASSERT_EQ(list->count(), 54);
 
@@ -140,11 +138,11 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Add Vertex");
 
     list->item(54)->setSelected(true);
-    EXPECT_EQ(button("AddModVertexButton")->text(), "Modify");
-    EXPECT_EQ(edit("VertexEdit_X")->text(), "1.500");
-    button("RemoveVertexButton")->click();
+    EXPECT_EQ(button(window, "AddModVertexButton")->text(), "Modify");
+    EXPECT_EQ(window->findChild<QLineEdit*>("VertexEdit_X")->text(), "1.500");
+    button(window, "RemoveVertexButton")->click();
     EXPECT_EQ(list->count(), 54);
-    EXPECT_TRUE(button("UndoButton")->isEnabled());
+    EXPECT_TRUE(button(window, "UndoButton")->isEnabled());
 
     form.onUndo(); // Edit > Undo takes back the removal, the list follows
     EXPECT_EQ(list->count(), 55);
