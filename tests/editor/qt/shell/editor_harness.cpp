@@ -1,6 +1,8 @@
 #include "editor_harness.hpp"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +70,22 @@ void addTypedVertices(QWidget& vertexWindow, const std::vector<const char*>& poi
     }
 }
 
+QDialog* typeVertexNumbers(QWidget* owner, const std::vector<const char*>& numbers) {
+    auto* manual = owner->findChild<QDialog*>("ManVForm");
+    for (const char* n : numbers) {
+        manual->findChild<QComboBox*>("VertexComboBox")->setEditText(n);
+        button(manual, "AddButton")->click();
+    }
+    return manual;
+}
+
+std::vector<QString> fieldLabels(const QWidget& window) {
+    std::vector<QString> named;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy()) named.push_back(label->text());
+    return named;
+}
+
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     for (int waited = 0; !done(); waited += 5) {
         if (waited >= timeoutMs) return false;
@@ -87,11 +105,29 @@ void writeScript(const std::string& path, const std::string& body) {
     fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
 }
 
-MainForm& EditorHarness::start(QStringList arguments) {
+EditorContext& EditorHarness::makeContext() {
     context = std::make_unique<EditorContext>(app.folder(), prompts, files, starter);
+    return *context;
+}
+
+MainForm& EditorHarness::start(QStringList arguments) {
+    if (!context) makeContext();
     form = std::make_unique<MainForm>(*context, std::move(arguments));
     form->show();
     return *form;
+}
+
+TopView::TopView(std::vector<Vertex> vertices, int vertexDisplaySize) {
+    view = start().view();
+    Project& p = project();
+    p.options.Perspective = false;
+    p.options.ZoomRatio = 1;
+    p.options.VertexDisplaySize = vertexDisplaySize;
+    context->camera.preset = ViewPreset::Top;
+    p.object.vertices = std::move(vertices);
+    p.GeometryPresent = p.ViewReady = !p.object.vertices.empty();
+    updateBounds(p);
+    drawViewNow(*view);
 }
 
 std::string EditorHarness::copyExample() {

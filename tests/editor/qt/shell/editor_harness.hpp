@@ -9,9 +9,11 @@
 #include "support/scripted_prompts.hpp"
 #include "support/temp_folder.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPoint>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
@@ -79,11 +81,21 @@ template <typename Window> void whenShown(const char* name, std::function<void(W
     });
 }
 
+// The window's button `name`.
+inline QPushButton* button(QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(name);
+}
+// The texts of the window's labels that name a field, in order.
+std::vector<QString> fieldLabels(const QWidget& window);
+
 // Picks the entry of the combo box that starts with `text`, as a user does
 // (activated is sent); false when there is none.
 bool choose(QComboBox* box, const QString& text);
 // Types each point ("x y z") into the vertex window's fields and clicks "Add Vertex".
 void addTypedVertices(QWidget& vertexWindow, const std::vector<const char*>& points);
+// Types the vertex numbers into the showing manual window of `owner`, each with
+// "Add"; the manual window.
+QDialog* typeVertexNumbers(QWidget* owner, const std::vector<const char*>& numbers);
 
 // Runs the event loop until `done` holds or `timeoutMs` has passed.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
@@ -102,8 +114,15 @@ struct EditorHarness {
     std::unique_ptr<EditorContext> context;
     std::unique_ptr<MainForm> form;
 
+    // The editor's context in the program's folder, with the scripted services.
+    EditorContext& makeContext();
     // Creates the main window (as the program does at start) and shows it.
     MainForm& start(QStringList arguments = {});
+    // Opens the window of a menu item; the window `name`.
+    template <typename Window> Window* open(MainItem item, const char* name) {
+        form->item(item)->trigger();
+        return form->findChild<Window*>(name);
+    }
     Project& project() { return context->project; }
     // Copies the example project into the work folder; its path.
     std::string copyExample();
@@ -111,6 +130,14 @@ struct EditorHarness {
     std::string openExample();
     bool logHas(const std::string& line) const;
     std::string ini() const; // the settings file's text ("" when missing)
+};
+
+// The main window looking straight down on the XY plane (orthographic Top
+// view; zoom 1 shows 12 units across) at `vertices`, drawn once.
+struct TopView : EditorHarness {
+    ViewForm* view = nullptr;
+    explicit TopView(std::vector<Vertex> vertices = {}, int vertexDisplaySize = 10);
+    QPoint pointOf(const Vec3& point) const { return viewPointOf(*view, point); }
 };
 
 } // namespace meshsmith::test

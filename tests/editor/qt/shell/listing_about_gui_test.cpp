@@ -1,10 +1,9 @@
-// The "Project Contents" window, the printed listing, the help commands, the
-// About box and the tool tips switch, wired to the listing, the system facts
-// and the desktop. What the texts say is tested headless (project_listing,
-// system_information).
+// The "Project Contents" window, the printed listing, the help commands and
+// the user guide they open, the About box and the tool tips switch, wired to
+// the listing, the system facts and the desktop. What the texts say is tested
+// headless (project_listing, system_information).
 
 #include "editor/core/shell/project_listing.hpp"
-#include "editor/core/shell/system_probes.hpp"
 #include "editor/qt/shell/about_box.hpp"
 #include "editor/qt/shell/help_commands.hpp"
 #include "editor/qt/shell/listing_print.hpp"
@@ -14,7 +13,6 @@
 #include "model/version.hpp"
 #include "support/project_builders.hpp"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDate>
 #include <QFile>
@@ -26,10 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,15 +34,6 @@ using namespace meshsmith;
 using namespace meshsmith::test;
 
 namespace {
-
-// An editor context in a temporary program folder, with recording services.
-struct ContextFixture {
-    TempFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedFiles files;
-    RecordingStarter starter;
-    EditorContext context{folder.folder(), prompts, files, starter};
-};
 
 QString listingText(const Project& project) {
     QStringList lines;
@@ -84,29 +71,28 @@ TEST(ProjectContentsFormTest, ShowsTheListingAtEachShowAndItsButtonsClose) {
     QApplication::clipboard()->setText("before");
     QTest::mouseClick(form.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
-    EXPECT_EQ(form.result(), QDialog::Rejected);
     form.show();
     QTest::mouseClick(form.findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), listingText(project));
     EXPECT_TRUE(form.text().isEmpty());
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST(ListingPrintTest, PagesKeepLineOrderAndWrapLinesWiderThanThePage) {
-    const auto pages = listingPages({"a", "b", "c", "d", "e"}, {2, 10});
-    ASSERT_EQ(pages.size(), 3);
-    EXPECT_EQ(pages[0], QStringList({"a", "b"}));
-    EXPECT_EQ(pages[2], QStringList({"e"}));
-    const auto wrapped = listingPages({" ", std::string(25, 'x')}, {50, 10});
-    ASSERT_EQ(wrapped.size(), 1);
-    EXPECT_EQ(wrapped[0], QStringList({" ", "xxxxxxxxxx", "xxxxxxxxxx", "xxxxx"}));
-    // A character outside the basic plane is never cut in half.
-    const auto emoji = listingPages({"ab\xF0\x9F\x98\x80"}, {10, 3});
-    ASSERT_EQ(emoji.size(), 1);
-    EXPECT_EQ(emoji[0].join(""), QString::fromUtf8("ab\xF0\x9F\x98\x80"));
-    // Degenerate sizes still give one line a page, one character a line.
-    EXPECT_EQ(listingPages({"ab"}, {0, 0}).size(), 2);
+    // Pages joined by '|', the lines of a page by ','.
+    const std::tuple<std::vector<std::string>, ListingPageSize, const char*> cases[] = {
+        {{"a", "b", "c", "d", "e"}, {2, 10}, "a,b|c,d|e"},
+        {{" ", std::string(25, 'x')}, {50, 10}, " ,xxxxxxxxxx,xxxxxxxxxx,xxxxx"},
+        // A character outside the basic plane is never cut in half.
+        {{"ab\xF0\x9F\x98\x80"}, {10, 3}, "ab,\xF0\x9F\x98\x80"},
+        // Degenerate sizes still give one line a page, one character a line.
+        {{"ab"}, {0, 0}, "a|b"}};
+    for (const auto& [lines, size, expected] : cases) {
+        QStringList pages;
+        for (const QStringList& page : listingPages(lines, size))
+            pages << page.join(',');
+        EXPECT_EQ(pages.join('|'), QString::fromUtf8(expected));
+    }
 }
 
 TEST(ListingPrintTest, APrinterGetsFullPagesInCourierNewNinePointAndNothingWhenEmpty) {
@@ -132,30 +118,26 @@ TEST(ListingPrintTest, APrinterGetsFullPagesInCourierNewNinePointAndNothingWhenE
 TEST(ListingPrintTest, CancellingThePrinterDialogReturnsWithoutPrinting) {
     QWidget parent;
     QString dialogSeen;
-    // Answers the dialog as soon as it is up; a timer that outlives it does nothing.
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            dialogSeen = dialog->parentWidget() == &parent ? "with parent" : "without parent";
-            dialog->reject();
-        }
+    whenShown<QPrintDialog>("", [&](QPrintDialog& dialog) {
+        dialogSeen = dialog.parentWidget() == &parent ? "with parent" : "without parent";
+        dialog.reject();
     });
-    answer.start(20);
     printProjectListing(sampleProject(), &parent);
     EXPECT_EQ(dialogSeen, "with parent");
 }
 
-TEST(HelpCommandsTest, LocalHelpTellsItsDateThenOpensOrSaysItIsMissing) {
-    ContextFixture f;
-    openLocalHelp(f.context);
-    EXPECT_EQ(f.prompts.messages.back(),
+TEST(HelpCommandsTest, HelpOpensOrSaysWhyNot) {
+    EditorHarness h;
+    EditorContext& context = h.makeContext();
+    openLocalHelp(context);
+    EXPECT_EQ(h.prompts.messages.back(),
               "No local help available, please download current help file from the website !");
-    std::filesystem::create_directories(f.folder.path() / "help" / "index.htm");
-    openLocalHelp(f.context); // a folder in the file's place is no help file either
-    EXPECT_EQ(f.prompts.messages.size(), 2u);
-    EXPECT_TRUE(f.starter.opened.empty());
+    std::filesystem::create_directories(h.app.path() / "help" / "index.htm");
+    openLocalHelp(context); // a folder in the file's place is no help file either
+    EXPECT_EQ(h.prompts.messages.size(), 2u);
+    EXPECT_TRUE(h.starter.opened.empty());
 
-    const std::string path = localHelpPath(f.folder.folder());
+    const std::string path = h.app.file("help/index.htm");
     std::filesystem::remove(path);
     writeFile(path, "<html></html>");
     QFile file(QString::fromStdString(path));
@@ -163,47 +145,81 @@ TEST(HelpCommandsTest, LocalHelpTellsItsDateThenOpensOrSaysItIsMissing) {
     ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2021, 3, 4), QTime(12, 0)),
                                  QFileDevice::FileModificationTime));
     file.close();
-    openLocalHelp(f.context);
+    openLocalHelp(context);
     EXPECT_EQ(
-        f.prompts.messages.back(),
+        h.prompts.messages.back(),
         "Local help file is dated " +
             QLocale::system().toString(QDate(2021, 3, 4), QLocale::ShortFormat).toStdString() +
             ", please check website for newer version !");
-    EXPECT_EQ(f.starter.opened, std::vector<std::string>{path});
-#ifndef _WIN32
-    EXPECT_EQ(localHelpPath("/opt/meshsmith"), "/opt/meshsmith/help/index.htm");
-    EXPECT_EQ(localHelpPath("/opt/meshsmith\\"), "/opt/meshsmith/help/index.htm");
-#endif
+    openOnlineHelp(context);
+    EXPECT_EQ(h.starter.opened, (std::vector<std::string>{path, kOnlineHelpAddress}));
+    h.starter.opens = false;
+    openOnlineHelp(context);
+    EXPECT_EQ(h.prompts.messages.back(),
+              std::string("Could not open ") + kOnlineHelpAddress + " !");
 }
 
-TEST(HelpCommandsTest, OnlineHelpOpensTheHelpAddressAndReportsAFailure) {
-    ContextFixture f;
-    openOnlineHelp(f.context);
-    EXPECT_EQ(f.starter.opened, std::vector<std::string>{kOnlineHelpAddress});
-    EXPECT_TRUE(f.prompts.messages.empty());
-    f.starter.opens = false;
-    openOnlineHelp(f.context);
-    EXPECT_EQ(f.prompts.messages,
-              std::vector<std::string>{std::string("Could not open ") + kOnlineHelpAddress + " !"});
+// The box describes the view it is given: its size and its OpenGL context.
+// The user guide the build puts beside the programs, where Local Help looks:
+// every page's links and pictures are there too.
+TEST(LocalHelp, TheGuideBesideTheProgramHasEveryPageAndPictureItLinks) {
+    const std::filesystem::path help = std::filesystem::path(MESHSMITH_BIN_DIR) / "help";
+    ASSERT_TRUE(std::filesystem::is_regular_file(help / "index.htm"));
+    const QRegularExpression link(R"((?:href|src)="([^"#]+))");
+    int pages = 0;
+    for (const auto& file : std::filesystem::directory_iterator(help)) {
+        if (file.path().extension() != ".htm") continue;
+        ++pages;
+        const QString text = QString::fromStdString(readFile(file.path().string()));
+        for (const auto& m : link.globalMatch(text))
+            EXPECT_TRUE(std::filesystem::is_regular_file(help / m.captured(1).toStdString()))
+                << file.path().filename() << " links " << m.captured(1).toStdString();
+    }
+    EXPECT_GE(pages, 10) << "the walk-through and a page per editing window";
 }
 
 TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
-    ContextFixture f;
-    auto* view = new QWidget;
+    if (QGuiApplication::platformName() == "offscreen" ||
+        QGuiApplication::platformName() == "minimal")
+        GTEST_SKIP() << "no OpenGL widgets on " << QGuiApplication::platformName().toStdString();
+    EditorHarness h;
+    auto* view = new QOpenGLWidget;
     view->resize(321, 123);
-    AboutBox box(f.context, view);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view) || !view->context() || !view->context()->isValid())
+        GTEST_SKIP() << "no OpenGL on this display";
+    view->doneCurrent();
+    const auto strings = queryOpenGlStrings(view);
+    ASSERT_TRUE(strings);
+    EXPECT_FALSE(strings->renderer.empty());
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+    // A context current before the question is current after it.
+    view->makeCurrent();
+    QOpenGLContext* before = QOpenGLContext::currentContext();
+    ASSERT_TRUE(queryOpenGlStrings(nullptr));
+    EXPECT_EQ(QOpenGLContext::currentContext(), before);
+    view->doneCurrent();
+
+    AboutBox box(h.makeContext(), view);
     box.show();
     EXPECT_EQ(box.windowTitle(), "About");
     EXPECT_EQ(box.findChild<QLabel*>("ProductLabel")->text(), QString("Meshsmith ") + kVersionText);
     EXPECT_FALSE(box.findChild<QLabel*>("PictureLabel")->pixmap().isNull());
-    EXPECT_TRUE(infoPane(box).contains("Width = 321, Height = 123"));
-    EXPECT_TRUE(infoPane(box).contains(" KB, of which ")) << "this platform tells its memory";
+    const QString pane = infoPane(box);
+    EXPECT_TRUE(pane.contains("Width = 321, Height = 123"));
+    EXPECT_TRUE(pane.contains(" KB, of which ")) << "this platform tells its memory";
+    EXPECT_TRUE(pane.contains("Renderer:\n" + QString::fromStdString(strings->renderer)));
+    // The library loaded for OpenGL, with the version of the file its name resolves to.
+    EXPECT_TRUE(QRegularExpression("OpenGL Version:\nFilename = \\S+\nFileVersion = \\d+\\.\\d+")
+                    .match(pane)
+                    .hasMatch())
+        << pane.toStdString();
     for (const char* name : {"WebLabel", "MailLabel"}) {
         auto* label = box.findChild<QLabel*>(name);
         EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(label, Qt::LeftButton);
     }
-    EXPECT_EQ(f.starter.opened,
+    EXPECT_EQ(h.starter.opened,
               (std::vector<std::string>{kOnlineHelpAddress,
                                         std::string("mailto:support@meshsmith.example.org?"
                                                     "subject=About Meshsmith ") +
@@ -211,58 +227,11 @@ TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
     // A view gone before the box shows is no longer described.
     delete view;
     auto* gone = new QWidget;
-    AboutBox late(f.context, gone);
+    AboutBox late(*h.context, gone);
     delete gone;
     late.show();
     EXPECT_TRUE(infoPane(late).contains("Current Dimensions of View Window:\nnot available"));
 }
-
-TEST(AboutBoxTest, OpenGlStringsComeFromTheViewsContextAndLeaveTheCurrentContextAlone) {
-    if (QGuiApplication::platformName() == "offscreen" ||
-        QGuiApplication::platformName() == "minimal")
-        GTEST_SKIP() << "no OpenGL widgets on " << QGuiApplication::platformName().toStdString();
-    QOpenGLWidget view;
-    view.resize(64, 48);
-    view.show();
-    if (!QTest::qWaitForWindowExposed(&view) || !view.context() || !view.context()->isValid())
-        GTEST_SKIP() << "no OpenGL on this display";
-    view.doneCurrent();
-    const auto strings = queryOpenGlStrings(&view);
-    ASSERT_TRUE(strings);
-    EXPECT_FALSE(strings->renderer.empty());
-    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
-    // A context current before the question is current after it.
-    view.makeCurrent();
-    QOpenGLContext* before = QOpenGLContext::currentContext();
-    ASSERT_TRUE(queryOpenGlStrings(nullptr));
-    EXPECT_EQ(QOpenGLContext::currentContext(), before);
-    view.doneCurrent();
-
-    ContextFixture f;
-    AboutBox box(f.context, &view);
-    box.show();
-    EXPECT_TRUE(infoPane(box).contains("Renderer:\n" + QString::fromStdString(strings->renderer)));
-    EXPECT_TRUE(infoPane(box).contains("OpenGL Version:\nFilename = "))
-        << "a context brings its library";
-}
-
-#ifdef __linux__
-TEST(SystemProbesTest, LinuxTellsItsMemoryAndTheLoadedLibrariesWithTheirVersions) {
-    const auto memory = readMemoryStatus();
-    ASSERT_TRUE(memory);
-    EXPECT_GT(memory->totalKilobytes, 0u);
-    EXPECT_TRUE(memory->loadPercent);
-    // Qt itself is loaded: its file resolves to the full version, "6.x.y".
-    const auto qt = loadedLibraries({"libQt6Core"});
-    ASSERT_EQ(qt.size(), 1u);
-    EXPECT_NE(qt[0].fileName.find("libQt6Core.so"), std::string::npos) << qt[0].fileName;
-    EXPECT_TRUE(QRegularExpression("^6\\.\\d+\\.\\d+$")
-                    .match(QString::fromStdString(qt[0].fileVersion))
-                    .hasMatch())
-        << qt[0].fileVersion;
-    EXPECT_TRUE(loadedLibraries({"libNoSuchLibraryAnywhere"}).empty());
-}
-#endif
 
 TEST(ToolTipsTest, SwitchedOffSwallowsToolTipsAndOnLetsThemThrough) {
     class ToolTipCounter : public QWidget {

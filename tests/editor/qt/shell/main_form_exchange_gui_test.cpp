@@ -7,12 +7,7 @@
 #include "model/paths.hpp"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QFileDialog>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,69 +24,47 @@ const char* const kTwoLines =
     "0\nLINE\n8\n0\n10\n1.0\n20\n0.0\n30\n0.0\n11\n1.0\n21\n2.0\n31\n0.0\n"
     "0\nENDSEC\n0\nEOF\n";
 
-// Calls `check` with the scan dialog once it is open; the check closes it.
-void whenScanFormOpens(const std::function<void(ScanForm&)>& check) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        if (auto* form = qobject_cast<ScanForm*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            check(*form);
-        }
-    });
-    timer->start();
-}
-
 } // namespace
 
-TEST(MainFormExchange, DxfScanDialogShowsCountsAndDisablesMissingKinds) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    const std::string dxf = h.work.file("two lines.dxf");
-    writeFile(dxf, kTwoLines);
-    h.files.paths = {dxf};
-    bool seen = false;
-    whenScanFormOpens([&](ScanForm& scan) {
-        auto button = [&](const char* name) { return scan.findChild<QAbstractButton*>(name); };
-        seen = true;
-        EXPECT_EQ(scan.windowTitle(), "Scanning file 'two lines.dxf'");
-        EXPECT_EQ(button("LRadioButton")->text(), "2 LINE objects in DXF");
-        EXPECT_EQ(button("PRadioButton")->text(), "0 POINT objects in DXF");
-        EXPECT_FALSE(button("PRadioButton")->isEnabled());
-        EXPECT_FALSE(button("VRadioButton")->isEnabled());
-        EXPECT_FALSE(button("FRadioButton")->isEnabled());
-        EXPECT_TRUE(button("LRadioButton")->isEnabled());
-        button("OKButton")->click(); // nothing chosen: the dialog stays
-        EXPECT_EQ(h.prompts.messages.back(), "Select objects to import!");
-        EXPECT_TRUE(scan.isVisible());
-        button("LRadioButton")->click();
-        button("OKButton")->click();
-    });
-    form.onImportDxf();
-    EXPECT_TRUE(seen);
-    EXPECT_EQ(h.project().object.lines.size(), 2u);
-    EXPECT_EQ(h.project().object.vertices.size(), 3u); // the shared corner is found once
-    EXPECT_TRUE(h.project().ViewReady);
-    EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
-}
-
-TEST(MainFormExchange, ExportsCheckTheProjectThenWriteTheChosenFile) {
+TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheChosenFile) {
     EditorHarness h;
     MainForm& form = h.start();
     form.onExportDxfVertices();
     EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
 
+    // The scan dialog shows the counts and disables the kinds the file lacks.
+    const std::string dxf = h.work.file("two lines.dxf");
+    writeFile(dxf, kTwoLines);
+    h.files.paths = {dxf};
+    whenShown<ScanForm>("ScanForm", [&](ScanForm& scan) {
+        auto radio = [&](const char* name) { return scan.findChild<QAbstractButton*>(name); };
+        EXPECT_EQ(scan.windowTitle(), "Scanning file 'two lines.dxf'");
+        EXPECT_EQ(radio("LRadioButton")->text(), "2 LINE objects in DXF");
+        EXPECT_EQ(radio("PRadioButton")->text(), "0 POINT objects in DXF");
+        for (const char* kind : {"PRadioButton", "VRadioButton", "FRadioButton", "LRadioButton"})
+            EXPECT_EQ(radio(kind)->isEnabled(), *kind == 'L') << kind;
+        button(&scan, "OKButton")->click(); // nothing chosen: the dialog stays
+        EXPECT_EQ(h.prompts.messages.back(), "Select objects to import!");
+        EXPECT_TRUE(scan.isVisible());
+        radio("LRadioButton")->click();
+        button(&scan, "OKButton")->click();
+    });
+    form.onImportDxf();
+    EXPECT_EQ(h.project().object.lines.size(), 2u);
+    EXPECT_EQ(h.project().object.vertices.size(), 3u); // the shared corner is found once
+    EXPECT_TRUE(h.project().ViewReady);
+    EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
+
+    h.prompts.answers = {Answer::No}; // "Save project data ?"
     h.openExample();
     std::filesystem::create_directory(h.work.path() / "out");
-    const std::string vtx = h.work.file("out/a.vtx"), dxf = h.work.file("out/a.dxf");
-    h.files.paths = {vtx, dxf, std::nullopt};
+    const std::string vtx = h.work.file("out/a.vtx"), dxfOut = h.work.file("out/a.dxf");
+    h.files.paths = {vtx, dxfOut, std::nullopt};
     h.files.requests.clear();
     form.onExportVertexText();
     form.onExportDxfVerticesLinesPolygons();
     form.onExport3doText();
-    EXPECT_TRUE(fileExists(vtx));
-    EXPECT_TRUE(fileExists(dxf));
+    EXPECT_TRUE(fileExists(dxfOut)); // the vertex text is read back below
     // Each export's own dialog: title, file type, the project's name in the
     // project's folder, then in the folder of the last export.
     struct Expected {

@@ -10,14 +10,10 @@
 #include "editor/qt/textures/transparency_form.hpp"
 #include "editor_harness.hpp"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -31,10 +27,6 @@ using namespace meshsmith::test;
 
 namespace {
 
-QPushButton* button(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(name);
-}
-
 std::string bitmap(EditorHarness& h, const std::string& name, int w, int h2) {
     writeBmpFile(h.work.file(name), filledBmp(w, h2, 0x808080));
     return h.work.file(name);
@@ -42,7 +34,7 @@ std::string bitmap(EditorHarness& h, const std::string& name, int w, int h2) {
 
 } // namespace
 
-TEST(TextureWindows, LibraryLoadsRemovesAndRebuildsWhatItCan) {
+TEST(TextureWindows, LibraryWithItsDialogsThenAssigningAndTheBackgroundColourPreview) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
@@ -72,15 +64,9 @@ TEST(TextureWindows, LibraryLoadsRemovesAndRebuildsWhatItCan) {
     button(window, "CancelTexButton")->click();
     EXPECT_EQ(h.project().SelectedTexture, NoTexture);
     EXPECT_EQ(h.project().object.polygons[0].Selected, 0);
-}
 
-TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
     form.item(MainItem::LoadTextures)->trigger();
-    auto* window = form.findChild<TextureForm*>("Textureform");
-    window->findChild<QTableWidget*>("StringGrid1")->selectRow(1);
+    grid->selectRow(1);
     const std::string mask = h.work.file("roof_mask.bmp");
     bool stayedOpen = false;
     QString readOut;
@@ -104,8 +90,7 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     EXPECT_EQ(readOut.toStdString(), rgbLabel(roof.at(1, 1)));
     EXPECT_EQ(h.files.requests.back().presetPath, mask);
     EXPECT_EQ(h.project().object.textures[1].MaskFilename, mask);
-    EXPECT_EQ(window->findChild<QTableWidget*>("StringGrid1")->item(1, 5)->text().toStdString(),
-              mask);
+    EXPECT_EQ(grid->item(1, 5)->text().toStdString(), mask);
 
     int interval = 0;
     whenShown<BackColorForm>("AverageForm", [&](BackColorForm& d) {
@@ -118,28 +103,25 @@ TEST(TextureWindows, MaskAndBackgroundColourDialogs) {
     button(window, "AverageButton")->click();
     EXPECT_EQ(interval, 250);
     EXPECT_EQ(h.project().object.textures[1].BackColor, roof.at(1, 1));
-}
+    button(window, "CancelTexButton")->click();
+    h.copyExample(); // seats.bmp back
 
-TEST(TextureWindows, AssigningAndTheBackgroundColourPreview) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    form.item(MainItem::AssignTextures)->trigger();
-    auto* window = form.findChild<SelectTextureForm*>("SelectTextureForm");
-    ASSERT_TRUE(window && window->isVisible());
-    auto* polygons = window->findChild<QListWidget*>("SelPolyListBox");
+    // The assignment window: styles, coordinates, a new texture; the preview.
+    auto* assign = h.open<SelectTextureForm>(MainItem::AssignTextures, "SelectTextureForm");
+    ASSERT_TRUE(assign && assign->isVisible());
+    auto* polygons = assign->findChild<QListWidget*>("SelPolyListBox");
     EXPECT_EQ(polygons->item(0)->text(), "Polygon No. 0");
     polygons->item(0)->setSelected(true);
-    emit window->findChild<QComboBox*>("TextureComboBox")->activated(2);
-    emit window->findChild<QComboBox*>("StyleComboBox")->activated(0);
+    emit assign->findChild<QComboBox*>("TextureComboBox")->activated(2);
+    emit assign->findChild<QComboBox*>("StyleComboBox")->activated(0);
     const ObjectData& poly = h.project().object.polygons[0];
     EXPECT_EQ(poly.TextureIndex, 2);
     EXPECT_EQ(poly.TexCoords, (std::vector<TexCoord>{{0, 0}, {0, 1}, {1, 1}, {1, 0}}));
-    button(window, "RotateButton")->click();
-    EXPECT_EQ(window->findChild<QListWidget*>("CoordinateListBox")->item(0)->text(),
+    button(assign, "RotateButton")->click();
+    EXPECT_EQ(assign->findChild<QListWidget*>("CoordinateListBox")->item(0)->text(),
               "Vertex 0: 0.000, 1.000");
     EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Rotate Texture");
-    button(window, "OKButton")->click();
+    button(assign, "OKButton")->click();
     EXPECT_EQ(h.project().SelectedPolygon, NoSelection);
     EXPECT_TRUE(form.item(MainItem::ShowTextures)->isChecked());
 
@@ -148,17 +130,11 @@ TEST(TextureWindows, AssigningAndTheBackgroundColourPreview) {
     EXPECT_TRUE(h.prompts.messages.back().starts_with("This is how the 3DO will look like"));
     EXPECT_EQ(poly.Red, red);
     EXPECT_TRUE(form.item(MainItem::ShowTextures)->isChecked());
-}
 
-TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWindow) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
     form.item(MainItem::AssignTextures)->trigger();
-    auto* window = form.findChild<SelectTextureForm*>("SelectTextureForm");
-    window->findChild<QListWidget*>("SelPolyListBox")->item(1)->setSelected(true);
-    emit window->findChild<QComboBox*>("StyleComboBox")->activated(1); // Texture Area
-    auto* coords = window->findChild<QListWidget*>("CoordinateListBox");
+    polygons->item(1)->setSelected(true);
+    emit assign->findChild<QComboBox*>("StyleComboBox")->activated(1); // Texture Area
+    auto* coords = assign->findChild<QListWidget*>("CoordinateListBox");
     TexCoord nearTopLeft;
     whenShown<TextureViewForm>("TextureViewForm", [&](TextureViewForm& v) {
         nearTopLeft = clickedTexCoord(1, 1, v.image()->width(), v.image()->height());
@@ -166,30 +142,29 @@ TEST(TextureWindows, CoordinatesByClicksAndTypingAndANewTextureFromTheAssignWind
             QTest::mouseClick(v.image(), Qt::LeftButton, {}, QPoint(1, 1));
     });
     emit coords->itemDoubleClicked(coords->item(0));
-    const ObjectData& poly = h.project().object.polygons[1];
-    EXPECT_EQ(poly.TexCoords, std::vector<TexCoord>(4, nearTopLeft));
+    const ObjectData& second = h.project().object.polygons[1];
+    EXPECT_EQ(second.TexCoords, std::vector<TexCoord>(4, nearTopLeft));
 
-    window->findChild<QComboBox*>("CoordComboBox")->setCurrentIndex(2); // Manually
+    assign->findChild<QComboBox*>("CoordComboBox")->setCurrentIndex(2); // Manually
     coords->setCurrentRow(2);
     whenShown<TexManBox>("TexManBox", [](TexManBox& box) {
         auto* x = box.findChild<QLineEdit*>("Edit1");
-        x->clear();
-        QTest::keyClicks(x, "abc");
-        button(&box, "OKButton")->click(); // refused: the box stays
-        x->clear();
-        QTest::keyClicks(x, "0.5");
-        button(&box, "OKButton")->click();
+        for (const char* typed : {"abc", "0.5"}) { // "abc" is refused: the box stays
+            x->clear();
+            QTest::keyClicks(x, typed);
+            button(&box, "OKButton")->click();
+        }
     });
     emit coords->itemDoubleClicked(coords->item(2));
     EXPECT_EQ(h.prompts.messages.back(), "'abc' is not a valid floating point value");
-    EXPECT_EQ(poly.TexCoords[2], (TexCoord{0.5f, nearTopLeft.V}));
+    EXPECT_EQ(second.TexCoords[2], (TexCoord{0.5f, nearTopLeft.V}));
 
     h.files.paths = {bitmap(h, "sign.bmp", 64, 32)};
     whenShown<TextureForm>("Textureform", [](TextureForm& library) {
         button(&library, "LoadTexButton")->click();
         button(&library, "CancelTexButton")->click();
     });
-    emit window->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
-    EXPECT_EQ(poly.TextureIndex, 3);
-    EXPECT_TRUE(window->isVisible());
+    emit assign->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
+    EXPECT_EQ(second.TextureIndex, 3);
+    EXPECT_TRUE(assign->isVisible());
 }

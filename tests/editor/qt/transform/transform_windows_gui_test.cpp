@@ -9,138 +9,102 @@
 #include "editor/qt/transform/rotate_box.hpp"
 #include "editor_harness.hpp"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
 
-namespace {
-
-template <typename Window> Window* open(MainForm& form, MainItem item) {
-    form.item(item)->trigger();
-    return form.findChild<Window*>();
-}
-
-template <typename Control = QPushButton> Control* control(QWidget* window, const char* name) {
-    auto* c = window->findChild<Control*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
-
-} // namespace
-
-TEST(TransformWindows, MoveMirrorAndCenterCallTheirOperationsAndTheirUndo) {
+TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     EditorHarness h;
     MainForm& form = h.start();
     h.openExample();
-    const std::vector<Vertex> start = h.project().object.vertices;
+    std::vector<Vertex> start = h.project().object.vertices;
 
-    auto* move = open<MoveBox>(form, MainItem::Move);
+    auto* move = h.open<MoveBox>(MainItem::Move, "MoveBox");
     ASSERT_TRUE(move && move->isVisible());
-    EXPECT_FALSE(control(move, "OKButton")->isEnabled());
-    control<QLineEdit>(move, "Edit1")->setText("1.0");
-    emit control<QLineEdit>(move, "Edit1")->textEdited("1.0");
-    EXPECT_FALSE(control(move, "SelButton")->isEnabled()) << "nothing is selected";
-    control(move, "OKButton")->click();
+    EXPECT_FALSE(button(move, "OKButton")->isEnabled());
+    QTest::keyClicks(move->findChild<QLineEdit*>("Edit1"), "1.0");
+    EXPECT_FALSE(button(move, "SelButton")->isEnabled()) << "nothing is selected";
+    button(move, "OKButton")->click();
     EXPECT_FALSE(move->isVisible());
     EXPECT_EQ(h.project().object.vertices[1].X, start[1].X + 1);
     EXPECT_TRUE(h.logHas("Objects moved 1.0 units along X-Axis"));
     EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Move Vertices");
     form.item(MainItem::MoveButton)->trigger(); // the tool button opens it again
-    ASSERT_TRUE(control(move, "UndoButton")->isEnabled());
-    control(move, "UndoButton")->click();
+    ASSERT_TRUE(button(move, "UndoButton")->isEnabled());
+    button(move, "UndoButton")->click();
     EXPECT_EQ(h.project().object.vertices, start);
-    control(move, "CancelButton")->click();
+    button(move, "CancelButton")->click();
 
-    auto* mirror = open<MirrorBox>(form, MainItem::Mirror);
-    EXPECT_FALSE(control(mirror, "OKButton")->isEnabled());
-    control<QRadioButton>(mirror, "YRadio")->click();
-    control<QCheckBox>(mirror, "KeepCheckBox")->setChecked(true);
-    control(mirror, "OKButton")->click();
+    auto* mirror = h.open<MirrorBox>(MainItem::Mirror, "MirrorBox");
+    EXPECT_FALSE(button(mirror, "OKButton")->isEnabled());
+    mirror->findChild<QRadioButton*>("YRadio")->click();
+    mirror->findChild<QCheckBox*>("KeepCheckBox")->setChecked(true);
+    button(mirror, "OKButton")->click();
     EXPECT_GT(h.project().object.vertices.size(), start.size());
 
     auto* showAxis = form.item(MainItem::ShowAxis);
     showAxis->setChecked(false);
     h.project().options.ShowAxis = false;
-    auto* center = open<CenterBox>(form, MainItem::Center);
+    auto* center = h.open<CenterBox>(MainItem::Center, "CenterBox");
     EXPECT_TRUE(showAxis->isChecked() && h.project().options.ShowAxis);
-    control(center, "OKButton")->click();
+    button(center, "OKButton")->click();
     EXPECT_TRUE(center->isVisible()) << "Ok keeps the dialog open";
     EXPECT_EQ(h.project().bounds.centreY, 0);
-    EXPECT_TRUE(control(center, "UndoButton")->isEnabled());
-    control(center, "CancelButton")->click();
+    EXPECT_TRUE(button(center, "UndoButton")->isEnabled());
+    button(center, "CancelButton")->click();
     EXPECT_FALSE(showAxis->isChecked() || h.project().options.ShowAxis);
-}
 
-TEST(TransformWindows, RotateStepsPivotPickingAndCancel) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    const std::vector<Vertex> start = h.project().object.vertices;
-    auto* rotate = open<RotateBox>(form, MainItem::Rotate);
+    start = h.project().object.vertices;
+    auto* rotate = h.open<RotateBox>(MainItem::Rotate, "RotateBox");
     ASSERT_TRUE(rotate && rotate->isVisible());
     EXPECT_EQ(rotate->windowTitle(), "Rotate");
     EXPECT_TRUE(h.context->pickModes.OriginPivot);
-    auto* fixed = control<QComboBox>(rotate, "FixedComboBox");
+    auto* fixed = rotate->findChild<QComboBox*>("FixedComboBox");
     emit fixed->activated(3); // 90° about Z
     EXPECT_EQ(fixed->currentText(), "Select Angle!");
     EXPECT_EQ(h.project().object.vertices[2].Y, start[2].X);
-    control<QRadioButton>(rotate, "FreeRadio")->click();
-    control<QSpinBox>(rotate, "FreeSpinEdit")->stepUp();
+    rotate->findChild<QRadioButton*>("FreeRadio")->click();
+    rotate->findChild<QSpinBox*>("FreeSpinEdit")->stepUp();
     EXPECT_NE(h.project().object.vertices[2].Y, start[2].X);
-
-    control<QRadioButton>(rotate, "VertexRadio")->click();
+    rotate->findChild<QRadioButton*>("VertexRadio")->click();
     EXPECT_EQ(h.prompts.messages.back(), "Pick vertex as pivot point !");
     EXPECT_TRUE(h.context->pickModes.PivotPickMode);
-    control<QRadioButton>(rotate, "SelectedRadio")->click();
+    rotate->findChild<QRadioButton*>("SelectedRadio")->click();
     EXPECT_EQ(h.prompts.messages.back(), "No vertices selected !");
-    EXPECT_TRUE(control<QRadioButton>(rotate, "AllRadio")->isChecked());
-
-    control(rotate, "CancelButton")->click();
+    EXPECT_TRUE(rotate->findChild<QRadioButton*>("AllRadio")->isChecked());
+    button(rotate, "CancelButton")->click();
     EXPECT_EQ(h.project().object.vertices, start);
     EXPECT_FALSE(h.context->pickModes.PivotPickMode || h.context->pickModes.OriginPivot);
     EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Cancel Rotation");
-}
 
-TEST(TransformWindows, PolygonWindowsTakeTheirListSelection) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    const std::size_t vertices = h.project().object.vertices.size();
-    auto* copy = open<PolyCopyForm>(form, MainItem::CopyPolygon);
+    auto* copy = h.open<PolyCopyForm>(MainItem::CopyPolygon, "PolyCopyForm");
     ASSERT_TRUE(copy && copy->isVisible());
-    auto* list = control<QListWidget>(copy, "PolyCopyListBox");
-    ASSERT_EQ(list->count(), 24);
+    auto* list = copy->findChild<QListWidget*>("PolyCopyListBox");
+    const int polygons = list->count();
+    ASSERT_EQ(polygons, static_cast<int>(h.project().object.polygons.size()));
     list->item(0)->setSelected(true);
     EXPECT_TRUE(h.project().object.polygons[0].Selected);
-    control<QLineEdit>(copy, "ZEdit")->setText("10");
-    control(copy, "CopyButton")->click();
-    EXPECT_EQ(list->count(), 25);
-    EXPECT_EQ(control<QLineEdit>(copy, "ZEdit")->text(), "0.0");
-    control(copy, "UndoButton")->click();
-    EXPECT_EQ(list->count(), 24);
-    EXPECT_EQ(h.project().object.vertices.size(), vertices);
-    control(copy, "CloseButton")->click();
+    copy->findChild<QLineEdit*>("ZEdit")->setText("10");
+    button(copy, "CopyButton")->click();
+    EXPECT_EQ(list->count(), polygons + 1);
+    EXPECT_EQ(copy->findChild<QLineEdit*>("ZEdit")->text(), "0.0");
+    button(copy, "UndoButton")->click();
+    EXPECT_EQ(list->count(), polygons);
+    EXPECT_EQ(h.project().object.vertices, start);
+    button(copy, "CloseButton")->click();
     EXPECT_EQ(h.project().SelectedPolygon, NoSelection);
 
-    auto* move = open<PolyMoveForm>(form, MainItem::MovePolygon);
-    control<QListWidget>(move, "PolyMoveListBox")->item(1)->setSelected(true);
-    control(move, "MoveButton")->click();
+    auto* polyMove = h.open<PolyMoveForm>(MainItem::MovePolygon, "PolyMoveForm");
+    polyMove->findChild<QListWidget*>("PolyMoveListBox")->item(1)->setSelected(true);
+    button(polyMove, "MoveButton")->click();
     EXPECT_EQ(h.prompts.messages.back(), "Check Offset values !");
-
-    // Every field is named by its label.
-    std::vector<QString> named;
-    for (QLabel* label : move->findChildren<QLabel*>())
-        if (label->buddy()) named.push_back(label->text());
-    EXPECT_EQ(named, (std::vector<QString>{"&X:", "&Y:", "&Z:"}));
+    EXPECT_EQ(fieldLabels(*polyMove), (std::vector<QString>{"&X:", "&Y:", "&Z:"}));
 }
