@@ -186,7 +186,8 @@ OperationResult importDxfText(Project& p, std::string_view text, const std::stri
     if (isBinaryDxf(text)) return OperationResult::refused(kBinaryDxfMessage);
     std::vector<DxfEntity> entities;
     FileError error;
-    if (!readDxfEntities(text, kind, entities, error))
+    DxfPolyfaces skipped;
+    if (!readDxfEntities(text, kind, entities, error, skipped))
         return fileFailure(log, "importing", path, error);
     if (entities.empty())
         return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(kind) +
@@ -208,7 +209,7 @@ OperationResult importDxfText(Project& p, std::string_view text, const std::stri
     const std::size_t added = mergeEntities(p, entities, kind, colours);
     if (mode == ImportMode::Replace) p.GeometryPresent = true;
     log.addLine(logLine(kind, mode, added, path));
-    if (const DxfPolyfaces skipped = countDxfPolyfaces(text); skipped.meshes + skipped.faces > 0)
+    if (skipped.meshes + skipped.faces > 0)
         log.addLine("Skipped " + std::to_string(skipped.meshes) + " polyface mesh(es) with " +
                     std::to_string(skipped.faces) +
                     " face(s): their faces are not imported as polygons");

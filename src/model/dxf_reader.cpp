@@ -257,16 +257,6 @@ std::array<std::size_t, 4> countDxfEntities(std::string_view text) {
     return counts;
 }
 
-DxfPolyfaces countDxfPolyfaces(std::string_view text) {
-    DxfPolyfaces found;
-    forEachEntity(text, {"POLYLINE", "VERTEX"}, [&](std::size_t k, const LineCursor& at) {
-        if (k == 0 && (entityFlags(at) & kPolyfaceMeshFlag) != 0) ++found.meshes;
-        if (k == 1 && isFaceRecord(at)) ++found.faces;
-        return true;
-    });
-    return found;
-}
-
 std::string dxfTextOf(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const std::string& line : lines)
@@ -281,11 +271,20 @@ std::string dxfTextOf(const std::vector<std::string>& lines) {
 }
 
 bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>& entities,
-                     FileError& error) {
+                     FileError& error, DxfPolyfaces& skipped) {
     entities.clear();
+    skipped = {};
     EntityReader reader(kind, error);
-    return forEachEntity(text, {dxfEntityName(kind)}, [&](std::size_t, const LineCursor& at) {
-        if (kind == DxfKind::Vertex && isFaceRecord(at)) return true;
+    // One walk: the entities of `kind` (reported as name 0) and the polyface
+    // parts, whose names may be that of `kind` too (VERTEX).
+    const std::string_view wanted = dxfEntityName(kind);
+    const std::vector<std::string_view> names = {wanted, "POLYLINE", "VERTEX"};
+    return forEachEntity(text, names, [&](std::size_t k, const LineCursor& at) {
+        const std::string_view name = names[k];
+        if (name == "POLYLINE" && (entityFlags(at) & kPolyfaceMeshFlag) != 0) ++skipped.meshes;
+        const bool faceRecord = name == "VERTEX" && isFaceRecord(at);
+        if (faceRecord) ++skipped.faces;
+        if (k != 0 || faceRecord) return true;
         DxfEntity entity;
         if (!reader.read(at, entity)) return false;
         entities.push_back(entity);

@@ -45,7 +45,6 @@ std::array<std::size_t, 4> countDxfEntities(std::string_view text);
 struct DxfPolyfaces {
     std::size_t meshes = 0, faces = 0;
 };
-DxfPolyfaces countDxfPolyfaces(std::string_view text);
 
 // The lines as one text that the functions here read as those lines (each
 // followed by a line feed; the lines must hold no CR or LF).
@@ -68,8 +67,10 @@ struct DxfEntity {
 // without a fourth corner repeats its third. Fails, with the line at fault, on
 // a value that is not a number (or does not fit a float), on a group-code line
 // that is not a number, on a missing 1x- or 2x-code, and on an entity cut off
-// by the end of the text. `entities` then holds nothing useful.
+// by the end of the text. `entities` then holds nothing useful. In the same
+// pass `skipped` counts the polyface meshes and face records met up to the
+// end (or up to the fault).
 bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>& entities,
-                     FileError& error);
+                     FileError& error, DxfPolyfaces& skipped);
 
 } // namespace meshsmith
