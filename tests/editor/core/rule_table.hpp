@@ -3,11 +3,11 @@
 // tests/data/editor. A rule table's lines read
 // "kind input -> answer", where `answer(kind, input)` gives what the code
 // says now. Lines without " -> " (headings, "#" notes) are kept as they are.
-// Inputs and answers write CR, LF and TAB as \r, \n and \t and a backslash
-// as \\; inputs may write any byte as \xNN. MESHSMITH_UPDATE_GOLDEN=1
-// rewrites the answers.
+// Inputs and answers are escaped as support/escaped_text.hpp says.
+// MESHSMITH_UPDATE_GOLDEN=1 rewrites the answers.
 
 #include "model/text_file.hpp"
+#include "support/escaped_text.hpp"
 #include "support/golden.hpp"
 
 #include <functional>
@@ -15,35 +15,6 @@
 #include <vector>
 
 namespace meshsmith::test {
-
-inline std::string unescaped(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char next = text[++i];
-        if (next == 'x') {
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-            continue;
-        }
-        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
-    }
-    return out;
-}
-
-inline std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        out += c == '\n'   ? "\\n"
-               : c == '\r' ? "\\r"
-               : c == '\t' ? "\\t"
-               : c == '\\' ? "\\\\"
-                           : std::string(1, c);
-    return out;
-}
 
 // The lines, each ended by a line end, to compare with a recorded file.
 inline std::string joinedLines(const std::vector<std::string>& lines) {
