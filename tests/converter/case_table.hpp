@@ -22,23 +22,14 @@ using meshsmith::test::unescaped;
 // empty) given to `outcome`, whose answer must be the one recorded.
 inline void expectCaseTable(const std::string& relative, std::size_t fields,
                             const std::function<std::string(std::vector<std::string>)>& outcome) {
-    std::istringstream in(
-        meshsmith::test::readFile(meshsmith::test::sourcePath("tests/data/" + relative)));
-    std::string seen;
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t arrow = line.find(" => ");
-        if (arrow == std::string::npos) {
-            seen += line + "\n";
-            continue;
-        }
+    meshsmith::test::expectAnsweredLines(relative, " => ", [&](const std::string& question) {
         std::vector<std::string> inputs;
-        std::istringstream split(line.substr(0, arrow));
+        std::istringstream split(question);
         for (std::string field; std::getline(split, field, '\t');)
             inputs.push_back(unescaped(field));
         inputs.resize(std::max(inputs.size(), fields));
-        seen += line.substr(0, arrow) + " => " + outcome(inputs) + "\n";
-    }
-    meshsmith::test::expectGolden(seen, relative);
+        return outcome(inputs);
+    });
 }
 
 } // namespace meshsmith::kiln::test

@@ -186,8 +186,5 @@ std::string runOf(const StepRun& run) {
 } // namespace
 
 TEST(ProjectSessions, EveryRunGivesItsRecordedTranscript) {
-    std::string out;
-    for (const StepRun& run : readStepRuns("sessions/runs.steps"))
-        out += runOf(run) + "\n";
-    expectGolden(out, "sessions/runs.txt");
+    expectRecordedRuns("sessions/runs.steps", "sessions/runs.txt", runOf);
 }

@@ -5,9 +5,12 @@
 // and lines starting with '#' are notes.
 
 #include "model/outcome.hpp"
+#include "support/golden.hpp"
 #include "support/temp_folder.hpp"
 
+#include <functional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,9 +27,21 @@ inline std::vector<StepRun> readStepRuns(const std::string& relative) {
     for (std::string line; std::getline(in, line);)
         if (line.rfind("== ", 0) == 0)
             runs.push_back({line.substr(3), {}});
-        else if (!line.empty() && line[0] != '#')
+        else if (!line.empty() && line[0] != '#') {
+            if (runs.empty()) throw std::runtime_error(relative + ": a step before the first run");
             runs.back().lines.push_back(line);
+        }
     return runs;
+}
+
+// Every run of the steps file through `run`, whose transcripts together must
+// read as the recorded file `golden`.
+inline void expectRecordedRuns(const std::string& steps, const std::string& golden,
+                               const std::function<std::string(const StepRun&)>& run) {
+    std::string out;
+    for (const StepRun& one : readStepRuns(steps))
+        out += run(one) + "\n";
+    expectGolden(out, golden);
 }
 
 // The line's words, split at blanks: the operation's name first.

@@ -10,6 +10,7 @@
 #include "support/escaped_text.hpp"
 #include "support/golden.hpp"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,18 +28,11 @@ inline std::string joinedLines(const std::vector<std::string>& lines) {
 using RuleAnswer = std::function<std::string(const std::string& kind, const std::string& input)>;
 
 inline void expectRuleTable(const std::string& file, const RuleAnswer& answer) {
-    std::string out;
-    for (const std::string& line : splitLines(readFile(sourcePath("tests/data/editor/" + file)))) {
-        const std::size_t arrow = line.find(" -> "), space = line.find(' ');
-        if (arrow == std::string::npos || space >= arrow) {
-            out += line + "\n";
-            continue;
-        }
-        const std::string input = line.substr(space + 1, arrow - space - 1);
-        out += line.substr(0, arrow) + " -> " +
-               escaped(answer(line.substr(0, space), unescaped(input))) + "\n";
-    }
-    expectGolden(out, "editor/" + file);
+    expectAnsweredLines("editor/" + file, " -> ", [&](const std::string& question) {
+        const std::size_t space = std::min(question.find(' '), question.size());
+        const std::string input = space < question.size() ? question.substr(space + 1) : "";
+        return escaped(answer(question.substr(0, space), unescaped(input)));
+    });
 }
 
 // A session: each command line is followed by what it gave, indented by two

@@ -470,10 +470,7 @@ Project projectWithDoubles(std::uint32_t seed) {
 } // namespace
 
 TEST(EditRuns, EveryRowGivesItsRecordedRun) {
-    std::string out;
-    for (const StepRun& row : readStepRuns("edits/runs.steps"))
-        out += runRow(row) + "\n";
-    expectGolden(out, "edits/runs.txt");
+    expectRecordedRuns("edits/runs.steps", "edits/runs.txt", runRow);
 }
 
 TEST(EditRuns, RemoveDoublesGivesWhatThePairwiseLoopsGive) {
