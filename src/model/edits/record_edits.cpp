@@ -4,11 +4,13 @@
 
 namespace meshsmith {
 
-std::vector<std::int32_t> selectedRecords(const std::vector<ObjectData>& table) {
-    std::vector<std::int32_t> rows;
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (table[k].Selected) rows.push_back(static_cast<std::int32_t>(k));
-    return rows;
+std::vector<std::int32_t> recordsIn(std::vector<std::int32_t> selected, std::size_t count) {
+    std::erase_if(selected, [&](std::int32_t k) {
+        return k < 0 || static_cast<std::size_t>(k) >= count;
+    });
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    return selected;
 }
 
 void setRecordColour(ObjectData& record, const Rgb& colour) {

@@ -11,8 +11,9 @@
 
 namespace meshsmith {
 
-// The numbers of the records whose Selected flag is set, ascending.
-std::vector<std::int32_t> selectedRecords(const std::vector<ObjectData>& table);
+// The numbers of `selected` that name one of `count` records, ascending and
+// each once.
+std::vector<std::int32_t> recordsIn(std::vector<std::int32_t> selected, std::size_t count);
 
 void setRecordColour(ObjectData& record, const Rgb& colour);
 Rgb recordColour(const ObjectData& record);

@@ -1,6 +1,6 @@
 #include "editor/qt/geometry/form_controls.hpp"
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/geometry/record_form_rules.hpp"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "editor/qt/geometry/line_form.hpp"
 
 #include "editor/core/geometry/manual_vertex_entry.hpp"
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/geometry/record_form_rules.hpp"
 #include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/geometry/next_item_form.hpp"

@@ -4,7 +4,7 @@
 // and the edit panel (texture index, re-picked corners, colour). It takes the
 // view's polygon picks while one of its pick modes is on.
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/qt/geometry/record_window.hpp"
 
 class QComboBox;

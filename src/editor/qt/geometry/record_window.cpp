@@ -1,6 +1,6 @@
 #include "editor/qt/geometry/record_window.hpp"
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/geometry/manual_vertex_form.hpp"
 

@@ -3,7 +3,7 @@
 // commands, the visualization lines and the texture windows.
 #include "editor/qt/shell/main_form.hpp"
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/textures/texture_library_rules.hpp"
 #include "editor/qt/geometry/line_form.hpp"
 #include "editor/qt/geometry/polygon_form.hpp"

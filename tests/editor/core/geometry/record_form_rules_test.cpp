@@ -1,6 +1,6 @@
 // The line and polygon windows' rules: list lines, the texture box and the
 // edit panel for a selection.
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/geometry/record_form_rules.hpp"
 #include "support/project_builders.hpp"
 

@@ -1,5 +1,5 @@
 // Starting the line and polygon picks: log lines, modes and colours.
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 
