@@ -117,6 +117,16 @@ void Document::unlisten(int id) {
     std::erase_if(listeners_, [&](const auto& l) { return l.first == id; });
 }
 
+void Document::adopt(Project project) {
+    track([&] {
+        EditHistory history = std::move(project_.history);
+        project_ = std::move(project);
+        project_.history = std::move(history);
+        updateBounds(project_);
+        startHistory(project_);
+    });
+}
+
 void Document::setOptions(const ProjectOptions& options) {
     if (options == project_.options) return;
     project_.options = options;

@@ -132,6 +132,10 @@ class Document {
         return track([&] { return op(session, std::forward<A>(args)...); });
     }
 
+    // A project put together elsewhere (a tool, a test) becomes the document's,
+    // as if opened: its history starts anew.
+    void adopt(Project project);
+
     // ---- the options saved with the project (no step of the history)
     void setOptions(const ProjectOptions& options);
 

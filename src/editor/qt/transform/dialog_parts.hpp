@@ -53,9 +53,9 @@ OffsetFields addOffsetFields(QWidget* parent, QBoxLayout* layout,
                              const std::array<const char*, 3>& names);
 
 // The polygon list: one row per polygon (polygonChoiceLine), rows selected
-// where the polygon's Selected flag is set; no selection signals while it fills.
-void fillPolygonList(QListWidget* list, const Project& p);
-// The polygons' Selected flags from the list's rows.
-void takePolygonSelection(const QListWidget* list, Project& p);
+// One row per polygon (polygonChoiceLine), the rows `chosen` names selected.
+void fillPolygonList(QListWidget* list, const Project& p, const std::vector<std::int32_t>& chosen);
+// The selected rows, ascending.
+std::vector<std::int32_t> polygonListSelection(const QListWidget* list);
 
 } // namespace meshsmith
