@@ -245,7 +245,7 @@ class DxfMerge {
 
     std::int32_t append(const DxfCorner& c) {
         const auto index = static_cast<std::int32_t>(p_.object.vertices.size());
-        p_.object.vertices.push_back({c.x, c.y, c.z, 0});
+        p_.object.vertices.push_back({c.x, c.y, c.z});
         vertexAt_.add(c.x, c.y, c.z, index);
         return index;
     }

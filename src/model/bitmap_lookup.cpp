@@ -29,8 +29,9 @@ std::string bitmapNameInFile(const std::string& path, const std::string& project
     std::error_code ec;
     const fs::path folder = fs::absolute(nativePath(projectFolder), ec).lexically_normal();
     if (ec) return path;
-    const fs::path relative =
-        fs::path(nativePath(path)).lexically_normal().lexically_relative(folder);
+    const fs::path full = fs::absolute(nativePath(path), ec).lexically_normal();
+    if (ec) return path;
+    const fs::path relative = full.lexically_relative(folder);
     if (relative.empty() || *relative.begin() == "..") return path;
     return pathText(relative.generic_string());
 }

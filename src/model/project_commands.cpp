@@ -16,9 +16,10 @@ namespace {
 OperationResult saveTo(ProjectSession& s, const std::string& path, const std::string& name) {
     Project& p = s.project;
     const std::string oldFile = p.ProjectFile, oldName = p.ProjectName;
+    const std::string oldFolder = projectFolderOf(p);
     p.ProjectFile = path;
     p.ProjectName = name;
-    if (auto err = saveProject(p, s.saveOptions, s.log)) {
+    if (auto err = saveProject(p, s.saveOptions, s.log, oldFolder)) {
         p.ProjectFile = oldFile;
         p.ProjectName = oldName;
         s.log.addLine(*err);

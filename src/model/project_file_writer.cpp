@@ -28,16 +28,23 @@ void writeColour(std::vector<std::string>& out, const ObjectData& o) {
 }
 
 // The textures as the file names them: relative to the project file's folder
-// where they lie in or below it (bitmap_lookup.hpp).
+// where they lie in or below it (bitmap_lookup.hpp). A relative name of the
+// object is taken relative to `namesFolder`.
 void writeTextures(std::vector<std::string>& out, const std::vector<TextureData>& textures,
-                   const std::string& folder) {
+                   const std::string& namesFolder, const std::string& folder) {
     if (textures.empty()) return;
+    const auto named = [&](const std::string& path) {
+        const std::string full = namesFolder.empty() || isAbsolutePath(path)
+                                     ? path
+                                     : absoluteBitmapPath(namesFolder, path);
+        return oneLine(bitmapNameInFile(full, folder));
+    };
     out.push_back("Textures");
     out.push_back(std::to_string(textures.size()));
     for (const auto& t : textures) {
-        out.push_back(oneLine(bitmapNameInFile(t.Filename, folder)));
+        out.push_back(named(t.Filename));
         out.push_back(std::to_string(t.Transparent));
-        out.push_back(oneLine(bitmapNameInFile(t.MaskFilename, folder)));
+        out.push_back(named(t.MaskFilename));
         out.push_back(std::to_string(t.RepeatValue));
     }
     out.push_back("TextureBackColors");
@@ -126,7 +133,8 @@ std::string copyBitmapIntoProjectFolder(const Project& p, const TextureData& t,
     return t.Filename;
 }
 
-std::string fileText(const Project& p, const std::vector<TextureData>& textures) {
+std::string fileText(const Project& p, const std::vector<TextureData>& textures,
+                     const std::string& namesFolder) {
     std::vector<std::string> out;
     out.reserve(32 + p.object.vertices.size() * 3 + p.object.polygons.size() * 12);
     out.push_back("ProjectDescription");
@@ -138,7 +146,7 @@ std::string fileText(const Project& p, const std::vector<TextureData>& textures)
         out.push_back(vertexReal(v.Y));
         out.push_back(vertexReal(v.Z));
     }
-    writeTextures(out, textures, projectFolderOf(p));
+    writeTextures(out, textures, namesFolder, projectFolderOf(p));
     writeLines(out, p);
     writePolygons(out, p);
     out.push_back("DisplayClass");
@@ -151,7 +159,7 @@ std::string fileText(const Project& p, const std::vector<TextureData>& textures)
 } // namespace
 
 std::string projectFileText(const Project& p) {
-    return fileText(p, p.object.textures);
+    return fileText(p, p.object.textures, projectFolderOf(p));
 }
 
 std::string mipConversionInfoText(const TextureData& t) {
@@ -165,7 +173,7 @@ std::string mipConversionInfoText(const TextureData& t) {
 }
 
 std::optional<std::string> saveProject(const Project& p, const SaveOptions& options,
-                                       LogSink& log) {
+                                       LogSink& log, std::optional<std::string> namesFolder) {
     // A broken object (a coordinate that is no number would be written as 0.000)
     // is never written over the user's file.
     if (const auto fault = findObjectFault(p.object))
@@ -185,7 +193,9 @@ std::optional<std::string> saveProject(const Project& p, const SaveOptions& opti
                 log.addLine("Mip-Conversion Info for " + name + " written/updated !");
         }
     }
-    if (auto err = writeFileAtomically(p.ProjectFile, fileText(p, filed))) return err;
+    if (auto err = writeFileAtomically(
+            p.ProjectFile, fileText(p, filed, namesFolder ? *namesFolder : projectFolderOf(p))))
+        return err;
     log.addLine("Project " + p.ProjectFile + " saved !");
     return std::nullopt;
 }

@@ -38,10 +38,10 @@ void touchBitmaps(TempFolder& dir, const Project& p) {
 
 TEST(ProjectFile, WrittenTextsAreTheRecordedOnes) {
     Project p;
-    p.object.vertices = {{0, 0, 0, 0}};
+    p.object.vertices = {{0, 0, 0}};
     expectGolden(projectFileText(p), "exports/minimal.3dp");
     // Textured: a pair per corner, the closing one left out; untextured: none.
-    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}};
     p.object.textures.push_back({"wall01.bmp", 0, "", 0, DefaultBackColor});
     p.object.polygons.push_back(
         makeTexturedPolygon({0, 1, 2}, 0, {{0, 0}, {1, 0}, {1, 0.5f}, {7, 7}}));

@@ -25,7 +25,8 @@ bool isPolygon(const Project& p, std::int32_t index) {
 OperationResult createPolygon(Project& p, const std::vector<std::int32_t>& closed,
                               const Rgb& colour, LogSink& log) {
     if (closed.size() < 4 || closed.front() != closed.back() ||
-        distinctCorners({0, 0, 0, static_cast<std::int32_t>(closed.size()), closed}) < 3)
+        distinctCorners({0, 0, 0, static_cast<std::int32_t>(closed.size()), closed}) !=
+            closed.size() - 1)
         return OperationResult::refused(kThreeCornersMessage);
     if (!namesVertices(closed, p.object.vertices.size()))
         return OperationResult::refused("A polygon may only use vertices of the project");

@@ -21,11 +21,12 @@ inline constexpr const char* kNotTexturizableMessage =
     "Not possible to texturize polygon with this function !";
 
 inline constexpr const char* kThreeCornersMessage =
-    "A polygon needs at least three different corners and its first vertex again at the end";
+    "A polygon needs at least three corners, each a different vertex, and its first vertex again "
+    "at the end";
 
 // "Add Polygon": appends a polygon over `closed`, its corners in order with
-// the first repeated at the end (at least three distinct corners, each a
-// vertex), in `colour`, untextured; logs "Polygon No. <i> created, using
+// the first repeated at the end (at least three corners, no vertex twice, each
+// a vertex), in `colour`, untextured; logs "Polygon No. <i> created, using
 // vertices 5, 8, 2, 5" where i is its number in the polygon list. Anything
 // else is refused (kThreeCornersMessage) and nothing changes.
 OperationResult createPolygon(Project& p, const std::vector<std::int32_t>& closed,

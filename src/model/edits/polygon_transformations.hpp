@@ -34,7 +34,8 @@ bool offsetsUnchanged(const std::array<TypedNumber, 3>& offsets);
 // position plus the offsets. CopySide::Opposite reverses the copy's whole
 // vertex list (a, b, c, a becomes a, c, b, a). Texture coordinates are copied
 // in order, or Mirrored (coordinate i of the copy is k - 1 - i of the source
-// with k corners), or None leaves the copy untextured.
+// with k corners), or None leaves the copy untextured. The copies are the
+// polygons from the old count on (the copy window goes on with them chosen).
 OperationResult copyPolygons(Project& p, const std::vector<std::int32_t>& selected,
                              const std::array<TypedNumber, 3>& offsets, CopySide side,
                              CopyTexture texture);

@@ -43,9 +43,19 @@ void PolyCopyForm::selectionChanged() {
 
 OperationResult PolyCopyForm::act(const std::vector<std::int32_t>& chosen,
                                   const std::array<TypedNumber, 3>& offsets) {
-    return context_.document.run(&copyPolygons, chosen, offsets,
-                                 static_cast<CopySide>(sideCombo_->currentIndex()),
-                                 static_cast<CopyTexture>(textureCombo_->currentIndex()));
+    Document& doc = context_.document;
+    const auto before = static_cast<std::int32_t>(doc.object().polygons.size());
+    const OperationResult r =
+        doc.run(&copyPolygons, chosen, offsets, static_cast<CopySide>(sideCombo_->currentIndex()),
+                static_cast<CopyTexture>(textureCombo_->currentIndex()));
+    // The copies are chosen now instead of their sources.
+    if (r.done()) {
+        std::vector<std::int32_t> copies;
+        for (auto k = before; k < static_cast<std::int32_t>(doc.object().polygons.size()); ++k)
+            copies.push_back(k);
+        doc.select(Purpose::CopiedPolygons, copies);
+    }
+    return r;
 }
 
 } // namespace meshsmith

@@ -25,7 +25,7 @@ struct AttributeSession {
 
     AttributeSession() {
         for (int k = 0; k < 3; ++k)
-            p.object.vertices.push_back({static_cast<float>(k), 0, 0, 0});
+            p.object.vertices.push_back({static_cast<float>(k), 0, 0});
         for (int k = 0; k < 6; ++k)
             p.object.polygons.push_back(makePolygon({0, 1, 2}));
         startHistory(p);

@@ -1,7 +1,7 @@
-// The five pick modes as one recorded session (tests/data/editor/pick_modes.txt):
-// each pick's outcome, log lines, hand-overs, the records it rewrote and the
-// pick state after it, between commands that set the modes and the project up.
-#include "editor/core/view/pick_modes.hpp"
+// The pick sessions as one recorded session (tests/data/editor/pick_session.txt):
+// each pick's outcome, log lines, the session that ended, the records it
+// rewrote and the session, pivot and shown vertices after it.
+#include "editor/core/document/document.hpp"
 
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <sstream>
 
 using namespace meshsmith;
@@ -25,25 +23,24 @@ std::string joined(const std::vector<std::int32_t>& values) {
     return "{" + out + "}";
 }
 
-// Ten vertices, the sample's lines and polygons; every call is written down.
-struct PickSession : PickReceiver {
-    Project project = test::sampleProject();
-    PickModes modes;
+const char* const kSessions[] = {"none",     "line",          "polygon",
+                                 "redefine-polygon", "redefine-line", "pivot"};
+
+// Ten vertices, the sample's lines and polygons.
+struct Session {
+    Document doc;
     test::RecordingLog log;
     bool playSound = false;
-    std::ostringstream handed; // the receiver calls of one pick
+    std::optional<DocumentChange::PickEnded> ended;
 
-    PickSession() { project.object.vertices.resize(10); }
-
-    void linePicked(std::int32_t a, std::int32_t b) override {
-        handed << "  linePicked " << a << " " << b << "\n";
+    Session() {
+        Project p = test::sampleProject();
+        p.object.vertices.resize(10);
+        doc.adopt(p);
+        doc.listen([this](const DocumentChange& c) {
+            if (c.pickEnded) ended = c.pickEnded;
+        });
     }
-    void polygonPicked(const std::vector<std::int32_t>& picked) override {
-        handed << "  polygonPicked " << joined(picked) << "\n";
-    }
-    void polygonRedefined(std::int32_t i) override { handed << "  polygonRedefined " << i << "\n"; }
-    void lineRedefined(std::int32_t i) override { handed << "  lineRedefined " << i << "\n"; }
-    void pivotPicked(std::int32_t v) override { handed << "  pivotPicked " << v << "\n"; }
 
     // "pick v3 p0 a0": vertex 3, polygon 0 and the axis are under the cursor.
     std::string pick(std::istringstream& in) {
@@ -52,34 +49,29 @@ struct PickSession : PickReceiver {
         for (std::string hit; in >> hit;)
             hits.push_back({static_cast<HitKind>(std::string("voLlpag").find(hit[0])),
                             std::stoi(hit.substr(1))});
-        const TrackObject before = project.object;
+        const TrackObject before = doc.object();
         int beeps = 0;
         const FailureSignal fail(log, playSound, [&] { ++beeps; });
-        const PickOutcome o = handlePick(modes, project, hits, log, fail, *this);
+        ended.reset();
+        const PickOutcome o = doc.pick(hits, log, fail);
         std::ostringstream text;
         text << "  -> " << results[static_cast<int>(o.result)]
-             << (o.restoreArrowCursor ? ", arrow cursor" : "") << (beeps ? ", beep" : "") << "\n"
-             << std::exchange(handed, {}).str();
+             << (o.restoreArrowCursor ? ", arrow cursor" : "") << (beeps ? ", beep" : "") << "\n";
+        if (ended) text << "  ended " << kSessions[ended->session.index()] << "\n";
         for (const std::string& line : std::exchange(log.lines, {}))
             text << "  log: " << line << "\n";
-        for (std::size_t i = 0; i < project.object.polygons.size(); ++i)
-            if (project.object.polygons[i].VertexIndices != before.polygons[i].VertexIndices)
-                text << "  polygon " << i << " corners "
-                     << joined(project.object.polygons[i].VertexIndices) << " count "
-                     << project.object.polygons[i].VertexCount << "\n";
-        for (std::size_t i = 0; i < project.object.lines.size(); ++i)
-            if (project.object.lines[i].VertexIndices != before.lines[i].VertexIndices)
-                text << "  line " << i << " ends " << joined(project.object.lines[i].VertexIndices)
+        const TrackObject& now = doc.object();
+        for (std::size_t i = 0; i < now.polygons.size(); ++i)
+            if (i >= before.polygons.size() ||
+                now.polygons[i].VertexIndices != before.polygons[i].VertexIndices)
+                text << "  polygon " << i << " corners " << joined(now.polygons[i].VertexIndices)
                      << "\n";
-        std::vector<std::int32_t> selected;
-        for (std::size_t i = 0; i < project.object.vertices.size(); ++i)
-            if (project.object.vertices[i].Selected)
-                selected.push_back(static_cast<std::int32_t>(i));
-        text << "  modes " << modes.LinePickMode << modes.PolygonPickMode
-             << modes.PolygonRedefineMode << modes.PivotPickMode << modes.LineRedefineMode
-             << ", line state " << modes.LinePickState << " " << modes.FirstLineVertex << "-"
-             << modes.SecondLineVertex << ", picked " << joined(modes.PickedVertices) << ", pivot "
-             << modes.PivotVertex << ", selected " << joined(selected) << "\n";
+        for (std::size_t i = 0; i < now.lines.size(); ++i)
+            if (i >= before.lines.size() || now.lines[i].VertexIndices != before.lines[i].VertexIndices)
+                text << "  line " << i << " ends " << joined(now.lines[i].VertexIndices) << "\n";
+        text << "  session " << kSessions[doc.pickSession().index()] << " picked "
+             << joined(pickedVertices(doc.pickSession())) << ", pivot " << doc.pivot().vertex
+             << ", shown " << joined(doc.selected(Purpose::Vertices)) << "\n";
         return text.str();
     }
 
@@ -89,39 +81,29 @@ struct PickSession : PickReceiver {
         std::string word;
         in >> word;
         if (word == "pick") return pick(in);
-        if (word == "modes") { // line, polygon, redefine, pivot, line redefine as 0 or 1
-            std::string on;
-            in >> on;
-            bool* const all[] = {&modes.LinePickMode, &modes.PolygonPickMode,
-                                 &modes.PolygonRedefineMode, &modes.PivotPickMode,
-                                 &modes.LineRedefineMode};
-            for (std::size_t k = 0; k < std::size(all); ++k)
-                *all[k] = on.at(k) == '1';
+        if (word == "sound") in >> playSound;
+        if (word == "start") {
+            std::string kind;
+            std::int32_t index = 0;
+            in >> kind >> index;
+            if (kind == "line") doc.startPick(LinePick{{0, 0, 1}, {}});
+            if (kind == "polygon") doc.startPick(PolygonPick{{0, 1, 0}, {}});
+            if (kind == "redefine-polygon") doc.startPick(PolygonRedefine{index, {}});
+            if (kind == "redefine-line") doc.startPick(LineRedefine{index, {}});
+            if (kind == "pivot") doc.startPick(PivotPick{});
         }
-        const std::vector<std::int32_t> numbers{std::istream_iterator<std::int32_t>(in), {}};
-        if (word == "sound") playSound = numbers.at(0) != 0;
-        if (word == "line-state") modes.LinePickState = numbers.at(0);
-        if (word == "picked") modes.PickedVertices = numbers; // as the polygon window leaves them
-        if (word == "selected-polygon") project.SelectedPolygon = numbers.at(0);
-        if (word == "selected-line") project.SelectedLine = numbers.at(0);
-        if (word == "polygon")
-            project.object.polygons.at(numbers.at(0)) =
-                test::makePolygon({numbers.begin() + 1, numbers.end()});
-        if (word == "select") // vertices to select, none to unselect all
-            for (std::size_t v = 0; v < project.object.vertices.size(); ++v)
-                project.object.vertices[v].Selected =
-                    std::count(numbers.begin(), numbers.end(), static_cast<std::int32_t>(v)) != 0;
         return "";
     }
 };
 
 } // namespace
 
-TEST(PickModes, RecordedSessionThroughEveryMode) {
-    PickSession s;
-    test::expectSession("pick_modes.txt",
+TEST(PickSession, RecordedSessionThroughEveryKind) {
+    Session s;
+    test::expectSession("pick_session.txt",
                         [&](const std::string& command) { return s.run(command); });
-    EXPECT_TRUE(picksOnRelease(s.modes, false));
-    EXPECT_FALSE(picksOnRelease(s.modes, true)) << "a modifier or other button held";
-    EXPECT_FALSE(picksOnRelease(PickModes{}, false));
+    EXPECT_TRUE(s.doc.canUndo()) << "every change a pick made is a step of the history";
+    EXPECT_TRUE(picksOnRelease(PolygonPick{}, false));
+    EXPECT_FALSE(picksOnRelease(PolygonPick{}, true)) << "a modifier or other button held";
+    EXPECT_FALSE(picksOnRelease(NoPick{}, false));
 }

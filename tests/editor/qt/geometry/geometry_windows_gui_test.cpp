@@ -24,7 +24,7 @@ using Indices = std::vector<std::int32_t>;
 std::vector<Vertex> circle() {
     std::vector<Vertex> ten;
     for (int k = 0; k < 10; ++k)
-        ten.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0, 0});
+        ten.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0});
     return ten;
 }
 

@@ -28,7 +28,7 @@ struct ViewScene : TopView {
     }
 
     void addVertex(float x, float y, float z = 0) {
-        project().object.vertices.push_back({x, y, z, 0});
+        project().object.vertices.push_back({x, y, z});
     }
 
     void addQuad(const std::vector<std::int32_t>& corners, Rgb colour) {
@@ -150,7 +150,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
 
     // The selected vertex has the larger sphere: only it reaches between radius 1 and 1.5.
     p.object.polygons.clear();
-    p.object.vertices = {{-3, 0, 0, 0}, {3, 0, 0, 1}};
+    p.object.vertices = {{-3, 0, 0}, {3, 0, 0}};
     p.options.ShowVertices = p.ShowVerticesNow = true;
     p.options.VertexDisplaySize = 15; // radius 1
     p.drawColours.vertex = {0, 0.6f, 0};
