@@ -279,8 +279,6 @@ void startReplacement(Project& p) {
     p.object.visLines.clear();
     p.object.polygons.clear();
     p.object.collision.clear();
-    p.SelectedLine = NoSelection;
-    p.SelectedPolygon = NoSelection;
 }
 
 std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::string& path) {

@@ -16,7 +16,7 @@ Project largeObject() {
     Project p;
     for (int k = 0; k < 30000; ++k)
         p.object.vertices.push_back({static_cast<float>(k % 173), static_cast<float>(k / 173),
-                                     static_cast<float>(k % 7), 0});
+                                     static_cast<float>(k % 7)});
     p.object.textures.push_back({"wall.bmp", 0, "", 0, DefaultBackColor});
     for (std::int32_t k = 0; k < 20000; ++k) {
         ObjectData quad;

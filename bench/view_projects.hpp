@@ -13,7 +13,7 @@ namespace meshsmith::bench {
 
 inline Project terrainProject(int vertexCount, int quadCount) {
     Project p;
-    p.ViewReady = true;
+    p.GeometryPresent = true;
     const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(vertexCount))));
     for (int i = 0; i < vertexCount; ++i) {
         const int row = i / side, column = i % side;

@@ -31,8 +31,7 @@ Project withGeometry() {
 }
 
 bool sameProject(const Project& a, const Project& b) {
-    return a.object == b.object && a.GeometryPresent == b.GeometryPresent &&
-           a.ViewReady == b.ViewReady;
+    return a.object == b.object && a.GeometryPresent == b.GeometryPresent;
 }
 
 // Sound, and every imported polygon closed.

@@ -7,7 +7,9 @@
 namespace meshsmith {
 
 std::string projectFolderOf(const Project& p) {
-    return p.ProjectFile == NoProjectFile ? std::string() : folderOf(p.ProjectFile);
+    if (p.ProjectFile == NoProjectFile) return {};
+    const std::string folder = folderOf(p.ProjectFile);
+    return folder.empty() ? std::string(".") + kPathSeparator : folder; // a bare file name
 }
 
 std::string bitmapPathOnDisk(const Project& p, const std::string& stored) {

@@ -15,7 +15,8 @@
 
 namespace meshsmith {
 
-// Folder of ProjectFile with its trailing separator; empty while it is "None".
+// Folder of ProjectFile with its trailing separator ("./" for a bare file
+// name); empty while it is "None".
 std::string projectFolderOf(const Project& p);
 // A bitmap path of the object as the file system finds it (a relative one,
 // which only a tool or a test puts there, against the project's folder).

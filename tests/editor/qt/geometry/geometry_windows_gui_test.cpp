@@ -144,7 +144,7 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     EXPECT_EQ(list->count(), 54);
     EXPECT_TRUE(button(window, "UndoButton")->isEnabled());
 
-    form.onUndo(); // Edit > Undo takes back the removal, the list follows
+    form.item(MainItem::Undo)->trigger(); // Edit > Undo takes back the removal, the list follows
     EXPECT_EQ(list->count(), 55);
     EXPECT_EQ(h.project().object.vertices.size(), 55u);
 
