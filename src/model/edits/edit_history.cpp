@@ -136,6 +136,7 @@ void EditHistory::reset(const TrackObject& object, bool geometryPresent) {
     index_ = 0;
     lastMove_ = everything();
     ++resets_;
+    justRecorded_ = false;
 }
 
 bool EditHistory::differsFromCurrent(const TrackObject& object, bool geometryPresent) const {
@@ -144,7 +145,7 @@ bool EditHistory::differsFromCurrent(const TrackObject& object, bool geometryPre
 }
 
 bool EditHistory::mergesIntoLatest() const {
-    return !mergeKey_.empty() && index_ > 0 && index_ + 1 == states_.size() &&
+    return justRecorded_ && !mergeKey_.empty() && index_ > 0 && index_ + 1 == states_.size() &&
            states_[index_]->mergeKey == mergeKey_ && !states_[index_]->frames;
 }
 
@@ -163,6 +164,7 @@ bool EditHistory::record(const std::string& name, const TrackObject& object, boo
         lastMove_ = differences(current, *next);
         ++records_;
         lastRecorded_ = next->id;
+        justRecorded_ = true;
         states_.pop_back();
         if (sameState(*next, start)) {
             --index_; // back where it began: the step is gone
@@ -179,6 +181,7 @@ bool EditHistory::record(const std::string& name, const TrackObject& object, boo
     lastMove_ = differences(current, *next);
     ++records_;
     lastRecorded_ = next->id;
+    justRecorded_ = true;
     states_.resize(index_ + 1);
     states_.push_back(std::move(next));
     ++index_;
@@ -221,6 +224,7 @@ EditHistory::State EditHistory::stateAt(std::size_t k) const {
 }
 
 EditHistory::State EditHistory::undo() {
+    justRecorded_ = false;
     const Snapshot& undone = *states_[index_];
     lastMove_ = differences(undone, *states_[index_ - 1]);
     State state = stateAt(--index_);
@@ -229,6 +233,7 @@ EditHistory::State EditHistory::undo() {
 }
 
 EditHistory::State EditHistory::redo() {
+    justRecorded_ = false;
     const Snapshot& redone = *states_[index_ + 1];
     lastMove_ = differences(*states_[index_], redone);
     State state = stateAt(++index_);

@@ -109,6 +109,7 @@ class EditHistory {
     StepId nextId_ = 1;
     StepId lastRecorded_ = kNoStep;
     std::uint64_t records_ = 0, resets_ = 0;
+    bool justRecorded_ = false; // the latest move was a record
     std::string mergeKey_;
     Differences lastMove_;
 };

@@ -19,7 +19,8 @@ using namespace meshsmith::test;
 
 namespace {
 
-// Six untextured triangles and no volumes, with an edit history.
+// Six untextured triangles, a seventh polygon of two corners (as a stored file
+// may hold one) and no volumes, with an edit history.
 struct AttributeSession {
     Project p;
 
@@ -28,6 +29,7 @@ struct AttributeSession {
             p.object.vertices.push_back({static_cast<float>(k), 0, 0});
         for (int k = 0; k < 6; ++k)
             p.object.polygons.push_back(makePolygon({0, 1, 2}));
+        p.object.polygons.push_back(makePolygon({0, 1, 0}));
         startHistory(p);
     }
 
