@@ -1,6 +1,7 @@
 #include "model/edits/polygon_transformations.hpp"
 
 #include "model/edits/edit.hpp"
+#include "model/edits/record_edits.hpp"
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/edits/vertex_mapping.hpp"
 
@@ -9,18 +10,7 @@
 namespace meshsmith {
 namespace {
 
-// The selected numbers that name polygons, as flags over the table.
-std::vector<bool> chosenPolygons(const Project& p, const std::vector<std::int32_t>& selected) {
-    std::vector<bool> chosen(p.object.polygons.size(), false);
-    for (std::int32_t k : selected)
-        if (k >= 0 && static_cast<std::size_t>(k) < chosen.size())
-            chosen[static_cast<std::size_t>(k)] = true;
-    return chosen;
-}
 
-bool anyOf(const std::vector<bool>& flags) {
-    return std::find(flags.begin(), flags.end(), true) != flags.end();
-}
 
 Position offsetPosition(const Vertex& v, const std::array<TypedNumber, 3>& offsets) {
     Position q = positionOf(v);
@@ -87,8 +77,8 @@ OperationResult copyPolygons(Project& p, const std::vector<std::int32_t>& select
                              const std::array<TypedNumber, 3>& offsets, CopySide side,
                              CopyTexture texture) {
     if (offsetsUnchanged(offsets)) return OperationResult::refused(kCheckOffsetMessage);
-    const std::vector<bool> chosen = chosenPolygons(p, selected);
-    if (!anyOf(chosen)) return OperationResult::refused(kSelectPolygonsMessage);
+    const std::vector<bool> chosen = flagsOf(selected, p.object.polygons.size());
+    if (!anyFlag(chosen)) return OperationResult::refused(kSelectPolygonsMessage);
     if (OperationResult r = checkCopiedCorners(p, chosen, offsets); !r.done()) return r;
     return applyEdit(p, "Copy Polygons", [&](Project& p) {
         removeDoubleVertices(p);
@@ -105,8 +95,8 @@ OperationResult copyPolygons(Project& p, const std::vector<std::int32_t>& select
 
 OperationResult movePolygons(Project& p, const std::vector<std::int32_t>& selected,
                              const std::array<TypedNumber, 3>& offsets) {
-    const std::vector<bool> chosen = chosenPolygons(p, selected);
-    if (!anyOf(chosen)) return OperationResult::refused(kSelectPolygonsMessage);
+    const std::vector<bool> chosen = flagsOf(selected, p.object.polygons.size());
+    if (!anyFlag(chosen)) return OperationResult::refused(kSelectPolygonsMessage);
     if (offsetsUnchanged(offsets)) return OperationResult::refused(kCheckOffsetMessage);
     std::vector<bool> used(p.object.vertices.size(), false);
     for (std::size_t k = 0; k < chosen.size(); ++k)

@@ -13,6 +13,17 @@ std::vector<std::int32_t> recordsIn(std::vector<std::int32_t> selected, std::siz
     return selected;
 }
 
+std::vector<bool> flagsOf(const std::vector<std::int32_t>& selected, std::size_t count) {
+    std::vector<bool> flags(count, false);
+    for (std::int32_t k : selected)
+        if (k >= 0 && static_cast<std::size_t>(k) < count) flags[static_cast<std::size_t>(k)] = true;
+    return flags;
+}
+
+bool anyFlag(const std::vector<bool>& flags) {
+    return std::find(flags.begin(), flags.end(), true) != flags.end();
+}
+
 void setRecordColour(ObjectData& record, const Rgb& colour) {
     record.Red = colour.r;
     record.Green = colour.g;

@@ -18,6 +18,11 @@ std::vector<std::int32_t> recordsIn(std::vector<std::int32_t> selected, std::siz
 void setRecordColour(ObjectData& record, const Rgb& colour);
 Rgb recordColour(const ObjectData& record);
 
+// One flag per record of a table of `count`, set for the numbers `selected`
+// names (numbers outside the table ignored).
+std::vector<bool> flagsOf(const std::vector<std::int32_t>& selected, std::size_t count);
+bool anyFlag(const std::vector<bool>& flags);
+
 // True when every index names one of `vertexCount` vertices.
 bool namesVertices(const std::vector<std::int32_t>& indices, std::size_t vertexCount);
 

@@ -1,6 +1,7 @@
 #include "model/edits/transformations.hpp"
 
 #include "model/edits/edit.hpp"
+#include "model/edits/record_edits.hpp"
 #include "model/edits/vertex_mapping.hpp"
 #include "model/number_text.hpp"
 
@@ -16,12 +17,10 @@ OperationResult chooseVertices(const Project& p, const VertexChoice& which,
                                std::vector<bool>& affected) {
     const std::vector<Vertex>& vertices = p.object.vertices;
     if (vertices.empty()) return OperationResult::refused(kNoVerticesMessage);
-    affected.assign(vertices.size(), which.scope == VertexScope::All);
+    affected.assign(vertices.size(), true);
     if (which.scope == VertexScope::All) return {};
-    for (std::int32_t k : which.selected)
-        if (k >= 0 && static_cast<std::size_t>(k) < vertices.size())
-            affected[static_cast<std::size_t>(k)] = true;
-    if (std::none_of(affected.begin(), affected.end(), [](bool on) { return on; }))
+    affected = flagsOf(which.selected, vertices.size());
+    if (!anyFlag(affected))
         return OperationResult::refused(kNoVerticesSelectedMessage);
     return {};
 }

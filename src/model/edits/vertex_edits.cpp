@@ -2,6 +2,7 @@
 
 #include "model/edits/edit.hpp"
 #include "model/edits/polygon_removal.hpp"
+#include "model/edits/record_edits.hpp"
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/edits/visualization_lines.hpp"
 
@@ -11,19 +12,6 @@
 
 namespace meshsmith {
 namespace {
-
-// The selected numbers that name vertices, as flags over the table.
-std::vector<bool> flagsOf(const Project& p, const std::vector<std::int32_t>& selected) {
-    std::vector<bool> flags(p.object.vertices.size(), false);
-    for (std::int32_t k : selected)
-        if (k >= 0 && static_cast<std::size_t>(k) < flags.size())
-            flags[static_cast<std::size_t>(k)] = true;
-    return flags;
-}
-
-bool anyOf(const std::vector<bool>& flags) {
-    return std::find(flags.begin(), flags.end(), true) != flags.end();
-}
 
 bool usesAny(const ObjectData& record, const std::vector<bool>& removed) {
     return std::any_of(record.VertexIndices.begin(), record.VertexIndices.end(),
@@ -81,8 +69,8 @@ OperationResult addVertex(Project& p, float x, float y, float z) {
 OperationResult modifySelectedVertices(Project& p, const std::vector<std::int32_t>& selected,
                                        std::optional<float> x, std::optional<float> y,
                                        std::optional<float> z) {
-    const std::vector<bool> chosen = flagsOf(p, selected);
-    if (!anyOf(chosen)) return OperationResult::refused("No vertex selected");
+    const std::vector<bool> chosen = flagsOf(selected, p.object.vertices.size());
+    if (!anyFlag(chosen)) return OperationResult::refused("No vertex selected");
     return applyEdit(p, "Modify Vertices", [&](Project& p) {
         for (std::size_t k = 0; k < chosen.size(); ++k) {
             if (!chosen[k]) continue;
@@ -98,7 +86,7 @@ OperationResult modifySelectedVertices(Project& p, const std::vector<std::int32_
 
 OperationResult removeSelectedVertices(Project& p, const std::vector<std::int32_t>& selected,
                                        LogSink& log) {
-    const std::vector<bool> removed = flagsOf(p, selected);
+    const std::vector<bool> removed = flagsOf(selected, p.object.vertices.size());
     return applyEdit(p, "Remove Vertices", [&](Project& p) {
         return keepingVisualizationLines(p, log, [&] {
             removeVertices(p, removed, log);
@@ -128,7 +116,7 @@ OperationResult removeAllVertices(Project& p, UserPrompts& prompts, LogSink& log
 
 OperationResult createInterpolatedVertex(Project& p, const std::vector<std::int32_t>& selected,
                                          LogSink& log) {
-    const std::vector<bool> chosen = flagsOf(p, selected);
+    const std::vector<bool> chosen = flagsOf(selected, p.object.vertices.size());
     std::vector<std::size_t> pair;
     for (std::size_t k = 0; k < chosen.size(); ++k)
         if (chosen[k]) pair.push_back(k);

@@ -1,6 +1,7 @@
 #include "editor/qt/attributes/collision_form.hpp"
 
 #include "editor/core/attributes/attribute_rules.hpp"
+#include "editor/qt/geometry/form_controls.hpp"
 #include "model/edits/attribute_edits.hpp"
 
 #include <QComboBox>
@@ -213,10 +214,7 @@ std::vector<std::int32_t> CollisionForm::chosenPolygons() const {
 }
 
 void CollisionForm::onPolygonsClicked() {
-    std::vector<std::int32_t> rows;
-    for (int k = 0; k < polygonList_->count(); ++k)
-        if (polygonList_->item(k)->isSelected()) rows.push_back(k);
-    context_.document.select(Purpose::CollisionPolygons, rows);
+    context_.document.select(Purpose::CollisionPolygons, listSelection(polygonList_));
 }
 
 void CollisionForm::onAddOrEdit() {

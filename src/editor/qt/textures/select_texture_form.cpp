@@ -1,5 +1,6 @@
 #include "editor/qt/textures/select_texture_form.hpp"
 
+#include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/textures/texture_form.hpp"
 #include "model/bitmap_lookup.hpp"
 #include "model/edits/texture_mapping.hpp"
@@ -17,10 +18,6 @@
 
 namespace meshsmith {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QComboBox* comboBox(QWidget* parent, const char* name, const char* hint,
                     const std::vector<std::string>& items) {
@@ -229,10 +226,7 @@ void SelectTextureForm::fillPolygonList() {
 }
 
 std::vector<std::int32_t> SelectTextureForm::selectedPolygons() const {
-    std::vector<std::int32_t> rows;
-    for (int k = 0; k < polygonList_->count(); ++k)
-        if (polygonList_->item(k)->isSelected()) rows.push_back(k);
-    return rows;
+    return listSelection(polygonList_);
 }
 
 const ObjectData* SelectTextureForm::currentPolygon() const {

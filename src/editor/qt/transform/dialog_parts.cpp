@@ -82,11 +82,4 @@ void fillPolygonList(QListWidget* list, const Project& p, const std::vector<std:
         if (auto* item = list->item(k)) item->setSelected(true);
 }
 
-std::vector<std::int32_t> polygonListSelection(const QListWidget* list) {
-    std::vector<std::int32_t> rows;
-    for (int k = 0; k < list->count(); ++k)
-        if (list->item(k)->isSelected()) rows.push_back(k);
-    return rows;
-}
-
 } // namespace meshsmith

@@ -2,9 +2,10 @@
 // The pieces the transformation dialogs are built from: buttons and radio
 // buttons with their object names and hints, a row of X, Y and Z offset
 // fields named by their labels, and the polygon list the two polygon windows
-// share with its selection.
+// share (its selection read with listSelection, form_controls.hpp).
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/geometry/form_controls.hpp"
 
 #include <QString>
 
@@ -21,10 +22,6 @@ class QRadioButton;
 class QWidget;
 
 namespace meshsmith {
-
-inline QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A push button that is never the default by accident; `hint` may be null.
 QPushButton* dialogButton(QWidget* parent, const char* name, const char* caption,
@@ -55,7 +52,5 @@ OffsetFields addOffsetFields(QWidget* parent, QBoxLayout* layout,
 // The polygon list: one row per polygon (polygonChoiceLine), rows selected
 // One row per polygon (polygonChoiceLine), the rows `chosen` names selected.
 void fillPolygonList(QListWidget* list, const Project& p, const std::vector<std::int32_t>& chosen);
-// The selected rows, ascending.
-std::vector<std::int32_t> polygonListSelection(const QListWidget* list);
 
 } // namespace meshsmith

@@ -1,6 +1,7 @@
 #include "editor/qt/transform/polygon_offset_window.hpp"
 
 #include "editor/core/transform/transform_rules.hpp"
+#include "editor/qt/geometry/form_controls.hpp"
 
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ void PolygonOffsetWindow::refreshList() {
 
 void PolygonOffsetWindow::onDocumentChanged(const DocumentChange& change) {
     if (change.any(DocumentChange::Polygons | DocumentChange::Textures | DocumentChange::Opened) ||
-        (change.any(DocumentChange::Selection) && polygonListSelection(list_) != chosen()))
+        (change.any(DocumentChange::Selection) && listSelection(list_) != chosen()))
         refreshList();
     undoButton_->setEnabled(undo_.canUndo(context_.document));
 }
@@ -77,7 +78,7 @@ void PolygonOffsetWindow::done(int result) {
 }
 
 void PolygonOffsetWindow::onSelectionChanged() {
-    context_.document.select(purpose_, polygonListSelection(list_));
+    context_.document.select(purpose_, listSelection(list_));
     selectionChanged();
 }
 

@@ -85,6 +85,7 @@ void ViewForm::rebuildTextures() {
     if (!canvas_ || !canvas_->isValid()) return; // the first drawing builds them
     canvas_->makeCurrent();
     EditorLog log(context_);
+    textures_.release(); // a bitmap or mask may have changed on disk under the same name
     textures_.update(context_.document.project(), context_.document.textureVersion(),
                      context_.appFolder, log);
     canvas_->doneCurrent();

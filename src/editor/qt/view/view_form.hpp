@@ -45,8 +45,8 @@ class ViewForm : public QWidget {
     void redraw();
     // Draws at once (camera moves that show the scene without its vertices).
     void redrawNow();
-    // Rebuilds the texture objects at once when the library changed (the texture
-    // library window waits for it, logging each file that cannot be read).
+    // Rebuilds the texture objects at once from the files (the texture library
+    // window waits for it, logging each file that cannot be read).
     void rebuildTextures();
     // Shows the project's caption in the title bar.
     void showCaption();
