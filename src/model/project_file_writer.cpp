@@ -127,10 +127,7 @@ std::string copyBitmapIntoProjectFolder(const Project& p, const TextureData& t,
     if (fs::exists(nativePath(target), ec) &&
         fs::equivalent(nativePath(source), nativePath(target), ec))
         return target;
-    if (fs::copy_file(nativePath(source), nativePath(target), fs::copy_options::overwrite_existing,
-                      ec))
-        return target;
-    return t.Filename;
+    return copyFileReplacing(source, target).empty() ? target : t.Filename;
 }
 
 std::string fileText(const Project& p, const std::vector<TextureData>& textures,

@@ -76,9 +76,7 @@ std::string describe(const std::string& name, const std::string& folder) {
         EXPECT_TRUE(referencesAreSound(p)) << name;
         if (name.ends_with(".3dp")) out += "name: " + p.ProjectName + "\n"; // from the file's
     }
-    for (std::size_t at; (at = out.find(folder)) != std::string::npos;)
-        out.erase(at, folder.size());
-    return out;
+    return placeholder(out, folder, "");
 }
 
 } // namespace

@@ -143,7 +143,8 @@ TEST(ProjectFile, SavingKeepsTheObjectAndEveryBitmapFound) {
         ASSERT_TRUE(saveProjectAs(first).done());
         Project back;
         ASSERT_TRUE(loadProject(back, dir.file(where), prompts, log).done()) << where;
-        EXPECT_EQ(back.object.textures[0].Filename, dir.file("c/sign.bmp")) << where;
+        EXPECT_EQ(back.object.textures[0].Filename, absoluteBitmapPath(dir.folder(), "c/sign.bmp"))
+            << where;
     }
     EXPECT_NE(readFile(dir.file("c/sign.3dp")).find("\r\nsign.bmp\r\n"), std::string::npos)
         << "named relative to the project's folder";
