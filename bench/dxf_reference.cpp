@@ -245,7 +245,7 @@ class DxfMerge {
 
     std::int32_t append(const DxfCorner& c) {
         const auto index = static_cast<std::int32_t>(p_.object.vertices.size());
-        p_.object.vertices.push_back({c.x, c.y, c.z, 0});
+        p_.object.vertices.push_back({c.x, c.y, c.z});
         vertexAt_.add(c.x, c.y, c.z, index);
         return index;
     }
@@ -279,8 +279,6 @@ void startReplacement(Project& p) {
     p.object.visLines.clear();
     p.object.polygons.clear();
     p.object.collision.clear();
-    p.SelectedLine = NoSelection;
-    p.SelectedPolygon = NoSelection;
 }
 
 std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::string& path) {

@@ -1,7 +1,10 @@
 // The edit history at the size of a large object: 30,000 vertices and 20,000
 // textured quads. Counters: the bytes one step keeps (a step that changes the
 // vertex table, one that changes every table), and the time of an Undo (with
-// the Redo that puts the step back).
+// the Redo that puts the step back), of the history alone and of the editor's
+// document, whose Undo also lets the windows' selections follow and tells its
+// listeners.
+#include "editor/core/document/document.hpp"
 #include "model/edits/edit.hpp"
 #include "model/edits/vertex_edits.hpp"
 #include "model/project.hpp"
@@ -16,7 +19,7 @@ Project largeObject() {
     Project p;
     for (int k = 0; k < 30000; ++k)
         p.object.vertices.push_back({static_cast<float>(k % 173), static_cast<float>(k / 173),
-                                     static_cast<float>(k % 7), 0});
+                                     static_cast<float>(k % 7)});
     p.object.textures.push_back({"wall.bmp", 0, "", 0, DefaultBackColor});
     for (std::int32_t k = 0; k < 20000; ++k) {
         ObjectData quad;
@@ -75,5 +78,23 @@ void BM_UndoAndRedo(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndoAndRedo)->Unit(benchmark::kMillisecond);
+
+// Undo and Redo through the document with vertices and polygons chosen in two
+// windows (their tables are compared to follow the change) and one listener.
+void BM_DocumentUndoAndRedo(benchmark::State& state) {
+    Document doc;
+    doc.adopt(largeObject());
+    int told = 0;
+    doc.listen([&](const DocumentChange&) { ++told; });
+    doc.select(Purpose::Vertices, {5, 500, 5000});
+    doc.select(Purpose::ListedPolygons, {7, 7000});
+    doc.run(&addVertex, 1.0f, 2.0f, 3.0f);
+    for (auto _ : state) {
+        doc.undo();
+        doc.redo();
+    }
+    benchmark::DoNotOptimize(told);
+}
+BENCHMARK(BM_DocumentUndoAndRedo)->Unit(benchmark::kMillisecond);
 
 } // namespace

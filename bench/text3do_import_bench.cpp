@@ -24,7 +24,7 @@ Project gridProject() {
         for (int c = 0; c < columns; ++c)
             p.object.vertices.push_back({0.37f * static_cast<float>(c),
                                          0.61f * static_cast<float>(r),
-                                         0.013f * static_cast<float>((c * r) % 97), 0});
+                                         0.013f * static_cast<float>((c * r) % 97)});
     for (int cell = 0; cell < 50000; ++cell) {
         const int a = (cell / (columns - 1)) * columns + cell % (columns - 1);
         ObjectData quad;

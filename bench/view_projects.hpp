@@ -13,12 +13,12 @@ namespace meshsmith::bench {
 
 inline Project terrainProject(int vertexCount, int quadCount) {
     Project p;
-    p.ViewReady = true;
+    p.GeometryPresent = true;
     const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(vertexCount))));
     for (int i = 0; i < vertexCount; ++i) {
         const int row = i / side, column = i % side;
         p.object.vertices.push_back(
-            {column * 10.0f, row * 10.0f, static_cast<float>((row * 7 + column * 3) % 11), 0});
+            {column * 10.0f, row * 10.0f, static_cast<float>((row * 7 + column * 3) % 11)});
     }
     const int rows = (vertexCount - 1) / side; // rows with a full row above them
     const int cells = (side - 1) * std::max(rows - 1, 1);

@@ -26,15 +26,15 @@ namespace {
 
 using namespace meshsmith;
 
-// Every sphere with the mesh, one draw each, in the vertex colours.
+// Every sphere with the mesh, one draw each, in the vertex colour.
 void drawMeshSpheres(const Project& p) {
     const SphereMesh& mesh = unitSphere();
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
+    const Rgb c = viewColoursOf(p.options).vertex;
     for (const Vertex& v : p.object.vertices) {
-        const Rgb& c = v.Selected ? p.drawColours.selectedVertex : p.drawColours.vertex;
         glColor3f(c.r, c.g, c.b);
-        const float radius = drawnVertexRadius(p.options.VertexDisplaySize, v.Selected != 0);
+        const float radius = drawnVertexRadius(p.options.VertexDisplaySize, false);
         glPushMatrix();
         glTranslatef(v.X, v.Y, v.Z);
         glScalef(radius, radius, radius);
@@ -48,12 +48,12 @@ enum class Spheres { None, Now, EachWithTheMesh };
 
 void Repaint(benchmark::State& state, Spheres spheres) {
     Project project = bench::terrainProject(static_cast<int>(state.range(0)), 20000);
-    project.ShowVerticesNow = spheres == Spheres::Now;
     const Matrix4 camera = bench::benchCamera(project);
-    const SceneOptions options;
+    SceneOptions options;
+    options.showVertices = spheres == Spheres::Now;
     TextureHandles textures;
     test::RecordingLog log;
-    textures.update(project, "", log);
+    textures.update(project, 1, "", log);
     for (auto _ : state) {
         paintScene({project, options, {0, 0, 0}, textures, camera});
         if (spheres == Spheres::EachWithTheMesh) drawMeshSpheres(project);

@@ -25,7 +25,7 @@ void check(bool ok) {
 Project startingProject(bool append) {
     Project p;
     if (!append) return p;
-    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}};
     ObjectData poly;
     poly.VertexIndices = {0, 1, 2, 0};
     poly.VertexCount = 4;

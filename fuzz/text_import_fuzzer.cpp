@@ -18,7 +18,7 @@ namespace {
 
 Project withGeometry() {
     Project p;
-    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 1}, {0, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
     ObjectData tri;
     tri.VertexIndices = {0, 1, 2, 0};
     tri.VertexCount = 4;
@@ -31,8 +31,7 @@ Project withGeometry() {
 }
 
 bool sameProject(const Project& a, const Project& b) {
-    return a.object == b.object && a.GeometryPresent == b.GeometryPresent &&
-           a.ViewReady == b.ViewReady;
+    return a.object == b.object && a.GeometryPresent == b.GeometryPresent;
 }
 
 // Sound, and every imported polygon closed.

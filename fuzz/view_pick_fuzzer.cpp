@@ -33,13 +33,14 @@ class Bytes {
     std::size_t size_, at_ = 0;
 };
 
-ObjectData record(Bytes& in, int maxCorners) {
+// A record, and whether the windows have it chosen (marked in the scene).
+ObjectData record(Bytes& in, int maxCorners, std::vector<std::uint8_t>& marks) {
     ObjectData o;
     const int corners = 2 + in.next<std::uint8_t>() % (maxCorners - 1);
     for (int c = 0; c < corners; ++c)
         o.VertexIndices.push_back(in.next<std::int8_t>());
     o.VertexCount = static_cast<std::int32_t>(o.VertexIndices.size()) + in.next<std::int8_t>() % 3;
-    o.Selected = in.next<std::uint8_t>() & 1;
+    marks.push_back(in.next<std::uint8_t>() & 1);
     return o;
 }
 
@@ -58,23 +59,27 @@ std::size_t tableSize(const Project& p, HitKind kind) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);
     Project p;
-    p.ViewReady = true;
+    p.GeometryPresent = true;
     const std::uint8_t switches = in.next<std::uint8_t>();
     p.options.ShowAxis = switches & 1;
     p.options.Perspective = switches & 2;
-    p.ShowVerticesNow = switches & 4;
+    SceneMarks marks;
+    std::vector<std::uint8_t> visMarks; // visualization lines are never marked
     p.options.VertexDisplaySize = in.next<std::uint8_t>() % 32;
-    for (int v = in.next<std::uint8_t>() % 24; v > 0; --v)
-        p.object.vertices.push_back({in.next<float>(), in.next<float>(), in.next<float>(),
-                                     static_cast<std::uint8_t>(in.next<std::uint8_t>() & 1)});
+    for (int v = in.next<std::uint8_t>() % 24; v > 0; --v) {
+        p.object.vertices.push_back({in.next<float>(), in.next<float>(), in.next<float>()});
+        marks.vertices.push_back(in.next<std::uint8_t>() & 1);
+    }
     for (int k = in.next<std::uint8_t>() % 6; k > 0; --k)
-        p.object.lines.push_back(record(in, 3));
+        p.object.lines.push_back(record(in, 3, marks.lines));
     for (int k = in.next<std::uint8_t>() % 6; k > 0; --k)
-        p.object.visLines.push_back(record(in, 3));
+        p.object.visLines.push_back(record(in, 3, visMarks));
     for (int k = in.next<std::uint8_t>() % 8; k > 0; --k)
-        p.object.polygons.push_back(record(in, 12));
+        p.object.polygons.push_back(record(in, 12, marks.polygons));
     updateBounds(p);
     SceneOptions scene;
+    scene.showVertices = switches & 4;
+    scene.marks = &marks;
     scene.showGrid = switches & 8;
     scene.showBackfaces = switches & 16;
     scene.originPivot = switches & 32;

@@ -25,6 +25,9 @@ std::optional<std::string> polygonFault(const Project& p, std::size_t i) {
             return "Polygon " + n(i) + ": corner " + std::to_string(k) + " refers to vertex " +
                    std::to_string(v) + ", which does not exist.";
     }
+    if (distinctCorners(poly) < 3)
+        return "Polygon " + n(i) +
+               " has fewer than three different corners: redefine it or remove it.";
     if (poly.TextureIndex < 0 ||
         static_cast<std::size_t>(poly.TextureIndex) >= p.object.textures.size())
         return "Polygon " + n(i) + " uses texture " + std::to_string(poly.TextureIndex) +

@@ -7,36 +7,35 @@
 namespace meshsmith {
 
 std::string projectFolderOf(const Project& p) {
-    return p.ProjectFile == NoProjectFile ? std::string() : folderOf(p.ProjectFile);
+    if (p.ProjectFile == NoProjectFile) return {};
+    const std::string folder = folderOf(p.ProjectFile);
+    return folder.empty() ? std::string(".") + kPathSeparator : folder; // a bare file name
 }
 
 std::string bitmapPathOnDisk(const Project& p, const std::string& stored) {
     return nativePath(resolveAgainst(projectFolderOf(p), stored));
 }
 
-namespace {
-bool sameFolder(const std::string& a, const std::string& b) {
+std::string absoluteBitmapPath(const std::string& folder, const std::string& name) {
+    if (name.empty()) return name;
     namespace fs = std::filesystem;
     std::error_code ec;
-    auto ca = fs::weakly_canonical(nativePath(a.empty() ? "." : a), ec);
-    auto cb = fs::weakly_canonical(nativePath(b.empty() ? "." : b), ec);
-    return ca == cb;
+    const fs::path full = fs::absolute(nativePath(resolveAgainst(folder, name)), ec);
+    if (ec) return resolveAgainst(folder, name);
+    return pathText(full.lexically_normal());
 }
-} // namespace
 
-void anchorRelativeBitmaps(Project& p, const std::string& oldFolder, const std::string& newFolder) {
-    if (sameFolder(oldFolder, newFolder)) return;
+std::string bitmapNameInFile(const std::string& path, const std::string& projectFolder) {
+    if (path.empty() || !isAbsolutePath(path) || projectFolder.empty()) return path;
     namespace fs = std::filesystem;
-    auto anchor = [&](std::string& path) {
-        if (path.empty() || isAbsolutePath(path)) return;
-        std::error_code ec;
-        auto abs = fs::absolute(nativePath(resolveAgainst(oldFolder, path)), ec);
-        if (!ec) path = pathText(abs.lexically_normal());
-    };
-    for (auto& t : p.object.textures) {
-        anchor(t.Filename);
-        anchor(t.MaskFilename);
-    }
+    std::error_code ec;
+    const fs::path folder = fs::absolute(nativePath(projectFolder), ec).lexically_normal();
+    if (ec) return path;
+    const fs::path full = fs::absolute(nativePath(path), ec).lexically_normal();
+    if (ec) return path;
+    const fs::path relative = full.lexically_relative(folder);
+    if (relative.empty() || *relative.begin() == "..") return path;
+    return pathText(relative.generic_string());
 }
 
 } // namespace meshsmith

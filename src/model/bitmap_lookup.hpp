@@ -1,6 +1,13 @@
 #pragma once
-// Where a texture's bitmap lies on disk. Bitmaps stored as bare or relative
-// names belong beside the project file, whatever the current folder is.
+// Where a texture's bitmap lies on disk, and the one rule for its name:
+//  - in the object (in memory) a bitmap or mask is named by its absolute
+//    path, made so where it enters (a project read, a bitmap chosen, data
+//    added from another project); saving never changes it;
+//  - in a project file it is named relative to the file's folder when it
+//    lies in or below that folder ("seats.bmp", "tex/wall.bmp"), by its
+//    absolute path otherwise;
+//  - a relative name read from a file resolves against that file's folder,
+//    never against the current folder.
 
 #include "project.hpp"
 
@@ -8,12 +15,16 @@
 
 namespace meshsmith {
 
-// Folder of ProjectFile with its trailing separator; empty while it is "None".
+// Folder of ProjectFile with its trailing separator ("./" for a bare file
+// name); empty while it is "None".
 std::string projectFolderOf(const Project& p);
-// A stored bitmap path as the file system finds it.
+// A bitmap path of the object as the file system finds it (a relative one,
+// which only a tool or a test puts there, against the project's folder).
 std::string bitmapPathOnDisk(const Project& p, const std::string& stored);
-// Relative bitmap names made absolute against `oldFolder`, for a project that is
-// about to be written into another folder where they would no longer resolve.
-void anchorRelativeBitmaps(Project& p, const std::string& oldFolder, const std::string& newFolder);
+// A name read from a file in `folder`: absolute and normalised.
+std::string absoluteBitmapPath(const std::string& folder, const std::string& name);
+// The name a project file in `projectFolder` stores for `path` (see above);
+// "" stays "".
+std::string bitmapNameInFile(const std::string& path, const std::string& projectFolder);
 
 } // namespace meshsmith

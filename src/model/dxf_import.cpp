@@ -96,7 +96,7 @@ class DxfMerge {
 
     std::int32_t append(const DxfCorner& c) {
         const auto index = static_cast<std::int32_t>(p_.object.vertices.size());
-        p_.object.vertices.push_back({c.x, c.y, c.z, 0});
+        p_.object.vertices.push_back({c.x, c.y, c.z});
         vertexAt_.add(c.x, c.y, c.z, index);
         return index;
     }
@@ -113,7 +113,7 @@ bool applyOffset(std::vector<DxfEntity>& entities, DxfKind kind, VertexOffset o,
     for (DxfEntity& e : entities)
         for (std::size_t k = 0; k < corners; ++k) {
             DxfCorner& c = e.corners[k];
-            const auto moved = offsetVertex({c.x, c.y, c.z, 0}, o);
+            const auto moved = offsetVertex({c.x, c.y, c.z}, o);
             if (!moved) {
                 error = {std::string("The offset moves the ") + dxfEntityName(kind) +
                              " entity out of the range of coordinates; choose a smaller offset",
@@ -131,8 +131,6 @@ void startReplacement(Project& p) {
     p.object.visLines.clear();
     p.object.polygons.clear();
     p.object.collision.clear();
-    p.SelectedLine = NoSelection;
-    p.SelectedPolygon = NoSelection;
 }
 
 std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::string& path) {

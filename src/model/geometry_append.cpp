@@ -7,7 +7,7 @@
 namespace meshsmith {
 
 std::optional<Vertex> offsetVertex(const Vertex& v, VertexOffset o) {
-    const Vertex moved{v.X + o.x, v.Y + o.y, v.Z + o.z, 0};
+    const Vertex moved{v.X + o.x, v.Y + o.y, v.Z + o.z};
     if (!std::isfinite(moved.X) || !std::isfinite(moved.Y) || !std::isfinite(moved.Z))
         return std::nullopt;
     return moved;

@@ -25,7 +25,7 @@ struct AddedGeometry {
 // A position moved by the offset; nullopt when a coordinate leaves the float range.
 std::optional<Vertex> offsetVertex(const Vertex& v, VertexOffset offset);
 
-// Appends the geometry: vertices with the offset added and Selected clear,
+// Appends the geometry: vertices with the offset added,
 // textures after the object's, line and polygon vertex indices raised by the
 // old vertex count, texture indices by the old texture count (NoTexture stays).
 // All or nothing: an offset that moves a vertex out of the float range fails,

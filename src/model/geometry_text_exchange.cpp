@@ -42,8 +42,6 @@ void replaceGeometry(Project& p, std::vector<Vertex>&& vertices,
     p.object.lines.clear();
     p.object.visLines.clear();
     p.object.collision.clear();
-    p.SelectedLine = NoSelection;
-    p.SelectedPolygon = NoSelection;
 }
 
 } // namespace

@@ -31,7 +31,7 @@ OperationResult writeGeometryExport(const std::string& path, const std::string& 
                                     const std::string& doneLogLine, LogSink& log);
 
 // The geometry of an import file, read whole before the project is touched:
-// vertices (Selected clear, with their file lines) and closed, untextured,
+// vertices (with their file lines) and closed, untextured,
 // unselected polygons whose colours are chosen when they join the project.
 using ImportedGeometry = AddedGeometry;
 

@@ -78,6 +78,21 @@ bool fileExists(std::string_view path) {
     return std::filesystem::is_regular_file(nativePath(path), ec);
 }
 
+std::string copyFileReplacing(std::string_view from, std::string_view to) {
+    namespace fs = std::filesystem;
+    const fs::path target(nativePath(to));
+    fs::path temp = target;
+    temp += ".copying";
+    std::error_code ec;
+    fs::remove(temp, ec);
+    fs::copy_file(fs::path(nativePath(from)), temp, ec);
+    if (!ec) fs::rename(temp, target, ec);
+    if (!ec) return "";
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return ec.message();
+}
+
 bool folderExists(std::string_view path) {
     if (path.empty()) return false;
     std::error_code ec;

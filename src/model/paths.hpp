@@ -34,6 +34,10 @@ std::string nativePath(std::string_view path);
 std::string pathText(const std::filesystem::path& path);
 
 bool fileExists(std::string_view path);
+// Copies `from` over `to` as a whole: into a temporary beside the target, then
+// renamed onto it (MinGW's copy_file refuses to overwrite an existing file).
+// Empty when done, else the system's reason; the target is untouched then.
+std::string copyFileReplacing(std::string_view from, std::string_view to);
 bool folderExists(std::string_view path);
 
 } // namespace meshsmith

@@ -1,16 +1,26 @@
 #include "project.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace meshsmith {
+
+ProjectFrame frameOf(const Project& p) {
+    return {p.ProjectFile, p.ProjectName, p.viewCaption, p.options};
+}
+
+void applyFrame(Project& p, const ProjectFrame& frame) {
+    p.ProjectFile = frame.ProjectFile;
+    p.ProjectName = frame.ProjectName;
+    p.viewCaption = frame.viewCaption;
+    p.options = frame.options;
+}
 
 void resetProject(Project& p) {
     Project fresh;
     fresh.ProjectName = std::move(p.ProjectName);
     fresh.history = std::move(p.history);
-    fresh.geometrySnapshot = std::move(p.geometrySnapshot);
     fresh.bounds = p.bounds;
-    fresh.ShowVerticesNow = p.ShowVerticesNow;
     // The menus' check marks and the Options dialog's boxes keep their state.
     const ProjectOptions& kept = p.options;
     ProjectOptions& o = fresh.options;
@@ -26,7 +36,6 @@ void resetProject(Project& p) {
     o.MakerMinimize = kept.MakerMinimize;
     o.MakerClose = kept.MakerClose;
     o.GPLParam = kept.GPLParam;
-    fresh.textureLibraryVersion = p.textureLibraryVersion + 1;
     p = std::move(fresh);
 }
 
@@ -48,11 +57,6 @@ void updateBounds(Project& p) {
     b.centreX = static_cast<float>((static_cast<double>(b.minX) + b.maxX) / 2);
     b.centreY = static_cast<float>((static_cast<double>(b.minY) + b.maxY) / 2);
     b.centreZ = static_cast<float>((static_cast<double>(b.minZ) + b.maxZ) / 2);
-}
-
-void deselectAllVertices(Project& p) {
-    for (Vertex& v : p.object.vertices)
-        v.Selected = 0;
 }
 
 PolygonPlane polygonPlane(const Project& p, const ObjectData& polygon) {
@@ -83,15 +87,27 @@ bool polygonPlaneIsUsable(const Project& p, const ObjectData& polygon) {
     return std::isfinite(pl.a) && std::isfinite(pl.b) && std::isfinite(pl.c) && std::isfinite(pl.d);
 }
 
-bool applyViewColourTexts(Project& p) {
-    auto bg = textToColour(p.options.BackgroundColor);
-    auto vx = textToColour(p.options.VertexColor);
-    auto sel = textToColour(p.options.SelectedVertexColor);
-    if (!bg || !vx || !sel) return false;
-    p.drawColours.background = colourToRgb(*bg);
-    p.drawColours.vertex = colourToRgb(*vx);
-    p.drawColours.selectedVertex = colourToRgb(*sel);
-    return true;
+std::size_t distinctCorners(const ObjectData& polygon) {
+    const auto corners = static_cast<std::size_t>(std::max(polygon.corners(), 0));
+    std::vector<std::int32_t> seen(polygon.VertexIndices.begin(),
+                                   polygon.VertexIndices.begin() +
+                                       static_cast<std::ptrdiff_t>(
+                                           std::min(corners, polygon.VertexIndices.size())));
+    std::sort(seen.begin(), seen.end());
+    return static_cast<std::size_t>(std::unique(seen.begin(), seen.end()) - seen.begin());
+}
+
+ViewColours viewColoursOf(const ProjectOptions& o) {
+    ViewColours c;
+    if (auto bg = textToColour(o.BackgroundColor)) c.background = colourToRgb(*bg);
+    if (auto vx = textToColour(o.VertexColor)) c.vertex = colourToRgb(*vx);
+    if (auto sel = textToColour(o.SelectedVertexColor)) c.selectedVertex = colourToRgb(*sel);
+    return c;
+}
+
+bool viewColourTextsValid(const ProjectOptions& o) {
+    return textToColour(o.BackgroundColor) && textToColour(o.VertexColor) &&
+           textToColour(o.SelectedVertexColor);
 }
 
 } // namespace meshsmith

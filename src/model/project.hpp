@@ -1,9 +1,9 @@
 #pragma once
 // The one project the editor holds: the object being built (TrackObject, one
-// value with every table and attribute), and beside it the editor's state that
-// goes with the project: its file, the options saved with it (camera, view
-// switches, colours, paths), selections and view flags. Every window shares
-// one Project; nothing else keeps project data.
+// value with every table and attribute), its file and the options saved with
+// it (ProjectFrame), the bounds that follow from the object, and the edit
+// history of the object. Selections, pick modes and what the view shows are
+// the editor's own (editor/core/document); nothing here is view state.
 //
 // Invariants of the object, kept by every writer of the tables (load,
 // imports, editing operations) and checked by findObjectFault (object_check.hpp):
@@ -13,9 +13,13 @@
 //  - every vertex index is below the vertex count; a TextureIndex is NoTexture
 //    or below the texture count; every PlanePolygons entry names a polygon;
 //  - every coordinate and texture coordinate is finite.
+// Editing operations also give every polygon they make or redefine at least
+// three distinct corners; a stored file may hold fewer (the loader says so and
+// the build check names it).
 
 #include "colour_text.hpp"
 #include "edits/edit_history.hpp"
+#include "project_options.hpp"
 #include "track_object.hpp"
 
 #include <cstdint>
@@ -30,29 +34,7 @@ struct BoundingBox {
     float centreX = 0, centreY = 0, centreZ = 0;
 };
 
-// The zoom bar's range. ZoomRatio stays within it on every path: at 0 the
-// projection divides by zero, below it the picture turns upside down.
-inline constexpr std::int32_t SmallestZoomRatio = 1, LargestZoomRatio = 450;
-
-// The 25 project options, in the order the project file stores them.
-struct ProjectOptions {
-    std::int32_t ZoomRatio = 70;
-    std::int32_t RotationX = 0, RotationY = 0, RotationZ = 0;
-    std::int32_t PanX = 0, PanY = 0;
-    bool ShowAxis = false, ShowVertices = true, ShowLines = true, ShowPolygons = true;
-    bool ShowTextures = false, Perspective = true;
-    std::int32_t VertexDisplaySize = 3;
-    std::string BackgroundColor = "clwhite";
-    std::string VertexColor = "$00408000";
-    std::string SelectedVertexColor = "$004080FF";
-    bool Overwrite = false, SaveToTrackFolder = false;
-    std::string TrackFolder;
-    bool AutoGPL = false, MakerMinimize = true, MakerClose = false, GPLParam = false;
-    std::string AdditionalGPLParams;
-    std::int32_t AxisSize = 10;
-};
-
-// Drawing copies of the three view colours (red, green, blue 0..1).
+// The three view colours for drawing (red, green, blue 0..1).
 struct ViewColours {
     Rgb background{1, 1, 1};
     Rgb vertex{0, 0.6f, 0};
@@ -70,40 +52,28 @@ struct Project {
 
     std::string ProjectFile = NoProjectFile;
     std::string ProjectName;
-    std::int32_t SelectedLine = NoSelection;
-    std::int32_t SelectedPolygon = NoSelection;
-    std::int32_t SelectedTexture = NoTexture;
+    std::string viewCaption = "New Project";
+    ProjectOptions options;
+
     BoundingBox bounds;
     bool GeometryPresent = false;
-    bool ViewReady = false;
-    bool ShowVerticesNow = true;
-
-    ProjectOptions options;
-    ViewColours drawColours;
-    // Grows whenever the render textures must be rebuilt from the bitmaps.
-    std::uint32_t textureLibraryVersion = 0;
-    std::string viewCaption = "New Project";
 
     // The steps of editing since the project was opened (edits/edit.hpp).
     EditHistory history;
-    // The vertex window's one-level Undo: copies of the vertex, line and
-    // polygon tables taken before its last change (edits/vertex_edits.hpp).
-    struct GeometrySnapshot {
-        std::vector<Vertex> vertices;
-        std::vector<ObjectData> lines, polygons;
-    } geometrySnapshot;
 };
 
-// A new project's object and editor state, with the defaults above. Option
+// The file, name, caption and options of the project, and the same put back.
+ProjectFrame frameOf(const Project& p);
+void applyFrame(Project& p, const ProjectFrame& frame);
+
+// A new project's object, file and options, with the defaults above. Option
 // flags that belong to menus and dialogs keep their state, as do the project
-// name, the bounding box, the edit history (callers decide: Clear All is a
-// step, Close Project starts the history anew) and the vertex window's copy.
+// name, the bounding box and the edit history (callers decide: Clear All is a
+// step, Close Project starts the history anew).
 void resetProject(Project& p);
 
 // Recomputes the bounding box. An empty vertex table keeps the previous box.
 void updateBounds(Project& p);
-
-void deselectAllVertices(Project& p);
 
 // The plane of one polygon from its first three corners. The polygon must have
 // three corner indices in range; a degenerate polygon gives non-finite values
@@ -111,8 +81,13 @@ void deselectAllVertices(Project& p);
 PolygonPlane polygonPlane(const Project& p, const ObjectData& polygon);
 bool polygonPlaneIsUsable(const Project& p, const ObjectData& polygon);
 
-// Drawing colours from the three colour texts; false (and no change) when one
-// of them is not a colour.
-bool applyViewColourTexts(Project& p);
+// How many different vertices the polygon's corners name.
+std::size_t distinctCorners(const ObjectData& polygon);
+
+// The drawing colours of the options' three colour texts; a text that is not a
+// colour keeps the default of ViewColours.
+ViewColours viewColoursOf(const ProjectOptions& options);
+// True when the three colour texts are colours.
+bool viewColourTextsValid(const ProjectOptions& options);
 
 } // namespace meshsmith

@@ -17,14 +17,11 @@ OperationResult saveTo(ProjectSession& s, const std::string& path, const std::st
     Project& p = s.project;
     const std::string oldFile = p.ProjectFile, oldName = p.ProjectName;
     const std::string oldFolder = projectFolderOf(p);
-    std::vector<TextureData> oldTextures = p.object.textures;
-    anchorRelativeBitmaps(p, oldFolder, folderOf(path));
     p.ProjectFile = path;
     p.ProjectName = name;
-    if (auto err = saveProject(p, s.saveOptions, s.log)) {
+    if (auto err = saveProject(p, s.saveOptions, s.log, oldFolder)) {
         p.ProjectFile = oldFile;
         p.ProjectName = oldName;
-        p.object.textures = std::move(oldTextures);
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
@@ -118,8 +115,6 @@ OperationResult openProject(ProjectSession& s, const std::string& path) {
     Project& p = s.project;
     if (p.object.vertices.empty()) return {};
     p.viewCaption = fileNameOf(path);
-    p.ViewReady = true;
-    applyViewColourTexts(p);
     s.log.addLine("");
     s.log.addLine("Project Description:");
     s.log.addLine(p.object.ProjectDescription);

@@ -41,7 +41,7 @@ OperationResult saveProjectCommand(ProjectSession& s);
 // project; otherwise it is reset (Done).
 OperationResult closeProject(ProjectSession& s);
 // Clear All: reset without a question; a step of the edit history, so Undo
-// brings the object back (the options and file name stay reset).
+// brings the object back with its file name and options.
 void clearAll(ProjectSession& s);
 // Open after the file was chosen (the caller closed the project first). When
 // Done and the project holds vertices, the view caption names the file.

@@ -6,6 +6,7 @@
 #include "project.hpp"
 #include "user_interaction.hpp"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,16 +20,22 @@ struct SaveOptions {
     bool MipInfo = false;
 };
 
-// The whole project file text of the project as it stands.
+// The whole project file text of the project as it stands, bitmaps named as
+// a file in the folder of ProjectFile names them (bitmap_lookup.hpp).
 std::string projectFileText(const Project& p);
 // The eleven lines of a ".mci" file, CR LF ended.
 std::string mipConversionInfoText(const TextureData& t);
 
 // Writes ProjectFile, copying bitmaps and writing ".mci" files into the project
-// folder first when the options ask for it. Returns the error text when the
+// folder first when the options ask for it (the file then names the copies;
+// the object is never changed by saving). A relative bitmap name of the object
+// is taken relative to `namesFolder` (the project's folder unless given: Save
+// As names the folder the project came from). Returns the error text when the
 // file could not be written whole (the previous file then stays as it was) or
 // the object breaks an invariant (findObjectFault): nothing is written then.
-std::optional<std::string> saveProject(Project& p, const SaveOptions& options, LogSink& log);
+std::optional<std::string> saveProject(const Project& p, const SaveOptions& options,
+                                       LogSink& log,
+                                       std::optional<std::string> namesFolder = std::nullopt);
 
 // Reads `path` into the (empty) project: Done when the project holds the
 // file's data. A file that cannot be read, does not convert, ends inside a

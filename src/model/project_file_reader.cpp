@@ -84,7 +84,6 @@ void readLineTable(LineCursor& c, std::vector<ObjectData>& table, std::vector<st
         lineOf[k] = c.lineNumber();
         readColour(c, table[k]);
         table[k].VertexIndices = {c.integer(), c.integer()};
-        table[k].Selected = 0;
     }
 }
 
@@ -196,7 +195,6 @@ void readOptions(LineCursor& c, ParsedProject& out) {
         *b = c.flag();
     o.AdditionalGPLParams = c.text();
     o.AxisSize = c.integer();
-    out.data.ShowVerticesNow = o.ShowVertices;
 }
 
 struct Section {
@@ -282,6 +280,13 @@ bool validateProjectReferences(ParsedProject& parsed, FileError& error) {
         kept.PlaneCount = static_cast<std::int32_t>(kept.PlanePolygons.size());
         vol = std::move(kept);
     }
+    for (std::size_t k = 0; k < o.polygons.size(); ++k)
+        if (distinctCorners(o.polygons[k]) < 3)
+            parsed.warnings.push_back(
+                "Warning: polygon " + std::to_string(k) + " (line " +
+                std::to_string(k < parsed.lineOfPolygon.size() ? parsed.lineOfPolygon[k] : 0) +
+                ") has fewer than three different corners; it is kept, and a build refuses it "
+                "until it is redefined or removed.");
     const std::optional<ObjectFault> fault = findObjectFault(o);
     if (!fault) return true;
     auto lineOf = [&](const std::vector<std::size_t>& lines) {

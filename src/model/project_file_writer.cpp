@@ -27,18 +27,28 @@ void writeColour(std::vector<std::string>& out, const ObjectData& o) {
     out.push_back(generalReal(o.Blue));
 }
 
-void writeTextures(std::vector<std::string>& out, const Project& p) {
-    if (p.object.textures.empty()) return;
+// The textures as the file names them: relative to the project file's folder
+// where they lie in or below it (bitmap_lookup.hpp). A relative name of the
+// object is taken relative to `namesFolder`.
+void writeTextures(std::vector<std::string>& out, const std::vector<TextureData>& textures,
+                   const std::string& namesFolder, const std::string& folder) {
+    if (textures.empty()) return;
+    const auto named = [&](const std::string& path) {
+        const std::string full = namesFolder.empty() || isAbsolutePath(path)
+                                     ? path
+                                     : absoluteBitmapPath(namesFolder, path);
+        return oneLine(bitmapNameInFile(full, folder));
+    };
     out.push_back("Textures");
-    out.push_back(std::to_string(p.object.textures.size()));
-    for (const auto& t : p.object.textures) {
-        out.push_back(oneLine(t.Filename));
+    out.push_back(std::to_string(textures.size()));
+    for (const auto& t : textures) {
+        out.push_back(named(t.Filename));
         out.push_back(std::to_string(t.Transparent));
-        out.push_back(oneLine(t.MaskFilename));
+        out.push_back(named(t.MaskFilename));
         out.push_back(std::to_string(t.RepeatValue));
     }
     out.push_back("TextureBackColors");
-    for (const auto& t : p.object.textures)
+    for (const auto& t : textures)
         out.push_back(colourToText(t.BackColor));
 }
 
@@ -106,27 +116,22 @@ void writeOptions(std::vector<std::string>& out, const ProjectOptions& o) {
     out.push_back(std::to_string(o.AxisSize));
 }
 
-// Copies the bitmap into the project folder and points the texture at the copy.
-// A failed copy keeps the texture on its original bitmap.
-void copyBitmapIntoProjectFolder(const Project& p, TextureData& t,
-                                 const std::string& projectFolder) {
+// Copies the bitmap into the project folder; the path the file then names
+// (the copy, or the original when the copy failed).
+std::string copyBitmapIntoProjectFolder(const Project& p, const TextureData& t,
+                                        const std::string& projectFolder) {
     namespace fs = std::filesystem;
     std::string target = projectFolder + fileNameOf(t.Filename);
     std::string source = bitmapPathOnDisk(p, t.Filename);
     std::error_code ec;
     if (fs::exists(nativePath(target), ec) &&
-        fs::equivalent(nativePath(source), nativePath(target), ec)) {
-        t.Filename = target;
-        return;
-    }
-    if (fs::copy_file(nativePath(source), nativePath(target), fs::copy_options::overwrite_existing,
-                      ec))
-        t.Filename = target;
+        fs::equivalent(nativePath(source), nativePath(target), ec))
+        return target;
+    return copyFileReplacing(source, target).empty() ? target : t.Filename;
 }
 
-} // namespace
-
-std::string projectFileText(const Project& p) {
+std::string fileText(const Project& p, const std::vector<TextureData>& textures,
+                     const std::string& namesFolder) {
     std::vector<std::string> out;
     out.reserve(32 + p.object.vertices.size() * 3 + p.object.polygons.size() * 12);
     out.push_back("ProjectDescription");
@@ -138,7 +143,7 @@ std::string projectFileText(const Project& p) {
         out.push_back(vertexReal(v.Y));
         out.push_back(vertexReal(v.Z));
     }
-    writeTextures(out, p);
+    writeTextures(out, textures, namesFolder, projectFolderOf(p));
     writeLines(out, p);
     writePolygons(out, p);
     out.push_back("DisplayClass");
@@ -146,6 +151,12 @@ std::string projectFileText(const Project& p) {
     writeCollision(out, p);
     writeOptions(out, p.options);
     return joinCrLf(out);
+}
+
+} // namespace
+
+std::string projectFileText(const Project& p) {
+    return fileText(p, p.object.textures, projectFolderOf(p));
 }
 
 std::string mipConversionInfoText(const TextureData& t) {
@@ -158,14 +169,18 @@ std::string mipConversionInfoText(const TextureData& t) {
                      "RepeatValue=" + std::to_string(t.RepeatValue)});
 }
 
-std::optional<std::string> saveProject(Project& p, const SaveOptions& options, LogSink& log) {
+std::optional<std::string> saveProject(const Project& p, const SaveOptions& options,
+                                       LogSink& log, std::optional<std::string> namesFolder) {
     // A broken object (a coordinate that is no number would be written as 0.000)
     // is never written over the user's file.
     if (const auto fault = findObjectFault(p.object))
         return "The project cannot be saved: " + fault->message;
     const std::string projectFolder = withTrailingSeparator(options.AppFolder + p.ProjectName);
-    for (auto& t : p.object.textures) {
-        if (options.CopyBmp && options.MakeSubDir) copyBitmapIntoProjectFolder(p, t, projectFolder);
+    // The file names the copies; the object keeps naming the originals.
+    std::vector<TextureData> filed = p.object.textures;
+    for (auto& t : filed) {
+        if (options.CopyBmp && options.MakeSubDir)
+            t.Filename = copyBitmapIntoProjectFolder(p, t, projectFolder);
         if (options.MipInfo && options.MakeSubDir) {
             std::string name = fileNameOf(t.Filename);
             std::string mci = projectFolder + withoutLast4(name) + ".mci";
@@ -175,7 +190,9 @@ std::optional<std::string> saveProject(Project& p, const SaveOptions& options, L
                 log.addLine("Mip-Conversion Info for " + name + " written/updated !");
         }
     }
-    if (auto err = writeFileAtomically(p.ProjectFile, projectFileText(p))) return err;
+    if (auto err = writeFileAtomically(
+            p.ProjectFile, fileText(p, filed, namesFolder ? *namesFolder : projectFolderOf(p))))
+        return err;
     log.addLine("Project " + p.ProjectFile + " saved !");
     return std::nullopt;
 }

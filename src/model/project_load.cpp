@@ -13,11 +13,12 @@ enum class BitmapOutcome { Found, Cancelled, NameTooLong };
 
 // Finds the bitmaps of freshly read textures, asking the user for those that
 // are missing. A name found beside an earlier re-selected file is taken from
-// there (the user's last folder); relative names resolve against `baseFolder`.
+// there (the user's last folder); relative names resolve against `baseFolder`
+// (the folder of the file read). Every name found is kept absolute.
 class BitmapResolver {
   public:
-    BitmapResolver(std::string baseFolder, bool storeAbsolute, UserPrompts& prompts)
-        : baseFolder_(std::move(baseFolder)), storeAbsolute_(storeAbsolute), prompts_(prompts) {}
+    BitmapResolver(std::string baseFolder, UserPrompts& prompts)
+        : baseFolder_(std::move(baseFolder)), prompts_(prompts) {}
 
     BitmapOutcome resolve(std::string& stored, bool isMask) {
         std::string candidate = lastFoundFolder_ + fileNameOf(stored);
@@ -38,7 +39,7 @@ class BitmapResolver {
             return BitmapOutcome::NameTooLong;
         }
         lastFoundFolder_ = folderOf(*chosen);
-        stored = *chosen;
+        stored = storedForm(*chosen);
         return BitmapOutcome::Found;
     }
 
@@ -57,12 +58,10 @@ class BitmapResolver {
 
   private:
     std::string storedForm(const std::string& path) const {
-        if (!storeAbsolute_ || isAbsolutePath(path)) return path;
-        return resolveAgainst(baseFolder_, path);
+        return absoluteBitmapPath(baseFolder_, path);
     }
 
     std::string baseFolder_;
-    bool storeAbsolute_;
     UserPrompts& prompts_;
     std::string lastFoundFolder_;
     std::string tooLongMessage_;
@@ -90,7 +89,7 @@ OperationResult loadProject(Project& p, const std::string& path, UserPrompts& pr
         !validateProjectReferences(parsed, error))
         return failLoad(p, path, error, log);
 
-    BitmapResolver bitmaps(folderOf(path), false, prompts);
+    BitmapResolver bitmaps(folderOf(path), prompts);
     switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         resetProject(p);
@@ -106,7 +105,6 @@ OperationResult loadProject(Project& p, const std::string& path, UserPrompts& pr
     p = std::move(parsed.data);
     p.ProjectFile = path;
     p.ProjectName = withoutLast4(fileNameOf(path));
-    if (!p.object.textures.empty()) ++p.textureLibraryVersion;
     for (const auto& w : parsed.warnings)
         log.addLine(w);
     log.addLine("");
@@ -138,7 +136,7 @@ OperationResult addFromProject(Project& p, const std::string& path, UserPrompts&
         if (!answer) return OperationResult::cancelled();
         offset = *answer;
     }
-    BitmapResolver bitmaps(folderOf(path), folderOf(path) != projectFolderOf(p), prompts);
+    BitmapResolver bitmaps(folderOf(path), prompts);
     switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         return OperationResult::cancelled();
@@ -158,7 +156,6 @@ OperationResult addFromProject(Project& p, const std::string& path, UserPrompts&
         return fail(failure->message, failure->line);
     if (parsed.hasTextures) {
         log.addLine("Rebuilding Texture Library.....");
-        if (!p.object.textures.empty()) ++p.textureLibraryVersion;
         log.addLine("Done.");
     }
     log.addLine("");

@@ -64,7 +64,6 @@ OperationResult import3DOTextLines(Project& p, const std::vector<std::string>& l
     const std::size_t vertices = file.vertices.size(), polygons = file.polygons.size();
     if (auto failure = addImportedGeometry(p, std::move(file), mode, *offset, colours))
         return fileFailure(log, "importing", path, *failure);
-    p.ViewReady = true;
     const bool replaced = mode == ImportMode::Replace;
     log.addLine(
         std::to_string(vertices) +

@@ -59,9 +59,8 @@ ReadStatus read3DOText(const std::vector<std::string>& lines, ImportedGeometry& 
 // colours from `colours` (the editor passes RandomColours::fromClock()).
 // A wrong header shows Not3DOTextMessage and is Refused; a file that cannot be
 // read or is faulty is reported with its line and Failed; either way the
-// project is exactly as before. A Done import sets GeometryPresent and
-// ViewReady and logs the vertex and polygon counts; it is one step of the
-// edit history.
+// project is exactly as before. A Done import sets GeometryPresent and logs
+// the vertex and polygon counts; it is one step of the edit history.
 OperationResult import3DOText(Project& p, const std::string& path, UserPrompts& prompts,
                               LogSink& log, RandomColours& colours);
 // The same for lines already read; `path` names the file in messages.

@@ -18,7 +18,6 @@ inline constexpr Colour DefaultBackColor = 0x00DDDDDD;
 
 struct Vertex {
     float X = 0, Y = 0, Z = 0;
-    std::uint8_t Selected = 0;
     friend bool operator==(const Vertex&, const Vertex&) = default;
 };
 
@@ -34,7 +33,6 @@ struct ObjectData {
     std::vector<std::int32_t> VertexIndices; // lines: start, end
     std::int32_t TextureIndex = NoTexture;   // polygons only
     std::vector<TexCoord> TexCoords;         // polygons only: one pair per entry
-    std::uint8_t Selected = 0;
 
     bool textured() const { return TextureIndex < NoTexture; }
     int corners() const { return VertexCount - 1; }

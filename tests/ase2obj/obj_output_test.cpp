@@ -22,8 +22,8 @@ namespace {
 // two corners with the quad, the second has a corner 0.00001 beside one of them.
 Project twoTextureProject() {
     Project p;
-    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0},
-                         {0, 1, 0, 0}, {2, 0, 0, 0}, {1.00001f, 1, 0, 0}};
+    p.object.vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0},
+                         {0, 1, 0}, {2, 0, 0}, {1.00001f, 1, 0}};
     TextureData wall, roof;
     wall.Filename = "C:\\GPL\\wall01.bmp";
     roof.Filename = "/home/me/roof.bmp";
@@ -40,7 +40,7 @@ Project twoTextureProject() {
 // file (the golden file).
 TEST(ObjOutput, EditorFilesGiveTheirExactObjAndMtl) {
     Project lines; // vertices and lines only: the writer writes no material block
-    lines.object.vertices = {{0, 0, 0, 0}, {1, 2, 3, 0}};
+    lines.object.vertices = {{0, 0, 0}, {1, 2, 3}};
     lines.object.lines = {makeLine(0, 1)};
     const std::pair<const char*, std::string> cases[] = {
         // Shared corners share "v" and "vt" lines, the corner beside one gets its

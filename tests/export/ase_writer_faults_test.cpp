@@ -27,7 +27,7 @@ Project texturedSample() {
 // Polygon 3 over three points on one line (or two corners), in a second volume.
 void addDegeneratePlane(Project& p, std::vector<std::int32_t> corners) {
     for (float f : {2.0f, 4.0f, 6.0f})
-        p.object.vertices.push_back({f, f, f, 0});
+        p.object.vertices.push_back({f, f, f});
     p.object.polygons.push_back(makeTexturedPolygon(corners, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
     p.object.collision.push_back(p.object.collision[0]);
     p.object.collision[1].PlanePolygons[1] = 3;
@@ -51,7 +51,7 @@ TEST(AseRefusal, EachFaultIsRefusedAndTheFileLeftAsItWas) {
          "Collision volume 1, plane 1: polygon 3 has no plane (its first three corners lie on "
          "one line)."},
         {[](Project& p) { addDegeneratePlane(p, {6, 7}); },
-         "Collision volume 1, plane 1: polygon 3 has no plane (it has fewer than three corners)."},
+         "Polygon 3 has fewer than three different corners: redefine it or remove it."},
         {[](Project& p) { p.object.collision[0].PlaneCount = 3; },
          "Collision volume 0 counts 3 planes but lists 2 polygons and 2 rebounds."},
         {[](Project& p) { p.object.collision[0].PlaneRebounds.pop_back(); },

@@ -37,11 +37,13 @@ const std::regex& dialectLine() {
     return line;
 }
 
-// Fully textured, with texture coordinates of varying length, and collision
-// planes that name only polygons with a plane.
+// Fully textured, with texture coordinates of varying length, polygons of three
+// different corners or more, and collision planes that name only polygons
+// with a plane.
 Project writableProject(std::uint32_t seed) {
     Project p = randomProject(seed);
-    if (p.object.vertices.empty()) p.object.vertices.push_back({1, 2, 3, 0});
+    std::erase_if(p.object.polygons, [](const ObjectData& poly) { return distinctCorners(poly) < 3; });
+    if (p.object.vertices.empty()) p.object.vertices.push_back({1, 2, 3});
     if (p.object.textures.empty()) p.object.textures.push_back({"C:\\maps\\plain.bmp", 0, "", 0});
     std::vector<std::int32_t> usable;
     for (std::size_t i = 0; i < p.object.polygons.size(); ++i) {

@@ -23,7 +23,7 @@ namespace {
 // never written); display class -4.
 Project smallProject() {
     Project p;
-    p.object.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0}, {2.5f, -1, 3, 0}};
+    p.object.vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {2.5f, -1, 3}};
     TextureData wall, roof;
     wall.Filename = "C:\\GPL\\objects\\wall01.bmp";
     roof.Filename = "/home/me/gpl/roof.BMP";
@@ -42,11 +42,11 @@ Project smallProject() {
 // A volume over a floor quad, a wall triangle, tilted triangles and triangles
 // facing each axis both ways, whose zero components must never read "-0.000".
 void addCollisionPlanes(Project& p) {
-    p.object.vertices = {{0, 0, 0, 0},       {10, 0, 0, 0},          {10, 5, 0, 0},
-                         {0, 5, 0, 0},       {2, 0, 0, 0},           {2, 0, 3, 0},
-                         {2, 4, 0, 0},       {1.5f, -2.25f, 7, 0},   {-3, 4, 0.5f, 0},
-                         {6.125f, 1, -2, 0}, {1200, -350.5f, 80, 0}, {0, 0, 0, 0},
-                         {0, 1, 0, 0},       {1, 0, 0, 0},           {0, 0, 1, 0}};
+    p.object.vertices = {{0, 0, 0},       {10, 0, 0},          {10, 5, 0},
+                         {0, 5, 0},       {2, 0, 0},           {2, 0, 3},
+                         {2, 4, 0},       {1.5f, -2.25f, 7},   {-3, 4, 0.5f},
+                         {6.125f, 1, -2}, {1200, -350.5f, 80}, {0, 0, 0},
+                         {0, 1, 0},       {1, 0, 0},           {0, 0, 1}};
     p.object.polygons = {makeTexturedPolygon({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}})};
     CollVol vol;
     for (const auto& face : std::vector<std::vector<std::int32_t>>{{4, 5, 6},

@@ -60,7 +60,7 @@ TEST(DxfTemplate, IsACompleteR12DrawingEndingWithTheEntities) {
 
 TEST(DxfExport, HandlesRunThroughEveryEntity) {
     Project p;
-    p.object.vertices = {{0, 0, 0, 0}, {1.5f, 0, 0, 0}, {0, 2, -0.25f, 0}};
+    p.object.vertices = {{0, 0, 0}, {1.5f, 0, 0}, {0, 2, -0.25f}};
     p.object.polygons = {makePolygon({0, 1, 2})};
     p.GeometryPresent = true;
     const auto file = exportLines(p, DxfExportMode::VerticesLinesPolygons);

@@ -36,13 +36,13 @@ void expectWritten(Export write, const Project& p, const std::string& name,
 TEST(GeometryTextExport, FilesAreWrittenExactly) {
     Project three;
     three.object.vertices = {
-        {0.6f, 2, -1.5f, 1}, {std::ldexp(1.0f, -19), -0.0f, 123456.78f, 0}, {-3, 4.25f, 0, 0}};
+        {0.6f, 2, -1.5f}, {std::ldexp(1.0f, -19), -0.0f, 123456.78f}, {-3, 4.25f, 0}};
     three.GeometryPresent = true;
     expectWritten(exportVertexText, three, "three.vtx", {"3 Vertices saved to file "});
 
     Project two = three;
     two.object.vertices.insert(two.object.vertices.end(),
-                               {{1, 0, 0, 0}, {0, 0, 3, 0}, {1, 0, 3, 0}, {1, 1, 3, 0}});
+                               {{1, 0, 0}, {0, 0, 3}, {1, 0, 3}, {1, 1, 3}});
     two.object.polygons = {makePolygon({0, 1, 2, 3}), makeTexturedPolygon({4, 5, 6}, 0, {})};
     expectWritten(export3DOText, two, "two.txt", {"Data saved to 3DO Text file "});
 

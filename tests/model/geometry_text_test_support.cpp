@@ -14,7 +14,7 @@ void addObjects(std::string& out, const char* name, const std::vector<ObjectData
     for (const auto& o : table) {
         out += generalReal(o.Red) + " " + generalReal(o.Green) + " " + generalReal(o.Blue) +
                " count " + std::to_string(o.VertexCount) + " tex " +
-               std::to_string(o.TextureIndex) + " sel " + std::to_string(o.Selected) + " :";
+               std::to_string(o.TextureIndex) + " :";
         for (auto i : o.VertexIndices)
             out += " " + std::to_string(i);
         out += " uv";
@@ -29,8 +29,7 @@ void addObjects(std::string& out, const char* name, const std::vector<ObjectData
 std::string projectFingerprint(const Project& p) {
     std::string out = "vertices " + std::to_string(p.object.vertices.size()) + "\n";
     for (const auto& v : p.object.vertices)
-        out += generalReal(v.X) + " " + generalReal(v.Y) + " " + generalReal(v.Z) + " sel " +
-               std::to_string(v.Selected) + "\n";
+        out += generalReal(v.X) + " " + generalReal(v.Y) + " " + generalReal(v.Z) + "\n";
     addObjects(out, "lines", p.object.lines);
     addObjects(out, "visLines", p.object.visLines);
     addObjects(out, "polygons", p.object.polygons);
@@ -51,10 +50,8 @@ std::string projectFingerprint(const Project& p) {
     for (float f :
          {b.minX, b.minY, b.minZ, b.maxX, b.maxY, b.maxZ, b.centreX, b.centreY, b.centreZ})
         out += generalReal(f) + " ";
-    out += "\nflags " + std::to_string(p.GeometryPresent) + std::to_string(p.ViewReady) +
-           " selection " + std::to_string(p.SelectedLine) + " " +
-           std::to_string(p.SelectedPolygon) + " " + std::to_string(p.SelectedTexture) + " " +
-           p.ProjectFile + " " + p.object.ProjectDescription + " class " +
+    out += "\nflags " + std::to_string(p.GeometryPresent) + " " + p.ProjectFile + " " +
+           p.object.ProjectDescription + " class " +
            std::to_string(p.object.DisplayClass) + "\n";
     return out;
 }
@@ -72,12 +69,10 @@ Project tenVertexProject() {
     Project p;
     for (int i = 0; i < 10; ++i)
         p.object.vertices.push_back(
-            {static_cast<float>(i), 0.5f * static_cast<float>(i), -1.0f, 0});
-    p.object.vertices[3].Selected = 1;
+            {static_cast<float>(i), 0.5f * static_cast<float>(i), -1.0f});
     p.object.polygons.push_back(makePolygon({0, 1, 2}));
     p.object.lines.push_back(makeLine(8, 9));
     p.GeometryPresent = true;
-    p.ViewReady = true;
     updateBounds(p);
     return p;
 }

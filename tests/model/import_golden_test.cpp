@@ -5,8 +5,8 @@
 // The file name says how: .vtx, .txt, .<kind>.dxf, .add.3dp or .3dp (a load); a name
 // starting "append" imports into the sample project with the offset
 // (10, -2, 0.5), "far" with (3e38, 0, 0), "cancel" with the offset dialog
-// cancelled; "stale" into the sample project without its geometry flag and with
-// polygon 2 selected, whose tables the import must replace.
+// cancelled; "stale" into the sample project without its geometry flag, whose
+// tables the import must replace.
 
 #include "geometry_text_test_support.hpp"
 #include "model/dxf_import.hpp"
@@ -54,7 +54,7 @@ std::string describe(const std::string& name, const std::string& folder) {
                             name.ends_with(".3dp")
                         ? sampleProject()
                         : Project{};
-    if (startsWith(name, "stale")) start.GeometryPresent = false, start.SelectedPolygon = 2;
+    if (startsWith(name, "stale")) start.GeometryPresent = false;
     Project p = start;
     ScriptedPrompts prompts;
     if (!startsWith(name, "cancel"))
@@ -76,9 +76,7 @@ std::string describe(const std::string& name, const std::string& folder) {
         EXPECT_TRUE(referencesAreSound(p)) << name;
         if (name.ends_with(".3dp")) out += "name: " + p.ProjectName + "\n"; // from the file's
     }
-    for (std::size_t at; (at = out.find(folder)) != std::string::npos;)
-        out.erase(at, folder.size());
-    return out;
+    return placeholder(out, folder, "");
 }
 
 } // namespace

@@ -49,10 +49,10 @@ struct Run {
     void step(const OperationResult& r) {
         const std::string box = messageBoxText(r); // naming the file and line, if any
         out += "  " + outcomeName(r.outcome) + ": " + (box.empty() ? r.message : box) + "\n";
-        const Rgb& back = p.drawColours.background;
+        const Rgb back = viewColoursOf(p.options).background;
         out += "  project " + p.ProjectFile + ", caption " + p.viewCaption + ", " +
                std::to_string(p.object.vertices.size()) + " vertices, geometry " +
-               std::to_string(p.GeometryPresent) + ", ready " + std::to_string(p.ViewReady) +
+               std::to_string(p.GeometryPresent) +
                ", background " + std::to_string(back.r) + " " + std::to_string(back.b) + "\n";
     }
 };

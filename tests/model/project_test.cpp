@@ -13,26 +13,24 @@ TEST(Project, ResetRestoresANewProjectButKeepsMenuFlags) {
     p.options.ShowAxis = true;
     p.options.ZoomRatio = 12;
     p.options.TrackFolder = "C:\\GPL\\tracks\\monza\\";
-    p.SelectedLine = 1;
-    p.GeometryPresent = p.ViewReady = true;
+    p.GeometryPresent = true;
     resetProject(p);
     Project fresh;
     EXPECT_TRUE(p.object == fresh.object);
     EXPECT_EQ(p.ProjectFile, "None");
     EXPECT_EQ(p.options.ZoomRatio, 70);
     EXPECT_TRUE(p.options.TrackFolder.empty());
-    EXPECT_EQ(p.SelectedLine, NoSelection);
-    EXPECT_FALSE(p.GeometryPresent || p.ViewReady);
+    EXPECT_FALSE(p.GeometryPresent);
     EXPECT_TRUE(p.options.ShowAxis) << "menu check marks are not project defaults";
 }
 
 TEST(Project, BoundsSpanEveryVertexAndAnEmptyTableKeepsTheBox) {
     Project p;
-    p.object.vertices = {{1.5f, -2, 7, 0}};
+    p.object.vertices = {{1.5f, -2, 7}};
     updateBounds(p);
     EXPECT_EQ((std::array<float, 3>{p.bounds.minX, p.bounds.maxX, p.bounds.centreZ}),
               (std::array<float, 3>{1.5f, 1.5f, 7}));
-    p.object.vertices = {{0, 0, 0, 0}, {2, -4, 1, 0}, {-6, 3, 5, 0}};
+    p.object.vertices = {{0, 0, 0}, {2, -4, 1}, {-6, 3, 5}};
     updateBounds(p);
     EXPECT_EQ(
         (std::array<float, 4>{p.bounds.minX, p.bounds.maxY, p.bounds.centreX, p.bounds.centreZ}),
@@ -44,7 +42,7 @@ TEST(Project, BoundsSpanEveryVertexAndAnEmptyTableKeepsTheBox) {
 
 TEST(Project, PolygonPlaneHasAUnitNormalAgainstTheCornerCrossProduct) {
     Project p;
-    p.object.vertices = {{0, 0, 5, 0}, {1, 0, 5, 0}, {1, 1, 5, 0}};
+    p.object.vertices = {{0, 0, 5}, {1, 0, 5}, {1, 1, 5}};
     ObjectData tri;
     tri.VertexCount = 4;
     tri.VertexIndices = {0, 1, 2, 0};
@@ -60,7 +58,7 @@ TEST(Project, PolygonPlaneHasAUnitNormalAgainstTheCornerCrossProduct) {
 
 TEST(Project, DegenerateOrShortPolygonsHaveNoUsablePlane) {
     Project p;
-    p.object.vertices = {{0, 0, 0, 0}, {1, 1, 1, 0}, {2, 2, 2, 0}};
+    p.object.vertices = {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}};
     ObjectData line3;
     line3.VertexCount = 4;
     line3.VertexIndices = {0, 1, 2, 0};
@@ -72,13 +70,27 @@ TEST(Project, DegenerateOrShortPolygonsHaveNoUsablePlane) {
 }
 
 TEST(Project, ViewColourTextsBecomeDrawingColours) {
-    Project p;
-    p.options.BackgroundColor = "clBlack";
-    p.options.VertexColor = "$000000FF";
-    ASSERT_TRUE(applyViewColourTexts(p));
-    EXPECT_EQ(p.drawColours.background, (Rgb{0, 0, 0}));
-    EXPECT_EQ(p.drawColours.vertex, (Rgb{1, 0, 0}));
-    p.options.SelectedVertexColor = "pink";
-    EXPECT_FALSE(applyViewColourTexts(p));
-    EXPECT_EQ(p.drawColours.background, (Rgb{0, 0, 0}));
+    ProjectOptions o;
+    o.BackgroundColor = "clBlack";
+    o.VertexColor = "$000000FF";
+    ASSERT_TRUE(viewColourTextsValid(o));
+    EXPECT_EQ(viewColoursOf(o).background, (Rgb{0, 0, 0}));
+    EXPECT_EQ(viewColoursOf(o).vertex, (Rgb{1, 0, 0}));
+    o.SelectedVertexColor = "pink";
+    EXPECT_FALSE(viewColourTextsValid(o));
+    EXPECT_EQ(viewColoursOf(o).selectedVertex, ViewColours{}.selectedVertex) << "the default";
+}
+
+TEST(Project, DistinctCornersCountEachVertexOnce) {
+    const auto corners = [](std::vector<std::int32_t> closed) {
+        ObjectData polygon;
+        polygon.VertexCount = static_cast<std::int32_t>(closed.size());
+        polygon.VertexIndices = std::move(closed);
+        return distinctCorners(polygon);
+    };
+    EXPECT_EQ(corners({5, 8, 2, 5}), 3u);
+    EXPECT_EQ(corners({5, 8, 5}), 2u);
+    EXPECT_EQ(corners({1, 2, 1, 3, 1}), 3u);
+    EXPECT_EQ(corners({1, 2, 1, 2, 1}), 2u);
+    EXPECT_EQ(corners({}), 0u);
 }

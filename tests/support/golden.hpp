@@ -4,14 +4,17 @@
 // MESHSMITH_UPDATE_GOLDEN=1 writes the recorded files afresh (read the diff
 // before committing them).
 
+#include "model/paths.hpp"
 #include "model/text_file.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace meshsmith::test {
 
@@ -36,10 +39,22 @@ inline void expectAnsweredLines(const std::string& relative, const std::string& 
     expectGolden(out, relative);
 }
 
-// `text` with every `folder` (a test's temporary folder) written as "<dir>".
-inline std::string placeholder(std::string text, const std::string& folder) {
-    for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
-        text.replace(at, folder.size(), "<dir>");
+// The folder as given and as the object names paths in it (absolute, with the
+// system's separators: "Z:\\work\\..." under Wine for "/work/...").
+inline std::vector<std::string> folderSpellings(const std::string& folder) {
+    std::error_code ec;
+    const auto normal = std::filesystem::absolute(nativePath(folder), ec).lexically_normal();
+    if (ec || pathText(normal) == folder) return {folder};
+    return {folder, pathText(normal)};
+}
+
+// `text` with every `folder` (a test's temporary folder) written as `as`.
+inline std::string placeholder(std::string text, const std::string& folder,
+                               const std::string& as = "<dir>") {
+    for (const std::string& spelling : folderSpellings(folder))
+        for (std::size_t at = text.find(spelling); at != std::string::npos;
+             at = text.find(spelling, at + as.size()))
+            text.replace(at, spelling.size(), as);
     return text;
 }
 

@@ -40,8 +40,8 @@ ObjectData makeLine(std::int32_t from, std::int32_t to) {
 Project sampleProject() {
     Project p;
     p.object.ProjectDescription = "Sample stand";
-    p.object.vertices = {{0, 0, 0, 0}, {10, 0, 0, 0},   {10, 0, 5, 0},
-                         {0, 0, 5, 0}, {5, 4, 2.5f, 0}, {-1.25f, 3, 0.001f, 0}};
+    p.object.vertices = {{0, 0, 0}, {10, 0, 0},   {10, 0, 5},
+                         {0, 0, 5}, {5, 4, 2.5f}, {-1.25f, 3, 0.001f}};
     TextureData wall;
     wall.Filename = "wall01.bmp";
     TextureData roof;
@@ -78,7 +78,7 @@ Project randomProject(std::uint32_t seed) {
     for (int i = 0; i < nv; ++i) {
         float scale = below(4) == 0 ? 100000.0f : 50.0f;
         p.object.vertices.push_back({uniform(-scale, scale), uniform(-scale, scale),
-                                     uniform(-1, 1) * 0.001f * below(3), 0});
+                                     uniform(-1, 1) * 0.001f * below(3)});
     }
     int nt = below(4);
     for (int t = 0; t < nt; ++t) {

@@ -2,6 +2,7 @@
 
 #include "batch_project.hpp"
 #include "batch_prompts.hpp"
+#include "model/bitmap_lookup.hpp"
 #include "model/number_text.hpp"
 #include "model/project_file.hpp"
 
@@ -36,7 +37,8 @@ int infoCommand(const Args& args, std::ostream& out, std::ostream& err) {
     out << "Polygons: " << p.object.polygons.size() << " (" << textured << " textured)\n";
     out << "Textures: " << p.object.textures.size() << "\n";
     for (std::size_t i = 0; i < p.object.textures.size(); ++i)
-        out << "  " << i << ": " << p.object.textures[i].Filename << "\n";
+        out << "  " << i << ": " << bitmapNameInFile(p.object.textures[i].Filename, projectFolderOf(p))
+            << "\n";
     out << "Collision volumes: " << p.object.collision.size() << "\n";
     out << "Display class: " << p.object.DisplayClass << "\n";
     if (p.object.vertices.empty()) {

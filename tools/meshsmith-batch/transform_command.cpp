@@ -74,8 +74,7 @@ std::function<OperationResult(Project&, LogSink&)> readStep(const std::string& o
     if (option == "--move") {
         const std::array<TypedNumber, 3> offsets{in.number("X"), in.number("Y"), in.number("Z")};
         return [offsets](Project& p, LogSink& log) {
-            VertexUndo unused;
-            return moveVertices(p, offsets, VertexScope::All, unused, log);
+            return moveVertices(p, offsets, VertexChoice{}, log);
         };
     }
     if (option == "--scale") {
@@ -83,8 +82,7 @@ std::function<OperationResult(Project&, LogSink&)> readStep(const std::string& o
         if (in.isAxis()) axis = in.axis();
         const TypedNumber factor = in.number("the factor");
         return [axis, factor](Project& p, LogSink& log) {
-            VertexUndo unused;
-            return scaleVertices(p, factor, axis, VertexScope::All, unused, log);
+            return scaleVertices(p, factor, axis, VertexChoice{}, log);
         };
     }
     if (option == "--rotate") {
@@ -95,11 +93,11 @@ std::function<OperationResult(Project&, LogSink&)> readStep(const std::string& o
         Vertex pivot;
         if (in.peek("--pivot")) {
             in.take("--pivot");
-            pivot = {in.number("X").value, in.number("Y").value, in.number("Z").value, 0};
+            pivot = {in.number("X").value, in.number("Y").value, in.number("Z").value};
         }
         const Rotation rotation = rotationByDegrees(axis, *degrees);
         return [rotation, pivot](Project& p, LogSink&) {
-            return rotateVerticesAbout(p, rotation, pivot, VertexScope::All);
+            return rotateVerticesAbout(p, rotation, pivot, VertexChoice{});
         };
     }
     if (option == "--mirror") {
@@ -107,15 +105,11 @@ std::function<OperationResult(Project&, LogSink&)> readStep(const std::string& o
         const bool keep = in.peek("--keep");
         if (keep) in.take("--keep");
         return [axis, keep](Project& p, LogSink& log) {
-            VertexUndo unused;
-            return mirrorVertices(p, axis, keep, VertexScope::All, unused, log);
+            return mirrorVertices(p, axis, keep, VertexChoice{}, log);
         };
     }
     if (option == "--center") {
-        return [](Project& p, LogSink&) {
-            VertexUndo unused;
-            return centerVertices(p, unused);
-        };
+        return [](Project& p, LogSink&) { return centerVertices(p); };
     }
     throw BadStep{"unknown step '" + option + "'"};
 }

@@ -20,6 +20,11 @@ std::string alreadyUsed(const Project& p, const std::vector<std::int32_t>& polyg
     return text;
 }
 
+std::string fewCornersMessage(std::int32_t polygon) {
+    return "Polygon No. " + std::to_string(polygon) +
+           " has fewer than three different corners: it has no plane for a collision volume";
+}
+
 OperationResult refusedVolume(const Project& p, std::size_t volume) {
     if (volume < p.object.collision.size()) return {};
     return OperationResult::refused("There is no collision volume " + std::to_string(volume));
@@ -39,6 +44,9 @@ OperationResult addCollisionVolume(Project& p, std::vector<std::int32_t> polygon
             std::to_string(polygons.front() < 0 ? polygons.front() : polygons.back()));
     if (const std::string used = alreadyUsed(p, polygons); !used.empty())
         return OperationResult::refused(used);
+    for (std::int32_t k : polygons)
+        if (distinctCorners(p.object.polygons[static_cast<std::size_t>(k)]) < 3)
+            return OperationResult::refused(fewCornersMessage(k));
     return applyEdit(p, "Add Collision Volume", [&](Project& p) {
         CollVol volume;
         volume.PlaneCount = static_cast<std::int32_t>(polygons.size());
@@ -73,12 +81,10 @@ OperationResult removeAllCollisionVolumes(Project& p) {
     });
 }
 
-void closeCollisionWork(Project& p) {
+OperationResult closeCollisionWork(Project& p) {
     if (!p.object.collision.empty() && p.object.collision.back().PlaneCount == 0)
-        removeCollisionVolume(p, p.object.collision.size() - 1);
-    for (ObjectData& polygon : p.object.polygons)
-        polygon.Selected = 0;
-    p.SelectedPolygon = NoSelection;
+        return removeCollisionVolume(p, p.object.collision.size() - 1);
+    return {};
 }
 
 OperationResult setDisplayClass(Project& p, std::int32_t displayClass) {

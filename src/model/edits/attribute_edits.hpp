@@ -20,7 +20,8 @@ inline constexpr std::size_t kDescriptionLimit = 200;
 // each once) with `rebound` (0..15) on every plane. Refused with
 // kSelectPolygonsMessage for none, and when a polygon already belongs to a
 // volume, with one line "Polygon No. <p> already used by Volume No.<v>" per
-// such polygon ("\r" between them); a number that names no polygon is refused.
+// such polygon ("\r" between them); a number that names no polygon, and a
+// polygon of fewer than three distinct corners (it has no plane), are refused.
 OperationResult addCollisionVolume(Project& p, std::vector<std::int32_t> polygons,
                                    std::int32_t rebound);
 
@@ -32,8 +33,8 @@ OperationResult removeCollisionVolume(Project& p, std::size_t volume);
 OperationResult removeAllCollisionVolumes(Project& p);
 
 // Closing the collision window: a last volume without planes is removed
-// ("Remove Collision Volume"); every polygon deselected, SelectedPolygon 9999.
-void closeCollisionWork(Project& p);
+// ("Remove Collision Volume").
+OperationResult closeCollisionWork(Project& p);
 
 // "Set Object Visibility": the display class.
 OperationResult setDisplayClass(Project& p, std::int32_t displayClass);

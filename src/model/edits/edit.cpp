@@ -7,18 +7,10 @@
 namespace meshsmith {
 namespace {
 
-void keepSelectionIn(std::int32_t& selected, std::size_t count, std::int32_t none) {
-    if (selected < 0 || static_cast<std::size_t>(selected) >= count) selected = none;
-}
-
 void restore(Project& p, EditHistory::State state) {
-    const bool texturesChanged = state.object.textures != p.object.textures;
     p.object = std::move(state.object);
     p.GeometryPresent = state.geometryPresent;
-    keepSelectionIn(p.SelectedLine, p.object.lines.size(), NoSelection);
-    keepSelectionIn(p.SelectedPolygon, p.object.polygons.size(), NoSelection);
-    keepSelectionIn(p.SelectedTexture, p.object.textures.size(), NoTexture);
-    if (texturesChanged) ++p.textureLibraryVersion;
+    if (state.frame) applyFrame(p, *state.frame);
     updateBounds(p);
 }
 
@@ -33,9 +25,10 @@ OperationResult applyEdit(Project& p, const std::string& name,
         assert(p.history.steps() == 0 && "the object was changed around the edit history");
         if (p.history.steps() == 0) startHistory(p);
     }
+    const ProjectFrame before = frameOf(p);
     OperationResult result = change(p);
     assert(!findObjectFault(p.object) && "an edit broke the object's invariants");
-    if (result.done()) p.history.record(name, p.object, p.GeometryPresent);
+    if (result.done()) p.history.record(name, p.object, p.GeometryPresent, before, frameOf(p));
     return result;
 }
 

@@ -10,14 +10,15 @@
 
 namespace meshsmith {
 
-// Runs `change` on the project. When it ends Done and the object (selection
-// flags aside) or GeometryPresent changed, that change becomes the step `name`
-// of the history ("Add Vertex"); steps that could have been redone are
-// dropped. A change that does not end Done must leave the object as it was.
-// In debug builds the object is checked for its invariants after the change,
-// and before it the object must be the state the history holds (a change made
-// around this entry point shows there); a project without steps yet takes its
-// object as where the history starts.
+// Runs `change` on the project. When it ends Done and the object,
+// GeometryPresent or the project's frame (file, name, caption, options)
+// changed, that change becomes the step `name` of the history ("Add Vertex");
+// steps that could have been redone are dropped. A change that does not end
+// Done must leave the project as it was. In debug builds the object is
+// checked for its invariants after the change, and before it the object must
+// be the state the history holds (a change made around this entry point shows
+// there); a project without steps yet takes its object as where the history
+// starts.
 OperationResult applyEdit(Project& p, const std::string& name,
                           const std::function<OperationResult(Project&)>& change);
 
@@ -25,11 +26,10 @@ OperationResult applyEdit(Project& p, const std::string& name,
 // or loaded by a tool).
 void startHistory(Project& p);
 
-// Undo: the object as it was before the last step, with GeometryPresent;
-// every vertex, line and polygon deselected, selections that no longer name
-// anything cleared, the bounds updated, the textures rebuilt when they
-// changed. Refused with "Nothing to undo" when there is no step. Redo the
-// same forward ("Nothing to redo").
+// Undo: the object as it was before the last step, with GeometryPresent, and
+// the frame when the step changed it (Clear All); the bounds updated. Refused
+// with "Nothing to undo" when there is no step. Redo the same forward
+// ("Nothing to redo").
 OperationResult undoEdit(Project& p);
 OperationResult redoEdit(Project& p);
 

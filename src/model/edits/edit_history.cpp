@@ -31,17 +31,8 @@ std::size_t bytesOf(const CollVol& v) {
     return sizeof(CollVol) + (v.PlanePolygons.capacity() + v.PlaneRebounds.capacity()) * 4;
 }
 
-void deselect(Vertex& v) {
-    v.Selected = 0;
-}
-void deselect(ObjectData& o) {
-    o.Selected = 0;
-}
-void deselect(TextureData&) {}
-void deselect(CollVol&) {}
-
-// The table as a state keeps it (deselected); every chunk equal to the one at
-// the same place in `previous` is shared with it.
+// The table as a state keeps it; every chunk equal to the one at the same
+// place in `previous` is shared with it.
 template <typename Record>
 Table<Record> tableOf(const std::vector<Record>& rows, const Table<Record>* previous) {
     Table<Record> t;
@@ -49,8 +40,6 @@ Table<Record> tableOf(const std::vector<Record>& rows, const Table<Record>* prev
         const auto last = rows.begin() +
                           static_cast<std::ptrdiff_t>(std::min(rows.size(), first + kChunkRecords));
         std::vector<Record> chunk(rows.begin() + static_cast<std::ptrdiff_t>(first), last);
-        for (Record& r : chunk)
-            deselect(r);
         const std::size_t k = t.chunks.size();
         if (previous && k < previous->chunks.size() && *previous->chunks[k] == chunk) {
             t.chunks.push_back(previous->chunks[k]);
@@ -76,7 +65,11 @@ template <typename Record> std::vector<Record> rowsOf(const Table<Record>& t) {
 } // namespace
 
 struct EditHistory::Snapshot {
-    std::string name; // the step that led here
+    std::string name;     // the step that led here
+    StepId id = kNoStep;  // its number
+    std::string mergeKey; // the key it was recorded under
+    // The frame before and after the step, when the step changed it.
+    std::shared_ptr<const std::pair<ProjectFrame, ProjectFrame>> frames;
     Table<Vertex> vertices;
     Table<ObjectData> lines, visLines, polygons;
     Table<TextureData> textures;
@@ -88,9 +81,9 @@ struct EditHistory::Snapshot {
 
 namespace {
 
-std::shared_ptr<const EditHistory::Snapshot> snapshotOf(const std::string& name,
-                                                        const TrackObject& o, bool geometryPresent,
-                                                        const EditHistory::Snapshot* previous) {
+std::shared_ptr<EditHistory::Snapshot> snapshotOf(const std::string& name, const TrackObject& o,
+                                                  bool geometryPresent,
+                                                  const EditHistory::Snapshot* previous) {
     auto s = std::make_shared<EditHistory::Snapshot>();
     s->name = name;
     s->vertices = tableOf(o.vertices, previous ? &previous->vertices : nullptr);
@@ -105,11 +98,30 @@ std::shared_ptr<const EditHistory::Snapshot> snapshotOf(const std::string& name,
     return s;
 }
 
+// Tables compare by their chunks, which states share where nothing changed.
+EditHistory::Differences differences(const EditHistory::Snapshot& a,
+                                     const EditHistory::Snapshot& b) {
+    EditHistory::Differences d;
+    d.vertices = !(a.vertices == b.vertices);
+    d.lines = !(a.lines == b.lines);
+    d.visLines = !(a.visLines == b.visLines);
+    d.polygons = !(a.polygons == b.polygons);
+    d.textures = !(a.textures == b.textures);
+    d.collision = !(a.collision == b.collision);
+    d.attributes = a.description != b.description || a.displayClass != b.displayClass;
+    d.geometryPresent = a.geometryPresent != b.geometryPresent;
+    return d;
+}
+
 bool sameState(const EditHistory::Snapshot& a, const EditHistory::Snapshot& b) {
-    return a.vertices == b.vertices && a.lines == b.lines && a.visLines == b.visLines &&
-           a.polygons == b.polygons && a.textures == b.textures && a.collision == b.collision &&
-           a.description == b.description && a.displayClass == b.displayClass &&
-           a.geometryPresent == b.geometryPresent;
+    return !differences(a, b).any();
+}
+
+EditHistory::Differences everything() {
+    EditHistory::Differences d;
+    d.vertices = d.lines = d.visLines = d.polygons = true;
+    d.textures = d.collision = d.attributes = d.geometryPresent = true;
+    return d;
 }
 
 } // namespace
@@ -122,6 +134,9 @@ void EditHistory::reset(const TrackObject& object, bool geometryPresent) {
     states_.clear();
     states_.push_back(snapshotOf("", object, geometryPresent, nullptr));
     index_ = 0;
+    lastMove_ = everything();
+    ++resets_;
+    justRecorded_ = false;
 }
 
 bool EditHistory::differsFromCurrent(const TrackObject& object, bool geometryPresent) const {
@@ -129,15 +144,53 @@ bool EditHistory::differsFromCurrent(const TrackObject& object, bool geometryPre
     return !sameState(*snapshotOf("", object, geometryPresent, &current), current);
 }
 
-bool EditHistory::record(const std::string& name, const TrackObject& object, bool geometryPresent) {
+bool EditHistory::mergesIntoLatest() const {
+    return justRecorded_ && !mergeKey_.empty() && index_ > 0 && index_ + 1 == states_.size() &&
+           states_[index_]->mergeKey == mergeKey_ && !states_[index_]->frames;
+}
+
+bool EditHistory::record(const std::string& name, const TrackObject& object, bool geometryPresent,
+                         const ProjectFrame& before, const ProjectFrame& after) {
     const Snapshot& current = *states_[index_];
     auto next = snapshotOf(name, object, geometryPresent, &current);
-    if (sameState(*next, current)) return false;
+    const bool frameChanged = !(before == after);
+    if (sameState(*next, current) && !frameChanged) return false;
+    if (!frameChanged && mergesIntoLatest()) {
+        // The latest step now ends here; it keeps its name and number.
+        const Snapshot& start = *states_[index_ - 1];
+        next = snapshotOf(current.name, object, geometryPresent, &start);
+        next->id = current.id;
+        next->mergeKey = mergeKey_;
+        lastMove_ = differences(current, *next);
+        ++records_;
+        lastRecorded_ = next->id;
+        justRecorded_ = true;
+        states_.pop_back();
+        if (sameState(*next, start)) {
+            --index_; // back where it began: the step is gone
+            lastRecorded_ = kNoStep;
+            return true;
+        }
+        states_.push_back(std::move(next));
+        return true;
+    }
+    next->id = nextId_++;
+    next->mergeKey = mergeKey_;
+    if (frameChanged)
+        next->frames = std::make_shared<const std::pair<ProjectFrame, ProjectFrame>>(before, after);
+    lastMove_ = differences(current, *next);
+    ++records_;
+    lastRecorded_ = next->id;
+    justRecorded_ = true;
     states_.resize(index_ + 1);
     states_.push_back(std::move(next));
     ++index_;
     dropOldSteps();
     return true;
+}
+
+StepId EditHistory::currentStep() const {
+    return index_ > 0 ? states_[index_]->id : kNoStep;
 }
 
 void EditHistory::dropOldSteps() {
@@ -171,11 +224,21 @@ EditHistory::State EditHistory::stateAt(std::size_t k) const {
 }
 
 EditHistory::State EditHistory::undo() {
-    return stateAt(--index_);
+    justRecorded_ = false;
+    const Snapshot& undone = *states_[index_];
+    lastMove_ = differences(undone, *states_[index_ - 1]);
+    State state = stateAt(--index_);
+    if (undone.frames) state.frame = undone.frames->first;
+    return state;
 }
 
 EditHistory::State EditHistory::redo() {
-    return stateAt(++index_);
+    justRecorded_ = false;
+    const Snapshot& redone = *states_[index_ + 1];
+    lastMove_ = differences(*states_[index_], redone);
+    State state = stateAt(++index_);
+    if (redone.frames) state.frame = redone.frames->second;
+    return state;
 }
 
 std::size_t EditHistory::bytes() const {
@@ -192,7 +255,8 @@ std::size_t EditHistory::bytes() const {
         add(s->polygons);
         add(s->textures);
         add(s->collision);
-        total += sizeof(Snapshot) + s->name.capacity() + s->description.capacity();
+        total += sizeof(Snapshot) + s->name.capacity() + s->description.capacity() +
+                 s->mergeKey.capacity() + (s->frames ? sizeof(*s->frames) : 0);
     }
     return total;
 }

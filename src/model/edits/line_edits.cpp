@@ -27,7 +27,6 @@ OperationResult createLine(Project& p, std::int32_t first, std::int32_t second, 
         line.VertexCount = 2;
         line.VertexIndices = {first, second};
         p.object.lines.push_back(std::move(line));
-        deselectAllVertices(p);
         return OperationResult{};
     });
 }
@@ -42,18 +41,22 @@ OperationResult redefineLine(Project& p, std::int32_t index, std::int32_t first,
     });
 }
 
-OperationResult recolourSelectedLines(Project& p, const Rgb& colour) {
+OperationResult recolourSelectedLines(Project& p, const std::vector<std::int32_t>& selected,
+                                      const Rgb& colour) {
     return applyEdit(p, "Recolour Lines", [&](Project& p) {
-        for (std::int32_t k : selectedRecords(p.object.lines))
+        for (std::int32_t k : recordsIn(selected, p.object.lines.size()))
             setRecordColour(p.object.lines[static_cast<std::size_t>(k)], colour);
         return OperationResult{};
     });
 }
 
-OperationResult removeSelectedLines(Project& p) {
+OperationResult removeSelectedLines(Project& p, const std::vector<std::int32_t>& selected) {
     return applyEdit(p, "Remove Lines", [&](Project& p) {
-        std::erase_if(p.object.lines, [](const ObjectData& l) { return l.Selected != 0; });
-        p.SelectedLine = NoSelection;
+        const std::vector<std::int32_t> gone = recordsIn(selected, p.object.lines.size());
+        std::size_t k = 0;
+        std::erase_if(p.object.lines, [&](const ObjectData&) {
+            return std::binary_search(gone.begin(), gone.end(), static_cast<std::int32_t>(k++));
+        });
         return OperationResult{};
     });
 }
@@ -63,22 +66,7 @@ OperationResult removeAllLines(Project& p, UserPrompts& prompts, LogSink& log) {
         return OperationResult::cancelled();
     return applyEdit(p, "Remove All Lines", [&](Project& p) {
         p.object.lines.clear();
-        p.SelectedLine = NoSelection;
         log.addLine("All Lines Cleared !");
-        return OperationResult{};
-    });
-}
-
-OperationResult restoreLines(Project& p, std::vector<ObjectData> copy) {
-    return applyEdit(p, "Undo Line Changes", [&](Project& p) {
-        const std::size_t vertices = p.object.vertices.size();
-        std::erase_if(copy, [&](const ObjectData& l) {
-            return l.VertexIndices.size() != 2 || !namesVertices(l.VertexIndices, vertices);
-        });
-        for (ObjectData& line : copy)
-            line.Selected = 0;
-        p.object.lines = std::move(copy);
-        if (!isLine(p, p.SelectedLine)) p.SelectedLine = NoSelection;
         return OperationResult{};
     });
 }
@@ -110,10 +98,8 @@ OperationResult convertVisualizationLines(Project& p, LogSink& log) {
     if (p.object.visLines.empty())
         return OperationResult::refused("There are no visualization lines to convert");
     return applyEdit(p, "Convert Visualization Lines", [&](Project& p) {
-        for (ObjectData line : p.object.visLines) {
-            line.Selected = 0;
-            p.object.lines.push_back(std::move(line));
-        }
+        for (const ObjectData& line : p.object.visLines)
+            p.object.lines.push_back(line);
         removeVisualizationLines(p, log);
         log.addLine("Converted visualization lines to 3DO lines");
         return OperationResult{};

@@ -2,10 +2,9 @@
 // Line editing: the operations of the line window, of the view's line picks
 // and of the Misc. menu's visualization-line commands. Each is one step of the
 // edit history (its name in quotes below), changes everything or nothing and
-// keeps the object's invariants.
-//
-// The line window's own one-level Undo keeps a copy of the line table that the
-// window takes before each of its changes; restoreLines gives it back.
+// keeps the object's invariants. `selected` lists the lines a command works on
+// (the line window's selection): ascending numbers. The line window's
+// one-level Undo is a step back in the edit history.
 
 #include "model/colour_text.hpp"
 #include "model/outcome.hpp"
@@ -19,7 +18,7 @@
 namespace meshsmith {
 
 // "Add Line": appends a line from `first` to `second` (vertices of the
-// project, else refused) in `colour`; every vertex is deselected.
+// project, else refused) in `colour`.
 OperationResult createLine(Project& p, std::int32_t first, std::int32_t second, const Rgb& colour);
 
 // "Redefine Line": line `index` gets the two ends; refused when the line or a
@@ -28,20 +27,15 @@ OperationResult redefineLine(Project& p, std::int32_t index, std::int32_t first,
                              std::int32_t second);
 
 // "Recolour Lines": every selected line takes `colour`.
-OperationResult recolourSelectedLines(Project& p, const Rgb& colour);
+OperationResult recolourSelectedLines(Project& p, const std::vector<std::int32_t>& selected,
+                                      const Rgb& colour);
 
-// "Remove Lines": the selected lines go, later ones move down; SelectedLine
-// becomes 9999.
-OperationResult removeSelectedLines(Project& p);
+// "Remove Lines": the selected lines go, later ones move down.
+OperationResult removeSelectedLines(Project& p, const std::vector<std::int32_t>& selected);
 
 // "Remove All Lines": asks "Are you sure ?" ("Remove all Lines"); No is
-// Cancelled. Yes empties the line table, SelectedLine becomes 9999, logs "All
-// Lines Cleared !".
+// Cancelled. Yes empties the line table and logs "All Lines Cleared !".
 OperationResult removeAllLines(Project& p, UserPrompts& prompts, LogSink& log);
-
-// "Undo Line Changes": the line table becomes `copy`, deselected. Lines of the
-// copy whose vertices have gone since it was taken are left out.
-OperationResult restoreLines(Project& p, std::vector<ObjectData> copy);
 
 // "Create Visualization Lines": logs "Creating subsequent lines:" and "Pick
 // color !", lets `pickColour` change the line colour (the colour dialog; a

@@ -24,9 +24,10 @@ bool isPolygon(const Project& p, std::int32_t index) {
 
 OperationResult createPolygon(Project& p, const std::vector<std::int32_t>& closed,
                               const Rgb& colour, LogSink& log) {
-    if (closed.size() < 3 || closed.front() != closed.back())
-        return OperationResult::refused("A polygon needs at least two corners and its first "
-                                        "vertex again at the end");
+    if (closed.size() < 4 || closed.front() != closed.back() ||
+        distinctCorners({0, 0, 0, static_cast<std::int32_t>(closed.size()), closed}) !=
+            closed.size() - 1)
+        return OperationResult::refused(kThreeCornersMessage);
     if (!namesVertices(closed, p.object.vertices.size()))
         return OperationResult::refused("A polygon may only use vertices of the project");
     return applyEdit(p, "Add Polygon", [&](Project& p) {
@@ -35,9 +36,6 @@ OperationResult createPolygon(Project& p, const std::vector<std::int32_t>& close
         polygon.VertexCount = static_cast<std::int32_t>(closed.size());
         polygon.VertexIndices = closed;
         p.object.polygons.push_back(std::move(polygon));
-        for (ObjectData& other : p.object.polygons)
-            other.Selected = 0;
-        deselectAllVertices(p);
         log.addLine("Polygon No. " + std::to_string(p.object.polygons.size() - 1) +
                     " created, using vertices " + joined(closed));
         return OperationResult{};
@@ -48,14 +46,17 @@ OperationResult redefinePolygon(Project& p, std::int32_t index,
                                 const std::vector<std::int32_t>& corners) {
     if (!isPolygon(p, index)) return OperationResult::refused("No polygon selected to redefine !");
     const ObjectData& old = p.object.polygons[static_cast<std::size_t>(index)];
+    std::vector<std::int32_t> closed = corners;
+    closed.push_back(corners.empty() ? 0 : corners.front());
     if (corners.empty() || static_cast<std::int32_t>(corners.size()) != old.corners() ||
-        !namesVertices(corners, p.object.vertices.size()))
+        !namesVertices(corners, p.object.vertices.size()) ||
+        distinctCorners({0, 0, 0, static_cast<std::int32_t>(closed.size()), closed}) !=
+            corners.size())
         return OperationResult::refused("Polygon No. " + std::to_string(index) + " has " +
                                         std::to_string(old.corners()) + " corners to redefine");
     return applyEdit(p, "Redefine Polygon", [&](Project& p) {
         ObjectData& polygon = p.object.polygons[static_cast<std::size_t>(index)];
-        polygon.VertexIndices = corners;
-        polygon.VertexIndices.push_back(corners.front());
+        polygon.VertexIndices = closed;
         return OperationResult{};
     });
 }
@@ -65,12 +66,13 @@ std::string untexturedMessage(std::int32_t polygon) {
            " with this function !";
 }
 
-TextureChange retextureSelectedPolygons(Project& p, std::int32_t texture) {
+TextureChange retextureSelectedPolygons(Project& p, const std::vector<std::int32_t>& selected,
+                                        std::int32_t texture) {
     if (texture < 0 || static_cast<std::size_t>(texture) >= p.object.textures.size())
         return {OperationResult::refused(kNotTexturizableMessage), {}};
     TextureChange change;
     change.result = applyEdit(p, "Change Polygon Texture", [&](Project& p) {
-        for (std::int32_t k : selectedRecords(p.object.polygons)) {
+        for (std::int32_t k : recordsIn(selected, p.object.polygons.size())) {
             ObjectData& polygon = p.object.polygons[static_cast<std::size_t>(k)];
             if (polygon.textured())
                 polygon.TextureIndex = texture;
@@ -82,17 +84,19 @@ TextureChange retextureSelectedPolygons(Project& p, std::int32_t texture) {
     return change;
 }
 
-OperationResult recolourSelectedPolygons(Project& p, const Rgb& colour) {
+OperationResult recolourSelectedPolygons(Project& p, const std::vector<std::int32_t>& selected,
+                                         const Rgb& colour) {
     return applyEdit(p, "Recolour Polygons", [&](Project& p) {
-        for (std::int32_t k : selectedRecords(p.object.polygons))
+        for (std::int32_t k : recordsIn(selected, p.object.polygons.size()))
             setRecordColour(p.object.polygons[static_cast<std::size_t>(k)], colour);
         return OperationResult{};
     });
 }
 
-OperationResult removeSelectedPolygons(Project& p, LogSink& log) {
+OperationResult removeSelectedPolygons(Project& p, const std::vector<std::int32_t>& selected,
+                                       LogSink& log) {
     return applyEdit(p, "Remove Polygons", [&](Project& p) {
-        removePolygons(p, selectedRecords(p.object.polygons), log);
+        removePolygons(p, selected, log);
         return OperationResult{};
     });
 }
@@ -104,7 +108,6 @@ OperationResult removeAllPolygons(Project& p, UserPrompts& prompts, LogSink& log
         std::vector<std::int32_t> all(p.object.polygons.size());
         std::iota(all.begin(), all.end(), 0);
         removePolygons(p, std::move(all), log);
-        p.SelectedPolygon = NoSelection;
         log.addLine("All Polygons Cleared !");
         return OperationResult{};
     });

@@ -55,10 +55,6 @@ std::size_t removePolygons(Project& p, std::vector<std::int32_t> removed, LogSin
     const std::size_t dropped = renumberPlanes(p.object.collision, to);
     if (dropped > 0)
         log.addLine(std::to_string(dropped) + " collision plane(s) of removed polygons dropped");
-    if (p.SelectedPolygon >= 0 && static_cast<std::size_t>(p.SelectedPolygon) < to.size()) {
-        const std::int32_t moved = to[static_cast<std::size_t>(p.SelectedPolygon)];
-        p.SelectedPolygon = moved < 0 ? NoSelection : moved;
-    }
     return count;
 }
 

@@ -15,8 +15,7 @@ namespace meshsmith {
 // Removes the polygons whose numbers `removed` lists (any order, repeats and
 // numbers beyond the table ignored); later polygons move down. The collision
 // volumes follow as above and, when planes were dropped, the log gets
-// "<n> collision plane(s) of removed polygons dropped". SelectedPolygon becomes
-// 9999 when its polygon went and follows it otherwise. Returns how many
+// "<n> collision plane(s) of removed polygons dropped". Returns how many
 // polygons were removed.
 std::size_t removePolygons(Project& p, std::vector<std::int32_t> removed, LogSink& log);
 

@@ -4,11 +4,24 @@
 
 namespace meshsmith {
 
-std::vector<std::int32_t> selectedRecords(const std::vector<ObjectData>& table) {
-    std::vector<std::int32_t> rows;
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (table[k].Selected) rows.push_back(static_cast<std::int32_t>(k));
-    return rows;
+std::vector<std::int32_t> recordsIn(std::vector<std::int32_t> selected, std::size_t count) {
+    std::erase_if(selected, [&](std::int32_t k) {
+        return k < 0 || static_cast<std::size_t>(k) >= count;
+    });
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    return selected;
+}
+
+std::vector<bool> flagsOf(const std::vector<std::int32_t>& selected, std::size_t count) {
+    std::vector<bool> flags(count, false);
+    for (std::int32_t k : selected)
+        if (k >= 0 && static_cast<std::size_t>(k) < count) flags[static_cast<std::size_t>(k)] = true;
+    return flags;
+}
+
+bool anyFlag(const std::vector<bool>& flags) {
+    return std::find(flags.begin(), flags.end(), true) != flags.end();
 }
 
 void setRecordColour(ObjectData& record, const Rgb& colour) {

@@ -12,7 +12,7 @@ namespace meshsmith {
 // NaN coordinate is never a double). Every reference to a removed vertex in the
 // lines, polygons and visualization lines then names the kept vertex, and the
 // references to later vertices move down with them. Kept vertices keep their
-// order and their Selected flags. Lines and polygons are never removed, even
+// order. Lines and polygons are never removed, even
 // when they collapse onto one vertex. A reference that was out of range stays
 // out of range (negative ones unchanged, too large ones lowered by the count
 // removed). Returns the number of vertices removed. Linear in the table sizes.

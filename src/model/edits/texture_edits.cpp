@@ -74,8 +74,6 @@ OperationResult loadTexture(Project& p, const std::string& path) {
     if (OperationResult r = readNewBitmap(p, path, NoTexture); !r.done()) return r;
     return applyEdit(p, "Load Texture", [&](Project& p) {
         p.object.textures.push_back(newTexture(path));
-        p.SelectedTexture = static_cast<std::int32_t>(p.object.textures.size() - 1);
-        ++p.textureLibraryVersion;
         return OperationResult{};
     });
 }
@@ -85,7 +83,6 @@ OperationResult replaceTexture(Project& p, std::int32_t index, const std::string
     if (OperationResult r = readNewBitmap(p, path, index); !r.done()) return r;
     return applyEdit(p, "Replace Texture", [&](Project& p) {
         p.object.textures[static_cast<std::size_t>(index)] = newTexture(path);
-        ++p.textureLibraryVersion;
         return OperationResult{};
     });
 }
@@ -102,8 +99,6 @@ OperationResult removeTexture(Project& p, std::int32_t index) {
                 --poly.TextureIndex;
             }
         }
-        selectTexture(p, NoTexture);
-        ++p.textureLibraryVersion;
         return OperationResult{};
     });
 }
@@ -121,7 +116,6 @@ OperationResult saveTextureMask(Project& p, std::int32_t index, const BmpImage& 
         TextureData& t = p.object.textures[static_cast<std::size_t>(index)];
         t.MaskFilename = maskPath;
         t.Transparent = 1;
-        ++p.textureLibraryVersion;
         return OperationResult{};
     });
 }
@@ -141,10 +135,12 @@ BmpImage transparencyMask(const BmpImage& image, Colour transparent) {
     return mask;
 }
 
-void selectTexture(Project& p, std::int32_t index) {
-    p.SelectedTexture = validTexture(p, index) ? index : NoTexture;
-    for (ObjectData& poly : p.object.polygons)
-        poly.Selected = p.SelectedTexture != NoTexture && poly.TextureIndex == p.SelectedTexture;
+std::vector<std::int32_t> polygonsUsingTexture(const TrackObject& object, std::int32_t index) {
+    std::vector<std::int32_t> using_;
+    if (index < 0 || static_cast<std::size_t>(index) >= object.textures.size()) return using_;
+    for (std::size_t k = 0; k < object.polygons.size(); ++k)
+        if (object.polygons[k].TextureIndex == index) using_.push_back(static_cast<std::int32_t>(k));
+    return using_;
 }
 
 std::string proposedMaskPath(const Project& p, std::int32_t index) {

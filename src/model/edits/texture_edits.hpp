@@ -1,8 +1,8 @@
 #pragma once
 // The texture library: loading, replacing and removing the bitmaps polygons
 // can carry, their masks and background colours. Each change is one step of
-// the edit history (its name in quotes) and bumps textureLibraryVersion, so
-// the view rebuilds its texture objects from the files.
+// the edit history (its name in quotes); the editor rebuilds its texture
+// objects from the files when the texture table changed.
 
 #include "model/bmp_image.hpp"
 #include "model/outcome.hpp"
@@ -34,7 +34,7 @@ OperationResult checkTextureSize(const BmpImage& image);
 // "Load Texture": the name rule, the duplicate rule, the bitmap read (a file
 // that is not a readable BMP fails naming it) and the size rule; then the
 // texture is appended (no mask, transparency 0, repeat value 0, back colour
-// 0xDDDDDD) and becomes SelectedTexture. Nothing changes on a refusal.
+// 0xDDDDDD) as the last one. Nothing changes on a refusal.
 OperationResult loadTexture(Project& p, const std::string& path);
 
 // "Replace Texture": texture `index` (an existing one) gets the bitmap at
@@ -45,7 +45,7 @@ OperationResult replaceTexture(Project& p, std::int32_t index, const std::string
 
 // "Remove Texture": texture `index` goes and later ones move down by one;
 // polygons on it become untextured (their coordinates dropped), polygons on
-// later textures follow. SelectedTexture becomes NoTexture.
+// later textures follow.
 OperationResult removeTexture(Project& p, std::int32_t index);
 
 // "Set Transparency": writes `mask` as a 24-bit BMP to `maskPath` (temporary
@@ -62,10 +62,9 @@ OperationResult setTextureBackColor(Project& p, std::int32_t index, Colour colou
 // pixel has that colour, white (0xFFFFFF) everywhere else.
 BmpImage transparencyMask(const BmpImage& image, Colour transparent);
 
-// Selects texture `index` (NoTexture or out of range selects none) and marks
-// the polygons that use it (Selected set, all others cleared), so the view
-// shows them. A selection, not a step of the history.
-void selectTexture(Project& p, std::int32_t index);
+// The polygons that carry texture `index`, ascending (none for NoTexture or a
+// number that names no texture).
+std::vector<std::int32_t> polygonsUsingTexture(const TrackObject& object, std::int32_t index);
 
 // The path the mask of texture `index` (an existing one) is proposed under:
 // its bitmap's path on disk without the 4-character extension, then "_mask.bmp".

@@ -28,13 +28,6 @@ bool isQuadrilateral(const ObjectData& polygon) {
     return polygon.VertexCount == 5;
 }
 
-std::vector<std::int32_t> selectedPolygonIndices(const Project& p) {
-    std::vector<std::int32_t> selected;
-    for (std::size_t k = 0; k < p.object.polygons.size(); ++k)
-        if (p.object.polygons[k].Selected) selected.push_back(static_cast<std::int32_t>(k));
-    return selected;
-}
-
 OperationResult assignTexture(Project& p, const std::vector<std::int32_t>& polygons,
                               std::int32_t texture, const std::vector<TexCoord>& working,
                               bool quadsOnly) {

@@ -17,9 +17,6 @@ namespace meshsmith {
 // A polygon with four corners (five entries in its closed vertex list).
 bool isQuadrilateral(const ObjectData& polygon);
 
-// The indices of the polygons whose Selected flag is set, in table order.
-std::vector<std::int32_t> selectedPolygonIndices(const Project& p);
-
 // "Assign Texture": each polygon gets `texture` (NoTexture makes it
 // untextured and drops its coordinates) and the coordinates of `working`,
 // corner i taking entry i, corners past its end (1, 1). With `quadsOnly`

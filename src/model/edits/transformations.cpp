@@ -1,6 +1,7 @@
 #include "model/edits/transformations.hpp"
 
 #include "model/edits/edit.hpp"
+#include "model/edits/record_edits.hpp"
 #include "model/edits/vertex_mapping.hpp"
 #include "model/number_text.hpp"
 
@@ -11,32 +12,26 @@
 namespace meshsmith {
 namespace {
 
-bool samePositions(const std::vector<Vertex>& a, const std::vector<Vertex>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Vertex& u, const Vertex& v) {
-        return u.X == v.X && u.Y == v.Y && u.Z == v.Z;
-    });
-}
-
 // Which vertices the scope takes; the refusal when there are none.
-OperationResult chooseVertices(const Project& p, VertexScope scope, std::vector<bool>& affected) {
+OperationResult chooseVertices(const Project& p, const VertexChoice& which,
+                               std::vector<bool>& affected) {
     const std::vector<Vertex>& vertices = p.object.vertices;
     if (vertices.empty()) return OperationResult::refused(kNoVerticesMessage);
     affected.assign(vertices.size(), true);
-    if (scope == VertexScope::All) return {};
-    for (std::size_t k = 0; k < vertices.size(); ++k)
-        affected[k] = vertices[k].Selected != 0;
-    if (std::none_of(affected.begin(), affected.end(), [](bool on) { return on; }))
+    if (which.scope == VertexScope::All) return {};
+    affected = flagsOf(which.selected, vertices.size());
+    if (!anyFlag(affected))
         return OperationResult::refused(kNoVerticesSelectedMessage);
     return {};
 }
 
 // The step `name` over the vertices of the scope.
 OperationResult transformStep(
-    Project& p, const std::string& name, VertexScope scope, const char* nothingWas,
-    const Mapping& f, VertexUndo* undo, const std::function<void()>& log = [] {}) {
+    Project& p, const std::string& name, const VertexChoice& which, const char* nothingWas,
+    const Mapping& f, const std::function<void()>& log = [] {}) {
     std::vector<bool> affected;
-    if (OperationResult r = chooseVertices(p, scope, affected); !r.done()) return r;
-    return mapVertices(p, name, affected, f, nothingWas, undo, log);
+    if (OperationResult r = chooseVertices(p, which, affected); !r.done()) return r;
+    return mapVertices(p, name, affected, f, nothingWas, log);
 }
 
 std::size_t axisIndex(Axis axis) {
@@ -69,34 +64,6 @@ std::optional<TypedNumber> typedNumber(const std::string& text) {
     return TypedNumber{text, *value};
 }
 
-bool canRestoreVertices(const Project& p, const VertexUndo& undo) {
-    if (undo.before.empty() || !samePositions(p.object.vertices, undo.after)) return false;
-    const auto kept = static_cast<std::int32_t>(undo.before.size());
-    const auto usesAppended = [&](const std::vector<ObjectData>& table) {
-        return std::any_of(table.begin(), table.end(), [&](const ObjectData& r) {
-            return std::any_of(r.VertexIndices.begin(), r.VertexIndices.end(),
-                               [&](std::int32_t v) { return v >= kept; });
-        });
-    };
-    return !usesAppended(p.object.lines) && !usesAppended(p.object.polygons) &&
-           !usesAppended(p.object.visLines);
-}
-
-OperationResult restoreVertices(Project& p, VertexUndo& undo, const std::string& stepName) {
-    if (undo.before.empty()) return OperationResult::refused("Nothing to undo");
-    if (!canRestoreVertices(p, undo)) {
-        undo = {};
-        return OperationResult::refused(kUndoOutdatedMessage);
-    }
-    return applyEdit(p, stepName, [&](Project& p) {
-        p.object.vertices = std::move(undo.before);
-        undo = {};
-        deselectAllVertices(p);
-        updateBounds(p);
-        return OperationResult{};
-    });
-}
-
 Rotation rotationByDegrees(Axis axis, double degrees) {
     if (!std::isfinite(degrees)) return {axis, 0, 1};
     const double turned = std::fmod(std::fabs(degrees), 360.0);
@@ -110,10 +77,9 @@ Rotation rotationByDegrees(Axis axis, double degrees) {
 }
 
 OperationResult rotateVerticesAbout(Project& p, const Rotation& r, const Vertex& pivot,
-                                    VertexScope scope) {
-    VertexUndo none;
+                                    const VertexChoice& which) {
     return transformStep(
-        p, "Rotate Vertices", scope, "turned",
+        p, "Rotate Vertices", which, "turned",
         [&](const Vertex& v) {
             // The two coordinates that turn: about X y and z, about Y x and z, about Z x and y.
             const std::size_t a = r.axis == Axis::X ? 1 : 0, b = r.axis == Axis::Z ? 1 : 2;
@@ -123,12 +89,11 @@ OperationResult rotateVerticesAbout(Project& p, const Rotation& r, const Vertex&
             q[a] = centre[a] + da * r.cos - db * r.sin;
             q[b] = centre[b] + da * r.sin + db * r.cos;
             return q;
-        },
-        nullptr);
+        });
 }
 
 OperationResult rotateVertices(Project& p, const Rotation& r, std::int32_t pivotVertex,
-                               VertexScope scope, VertexUndo& undo) {
+                               const VertexChoice& which) {
     Vertex pivot;
     if (pivotVertex != NoSelection) {
         if (pivotVertex < 0 || static_cast<std::size_t>(pivotVertex) >= p.object.vertices.size())
@@ -136,35 +101,32 @@ OperationResult rotateVertices(Project& p, const Rotation& r, std::int32_t pivot
                                             " no longer exists: choose the pivot again !");
         pivot = p.object.vertices[static_cast<std::size_t>(pivotVertex)];
     }
-    OperationResult result = rotateVerticesAbout(p, r, pivot, scope);
-    if (result.done()) undo.after = p.object.vertices;
-    return result;
+    return rotateVerticesAbout(p, r, pivot, which);
 }
 
 OperationResult moveVertices(Project& p, const std::array<TypedNumber, 3>& offsets,
-                             VertexScope scope, VertexUndo& undo, LogSink& log) {
+                             const VertexChoice& which, LogSink& log) {
     const auto f = [&](const Vertex& v) {
         Position q = positionOf(v);
         for (std::size_t k = 0; k < 3; ++k)
             q[k] += offsets[k].value;
         return q;
     };
-    return transformStep(p, "Move Vertices", scope, "moved", f, &undo, [&] {
+    return transformStep(p, "Move Vertices", which, "moved", f, [&] {
         const char* what =
-            scope == VertexScope::All ? "Objects moved " : "Selected Vertice(s) moved ";
+            which.scope == VertexScope::All ? "Objects moved " : "Selected Vertice(s) moved ";
         for (std::size_t k = 0; k < 3; ++k)
             if (offsets[k].text != "0.0")
                 log.addLine(what + offsets[k].text + " units along " + kAxisLogNames[k]);
     });
 }
 
-OperationResult mirrorVertices(Project& p, Axis axis, bool keepOriginal, VertexScope scope,
-                               VertexUndo& undo, LogSink& log) {
+OperationResult mirrorVertices(Project& p, Axis axis, bool keepOriginal,
+                               const VertexChoice& which, LogSink& log) {
     const std::size_t a = axisIndex(axis);
     std::vector<bool> affected;
-    if (OperationResult r = chooseVertices(p, scope, affected); !r.done()) return r;
+    if (OperationResult r = chooseVertices(p, which, affected); !r.done()) return r;
     return applyEdit(p, "Mirror Vertices", [&](Project& p) {
-        undo.before = p.object.vertices;
         const std::size_t existing = p.object.vertices.size();
         for (std::size_t k = 0; k < existing; ++k) {
             if (!affected[k]) continue;
@@ -172,14 +134,12 @@ OperationResult mirrorVertices(Project& p, Axis axis, bool keepOriginal, VertexS
             if (keepOriginal && q[a] == 0) continue; // on the mirror plane: not doubled
             q[a] = -q[a];
             const Vertex mirrored{static_cast<float>(q[0]), static_cast<float>(q[1]),
-                                  static_cast<float>(q[2]), 0};
+                                  static_cast<float>(q[2])};
             if (keepOriginal)
                 p.object.vertices.push_back(mirrored);
             else
-                p.object.vertices[k] = {mirrored.X, mirrored.Y, mirrored.Z,
-                                        p.object.vertices[k].Selected};
+                p.object.vertices[k] = mirrored;
         }
-        undo.after = p.object.vertices;
         updateBounds(p);
         log.addLine(std::string(keepOriginal ? "Vertices added, mirrored along "
                                              : "Objects mirrored along ") +
@@ -189,33 +149,32 @@ OperationResult mirrorVertices(Project& p, Axis axis, bool keepOriginal, VertexS
 }
 
 OperationResult scaleVertices(Project& p, const TypedNumber& factor, std::optional<Axis> axis,
-                              VertexScope scope, VertexUndo& undo, LogSink& log) {
+                              const VertexChoice& which, LogSink& log) {
     const auto f = [&](const Vertex& v) {
         Position q = positionOf(v);
         for (std::size_t k = 0; k < 3; ++k)
             if (!axis || axisIndex(*axis) == k) q[k] *= factor.value;
         return q;
     };
-    return transformStep(p, "Scale Vertices", scope, "scaled", f, &undo, [&] {
-        log.addLine((scope == VertexScope::All ? "All Vertices scaled by "
+    return transformStep(p, "Scale Vertices", which, "scaled", f, [&] {
+        log.addLine((which.scope == VertexScope::All ? "All Vertices scaled by "
                                                : "Selected Vertices scaled by ") +
                     factor.text);
     });
 }
 
-OperationResult centerVertices(Project& p, VertexUndo& undo) {
+OperationResult centerVertices(Project& p) {
     if (p.object.vertices.empty()) return OperationResult::refused(kNoVerticesMessage);
     updateBounds(p);
     const Position centre{p.bounds.centreX, p.bounds.centreY, p.bounds.centreZ};
     OperationResult result = transformStep(
-        p, "Center All Vertices", VertexScope::All, "moved",
+        p, "Center All Vertices", VertexChoice{}, "moved",
         [&](const Vertex& v) {
             Position q = positionOf(v);
             for (std::size_t k = 0; k < 3; ++k)
                 q[k] -= centre[k];
             return q;
-        },
-        &undo);
+        });
     if (result.done()) p.bounds.centreX = p.bounds.centreY = p.bounds.centreZ = 0;
     return result;
 }

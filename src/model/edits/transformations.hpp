@@ -4,13 +4,7 @@
 // Positions are computed in double precision and stored as floats; an
 // operation that would take any coordinate beyond the float range is refused
 // with a message and changes nothing. Lines and polygons keep their vertex
-// order.
-//
-// The dialogs' own one-level Undo is a VertexUndo each dialog keeps: the
-// vertex table before its last operation and after it. It gives the table
-// back only while the vertices are still as that operation left them, so a
-// copy never lands on vertices that something else changed meanwhile (another
-// edit, Edit > Undo, another project opened).
+// order. The dialogs' own one-level Undo is a step back in the edit history.
 
 #include "model/outcome.hpp"
 #include "model/project.hpp"
@@ -26,17 +20,20 @@ namespace meshsmith {
 
 inline constexpr const char* kNoVerticesMessage = "No Vertices defined";
 inline constexpr const char* kNoVerticesSelectedMessage = "No vertices selected !";
-inline constexpr const char* kUndoOutdatedMessage =
-    "The object was changed since: Edit > Undo takes back the steps one by one";
 
 enum class Axis { X, Y, Z };
 // "X", "Y" or "Z".
 const char* axisName(Axis axis);
 
-// Which vertices an operation moves: every one, or those whose Selected flag
-// is set. Every operation refuses with kNoVerticesMessage without vertices and
-// with kNoVerticesSelectedMessage for scope Selected when none is selected.
+// Which vertices an operation moves: every one, or the selected ones (the
+// editor's vertex selection, ascending numbers). Every operation refuses with
+// kNoVerticesMessage without vertices and with kNoVerticesSelectedMessage for
+// scope Selected when none is selected.
 enum class VertexScope { All, Selected };
+struct VertexChoice {
+    VertexScope scope = VertexScope::All;
+    std::vector<std::int32_t> selected; // for VertexScope::Selected
+};
 
 // A number as the user typed it and its value: the log lines repeat the text.
 struct TypedNumber {
@@ -45,23 +42,6 @@ struct TypedNumber {
 };
 // The text as a number (parseReal); nullopt when it is not one.
 std::optional<TypedNumber> typedNumber(const std::string& text);
-
-struct VertexUndo {
-    std::vector<Vertex> before; // empty: nothing to give back
-    std::vector<Vertex> after;
-};
-
-// True when `undo` holds a copy that may be given back now: the vertex
-// positions equal `after`, and vertices that the operation appended (mirror
-// with Keep Original) are used by no line, polygon or visualization line.
-bool canRestoreVertices(const Project& p, const VertexUndo& undo);
-
-// A dialog's Undo, the step `stepName` ("Undo Move"): the vertex table
-// becomes `before` (appended vertices go), every vertex is deselected, the
-// copy is emptied, the bounds are updated. Refused with "Nothing to undo"
-// when the copy is empty and with kUndoOutdatedMessage when canRestoreVertices
-// does not hold (the copy is then emptied).
-OperationResult restoreVertices(Project& p, VertexUndo& undo, const std::string& stepName);
 
 // A rotation by the angle whose sine and cosine are given, about an axis
 // through a pivot point: with d = point - pivot, about Z x' = Px + dx cos -
@@ -82,38 +62,37 @@ Rotation rotationByDegrees(Axis axis, double degrees);
 // read now; a pivot vertex that no longer exists is refused ("The pivot
 // vertex n no longer exists: choose the pivot again !") and nothing turns.
 // Scope Selected with no vertex selected is refused with
-// kNoVerticesSelectedMessage. On success `undo.after` becomes the new table
-// (the dialog took `undo.before` when it showed).
+// kNoVerticesSelectedMessage.
 OperationResult rotateVertices(Project& p, const Rotation& r, std::int32_t pivotVertex,
-                               VertexScope scope, VertexUndo& undo);
-// The same about a pivot point (the batch tool's --pivot), without an Undo copy.
+                               const VertexChoice& which);
+// The same about a pivot point (the batch tool's --pivot).
 OperationResult rotateVerticesAbout(Project& p, const Rotation& r, const Vertex& pivot,
-                                    VertexScope scope);
+                                    const VertexChoice& which);
 
-// "Move Vertices": adds the offsets to the vertices of the scope; the copy is
-// taken in `undo`. For each offset whose text is not exactly "0.0" the log
+// "Move Vertices": adds the offsets to the vertices of the scope. For each
+// offset whose text is not exactly "0.0" the log
 // gets "Objects moved " (scope Selected: "Selected Vertice(s) moved "), the
 // text and " units along X-Axis" (Y, Z likewise).
 OperationResult moveVertices(Project& p, const std::array<TypedNumber, 3>& offsets,
-                             VertexScope scope, VertexUndo& undo, LogSink& log);
+                             const VertexChoice& which, LogSink& log);
 
 // "Mirror Vertices": negates the coordinate on `axis` ("Objects mirrored
 // along X-Axis"), or with `keepOriginal` appends for each vertex of the scope
 // whose coordinate on that axis is not 0 a copy with it negated ("Vertices
 // added, mirrored along X-Axis"). Only vertices that existed before count.
-OperationResult mirrorVertices(Project& p, Axis axis, bool keepOriginal, VertexScope scope,
-                               VertexUndo& undo, LogSink& log);
+OperationResult mirrorVertices(Project& p, Axis axis, bool keepOriginal,
+                               const VertexChoice& which, LogSink& log);
 
 // "Scale Vertices": multiplies the coordinate on `axis` (every coordinate for
 // nullopt, "All Directions") by the factor, about the origin; logs "All
 // Vertices scaled by " (scope Selected: "Selected Vertices scaled by ") and
 // the factor's text.
 OperationResult scaleVertices(Project& p, const TypedNumber& factor, std::optional<Axis> axis,
-                              VertexScope scope, VertexUndo& undo, LogSink& log);
+                              const VertexChoice& which, LogSink& log);
 
 // "Center All Vertices": subtracts the bounding-box centre ((min + max) / 2
 // per axis) from every vertex; the bounds are recomputed and the stored
 // centre is (0, 0, 0). Refused with "No Vertices defined" without vertices.
-OperationResult centerVertices(Project& p, VertexUndo& undo);
+OperationResult centerVertices(Project& p);
 
 } // namespace meshsmith

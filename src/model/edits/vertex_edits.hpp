@@ -8,15 +8,17 @@
 // Commands that renumber vertices keep the visualization lines: they are
 // removed before and drawn again after, in the colour of the first one.
 //
-// The vertex window's own one-level Undo works on Project::geometrySnapshot:
-// Modify, Remove Selected and Remove All Vertices take it; restoreGeometrySnapshot
-// gives it back.
+// `selected` lists the vertices a command works on (the editor's vertex
+// selection): ascending numbers of existing vertices. The vertex window's
+// one-level Undo is a step back in the edit history.
 
 #include "model/outcome.hpp"
 #include "model/project.hpp"
 #include "model/user_interaction.hpp"
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace meshsmith {
 
@@ -24,41 +26,33 @@ inline constexpr const char* kEveryCoordinateMessage = "Every coordinate needs t
 inline constexpr const char* kNotEnoughVerticesMessage = "Not enough Vertices !";
 inline constexpr const char* kOnlyTwoSelectedMessage = "Only 2 Vertices can be selected !";
 
-// "Add Vertex": appends (x, y, z) (finite values), sets GeometryPresent and
-// ViewReady, deselects every vertex. Takes no copy for the window's Undo.
+// "Add Vertex": appends (x, y, z) (finite values) and sets GeometryPresent.
 OperationResult addVertex(Project& p, float x, float y, float z);
 
-// "Modify Vertices": the window's copy is taken, then every selected vertex
-// takes each coordinate that is given (nullopt keeps it). Refused when no
-// vertex is selected.
-OperationResult modifySelectedVertices(Project& p, std::optional<float> x, std::optional<float> y,
+// "Modify Vertices": every selected vertex takes each coordinate that is
+// given (nullopt keeps it). Refused when no vertex is selected.
+OperationResult modifySelectedVertices(Project& p, const std::vector<std::int32_t>& selected,
+                                       std::optional<float> x, std::optional<float> y,
                                        std::optional<float> z);
 
-// "Remove Vertices": the window's copy is taken; every polygon and line that
-// uses a selected vertex is removed, then the selected vertices; the bounds
-// are updated, or, when no vertex is left, GeometryPresent and ViewReady are
-// cleared; every vertex deselected. A removed line clears SelectedLine.
-OperationResult removeSelectedVertices(Project& p, LogSink& log);
+// "Remove Vertices": every polygon and line that uses a selected vertex is
+// removed, then the selected vertices; the bounds are updated, or, when no
+// vertex is left, GeometryPresent is cleared.
+OperationResult removeSelectedVertices(Project& p, const std::vector<std::int32_t>& selected,
+                                       LogSink& log);
 
 // "Remove All Vertices": asks "OK to remove all vertices and associated
 // lines/polygons ?" ("Remove all Vertices"); No is Cancelled. Yes empties the
 // vertex, line, visualization-line, polygon, texture and collision tables,
-// clears the three selections, GeometryPresent and ViewReady, logs "All
-// Vertices removed !" and takes the window's copy of the emptied tables.
+// clears GeometryPresent and logs "All Vertices removed !".
 OperationResult removeAllVertices(Project& p, UserPrompts& prompts, LogSink& log);
-
-// The window's Undo ("Undo Vertex Changes"): the vertex table becomes the
-// copy's, the line and polygon tables too where their copies are not empty;
-// the copy is emptied; everything deselected. Refused when there is no copy.
-// Collision planes whose polygons are no longer there are dropped.
-OperationResult restoreGeometrySnapshot(Project& p, LogSink& log);
-bool hasGeometrySnapshot(const Project& p);
 
 // "Create Interpolated Vertex": exactly two selected vertices (refused with
 // kNotEnoughVerticesMessage below 2 vertices, kOnlyTwoSelectedMessage
-// otherwise) get their midpoint appended, selected; the two are deselected;
-// logs "Created Vertex <n>, located between Vertices <a> and <b>".
-OperationResult createInterpolatedVertex(Project& p, LogSink& log);
+// otherwise) get their midpoint appended (the editor selects it instead of
+// the two); logs "Created Vertex <n>, located between Vertices <a> and <b>".
+OperationResult createInterpolatedVertex(Project& p, const std::vector<std::int32_t>& selected,
+                                         LogSink& log);
 
 // "Add Interpolated Vertices": the table P0..Pn-1 becomes P0, M0, P1, ...,
 // Mn-2, Pn-1 with the midpoints; logs "<n-1> interpolated Vertices added".

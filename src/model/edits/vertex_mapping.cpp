@@ -14,10 +14,9 @@ bool fitsFloat(double value) {
 
 } // namespace
 
-std::optional<Vertex> storedPosition(const Position& q, std::uint8_t selected) {
+std::optional<Vertex> storedPosition(const Position& q) {
     if (!fitsFloat(q[0]) || !fitsFloat(q[1]) || !fitsFloat(q[2])) return std::nullopt;
-    return Vertex{static_cast<float>(q[0]), static_cast<float>(q[1]), static_cast<float>(q[2]),
-                  selected};
+    return Vertex{static_cast<float>(q[0]), static_cast<float>(q[1]), static_cast<float>(q[2])};
 }
 
 std::string outOfRangeMessage(std::size_t vertex, const char* nothingWas) {
@@ -26,19 +25,17 @@ std::string outOfRangeMessage(std::size_t vertex, const char* nothingWas) {
 }
 
 OperationResult mapVertices(Project& p, const std::string& name, const std::vector<bool>& affected,
-                            const Mapping& f, const char* nothingWas, VertexUndo* undo,
+                            const Mapping& f, const char* nothingWas,
                             const std::function<void()>& log) {
     std::vector<Vertex> table = p.object.vertices;
     for (std::size_t k = 0; k < table.size(); ++k) {
         if (!affected[k]) continue;
-        const auto moved = storedPosition(f(table[k]), table[k].Selected);
+        const auto moved = storedPosition(f(table[k]));
         if (!moved) return OperationResult::refused(outOfRangeMessage(k, nothingWas));
         table[k] = *moved;
     }
     return applyEdit(p, name, [&](Project& p) {
-        if (undo) undo->before = p.object.vertices;
         p.object.vertices = std::move(table);
-        if (undo) undo->after = p.object.vertices;
         updateBounds(p);
         log();
         return OperationResult{};

@@ -22,9 +22,9 @@ inline Position positionOf(const Vertex& v) {
     return {v.X, v.Y, v.Z};
 }
 
-// The position as floats with the given Selected flag; nullopt when a
-// coordinate is not finite or beyond the float range.
-std::optional<Vertex> storedPosition(const Position& q, std::uint8_t selected);
+// The position as floats; nullopt when a coordinate is not finite or beyond
+// the float range.
+std::optional<Vertex> storedPosition(const Position& q);
 
 // "Vertex 12 would leave the range of coordinates (about 3.4E38): nothing was moved"
 std::string outOfRangeMessage(std::size_t vertex, const char* nothingWas);
@@ -32,10 +32,9 @@ std::string outOfRangeMessage(std::size_t vertex, const char* nothingWas);
 // The step `name`: every vertex flagged in `affected` (one flag per vertex)
 // moves to f(vertex). Refused, naming the first vertex and `nothingWas`, when
 // a coordinate would leave the float range; then nothing changes. The bounds
-// are updated; `undo` (when given) takes the table before and after; `log`
-// runs once the step is sure to happen.
+// are updated; `log` runs once the step is sure to happen.
 OperationResult mapVertices(
     Project& p, const std::string& name, const std::vector<bool>& affected, const Mapping& f,
-    const char* nothingWas, VertexUndo* undo, const std::function<void()>& log = [] {});
+    const char* nothingWas, const std::function<void()>& log = [] {});
 
 } // namespace meshsmith

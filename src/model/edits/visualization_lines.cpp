@@ -22,12 +22,10 @@ void appendVisualizationLines(Project& p, const Rgb& colour, LogSink& log) {
         line.VertexIndices = {i, i + 1 < n ? i + 1 : 0};
         p.object.visLines.push_back(std::move(line));
     }
-    deselectAllVertices(p);
     log.addLine(std::to_string(n) + " subsequent Lines created");
 }
 
 void removeVisualizationLines(Project& p, LogSink& log) {
-    deselectAllVertices(p);
     p.object.visLines.clear();
     log.addLine("Subsequent Lines removed");
 }

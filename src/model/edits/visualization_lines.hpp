@@ -17,14 +17,14 @@ inline constexpr Rgb kDefaultLineColour{0.5f, 0.5f, 0.5f};
 
 // "Creating subsequent lines:", "Pick color !", then a visualization line i to
 // i + 1 for every vertex (n vertices give n lines, the last to vertex 0) in
-// `colour`, appended to the table; vertices deselected; n + " subsequent
+// `colour`, appended to the table; n + " subsequent
 // Lines created".
 void createVisualizationLines(Project& p, const Rgb& colour, LogSink& log);
 // The same without the first two log lines (for a caller that logs them
 // before it asks for the colour).
 void appendVisualizationLines(Project& p, const Rgb& colour, LogSink& log);
 
-// Empties the table, deselects the vertices, logs "Subsequent Lines removed".
+// Empties the table, logs "Subsequent Lines removed".
 void removeVisualizationLines(Project& p, LogSink& log);
 
 // Runs `renumber` (a change of vertex numbers) between the removal and the

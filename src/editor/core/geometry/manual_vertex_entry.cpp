@@ -1,6 +1,6 @@
 #include "editor/core/geometry/manual_vertex_entry.hpp"
 
-#include "editor/core/view/pick_modes.hpp"
+#include "editor/core/document/pick_session.hpp"
 #include "model/number_text.hpp"
 
 #include <algorithm>

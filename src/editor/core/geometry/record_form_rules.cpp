@@ -43,8 +43,9 @@ std::optional<std::int32_t> textureOfChoice(int row, std::size_t textureCount) {
     return row;
 }
 
-EditPanel editPanelFor(const std::vector<ObjectData>& table, std::size_t textureCount) {
-    const std::vector<std::int32_t> rows = selectedRecords(table);
+EditPanel editPanelFor(const std::vector<ObjectData>& table,
+                       const std::vector<std::int32_t>& selected, std::size_t textureCount) {
+    const std::vector<std::int32_t> rows = recordsIn(selected, table.size());
     EditPanel panel;
     panel.repick = rows.size() <= 1;
     if (rows.size() != 1) {

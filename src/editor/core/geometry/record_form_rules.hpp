@@ -30,7 +30,7 @@ std::vector<std::string> textureChoices(std::size_t textureCount);
 // The texture a row stands for; nullopt for "Multiple" (or no row).
 std::optional<std::int32_t> textureOfChoice(int row, std::size_t textureCount);
 
-// The edit panel for the selected records of a table.
+// The edit panel for the selected records (`rows`, ascending) of a table.
 struct EditPanel {
     // The colour of the one selected record; nullopt when several are
     // selected (the panel reads "Multiple").
@@ -42,6 +42,7 @@ struct EditPanel {
     bool textureEnabled = true;
     int textureRow = -1;
 };
-EditPanel editPanelFor(const std::vector<ObjectData>& table, std::size_t textureCount);
+EditPanel editPanelFor(const std::vector<ObjectData>& table, const std::vector<std::int32_t>& rows,
+                       std::size_t textureCount);
 
 } // namespace meshsmith

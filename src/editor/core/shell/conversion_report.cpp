@@ -19,20 +19,6 @@ ConversionReport failure(std::string logLine, std::string message) {
     return r;
 }
 
-// Copies `from` over `to` as a whole: a temporary beside the target, then a rename.
-std::string copyReplacing(const std::string& from, const std::string& to) {
-    const fs::path target(nativePath(to));
-    fs::path temp = target;
-    temp += ".copying";
-    std::error_code ec;
-    fs::copy_file(fs::path(nativePath(from)), temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temp, target, ec);
-    if (!ec) return "";
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return ec.message();
-}
-
 // The program file's name as the start-failure message names it: "3DO-Kiln.exe".
 std::string programFileName(const std::string& kilnName) {
     const std::string exe = ".exe";
@@ -63,7 +49,7 @@ ConversionReport finishConversion(const ConverterEnd& end, const std::string& ki
         return failure("Error: " + kilnName + " wrote no file " + builtPath,
                        kilnName + " wrote no 3DO file.\rSee the log for its messages.");
     if (targetPath != builtPath) {
-        std::string why = copyReplacing(builtPath, targetPath);
+        std::string why = copyFileReplacing(builtPath, targetPath);
         if (!why.empty())
             return failure("Error copying " + builtPath + " to " + targetPath + ": " + why,
                            "Unable to copy the 3DO file to " + targetPath + "\r" + why);

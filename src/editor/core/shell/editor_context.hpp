@@ -1,16 +1,17 @@
 #pragma once
-// The state every window of the editor shares: the one project, the settings
-// file and the installation settings read from it, the recent-projects list,
-// the program folder, and the services through which windows talk to the user
-// and the system. The main window owns it for the whole run.
+// What every window of the editor shares: the document (the one project, its
+// history, selections and pick session), the settings file and the
+// installation settings read from it, the recent-projects list, the program
+// folder, the camera's controls, and the services through which windows talk
+// to the user and the system. The main window owns it for the whole run.
 
+#include "editor/core/document/document.hpp"
 #include "editor/core/shell/editor_services.hpp"
 #include "editor/core/shell/general_options.hpp"
 #include "editor/core/shell/ini_file.hpp"
 #include "editor/core/shell/recent_files.hpp"
 #include "editor/core/view/camera_controls.hpp"
-#include "editor/core/view/pick_modes.hpp"
-#include "model/project.hpp"
+#include "model/project_file.hpp"
 #include "model/user_interaction.hpp"
 #include "model/version.hpp"
 
@@ -20,15 +21,6 @@
 #include <vector>
 
 namespace meshsmith {
-
-// A window that lists records of the object (vertices, lines, polygons ...):
-// its list must be rebuilt whenever the object changes, since a change of
-// vertex numbers or an Undo may renumber what it shows.
-class RecordList {
-  public:
-    virtual ~RecordList() = default;
-    virtual void refreshList() = 0;
-};
 
 struct EditorContext {
     EditorContext(std::string appFolder, UserPrompts& prompts, FileDialogs& files,
@@ -40,31 +32,23 @@ struct EditorContext {
     IniFile settings;      // appFolder + "Meshsmith.ini"
     GeneralOptions general;
     RecentFiles recent;
-    Project project;
+    Document document;
 
-    // The camera's bars, preset and rotate buttons, and the view's pick modes
-    // with the window that takes a finished pick (none yet: picks are dropped).
+    // The camera's bars, preset and rotate buttons (the camera's values are
+    // the project's options).
     CameraControls camera;
-    PickModes pickModes;
-    PickReceiver* pickReceiver = nullptr;
+
+    // The installation settings that steer saving, as the project commands take them.
+    SaveOptions saveOptions() const {
+        return {appFolder, general.MakeSubDir, general.CopyBmp, general.MipInfo};
+    }
 
     UserPrompts& prompts;
     FileDialogs& files;
     ProgramStarter& starter;
 
-    // Set by the main window: writes a line to the log; asks the view to repaint.
+    // Set by the main window: writes a line to the log.
     std::function<void(const std::string&)> addLogLine = [](const std::string&) {};
-    std::function<void()> repaintView = [] {};
-    // Set by the main window: after a change of the object (an edit, Undo,
-    // Redo) every record list is rebuilt, the menus follow, the view repaints.
-    std::function<void()> objectChanged = [] {};
-
-    // The open windows that list records (they add and remove themselves).
-    std::vector<RecordList*> recordLists;
-    void refreshLists() {
-        for (RecordList* list : recordLists)
-            list->refreshList();
-    }
     // Why OpenGL cannot serve the view, or nullopt; empty: ask the system.
     std::function<std::optional<std::string>()> openGlProblem;
 };

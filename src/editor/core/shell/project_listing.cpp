@@ -1,5 +1,7 @@
 #include "editor/core/shell/project_listing.hpp"
 
+#include "model/bitmap_lookup.hpp"
+
 #include "model/number_text.hpp"
 
 #include <algorithm>
@@ -77,9 +79,11 @@ void addTextures(Lines& out, const Project& p) {
         out.insert(out.end(), {"Number Of Textures: " + n(p.object.textures.size()), " "});
         for (std::size_t i = 0; i < p.object.textures.size(); ++i) {
             const TextureData& t = p.object.textures[i];
-            out.push_back("Texture " + n(i) + ": " + t.Filename);
+            // As the project file names them (relative to its folder where they lie there).
+            const std::string folder = projectFolderOf(p);
+            out.push_back("Texture " + n(i) + ": " + bitmapNameInFile(t.Filename, folder));
             out.push_back(t.Transparent == 0 ? "Transparent: No" : "Transparent: Yes");
-            if (t.Transparent == 1) out.push_back("Mask Filename: " + t.MaskFilename);
+            if (t.Transparent == 1) out.push_back("Mask Filename: " + bitmapNameInFile(t.MaskFilename, folder));
             out.push_back(repeatText(t.RepeatValue));
             out.push_back(" ");
         }

@@ -20,9 +20,9 @@ int textureGridRows(const Project& p) {
     return static_cast<int>(p.object.textures.size()) + kSpareTextureRows;
 }
 
-bool textureButtonsEnabled(const Project& p) {
-    return p.SelectedTexture >= 0 &&
-           static_cast<std::size_t>(p.SelectedTexture) < p.object.textures.size();
+bool textureButtonsEnabled(const Project& p, std::int32_t selectedTexture) {
+    return selectedTexture >= 0 &&
+           static_cast<std::size_t>(selectedTexture) < p.object.textures.size();
 }
 
 std::string rgbLabel(Colour c) {
@@ -44,30 +44,11 @@ std::string backColorMessage(std::int32_t displayClass) {
            displayClassCaption(displayClass) + "\"";
 }
 
-void previewBackColors(Project& p, UserPrompts& prompts,
-                       const std::function<void(bool)>& showTextures,
-                       const std::function<void()>& repaint) {
-    std::vector<Rgb> saved;
-    for (ObjectData& poly : p.object.polygons) {
-        saved.push_back({poly.Red, poly.Green, poly.Blue});
-        if (!poly.textured()) continue;
-        const Rgb back = colourToRgb(
-            p.object.textures.at(static_cast<std::size_t>(poly.TextureIndex)).BackColor);
-        poly.Red = back.r;
-        poly.Green = back.g;
-        poly.Blue = back.b;
-    }
-    const bool texturesShown = p.options.ShowTextures;
-    showTextures(false);
-    repaint();
+void previewBackColors(const Project& p, UserPrompts& prompts,
+                       const std::function<void(bool)>& preview) {
+    preview(true);
     prompts.showMessage(backColorMessage(p.object.DisplayClass));
-    for (std::size_t k = 0; k < saved.size(); ++k) {
-        p.object.polygons[k].Red = saved[k].r;
-        p.object.polygons[k].Green = saved[k].g;
-        p.object.polygons[k].Blue = saved[k].b;
-    }
-    showTextures(texturesShown);
-    repaint();
+    preview(false);
 }
 
 } // namespace meshsmith

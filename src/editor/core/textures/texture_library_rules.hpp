@@ -29,7 +29,7 @@ int textureGridRows(const Project& p);
 
 // Replace, Transparency, Background Color and Remove Selected may be used
 // while the selected texture exists.
-bool textureButtonsEnabled(const Project& p);
+bool textureButtonsEnabled(const Project& p, std::int32_t selectedTexture);
 
 // "RGB: 12,34,56": a colour's components while the mouse moves over a texture.
 std::string rgbLabel(Colour colour);
@@ -42,13 +42,12 @@ int toggleIntervalMs(int rate);
 std::string toggleCaption(int rate);
 
 // "Check Texture-specific Background Colors on Polygons": every textured
-// polygon is drawn in its texture's background colour with "Show Textures"
-// off (`showTextures(false)`, then `repaint()`), while the message naming the
-// display class is shown; afterwards every polygon's colour and the check mark
-// are as before and the view repaints. Changes no step of the history.
-void previewBackColors(Project& p, UserPrompts& prompts,
-                       const std::function<void(bool)>& showTextures,
-                       const std::function<void()>& repaint);
+// polygon is drawn in its texture's background colour without textures
+// (`preview(true)`), while the message naming the display class is shown;
+// afterwards the view draws as before (`preview(false)`). The object is not
+// changed.
+void previewBackColors(const Project& p, UserPrompts& prompts,
+                       const std::function<void(bool)>& preview);
 
 // "This is how the 3DO will look like ... Display Class is currently set to:\r\"<caption>\"".
 std::string backColorMessage(std::int32_t displayClass);

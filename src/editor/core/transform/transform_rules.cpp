@@ -38,13 +38,8 @@ std::optional<double> fixedAngleDegrees(int item) {
     return degrees[item];
 }
 
-bool anyVertexSelected(const Project& p) {
-    return std::any_of(p.object.vertices.begin(), p.object.vertices.end(),
-                       [](const Vertex& v) { return v.Selected != 0; });
-}
-
-VertexScope initialRotateScope(const Project& p) {
-    return anyVertexSelected(p) ? VertexScope::Selected : VertexScope::All;
+VertexScope initialRotateScope(const std::vector<std::int32_t>& selectedVertices) {
+    return selectedVertices.empty() ? VertexScope::All : VertexScope::Selected;
 }
 
 std::string polygonChoiceLine(std::size_t index, const ObjectData& polygon) {
@@ -58,10 +53,11 @@ std::string polygonChoiceLine(std::size_t index, const ObjectData& polygon) {
     return line;
 }
 
-TextureChoice textureChoiceFor(const Project& p) {
-    const bool untextured =
-        std::any_of(p.object.polygons.begin(), p.object.polygons.end(),
-                    [](const ObjectData& poly) { return poly.Selected && !poly.textured(); });
+TextureChoice textureChoiceFor(const Project& p, const std::vector<std::int32_t>& chosen) {
+    const bool untextured = std::any_of(chosen.begin(), chosen.end(), [&](std::int32_t k) {
+        return k >= 0 && static_cast<std::size_t>(k) < p.object.polygons.size() &&
+               !p.object.polygons[static_cast<std::size_t>(k)].textured();
+    });
     if (untextured) return {CopyTexture::None, false};
     return {};
 }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace meshsmith {
 
@@ -38,9 +39,8 @@ inline double freeStepDegrees(int previous, int now) {
     return static_cast<double>(now) - previous;
 }
 
-bool anyVertexSelected(const Project& p);
-// The rotate dialog's scope when it shows: the selection when there is one.
-VertexScope initialRotateScope(const Project& p);
+// The rotate dialog's scope when it shows: the vertex selection when there is one.
+VertexScope initialRotateScope(const std::vector<std::int32_t>& selectedVertices);
 
 // A polygon list line: "3  :  1     4, 7, 9": the index padded to 3
 // characters, ":  ", the texture index or "None" padded to 6, then the corners
@@ -48,12 +48,12 @@ VertexScope initialRotateScope(const Project& p);
 std::string polygonChoiceLine(std::size_t index, const ObjectData& polygon);
 
 // The copy window's texture choice after the list selection changed: "No
-// texture" and fixed while a selected polygon is untextured, otherwise free
+// texture" and fixed while a chosen polygon is untextured, otherwise free
 // and back at "Same Orientation".
 struct TextureChoice {
     CopyTexture texture = CopyTexture::SameOrientation;
     bool enabled = true;
 };
-TextureChoice textureChoiceFor(const Project& p);
+TextureChoice textureChoiceFor(const Project& p, const std::vector<std::int32_t>& chosen);
 
 } // namespace meshsmith

@@ -181,11 +181,11 @@ bool hidesVerticesWhileMoving(const Project& project) {
     return !project.object.lines.empty() || !project.object.polygons.empty();
 }
 
-void beginDrag(DragState& drag, Project& project, int x, int y) {
+void beginDrag(DragState& drag, CameraControls& controls, const Project& project, int x, int y) {
     drag.dragging = true;
     drag.originX = std::int64_t{x} - project.options.PanX;
     drag.originY = std::int64_t{y} - project.options.PanY;
-    if (hidesVerticesWhileMoving(project)) project.ShowVerticesNow = false;
+    if (hidesVerticesWhileMoving(project)) controls.verticesHidden = true;
 }
 
 bool dragTo(DragState& drag, ProjectOptions& options, int x, int y) {
@@ -195,9 +195,13 @@ bool dragTo(DragState& drag, ProjectOptions& options, int x, int y) {
     return true;
 }
 
-void endDrag(DragState& drag, Project& project) {
+void endDrag(DragState& drag, CameraControls& controls) {
     drag.dragging = false;
-    project.ShowVerticesNow = project.options.ShowVertices;
+    controls.verticesHidden = false;
+}
+
+bool verticesShown(const ProjectOptions& options, const CameraControls& controls) {
+    return options.ShowVertices && !controls.verticesHidden;
 }
 
 void rotationBarsFollow(CameraControls& controls, const ProjectOptions& options) {

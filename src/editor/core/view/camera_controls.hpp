@@ -29,6 +29,9 @@ struct CameraControls {
     std::int32_t xBar = 0, yBar = 0, zBar = 0, zoomBar = 70;
     bool xBarEnabled = true, yBarEnabled = true, zBarEnabled = true;
     bool rotateX = false, rotateY = false, rotateZ = false; // rotate buttons down
+    // While the camera moves (a drag, a rotate button) over a project with
+    // lines or polygons, the vertex spheres are left out of the drawing.
+    bool verticesHidden = false;
 
     std::int32_t& position(CameraBar bar);
     std::int32_t position(CameraBar bar) const;
@@ -93,13 +96,16 @@ struct DragState {
 };
 
 // Mouse press (any button). While the project has lines or polygons the drag
-// redraws leave the vertex spheres out (ShowVerticesNow false).
-void beginDrag(DragState& drag, Project& project, int x, int y);
+// redraws leave the vertex spheres out (verticesHidden).
+void beginDrag(DragState& drag, CameraControls& controls, const Project& project, int x, int y);
 // Mouse move: while dragging, the pan offsets follow the cursor (saturating at
 // the 32-bit limits). False when not dragging (the caller hover-picks then).
 bool dragTo(DragState& drag, ProjectOptions& options, int x, int y);
-// Mouse release: dragging ends and ShowVerticesNow follows "Show Vertices".
-void endDrag(DragState& drag, Project& project);
+// Mouse release: dragging ends and the vertex spheres are drawn again.
+void endDrag(DragState& drag, CameraControls& controls);
+
+// The vertex spheres are drawn: "Show Vertices" is on and the camera is not moving.
+bool verticesShown(const ProjectOptions& options, const CameraControls& controls);
 
 // True when the project has lines or polygons, so camera moves are redrawn
 // without the vertex spheres.

@@ -19,7 +19,7 @@ class ScenePicker {
     }
 
     std::vector<PickHit> run() {
-        if (project_.ShowVerticesNow) pickVertices();
+        if (options_.showVertices) pickVertices();
         if (project_.options.ShowLines) pickLines(project_.object.lines, HitKind::Line, false);
         pickLines(project_.object.visLines, HitKind::VisLine, true);
         if (project_.options.ShowPolygons) pickPolygons();
@@ -29,6 +29,10 @@ class ScenePicker {
     }
 
   private:
+    bool marked(bool (SceneMarks::*which)(std::size_t) const, std::int32_t k) const {
+        return options_.marks && (options_.marks->*which)(static_cast<std::size_t>(k));
+    }
+
     // A face is drawn when it is not seen edge-on and not culled.
     bool faceHits(const Vec4& a, const Vec4& b, const Vec4& c) const {
         const double winding = screenWinding(a, b, c);
@@ -61,7 +65,7 @@ class ScenePicker {
         const auto count = static_cast<std::int32_t>(project_.object.vertices.size());
         for (std::int32_t i = 0; i < count; ++i) {
             const Vertex& v = project_.object.vertices[i];
-            double radius = drawnVertexRadius(size, v.Selected != 0);
+            double radius = drawnVertexRadius(size, marked(&SceneMarks::vertex, i));
             // The pivot sphere is drawn around the vertex's own, under its name.
             if (i == options_.pivotVertex)
                 radius = std::max(radius, double{pivotSphereRadius(size)});
@@ -77,7 +81,7 @@ class ScenePicker {
             const ObjectData& line = table[i];
             if (!lineIsDrawable(project_, line)) continue;
             const float width = visualization   ? kVisLineWidth
-                                : line.Selected ? kSelectedLineWidth
+                                : marked(&SceneMarks::line, i) ? kSelectedLineWidth
                                                 : kLineWidth;
             if (segmentHits(clip_[line.VertexIndices[0]], clip_[line.VertexIndices[1]],
                             1.0 + width))
@@ -112,7 +116,7 @@ class ScenePicker {
         for (std::int32_t i = 0; i < count; ++i) {
             const ObjectData& polygon = project_.object.polygons[i];
             if (!polygonIsDrawable(project_, polygon)) continue;
-            if (fillHits(polygon) || (polygon.Selected && outlineHits(polygon)))
+            if (fillHits(polygon) || (marked(&SceneMarks::polygon, i) && outlineHits(polygon)))
                 hits_.push_back({HitKind::Polygon, i});
         }
     }
@@ -157,7 +161,7 @@ class ScenePicker {
 std::vector<PickHit> pickScene(const Project& project, const SceneOptions& options,
                                const Matrix4& combined, const Viewport& viewport, int mouseX,
                                int mouseY) {
-    if (!project.ViewReady || viewport.empty()) return {};
+    if (!project.GeometryPresent || viewport.empty()) return {};
     const PickVolume volume(combined, viewport, mouseX,
                             static_cast<double>(viewport.height) - mouseY);
     return ScenePicker(project, options, volume).run();

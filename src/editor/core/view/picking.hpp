@@ -30,10 +30,11 @@ struct PickHit {
 // unitSphere() with the radii of scene_data.hpp (a selected vertex's larger
 // sphere, the pivot vertex's pivot sphere), lines as wide as they are drawn,
 // polygons filled as a fan from their first corner, culled faces left out
-// when backfaces are hidden, a selected polygon's outline, the axis symbol
-// and the grid points as wide as their point size.
+// when backfaces are hidden, a marked polygon's outline, the axis symbol
+// and the grid points as wide as their point size (marks: SceneOptions).
 //
-// Nothing is hit while ViewReady is false or the viewport is empty. Lines and
+// Nothing is hit without geometry (GeometryPresent clear) or while the
+// viewport is empty. Lines and
 // polygons that name a vertex outside the table are skipped, never read.
 std::vector<PickHit> pickScene(const Project& project, const SceneOptions& options,
                                const Matrix4& combined, const Viewport& viewport, int mouseX,

@@ -184,16 +184,17 @@ VertexSpheres vertexSpheres(const Project& project, const SceneOptions& options,
                             const Matrix4& combined, const Viewport& viewport) {
     SpherePlan plan(combined, viewport);
     const std::int32_t size = project.options.VertexDisplaySize;
-    const ViewColours& colours = project.drawColours;
+    const ViewColours colours = viewColoursOf(project.options);
     for (std::size_t i = 0; i < project.object.vertices.size(); ++i) {
         const Vertex& v = project.object.vertices[i];
-        plan.add(v, drawnVertexRadius(size, v.Selected != 0),
-                 v.Selected ? colours.selectedVertex : colours.vertex, false);
+        const bool selected = options.marks && options.marks->vertex(i);
+        plan.add(v, drawnVertexRadius(size, selected),
+                 selected ? colours.selectedVertex : colours.vertex, false);
         if (static_cast<std::int32_t>(i) == options.pivotVertex)
             plan.add(v, pivotSphereRadius(size), colours.selectedVertex, true);
     }
     if (options.originPivot)
-        plan.add({0, 0, 0, 0}, pivotSphereRadius(size), colours.selectedVertex, true);
+        plan.add({0, 0, 0}, pivotSphereRadius(size), colours.selectedVertex, true);
     return plan.done();
 }
 
@@ -265,6 +266,14 @@ const TextureData* polygonTexture(const Project& project, const ObjectData& poly
         static_cast<std::size_t>(polygon.TextureIndex) >= project.object.textures.size())
         return nullptr;
     return &project.object.textures[polygon.TextureIndex];
+}
+
+Rgb polygonFillColour(const Project& project, const ObjectData& polygon,
+                      const SceneOptions& options) {
+    if (options.backColourPreview)
+        if (const TextureData* texture = polygonTexture(project, polygon))
+            return colourToRgb(texture->BackColor);
+    return {polygon.Red, polygon.Green, polygon.Blue};
 }
 
 bool texCoordsCoverCorners(const ObjectData& polygon) {

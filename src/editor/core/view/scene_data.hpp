@@ -4,6 +4,7 @@
 // checks that keep the drawing inside the tables. The drawing and the picking
 // both take their shapes from here, so what is picked is what is drawn.
 
+#include "editor/core/document/selections.hpp"
 #include "matrix4.hpp"
 #include "model/project.hpp"
 
@@ -14,10 +15,18 @@
 
 namespace meshsmith {
 
-// What the scene shows besides the project's own switches (ViewReady,
-// ShowVerticesNow, the Show Lines/Polygons/Axis check marks, VertexDisplaySize,
-// AxisSize).
+// What the scene shows besides the project's own switches (the Show
+// Lines/Polygons/Axis check marks, VertexDisplaySize, AxisSize). Nothing is
+// drawn or picked but the background while the project has no geometry
+// (GeometryPresent clear).
 struct SceneOptions {
+    // The vertex spheres (off while "Show Vertices" is off or the camera moves).
+    bool showVertices = true;
+    // What the windows have chosen, marked in the drawing (none when null).
+    const SceneMarks* marks = nullptr;
+    // "Check Texture-specific Background Colors": textured polygons are drawn
+    // in their texture's background colour.
+    bool backColourPreview = false;
     // "Show Polygon Backfaces". Off: the faces that run counter-clockwise on
     // screen are culled, and a culled face can be neither seen nor picked.
     bool showBackfaces = true;
@@ -113,8 +122,12 @@ std::array<AxisSegment, 3> axisSymbol(std::int32_t axisSize);
 bool lineIsDrawable(const Project& project, const ObjectData& line);
 // A polygon is drawn when VertexIndices holds its VertexCount entries, at
 // least one, all in the vertex table. Its fill needs three corners
-// (VertexCount >= 4); a selected polygon's outline runs through all entries.
+// (VertexCount >= 4); a marked polygon's outline runs through all entries.
 bool polygonIsDrawable(const Project& project, const ObjectData& polygon);
+// The colour a polygon is filled with: its own, or with backColourPreview
+// its texture's background colour.
+Rgb polygonFillColour(const Project& project, const ObjectData& polygon,
+                      const SceneOptions& options);
 // The texture a polygon shows, or nullptr when it is untextured or its
 // TextureIndex names no texture of the table.
 const TextureData* polygonTexture(const Project& project, const ObjectData& polygon);

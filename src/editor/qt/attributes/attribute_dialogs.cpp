@@ -49,7 +49,7 @@ DisplayClassForm::DisplayClassForm(EditorContext& context, QWidget* parent)
 }
 
 void DisplayClassForm::showEvent(QShowEvent* event) {
-    const auto entry = displayClassEntryOf(context_.project.object.DisplayClass);
+    const auto entry = displayClassEntryOf(context_.document.object().DisplayClass);
     classBox_->setCurrentIndex(entry ? static_cast<int>(*entry) : -1);
     QDialog::showEvent(event);
 }
@@ -58,10 +58,8 @@ void DisplayClassForm::onOk() {
     const int entry = classBox_->currentIndex();
     if (entry >= 0) {
         const std::int32_t value = displayClassEntries()[static_cast<std::size_t>(entry)].value;
-        if (value != context_.project.object.DisplayClass) {
-            report(context_.prompts, setDisplayClass(context_.project, value));
-            context_.objectChanged();
-        }
+        if (value != context_.document.object().DisplayClass)
+            report(context_.prompts, context_.document.run(&setDisplayClass, value));
     }
     accept();
 }
@@ -86,17 +84,16 @@ DescForm::DescForm(EditorContext& context, QWidget* parent) : QDialog(parent), c
 }
 
 void DescForm::showEvent(QShowEvent* event) {
-    descriptionEdit_->setText(QString::fromStdString(context_.project.object.ProjectDescription));
+    descriptionEdit_->setText(QString::fromStdString(context_.document.object().ProjectDescription));
     QDialog::showEvent(event);
 }
 
 void DescForm::onSave() {
     const std::string text = descriptionEdit_->text().toStdString();
-    if (text != context_.project.object.ProjectDescription) {
-        const OperationResult r = setDescription(context_.project, text);
+    if (text != context_.document.object().ProjectDescription) {
+        const OperationResult r = context_.document.run(&setDescription, text);
         report(context_.prompts, r);
         if (!r.done()) return;
-        context_.objectChanged();
     }
     accept();
 }

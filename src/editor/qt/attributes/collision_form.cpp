@@ -1,6 +1,7 @@
 #include "editor/qt/attributes/collision_form.hpp"
 
 #include "editor/core/attributes/attribute_rules.hpp"
+#include "editor/qt/geometry/form_controls.hpp"
 #include "model/edits/attribute_edits.hpp"
 
 #include <QComboBox>
@@ -36,17 +37,13 @@ QListWidget* list(QWidget* parent, const char* name, const char* accessibleName)
 
 } // namespace
 
-CollisionForm::CollisionForm(EditorContext& context, QWidget* parent)
+CollisionForm::CollisionForm(EditorContext& context, DocumentSignal& signal, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), context_(context) {
     setObjectName("CollisionForm");
     setWindowTitle("Set Collision Volumes");
     setModal(false);
     buildControls();
-    context_.recordLists.push_back(this);
-}
-
-CollisionForm::~CollisionForm() {
-    std::erase(context_.recordLists, static_cast<RecordList*>(this));
+    connect(&signal, &DocumentSignal::changed, this, &CollisionForm::onDocumentChanged);
 }
 
 void CollisionForm::buildControls() {
@@ -129,46 +126,55 @@ void CollisionForm::showEvent(QShowEvent* event) {
 }
 
 void CollisionForm::done(int result) {
-    closeCollisionWork(context_.project);
-    context_.objectChanged();
+    Document& doc = context_.document;
+    report(context_.prompts, doc.run(&closeCollisionWork));
+    doc.clearSelection(Purpose::CollisionPolygons);
+    doc.clearSelection(Purpose::Volumes);
     QDialog::done(result);
+}
+
+void CollisionForm::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(DocumentChange::Collision | DocumentChange::Opened)) refreshList();
+    if (panel_->isVisible() && change.any(DocumentChange::Polygons | DocumentChange::Textures |
+                                          DocumentChange::Opened | DocumentChange::Selection))
+        fillPanel();
 }
 
 void CollisionForm::refreshList() {
     const QSignalBlocker blocker(volumeList_);
+    const int current = volumeList_->currentRow();
     volumeList_->clear();
-    const auto& volumes = context_.project.object.collision;
+    const auto& volumes = context_.document.object().collision;
     for (std::size_t k = 0; k < volumes.size(); ++k) {
         const QString line = QString::fromStdString(volumeListLine(k, volumes[k]));
         volumeList_->addItem(line);
         volumeList_->item(static_cast<int>(k))->setToolTip(line); // the row under the mouse
     }
+    if (current >= 0 && current < volumeList_->count()) volumeList_->setCurrentRow(current);
     removeAllButton_->setEnabled(!volumes.empty() && !panel_->isVisible());
 }
 
-void CollisionForm::selectPolygons(const std::vector<std::int32_t>& polygons) {
-    for (ObjectData& polygon : context_.project.object.polygons)
-        polygon.Selected = 0;
-    for (std::int32_t k : polygons)
-        if (k >= 0 && static_cast<std::size_t>(k) < context_.project.object.polygons.size())
-            context_.project.object.polygons[static_cast<std::size_t>(k)].Selected = 1;
-    context_.repaintView();
+// The polygon panel: a row per polygon as the table is now, the rows chosen
+// selected.
+void CollisionForm::fillPanel() {
+    const QSignalBlocker blocker(polygonList_);
+    polygonList_->clear();
+    const auto& polygons = context_.document.object().polygons;
+    for (std::size_t k = 0; k < polygons.size(); ++k)
+        polygonList_->addItem(QString::fromStdString(polygonPanelLine(k, polygons[k])));
+    for (std::int32_t k : context_.document.selected(Purpose::CollisionPolygons))
+        if (auto* item = polygonList_->item(k)) item->setSelected(true);
 }
 
 void CollisionForm::openPanel(bool editing) {
     editing_ = editing;
     addButton_->setText(editing ? "Edit" : "Add");
-    {
-        const QSignalBlocker blocker(polygonList_);
-        polygonList_->clear();
-        const auto& polygons = context_.project.object.polygons;
-        for (std::size_t k = 0; k < polygons.size(); ++k)
-            polygonList_->addItem(QString::fromStdString(polygonPanelLine(k, polygons[k])));
-    }
     if (!editing) {
         reboundBox_->setCurrentIndex(0);
-        selectPolygons({});
+        context_.document.clearSelection(Purpose::Volumes);
     }
+    context_.document.clearSelection(Purpose::CollisionPolygons);
+    fillPanel();
     for (QWidget* w :
          {static_cast<QWidget*>(volumeList_), static_cast<QWidget*>(addVolumeButton_),
           static_cast<QWidget*>(removeButton_), static_cast<QWidget*>(removeAllButton_),
@@ -186,39 +192,40 @@ void CollisionForm::closePanel() {
     addVolumeButton_->setEnabled(true);
     removeButton_->setEnabled(volumeList_->currentRow() >= 0);
     editReboundButton_->setEnabled(volumeList_->currentRow() >= 0);
-    selectPolygons({});
+    context_.document.clearSelection(Purpose::CollisionPolygons);
+    context_.document.clearSelection(Purpose::Volumes);
     refreshList();
 }
 
 void CollisionForm::onVolumeClicked() {
     const int row = volumeList_->currentRow();
-    const auto& volumes = context_.project.object.collision;
+    const auto& volumes = context_.document.object().collision;
     const bool chosen = row >= 0 && static_cast<std::size_t>(row) < volumes.size();
     removeButton_->setEnabled(chosen);
     editReboundButton_->setEnabled(chosen);
-    selectPolygons(chosen ? volumes[static_cast<std::size_t>(row)].PlanePolygons
-                          : std::vector<std::int32_t>{});
+    if (chosen)
+        context_.document.select(Purpose::Volumes, {row});
+    else
+        context_.document.clearSelection(Purpose::Volumes);
 }
 
 std::vector<std::int32_t> CollisionForm::chosenPolygons() const {
-    std::vector<std::int32_t> chosen;
-    for (int k = 0; k < polygonList_->count(); ++k)
-        if (polygonList_->item(k)->isSelected()) chosen.push_back(k);
-    return chosen;
+    return context_.document.selected(Purpose::CollisionPolygons);
 }
 
 void CollisionForm::onPolygonsClicked() {
-    selectPolygons(chosenPolygons());
+    context_.document.select(Purpose::CollisionPolygons, listSelection(polygonList_));
 }
 
 void CollisionForm::onAddOrEdit() {
-    Project& p = context_.project;
+    Document& doc = context_.document;
     const auto rebound = static_cast<std::int32_t>(reboundBox_->currentIndex());
     OperationResult r;
     if (editing_) {
-        r = setVolumeRebound(p, static_cast<std::size_t>(volumeList_->currentRow()), rebound);
+        r = doc.run(&setVolumeRebound, static_cast<std::size_t>(volumeList_->currentRow()),
+                    rebound);
     } else {
-        r = addCollisionVolume(p, chosenPolygons(), rebound);
+        r = doc.run(&addCollisionVolume, chosenPolygons(), rebound);
         if (r.outcome == Outcome::Refused) return report(context_.prompts, r);
     }
     finish(r);
@@ -226,19 +233,18 @@ void CollisionForm::onAddOrEdit() {
 }
 
 void CollisionForm::onRemove() {
-    finish(removeCollisionVolume(context_.project,
+    finish(context_.document.run(&removeCollisionVolume,
                                  static_cast<std::size_t>(volumeList_->currentRow())));
     removeButton_->setEnabled(false);
     editReboundButton_->setEnabled(false);
 }
 
 void CollisionForm::onRemoveAll() {
-    finish(removeAllCollisionVolumes(context_.project));
+    finish(context_.document.run(&removeAllCollisionVolumes));
 }
 
 void CollisionForm::finish(const OperationResult& result) {
     report(context_.prompts, result);
-    context_.objectChanged();
 }
 
 } // namespace meshsmith

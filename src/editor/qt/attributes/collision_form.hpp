@@ -2,8 +2,11 @@
 // "Set Collision Volumes": the list of collision volumes and, while volumes
 // are being built or their rebound edited, the panel of polygons with the
 // rebound box. The polygons of the volume or panel selection show in the view.
+// The list and the panel follow every change of the document, so a row always
+// names the polygon it shows.
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 
 #include <QDialog>
 
@@ -15,13 +18,12 @@ class QWidget;
 
 namespace meshsmith {
 
-class CollisionForm : public QDialog, public RecordList {
+class CollisionForm : public QDialog {
     Q_OBJECT
   public:
-    CollisionForm(EditorContext& context, QWidget* parent);
-    ~CollisionForm() override;
+    CollisionForm(EditorContext& context, DocumentSignal& signal, QWidget* parent);
 
-    void refreshList() override;
+    void refreshList();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -37,7 +39,8 @@ class CollisionForm : public QDialog, public RecordList {
     void onAddOrEdit();
     void onRemove();
     void onRemoveAll();
-    void selectPolygons(const std::vector<std::int32_t>& polygons);
+    void fillPanel();
+    void onDocumentChanged(const DocumentChange& change);
     void finish(const OperationResult& result);
 
     EditorContext& context_;

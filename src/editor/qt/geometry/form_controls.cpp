@@ -1,6 +1,6 @@
 #include "editor/qt/geometry/form_controls.hpp"
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/geometry/record_form_rules.hpp"
 
 #include <QApplication>
@@ -32,24 +32,22 @@ QListWidget* makeRecordList(QWidget* parent, const char* name, const char* hint)
 }
 
 void fillRecordList(QListWidget* list, const std::vector<std::string>& rows,
-                    const std::vector<ObjectData>& records) {
+                    const std::vector<std::int32_t>& selected) {
     const QSignalBlocker blocker(list);
     list->clear();
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        auto* item = new QListWidgetItem(qs(rows[k]), list);
+    for (const std::string& row : rows) {
+        auto* item = new QListWidgetItem(qs(row), list);
         item->setToolTip(item->text());
-        item->setSelected(k < records.size() && records[k].Selected);
     }
+    for (std::int32_t k : selected)
+        if (QListWidgetItem* item = list->item(k)) item->setSelected(true);
 }
 
-std::size_t takeListSelection(const QListWidget* list, std::vector<ObjectData>& records) {
-    std::size_t selected = 0;
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        const QListWidgetItem* item = list->item(static_cast<int>(k));
-        records[k].Selected = item && item->isSelected() ? 1 : 0;
-        selected += records[k].Selected;
-    }
-    return selected;
+std::vector<std::int32_t> listSelection(const QListWidget* list) {
+    std::vector<std::int32_t> rows;
+    for (int k = 0; k < list->count(); ++k)
+        if (list->item(k)->isSelected()) rows.push_back(k);
+    return rows;
 }
 
 QLabel* makeColourPanel(QWidget* parent, const char* hint) {

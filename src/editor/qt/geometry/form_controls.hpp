@@ -5,6 +5,8 @@
 #include "model/colour_text.hpp"
 #include "model/track_object.hpp"
 
+#include <cstdint>
+
 #include <QString>
 
 #include <optional>
@@ -28,13 +30,13 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
 // A multiple-selection list in a fixed-pitch font, named by its hint.
 QListWidget* makeRecordList(QWidget* parent, const char* name, const char* hint);
 
-// One row per text; a row is selected when its record is, and its hint is its
-// whole text (a row wider than the list is read in the hint).
+// One row per text; the rows `selected` names are selected, and a row's hint
+// is its whole text (a row wider than the list is read in the hint).
 void fillRecordList(QListWidget* list, const std::vector<std::string>& rows,
-                    const std::vector<ObjectData>& records);
+                    const std::vector<std::int32_t>& selected);
 
-// Every record's Selected flag from the list; how many are selected.
-std::size_t takeListSelection(const QListWidget* list, std::vector<ObjectData>& records);
+// The selected rows, ascending.
+std::vector<std::int32_t> listSelection(const QListWidget* list);
 
 // A colour panel: the colour without text, or "Multiple" on the button face.
 QLabel* makeColourPanel(QWidget* parent, const char* hint);

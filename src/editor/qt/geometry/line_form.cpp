@@ -1,12 +1,11 @@
 #include "editor/qt/geometry/line_form.hpp"
 
 #include "editor/core/geometry/manual_vertex_entry.hpp"
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/geometry/record_form_rules.hpp"
 #include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/geometry/next_item_form.hpp"
 #include "model/edits/line_edits.hpp"
-#include "model/edits/record_edits.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,8 +19,11 @@ namespace {
 constexpr int kWidth = 330, kWidthWithPanel = 450;
 } // namespace
 
-LineForm::LineForm(EditorContext& context, Rgb& lineColour, QWidget* parent)
-    : RecordWindow(context, parent, {kWidth, kWidthWithPanel}), lineColour_(lineColour) {
+LineForm::LineForm(EditorContext& context, DocumentSignal& signal, Rgb& lineColour,
+                   QWidget* parent)
+    : RecordWindow(context, signal, parent, {kWidth, kWidthWithPanel}, Purpose::ListedLines,
+                   DocumentChange::Lines | DocumentChange::Vertices),
+      lineColour_(lineColour) {
     setObjectName("Lineform");
     setWindowTitle("Create Lines");
     buildControls();
@@ -85,17 +87,13 @@ QWidget* LineForm::buildEditPanel() {
     return panel_;
 }
 
-void LineForm::done(int result) {
-    context_.pickModes.FirstLineVertex = context_.pickModes.SecondLineVertex = 0;
-    RecordWindow::done(result);
-}
-
 std::string LineForm::listLine(std::size_t index, const ObjectData& record) const {
     return lineListLine(index, record);
 }
 
-bool LineForm::picking() const {
-    return context_.pickModes.LinePickMode || context_.pickModes.LineRedefineMode;
+bool LineForm::ownsSession(const PickSession& session) const {
+    return std::holds_alternative<LinePick>(session) ||
+           std::holds_alternative<LineRedefine>(session);
 }
 
 void LineForm::updateButtons() {
@@ -104,56 +102,47 @@ void LineForm::updateButtons() {
     removeButton_->setEnabled(!open && selected);
     editButton_->setEnabled(!open && selected);
     removeAllButton_->setEnabled(!open && !records().empty());
-    undoButton_->setEnabled(!open && undoCopy_.has_value());
+    undoButton_->setEnabled(!open && undo_.canUndo(context_.document));
 }
 
-void LineForm::finish(const OperationResult& result, std::vector<ObjectData> before) {
-    if (result.done()) undoCopy_ = std::move(before);
+void LineForm::finish(const OperationResult& result) {
+    undo_.remember(context_.document);
     report(context_.prompts, result);
-    context_.objectChanged();
     updateButtons();
 }
 
 void LineForm::onRemoveLines() {
-    std::vector<ObjectData> before = context_.project.object.lines;
-    finish(removeSelectedLines(context_.project), std::move(before));
+    finish(context_.document.run(&removeSelectedLines, selectedRows()));
 }
 
 void LineForm::onRemoveAll() {
-    std::vector<ObjectData> before = context_.project.object.lines;
-    finish(removeAllLines(context_.project, context_.prompts, *log_), std::move(before));
+    finish(context_.document.run(&removeAllLines, context_.prompts, *log_));
 }
 
 void LineForm::onUndo() {
-    if (!undoCopy_) return;
-    std::vector<ObjectData> copy = std::move(*undoCopy_);
-    undoCopy_.reset();
-    report(context_.prompts, restoreLines(context_.project, std::move(copy)));
-    context_.objectChanged();
+    report(context_.prompts, undo_.undo(context_.document));
     updateButtons();
 }
 
 // ---- picking lines
 
 void LineForm::onAddLine() {
-    undoCopy_ = context_.project.object.lines;
     hide();
     startPicking(true);
 }
 
 void LineForm::startPicking(bool askColour) {
-    startLinePick(context_.pickModes, context_.project, lineColour_, askColour, context_.files,
-                  *log_);
-    context_.pickReceiver = this;
-    context_.repaintView();
+    startLinePick(context_.document, lineColour_, askColour, context_.files, *log_);
 }
 
-void LineForm::linePicked(std::int32_t firstVertex, std::int32_t secondVertex) {
-    const OperationResult r = createLine(context_.project, firstVertex, secondVertex, lineColour_);
-    context_.pickModes.LinePickMode = false;
-    report(context_.prompts, r);
-    context_.objectChanged();
-    askForNextLine();
+// The line picked or redefined in the view is the window's last change; a new
+// line asks for the next one, a redefinition shows the window again.
+void LineForm::pickEnded(const DocumentChange::PickEnded& ended) {
+    if (ended.result == PickResult::Completed) undo_.remember(context_.document);
+    updateButtons();
+    if (std::holds_alternative<LinePick>(ended.session) && ended.result == PickResult::Completed)
+        return askForNextLine();
+    show();
 }
 
 void LineForm::askForNextLine() {
@@ -171,50 +160,37 @@ void LineForm::askForNextLine() {
 // ---- the edit panel
 
 void LineForm::onEdit() {
-    const EditPanel state = editPanelFor(context_.project.object.lines, 0);
+    const EditPanel state = editPanelFor(context_.document.object().lines, selectedRows(), 0);
     repickButton_->setEnabled(state.repick);
     showPanelColour(colourPanel_, state.colour);
     setPanelOpen(true);
 }
 
 void LineForm::onRecolour() {
-    std::vector<ObjectData> before = context_.project.object.lines;
     const bool chosen = chooseColour(context_.files, lineColour_);
     setPanelOpen(false);
-    if (chosen) finish(recolourSelectedLines(context_.project, lineColour_), std::move(before));
+    if (chosen) finish(context_.document.run(&recolourSelectedLines, selectedRows(), lineColour_));
 }
 
 void LineForm::onRepick() {
-    Project& p = context_.project;
-    const std::vector<std::int32_t> rows = selectedRecords(p.object.lines);
+    const std::vector<std::int32_t> rows = selectedRows();
     if (rows.size() != 1) return;
     const std::int32_t index = rows.front();
     const Answer a = context_.prompts.askYesNoCancel("Vertex selection method",
                                                      "Re-Pick vertices with the mouse?");
     if (a == Answer::Cancel) return;
-    undoCopy_ = p.object.lines;
-    p.SelectedLine = index;
-    hide();
     if (a == Answer::Yes) {
-        endPicking(context_.pickModes, p);
-        context_.pickModes.LineRedefineMode = true;
-        context_.pickReceiver = this;
-        return context_.repaintView();
+        context_.document.startPick(LineRedefine{index, {}});
+        hide();
+        return;
     }
-    openManualWindow(ManualVertexEntry(ManualPurpose::LineEnds, p.object.vertices.size()),
-                     [this, index](const std::vector<std::int32_t>& ends) {
-                         const OperationResult r =
-                             redefineLine(context_.project, index, ends[0], ends[1]);
-                         if (r.done())
-                             log_->addLine("Line No. " + std::to_string(index) + " redefined.");
-                         report(context_.prompts, r);
-                         context_.objectChanged();
-                     });
-}
-
-void LineForm::lineRedefined(std::int32_t) {
-    context_.objectChanged();
-    show();
+    openManualWindow(
+        ManualVertexEntry(ManualPurpose::LineEnds, context_.document.object().vertices.size()),
+        [this, index](const std::vector<std::int32_t>& ends) {
+            const OperationResult r = context_.document.run(&redefineLine, index, ends[0], ends[1]);
+            if (r.done()) log_->addLine("Line No. " + std::to_string(index) + " redefined.");
+            finish(r);
+        });
 }
 
 } // namespace meshsmith

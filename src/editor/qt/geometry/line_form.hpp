@@ -5,6 +5,7 @@
 // of its changes; giving it back is itself a step of the edit history). It
 // takes the view's line picks while one of its pick modes is on.
 
+#include "editor/core/document/window_steps.hpp"
 #include "editor/qt/geometry/record_window.hpp"
 
 #include <optional>
@@ -19,19 +20,16 @@ class LineForm : public RecordWindow {
   public:
     // `lineColour`: the colour new lines take, shared with the main window's
     // visualization-line commands.
-    LineForm(EditorContext& context, Rgb& lineColour, QWidget* parent);
-
-    void linePicked(std::int32_t firstVertex, std::int32_t secondVertex) override;
-    void lineRedefined(std::int32_t line) override;
-
-  protected:
-    void done(int result) override;
+    LineForm(EditorContext& context, DocumentSignal& signal, Rgb& lineColour, QWidget* parent);
 
   private:
-    std::vector<ObjectData>& records() const override { return context_.project.object.lines; }
+    const std::vector<ObjectData>& records() const override {
+        return context_.document.object().lines;
+    }
     std::string listLine(std::size_t index, const ObjectData& record) const override;
-    bool picking() const override;
+    bool ownsSession(const PickSession& session) const override;
     void updateButtons() override;
+    void pickEnded(const DocumentChange::PickEnded& ended) override;
 
     void buildControls();
     QWidget* buildEditPanel();
@@ -44,12 +42,11 @@ class LineForm : public RecordWindow {
     void onUndo();
     void startPicking(bool askColour);
     void askForNextLine();
-    // After a change from this window: `before` becomes the Undo copy when it
-    // was done; the report; the main window follows.
-    void finish(const OperationResult& result, std::vector<ObjectData> before);
+    // After a change from this window: its step is what Undo gives back; the report.
+    void finish(const OperationResult& result);
 
     Rgb& lineColour_;
-    std::optional<std::vector<ObjectData>> undoCopy_;
+    WindowSteps undo_;
     QPushButton *addButton_ = nullptr, *removeButton_ = nullptr, *removeAllButton_ = nullptr;
     QPushButton *editButton_ = nullptr, *undoButton_ = nullptr;
     QPushButton* repickButton_ = nullptr;

@@ -5,7 +5,6 @@
 #include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/geometry/next_item_form.hpp"
 #include "model/edits/polygon_edits.hpp"
-#include "model/edits/record_edits.hpp"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -23,8 +22,9 @@ constexpr const char* kNotAvailable = "Not Available yet !";
 
 } // namespace
 
-PolygonForm::PolygonForm(EditorContext& context, QWidget* parent)
-    : RecordWindow(context, parent, {kWidth, kWidthWithPanel}),
+PolygonForm::PolygonForm(EditorContext& context, DocumentSignal& signal, QWidget* parent)
+    : RecordWindow(context, signal, parent, {kWidth, kWidthWithPanel}, Purpose::ListedPolygons,
+                   DocumentChange::Polygons),
       colours_(RandomColours::fromClock()) {
     setObjectName("Polygonform");
     setWindowTitle("Create Polygons");
@@ -105,8 +105,9 @@ std::string PolygonForm::listLine(std::size_t index, const ObjectData& record) c
     return polygonListLine(index, record);
 }
 
-bool PolygonForm::picking() const {
-    return context_.pickModes.PolygonPickMode || context_.pickModes.PolygonRedefineMode;
+bool PolygonForm::ownsSession(const PickSession& session) const {
+    return std::holds_alternative<PolygonPick>(session) ||
+           std::holds_alternative<PolygonRedefine>(session);
 }
 
 void PolygonForm::updateButtons() {
@@ -120,16 +121,15 @@ void PolygonForm::updateButtons() {
 
 void PolygonForm::finish(const OperationResult& result) {
     report(context_.prompts, result);
-    context_.objectChanged();
     updateButtons();
 }
 
 void PolygonForm::onRemoveSelected() {
-    finish(removeSelectedPolygons(context_.project, *log_));
+    finish(context_.document.run(&removeSelectedPolygons, selectedRows(), *log_));
 }
 
 void PolygonForm::onRemoveAll() {
-    finish(removeAllPolygons(context_.project, context_.prompts, *log_));
+    finish(context_.document.run(&removeAllPolygons, context_.prompts, *log_));
 }
 
 // ---- building polygons
@@ -142,29 +142,28 @@ void PolygonForm::onFlatShading() {
         startPicking(colourOfNewPolygon(manualColours()));
     } else if (a == Answer::No) {
         openManualWindow(
-            ManualVertexEntry(ManualPurpose::NewPolygon, context_.project.object.vertices.size()),
+            ManualVertexEntry(ManualPurpose::NewPolygon,
+                              context_.document.object().vertices.size()),
             [this](const std::vector<std::int32_t>& closed) { createTypedPolygon(closed); });
     }
 }
 
 void PolygonForm::startPicking(NextColour how) {
-    startPolygonPick(context_.pickModes, context_.project, colours_, how, context_.files, *log_);
-    context_.pickReceiver = this;
-    context_.repaintView();
+    startPolygonPick(context_.document, colours_, how, context_.files, *log_);
 }
 
 void PolygonForm::createTypedPolygon(const std::vector<std::int32_t>& closed) {
     colours_.next(colourOfNewPolygon(manualColours()), context_.files, *log_);
-    finish(createPolygon(context_.project, closed, colours_.current(), *log_));
+    finish(context_.document.run(&createPolygon, closed, colours_.current(), *log_));
 }
 
-void PolygonForm::polygonPicked(const std::vector<std::int32_t>& pickedVertices) {
-    const OperationResult r =
-        createPolygon(context_.project, pickedVertices, colours_.current(), *log_);
-    context_.pickModes.PolygonPickMode = false;
-    context_.pickModes.PickedVertices.clear();
-    finish(r);
-    askForNextPolygon();
+// A polygon closed in the view asks for the next one; a redefinition, done or
+// abandoned, shows the window again.
+void PolygonForm::pickEnded(const DocumentChange::PickEnded& ended) {
+    if (std::holds_alternative<PolygonPick>(ended.session) &&
+        ended.result == PickResult::Completed)
+        return askForNextPolygon();
+    show();
 }
 
 void PolygonForm::askForNextPolygon() {
@@ -185,8 +184,8 @@ void PolygonForm::askForNextPolygon() {
 // ---- the edit panel
 
 void PolygonForm::onEdit() {
-    const Project& p = context_.project;
-    const EditPanel state = editPanelFor(p.object.polygons, p.object.textures.size());
+    const Project& p = context_.document.project();
+    const EditPanel state = editPanelFor(p.object.polygons, selectedRows(), p.object.textures.size());
     textureBox_->clear();
     for (const std::string& row : textureChoices(p.object.textures.size()))
         textureBox_->addItem(qs(row));
@@ -200,10 +199,10 @@ void PolygonForm::onEdit() {
 
 void PolygonForm::onTextureChosen(int row) {
     setPanelOpen(false);
-    Project& p = context_.project;
-    const auto texture = textureOfChoice(row, p.object.textures.size());
+    const auto texture = textureOfChoice(row, context_.document.object().textures.size());
     if (!texture) return context_.prompts.showMessage(kNotTexturizableMessage);
-    const TextureChange change = retextureSelectedPolygons(p, *texture);
+    const TextureChange change =
+        context_.document.run(&retextureSelectedPolygons, selectedRows(), *texture);
     for (std::int32_t k : change.untextured)
         context_.prompts.showMessage(untexturedMessage(k));
     finish(change.result);
@@ -212,38 +211,32 @@ void PolygonForm::onTextureChosen(int row) {
 void PolygonForm::onRecolour() {
     const bool chosen = colours_.choose(context_.files);
     setPanelOpen(false);
-    if (chosen) finish(recolourSelectedPolygons(context_.project, colours_.current()));
+    if (chosen)
+        finish(context_.document.run(&recolourSelectedPolygons, selectedRows(), colours_.current()));
 }
 
 void PolygonForm::onRepick() {
-    Project& p = context_.project;
-    const std::vector<std::int32_t> rows = selectedRecords(p.object.polygons);
+    const std::vector<std::int32_t> rows = selectedRows();
     if (rows.size() != 1) return;
     const std::int32_t index = rows.front();
     const Answer a =
         context_.prompts.askYesNoCancel(kSelectionMethod, "Re-Pick vertices with the mouse?");
     if (a == Answer::Cancel) return;
-    p.SelectedPolygon = index;
     if (a == Answer::Yes) {
-        endPicking(context_.pickModes, p);
-        context_.pickModes.PolygonRedefineMode = true;
-        context_.pickReceiver = this;
+        context_.document.startPick(PolygonRedefine{index, {}});
         hide();
-        return context_.repaintView();
+        return;
     }
-    const auto corners = static_cast<std::size_t>(p.object.polygons[index].corners());
+    const Project& p = context_.document.project();
+    const auto corners =
+        static_cast<std::size_t>(p.object.polygons[static_cast<std::size_t>(index)].corners());
     openManualWindow(
         ManualVertexEntry(ManualPurpose::PolygonCorners, p.object.vertices.size(), corners),
         [this, index](const std::vector<std::int32_t>& typed) {
-            const OperationResult r = redefinePolygon(context_.project, index, typed);
+            const OperationResult r = context_.document.run(&redefinePolygon, index, typed);
             if (r.done()) log_->addLine("Polygon No. " + std::to_string(index) + " redefined.");
             finish(r);
         });
-}
-
-void PolygonForm::polygonRedefined(std::int32_t) {
-    context_.objectChanged();
-    show();
 }
 
 } // namespace meshsmith

@@ -1,10 +1,10 @@
 #pragma once
 // The polygon window "Create Polygons": the list of all polygons, polygons
 // built from vertices picked in the view or typed by number, their removal,
-// and the edit panel (texture index, re-picked corners, colour). It takes the
-// view's polygon picks while one of its pick modes is on.
+// and the edit panel (texture index, re-picked corners, colour). Its picks in
+// the view are the document's polygon pick sessions.
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/qt/geometry/record_window.hpp"
 
 class QComboBox;
@@ -16,19 +16,19 @@ namespace meshsmith {
 class PolygonForm : public RecordWindow {
     Q_OBJECT
   public:
-    PolygonForm(EditorContext& context, QWidget* parent);
+    PolygonForm(EditorContext& context, DocumentSignal& signal, QWidget* parent);
 
     // Random colours from this seed on (tests get the same colours every run).
     void seedColours(std::uint32_t seed) { colours_ = PolygonColour(RandomColours(seed)); }
 
-    void polygonPicked(const std::vector<std::int32_t>& pickedVertices) override;
-    void polygonRedefined(std::int32_t polygon) override;
-
   private:
-    std::vector<ObjectData>& records() const override { return context_.project.object.polygons; }
+    const std::vector<ObjectData>& records() const override {
+        return context_.document.object().polygons;
+    }
     std::string listLine(std::size_t index, const ObjectData& record) const override;
-    bool picking() const override;
+    bool ownsSession(const PickSession& session) const override;
     void updateButtons() override;
+    void pickEnded(const DocumentChange::PickEnded& ended) override;
 
     void buildControls();
     QWidget* buildEditPanel();

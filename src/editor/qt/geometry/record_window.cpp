@@ -1,25 +1,21 @@
 #include "editor/qt/geometry/record_window.hpp"
 
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/geometry/manual_vertex_form.hpp"
 
 #include <QListWidget>
-
-#include <algorithm>
+#include <QSignalBlocker>
 
 namespace meshsmith {
 
-RecordWindow::RecordWindow(EditorContext& context, QWidget* parent, Widths widths)
+RecordWindow::RecordWindow(EditorContext& context, DocumentSignal& signal, QWidget* parent,
+                           Widths widths, Purpose purpose, unsigned tableChanges)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), context_(context),
-      log_(std::make_unique<EditorLog>(context)), widths_(widths) {
+      log_(std::make_unique<EditorLog>(context)), widths_(widths), purpose_(purpose),
+      tableChanges_(tableChanges) {
     setModal(false);
-    context_.recordLists.push_back(this);
-}
-
-RecordWindow::~RecordWindow() {
-    std::erase(context_.recordLists, static_cast<RecordList*>(this));
-    if (context_.pickReceiver == this) context_.pickReceiver = nullptr;
+    connect(&signal, &DocumentSignal::changed, this, &RecordWindow::onDocumentChanged);
 }
 
 void RecordWindow::makeList(const char* name, const char* hint) {
@@ -33,8 +29,24 @@ void RecordWindow::refreshList() {
     rows.reserve(table.size());
     for (std::size_t k = 0; k < table.size(); ++k)
         rows.push_back(listLine(k, table[k]));
-    fillRecordList(list_, rows, table);
+    fillRecordList(list_, rows, selectedRows());
     updateButtons();
+}
+
+void RecordWindow::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(tableChanges_ | DocumentChange::Opened)) {
+        refreshList();
+    } else if (change.any(DocumentChange::Selection) && listSelection(list_) != selectedRows()) {
+        const QSignalBlocker blocker(list_);
+        list_->clearSelection();
+        for (std::int32_t k : selectedRows())
+            if (auto* item = list_->item(k)) item->setSelected(true);
+        updateButtons();
+    } else if (change.any(DocumentChange::History | DocumentChange::Pick)) {
+        updateButtons();
+    }
+    followChange(change);
+    if (change.pickEnded && ownsSession(change.pickEnded->session)) pickEnded(*change.pickEnded);
 }
 
 void RecordWindow::showEvent(QShowEvent* event) {
@@ -42,19 +54,16 @@ void RecordWindow::showEvent(QShowEvent* event) {
     setPanelOpen(false);
     refreshList();
     QDialog::showEvent(event);
-    context_.repaintView();
 }
 
 void RecordWindow::done(int result) {
     endOwnPicking();
-    for (ObjectData& record : records())
-        record.Selected = 0;
-    context_.repaintView();
+    context_.document.clearSelection(purpose_);
     QDialog::done(result);
 }
 
 void RecordWindow::endOwnPicking() {
-    if (picking()) endPicking(context_.pickModes, context_.project);
+    if (ownsSession(context_.document.pickSession())) context_.document.endPick();
 }
 
 void RecordWindow::setPanelOpen(bool open) {
@@ -67,12 +76,6 @@ bool RecordWindow::panelOpen() const {
     return panel_->isVisible();
 }
 
-bool RecordWindow::anySelected() const {
-    const std::vector<ObjectData>& table = records();
-    return std::any_of(table.begin(), table.end(),
-                       [](const ObjectData& r) { return r.Selected != 0; });
-}
-
 void RecordWindow::openManualWindow(const ManualVertexEntry& entry,
                                     std::function<void(const std::vector<std::int32_t>&)> apply) {
     hide();
@@ -82,9 +85,8 @@ void RecordWindow::openManualWindow(const ManualVertexEntry& entry,
 }
 
 void RecordWindow::onSelectionChanged() {
-    takeListSelection(list_, records());
+    context_.document.select(purpose_, listSelection(list_));
     updateButtons();
-    context_.repaintView();
 }
 
 } // namespace meshsmith

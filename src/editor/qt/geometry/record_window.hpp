@@ -1,10 +1,12 @@
 #pragma once
 // What the line and polygon windows have in common: a tool window that stays
-// on top, the list of their records (one row per record, the selection is the
-// records' Selected flags), an edit panel that widens the window, and the pick
-// modes of their own that showing or closing the window gives up.
+// on top, the list of their records (one row per record; the rows chosen are
+// the window's own selection in the document), an edit panel that widens the
+// window, and the pick sessions of their own that showing or closing the
+// window gives up. The list follows every change of the document.
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 
 #include <QDialog>
 
@@ -19,44 +21,44 @@ namespace meshsmith {
 
 class ManualVertexEntry;
 
-class RecordWindow : public QDialog, public RecordList, public PickReceiver {
+class RecordWindow : public QDialog {
     Q_OBJECT
   public:
-    // Rebuilds the list from the table.
-    void refreshList() override;
-
-    // A window takes only the picks of its own modes.
-    void linePicked(std::int32_t, std::int32_t) override {}
-    void polygonPicked(const std::vector<std::int32_t>&) override {}
-    void polygonRedefined(std::int32_t) override {}
-    void lineRedefined(std::int32_t) override {}
+    // Rebuilds the list from the table and the window's selection.
+    void refreshList();
 
   protected:
     struct Widths {
         int plain, withPanel;
     };
-    RecordWindow(EditorContext& context, QWidget* parent, Widths widths);
-    ~RecordWindow() override;
+    // `purpose`: the window's selection; `tableChanges`: the document's
+    // change flags of its table.
+    RecordWindow(EditorContext& context, DocumentSignal& signal, QWidget* parent, Widths widths,
+                 Purpose purpose, unsigned tableChanges);
 
-    virtual std::vector<ObjectData>& records() const = 0;
+    virtual const std::vector<ObjectData>& records() const = 0;
     virtual std::string listLine(std::size_t index, const ObjectData& record) const = 0;
-    // One of this window's pick modes is on.
-    virtual bool picking() const = 0;
+    // The session is one of this window's.
+    virtual bool ownsSession(const PickSession& session) const = 0;
     // Enables the buttons for the panel and the selection.
     virtual void updateButtons() = 0;
+    // A session of this window ended (its change, if any, already made).
+    virtual void pickEnded(const DocumentChange::PickEnded& ended) = 0;
+    // Anything else the window follows after a change.
+    virtual void followChange(const DocumentChange&) {}
 
     // Shown (from the menu, or again after a pick): a pick of this window
     // that still waited is given up, the panel closes, the list is rebuilt.
     void showEvent(QShowEvent* event) override;
-    // Closing gives up this window's pick and deselects its records.
+    // Closing gives up this window's pick and its selection.
     void done(int result) override;
 
     // A list in the given names; the panel is added by the window.
     void makeList(const char* name, const char* hint);
     void setPanelOpen(bool open);
     bool panelOpen() const;
-    bool anySelected() const;
-    void onSelectionChanged();
+    const IndexSet& selectedRows() const { return context_.document.selected(purpose_); }
+    bool anySelected() const { return !selectedRows().empty(); }
     // Hides this window while the manual window asks for vertex numbers;
     // `apply` gets them (ManualVertexForm); this window shows again after.
     void openManualWindow(const ManualVertexEntry& entry,
@@ -68,8 +70,12 @@ class RecordWindow : public QDialog, public RecordList, public PickReceiver {
     QWidget* panel_ = nullptr;
 
   private:
+    void onSelectionChanged();
+    void onDocumentChanged(const DocumentChange& change);
     void endOwnPicking();
     Widths widths_;
+    Purpose purpose_;
+    unsigned tableChanges_;
 };
 
 } // namespace meshsmith

@@ -17,7 +17,7 @@
 
 namespace meshsmith {
 
-VertexForm::VertexForm(EditorContext& context, QWidget* parent)
+VertexForm::VertexForm(EditorContext& context, DocumentSignal& signal, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), context_(context),
       log_(std::make_unique<EditorLog>(context)) {
     setObjectName("Vertexform");
@@ -26,11 +26,19 @@ VertexForm::VertexForm(EditorContext& context, QWidget* parent)
     buildControls();
     setFixedWidth(393);
     setMinimumHeight(330);
-    context_.recordLists.push_back(this);
+    connect(&signal, &DocumentSignal::changed, this, &VertexForm::onDocumentChanged);
 }
 
-VertexForm::~VertexForm() {
-    std::erase(context_.recordLists, static_cast<RecordList*>(this));
+void VertexForm::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(DocumentChange::Vertices | DocumentChange::Opened)) {
+        refreshList();
+    } else if (change.any(DocumentChange::Selection)) {
+        const QSignalBlocker blocker(list_);
+        const IndexSet& selected = context_.document.selected(Purpose::Vertices);
+        for (int k = 0; k < list_->count(); ++k)
+            list_->item(k)->setSelected(std::binary_search(selected.begin(), selected.end(), k));
+    }
+    updateButtons();
 }
 
 void VertexForm::buildControls() {
@@ -86,20 +94,17 @@ void VertexForm::buildControls() {
 }
 
 void VertexForm::showEvent(QShowEvent* event) {
-    deselectAllVertices(context_.project);
+    context_.document.clearSelection(Purpose::Vertices);
     leaveModifyMode();
     showFields({});
     refreshList();
     removeButton_->setEnabled(false);
     QDialog::showEvent(event);
     xEdit_->setFocus();
-    context_.repaintView();
 }
 
 void VertexForm::done(int result) {
-    deselectAllVertices(context_.project);
-    if (!context_.project.object.vertices.empty()) updateBounds(context_.project);
-    context_.repaintView();
+    context_.document.clearSelection(Purpose::Vertices);
     QDialog::done(result);
 }
 
@@ -113,12 +118,12 @@ bool VertexForm::eventFilter(QObject* watched, QEvent* event) {
 
 void VertexForm::refreshList() {
     const QSignalBlocker blocker(list_);
-    const std::vector<Vertex>& vertices = context_.project.object.vertices;
+    const std::vector<Vertex>& vertices = context_.document.object().vertices;
     list_->clear();
-    for (std::size_t k = 0; k < vertices.size(); ++k) {
+    for (std::size_t k = 0; k < vertices.size(); ++k)
         list_->addItem(qs(vertexListLine(k, vertices[k])));
-        if (vertices[k].Selected) list_->item(static_cast<int>(k))->setSelected(true);
-    }
+    for (std::int32_t k : context_.document.selected(Purpose::Vertices))
+        if (auto* item = list_->item(k)) item->setSelected(true);
     countLabel_->setText(qs(vertexCountCaption(vertices.size())));
     updateButtons();
 }
@@ -141,32 +146,34 @@ void VertexForm::leaveModifyMode() {
 }
 
 void VertexForm::updateButtons() {
-    const Project& p = context_.project;
-    removeAllButton_->setEnabled(!p.object.vertices.empty());
-    undoButton_->setEnabled(hasGeometrySnapshot(p));
-    if (p.object.vertices.empty()) removeButton_->setEnabled(false);
+    const bool any = !context_.document.object().vertices.empty();
+    removeAllButton_->setEnabled(any);
+    undoButton_->setEnabled(undo_.canUndo(context_.document));
+    if (!any) removeButton_->setEnabled(false);
 }
 
 void VertexForm::finish(const OperationResult& result) {
     report(context_.prompts, result);
-    context_.objectChanged();
     updateButtons();
 }
 
 void VertexForm::onAddOrModify() {
-    Project& p = context_.project;
-    const bool modifying = modifyMode_ && !p.object.vertices.empty();
+    Document& doc = context_.document;
+    const bool modifying = modifyMode_ && !doc.object().vertices.empty();
     VertexFieldValues values;
     if (OperationResult read = readVertexFields(fields(), !modifying, values); !read.done())
         return report(context_.prompts, read);
-    std::size_t lastModified = 0;
-    for (std::size_t k = 0; k < p.object.vertices.size(); ++k)
-        if (p.object.vertices[k].Selected) lastModified = k;
-    const OperationResult r = modifying ? modifySelectedVertices(p, values.x, values.y, values.z)
-                                        : addVertex(p, *values.x, *values.y, *values.z);
+    const IndexSet selected = doc.selected(Purpose::Vertices);
+    const std::size_t lastModified = selected.empty() ? 0 : static_cast<std::size_t>(selected.back());
+    const OperationResult r =
+        modifying ? doc.run(&modifySelectedVertices, selected, values.x, values.y, values.z)
+                  : doc.run(&addVertex, *values.x, *values.y, *values.z);
+    // Modify can be given back; a vertex added cannot (the window's copy was
+    // taken before changes, never before an addition).
+    if (modifying) undo_.remember(doc);
     showFields({});
     leaveModifyMode();
-    if (modifying) deselectAllVertices(p);
+    doc.clearSelection(Purpose::Vertices);
     finish(r);
     if (modifying && r.done()) {
         const QSignalBlocker blocker(list_);
@@ -176,43 +183,50 @@ void VertexForm::onAddOrModify() {
 }
 
 void VertexForm::onSelectionChanged() {
-    Project& p = context_.project;
     std::vector<std::size_t> rows;
-    for (std::size_t k = 0; k < p.object.vertices.size(); ++k) {
-        const bool on = list_->item(static_cast<int>(k))->isSelected();
-        p.object.vertices[k].Selected = on ? 1 : 0;
-        if (on) rows.push_back(k);
-    }
+    std::vector<std::int32_t> numbers;
+    for (int k = 0; k < list_->count(); ++k)
+        if (list_->item(k)->isSelected()) {
+            rows.push_back(static_cast<std::size_t>(k));
+            numbers.push_back(k);
+        }
+    context_.document.select(Purpose::Vertices, numbers);
     removeButton_->setEnabled(true);
     modifyMode_ = true;
     actionButton_->setText("Modify");
-    showFields(fieldsForSelection(p.object.vertices, rows, fields()));
+    showFields(fieldsForSelection(context_.document.object().vertices, rows, fields()));
     actionButton_->setEnabled(actionButtonEnabled(rows.size(), fields()));
-    context_.repaintView();
 }
 
 void VertexForm::onDoubleClicked() {
     showFields({});
     leaveModifyMode();
     refreshList();
-    const Project& p = context_.project;
+    const Project& p = context_.document.project();
     removeButton_->setEnabled(!p.object.vertices.empty() && p.object.lines.empty() &&
                               p.object.polygons.empty());
 }
 
 void VertexForm::onRemoveSelected() {
-    const OperationResult r = removeSelectedVertices(context_.project, *log_);
+    Document& doc = context_.document;
+    const OperationResult r = doc.run(&removeSelectedVertices, doc.selected(Purpose::Vertices), *log_);
+    undo_.remember(doc);
     leaveModifyMode();
     showFields({});
     finish(r);
 }
 
+// After Remove All Vertices the window has nothing to give back (its Undo
+// would leave the project empty); Edit > Undo still brings the object back.
 void VertexForm::onRemoveAll() {
-    finish(removeAllVertices(context_.project, context_.prompts, *log_));
+    const OperationResult r =
+        context_.document.run(&removeAllVertices, context_.prompts, *log_);
+    if (r.done()) undo_.forget();
+    finish(r);
 }
 
 void VertexForm::onUndo() {
-    finish(restoreGeometrySnapshot(context_.project, *log_));
+    finish(undo_.undo(context_.document));
 }
 
 } // namespace meshsmith

@@ -1,12 +1,15 @@
 #pragma once
 // The vertex window "Create/Add vertices manually": the list of all vertices,
 // the X, Y and Z fields, and the buttons that add, modify and remove vertices
-// and give back the window's last change. A tool window that stays on top of
-// the main window. It reads its controls, calls one vertex operation, reports
-// what the operation refused and lets the main window follow the change.
+// and give back the window's last change (a step back in the edit history
+// while that change is the latest step). A tool window that stays on top of
+// the main window. It reads its controls, asks the document to run one vertex
+// operation, reports what the operation refused, and follows the document.
 
 #include "editor/core/geometry/vertex_form_rules.hpp"
+#include "editor/core/document/window_steps.hpp"
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 
 #include <QDialog>
 
@@ -17,14 +20,13 @@ class QPushButton;
 
 namespace meshsmith {
 
-class VertexForm : public QDialog, public RecordList {
+class VertexForm : public QDialog {
     Q_OBJECT
   public:
-    VertexForm(EditorContext& context, QWidget* parent);
-    ~VertexForm() override;
+    VertexForm(EditorContext& context, DocumentSignal& signal, QWidget* parent);
 
     // Rebuilds the list and the count from the vertex table.
-    void refreshList() override;
+    void refreshList();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -39,8 +41,9 @@ class VertexForm : public QDialog, public RecordList {
     void onRemoveSelected();
     void onRemoveAll();
     void onUndo();
-    // After an operation: the report, and the main window follows the change.
+    // After an operation: the report; its step is what Undo gives back.
     void finish(const OperationResult& result);
+    void onDocumentChanged(const DocumentChange& change);
     void leaveModifyMode();
     VertexFields fields() const;
     void showFields(const VertexFields& f);
@@ -49,6 +52,7 @@ class VertexForm : public QDialog, public RecordList {
     EditorContext& context_;
     std::unique_ptr<EditorLog> log_;
     bool modifyMode_ = false;
+    WindowSteps undo_;
     QListWidget* list_ = nullptr;
     QLineEdit *xEdit_ = nullptr, *yEdit_ = nullptr, *zEdit_ = nullptr;
     QLabel* countLabel_ = nullptr;

@@ -267,13 +267,13 @@ void OptionsForm::readSettings() {
 }
 
 void OptionsForm::viewChanged(bool onlyWhenViewReady) {
-    if (onlyWhenViewReady && !context_.project.ViewReady) return;
+    if (onlyWhenViewReady && !context_.document.project().GeometryPresent) return;
     emit viewSettingsChanged();
-    context_.repaintView();
 }
 
 void OptionsForm::done(int result) {
-    context_.project.options.AdditionalGPLParams = paramsEdit_->text().toStdString();
+    const std::string params = paramsEdit_->text().toStdString();
+    changeOptions([&params](ProjectOptions& o) { o.AdditionalGPLParams = params; });
     QDialog::done(result);
 }
 

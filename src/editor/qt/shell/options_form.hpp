@@ -5,14 +5,17 @@
 // Creating the dialog reads the settings file into its controls and into
 // context.general (a missing file gives the defaults); the main window then
 // maximizes itself as MaxOnStartup says. Showing it refreshes the project
-// controls from context.project.options; every project control edits those
-// options at once, the parameters text when the dialog closes. Controls carry
+// controls from the document's options; every project control changes those
+// options at once (through the document), the parameters text when the
+// dialog closes. Controls carry
 // the object names the rest of the editor and the tests look them up by
 // ("MakeSubDirCheckBox", "TrackFolderEditBox" ...).
 
 #include "editor/core/shell/editor_context.hpp"
 
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -73,8 +76,8 @@ class OptionsForm : public QDialog {
     void showProjectOptions();
     void vertexSizeChanged(int value);
     void axisSizeChanged(int value);
-    void changeProjectColour(std::string ProjectOptions::*text, Rgb ViewColours::*draw,
-                             QFrame* panel);
+    void changeProjectColour(std::string ProjectOptions::*text, QFrame* panel);
+    void changeOptions(const std::function<void(ProjectOptions&)>& change);
     void trackfolderClicked(bool checked);
     void browseTrackFolder();
     void autoGplClicked(bool checked);

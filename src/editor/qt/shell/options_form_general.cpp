@@ -135,14 +135,14 @@ void OptionsForm::writeFlag(const char* key, bool GeneralOptions::*field, bool v
 
 void OptionsForm::makeSubDirClicked(bool checked) {
     writeFlag("MakeSubDir", &GeneralOptions::MakeSubDir, checked);
-    const OptionsEnabling e = optionsEnabling(context_.general, context_.project.options, true);
+    const OptionsEnabling e = optionsEnabling(context_.general, context_.document.options(), true);
     copyBmpBox_->setEnabled(e.copyBmp);
     mipInfoBox_->setEnabled(e.mipInfo);
 }
 
 void OptionsForm::gridClicked(bool checked) {
     writeFlag("ShowGrid", &GeneralOptions::ShowGrid, checked);
-    const OptionsEnabling e = optionsEnabling(context_.general, context_.project.options, true);
+    const OptionsEnabling e = optionsEnabling(context_.general, context_.document.options(), true);
     for (QWidget* w :
          {static_cast<QWidget*>(gridScaleLabel_), static_cast<QWidget*>(gridSizeLabel_),
           static_cast<QWidget*>(gridColourLabel_), static_cast<QWidget*>(gridScaleSpin_),

@@ -20,29 +20,36 @@ namespace meshsmith {
 
 using namespace options_parts;
 
+// Every project control changes the document's options through a copy.
+void OptionsForm::changeOptions(const std::function<void(ProjectOptions&)>& change) {
+    ProjectOptions o = context_.document.options();
+    change(o);
+    context_.document.setOptions(o);
+}
+
 void OptionsForm::connectProjectHandlers() {
-    ProjectOptions& o = context_.project.options;
     connect(vertexSizeBar_, &QScrollBar::valueChanged, this,
             [this](int v) { vertexSizeChanged(v); });
     connect(axisBar_, &QScrollBar::valueChanged, this, [this](int v) { axisSizeChanged(v); });
     connect(backColourButton_, &QPushButton::clicked, this, [this] {
-        changeProjectColour(&ProjectOptions::BackgroundColor, &ViewColours::background, backPanel_);
+        changeProjectColour(&ProjectOptions::BackgroundColor, backPanel_);
     });
-    connect(vertexColourButton_, &QPushButton::clicked, this, [this] {
-        changeProjectColour(&ProjectOptions::VertexColor, &ViewColours::vertex, vertexPanel_);
-    });
+    connect(vertexColourButton_, &QPushButton::clicked, this,
+            [this] { changeProjectColour(&ProjectOptions::VertexColor, vertexPanel_); });
     connect(selVertexColourButton_, &QPushButton::clicked, this, [this] {
-        changeProjectColour(&ProjectOptions::SelectedVertexColor, &ViewColours::selectedVertex,
-                            selVertexPanel_);
+        changeProjectColour(&ProjectOptions::SelectedVertexColor, selVertexPanel_);
     });
     connect(trackfolderBox_, &QCheckBox::clicked, this,
             [this](bool on) { trackfolderClicked(on); });
     connect(browseTrackButton_, &QPushButton::clicked, this, [this] { browseTrackFolder(); });
     connect(autoGplBox_, &QCheckBox::clicked, this, [this](bool on) { autoGplClicked(on); });
-    connect(minimizeRadio_, &QRadioButton::toggled, this, [&o](bool on) { o.MakerMinimize = on; });
-    connect(closeRadio_, &QRadioButton::toggled, this, [&o](bool on) { o.MakerClose = on; });
+    connect(minimizeRadio_, &QRadioButton::toggled, this,
+            [this](bool on) { changeOptions([on](ProjectOptions& o) { o.MakerMinimize = on; }); });
+    connect(closeRadio_, &QRadioButton::toggled, this,
+            [this](bool on) { changeOptions([on](ProjectOptions& o) { o.MakerClose = on; }); });
     connect(gplParamBox_, &QCheckBox::clicked, this, [this](bool on) { gplParamClicked(on); });
-    connect(overwriteBox_, &QCheckBox::clicked, this, [&o](bool on) { o.Overwrite = on; });
+    connect(overwriteBox_, &QCheckBox::clicked, this,
+            [this](bool on) { changeOptions([on](ProjectOptions& o) { o.Overwrite = on; }); });
 }
 
 void OptionsForm::showEvent(QShowEvent* event) {
@@ -53,7 +60,7 @@ void OptionsForm::showEvent(QShowEvent* event) {
 
 void OptionsForm::showProjectOptions() {
     const ProjectOptions o =
-        context_.project.options; // a copy: setting the controls must not change it
+        context_.document.options(); // a copy: setting the controls must not change it
     minimizeRadio_->setText(QString("Minimize ") + kProductName);
     closeRadio_->setText(QString("Close ") + kProductName + " and Restart after GPL");
     {
@@ -78,29 +85,27 @@ void OptionsForm::showProjectOptions() {
 }
 
 void OptionsForm::vertexSizeChanged(int value) {
-    context_.project.options.VertexDisplaySize = value;
+    changeOptions([value](ProjectOptions& o) { o.VertexDisplaySize = value; });
     vertexSizeLabel_->setText("Vertex Display Size: " + QString::number(value));
     viewChanged(false);
 }
 
 void OptionsForm::axisSizeChanged(int value) {
-    context_.project.options.AxisSize = value;
+    changeOptions([value](ProjectOptions& o) { o.AxisSize = value; });
     axisLabel_->setText("Size of Axis symbol: " + QString::number(value));
     viewChanged(false);
 }
 
-void OptionsForm::changeProjectColour(std::string ProjectOptions::*text, Rgb ViewColours::*draw,
-                                      QFrame* panel) {
+void OptionsForm::changeProjectColour(std::string ProjectOptions::*text, QFrame* panel) {
     const auto chosen = context_.files.chooseColour(panelColour(panel));
     if (!chosen) return;
-    context_.project.options.*text = colourToText(*chosen);
-    context_.project.drawColours.*draw = colourToRgb(*chosen);
+    changeOptions([&](ProjectOptions& o) { o.*text = colourToText(*chosen); });
     showColour(panel, *chosen);
     viewChanged(false);
 }
 
 void OptionsForm::trackfolderClicked(bool checked) {
-    context_.project.options.SaveToTrackFolder = checked;
+    changeOptions([checked](ProjectOptions& o) { o.SaveToTrackFolder = checked; });
     updateTrackControls(false);
 }
 
@@ -109,25 +114,25 @@ void OptionsForm::browseTrackFolder() {
     if (!folder) return;
     const std::string text = withTrailingSeparator(*folder);
     trackFolderEdit_->setText(qs(text));
-    context_.project.options.TrackFolder = text;
+    changeOptions([&text](ProjectOptions& o) { o.TrackFolder = text; });
     updateTrackControls(false);
 }
 
 void OptionsForm::autoGplClicked(bool checked) {
-    ProjectOptions& o = context_.project.options;
-    if (const OperationResult check = checkAutoGpl(o); checked && !check.done()) {
+    if (const OperationResult check = checkAutoGpl(context_.document.options());
+        checked && !check.done()) {
         report(context_.prompts, check);
         autoGplBox_->setChecked(false);
         checked = false;
     }
-    o.AutoGPL = checked;
+    changeOptions([checked](ProjectOptions& o) { o.AutoGPL = checked; });
     updateTrackControls(false);
 }
 
 // When the dialog is shown the autostart box also needs a track folder that
 // exists; while the user works in it, only the check box decides.
 void OptionsForm::updateTrackControls(bool folderMustExist) {
-    const ProjectOptions& o = context_.project.options;
+    const ProjectOptions& o = context_.document.options();
     const OptionsEnabling e =
         optionsEnabling(context_.general, o, !folderMustExist || folderExists(o.TrackFolder));
     trackFolderEdit_->setEnabled(e.trackFolder);
@@ -139,7 +144,7 @@ void OptionsForm::updateTrackControls(bool folderMustExist) {
 }
 
 void OptionsForm::gplParamClicked(bool checked) {
-    context_.project.options.GPLParam = checked;
+    changeOptions([checked](ProjectOptions& o) { o.GPLParam = checked; });
     updateTrackControls(false);
 }
 

@@ -20,9 +20,9 @@ QGroupBox* group(QWidget* parent, const char* title, std::initializer_list<QRadi
 
 } // namespace
 
-ScanForm::ScanForm(Project& project, std::string path, const DxfScan& scan, UserPrompts& prompts,
+ScanForm::ScanForm(Document& document, std::string path, const DxfScan& scan, UserPrompts& prompts,
                    LogSink& log, RandomColours& colours, QWidget* parent)
-    : QDialog(parent), project_(project), path_(std::move(path)), scan_(scan), prompts_(prompts),
+    : QDialog(parent), document_(document), path_(std::move(path)), scan_(scan), prompts_(prompts),
       log_(log), colours_(colours) {
     setObjectName("ScanForm");
     setWindowTitle(scan.caption.empty() ? "Scan DXF" : QString::fromStdString(scan.caption));
@@ -69,7 +69,7 @@ void ScanForm::onOk() {
         if (radio(k)->isChecked() && radio(k)->isEnabled()) checked = kDxfKinds[k];
     const std::optional<DxfKind> kind = chosenDxfKind(scan_, checked);
     if (!kind) return report(prompts_, OperationResult::refused(kSelectObjectsMessage));
-    result_ = importScannedDxf(project_, path_, *kind, prompts_, log_, colours_);
+    result_ = document_.run(&importScannedDxf, path_, *kind, prompts_, log_, colours_);
     report(prompts_, result_);
     result_.done() ? QDialog::accept() : QDialog::reject();
 }

@@ -3,6 +3,7 @@
 // to import (POINT, VERTEX, LINE or 3DFACE). A kind the file does not hold is
 // shown with its count 0, unchecked and disabled.
 
+#include "editor/core/document/document.hpp"
 #include "model/dxf_scan.hpp"
 #include "model/random_colours.hpp"
 
@@ -16,8 +17,8 @@ namespace meshsmith {
 class ScanForm : public QDialog {
     Q_OBJECT
   public:
-    // The dialog for a scan that succeeded. OK imports into `project`.
-    ScanForm(Project& project, std::string path, const DxfScan& scan, UserPrompts& prompts,
+    // The dialog for a scan that succeeded. OK imports into the document's project.
+    ScanForm(Document& document, std::string path, const DxfScan& scan, UserPrompts& prompts,
              LogSink& log, RandomColours& colours, QWidget* parent = nullptr);
 
     // How the import went; Cancelled when the dialog was closed without one.
@@ -36,7 +37,7 @@ class ScanForm : public QDialog {
   private:
     QRadioButton* radio(int kind) const;
 
-    Project& project_;
+    Document& document_;
     std::string path_;
     DxfScan scan_;
     UserPrompts& prompts_;

@@ -28,7 +28,7 @@ BackColorForm::BackColorForm(EditorContext& context, std::int32_t texture, BmpIm
     setModal(true);
     textureImage_ = toQImage(bitmap_);
     const Colour current =
-        context_.project.object.textures.at(static_cast<std::size_t>(texture)).BackColor;
+        context_.document.object().textures.at(static_cast<std::size_t>(texture)).BackColor;
     colourImage_ = colourImage(textureImage_.size(), resolveSystemColour(current));
     buildControls();
     toggleTimer_.setInterval(toggleIntervalMs(kDefaultToggleRate));
@@ -96,7 +96,7 @@ void BackColorForm::onRateChanged(int rate) {
 // Without a pick since showing, the texture keeps its colour.
 void BackColorForm::onSave() {
     if (picked_)
-        report(context_.prompts, setTextureBackColor(context_.project, texture_, *picked_));
+        report(context_.prompts, context_.document.run(&setTextureBackColor, texture_, *picked_));
     accept();
 }
 

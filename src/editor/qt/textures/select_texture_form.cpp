@@ -1,5 +1,6 @@
 #include "editor/qt/textures/select_texture_form.hpp"
 
+#include "editor/qt/geometry/form_controls.hpp"
 #include "editor/qt/textures/texture_form.hpp"
 #include "model/bitmap_lookup.hpp"
 #include "model/edits/texture_mapping.hpp"
@@ -18,10 +19,6 @@
 namespace meshsmith {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QComboBox* comboBox(QWidget* parent, const char* name, const char* hint,
                     const std::vector<std::string>& items) {
     auto* combo = new QComboBox(parent);
@@ -35,21 +32,22 @@ QComboBox* comboBox(QWidget* parent, const char* name, const char* hint,
 
 } // namespace
 
-SelectTextureForm::SelectTextureForm(EditorContext& context, TextureWindowHooks hooks,
-                                     QWidget* parent)
+SelectTextureForm::SelectTextureForm(EditorContext& context, DocumentSignal& signal,
+                                     TextureWindowHooks hooks, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      context_(context), hooks_(std::move(hooks)) {
+      context_(context), signal_(signal), hooks_(std::move(hooks)) {
     setObjectName("SelectTextureForm");
     setWindowTitle("Assign Texture");
     setModal(false);
     buildControls();
     connectControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    context_.recordLists.push_back(this);
+    connect(&signal, &DocumentSignal::changed, this, &SelectTextureForm::onDocumentChanged);
 }
 
-SelectTextureForm::~SelectTextureForm() {
-    std::erase(context_.recordLists, static_cast<RecordList*>(this));
+void SelectTextureForm::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(DocumentChange::Polygons | DocumentChange::Textures | DocumentChange::Opened))
+        refreshList();
 }
 
 void SelectTextureForm::buildControls() {
@@ -153,38 +151,39 @@ void SelectTextureForm::connectControls() {
             &SelectTextureForm::onCoordinatesDoubleClicked);
     connect(coordList_, &QListWidget::itemSelectionChanged, this,
             &SelectTextureForm::onCoordinateRowsSelected);
-    connect(rotate_, &QPushButton::clicked, this, [this] {
-        afterCoordinateCommand(rotateTexture(context_.project, selectedPolygons()));
+    Document& doc = context_.document;
+    const auto command = [this](const std::function<OperationResult()>& run) {
+        ownChange_ = true;
+        const OperationResult r = run();
+        ownChange_ = false;
+        afterCoordinateCommand(r);
+    };
+    connect(rotate_, &QPushButton::clicked, this,
+            [&doc, this, command] { command([&] { return doc.run(&rotateTexture, selectedPolygons()); }); });
+    connect(mirrorH_, &QPushButton::clicked, this, [&doc, this, command] {
+        command([&] { return doc.run(&mirrorTexture, selectedPolygons(), MirrorAxis::Horizontal); });
     });
-    connect(mirrorH_, &QPushButton::clicked, this, [this] {
-        afterCoordinateCommand(
-            mirrorTexture(context_.project, selectedPolygons(), MirrorAxis::Horizontal));
-    });
-    connect(mirrorV_, &QPushButton::clicked, this, [this] {
-        afterCoordinateCommand(
-            mirrorTexture(context_.project, selectedPolygons(), MirrorAxis::Vertical));
+    connect(mirrorV_, &QPushButton::clicked, this, [&doc, this, command] {
+        command([&] { return doc.run(&mirrorTexture, selectedPolygons(), MirrorAxis::Vertical); });
     });
     connect(face_, &QPushButton::clicked, this,
-            [this] { afterCoordinateCommand(faceOpposite(context_.project, selectedPolygons())); });
+            [&doc, this, command] { command([&] { return doc.run(&faceOpposite, selectedPolygons()); }); });
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void SelectTextureForm::showEvent(QShowEvent* event) {
     styleCombo_->setCurrentIndex(static_cast<int>(MappingStyle::EntireTexture));
     coordMode_->setCurrentIndex(static_cast<int>(CoordinateMode::PickAll));
+    current_ = 0;
     reload();
     for (QPushButton* b : {rotate_, face_, mirrorH_, mirrorV_})
         b->setEnabled(false);
     QDialog::showEvent(event);
-    context_.repaintView();
 }
 
 void SelectTextureForm::done(int result) {
-    Project& p = context_.project;
-    p.SelectedPolygon = NoSelection;
-    deselectAllVertices(p);
-    for (ObjectData& poly : p.object.polygons)
-        poly.Selected = 0;
+    context_.document.clearSelection(Purpose::TexturedPolygons);
+    context_.document.clearSelection(Purpose::Vertices);
     hooks_.showTextures(true);
     QDialog::done(result);
 }
@@ -197,12 +196,9 @@ void SelectTextureForm::refreshList() {
 
 // The lists and the state of the current polygon, from the project.
 void SelectTextureForm::reload() {
-    Project& p = context_.project;
+    const Project& p = context_.document.project();
     if (current_ < 0 || static_cast<std::size_t>(current_) >= p.object.polygons.size())
         current_ = 0;
-    if (p.SelectedPolygon != NoSelection &&
-        static_cast<std::size_t>(p.SelectedPolygon) < p.object.polygons.size())
-        current_ = p.SelectedPolygon;
     fillTextureCombo();
     fillPolygonList();
     readCurrentState();
@@ -214,30 +210,27 @@ void SelectTextureForm::reload() {
 void SelectTextureForm::fillTextureCombo() {
     const QSignalBlocker blocker(textureCombo_);
     textureCombo_->clear();
-    for (const std::string& item : textureComboItems(context_.project))
+    for (const std::string& item : textureComboItems(context_.document.project()))
         textureCombo_->addItem(qs(item));
 }
 
-// Every polygon, the ones already chosen (their Selected flag) selected.
+// Every polygon, the ones already chosen (the window's selection) selected.
 void SelectTextureForm::fillPolygonList() {
     const QSignalBlocker blocker(polygonList_);
-    const auto& polygons = context_.project.object.polygons;
+    const auto& polygons = context_.document.object().polygons;
     polygonList_->clear();
-    for (std::size_t k = 0; k < polygons.size(); ++k) {
+    for (std::size_t k = 0; k < polygons.size(); ++k)
         polygonList_->addItem(qs(polygonListLine(k)));
-        polygonList_->item(static_cast<int>(k))->setSelected(polygons[k].Selected != 0);
-    }
+    for (std::int32_t k : context_.document.selected(Purpose::TexturedPolygons))
+        if (auto* item = polygonList_->item(k)) item->setSelected(true);
 }
 
 std::vector<std::int32_t> SelectTextureForm::selectedPolygons() const {
-    std::vector<std::int32_t> rows;
-    for (int k = 0; k < polygonList_->count(); ++k)
-        if (polygonList_->item(k)->isSelected()) rows.push_back(k);
-    return rows;
+    return listSelection(polygonList_);
 }
 
 const ObjectData* SelectTextureForm::currentPolygon() const {
-    const auto& polygons = context_.project.object.polygons;
+    const auto& polygons = context_.document.object().polygons;
     if (current_ < 0 || static_cast<std::size_t>(current_) >= polygons.size()) return nullptr;
     return &polygons[static_cast<std::size_t>(current_)];
 }
@@ -267,9 +260,9 @@ void SelectTextureForm::showStyle(MappingStyle style) {
 // The texture shown in the combo box, the panel and the format label; it is
 // the texture the next change applies.
 void SelectTextureForm::showTextureOf(std::int32_t texture) {
-    Project& p = context_.project;
+    const Project& p = context_.document.project();
     const bool valid = texture >= 0 && static_cast<std::size_t>(texture) < p.object.textures.size();
-    p.SelectedTexture = valid ? texture : NoTexture;
+    texture_ = valid ? texture : NoTexture;
     {
         const QSignalBlocker blocker(textureCombo_);
         textureCombo_->setCurrentIndex(valid ? texture
@@ -300,7 +293,7 @@ void SelectTextureForm::showCoordinates() {
 
 void SelectTextureForm::updateTextureButtons() {
     const auto rows = selectedPolygons();
-    const auto& polygons = context_.project.object.polygons;
+    const auto& polygons = context_.document.object().polygons;
     bool anyTextured = false;
     for (std::int32_t k : rows)
         anyTextured = anyTextured || polygons[static_cast<std::size_t>(k)].textured();
@@ -313,15 +306,10 @@ void SelectTextureForm::updateTextureButtons() {
 }
 
 void SelectTextureForm::onPolygonsSelected() {
-    Project& p = context_.project;
     const auto rows = selectedPolygons();
-    for (ObjectData& poly : p.object.polygons)
-        poly.Selected = 0;
-    for (std::int32_t k : rows)
-        p.object.polygons[static_cast<std::size_t>(k)].Selected = 1;
+    context_.document.select(Purpose::TexturedPolygons, rows);
     if (!rows.empty()) {
         current_ = rows.back();
-        p.SelectedPolygon = current_;
         readCurrentState();
         if (rows.size() == 1) {
             showTextureOf(currentPolygon()->TextureIndex);
@@ -333,11 +321,10 @@ void SelectTextureForm::onPolygonsSelected() {
         showCoordinates();
     }
     updateTextureButtons();
-    context_.repaintView();
 }
 
 void SelectTextureForm::onTextureChosen(int row) {
-    const auto count = static_cast<int>(context_.project.object.textures.size());
+    const auto count = static_cast<int>(context_.document.object().textures.size());
     if (row == count + 1) return loadNewTexture();
     showTextureOf(row < count ? row : NoTexture);
     apply();
@@ -345,16 +332,13 @@ void SelectTextureForm::onTextureChosen(int row) {
 
 // The library window in between; a texture it added is chosen and applied.
 void SelectTextureForm::loadNewTexture() {
-    Project& p = context_.project;
+    const Project& p = context_.document.project();
     const std::size_t before = p.object.textures.size();
     hide();
     {
-        TextureForm library(context_, hooks_, parentWidget());
+        TextureForm library(context_, signal_, hooks_, parentWidget());
         library.exec();
     }
-    const auto rows = selectedPolygons();
-    for (std::int32_t k : rows) // the library window cleared the marks
-        p.object.polygons[static_cast<std::size_t>(k)].Selected = 1;
     fillTextureCombo();
     const bool added = p.object.textures.size() > before;
     const ObjectData* polygon = currentPolygon();
@@ -379,29 +363,28 @@ void SelectTextureForm::onStyleChosen(int row) {
 }
 
 void SelectTextureForm::onRepeatChanged() {
+    const bool x = spinX_->value() != state_.repeatX;
     state_.repeatX = spinX_->value();
     state_.repeatY = spinY_->value();
     state_.working = repeatWorkingList(state_.repeatX, state_.repeatY);
-    apply(true);
+    apply(true, x ? "Repeat Texture Left/Right" : "Repeat Texture Up/Down");
 }
 
-void SelectTextureForm::apply(bool quadsOnly) {
-    Project& p = context_.project;
-    report(context_.prompts,
-           assignTexture(p, selectedPolygons(), p.SelectedTexture, state_.working, quadsOnly));
+void SelectTextureForm::apply(bool quadsOnly, const char* mergeKey) {
+    Document& doc = context_.document;
+    ownChange_ = true;
+    const OperationResult r =
+        mergeKey
+            ? doc.runMerged(mergeKey, &assignTexture, selectedPolygons(), texture_, state_.working,
+                            quadsOnly)
+            : doc.run(&assignTexture, selectedPolygons(), texture_, state_.working, quadsOnly);
+    ownChange_ = false;
+    report(context_.prompts, r);
     const ObjectData* polygon = currentPolygon();
     state_.assigned = polygon && polygon->textured();
     showCoordinates();
     updateTextureButtons();
     hooks_.showTextures(true);
-    followChange();
-}
-
-void SelectTextureForm::followChange() {
-    const bool before = ownChange_;
-    ownChange_ = true;
-    context_.objectChanged();
-    ownChange_ = before;
 }
 
 } // namespace meshsmith

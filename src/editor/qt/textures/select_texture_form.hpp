@@ -7,6 +7,7 @@
 // (select_texture_form_coords.cpp holds the coordinate commands.)
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 #include "editor/core/textures/texture_mapping_rules.hpp"
 #include "editor/qt/textures/texture_images.hpp"
 
@@ -20,14 +21,14 @@ class QSpinBox;
 
 namespace meshsmith {
 
-class SelectTextureForm : public QDialog, public RecordList {
+class SelectTextureForm : public QDialog {
     Q_OBJECT
   public:
-    SelectTextureForm(EditorContext& context, TextureWindowHooks hooks, QWidget* parent);
-    ~SelectTextureForm() override;
+    SelectTextureForm(EditorContext& context, DocumentSignal& signal, TextureWindowHooks hooks,
+                      QWidget* parent);
 
     // Follows a change of the object made elsewhere (an Undo, another window).
-    void refreshList() override;
+    void refreshList();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,10 +53,10 @@ class SelectTextureForm : public QDialog, public RecordList {
     void loadNewTexture();
     void onStyleChosen(int row);
     void onRepeatChanged();
-    // Applies texture and working list to the chosen polygons (quadrilaterals only).
-    void apply(bool quadsOnly = false);
-    // The object changed: the other windows and the main window follow.
-    void followChange();
+    // Applies texture and working list to the chosen polygons (quadrilaterals
+    // only); consecutive changes under one `mergeKey` (a spinner) make one step.
+    void apply(bool quadsOnly = false, const char* mergeKey = nullptr);
+    void onDocumentChanged(const DocumentChange& change);
 
     // Coordinates (select_texture_form_coords.cpp).
     void onCoordinatesDoubleClicked();
@@ -65,9 +66,11 @@ class SelectTextureForm : public QDialog, public RecordList {
     void afterCoordinateCommand(const OperationResult& result);
 
     EditorContext& context_;
+    DocumentSignal& signal_;
     TextureWindowHooks hooks_;
     MappingState state_;
     std::int32_t current_ = 0;
+    std::int32_t texture_ = NoTexture; // the texture the next change applies
     bool ownChange_ = false;
     QListWidget* polygonList_ = nullptr;
     QComboBox *textureCombo_ = nullptr, *styleCombo_ = nullptr, *coordMode_ = nullptr;

@@ -13,9 +13,9 @@
 namespace meshsmith {
 
 void SelectTextureForm::onCoordinatesDoubleClicked() {
-    Project& p = context_.project;
+    const Project& p = context_.document.project();
     const auto mode = static_cast<CoordinateMode>(coordMode_->currentIndex());
-    if (const OperationResult r = checkCoordinateSetting(state_, p.SelectedTexture, mode);
+    if (const OperationResult r = checkCoordinateSetting(state_, texture_, mode);
         !r.done()) {
         report(context_.prompts, r);
         if (mode == CoordinateMode::LoadFromFile)
@@ -23,7 +23,7 @@ void SelectTextureForm::onCoordinatesDoubleClicked() {
         return;
     }
     BmpImage bitmap;
-    const TextureData& texture = p.object.textures.at(static_cast<std::size_t>(p.SelectedTexture));
+    const TextureData& texture = p.object.textures.at(static_cast<std::size_t>(texture_));
     if (const OperationResult r = readBmpFile(bitmapPathOnDisk(p, texture.Filename), bitmap);
         !r.done())
         return report(context_.prompts, r);
@@ -69,13 +69,11 @@ bool SelectTextureForm::typeCoordinate() {
 void SelectTextureForm::onCoordinateRowsSelected() {
     const ObjectData* polygon = currentPolygon();
     if (!polygon || selectedPolygons().size() > 1) return;
-    std::vector<Vertex>& vertices = context_.project.object.vertices;
-    for (int k = 0; k < coordList_->count() && k + 1 < polygon->VertexCount; ++k) {
-        const auto v =
-            static_cast<std::size_t>(polygon->VertexIndices[static_cast<std::size_t>(k)]);
-        vertices.at(v).Selected = coordList_->item(k)->isSelected() ? 1 : 0;
-    }
-    context_.repaintView();
+    std::vector<std::int32_t> marked;
+    for (int k = 0; k < coordList_->count() && k + 1 < polygon->VertexCount; ++k)
+        if (coordList_->item(k)->isSelected())
+            marked.push_back(polygon->VertexIndices[static_cast<std::size_t>(k)]);
+    context_.document.select(Purpose::Vertices, marked);
 }
 
 // After Rotate, Mirror or Face Opposite the working list is the current polygon's again.
@@ -87,7 +85,6 @@ void SelectTextureForm::afterCoordinateCommand(const OperationResult& result) {
         state_.assigned = true;
     }
     showCoordinates();
-    followChange();
 }
 
 } // namespace meshsmith

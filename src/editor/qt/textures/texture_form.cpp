@@ -16,7 +16,8 @@
 
 namespace meshsmith {
 
-TextureForm::TextureForm(EditorContext& context, TextureWindowHooks hooks, QWidget* parent)
+TextureForm::TextureForm(EditorContext& context, DocumentSignal& signal, TextureWindowHooks hooks,
+                         QWidget* parent)
     : QDialog(parent), context_(context), hooks_(std::move(hooks)) {
     setObjectName("Textureform");
     setWindowTitle("Load / Remove Texture Files");
@@ -25,11 +26,14 @@ TextureForm::TextureForm(EditorContext& context, TextureWindowHooks hooks, QWidg
     setFixedWidth(629);
     setMinimumHeight(244);
     setMaximumHeight(550);
-    context_.recordLists.push_back(this);
+    connect(&signal, &DocumentSignal::changed, this, [this](const DocumentChange& change) {
+        if (change.any(DocumentChange::Textures | DocumentChange::Opened)) refreshList();
+    });
 }
 
-TextureForm::~TextureForm() {
-    std::erase(context_.recordLists, static_cast<RecordList*>(this));
+std::int32_t TextureForm::selectedTexture() const {
+    const IndexSet& row = context_.document.selected(Purpose::LibraryTexture);
+    return row.empty() ? NoTexture : row.front();
 }
 
 void TextureForm::buildControls() {
@@ -81,21 +85,19 @@ void TextureForm::buildControls() {
 }
 
 void TextureForm::showEvent(QShowEvent* event) {
-    selectTexture(context_.project, NoTexture);
+    context_.document.clearSelection(Purpose::LibraryTexture);
     refreshList();
     QDialog::showEvent(event);
-    context_.repaintView();
 }
 
 void TextureForm::done(int result) {
-    selectTexture(context_.project, NoTexture);
-    context_.repaintView();
+    context_.document.clearSelection(Purpose::LibraryTexture);
     QDialog::done(result);
 }
 
 void TextureForm::refreshList() {
     const QSignalBlocker blocker(grid_);
-    const Project& p = context_.project;
+    const Project& p = context_.document.project();
     grid_->clearContents();
     grid_->setRowCount(textureGridRows(p));
     for (std::size_t k = 0; k < p.object.textures.size(); ++k) {
@@ -106,21 +108,23 @@ void TextureForm::refreshList() {
     }
     grid_->resizeColumnsToContents();
     grid_->clearSelection();
-    if (textureButtonsEnabled(p)) grid_->selectRow(p.SelectedTexture);
+    if (textureButtonsEnabled(p, selectedTexture())) grid_->selectRow(selectedTexture());
     updateButtons();
 }
 
 void TextureForm::updateButtons() {
-    const bool on = textureButtonsEnabled(context_.project);
+    const bool on = textureButtonsEnabled(context_.document.project(), selectedTexture());
     for (QPushButton* b : {replaceButton_, transButton_, averageButton_, removeButton_})
         b->setEnabled(on);
 }
 
 void TextureForm::onRowSelected() {
     const QList<QTableWidgetSelectionRange> ranges = grid_->selectedRanges();
-    selectTexture(context_.project, ranges.isEmpty() ? NoTexture : ranges.front().topRow());
+    if (ranges.isEmpty())
+        context_.document.clearSelection(Purpose::LibraryTexture);
+    else
+        context_.document.select(Purpose::LibraryTexture, {ranges.front().topRow()});
     updateButtons();
-    context_.repaintView();
 }
 
 std::optional<std::string> TextureForm::chooseBitmap(const char* title) {
@@ -133,28 +137,30 @@ std::optional<std::string> TextureForm::chooseBitmap(const char* title) {
 
 void TextureForm::onLoad() {
     if (const auto path = chooseBitmap("Load Texture")) {
-        const OperationResult r = loadTexture(context_.project, *path);
-        if (r.done()) selectTexture(context_.project, context_.project.SelectedTexture);
+        Document& doc = context_.document;
+        const OperationResult r = doc.run(&loadTexture, *path);
+        if (r.done())
+            doc.select(Purpose::LibraryTexture,
+                       {static_cast<std::int32_t>(doc.object().textures.size()) - 1});
         finish(r, r.done());
     }
 }
 
 void TextureForm::onReplace() {
     if (const auto path = chooseBitmap("Replace Texture")) {
-        const OperationResult r =
-            replaceTexture(context_.project, context_.project.SelectedTexture, *path);
+        const OperationResult r = context_.document.run(&replaceTexture, selectedTexture(), *path);
         finish(r, r.done());
     }
 }
 
 void TextureForm::onRemove() {
-    const OperationResult r = removeTexture(context_.project, context_.project.SelectedTexture);
+    const OperationResult r = context_.document.run(&removeTexture, selectedTexture());
     finish(r, r.done());
 }
 
 std::optional<BmpImage> TextureForm::selectedBitmap() {
-    const Project& p = context_.project;
-    const TextureData& t = p.object.textures.at(static_cast<std::size_t>(p.SelectedTexture));
+    const Project& p = context_.document.project();
+    const TextureData& t = p.object.textures.at(static_cast<std::size_t>(selectedTexture()));
     BmpImage image;
     const OperationResult r = readBmpFile(bitmapPathOnDisk(p, t.Filename), image);
     report(context_.prompts, r);
@@ -164,14 +170,14 @@ std::optional<BmpImage> TextureForm::selectedBitmap() {
 void TextureForm::onTransparency() {
     auto bitmap = selectedBitmap();
     if (!bitmap) return;
-    TransparencyForm dialog(context_, context_.project.SelectedTexture, std::move(*bitmap), this);
+    TransparencyForm dialog(context_, selectedTexture(), std::move(*bitmap), this);
     if (dialog.exec() == QDialog::Accepted) finish({}, true);
 }
 
 void TextureForm::onBackColor() {
     auto bitmap = selectedBitmap();
     if (!bitmap) return;
-    BackColorForm dialog(context_, context_.project.SelectedTexture, std::move(*bitmap), this);
+    BackColorForm dialog(context_, selectedTexture(), std::move(*bitmap), this);
     if (dialog.exec() == QDialog::Accepted) finish({}, false);
 }
 
@@ -187,7 +193,7 @@ void TextureForm::onPreview() {
 
 void TextureForm::finish(const OperationResult& result, bool libraryChanged) {
     report(context_.prompts, result);
-    context_.objectChanged(); // the grid among the lists
+    refreshList();
     if (libraryChanged) rebuildLibrary();
 }
 

@@ -2,11 +2,12 @@
 // The window "Load / Remove Texture Files" (Textureform): the project's
 // texture library as a grid, with the buttons that load, replace and remove
 // bitmaps, open the transparency and background-colour dialogs and preview a
-// bitmap. Selecting a row selects the texture and marks the polygons that use
-// it. After every change of the library the view rebuilds its texture objects
+// bitmap. Selecting a row selects the texture (the window's selection in the
+// document), and the view marks the polygons that carry it. After every change of the library the view rebuilds its texture objects
 // while the window is disabled, between two log lines. Modal.
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 #include "editor/qt/textures/texture_images.hpp"
 
 #include <QDialog>
@@ -16,14 +17,14 @@ class QTableWidget;
 
 namespace meshsmith {
 
-class TextureForm : public QDialog, public RecordList {
+class TextureForm : public QDialog {
     Q_OBJECT
   public:
-    TextureForm(EditorContext& context, TextureWindowHooks hooks, QWidget* parent);
-    ~TextureForm() override;
+    TextureForm(EditorContext& context, DocumentSignal& signal, TextureWindowHooks hooks,
+                QWidget* parent);
 
     // Refills the grid from the texture table.
-    void refreshList() override;
+    void refreshList();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +46,7 @@ class TextureForm : public QDialog, public RecordList {
     void finish(const OperationResult& result, bool libraryChanged);
     void rebuildLibrary();
     void updateButtons();
+    std::int32_t selectedTexture() const;
 
     EditorContext& context_;
     TextureWindowHooks hooks_;

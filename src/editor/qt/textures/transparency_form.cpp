@@ -45,10 +45,10 @@ void TransparencyForm::onSave() {
     FileDialogRequest request;
     request.filters = {"Mask Bitmap File [*.bmp]|*.bmp"};
     request.defaultExtension = "bmp";
-    request.presetPath = proposedMaskPath(context_.project, texture_);
+    request.presetPath = proposedMaskPath(context_.document.project(), texture_);
     const auto path = context_.files.saveFile(request);
     if (!path) return;
-    const OperationResult r = saveTextureMask(context_.project, texture_, mask_, *path);
+    const OperationResult r = context_.document.run(&saveTextureMask, texture_, mask_, *path);
     report(context_.prompts, r);
     if (r.done()) accept();
 }

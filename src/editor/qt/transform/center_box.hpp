@@ -5,18 +5,15 @@
 
 #include "editor/qt/transform/vertex_transform_box.hpp"
 
-class QAction;
-
 namespace meshsmith {
 
 class CenterBox : public VertexTransformBox {
     Q_OBJECT
   public:
-    // `showAxis`: the main menu's checkable "Show Axis" item.
-    CenterBox(EditorContext& context, QAction* showAxis, QWidget* parent);
+    CenterBox(EditorContext& context, QWidget* parent);
 
   protected:
-    OperationResult transform(VertexScope scope) override;
+    OperationResult transform(const VertexChoice& which) override;
     bool closesAfterAction() const override { return false; }
     void prepare() override;
     void done(int result) override;
@@ -24,7 +21,6 @@ class CenterBox : public VertexTransformBox {
   private:
     void showAxis(bool on);
 
-    QAction* showAxis_;
     bool axisShownBefore_ = false;
 };
 

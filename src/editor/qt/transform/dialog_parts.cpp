@@ -72,20 +72,14 @@ OffsetFields addOffsetFields(QWidget* parent, QBoxLayout* layout,
     return fields;
 }
 
-void fillPolygonList(QListWidget* list, const Project& p) {
+void fillPolygonList(QListWidget* list, const Project& p, const std::vector<std::int32_t>& chosen) {
     const QSignalBlocker blocker(list);
     list->clear();
     const std::vector<ObjectData>& polygons = p.object.polygons;
-    for (std::size_t k = 0; k < polygons.size(); ++k) {
+    for (std::size_t k = 0; k < polygons.size(); ++k)
         list->addItem(qs(polygonChoiceLine(k, polygons[k])));
-        if (polygons[k].Selected) list->item(static_cast<int>(k))->setSelected(true);
-    }
-}
-
-void takePolygonSelection(const QListWidget* list, Project& p) {
-    std::vector<ObjectData>& polygons = p.object.polygons;
-    for (std::size_t k = 0; k < polygons.size() && k < static_cast<std::size_t>(list->count()); ++k)
-        polygons[k].Selected = list->item(static_cast<int>(k))->isSelected() ? 1 : 0;
+    for (std::int32_t k : chosen)
+        if (auto* item = list->item(k)) item->setSelected(true);
 }
 
 } // namespace meshsmith

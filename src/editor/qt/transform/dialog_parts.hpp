@@ -2,9 +2,10 @@
 // The pieces the transformation dialogs are built from: buttons and radio
 // buttons with their object names and hints, a row of X, Y and Z offset
 // fields named by their labels, and the polygon list the two polygon windows
-// share with its selection.
+// share (its selection read with listSelection, form_controls.hpp).
 
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/geometry/form_controls.hpp"
 
 #include <QString>
 
@@ -21,10 +22,6 @@ class QRadioButton;
 class QWidget;
 
 namespace meshsmith {
-
-inline QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A push button that is never the default by accident; `hint` may be null.
 QPushButton* dialogButton(QWidget* parent, const char* name, const char* caption,
@@ -53,9 +50,7 @@ OffsetFields addOffsetFields(QWidget* parent, QBoxLayout* layout,
                              const std::array<const char*, 3>& names);
 
 // The polygon list: one row per polygon (polygonChoiceLine), rows selected
-// where the polygon's Selected flag is set; no selection signals while it fills.
-void fillPolygonList(QListWidget* list, const Project& p);
-// The polygons' Selected flags from the list's rows.
-void takePolygonSelection(const QListWidget* list, Project& p);
+// One row per polygon (polygonChoiceLine), the rows `chosen` names selected.
+void fillPolygonList(QListWidget* list, const Project& p, const std::vector<std::int32_t>& chosen);
 
 } // namespace meshsmith

@@ -10,7 +10,7 @@
 namespace meshsmith {
 
 MirrorBox::MirrorBox(EditorContext& context, QWidget* parent)
-    : VertexTransformBox(context, parent, "MirrorBox", "Mirror", "Undo Mirror") {
+    : VertexTransformBox(context, parent, "MirrorBox", "Mirror") {
     auto* layout = new QVBoxLayout(this);
     axes_ = new QButtonGroup(this);
     layout->addWidget(radioGroup(
@@ -35,11 +35,11 @@ void MirrorBox::prepare() {
     selectedButton_->setEnabled(false);
 }
 
-OperationResult MirrorBox::transform(VertexScope scope) {
+OperationResult MirrorBox::transform(const VertexChoice& which) {
     const int axis = axes_->checkedId();
     if (axis < 0) return OperationResult::refused("Choose the axis to mirror along !");
-    return mirrorVertices(context_.project, static_cast<Axis>(axis), keepBox_->isChecked(), scope,
-                          undo_, *log_);
+    return context_.document.run(&mirrorVertices, static_cast<Axis>(axis), keepBox_->isChecked(),
+                                 which, *log_);
 }
 
 } // namespace meshsmith

@@ -16,7 +16,7 @@ class MirrorBox : public VertexTransformBox {
     MirrorBox(EditorContext& context, QWidget* parent);
 
   protected:
-    OperationResult transform(VertexScope scope) override;
+    OperationResult transform(const VertexChoice& which) override;
     bool closesAfterUndo() const override { return true; }
     void prepare() override;
 

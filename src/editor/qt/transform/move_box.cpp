@@ -9,7 +9,7 @@
 namespace meshsmith {
 
 MoveBox::MoveBox(EditorContext& context, QWidget* parent)
-    : VertexTransformBox(context, parent, "MoveBox", "Move", "Undo Move") {
+    : VertexTransformBox(context, parent, "MoveBox", "Move") {
     auto* layout = new QVBoxLayout(this);
     fields_ = addOffsetFields(this, layout, {"Edit1", "Edit2", "Edit3"});
     addButtons(layout, {"OKButton", "Move All", nullptr}, {"SelButton", "Move Selected", nullptr},
@@ -25,10 +25,10 @@ void MoveBox::prepare() {
     fields_.edits[0]->setFocus();
 }
 
-OperationResult MoveBox::transform(VertexScope scope) {
+OperationResult MoveBox::transform(const VertexChoice& which) {
     std::array<TypedNumber, 3> offsets;
     if (OperationResult r = readOffsetFields(fields_.texts(), offsets); !r.done()) return r;
-    return moveVertices(context_.project, offsets, scope, undo_, *log_);
+    return context_.document.run(&moveVertices, offsets, which, *log_);
 }
 
 } // namespace meshsmith

@@ -13,7 +13,7 @@ class MoveBox : public VertexTransformBox {
     MoveBox(EditorContext& context, QWidget* parent);
 
   protected:
-    OperationResult transform(VertexScope scope) override;
+    OperationResult transform(const VertexChoice& which) override;
     void prepare() override;
 
   private:

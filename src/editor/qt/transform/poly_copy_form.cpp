@@ -9,11 +9,11 @@
 
 namespace meshsmith {
 
-PolyCopyForm::PolyCopyForm(EditorContext& context, QWidget* parent)
+PolyCopyForm::PolyCopyForm(EditorContext& context, DocumentSignal& signal, QWidget* parent)
     : PolygonOffsetWindow(
-          context, parent,
-          {"PolyCopyForm", "Copy Polygon", "PolyCopyListBox", "CopyButton", "Copy"}),
-      log_(std::make_unique<EditorLog>(context)) {
+          context, signal, parent,
+          {"PolyCopyForm", "Copy Polygon", "PolyCopyListBox", "CopyButton", "Copy"},
+          Purpose::CopiedPolygons) {
     textureCombo_ = new QComboBox(this);
     textureCombo_->setObjectName("TexComboBox");
     textureCombo_->addItems({"Same Orientation", "Mirrored", "No texture"});
@@ -29,36 +29,33 @@ PolyCopyForm::PolyCopyForm(EditorContext& context, QWidget* parent)
 
 void PolyCopyForm::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return PolygonOffsetWindow::showEvent(event);
-    context_.project.SelectedPolygon = 0;
     textureCombo_->setCurrentIndex(0);
     textureCombo_->setEnabled(true);
     sideCombo_->setCurrentIndex(0);
     PolygonOffsetWindow::showEvent(event);
 }
 
-void PolyCopyForm::done(int result) {
-    context_.project.SelectedPolygon = NoSelection;
-    PolygonOffsetWindow::done(result);
-}
-
 void PolyCopyForm::selectionChanged() {
-    const TextureChoice choice = textureChoiceFor(context_.project);
+    const TextureChoice choice = textureChoiceFor(context_.document.project(), chosen());
     textureCombo_->setCurrentIndex(static_cast<int>(choice.texture));
     textureCombo_->setEnabled(choice.enabled);
 }
 
-OperationResult PolyCopyForm::act(const std::array<TypedNumber, 3>& offsets) {
-    return copyPolygons(context_.project, offsets,
-                        static_cast<CopySide>(sideCombo_->currentIndex()),
-                        static_cast<CopyTexture>(textureCombo_->currentIndex()), undo_);
-}
-
-OperationResult PolyCopyForm::undo() {
-    return undoPolygonCopy(context_.project, undo_, *log_);
-}
-
-bool PolyCopyForm::canUndo() const {
-    return canUndoPolygonCopy(context_.project, undo_);
+OperationResult PolyCopyForm::act(const std::vector<std::int32_t>& chosen,
+                                  const std::array<TypedNumber, 3>& offsets) {
+    Document& doc = context_.document;
+    const auto before = static_cast<std::int32_t>(doc.object().polygons.size());
+    const OperationResult r =
+        doc.run(&copyPolygons, chosen, offsets, static_cast<CopySide>(sideCombo_->currentIndex()),
+                static_cast<CopyTexture>(textureCombo_->currentIndex()));
+    // The copies are chosen now instead of their sources.
+    if (r.done()) {
+        std::vector<std::int32_t> copies;
+        for (auto k = before; k < static_cast<std::int32_t>(doc.object().polygons.size()); ++k)
+            copies.push_back(k);
+        doc.select(Purpose::CopiedPolygons, copies);
+    }
+    return r;
 }
 
 } // namespace meshsmith

@@ -4,21 +4,14 @@
 
 namespace meshsmith {
 
-PolyMoveForm::PolyMoveForm(EditorContext& context, QWidget* parent)
-    : PolygonOffsetWindow(
-          context, parent,
-          {"PolyMoveForm", "Move Polygon", "PolyMoveListBox", "MoveButton", "Move"}) {}
+PolyMoveForm::PolyMoveForm(EditorContext& context, DocumentSignal& signal, QWidget* parent)
+    : PolygonOffsetWindow(context, signal, parent,
+                          {"PolyMoveForm", "Move Polygon", "PolyMoveListBox", "MoveButton", "Move"},
+                          Purpose::MovedPolygons) {}
 
-OperationResult PolyMoveForm::act(const std::array<TypedNumber, 3>& offsets) {
-    return movePolygons(context_.project, offsets, undo_);
-}
-
-OperationResult PolyMoveForm::undo() {
-    return restoreVertices(context_.project, undo_, "Undo Polygon Move");
-}
-
-bool PolyMoveForm::canUndo() const {
-    return canRestoreVertices(context_.project, undo_);
+OperationResult PolyMoveForm::act(const std::vector<std::int32_t>& chosen,
+                                  const std::array<TypedNumber, 3>& offsets) {
+    return context_.document.run(&movePolygons, chosen, offsets);
 }
 
 } // namespace meshsmith

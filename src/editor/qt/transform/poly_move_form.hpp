@@ -10,15 +10,11 @@ namespace meshsmith {
 class PolyMoveForm : public PolygonOffsetWindow {
     Q_OBJECT
   public:
-    PolyMoveForm(EditorContext& context, QWidget* parent);
+    PolyMoveForm(EditorContext& context, DocumentSignal& signal, QWidget* parent);
 
   protected:
-    OperationResult act(const std::array<TypedNumber, 3>& offsets) override;
-    OperationResult undo() override;
-    bool canUndo() const override;
-
-  private:
-    VertexUndo undo_;
+    OperationResult act(const std::vector<std::int32_t>& chosen,
+                        const std::array<TypedNumber, 3>& offsets) override;
 };
 
 } // namespace meshsmith

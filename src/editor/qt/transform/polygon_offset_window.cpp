@@ -1,6 +1,7 @@
 #include "editor/qt/transform/polygon_offset_window.hpp"
 
 #include "editor/core/transform/transform_rules.hpp"
+#include "editor/qt/geometry/form_controls.hpp"
 
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -11,9 +12,9 @@
 
 namespace meshsmith {
 
-PolygonOffsetWindow::PolygonOffsetWindow(EditorContext& context, QWidget* parent,
-                                         const Names& names)
-    : QDialog(parent, Qt::Tool), context_(context) {
+PolygonOffsetWindow::PolygonOffsetWindow(EditorContext& context, DocumentSignal& signal,
+                                         QWidget* parent, const Names& names, Purpose purpose)
+    : QDialog(parent, Qt::Tool), context_(context), purpose_(purpose) {
     setObjectName(names.window);
     setWindowTitle(names.title);
     setModal(false);
@@ -39,16 +40,19 @@ PolygonOffsetWindow::PolygonOffsetWindow(EditorContext& context, QWidget* parent
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(list_, &QListWidget::itemSelectionChanged, this,
             &PolygonOffsetWindow::onSelectionChanged);
-    context_.recordLists.push_back(this);
-}
-
-PolygonOffsetWindow::~PolygonOffsetWindow() {
-    std::erase(context_.recordLists, static_cast<RecordList*>(this));
+    connect(&signal, &DocumentSignal::changed, this, &PolygonOffsetWindow::onDocumentChanged);
 }
 
 void PolygonOffsetWindow::refreshList() {
-    fillPolygonList(list_, context_.project);
-    undoButton_->setEnabled(canUndo());
+    fillPolygonList(list_, context_.document.project(), chosen());
+    undoButton_->setEnabled(undo_.canUndo(context_.document));
+}
+
+void PolygonOffsetWindow::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(DocumentChange::Polygons | DocumentChange::Textures | DocumentChange::Opened) ||
+        (change.any(DocumentChange::Selection) && listSelection(list_) != chosen()))
+        refreshList();
+    undoButton_->setEnabled(undo_.canUndo(context_.document));
 }
 
 void PolygonOffsetWindow::showEvent(QShowEvent* event) {
@@ -69,30 +73,28 @@ void PolygonOffsetWindow::tabThrough(const std::vector<QWidget*>& controls) {
 }
 
 void PolygonOffsetWindow::done(int result) {
-    for (ObjectData& poly : context_.project.object.polygons)
-        poly.Selected = 0;
-    context_.repaintView();
+    context_.document.clearSelection(purpose_);
     QDialog::done(result);
 }
 
 void PolygonOffsetWindow::onSelectionChanged() {
-    takePolygonSelection(list_, context_.project);
+    context_.document.select(purpose_, listSelection(list_));
     selectionChanged();
-    context_.repaintView();
 }
 
 void PolygonOffsetWindow::onAction() {
     std::array<TypedNumber, 3> offsets;
     OperationResult r = readOffsetFields(fields_.texts(), offsets);
-    if (r.done()) r = act(offsets);
+    if (r.done()) r = act(chosen(), offsets);
+    undo_.remember(context_.document);
     report(context_.prompts, r);
     if (r.done()) fields_.reset();
-    context_.objectChanged();
+    undoButton_->setEnabled(undo_.canUndo(context_.document));
 }
 
 void PolygonOffsetWindow::onUndo() {
-    report(context_.prompts, undo());
-    context_.objectChanged();
+    report(context_.prompts, undo_.undo(context_.document));
+    undoButton_->setEnabled(undo_.canUndo(context_.document));
 }
 
 } // namespace meshsmith

@@ -1,11 +1,14 @@
 #pragma once
 // What the polygon copy and polygon move windows share: a tool window with
-// the list of polygons (a multiple selection that sets the polygons' Selected
-// flags), the X, Y and Z offset fields, an action, its own one-level Undo and
-// Close. Closing deselects every polygon. The list follows every change of
-// the object (RecordList).
+// the list of polygons (a multiple selection: the window's own selection in
+// the document), the X, Y and Z offset fields, an action, its own one-level
+// Undo (a step back in the history while its last step is the latest) and
+// Close. Closing gives up the selection. The list follows every change of the
+// document.
 
+#include "editor/core/document/window_steps.hpp"
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 #include "editor/qt/transform/dialog_parts.hpp"
 #include "model/edits/transformations.hpp"
 
@@ -20,11 +23,10 @@ class QVBoxLayout;
 
 namespace meshsmith {
 
-class PolygonOffsetWindow : public QDialog, public RecordList {
+class PolygonOffsetWindow : public QDialog {
     Q_OBJECT
   public:
-    ~PolygonOffsetWindow() override;
-    void refreshList() override;
+    void refreshList();
 
   protected:
     struct Names {
@@ -34,12 +36,12 @@ class PolygonOffsetWindow : public QDialog, public RecordList {
         const char* action;
         const char* actionCaption;
     };
-    PolygonOffsetWindow(EditorContext& context, QWidget* parent, const Names& names);
+    PolygonOffsetWindow(EditorContext& context, DocumentSignal& signal, QWidget* parent,
+                        const Names& names, Purpose purpose);
 
-    // The window's operation with the offsets read; its Undo and whether it may be used.
-    virtual OperationResult act(const std::array<TypedNumber, 3>& offsets) = 0;
-    virtual OperationResult undo() = 0;
-    virtual bool canUndo() const = 0;
+    // The window's operation on the polygons chosen, with the offsets read.
+    virtual OperationResult act(const std::vector<std::int32_t>& chosen,
+                                const std::array<TypedNumber, 3>& offsets) = 0;
     // After the list selection changed.
     virtual void selectionChanged() {}
 
@@ -48,6 +50,8 @@ class PolygonOffsetWindow : public QDialog, public RecordList {
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
+    const std::vector<std::int32_t>& chosen() const { return context_.document.selected(purpose_); }
+
     EditorContext& context_;
     QVBoxLayout* extrasLayout_ = nullptr; // the subclass's controls, above the buttons
 
@@ -55,7 +59,10 @@ class PolygonOffsetWindow : public QDialog, public RecordList {
     void onAction();
     void onUndo();
     void onSelectionChanged();
+    void onDocumentChanged(const DocumentChange& change);
 
+    Purpose purpose_;
+    WindowSteps undo_;
     QListWidget* list_ = nullptr;
     OffsetFields fields_;
     QPushButton *actionButton_ = nullptr, *undoButton_ = nullptr, *closeButton_ = nullptr;

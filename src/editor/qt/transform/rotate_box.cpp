@@ -87,7 +87,9 @@ void RotateBox::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return; // restored from minimized: the session goes on
     useOriginPivot();
     axes_->button(static_cast<int>(Axis::Z))->setChecked(true);
-    (initialRotateScope(context_.project) == VertexScope::Selected ? selectedRadio_ : allRadio_)
+    (initialRotateScope(context_.document.selected(Purpose::Vertices)) == VertexScope::Selected
+         ? selectedRadio_
+         : allRadio_)
         ->setChecked(true);
     fixedRadio_->setChecked(true);
     fixedCombo_->setCurrentIndex(kSelectAngleItem);
@@ -97,7 +99,7 @@ void RotateBox::showEvent(QShowEvent* event) {
     }
     previousFree_ = 0;
     onAngleKind();
-    undo_ = {context_.project.object.vertices, context_.project.object.vertices};
+    steps_.forget();
 }
 
 void RotateBox::onAngleKind() {
@@ -113,32 +115,30 @@ void RotateBox::onFixedAngle(int item) {
 void RotateBox::onFreeAngle(int degrees) {
     const double step = freeStepDegrees(previousFree_, degrees);
     previousFree_ = degrees;
-    if (step != 0) rotate(step);
+    if (step != 0) rotate(step, "Rotate free angle");
 }
 
-void RotateBox::rotate(double degrees) {
-    PickModes& modes = context_.pickModes;
+void RotateBox::rotate(double degrees, const char* mergeKey) {
+    Document& doc = context_.document;
     const auto axis = static_cast<Axis>(axes_->checkedId());
-    const std::int32_t pivot = vertexRadio_->isChecked() ? modes.PivotVertex : NoSelection;
-    const VertexScope scope =
-        selectedRadio_->isChecked() ? VertexScope::Selected : VertexScope::All;
-    const OperationResult r =
-        rotateVertices(context_.project, rotationByDegrees(axis, degrees), pivot, scope, undo_);
+    const std::int32_t pivot = vertexRadio_->isChecked() ? doc.pivot().vertex : NoSelection;
+    VertexChoice which;
+    if (selectedRadio_->isChecked()) which = {VertexScope::Selected, doc.selected(Purpose::Vertices)};
+    const Rotation turn = rotationByDegrees(axis, degrees);
+    const OperationResult r = mergeKey ? doc.runMerged(mergeKey, &rotateVertices, turn, pivot, which)
+                                       : doc.run(&rotateVertices, turn, pivot, which);
+    steps_.remember(doc, true);
     report(context_.prompts, r);
     // A pivot vertex that is gone: the origin serves until another is picked.
-    if (pivot != NoSelection &&
-        static_cast<std::size_t>(pivot) >= context_.project.object.vertices.size())
+    if (pivot != NoSelection && static_cast<std::size_t>(pivot) >= doc.object().vertices.size())
         useOriginPivot();
-    context_.objectChanged();
 }
 
 void RotateBox::useOriginPivot() {
-    PickModes& modes = context_.pickModes;
-    modes.PivotVertex = NoSelection;
-    modes.PivotPickMode = false;
-    modes.OriginPivot = true;
+    Document& doc = context_.document;
+    if (std::holds_alternative<PivotPick>(doc.pickSession())) doc.endPick();
+    doc.setPivot({NoSelection, true});
     originRadio_->setChecked(true);
-    context_.repaintView();
 }
 
 void RotateBox::onOrigin() {
@@ -147,35 +147,30 @@ void RotateBox::onOrigin() {
 
 void RotateBox::onPivotVertex() {
     context_.prompts.showMessage("Pick vertex as pivot point !");
-    PickModes& modes = context_.pickModes;
-    modes.OriginPivot = false;
-    modes.PivotPickMode = true;
-    context_.repaintView();
+    context_.document.setPivot({context_.document.pivot().vertex, false});
+    context_.document.startPick(PivotPick{});
 }
 
 void RotateBox::onSelectedScope() {
-    if (anyVertexSelected(context_.project)) return;
+    if (!context_.document.selected(Purpose::Vertices).empty()) return;
     context_.prompts.showMessage(kNoVerticesSelectedMessage);
     allRadio_->setChecked(true);
 }
 
 void RotateBox::accept() {
-    undo_ = {};
+    steps_.forget();
     QDialog::accept();
 }
 
 void RotateBox::reject() {
-    if (!undo_.before.empty()) {
-        report(context_.prompts, restoreVertices(context_.project, undo_, "Cancel Rotation"));
-        context_.objectChanged();
-    }
+    steps_.undoAll(context_.document);
+    steps_.forget();
     QDialog::reject();
 }
 
 void RotateBox::done(int result) {
     useOriginPivot();
-    context_.pickModes.OriginPivot = false;
-    context_.repaintView();
+    context_.document.setPivot({});
     QDialog::done(result);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // "Rotate": turns all vertices, or those selected in the vertex window, about
 // the X, Y or Z axis through the origin or a vertex picked in the view. Each
-// fixed angle chosen, and each change of the free angle, is one rotation step
-// at once. "OK" keeps the result; "Cancel" (also closing the window) gives
-// back the vertex table as it was when the dialog showed. A tool window: the
-// view stays usable for picking the pivot.
+// fixed angle chosen, and each change of the free angle, is one rotation at
+// once; consecutive changes of the free angle (typed or stepped) make one step
+// of the edit history. "OK" keeps the result; "Cancel" (also closing the
+// window) takes back the dialog's steps since it showed, as long as they are
+// the latest. A tool window: the view stays usable for picking the pivot.
 
+#include "editor/core/document/window_steps.hpp"
 #include "editor/core/shell/editor_context.hpp"
 #include "model/edits/transformations.hpp"
 
@@ -39,11 +41,12 @@ class RotateBox : public QDialog {
     void onOrigin();
     void onPivotVertex();
     void onSelectedScope();
-    void rotate(double degrees);
+    // `mergeKey`: the free angle's changes merge into one step.
+    void rotate(double degrees, const char* mergeKey = nullptr);
     void useOriginPivot();
 
     EditorContext& context_;
-    VertexUndo undo_; // the table when the dialog showed, and after the last step
+    WindowSteps steps_; // the rotations since the dialog showed
     int previousFree_ = 0;
     QRadioButton *fixedRadio_ = nullptr, *freeRadio_ = nullptr;
     QComboBox* fixedCombo_ = nullptr;

@@ -16,7 +16,7 @@ constexpr int kAllDirections = 3; // the ids before it are the axes X, Y, Z
 }
 
 ScaleBox::ScaleBox(EditorContext& context, QWidget* parent)
-    : VertexTransformBox(context, parent, "ScaleBox", "Scale", "Undo Scale") {
+    : VertexTransformBox(context, parent, "ScaleBox", "Scale") {
     auto* layout = new QVBoxLayout(this);
     factorEdit_ = new QLineEdit("1.0", this);
     factorEdit_->setObjectName("Edit1");
@@ -44,13 +44,13 @@ void ScaleBox::prepare() {
     factorEdit_->setFocus();
 }
 
-OperationResult ScaleBox::transform(VertexScope scope) {
+OperationResult ScaleBox::transform(const VertexChoice& which) {
     TypedNumber factor;
     if (OperationResult r = readFactorField(factorEdit_->text().toStdString(), factor); !r.done())
         return r;
     std::optional<Axis> axis;
     if (axes_->checkedId() != kAllDirections) axis = static_cast<Axis>(axes_->checkedId());
-    return scaleVertices(context_.project, factor, axis, scope, undo_, *log_);
+    return context_.document.run(&scaleVertices, factor, axis, which, *log_);
 }
 
 } // namespace meshsmith

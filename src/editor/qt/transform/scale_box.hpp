@@ -15,7 +15,7 @@ class ScaleBox : public VertexTransformBox {
     ScaleBox(EditorContext& context, QWidget* parent);
 
   protected:
-    OperationResult transform(VertexScope scope) override;
+    OperationResult transform(const VertexChoice& which) override;
     void prepare() override;
 
   private:

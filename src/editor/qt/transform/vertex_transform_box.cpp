@@ -1,6 +1,5 @@
 #include "editor/qt/transform/vertex_transform_box.hpp"
 
-#include "editor/core/transform/transform_rules.hpp"
 #include "editor/qt/transform/dialog_parts.hpp"
 
 #include <QBoxLayout>
@@ -10,10 +9,8 @@
 namespace meshsmith {
 
 VertexTransformBox::VertexTransformBox(EditorContext& context, QWidget* parent,
-                                       const char* objectName, const char* title,
-                                       const char* undoStepName)
-    : QDialog(parent), context_(context), log_(std::make_unique<EditorLog>(context)),
-      undoStepName_(undoStepName) {
+                                       const char* objectName, const char* title)
+    : QDialog(parent), context_(context), log_(std::make_unique<EditorLog>(context)) {
     setObjectName(objectName);
     setWindowTitle(title);
     setModal(true);
@@ -44,7 +41,8 @@ void VertexTransformBox::addButtons(QBoxLayout* layout, ButtonText all, ButtonTe
 
 void VertexTransformBox::enableActions() {
     allButton_->setEnabled(true);
-    if (selectedButton_) selectedButton_->setEnabled(anyVertexSelected(context_.project));
+    if (selectedButton_)
+        selectedButton_->setEnabled(!context_.document.selected(Purpose::Vertices).empty());
 }
 
 void VertexTransformBox::showEvent(QShowEvent* event) {
@@ -56,20 +54,21 @@ void VertexTransformBox::showEvent(QShowEvent* event) {
 }
 
 void VertexTransformBox::updateUndo() {
-    undoButton_->setEnabled(canRestoreVertices(context_.project, undo_));
+    undoButton_->setEnabled(undo_.canUndo(context_.document));
 }
 
 void VertexTransformBox::onAction(VertexScope scope) {
-    const OperationResult r = transform(scope);
+    VertexChoice which{scope, {}};
+    if (scope == VertexScope::Selected) which.selected = context_.document.selected(Purpose::Vertices);
+    const OperationResult r = transform(which);
+    undo_.remember(context_.document);
     report(context_.prompts, r);
-    context_.objectChanged();
     updateUndo();
     if (r.done() && closesAfterAction()) accept();
 }
 
 void VertexTransformBox::onUndo() {
-    report(context_.prompts, restoreVertices(context_.project, undo_, undoStepName_));
-    context_.objectChanged();
+    report(context_.prompts, undo_.undo(context_.document));
     updateUndo();
     if (closesAfterUndo()) accept();
 }

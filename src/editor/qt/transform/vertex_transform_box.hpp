@@ -1,10 +1,12 @@
 #pragma once
 // What the move, mirror, scale and center dialogs share: a modal dialog over
 // the vertex table with an action for all vertices, one for the selected
-// vertices (not in every dialog), its own one-level Undo, and Cancel. A
-// dialog reads its controls in transform(); the operation reports its refusal
-// here, and the main window follows every change.
+// vertices (not in every dialog), its own one-level Undo (a step back in the
+// edit history while the dialog's last step is the latest), and Cancel. A
+// dialog reads its controls in transform(); the operation's refusal is
+// reported here.
 
+#include "editor/core/document/window_steps.hpp"
 #include "editor/core/shell/editor_context.hpp"
 #include "model/edits/transformations.hpp"
 
@@ -28,11 +30,11 @@ class VertexTransformBox : public QDialog {
 
   protected:
     VertexTransformBox(EditorContext& context, QWidget* parent, const char* objectName,
-                       const char* title, const char* undoStepName);
+                       const char* title);
     ~VertexTransformBox() override;
 
-    // The dialog's operation over `scope`, with the dialog's Undo copy.
-    virtual OperationResult transform(VertexScope scope) = 0;
+    // The dialog's operation over the vertices `which` names.
+    virtual OperationResult transform(const VertexChoice& which) = 0;
     // Whether the dialog closes after its action (center's stays) and after
     // its Undo (mirror's closes).
     virtual bool closesAfterAction() const { return true; }
@@ -51,7 +53,7 @@ class VertexTransformBox : public QDialog {
 
     EditorContext& context_;
     std::unique_ptr<EditorLog> log_;
-    VertexUndo undo_;
+    WindowSteps undo_;
     QPushButton *allButton_ = nullptr, *selectedButton_ = nullptr;
     QPushButton *undoButton_ = nullptr, *cancelButton_ = nullptr;
 
@@ -60,8 +62,6 @@ class VertexTransformBox : public QDialog {
     void onUndo();
     void onCancel();
     void updateUndo();
-
-    const char* undoStepName_;
 };
 
 } // namespace meshsmith

@@ -81,17 +81,19 @@ void segment(const Project& p, const ObjectData& line) {
     glEnd();
 }
 
-void drawLines(const Project& p) {
+void drawLines(const Project& p, const SceneOptions& options) {
     glLineWidth(kLineWidth);
-    for (const ObjectData& line : p.object.lines) {
+    for (std::size_t k = 0; k < p.object.lines.size(); ++k) {
+        const ObjectData& line = p.object.lines[k];
         if (!lineIsDrawable(p, line)) continue;
-        if (line.Selected) {
+        const bool marked = options.marks && options.marks->line(k);
+        if (marked) {
             glLineWidth(kSelectedLineWidth);
             glLineStipple(1, kSelectedLineStipple);
             glEnable(GL_LINE_STIPPLE);
         }
         segment(p, line);
-        if (line.Selected) {
+        if (marked) {
             glDisable(GL_LINE_STIPPLE);
             glLineWidth(kLineWidth);
         }
@@ -119,14 +121,14 @@ void polygonShape(const Project& p, const ObjectData& polygon, bool withTexture)
     glEnd();
 }
 
-// Draws the polygon in white with `texture` bound, or in its own colour.
-void polygonPass(const Project& p, const ObjectData& polygon, unsigned texture) {
+// Draws the polygon in white with `texture` bound, or in `fill`.
+void polygonPass(const Project& p, const ObjectData& polygon, unsigned texture, const Rgb& fill) {
     if (texture) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, texture);
         glColor3f(1, 1, 1);
     } else {
-        glColor3f(polygon.Red, polygon.Green, polygon.Blue);
+        colour(fill);
     }
     polygonShape(p, polygon, texture != 0);
 }
@@ -141,30 +143,32 @@ void outline(const Project& p, const ObjectData& polygon) {
     glLineWidth(kLineWidth);
 }
 
-void drawPolygon(const SceneInput& in, const ObjectData& polygon) {
+void drawPolygon(const SceneInput& in, std::size_t index) {
     const Project& p = in.project;
+    const ObjectData& polygon = p.object.polygons[index];
     const TextureData* texture = polygonTexture(p, polygon);
     const TextureHandle* handle = texture ? in.textures.at(polygon.TextureIndex) : nullptr;
+    const Rgb fill = polygonFillColour(p, polygon, in.options);
     // A texture is shown only with its image read and coordinates for every corner.
-    const bool shows =
-        handle && handle->image && p.options.ShowTextures && texCoordsCoverCorners(polygon);
+    const bool shows = handle && handle->image && p.options.ShowTextures &&
+                       !in.options.backColourPreview && texCoordsCoverCorners(polygon);
     const bool masked = texture && !texture->MaskFilename.empty();
     if (polygon.VertexCount >= 4) {
         if (masked) {
             glEnable(GL_BLEND);
             glBlendFunc(GL_DST_COLOR, GL_ZERO);
-            polygonPass(p, polygon, shows ? handle->mask : 0);
+            polygonPass(p, polygon, shows ? handle->mask : 0, fill);
             glDisable(GL_DEPTH_TEST);
             glBlendFunc(GL_ONE, GL_ONE);
         }
-        polygonPass(p, polygon, shows ? handle->image : 0);
+        polygonPass(p, polygon, shows ? handle->image : 0, fill);
         if (masked) {
             glEnable(GL_DEPTH_TEST);
             glDisable(GL_BLEND);
         }
         glDisable(GL_TEXTURE_2D);
     }
-    if (polygon.Selected) outline(p, polygon);
+    if (in.options.marks && in.options.marks->polygon(index)) outline(p, polygon);
 }
 
 void drawAxis(const Project& p) {
@@ -193,12 +197,12 @@ void drawGrid(const SceneInput& in) {
 
 void drawScene(const SceneInput& in) {
     const Project& p = in.project;
-    if (p.ShowVerticesNow) drawVertices(in);
-    if (p.options.ShowLines && !p.object.lines.empty()) drawLines(p);
+    if (in.options.showVertices) drawVertices(in);
+    if (p.options.ShowLines && !p.object.lines.empty()) drawLines(p, in.options);
     if (!p.object.visLines.empty()) drawVisLines(p);
     if (p.options.ShowPolygons)
-        for (const ObjectData& polygon : p.object.polygons)
-            if (polygonIsDrawable(p, polygon)) drawPolygon(in, polygon);
+        for (std::size_t k = 0; k < p.object.polygons.size(); ++k)
+            if (polygonIsDrawable(p, p.object.polygons[k])) drawPolygon(in, k);
     if (p.options.ShowAxis) drawAxis(p);
     if (in.options.showGrid) drawGrid(in);
     glColor3f(0, 0, 0);
@@ -222,7 +226,7 @@ void paintScene(const SceneInput& in) {
         glEnable(GL_CULL_FACE);
         glCullFace(GL_FRONT);
     }
-    const Rgb& back = in.project.drawColours.background;
+    const Rgb back = viewColoursOf(in.project.options).background;
     // Opaque: the window system composes the view with the alpha it is given.
     glClearColor(back.r, back.g, back.b, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -233,7 +237,7 @@ void paintScene(const SceneInput& in) {
     glLoadMatrixf(m.data());
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    if (!in.project.ViewReady) return;
+    if (!in.project.GeometryPresent) return;
     drawScene(in);
 }
 

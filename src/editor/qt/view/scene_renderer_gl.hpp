@@ -25,7 +25,7 @@ struct SceneInput {
 void initialiseSceneState();
 
 // Paint: face culling as "Show Polygon Backfaces" says, the background
-// cleared, then the scene (nothing but the background while ViewReady is clear).
+// cleared, then the scene (nothing but the background without geometry).
 void paintScene(const SceneInput& in);
 
 } // namespace meshsmith

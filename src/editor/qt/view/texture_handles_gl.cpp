@@ -38,8 +38,9 @@ unsigned loadTexture(const std::string& path) {
 
 } // namespace
 
-void TextureHandles::update(const Project& project, const std::string& appFolder, LogSink& log) {
-    if (built_ && builtVersion_ == project.textureLibraryVersion &&
+void TextureHandles::update(const Project& project, std::uint32_t version,
+                            const std::string& appFolder, LogSink& log) {
+    if (built_ && builtVersion_ == version &&
         handles_.size() == project.object.textures.size())
         return;
     release();
@@ -49,7 +50,7 @@ void TextureHandles::update(const Project& project, const std::string& appFolder
         if (!h.mask && source.hasOwnMask) log.addLine(unreadableTextureLine(source.mask));
         handles_.push_back(h);
     }
-    builtVersion_ = project.textureLibraryVersion;
+    builtVersion_ = version;
     built_ = true;
 }
 

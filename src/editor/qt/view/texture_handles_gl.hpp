@@ -22,9 +22,10 @@ class TextureHandles {
     // Needs the view's context to be current, as every call here does.
     ~TextureHandles() = default;
 
-    // Rebuilds the objects when the project's library changed since the last
-    // build (textureLibraryVersion); logs each file that could not be read.
-    void update(const Project& project, const std::string& appFolder, LogSink& log);
+    // Rebuilds the objects when the library changed since the last build (the
+    // document's texture version); logs each file that could not be read.
+    void update(const Project& project, std::uint32_t version, const std::string& appFolder,
+                LogSink& log);
     // Deletes every object.
     void release();
 

@@ -24,7 +24,8 @@ std::optional<std::string> systemOpenGlProblem() {
     return std::nullopt;
 }
 
-ViewForm::ViewForm(EditorContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+ViewForm::ViewForm(EditorContext& context, DocumentSignal& signal, QWidget* parent)
+    : QWidget(parent), context_(context) {
     setObjectName("ViewForm");
     setMinimumSize(64, 64);
     auto* layout = new QStackedLayout(this);
@@ -43,9 +44,16 @@ ViewForm::ViewForm(EditorContext& context, QWidget* parent) : QWidget(parent), c
     }
     rotationTimer_.setInterval(1);
     connect(&rotationTimer_, &QTimer::timeout, this, [this] {
-        if (rotationTick(context_.project.options, context_.camera)) redraw();
+        ProjectOptions o = context_.document.options();
+        if (rotationTick(o, context_.camera)) context_.document.setOptions(o);
     });
+    connect(&signal, &DocumentSignal::changed, this, &ViewForm::onDocumentChanged);
     showCaption();
+}
+
+void ViewForm::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(DocumentChange::File)) showCaption();
+    redraw();
 }
 
 ViewForm::~ViewForm() {
@@ -77,13 +85,20 @@ void ViewForm::rebuildTextures() {
     if (!canvas_ || !canvas_->isValid()) return; // the first drawing builds them
     canvas_->makeCurrent();
     EditorLog log(context_);
-    textures_.update(context_.project, context_.appFolder, log);
+    textures_.release(); // a bitmap or mask may have changed on disk under the same name
+    textures_.update(context_.document.project(), context_.document.textureVersion(),
+                     context_.appFolder, log);
     canvas_->doneCurrent();
     redraw();
 }
 
 void ViewForm::showCaption() {
-    setWindowTitle(QString::fromStdString(context_.project.viewCaption));
+    setWindowTitle(QString::fromStdString(context_.document.project().viewCaption));
+}
+
+void ViewForm::setBackColourPreview(bool on) {
+    backColourPreview_ = on;
+    redrawNow();
 }
 
 void ViewForm::setRotating(bool on) {
@@ -113,8 +128,11 @@ SceneOptions ViewForm::sceneOptions() const {
     o.showGrid = context_.general.ShowGrid;
     o.gridScale = context_.general.GridScale;
     o.gridPointSize = context_.general.GridSize;
-    o.pivotVertex = context_.pickModes.PivotVertex;
-    o.originPivot = context_.pickModes.OriginPivot;
+    o.pivotVertex = context_.document.pivot().vertex;
+    o.originPivot = context_.document.pivot().origin;
+    o.showVertices = verticesShown(context_.document.options(), context_.camera);
+    o.marks = &context_.document.marks();
+    o.backColourPreview = backColourPreview_;
     return o;
 }
 
@@ -126,16 +144,16 @@ Viewport ViewForm::viewport() const {
 }
 
 CameraMatrices ViewForm::camera() const {
-    const Project& p = context_.project;
+    const Project& p = context_.document.project();
     return cameraMatrices(
         cameraViewOf(p.options, p.bounds, context_.camera.preset, context_.camera.panScale),
         viewport());
 }
 
 void ViewForm::paintGl() {
-    Project& p = context_.project;
+    const Project& p = context_.document.project();
     EditorLog log(context_);
-    textures_.update(p, context_.appFolder, log);
+    textures_.update(p, context_.document.textureVersion(), context_.appFolder, log);
     const SceneOptions options = sceneOptions();
     const auto grid = textToColour(context_.general.GridColor);
     paintScene({p, options, colourToRgb(grid.value_or(0)), textures_, camera().combined()});
@@ -147,6 +165,12 @@ QImage ViewForm::grabScene() {
     return canvas_ ? canvas_->grabFramebuffer() : QImage();
 }
 
+void ViewForm::changeOptions(const std::function<void(ProjectOptions&)>& change) {
+    ProjectOptions o = context_.document.options();
+    change(o);
+    context_.document.setOptions(o);
+}
+
 void ViewForm::cameraMoved() {
     setRotating(context_.camera.rotating());
     cameraChanged();
@@ -154,22 +178,23 @@ void ViewForm::cameraMoved() {
 }
 
 void ViewForm::onResetView() {
-    resetView(context_.project.options, context_.camera);
+    changeOptions([this](ProjectOptions& o) { resetView(o, context_.camera); });
     cameraMoved();
 }
 
 void ViewForm::onZoomAll() {
-    zoomAll(context_.project.options, context_.camera, context_.project.bounds);
+    changeOptions([this](ProjectOptions& o) {
+        zoomAll(o, context_.camera, context_.document.project().bounds);
+    });
     cameraMoved();
 }
 
 void ViewForm::onPerspective() {
-    context_.project.options.Perspective = !context_.project.options.Perspective;
-    redraw();
+    changeOptions([](ProjectOptions& o) { o.Perspective = !o.Perspective; });
 }
 
 void ViewForm::choosePresetAndRedraw(ViewPreset preset) {
-    choosePreset(context_.project.options, context_.camera, preset);
+    changeOptions([&](ProjectOptions& o) { choosePreset(o, context_.camera, preset); });
     cameraMoved();
 }
 

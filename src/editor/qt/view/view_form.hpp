@@ -2,15 +2,17 @@
 // The editor's 3D window, the one child of the main window: it draws the
 // project with OpenGL and lets the user turn, zoom and pan the camera (drags,
 // wheel, keys, the pop-up menu), names what is under the cursor in its hint,
-// and picks vertices for the pick mode that an editing window switched on.
+// and picks vertices for the pick session that an editing window started. It
+// draws the document as it is and redraws whenever the document changes.
 // When OpenGL cannot serve it, it says so and every other command still works.
 //
 // After every drawing it calls `sceneDrawn` (the main window opens the project
 // named on the command line at the first one); `cameraChanged` tells the main
 // window that the view moved the camera's bars or released its rotate buttons.
 
-#include "editor/core/view/camera.hpp"
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/core/view/camera.hpp"
+#include "editor/qt/shell/document_signal.hpp"
 #include "editor/qt/view/texture_handles_gl.hpp"
 
 #include <QImage>
@@ -36,18 +38,21 @@ std::optional<std::string> systemOpenGlProblem();
 class ViewForm : public QWidget {
     Q_OBJECT
   public:
-    explicit ViewForm(EditorContext& context, QWidget* parent = nullptr);
+    ViewForm(EditorContext& context, DocumentSignal& signal, QWidget* parent = nullptr);
     ~ViewForm() override;
 
     // Asks for a repaint; the drawing happens when the event loop gets to it.
     void redraw();
     // Draws at once (camera moves that show the scene without its vertices).
     void redrawNow();
-    // Rebuilds the texture objects at once when the library changed (the texture
-    // library window waits for it, logging each file that cannot be read).
+    // Rebuilds the texture objects at once from the files (the texture library
+    // window waits for it, logging each file that cannot be read).
     void rebuildTextures();
     // Shows the project's caption in the title bar.
     void showCaption();
+    // "Check Texture-specific Background Colors": textured polygons drawn in
+    // their background colour while on.
+    void setBackColourPreview(bool on);
     // The 1 ms rotation timer on or off.
     void setRotating(bool on);
     bool rotating() const { return rotationTimer_.isActive(); }
@@ -100,8 +105,11 @@ class ViewForm : public QWidget {
     void showHint(QPoint position);
     void pickAtRelease(QPoint position);
     void choosePresetAndRedraw(ViewPreset preset);
+    // The camera's options as `change` leaves a copy of them.
+    void changeOptions(const std::function<void(ProjectOptions&)>& change);
     void cameraMoved();
     void updateCursor();
+    void onDocumentChanged(const DocumentChange& change);
 
     EditorContext& context_;
     ViewCanvas* canvas_ = nullptr;
@@ -112,6 +120,7 @@ class ViewForm : public QWidget {
     DragState drag_;
     int wheelRemainder_ = 0;
     int drawCount_ = 0;
+    bool backColourPreview_ = false;
 };
 
 } // namespace meshsmith

@@ -14,15 +14,6 @@
 namespace meshsmith {
 namespace {
 
-// Picks go nowhere while no window waits for them.
-class NoReceiver : public PickReceiver {
-  public:
-    void linePicked(std::int32_t, std::int32_t) override {}
-    void polygonPicked(const std::vector<std::int32_t>&) override {}
-    void polygonRedefined(std::int32_t) override {}
-    void lineRedefined(std::int32_t) override {}
-};
-
 ViewKey viewKeyOf(int key) {
     switch (key) {
     case Qt::Key_F1:
@@ -59,28 +50,28 @@ ViewKey viewKeyOf(int key) {
 // The hits under the cursor, found with the matrices the drawing uses.
 std::vector<PickHit> ViewForm::pickAt(QPoint position) const {
     const qreal ratio = canvas_ ? canvas_->devicePixelRatioF() : 1.0;
-    return pickScene(context_.project, sceneOptions(), camera().combined(), viewport(),
+    return pickScene(context_.document.project(), sceneOptions(), camera().combined(), viewport(),
                      static_cast<int>(position.x() * ratio),
                      static_cast<int>(position.y() * ratio));
 }
 
 void ViewForm::mousePressed(QMouseEvent* event) {
-    beginDrag(drag_, context_.project, event->position().toPoint().x(),
+    beginDrag(drag_, context_.camera, context_.document.project(), event->position().toPoint().x(),
               event->position().toPoint().y());
 }
 
 void ViewForm::mouseMoved(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     updateCursor();
-    if (dragTo(drag_, context_.project.options, at.x(), at.y())) {
-        redraw();
+    if (drag_.dragging) {
+        changeOptions([&](ProjectOptions& o) { dragTo(drag_, o, at.x(), at.y()); });
         return;
     }
     showHint(at);
 }
 
 void ViewForm::showHint(QPoint position) {
-    const auto hint = hoverHint(context_.project, pickAt(position));
+    const auto hint = hoverHint(context_.document.project(), pickAt(position));
     QString text;
     if (hint) text = QString::fromStdString(*hint).replace('\r', '\n');
     canvas_->setToolTip(text);
@@ -94,27 +85,26 @@ void ViewForm::showHint(QPoint position) {
 }
 
 void ViewForm::mouseReleased(QMouseEvent* event) {
-    endDrag(drag_, context_.project);
+    endDrag(drag_, context_.camera);
     redraw();
     const bool held =
         (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ||
         event->buttons() != Qt::NoButton;
-    if (picksOnRelease(context_.pickModes, held)) pickAtRelease(event->position().toPoint());
+    if (picksOnRelease(context_.document.pickSession(), held))
+        pickAtRelease(event->position().toPoint());
 }
 
 void ViewForm::pickAtRelease(QPoint position) {
     EditorLog log(context_);
     const FailureSignal fail(log, context_.general.PlaySound, [] { QApplication::beep(); });
-    NoReceiver none;
-    PickReceiver& receiver = context_.pickReceiver ? *context_.pickReceiver : none;
-    handlePick(context_.pickModes, context_.project, pickAt(position), log, fail, receiver);
+    context_.document.pick(pickAt(position), log, fail);
     updateCursor();
     redraw();
 }
 
 void ViewForm::updateCursor() {
     if (!canvas_) return;
-    if (context_.pickModes.anyOn())
+    if (picking(context_.document.pickSession()))
         canvas_->setCursor(Qt::PointingHandCursor);
     else
         canvas_->unsetCursor();
@@ -123,32 +113,34 @@ void ViewForm::updateCursor() {
 void ViewForm::wheelTurned(QWheelEvent* event) {
     // One step per notch; finer wheels add up to whole notches.
     wheelRemainder_ += event->angleDelta().y();
-    bool changed = false;
-    for (; wheelRemainder_ >= 120; wheelRemainder_ -= 120)
-        changed = wheelZoom(context_.project.options, WheelStep::Up) || changed;
-    for (; wheelRemainder_ <= -120; wheelRemainder_ += 120)
-        changed = wheelZoom(context_.project.options, WheelStep::Down) || changed;
-    if (changed) redraw();
+    changeOptions([this](ProjectOptions& o) {
+        for (; wheelRemainder_ >= 120; wheelRemainder_ -= 120)
+            wheelZoom(o, WheelStep::Up);
+        for (; wheelRemainder_ <= -120; wheelRemainder_ += 120)
+            wheelZoom(o, WheelStep::Down);
+    });
     event->accept();
 }
 
 bool ViewForm::keyPressed(QKeyEvent* event) {
     const ViewKey key = viewKeyOf(event->key());
     if (key == ViewKey::Other) return false;
-    if (pressViewKey(context_.project.options, context_.camera, key)) cameraMoved();
+    bool moved = false;
+    changeOptions([&](ProjectOptions& o) { moved = pressViewKey(o, context_.camera, key); });
+    if (moved) cameraMoved();
     return true;
 }
 
 void ViewForm::contextMenuRequested(QContextMenuEvent* event) {
     // The menu takes the button's release: the press must not leave a drag behind.
-    endDrag(drag_, context_.project);
+    endDrag(drag_, context_.camera);
     QMenu menu(this);
     menu.setObjectName("ViewPopupMenu");
     connect(menu.addAction("Reset View"), &QAction::triggered, this, &ViewForm::onResetView);
     connect(menu.addAction("Zoom All"), &QAction::triggered, this, &ViewForm::onZoomAll);
     QAction* perspective = menu.addAction("Perspective View");
     perspective->setCheckable(true);
-    perspective->setChecked(context_.project.options.Perspective);
+    perspective->setChecked(context_.document.options().Perspective);
     connect(perspective, &QAction::triggered, this, &ViewForm::onPerspective);
     menu.addSeparator();
     connect(menu.addAction("Left"), &QAction::triggered, this, &ViewForm::onLeftView);

@@ -19,15 +19,17 @@ using namespace meshsmith::test;
 
 namespace {
 
-// Six untextured triangles and no volumes, with an edit history.
+// Six untextured triangles, a seventh polygon of two corners (as a stored file
+// may hold one) and no volumes, with an edit history.
 struct AttributeSession {
     Project p;
 
     AttributeSession() {
         for (int k = 0; k < 3; ++k)
-            p.object.vertices.push_back({static_cast<float>(k), 0, 0, 0});
+            p.object.vertices.push_back({static_cast<float>(k), 0, 0});
         for (int k = 0; k < 6; ++k)
             p.object.polygons.push_back(makePolygon({0, 1, 2}));
+        p.object.polygons.push_back(makePolygon({0, 1, 0}));
         startHistory(p);
     }
 

@@ -2,7 +2,7 @@
 // complete (tests/data/editor/manual_vertex_entry.txt), the 4-entry limit of
 // a new polygon and the closing rule.
 #include "editor/core/geometry/manual_vertex_entry.hpp"
-#include "editor/core/view/pick_modes.hpp"
+#include "editor/core/document/pick_session.hpp"
 
 #include "../rule_table.hpp"
 

@@ -1,6 +1,6 @@
 // The line and polygon windows' rules: list lines, the texture box and the
 // edit panel for a selection.
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 #include "editor/core/geometry/record_form_rules.hpp"
 #include "support/project_builders.hpp"
 
@@ -19,23 +19,20 @@ TEST(RecordFormRules, ListLines) {
 
 TEST(RecordFormRules, EditPanelFollowsTheSelection) {
     Project p = sampleProject(); // polygon 0 texture 0, 1 texture 1, 2 untextured
-    std::vector<ObjectData>& polygons = p.object.polygons;
+    const std::vector<ObjectData>& polygons = p.object.polygons;
     EXPECT_EQ(textureChoices(2).back(), "Multiple");
     EXPECT_EQ(textureOfChoice(2, 2), std::nullopt) << "Multiple";
 
-    polygons[1].Selected = 1;
-    EditPanel one = editPanelFor(polygons, 2);
+    EditPanel one = editPanelFor(polygons, {1}, 2);
     EXPECT_TRUE(one.textureEnabled && one.repick);
     EXPECT_EQ(one.textureRow, 1);
     EXPECT_EQ(toColour(*one.colour), 0x00FF4080u) << "each component times 255, rounded";
 
-    polygons[2].Selected = 1;
-    const EditPanel several = editPanelFor(polygons, 2);
+    const EditPanel several = editPanelFor(polygons, {1, 2}, 2);
     EXPECT_FALSE(several.colour || several.repick);
     EXPECT_EQ(several.textureRow, 2);
 
-    polygons[1].Selected = 0;
-    const EditPanel untextured = editPanelFor(polygons, 2);
+    const EditPanel untextured = editPanelFor(polygons, {2}, 2);
     EXPECT_FALSE(untextured.textureEnabled);
     EXPECT_EQ(untextured.textureRow, -1);
 }

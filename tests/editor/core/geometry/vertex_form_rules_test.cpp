@@ -6,13 +6,13 @@
 using namespace meshsmith;
 
 TEST(VertexFormRules, ListLinesKeepEveryDigit) {
-    EXPECT_EQ(vertexListLine(3, {1.5f, -12.34567f, 0, 0}), "3   :    1.500  -12.346    0.000");
-    EXPECT_EQ(vertexListLine(12345, {1234567.f, 0, 0, 0}), "12345:1234567.000    0.000    0.000")
+    EXPECT_EQ(vertexListLine(3, {1.5f, -12.34567f, 0}), "3   :    1.500  -12.346    0.000");
+    EXPECT_EQ(vertexListLine(12345, {1234567.f, 0, 0}), "12345:1234567.000    0.000    0.000")
         << "wide numbers and indices are not cut";
 }
 
 TEST(VertexFormRules, FieldsFollowTheSelection) {
-    const std::vector<Vertex> v = {{1, 2, 3, 0}, {1, 5, 3, 0}, {0, 0, 0, 0}};
+    const std::vector<Vertex> v = {{1, 2, 3}, {1, 5, 3}, {0, 0, 0}};
     const VertexFields typed{"1.000", "2.000", "3.000"};
     EXPECT_EQ(fieldsForSelection(v, {1}, {}), (VertexFields{"1.000", "5.000", "3.000"}));
     EXPECT_EQ(fieldsForSelection(v, {0, 1}, typed), (VertexFields{"1.000", "", "3.000"}));

@@ -1,6 +1,7 @@
 // The project listing of the "Project Contents" window and the print-out.
 
 #include "editor/core/shell/project_listing.hpp"
+#include "model/paths.hpp"
 #include "model/project_file.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
@@ -19,7 +20,10 @@ TEST(ProjectListing, ExampleStandMatchesBothReferenceListings) {
     RecordingLog log;
     ASSERT_EQ(loadProject(p, sourcePath("examples/stand/stand.3dp"), prompts, log).outcome,
               Outcome::Done);
-    p.ProjectFile = "C:\\GPL\\Projects\\stand\\stand.3dp"; // the path the references name
+    // The path the references name, with the bitmaps beside it.
+    p.ProjectFile = "C:\\GPL\\Projects\\stand\\stand.3dp";
+    for (TextureData& t : p.object.textures)
+        t.Filename = folderOf(p.ProjectFile) + fileNameOf(t.Filename);
     expectGolden(joinedLines(projectListing(p, ListingForm::Print)),
                  "editor/stand_listing_print.txt");
     expectGolden(joinedLines(projectListing(p, ListingForm::Display)),

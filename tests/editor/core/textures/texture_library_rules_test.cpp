@@ -1,5 +1,7 @@
 // The library window's rules and the preview of the background colours.
 #include "editor/core/textures/texture_library_rules.hpp"
+#include "editor/core/view/scene_data.hpp"
+#include "model/edits/record_edits.hpp"
 #include "support/project_builders.hpp"
 #include "support/scripted_prompts.hpp"
 
@@ -18,30 +20,28 @@ TEST(TextureLibraryRules, GridAndReadOuts) {
     EXPECT_EQ(toggleCaption(7), "Toggle Texture --> 7/sec");
 }
 
-TEST(TextureLibraryRules, BackColorsShowWhileTheMessageIsUpAndEverythingComesBack) {
-    Project p = sampleProject();
-    p.options.ShowTextures = true;
-    const TrackObject before = p.object;
+TEST(TextureLibraryRules, BackColorsShowWhileTheMessageIsUpAndTheObjectStays) {
+    const Project p = sampleProject();
     ScriptedPrompts prompts;
     std::vector<bool> shown;
-    std::vector<Rgb> seen; // polygon colours at each repaint
-    previewBackColors(
-        p, prompts,
-        [&](bool on) {
-            shown.push_back(on);
-            p.options.ShowTextures = on;
-        },
-        [&] {
-            seen.push_back(
-                {p.object.polygons[1].Red, p.object.polygons[1].Green, p.object.polygons[1].Blue});
-        });
+    std::vector<Rgb> seen; // polygon 1's fill colour while the message is up
+    previewBackColors(p, prompts, [&](bool on) {
+        shown.push_back(on);
+        SceneOptions options;
+        options.backColourPreview = on;
+        seen.push_back(polygonFillColour(p, p.object.polygons[1], options));
+    });
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0],
               "This is how the 3DO will look like in GPL when the particular graphic option is "
               "un-checked.\r\rDisplay Class is currently set to:\r\"Driver arms            "
               "(Entire Object on/off)\"");
-    EXPECT_EQ(shown, (std::vector<bool>{false, true}));
+    EXPECT_EQ(shown, (std::vector<bool>{true, false}));
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], (Rgb{1, 0, 0})) << "texture 1's background colour is red";
-    EXPECT_EQ(p.object, before);
+    EXPECT_EQ(seen[1], recordColour(p.object.polygons[1]));
+    SceneOptions preview;
+    preview.backColourPreview = true;
+    EXPECT_EQ(polygonFillColour(p, p.object.polygons[2], preview), recordColour(p.object.polygons[2]))
+        << "an untextured polygon keeps its colour";
 }

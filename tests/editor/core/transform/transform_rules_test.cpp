@@ -28,10 +28,8 @@ TEST(TransformRules, FieldsAnglesAndListLines) {
 }
 
 TEST(TransformRules, TheCopysTextureChoiceFollowsTheSelection) {
-    Project p = sampleProject();
-    p.object.polygons[0].Selected = 1;
-    EXPECT_TRUE(textureChoiceFor(p).enabled);
-    p.object.polygons[2].Selected = 1; // untextured
-    EXPECT_EQ(textureChoiceFor(p).texture, CopyTexture::None);
-    EXPECT_FALSE(textureChoiceFor(p).enabled);
+    const Project p = sampleProject();
+    EXPECT_TRUE(textureChoiceFor(p, {0}).enabled);
+    EXPECT_EQ(textureChoiceFor(p, {0, 2}).texture, CopyTexture::None) << "2 is untextured";
+    EXPECT_FALSE(textureChoiceFor(p, {0, 2}).enabled);
 }

@@ -62,9 +62,9 @@ struct ControlSession {
             zoomAll(o, c, box);
         }
         if (t[0] == "tick") moved = rotationTick(o, c);
-        if (t[0] == "press") beginDrag(drag, project, number(1), number(2));
+        if (t[0] == "press") beginDrag(drag, c, project, number(1), number(2));
         if (t[0] == "drag") moved = dragTo(drag, o, number(1), number(2));
-        if (t[0] == "release") endDrag(drag, project);
+        if (t[0] == "release") endDrag(drag, c);
         if (t[0] == "clear")
             (t.at(1) == "lines" ? project.object.lines : project.object.polygons).clear();
         if (t[0] == "sample") project.object = test::sampleProject().object;
@@ -72,7 +72,7 @@ struct ControlSession {
         if (moved) text << "  -> " << (*moved ? "moved" : "unchanged") << "\n";
         text << "  zoom " << o.ZoomRatio << " rotation " << o.RotationX << "," << o.RotationY << ","
              << o.RotationZ << " pan " << o.PanX << "," << o.PanY << " vertex size "
-             << o.VertexDisplaySize << (project.ShowVerticesNow ? "" : " vertices hidden")
+             << o.VertexDisplaySize << (verticesShown(o, c) ? "" : " vertices hidden")
              << "\n  bars " << c.xBar << "," << c.yBar << "," << c.zBar << "," << c.zoomBar
              << " preset " << static_cast<int>(c.preset) << " rotating " << c.rotateX << c.rotateY
              << c.rotateZ << (c.yBarEnabled ? "" : " y bar off")

@@ -26,10 +26,11 @@ using Hits = std::vector<PickHit>;
 struct OrthoScene {
     Project project;
     SceneOptions scene;
+    SceneMarks marks; // what the windows have chosen
     Viewport viewport{0, 0, 600, 400};
 
     OrthoScene() {
-        project.ViewReady = true;
+        project.GeometryPresent = true;
         project.options.Perspective = false;
         project.options.ZoomRatio = 5;
         project.options.VertexDisplaySize = 15;
@@ -37,7 +38,9 @@ struct OrthoScene {
 
     Hits pickPixel(int mouseX, int mouseY) const {
         const CameraView view = cameraViewOf(project.options, project.bounds, ViewPreset::None, 10);
-        return pickScene(project, scene, cameraMatrices(view, viewport).combined(), viewport,
+        SceneOptions options = scene;
+        options.marks = &marks;
+        return pickScene(project, options, cameraMatrices(view, viewport).combined(), viewport,
                          mouseX, mouseY);
     }
     // The pixel showing world (x, y), moved by (dx, dy) pixels to the right and up.
@@ -46,7 +49,7 @@ struct OrthoScene {
                          static_cast<int>(std::lround(200 - 10 * y)) - dy);
     }
     std::int32_t addVertex(float x, float y, float z = 0) {
-        project.object.vertices.push_back({x, y, z, 0});
+        project.object.vertices.push_back({x, y, z});
         return static_cast<std::int32_t>(project.object.vertices.size() - 1);
     }
     // A square of half size h around (x, y) at depth z, counter-clockwise on screen.
@@ -100,7 +103,7 @@ TEST(Picking, RecordedSweepsAndHits) {
     r.sweep("vertex, radius 10 px: across", s, 2, 1, 32, 1, 0);
     r.sweep("  down", s, 2, 1, 32, 0, 1);
     r.sweep("  diagonal", s, 2, 1, 12, 1, 1);
-    s.project.object.vertices[0].Selected = 1; // drawn 1.5 times as large
+    s.marks.vertices = {1}; // drawn 1.5 times as large
     r.sweep("selected", s, 2, 1, 32, 1, 0);
     s.scene.pivotVertex = 0; // three times the base radius
     r.sweep("pivot", s, 2, 1, 32, 1, 0);
@@ -110,10 +113,10 @@ TEST(Picking, RecordedSweepsAndHits) {
     OrthoScene l;
     const std::int32_t a = l.addVertex(-5, 0), b = l.addVertex(5, 0);
     l.project.object.lines = {test::makeLine(a, b)};
-    l.project.ShowVerticesNow = false;
+    l.scene.showVertices = false;
     r.sweep("line -5..5, width 1.5: across", l, 0, 0, 4, 0, 1);
     r.sweep("  along", l, 0, 0, 60, 1, 0);
-    l.project.object.lines[0].Selected = 1;
+    l.marks.lines = {1};
     r.sweep("selected, width 5", l, 0, 0, 4, 0, 1);
     l.project.object.lines.clear();
     l.project.object.visLines = {test::makeLine(a, b)};
@@ -124,11 +127,11 @@ TEST(Picking, RecordedSweepsAndHits) {
     auto clockwise = f.addSquare(5, 0, 2, 0);
     std::swap(clockwise[1], clockwise[3]);
     f.project.object.polygons = {test::makePolygon(counter), test::makePolygon(clockwise)};
-    f.project.ShowVerticesNow = false;
+    f.scene.showVertices = false;
     r.sweep("two faces", f, 0, 0, 75, 1, 0);
     f.scene.showBackfaces = false;
     r.sweep("back faces hidden: counter-clockwise culled", f, 0, 0, 75, 1, 0);
-    f.project.object.polygons[0].Selected = 1;
+    f.marks.polygons = {1, 0};
     r.sweep("the culled one selected: its outline", f, 0, 0, 75, 1, 0);
 
     OrthoScene o; // two vertices at the origin, in front of a square with everything else
@@ -145,12 +148,12 @@ TEST(Picking, RecordedSweepsAndHits) {
     updateBounds(o.project);
     r.pick("drawing order at the origin", o, 0, 0);
     r.pick("off the vertices (polygon 0 is not vertex 0)", o, 1.5, -1.5);
-    o.project.ShowVerticesNow = o.project.options.ShowLines = o.project.options.ShowPolygons =
+    o.scene.showVertices = o.project.options.ShowLines = o.project.options.ShowPolygons =
         o.project.options.ShowAxis = o.scene.showGrid = o.scene.originPivot = false;
     r.pick("everything switched off: visualization lines always show", o, 0, 0);
-    o.project.ViewReady = false;
+    o.project.GeometryPresent = false;
     r.pick("view not ready", o, 0, 0);
-    o.project.ViewReady = true;
+    o.project.GeometryPresent = true;
     o.viewport = {0, 0, 0, 0};
     r.hits("empty viewport", o.project, o.pickPixel(0, 0));
 
@@ -163,7 +166,7 @@ TEST(Picking, RecordedSweepsAndHits) {
                                  test::makePolygon({q[0], -1, q[2]}), test::makePolygon(q)};
     m.project.object.lines = {test::makeLine(q[0], 4000), oneEnd, test::makeLine(q[0], q[2])};
     m.project.object.visLines = {test::makeLine(-7, q[2])};
-    m.project.ShowVerticesNow = false;
+    m.scene.showVertices = false;
     r.pick("broken polygons 0 to 2, lines 0 and 1, visualization line 0", m, 0, 0);
 
     OrthoScene d; // the near plane of the orthographic view lies at z = 1
@@ -194,8 +197,8 @@ TEST(Picking, RecordedSweepsAndHits) {
 
 TEST(Picking, PerspectivePicksTheProjectedVertexButNothingBehindTheEye) {
     Project p;
-    p.ViewReady = true;
-    p.object.vertices = {{50, -30, 20, 0}, {0, 2000, 2000, 0}, {0, 0, 0, 0}};
+    p.GeometryPresent = true;
+    p.object.vertices = {{50, -30, 20}, {0, 2000, 2000}, {0, 0, 0}};
     const Viewport viewport{0, 0, 640, 480};
     CameraView view = cameraViewOf(p.options, p.bounds, ViewPreset::Custom, 10);
     view.rotationX = 10;

@@ -91,15 +91,17 @@ TEST(SceneTables, TexCoordsCoverEveryCorner) {
 TEST(VertexSpheres, SizeOnScreenChoosesPixelsSpritesOrTheMesh) {
     // An orthographic view of 100 x 100 pixels, `scale` pixels per unit;
     // VertexDisplaySize 15 gives spheres of radius 1 (1.5 selected).
-    const auto plan = [](double scale, Project p, SceneOptions options = {}) {
+    const SceneMarks marks{{0, 1, 0}, {}, {}}; // vertex 1 selected
+    const auto plan = [&marks](double scale, Project p, SceneOptions options = {}) {
         p.options.VertexDisplaySize = 15;
+        options.marks = &marks;
         const Matrix4 view = orthoMatrix(0, 100 / scale, 0, 100 / scale, -10, 10);
         return vertexSpheres(p, options, view, {0, 0, 100, 100});
     };
     Project p;
     const double outline = 0.9872; // the mesh's outline as a circle of equal area
     // A tenth of a pixel: the pixel whose centre the sphere covers, if any.
-    p.object.vertices = {{5.05f, 5.05f, 0, 0}, {15.05f, 5.05f, 0, 1}, {12, 3, 0, 0}};
+    p.object.vertices = {{5.05f, 5.05f, 0}, {15.05f, 5.05f, 0}, {12, 3, 0}};
     VertexSpheres tiny = plan(0.1, p);
     EXPECT_EQ(tiny.pixels.points, (std::vector<float>{0.5f, 0.5f, 0.5f, 1.5f, 0.5f, 0.5f}));
     EXPECT_TRUE(tiny.sprites.empty() && tiny.meshes.empty());
@@ -111,8 +113,9 @@ TEST(VertexSpheres, SizeOnScreenChoosesPixelsSpritesOrTheMesh) {
     EXPECT_FLOAT_EQ(small.sprites[0].diameter, std::round(2 * 2 * outline * 4) / 4);
     EXPECT_FLOAT_EQ(small.sprites[1].diameter, std::round(3 * 2 * outline * 4) / 4);
     EXPECT_EQ(small.sprites[1].colours,
-              (std::vector<float>{p.drawColours.selectedVertex.r, p.drawColours.selectedVertex.g,
-                                  p.drawColours.selectedVertex.b}));
+              (std::vector<float>{viewColoursOf(p.options).selectedVertex.r,
+                                  viewColoursOf(p.options).selectedVertex.g,
+                                  viewColoursOf(p.options).selectedVertex.b}));
     // Five pixels and more: the mesh.
     EXPECT_EQ(plan(5, p).meshes.size(), 2u);
     // The pivot's sphere and the origin marker always take the mesh.

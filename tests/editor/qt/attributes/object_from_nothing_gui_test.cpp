@@ -80,15 +80,15 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
 
     const std::string project = h.work.file("sign.3dp");
     h.prompts.savePaths = {project};
-    h.form->onSaveProjectAs();
+    h.form->item(MainItem::SaveProjectAs)->trigger();
     // Closed and opened again: the build commands are usable, the submenu's too.
     h.prompts.answers = {Answer::No}; // "Save project data ?"
-    h.form->onCloseProject();
+    h.form->item(MainItem::CloseProject)->trigger();
     h.files.paths = {project};
-    h.form->onOpenProject();
+    h.form->item(MainItem::OpenProject)->trigger();
     ASSERT_TRUE(waitUntil([&] { return h.form->item(MainItem::WriteAseMenu)->isEnabled(); }));
     EXPECT_TRUE(h.form->findChild<QMenu*>("WriteASEMenu")->isEnabled());
-    h.form->onWriteAseAndConvert();
+    h.form->item(MainItem::WriteAseAndConvert)->trigger();
     EXPECT_TRUE(h.form->converterRunning());
     ASSERT_TRUE(waitUntil([&] { return !h.form->converterRunning(); }));
     EXPECT_TRUE(h.prompts.messages.empty()) << h.prompts.messages.front();
@@ -117,7 +117,7 @@ TEST(AttributeWindows, VolumesShowTheirPolygonsAndAUsedPolygonIsRefused) {
     ASSERT_EQ(volumes->count(), before + 1);
     volumes->setCurrentRow(before);
     emit volumes->itemClicked(volumes->item(before));
-    EXPECT_EQ(h.project().object.polygons[1].Selected, 1) << "the volume's polygons show";
+    EXPECT_TRUE(h.document().marks().polygon(1)) << "the volume's polygons show";
     button(collision, "RemoveButton")->click();
     EXPECT_EQ(volumes->count(), before);
     button(collision, "CloseButton")->click();

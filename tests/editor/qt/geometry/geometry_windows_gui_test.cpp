@@ -24,7 +24,7 @@ using Indices = std::vector<std::int32_t>;
 std::vector<Vertex> circle() {
     std::vector<Vertex> ten;
     for (int k = 0; k < 10; ++k)
-        ten.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0, 0});
+        ten.push_back({3 * std::cos(k * 0.628f), 3 * std::sin(k * 0.628f), 0});
     return ten;
 }
 
@@ -144,7 +144,7 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     EXPECT_EQ(list->count(), 54);
     EXPECT_TRUE(button(window, "UndoButton")->isEnabled());
 
-    form.onUndo(); // Edit > Undo takes back the removal, the list follows
+    form.item(MainItem::Undo)->trigger(); // Edit > Undo takes back the removal, the list follows
     EXPECT_EQ(list->count(), 55);
     EXPECT_EQ(h.project().object.vertices.size(), 55u);
 

@@ -119,15 +119,21 @@ MainForm& EditorHarness::start(QStringList arguments) {
 
 TopView::TopView(std::vector<Vertex> vertices, int vertexDisplaySize) {
     view = start().view();
-    Project& p = project();
+    Project p;
     p.options.Perspective = false;
     p.options.ZoomRatio = 1;
     p.options.VertexDisplaySize = vertexDisplaySize;
     context->camera.preset = ViewPreset::Top;
     p.object.vertices = std::move(vertices);
-    p.GeometryPresent = p.ViewReady = !p.object.vertices.empty();
-    updateBounds(p);
+    p.GeometryPresent = !p.object.vertices.empty();
+    document().adopt(std::move(p));
     drawViewNow(*view);
+}
+
+void EditorHarness::changeOptions(const std::function<void(ProjectOptions&)>& change) {
+    ProjectOptions o = document().options();
+    change(o);
+    document().setOptions(o);
 }
 
 std::string EditorHarness::copyExample() {
@@ -140,7 +146,7 @@ std::string EditorHarness::copyExample() {
 std::string EditorHarness::openExample() {
     const std::string path = copyExample();
     files.paths.push_back(path);
-    form->onOpenProject();
+    form->item(MainItem::OpenProject)->trigger();
     return path;
 }
 

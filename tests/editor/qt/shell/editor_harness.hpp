@@ -123,7 +123,10 @@ struct EditorHarness {
         form->item(item)->trigger();
         return form->findChild<Window*>(name);
     }
-    Project& project() { return context->project; }
+    Document& document() { return context->document; }
+    const Project& project() const { return context->document.project(); }
+    // The options through the document, as the windows change them.
+    void changeOptions(const std::function<void(ProjectOptions&)>& change);
     // Copies the example project into the work folder; its path.
     std::string copyExample();
     // ... and opens it with File > Open.

@@ -64,7 +64,7 @@ TEST(ProjectContentsFormTest, ShowsTheListingAtEachShowAndItsButtonsClose) {
     form.show();
     EXPECT_EQ(form.text(), listingText(project));
     form.hide();
-    project.object.vertices.push_back({7, 8, 9, 0});
+    project.object.vertices.push_back({7, 8, 9});
     form.show();
     EXPECT_EQ(form.text(), listingText(project)) << "rebuilt at each show";
 

@@ -18,7 +18,7 @@ TEST(MainFormBuild, AFailingConverterIsReportedAndClosingTheEditorEndsARunningOn
     writeScript(kiln, "echo 'File type not supported!'\nexit 1");
     MainForm& form = h.start();
     h.openExample();
-    form.onWriteAseAndConvert();
+    form.item(MainItem::WriteAseAndConvert)->trigger();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_TRUE(h.logHas("File type not supported!"));
     ASSERT_EQ(h.prompts.messages.size(), 1u);
@@ -26,7 +26,7 @@ TEST(MainFormBuild, AFailingConverterIsReportedAndClosingTheEditorEndsARunningOn
 
     writeScript(kiln, "echo $$ > '" + pidFile + "'\nexec sleep 60");
     h.prompts.answers = {Answer::Yes}; // "Overwrite stand.3do ?"
-    form.onWriteAseAndConvert();
+    form.item(MainItem::WriteAseAndConvert)->trigger();
     ASSERT_TRUE(waitUntil([&] { return fileExists(pidFile) && !readFile(pidFile).empty(); }));
     const std::string pid = readFile(pidFile).substr(0, readFile(pidFile).find('\n'));
     h.prompts.answers = {Answer::No};
@@ -48,10 +48,12 @@ TEST(MainFormBuild, GplBuildWarnsOfMissingTexturesThenCopiesSavesAndStartsTheGam
     h.openExample();
     TempFolder track;
     writeFile(track.file("roof.mip"), "");
-    h.project().options.SaveToTrackFolder = true;
-    h.project().options.TrackFolder = track.folder();
+    h.changeOptions([&](ProjectOptions& o) {
+        o.SaveToTrackFolder = true;
+        o.TrackFolder = track.folder();
+    });
     h.prompts.answers = {Answer::No}; // "Proceed anyway ?"
-    form.onWriteAseConvertAndStartGpl();
+    form.item(MainItem::WriteAseConvertGpl)->trigger();
     EXPECT_EQ(h.prompts.messages.size(), 2u) << "seats.mip and banner.mip are missing";
     EXPECT_FALSE(fileExists(h.work.file("stand.ase"))) << "nothing written";
 
@@ -59,7 +61,7 @@ TEST(MainFormBuild, GplBuildWarnsOfMissingTexturesThenCopiesSavesAndStartsTheGam
         writeFile(track.file(mip), "");
     h.prompts.questions.clear();
     h.prompts.answers = {Answer::Yes, Answer::Yes}; // "Overwrite stand.3do ?", then "Start GPL ?"
-    form.onWriteAseConvertAndStartGpl();
+    form.item(MainItem::WriteAseConvertGpl)->trigger();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_EQ(h.prompts.questions.front(), "File exists|Overwrite stand.3do ?");
     EXPECT_TRUE(h.logHas("3DO " + track.file("stand.3do") + " written !"));

@@ -29,7 +29,7 @@ const char* const kTwoLines =
 TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheChosenFile) {
     EditorHarness h;
     MainForm& form = h.start();
-    form.onExportDxfVertices();
+    form.item(MainItem::ExportDxfVertices)->trigger();
     EXPECT_EQ(h.prompts.messages.back(), "No Vertices defined !");
 
     // The scan dialog shows the counts and disables the kinds the file lacks.
@@ -49,10 +49,10 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
         radio("LRadioButton")->click();
         button(&scan, "OKButton")->click();
     });
-    form.onImportDxf();
+    form.item(MainItem::ImportDxf)->trigger();
     EXPECT_EQ(h.project().object.lines.size(), 2u);
     EXPECT_EQ(h.project().object.vertices.size(), 3u); // the shared corner is found once
-    EXPECT_TRUE(h.project().ViewReady);
+    EXPECT_TRUE(h.project().GeometryPresent);
     EXPECT_EQ(h.files.requests.back().title, "Open AutoCAD R12 DXF File");
 
     h.prompts.answers = {Answer::No}; // "Save project data ?"
@@ -61,9 +61,9 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
     const std::string vtx = h.work.file("out/a.vtx"), dxfOut = h.work.file("out/a.dxf");
     h.files.paths = {vtx, dxfOut, std::nullopt};
     h.files.requests.clear();
-    form.onExportVertexText();
-    form.onExportDxfVerticesLinesPolygons();
-    form.onExport3doText();
+    form.item(MainItem::ExportVertexText)->trigger();
+    form.item(MainItem::ExportDxfVerticesLinesPolygons)->trigger();
+    form.item(MainItem::Export3doText)->trigger();
     EXPECT_TRUE(fileExists(dxfOut)); // the vertex text is read back below
     // Each export's own dialog: title, file type, the project's name in the
     // project's folder, then in the folder of the last export.
@@ -89,7 +89,7 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
     // The vertex text comes back in, appended with the offsets asked for.
     h.files.paths = {vtx};
     h.prompts.offsets = {VertexOffset{10, 0, 0}};
-    form.onImportVertexText();
+    form.item(MainItem::ImportVertexText)->trigger();
     EXPECT_EQ(h.project().object.vertices.size(), 108u);
     EXPECT_FLOAT_EQ(h.project().object.vertices[54].X, h.project().object.vertices[0].X + 10);
 }

@@ -34,7 +34,6 @@ TEST(MainFormStartup, CaptionLogToolBarAndTheItemsTheConverterEnables) {
     EXPECT_TRUE(form.windowState() & Qt::WindowMaximized) << "the default of a first start";
     EXPECT_EQ(form.view()->windowTitle(), "New Project");
     EXPECT_TRUE(form.item(MainItem::ShowVertices)->isChecked());
-    form.updateToolbar();
     EXPECT_FALSE(form.item(MainItem::CloseProject)->isEnabled());
     // Without the converter beside the program, the ASE commands start disabled
     // (MainFormLifecycle starts with it).
@@ -68,12 +67,11 @@ TEST(MainFormLifecycle, OpenSaveAsClearAllAndTheSaveQuestionOnOpenAndExit) {
     copyProgram("3DO-Kiln", h.app.folder());
     writeFile(h.app.file("Meshsmith.ini"), "[General Options]\r\nMakeSubDir=1\r\n");
     MainForm& form = h.start();
-    EXPECT_TRUE(form.item(MainItem::WriteAseMenu)->isEnabled());
     const std::string example = h.openExample();
+    EXPECT_TRUE(form.item(MainItem::WriteAseMenu)->isEnabled());
     EXPECT_EQ(h.context->recent.entries(), std::vector<std::string>{example});
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_TRUE(h.logHas("Project Description:"));
-    form.updateToolbar();
     EXPECT_TRUE(form.item(MainItem::CloseProject)->isEnabled());
     EXPECT_TRUE(form.item(MainItem::AseButton)->isEnabled());
     // These commands of the older tool stay in the menus, never enabled.
@@ -83,32 +81,31 @@ TEST(MainFormLifecycle, OpenSaveAsClearAllAndTheSaveQuestionOnOpenAndExit) {
 
     // Save As into a folder of its own: the new name shows and joins the recent list.
     h.prompts.names = {std::string("tier")};
-    form.onSaveProjectAs();
+    form.item(MainItem::SaveProjectAs)->trigger();
     EXPECT_TRUE(fileExists(h.app.folder() + "tier/tier.3dp"));
     EXPECT_EQ(form.view()->windowTitle(), "tier");
     EXPECT_EQ(h.context->recent.entries().front(), h.project().ProjectFile);
     h.prompts.names = {std::string("tier")};
-    form.onSaveProjectAs();
+    form.item(MainItem::SaveProjectAs)->trigger();
     EXPECT_EQ(h.prompts.messages.back(),
               "Unable to create Directory OR Directory already exists !");
 
     h.prompts.answers = {Answer::No};
     h.openExample();
     h.prompts.answers = {Answer::Cancel};
-    form.onOpenProject();
+    form.item(MainItem::OpenProject)->trigger();
     EXPECT_EQ(h.prompts.questions.back(), "Closing Project...|Save project data ?");
     EXPECT_EQ(h.project().object.vertices.size(), 54u);
     EXPECT_EQ(h.files.requests.size(), 2u) << "no open dialog after Cancel";
     h.prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(form.close());
     h.prompts.answers = {Answer::No}; // then the open dialog is cancelled
-    form.onOpenProject();
+    form.item(MainItem::OpenProject)->trigger();
     EXPECT_TRUE(h.project().object.vertices.empty());
     EXPECT_TRUE(h.logHas("Project Closed !"));
 
     h.openExample();
-    form.onClearAll();
-    form.updateToolbar();
+    form.item(MainItem::ClearAll)->trigger();
     EXPECT_EQ(form.view()->windowTitle(), "New Project");
     EXPECT_TRUE(h.logHas("All Data Cleared !"));
     EXPECT_FALSE(form.item(MainItem::CloseProject)->isEnabled());
@@ -123,11 +120,11 @@ TEST(MainFormLifecycle, ProjectOnTheCommandLineOpensAtTheFirstDrawingOnlyAndJoin
     ASSERT_TRUE(waitUntil([&] { return h.project().object.vertices.size() == 54u; }));
     EXPECT_EQ(form.view()->windowTitle(), "stand.3dp");
     EXPECT_EQ(h.context->recent.entries(), (std::vector<std::string>{path, old}));
-    form.onClearAll();
+    form.item(MainItem::ClearAll)->trigger();
     drawViewNow(*form.view());
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.project().object.vertices.empty()) << "later drawings do not open it again";
-    form.onRecentFile(QString::fromStdString(path)); // reopened from the list
+    form.findChild<QAction*>("MRUItem0")->trigger(); // reopened from the list
     EXPECT_EQ(h.project().viewCaption, "stand.3dp");
     h.form.reset(); // the list is stored when the program ends
     EXPECT_NE(h.ini().find("F0=" + path + "\r\nF1=" + old), std::string::npos) << h.ini();
@@ -150,7 +147,7 @@ TEST(OptionsFormWindow, BrowsedPathsAreStoredProjectOptionsChangeAndOkOrEnterClo
     options->findChild<QPushButton*>("BrowseTrackButton")->click();
     EXPECT_EQ(h.project().options.TrackFolder, h.work.folder());
 
-    h.project().options.TrackFolder.clear();
+    h.changeOptions([](ProjectOptions& o) { o.TrackFolder.clear(); });
     options->show();
     auto* autostart = options->findChild<QCheckBox*>("AutoGPLCheckBox");
     EXPECT_FALSE(autostart->isEnabled());

@@ -53,7 +53,7 @@ TEST(TextureWindows, LibraryWithItsDialogsThenAssigningAndTheBackgroundColourPre
     EXPECT_TRUE(button(window, "RemoveTexButton")->isEnabled());
 
     grid->selectRow(0); // the polygons on seats.bmp are marked
-    EXPECT_EQ(h.project().object.polygons[0].Selected, 1);
+    EXPECT_TRUE(h.document().marks().polygon(0));
     // A bitmap gone since loading: the rebuild goes on and names it.
     const std::string seats = h.work.file("seats.bmp");
     std::filesystem::remove(seats);
@@ -62,8 +62,8 @@ TEST(TextureWindows, LibraryWithItsDialogsThenAssigningAndTheBackgroundColourPre
     EXPECT_EQ(h.project().object.textures.size(), 3u);
     EXPECT_TRUE(h.logHas(unreadableTextureLine(seats)));
     button(window, "CancelTexButton")->click();
-    EXPECT_EQ(h.project().SelectedTexture, NoTexture);
-    EXPECT_EQ(h.project().object.polygons[0].Selected, 0);
+    EXPECT_TRUE(h.document().selected(Purpose::LibraryTexture).empty());
+    EXPECT_FALSE(h.document().marks().polygon(0));
 
     form.item(MainItem::LoadTextures)->trigger();
     grid->selectRow(1);
@@ -122,7 +122,7 @@ TEST(TextureWindows, LibraryWithItsDialogsThenAssigningAndTheBackgroundColourPre
               "Vertex 0: 0.000, 1.000");
     EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Rotate Texture");
     button(assign, "OKButton")->click();
-    EXPECT_EQ(h.project().SelectedPolygon, NoSelection);
+    EXPECT_TRUE(h.document().selected(Purpose::TexturedPolygons).empty());
     EXPECT_TRUE(form.item(MainItem::ShowTextures)->isChecked());
 
     const float red = poly.Red;

@@ -51,8 +51,7 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     EXPECT_GT(h.project().object.vertices.size(), start.size());
 
     auto* showAxis = form.item(MainItem::ShowAxis);
-    showAxis->setChecked(false);
-    h.project().options.ShowAxis = false;
+    h.changeOptions([](ProjectOptions& o) { o.ShowAxis = false; });
     auto* center = h.open<CenterBox>(MainItem::Center, "CenterBox");
     EXPECT_TRUE(showAxis->isChecked() && h.project().options.ShowAxis);
     button(center, "OKButton")->click();
@@ -66,7 +65,7 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     auto* rotate = h.open<RotateBox>(MainItem::Rotate, "RotateBox");
     ASSERT_TRUE(rotate && rotate->isVisible());
     EXPECT_EQ(rotate->windowTitle(), "Rotate");
-    EXPECT_TRUE(h.context->pickModes.OriginPivot);
+    EXPECT_TRUE(h.document().pivot().origin);
     auto* fixed = rotate->findChild<QComboBox*>("FixedComboBox");
     emit fixed->activated(3); // 90° about Z
     EXPECT_EQ(fixed->currentText(), "Select Angle!");
@@ -76,14 +75,15 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     EXPECT_NE(h.project().object.vertices[2].Y, start[2].X);
     rotate->findChild<QRadioButton*>("VertexRadio")->click();
     EXPECT_EQ(h.prompts.messages.back(), "Pick vertex as pivot point !");
-    EXPECT_TRUE(h.context->pickModes.PivotPickMode);
+    EXPECT_TRUE(std::holds_alternative<PivotPick>(h.document().pickSession()));
     rotate->findChild<QRadioButton*>("SelectedRadio")->click();
     EXPECT_EQ(h.prompts.messages.back(), "No vertices selected !");
     EXPECT_TRUE(rotate->findChild<QRadioButton*>("AllRadio")->isChecked());
     button(rotate, "CancelButton")->click();
     EXPECT_EQ(h.project().object.vertices, start);
-    EXPECT_FALSE(h.context->pickModes.PivotPickMode || h.context->pickModes.OriginPivot);
-    EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Cancel Rotation");
+    EXPECT_FALSE(picking(h.document().pickSession()) || h.document().pivot().origin);
+    EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Center All Vertices")
+        << "Cancel takes the rotations back";
 
     auto* copy = h.open<PolyCopyForm>(MainItem::CopyPolygon, "PolyCopyForm");
     ASSERT_TRUE(copy && copy->isVisible());
@@ -91,7 +91,7 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     const int polygons = list->count();
     ASSERT_EQ(polygons, static_cast<int>(h.project().object.polygons.size()));
     list->item(0)->setSelected(true);
-    EXPECT_TRUE(h.project().object.polygons[0].Selected);
+    EXPECT_EQ(h.document().selected(Purpose::CopiedPolygons), IndexSet{0});
     copy->findChild<QLineEdit*>("ZEdit")->setText("10");
     button(copy, "CopyButton")->click();
     EXPECT_EQ(list->count(), polygons + 1);
@@ -100,7 +100,7 @@ TEST(TransformWindows, EachWindowCallsItsOperationsAndItsUndo) {
     EXPECT_EQ(list->count(), polygons);
     EXPECT_EQ(h.project().object.vertices, start);
     button(copy, "CloseButton")->click();
-    EXPECT_EQ(h.project().SelectedPolygon, NoSelection);
+    EXPECT_TRUE(h.document().selected(Purpose::CopiedPolygons).empty());
 
     auto* polyMove = h.open<PolyMoveForm>(MainItem::MovePolygon, "PolyMoveForm");
     polyMove->findChild<QListWidget*>("PolyMoveListBox")->item(1)->setSelected(true);

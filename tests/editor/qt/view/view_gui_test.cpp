@@ -18,29 +18,28 @@ using namespace meshsmith::test;
 
 namespace {
 
-// The Top view with nothing in the project yet, without vertex spheres.
+// The Top view with nothing in the project yet, without vertex spheres; the
+// scene is put together in `model` and given to the document to draw.
 struct ViewScene : TopView {
+    Project model;
+
     ViewScene() {
-        Project& p = project();
-        p.options.ShowVertices = false;
-        p.ShowVerticesNow = false;
-        p.drawColours.background = {0.2f, 0.4f, 0.6f};
+        model = project();
+        model.options.ShowVertices = false;
+        model.options.BackgroundColor = "$00996633"; // 0.2, 0.4, 0.6
     }
 
-    void addVertex(float x, float y, float z = 0) {
-        project().object.vertices.push_back({x, y, z, 0});
-    }
+    void addVertex(float x, float y, float z = 0) { model.object.vertices.push_back({x, y, z}); }
 
     void addQuad(const std::vector<std::int32_t>& corners, Rgb colour) {
-        ObjectData& q = project().object.polygons.emplace_back(makePolygon(corners));
+        ObjectData& q = model.object.polygons.emplace_back(makePolygon(corners));
         std::tie(q.Red, q.Green, q.Blue) = std::tie(colour.r, colour.g, colour.b);
     }
 
-    // Draws the scene and returns what OpenGL drew.
-    QImage render() {
-        Project& p = project();
-        updateBounds(p);
-        p.GeometryPresent = !p.object.vertices.empty();
+    // Draws the scene (with the vertices `selected` chosen) and returns what OpenGL drew.
+    QImage render(std::vector<std::int32_t> selected = {}) {
+        document().adopt(model);
+        document().select(Purpose::Vertices, std::move(selected));
         drawViewNow(*view);
         return view->grabScene();
     }
@@ -74,15 +73,11 @@ struct InteractiveScene : TopView {
     QWidget* canvas = nullptr;
 
     InteractiveScene()
-        : TopView({{-3, 0, 0, 0},
-                   {-1, 0, 0, 0},
-                   {1, -1, 0, 0},
-                   {3, -1, 0, 0},
-                   {3, 1, 0, 0},
-                   {1, 1, 0, 0}},
-                  15) {
+        : TopView({{-3, 0, 0}, {-1, 0, 0}, {1, -1, 0}, {3, -1, 0}, {3, 1, 0}, {1, 1, 0}}, 15) {
         canvas = view->canvas();
-        project().object.polygons.push_back(makePolygon({2, 5, 4, 3}));
+        Project p = project();
+        p.object.polygons.push_back(makePolygon({2, 5, 4, 3}));
+        document().adopt(std::move(p));
         drawViewNow(*view);
     }
 
@@ -109,9 +104,8 @@ TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
     bitmap.setPixelColor(1, 1, Qt::white);
     const std::string path = s.work.file("checker.bmp"), gone = s.work.file("gone.bmp");
     ASSERT_TRUE(bitmap.save(QString::fromStdString(path), "BMP"));
-    Project& p = s.project();
+    Project& p = s.model;
     p.object.textures = {{path, 0, "", 0, DefaultBackColor}, {gone, 0, "", 0, DefaultBackColor}};
-    ++p.textureLibraryVersion;
     for (float x0 : {-5.f, 0.f, 3.f}) {
         const float x1 = x0 == -5 ? -1 : x0 + 2, y = x0 == -5 ? 2 : 1;
         for (auto [x, y1] : {std::pair{x0, -y}, {x1, -y}, {x1, y}, {x0, y}})
@@ -127,7 +121,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
     p.object.polygons[1].TexCoords.assign(5, {0, 0});
     p.object.polygons[0].TextureIndex = 0;
     p.object.polygons[1].TextureIndex = 1;
-    p.ViewReady = true;
+    p.GeometryPresent = true;
     s.context->general.ShowBackside = true;
 
     QImage image = s.render(); // "Show Textures" off: their own colours
@@ -150,12 +144,12 @@ TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
 
     // The selected vertex has the larger sphere: only it reaches between radius 1 and 1.5.
     p.object.polygons.clear();
-    p.object.vertices = {{-3, 0, 0, 0}, {3, 0, 0, 1}};
-    p.options.ShowVertices = p.ShowVerticesNow = true;
+    p.object.vertices = {{-3, 0, 0}, {3, 0, 0}};
+    p.options.ShowVertices = true;
     p.options.VertexDisplaySize = 15; // radius 1
-    p.drawColours.vertex = {0, 0.6f, 0};
-    p.drawColours.selectedVertex = {1, 0, 0};
-    image = s.render();
+    p.options.VertexColor = "$00009900";         // 0, 0.6, 0
+    p.options.SelectedVertexColor = "$000000FF"; // red
+    image = s.render({1});
     EXPECT_TRUE(near(s.at(image, {-3, 0, 0}), {0, 0.6f, 0}));
     EXPECT_TRUE(near(s.at(image, {3, 0, 0}), kRed));
     EXPECT_TRUE(near(s.at(image, {-1.75f, 0, 0}), kBackground))
@@ -163,7 +157,7 @@ TEST(ViewRendering, ColoursTexturesBackFacesVertexSpheresAndTheViewNotReady) {
     EXPECT_TRUE(near(s.at(image, {4.25f, 0, 0}), kRed)) << text(s.at(image, {4.25f, 0, 0}));
 
     p.options.ShowAxis = true;
-    p.ViewReady = false; // only the background, even with the axis
+    p.GeometryPresent = false; // only the background, even with the axis
     image = s.render();
     ASSERT_FALSE(image.isNull());
     for (int y = 0; y < image.height(); y += 7)
@@ -181,8 +175,8 @@ TEST(ViewInteraction, HoverHintCtrlDragWheelKeysAndPresetsReachTheViewAndTheBars
     s.hover(s.pointOf({0, 4, 0}));
     EXPECT_TRUE(s.canvas->toolTip().isEmpty());
 
-    // Ctrl + drag pans and picks nothing, even in a pick mode.
-    s.context->pickModes.PolygonPickMode = true;
+    // Ctrl + drag pans and picks nothing, even in a pick session.
+    s.document().startPick(PolygonPick{});
     const QPoint from = s.pointOf({-3, 0, 0}), to = from + QPoint(20, 10);
     QTest::mousePress(s.canvas, Qt::LeftButton, Qt::ControlModifier, from);
     QMouseEvent move(QEvent::MouseMove, to, s.canvas->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
@@ -191,12 +185,12 @@ TEST(ViewInteraction, HoverHintCtrlDragWheelKeysAndPresetsReachTheViewAndTheBars
     QTest::mouseRelease(s.canvas, Qt::LeftButton, Qt::ControlModifier, to);
     EXPECT_EQ(s.project().options.PanX, 20);
     EXPECT_EQ(s.project().options.PanY, 10);
-    EXPECT_TRUE(s.context->pickModes.PickedVertices.empty());
-    EXPECT_EQ(s.project().object.vertices[0].Selected, 0);
-    s.context->pickModes.PolygonPickMode = false;
+    EXPECT_TRUE(pickedVertices(s.document().pickSession()).empty());
+    EXPECT_TRUE(s.document().selected(Purpose::Vertices).empty());
+    s.document().endPick();
 
-    Project& p = s.project();
-    p.options.ZoomRatio = 20;
+    const Project& p = s.project();
+    s.changeOptions([](ProjectOptions& o) { o.ZoomRatio = 20; });
     const QPoint at = s.pointOf({0, 0, 0});
     QWheelEvent down(at, s.canvas->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);

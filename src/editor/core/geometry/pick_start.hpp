@@ -1,23 +1,17 @@
 #pragma once
-// The line and polygon windows' side of picking in the view: switching their
-// pick modes on and off, and the colours that new lines and polygons take
-// (the colour dialog, or random colours for polygons).
+// The line and polygon windows' side of picking in the view: starting their
+// pick sessions, and the colours that new lines and polygons take (the colour
+// dialog, or random colours for polygons).
 
+#include "editor/core/document/document.hpp"
 #include "editor/core/shell/editor_services.hpp"
-#include "editor/core/view/pick_modes.hpp"
 #include "model/colour_text.hpp"
-#include "model/project.hpp"
 #include "model/random_colours.hpp"
 #include "model/user_interaction.hpp"
 
 namespace meshsmith {
 
 inline constexpr Rgb kDefaultPolygonColour{0.5f, 0.5f, 0.5f};
-
-// Every pick mode off, the picks so far forgotten, every vertex deselected:
-// a window that starts a pick of its own first ends any other, so that only
-// one mode is ever on and the view hands its picks to the window waiting.
-void endPicking(PickModes& modes, Project& p);
 
 // Each component times 255, rounded: the colour the dialog and panels show.
 Colour toColour(const Rgb& colour);
@@ -54,14 +48,14 @@ class PolygonColour {
 
 // Starts picking a new polygon: any other pick ends; logs "Creating a Flat
 // Shading Polygon:", the colour comes as `how` says, logs "Pick first vertex
-// !"; PolygonPickMode is on.
-void startPolygonPick(PickModes& modes, Project& p, PolygonColour& colour, NextColour how,
+// !"; the document's session is a PolygonPick in that colour.
+void startPolygonPick(Document& document, PolygonColour& colour, NextColour how,
                       FileDialogs& files, LogSink& log);
 
 // Starts picking a new line: any other pick ends; logs "Creating a line:",
 // with `askColour` "Pick color !" and the colour dialog for `lineColour`, then
-// "Pick first vertex !"; LinePickMode is on with LinePickState 0.
-void startLinePick(PickModes& modes, Project& p, Rgb& lineColour, bool askColour,
-                   FileDialogs& files, LogSink& log);
+// "Pick first vertex !"; the document's session is a LinePick in that colour.
+void startLinePick(Document& document, Rgb& lineColour, bool askColour, FileDialogs& files,
+                   LogSink& log);
 
 } // namespace meshsmith

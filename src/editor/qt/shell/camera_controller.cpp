@@ -1,22 +1,14 @@
-// The main window's central area (the view above, the camera controls and the
-// log below) and the camera scroll bars and rotate buttons.
-#include "editor/qt/shell/main_form.hpp"
+#include "editor/qt/shell/camera_controller.hpp"
 
 #include "editor/qt/view/view_form.hpp"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSplitter>
+
+#include <algorithm>
 
 namespace meshsmith {
 namespace {
@@ -43,14 +35,9 @@ QPushButton* rotateButton(QWidget* parent, const char* name, const char* hint) {
 
 } // namespace
 
-void MainForm::buildBottomPanel() {
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    mdi_ = new QMdiArea(splitter);
-    mdi_->setObjectName("MdiArea");
-
-    auto* panel = new QWidget(splitter);
-    panel->setObjectName("BottomPanel");
-    auto* controls = new QGridLayout;
+CameraController::CameraController(EditorContext& context, DocumentSignal& signal,
+                                   MainActions& actions, QWidget* panel, QGridLayout* controls)
+    : QObject(panel), context_(context), actions_(actions) {
     xBar_ = cameraBar(panel, "XScrollBar", -360, 360, 0, 2, "Rotate Camera Around X");
     yBar_ = cameraBar(panel, "YScrollBar", -360, 360, 0, 2, "Rotate Camera Around Y");
     zBar_ = cameraBar(panel, "ZScrollBar", -360, 360, 0, 2, "Rotate Camera Around Z");
@@ -65,7 +52,11 @@ void MainForm::buildBottomPanel() {
         controls->addWidget(new QLabel(labels[row], panel), row, 0);
         controls->addWidget(bars[row], row, 1);
         if (buttons[row]) controls->addWidget(buttons[row], row, 2);
-        connect(bars[row], &QScrollBar::sliderReleased, this, &MainForm::redrawView);
+        // Dragging a bar draws without the vertex spheres; letting go shows them again.
+        connect(bars[row], &QScrollBar::sliderReleased, this, [this] {
+            context_.camera.verticesHidden = context_.camera.rotating();
+            if (view_) view_->redraw();
+        });
     }
     connect(xBar_, &QScrollBar::valueChanged, this,
             [this](int v) { barMoved(xBar_, CameraBar::X, "X-Rotation: ", v); });
@@ -76,82 +67,83 @@ void MainForm::buildBottomPanel() {
     connect(zoomBar_, &QScrollBar::valueChanged, this,
             [this](int v) { barMoved(zoomBar_, CameraBar::Zoom, "Zoom-Ratio: ", v); });
     for (QPushButton* b : {xRotate_, yRotate_, zRotate_})
-        connect(b, &QPushButton::clicked, this, &MainForm::rotateButtonClicked);
+        connect(b, &QPushButton::clicked, this, &CameraController::rotateButtonClicked);
 
-    logPane_ = new QPlainTextEdit(panel);
-    logPane_->setObjectName("LogMemo");
-    logPane_->setReadOnly(true);
-    logPane_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    logPane_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(logPane_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        connect(menu.addAction("Copy Log To Clipboard"), &QAction::triggered, this,
-                &MainForm::onCopyLog);
-        connect(menu.addAction("Save As Log File"), &QAction::triggered, this,
-                &MainForm::onSaveLog);
-        connect(menu.addAction("Clear All"), &QAction::triggered, this, &MainForm::onClearLog);
-        menu.exec(logPane_->mapToGlobal(at));
-    });
-
-    auto* row = new QHBoxLayout(panel);
-    row->addLayout(controls);
-    row->addWidget(logPane_, 1);
-    splitter->setStretchFactor(0, 1);
-    splitter->setSizes({520, 160});
-    setCentralWidget(splitter);
+    using enum MainItem;
+    const std::pair<MainItem, bool ProjectOptions::*> switches[] = {
+        {ShowAxis, &ProjectOptions::ShowAxis},
+        {ShowVertices, &ProjectOptions::ShowVertices},
+        {ShowLines, &ProjectOptions::ShowLines},
+        {ShowPolygons, &ProjectOptions::ShowPolygons},
+        {ShowTextures, &ProjectOptions::ShowTextures}};
+    for (auto [which, flag] : switches)
+        actions.addCheckable(which, [this, flag](bool on) {
+            ProjectOptions o = context_.document.options();
+            o.*flag = on;
+            context_.document.setOptions(o);
+        });
+    connect(&signal, &DocumentSignal::changed, this, &CameraController::onDocumentChanged);
 }
 
-void MainForm::buildView() {
-    view_ = new ViewForm(context_);
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (context_.general.NoCaption) flags |= Qt::FramelessWindowHint;
-    viewWindow_ = mdi_->addSubWindow(view_, flags);
-    viewWindow_->setObjectName("ViewWindow");
-    viewWindow_->showMaximized();
-    view_->sceneDrawn = [this] { openCommandLineProject(); };
-    view_->cameraChanged = [this] { showCameraControls(); };
-    if (const auto& problem = view_->openGlProblem())
-        addLogLine("The 3D view is not available: " + *problem + ". All other commands work.");
+void CameraController::attachView(ViewForm* view) {
+    view_ = view;
+    view_->cameraChanged = [this] { showControls(); };
+}
+
+// A project opened, closed or cleared (or such a step undone) brings its own
+// camera; any change of the options moves the switches.
+void CameraController::onDocumentChanged(const DocumentChange& change) {
+    if (change.any(DocumentChange::Opened) ||
+        (change.any(DocumentChange::File) && change.any(DocumentChange::Options)))
+        syncFromProject();
+    else if (change.any(DocumentChange::Options))
+        showControls();
+}
+
+void CameraController::syncFromProject() {
+    const ProjectOptions& o = context_.document.options();
+    CameraControls& c = context_.camera;
+    rotationBarsFollow(c, o);
+    c.zoomBar = std::clamp(o.ZoomRatio, barMinimum(CameraBar::Zoom), barMaximum(CameraBar::Zoom));
+    showControls();
 }
 
 // A bar's change: the camera value takes the bar's position, the hint shows
 // it, and the scene is drawn at once (without the vertex spheres while the
 // project has lines or polygons).
-void MainForm::barMoved(QScrollBar* bar, CameraBar which, const char* label, int value) {
-    moveBar(context_.project.options, context_.camera, which, value);
+void CameraController::barMoved(QScrollBar* bar, CameraBar which, const char* label, int value) {
+    CameraControls& c = context_.camera;
+    ProjectOptions o = context_.document.options();
+    moveBar(o, c, which, value);
     QString hint = QString(label) + QString::number(value);
     if (which != CameraBar::Zoom) hint += QChar(0x00B0);
     bar->setToolTip(hint);
-    redrawWithoutVertices();
-}
-
-void MainForm::redrawWithoutVertices() {
-    Project& p = context_.project;
-    p.ShowVerticesNow = !hidesVerticesWhileMoving(p);
+    c.verticesHidden = c.rotating() || hidesVerticesWhileMoving(context_.document.project());
+    context_.document.setOptions(o);
     if (view_) view_->redrawNow();
-    p.ShowVerticesNow = p.options.ShowVertices && !context_.camera.rotating();
+    if (!bar->isSliderDown()) c.verticesHidden = c.rotating();
 }
 
-void MainForm::rotateButtonClicked() {
+void CameraController::rotateButtonClicked() {
     CameraControls& c = context_.camera;
     c.rotateX = xRotate_->isChecked();
     c.rotateY = yRotate_->isChecked();
     c.rotateZ = zRotate_->isChecked();
-    const ProjectOptions& o = context_.project.options;
     // The bars show the running angles; while its button is down a bar rests.
-    rotationBarsFollow(c, o);
+    rotationBarsFollow(c, context_.document.options());
     c.xBarEnabled = !c.rotateX;
     c.yBarEnabled = !c.rotateY;
     c.zBarEnabled = !c.rotateZ;
-    showCameraControls();
-    context_.project.ShowVerticesNow = c.rotating() ? false : o.ShowVertices;
+    c.verticesHidden = c.rotating();
+    showControls();
+    if (!view_) return;
     view_->setRotating(c.rotating());
-    redrawView();
+    view_->redraw();
 }
 
 // The bars and rotate buttons show the camera controls (without running their
-// change behaviour again).
-void MainForm::showCameraControls() {
+// change behaviour again), the switches the options.
+void CameraController::showControls() {
     const CameraControls& c = context_.camera;
     const QSignalBlocker bx(xBar_), by(yBar_), bz(zBar_), bzoom(zoomBar_);
     xBar_->setValue(c.xBar);
@@ -164,14 +156,13 @@ void MainForm::showCameraControls() {
     xRotate_->setChecked(c.rotateX);
     yRotate_->setChecked(c.rotateY);
     zRotate_->setChecked(c.rotateZ);
-}
-
-void MainForm::onCopyLog() {
-    QApplication::clipboard()->setText(logPane_->toPlainText());
-}
-
-void MainForm::onClearLog() {
-    logPane_->clear();
+    const ProjectOptions& o = context_.document.options();
+    using enum MainItem;
+    actions_[ShowAxis]->setChecked(o.ShowAxis);
+    actions_[ShowVertices]->setChecked(o.ShowVertices);
+    actions_[ShowLines]->setChecked(o.ShowLines);
+    actions_[ShowPolygons]->setChecked(o.ShowPolygons);
+    actions_[ShowTextures]->setChecked(o.ShowTextures);
 }
 
 } // namespace meshsmith

@@ -1,26 +1,47 @@
-// The main window's build and launch commands: write the ASE file, run the
-// converter as a child process (the window stays responsive meanwhile), and
-// start the game, the launcher, a viewer or the user's program.
-#include "editor/qt/shell/main_form.hpp"
+#include "editor/qt/shell/build_controller.hpp"
 
+#include "editor/core/shell/conversion_report.hpp"
 #include "editor/core/shell/general_options.hpp"
 #include "export/ase_writer.hpp"
 #include "export/build_checks.hpp"
-#include "export/launch_plans.hpp"
 #include "model/paths.hpp"
-#include "model/project_commands.hpp"
+
+#include <QWidget>
 
 namespace meshsmith {
 
-std::string MainForm::settingsPath(const char* key) const {
+BuildController::BuildController(EditorContext& context, MainActions& actions, QWidget* window,
+                                 std::function<void()> saveProject)
+    : QObject(window), context_(context), window_(window), saveProject_(std::move(saveProject)),
+      log_(std::make_unique<EditorLog>(context)) {
+    using enum MainItem;
+    actions.add(WriteAseAndConvert, [this] { onWriteAseAndConvert(); });
+    actions.add(WriteAseConvertGpl, [this] { onWriteAseConvertAndStartGpl(); });
+    actions.add(WriteAseConvertViewer)->setEnabled(false);
+    actions.add(Write3do)->setEnabled(false);
+    actions.add(StartGpl, [this] { onStartGpl(); });
+    actions.add(StartViewer, [this] { onStartProgram("ViewerPath"); });
+    actions.add(StartUser, [this] { onStartProgram("UserPath"); });
+}
+
+BuildController::~BuildController() {
+    converter_.stop();
+}
+
+void BuildController::stopConverter() {
+    if (!converter_.running()) return;
+    converter_.stop();
+    context_.addLogLine(
+        stoppedConversionLine(fileNameOf(kilnPath(context_.appFolder)), convertingAse_));
+}
+
+std::string BuildController::settingsPath(const char* key) const {
     return context_.settings.readString(kGeneralOptions, key, "");
 }
 
-// Writes the project's ASE file and starts the converter on it. The converter
-// writes its 3DO beside the ASE file; `target` is where the 3DO belongs.
-// `afterSuccess` runs once the 3DO is in place. False when nothing was started.
-bool MainForm::startConversion(const std::string& target, std::function<void()> afterSuccess) {
-    const Project& p = context_.project;
+bool BuildController::startConversion(const std::string& target,
+                                      std::function<void()> afterSuccess) {
+    const Project& p = context_.document.project();
     const std::string kiln = kilnPath(context_.appFolder);
     const std::string kilnName = fileNameOf(kiln);
     if (converter_.running()) {
@@ -37,25 +58,25 @@ bool MainForm::startConversion(const std::string& target, std::function<void()> 
     const std::string built = threeDoPath(p.ProjectFile);
     convertingAse_ = ase;
     return converter_.start(
-        kiln, ase, target, [this](const std::string& line) { addLogLine(line); },
+        kiln, ase, target, [this](const std::string& line) { context_.addLogLine(line); },
         [this, kilnName, built, target, afterSuccess](const ConverterEnd& end) {
             const ConversionReport report = finishConversion(end, kilnName, built, target);
             for (const std::string& line : report.logLines)
-                addLogLine(line);
+                context_.addLogLine(line);
             if (!report.ok) return context_.prompts.showMessage(report.message);
             if (afterSuccess) afterSuccess();
         });
 }
 
-void MainForm::onWriteAseAndConvert() {
-    const OperationResult check = checkBuild(context_.project, context_.appFolder);
+void BuildController::onWriteAseAndConvert() {
+    const Project& p = context_.document.project();
+    const OperationResult check = checkBuild(p, context_.appFolder);
     if (!check.done()) return report(context_.prompts, check);
-    const std::string out = threeDoPath(context_.project.ProjectFile);
-    startConversion(out, nullptr);
+    startConversion(threeDoPath(p.ProjectFile), nullptr);
 }
 
-void MainForm::onWriteAseConvertAndStartGpl() {
-    Project& p = context_.project;
+void BuildController::onWriteAseConvertAndStartGpl() {
+    const Project& p = context_.document.project();
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
     std::string out;
     const OperationResult plan = planGplBuild(p, settings, context_.prompts, out);
@@ -66,15 +87,15 @@ void MainForm::onWriteAseConvertAndStartGpl() {
 
 // After the 3DO of "Write ASE, Convert and start GPL" is in place: the project
 // is saved, then the game is started as the options say.
-void MainForm::afterGplBuild(const std::string& projectFile) {
-    Project& p = context_.project;
+void BuildController::afterGplBuild(const std::string& projectFile) {
+    const Project& p = context_.document.project();
     // The user may have closed or replaced the project while the converter ran.
     if (p.ProjectFile != projectFile)
-        return addLogLine("Project changed during the conversion: GPL not started");
-    onSaveProject();
+        return context_.addLogLine("Project changed during the conversion: GPL not started");
+    saveProject_();
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
     if (p.options.AutoGPL && p.options.MakerClose) {
-        if (startProgram(launcherLaunch(settings, p))) close();
+        if (startProgram(launcherLaunch(settings, p))) window_->close();
         return;
     }
     if (!p.options.AutoGPL &&
@@ -83,33 +104,26 @@ void MainForm::afterGplBuild(const std::string& projectFile) {
     startGame(gameLaunch(settings.gplPath, ""));
 }
 
-void MainForm::startGame(const ProgramLaunch& launch) {
-    if (context_.project.options.MakerMinimize) showMinimized();
+void BuildController::startGame(const ProgramLaunch& launch) {
+    if (context_.document.options().MakerMinimize) window_->showMinimized();
     startProgram(launch);
 }
 
-bool MainForm::startProgram(const ProgramLaunch& launch) {
+bool BuildController::startProgram(const ProgramLaunch& launch) {
     if (context_.starter.startDetached(launch)) return true;
     context_.prompts.showMessage("Unable to start " + launch.program + " !");
     return false;
 }
 
-void MainForm::onStartGpl() {
+void BuildController::onStartGpl() {
     const LaunchSettings settings{context_.appFolder, settingsPath("GPLPath"), "", ""};
     if (OperationResult check = checkStartGame(settings); !check.done())
         return report(context_.prompts, check);
-    startGame(startGameLaunch(settings.gplPath, context_.project.options));
+    startGame(startGameLaunch(settings.gplPath, context_.document.options()));
 }
 
-void MainForm::onStartViewer() {
-    const std::string path = settingsPath("ViewerPath");
-    if (OperationResult check = checkStartProgram(path); !check.done())
-        return report(context_.prompts, check);
-    startProgram({path, {}});
-}
-
-void MainForm::onStartUserProgram() {
-    const std::string path = settingsPath("UserPath");
+void BuildController::onStartProgram(const char* key) {
+    const std::string path = settingsPath(key);
     if (OperationResult check = checkStartProgram(path); !check.done())
         return report(context_.prompts, check);
     startProgram({path, {}});

@@ -1,16 +1,8 @@
-#include "editor/core/geometry/pick_session.hpp"
+#include "editor/core/geometry/pick_start.hpp"
 
 #include <cmath>
 
 namespace meshsmith {
-
-void endPicking(PickModes& modes, Project& p) {
-    modes.LinePickMode = modes.PolygonPickMode = modes.PolygonRedefineMode = false;
-    modes.PivotPickMode = modes.LineRedefineMode = false;
-    modes.LinePickState = 0;
-    modes.PickedVertices.clear();
-    deselectAllVertices(p);
-}
 
 Colour toColour(const Rgb& colour) {
     auto byte = [](float c) {
@@ -45,25 +37,25 @@ void PolygonColour::next(NextColour how, FileDialogs& files, LogSink& log) {
     }
 }
 
-void startPolygonPick(PickModes& modes, Project& p, PolygonColour& colour, NextColour how,
+void startPolygonPick(Document& document, PolygonColour& colour, NextColour how,
                       FileDialogs& files, LogSink& log) {
-    endPicking(modes, p);
+    document.endPick();
     log.addLine("Creating a Flat Shading Polygon:");
     colour.next(how, files, log);
     log.addLine("Pick first vertex !");
-    modes.PolygonPickMode = true;
+    document.startPick(PolygonPick{colour.current(), {}});
 }
 
-void startLinePick(PickModes& modes, Project& p, Rgb& lineColour, bool askColour,
-                   FileDialogs& files, LogSink& log) {
-    endPicking(modes, p);
+void startLinePick(Document& document, Rgb& lineColour, bool askColour, FileDialogs& files,
+                   LogSink& log) {
+    document.endPick();
     log.addLine("Creating a line:");
     if (askColour) {
         log.addLine("Pick color !");
         chooseColour(files, lineColour);
     }
     log.addLine("Pick first vertex !");
-    modes.LinePickMode = true;
+    document.startPick(LinePick{lineColour, {}});
 }
 
 } // namespace meshsmith
