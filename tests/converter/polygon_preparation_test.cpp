@@ -69,6 +69,56 @@ TEST(EarCutting, ConcaveOutlinesAreCutUntilNoReflexCornerRemains) {
     }
 }
 
+namespace {
+
+// A star of `corners` corners about (1, 2, 3): tips at radius 6, inner corners
+// at radius 2, in the plane spanned by (0.6, 0, 0.8) and (0, 1, 0); `lift`
+// moves corner 3 off that plane.
+std::vector<Point> star(int corners, bool clockwise, float lift) {
+    std::vector<Point> out;
+    for (int i = 0; i < corners; ++i) {
+        const double angle = (clockwise ? -1 : 1) * 2 * 3.14159265358979 * i / corners;
+        const double r = i % 2 == 0 ? 6 : 2, a = r * std::cos(angle), b = r * std::sin(angle);
+        const double off = i == 3 ? lift : 0;
+        out.push_back({static_cast<float>(1 + 0.6 * a - 0.8 * off), static_cast<float>(2 + b),
+                       static_cast<float>(3 + 0.8 * a + 0.6 * off)});
+    }
+    return out;
+}
+
+double dot(const std::array<double, 3>& p, const std::array<double, 3>& q) {
+    return p[0] * q[0] + p[1] * q[1] + p[2] * q[2];
+}
+
+} // namespace
+
+TEST(EarCutting, SpikyStarsAreCutIntoPiecesInsideThemFacingTheirWay) {
+    // The pieces of a polygon cover exactly its area only when every one lies
+    // inside it and faces its way (a notch between two tips would add area).
+    for (const int corners : {6, 8, 12, 16, 40})
+        for (const bool clockwise : {false, true})
+            for (const float lift : {0.0f, 0.0014f}) {
+                SCOPED_TRACE(std::to_string(corners) + (clockwise ? " clockwise" : "") +
+                             " lifted " + std::to_string(lift));
+                KilnState k;
+                readPolygon(k, star(corners, clockwise, lift), "wall");
+                std::array<double, 3> whole{0, 0, 0};
+                double pieces = 0;
+                for (int p = 0; p < k.polyCount; ++p) {
+                    const auto piece = vectorArea(k, p);
+                    for (std::size_t c = 0; c < 3; ++c)
+                        whole[c] += piece[c];
+                    pieces += polygonArea(k, p);
+                }
+                const double area = std::sqrt(dot(whole, whole));
+                EXPECT_NEAR(area / 2, corners * 6.0 * std::sin(3.14159265358979 / (corners / 2)),
+                            1e-3);
+                EXPECT_NEAR(pieces, area, 1e-5 * area) << "a piece outside or turned over";
+                for (int p = 0; p < k.polyCount; ++p)
+                    EXPECT_GT(dot(vectorArea(k, p), whole), 0) << "piece " << p;
+            }
+}
+
 TEST(EarCutting, PolygonWithoutAnEarStillFitsItsRecord) {
     // A self-crossing 12-gon in which every convex corner's triangle holds a
     // reflex vertex: no ear exists, yet the record holds at most 11 vertices.
