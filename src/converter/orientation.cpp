@@ -1,10 +1,14 @@
-// The facing of a polygon against its own plane.
+// The facing of a polygon against its own plane, and against the plane of the
+// node it is filed in.
 
+#include "geometry/polygon_ears.hpp"
 #include "plane_tests.hpp"
 #include "polygon_corners.hpp"
 #include "polygon_preparation.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace meshsmith::kiln {
 
@@ -36,6 +40,23 @@ int Orientation(const KilnState& k, int polyNum) {
     const auto pl = static_cast<std::size_t>(p.inPlane);
     const float planeComponent = axis == 0 ? k.a[pl] : axis == 1 ? k.b[pl] : k.c[pl];
     return signum(nv[static_cast<std::size_t>(axis)]) == signum(planeComponent) ? 1 : -1;
+}
+
+int FacingInNode(const KilnState& k, int polyNum, int planeNum) {
+    const poly& p = k.polygon.at(static_cast<std::size_t>(polyNum));
+    if (planeNum < 0 || planeNum >= std::min(k.planeCount, kMaxPlanes)) return Orientation(k, polyNum);
+    std::vector<geometry::Point3f> corners;
+    for (int i = 0; i < cornerCount(p); ++i) {
+        const auto v = static_cast<std::size_t>(p.vertexList[static_cast<std::size_t>(i)]);
+        corners.push_back({k.x[v], k.y[v], k.z[v]});
+    }
+    // The converter's normals are (P2 - P0) x (P1 - P0): against the area normal.
+    const geometry::Vector3d area = geometry::areaNormal(corners);
+    const auto pl = static_cast<std::size_t>(planeNum);
+    const double along = -(area[0] * k.a[pl] + area[1] * k.b[pl] + area[2] * k.c[pl]);
+    if (along > 0) return 1;
+    if (along < 0) return -1;
+    return Orientation(k, polyNum);
 }
 
 } // namespace meshsmith::kiln

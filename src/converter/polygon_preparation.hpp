@@ -22,7 +22,9 @@ std::array<float, 3> normalOf(const KilnState& k, std::int32_t v0, std::int32_t 
 
 // Cuts ears off polygon `polyNum` (its slot holds polyVertexCount, stringNum
 // and flav; its corners are in the lists) until it has at most 10 vertices and
-// no reflex corner. Each ear is appended as a triangle (inPlane, stringNum and
+// no reflex corner (one turning against the polygon's area normal, see
+// geometry/polygon_ears.hpp), so that every ear lies inside the polygon and
+// faces as it does. Each ear is appended as a triangle (inPlane, stringNum and
 // flav of the polygon, its corners' texture coordinates and, for flav 1,
 // colours from tRed .. tAlpha). When no ear exists (a polygon that crosses
 // itself) the cutting stops, but a rest of more than 10 vertices first loses
@@ -55,6 +57,14 @@ int checkCollinear(const KilnState& k, std::int32_t vert1, std::int32_t vert2, s
 // judged on the largest component of the first non-zero triple normal. A
 // polygon without a normal or without a plane gives -1.
 int Orientation(const KilnState& k, int polyNum);
+
+// 1 when the polygon faces along the normal of plane `planeNum` (the plane of
+// the node it is filed in), -1 when against: the sign of its area normal
+// (double precision, nothing dropped) against the plane's normal. A polygon
+// lying within the tolerance of a node's plane may face against it even where
+// its own plane faces along. Orientation's answer for a polygon without area
+// or a plane outside the table.
+int FacingInNode(const KilnState& k, int polyNum, int planeNum);
 
 // Tries to merge triangle `polyNum` with one later triangle (same plane,
 // texture, facing and size, the shared edge the longest of both, texture

@@ -21,7 +21,7 @@ constexpr std::int32_t kNone = -1;
 // The polygons of one node, sorted by texture, with their facing.
 struct NodePolygons {
     std::vector<std::int32_t> polys;
-    std::vector<int> facing; // Orientation: 1 forward, -1 backward
+    std::vector<int> facing; // against the node's plane: 1 forward, -1 backward
     bool twinsOnly = false;  // head flag 1: every polygon has its reversed twin here
 };
 
@@ -68,7 +68,7 @@ NodePolygons readCentre(const KilnState& k, const node& n) {
     };
     std::stable_sort(np.polys.begin(), np.polys.end(), byTexture);
     for (std::int32_t p : np.polys)
-        np.facing.push_back(Orientation(k, p));
+        np.facing.push_back(FacingInNode(k, p, n.nodeValue));
     return np;
 }
 

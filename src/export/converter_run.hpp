@@ -17,13 +17,21 @@ struct ChildRun {
     std::string error;    // why it could not be started, or how it ended otherwise
 };
 
+// Where the child's standard error goes: to this process's, or into its
+// output with the rest.
+enum class ChildErrors { Inherited, Merged };
+
 // Starts `program` with `args` (program name not included), passes each piece
 // of its standard output to `onOutput` as it arrives, waits for it to end and
-// returns how it ended. Its standard error and input are this process's.
+// returns how it ended. Its standard input is this process's, its standard
+// error as `errors` says. Safe to call from several threads at once: each
+// child inherits its own pipe and standard handles, nothing of another's.
 ChildRun runChild(const std::string& program, const std::vector<std::string>& args,
-                  const std::function<void(std::string_view)>& onOutput);
+                  const std::function<void(std::string_view)>& onOutput,
+                  ChildErrors errors = ChildErrors::Inherited);
 
-// The converter on an ASE file: KilnPath with the ASE path and the output path.
+// The converter on an ASE file: KilnPath with the ASE path and the output
+// path; its error output comes with its output, as the editor shows it.
 ChildRun runConverter(const std::string& kilnPath, const std::string& asePath,
                       const std::string& outPath,
                       const std::function<void(std::string_view)>& onOutput);

@@ -4,10 +4,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <system_error>
 
 namespace meshsmith {
 
@@ -51,8 +51,10 @@ std::optional<std::string> readWholeFile(std::string_view path, std::string* err
     }
     std::ifstream in(native, std::ios::binary);
     if (!in) {
+        // generic_category() rather than strerror, which may share a buffer between threads.
         if (error)
-            *error = "Cannot open file \"" + std::string(path) + "\". " + std::strerror(errno);
+            *error = "Cannot open file \"" + std::string(path) + "\". " +
+                     std::generic_category().message(errno);
         return std::nullopt;
     }
     // One read of the whole size: far faster than a character iterator on big files.
@@ -92,12 +94,14 @@ std::optional<std::string> writeFileAtomically(std::string_view path, std::strin
         return "Cannot write file \"" + std::string(path) + "\". " + why;
     };
     std::FILE* f = std::fopen(tempName.c_str(), "wb");
-    if (!f) return "Cannot create file \"" + std::string(path) + "\". " + std::strerror(errno);
+    if (!f)
+        return "Cannot create file \"" + std::string(path) + "\". " +
+               std::generic_category().message(errno);
     bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
     int writeErr = errno;
     ok = (std::fflush(f) == 0) && ok;
     if (std::fclose(f) != 0) ok = false;
-    if (!ok) return fail(std::strerror(writeErr ? writeErr : EIO));
+    if (!ok) return fail(std::generic_category().message(writeErr ? writeErr : EIO));
     std::error_code ec;
     fs::rename(temp, target, ec);
     if (ec) return fail(ec.message());

@@ -1,6 +1,7 @@
 #include "converter/bsp_builder.hpp"
 #include "converter/plane_tests.hpp"
 #include "converter/polygon_preparation.hpp"
+#include "geometry/polygon_ears.hpp"
 #include "generated_objects.hpp"
 #include "kiln_builders.hpp"
 #include "tree_checks.hpp"
@@ -9,6 +10,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 
 using namespace meshsmith::kiln;
 using namespace meshsmith::kiln::test;
@@ -67,6 +69,57 @@ TEST(EarCutting, ConcaveOutlinesAreCutUntilNoReflexCornerRemains) {
         }
         EXPECT_NEAR(totalAreaZ(k, 0), doubleAreas[o], 1e-4);
     }
+}
+
+namespace {
+
+// A star of `corners` corners about (1, 2, 3): tips at radius `tip`, inner
+// corners at radius `inner`, in the plane spanned by (0.6, 0, 0.8) and
+// (0, 1, 0); `lift` moves corner 3 off that plane.
+std::vector<Point> star(int corners, bool clockwise, float lift, double tip = 6,
+                        double inner = 2) {
+    std::vector<Point> out;
+    for (int i = 0; i < corners; ++i) {
+        const double angle = (clockwise ? -1 : 1) * 2 * 3.14159265358979 * i / corners;
+        const double r = i % 2 == 0 ? tip : inner, a = r * std::cos(angle), b = r * std::sin(angle);
+        const double off = i == 3 ? lift : 0;
+        out.push_back({static_cast<float>(1 + 0.6 * a - 0.8 * off), static_cast<float>(2 + b),
+                       static_cast<float>(3 + 0.8 * a + 0.6 * off)});
+    }
+    return out;
+}
+
+double dot(const std::array<double, 3>& p, const std::array<double, 3>& q) {
+    return p[0] * q[0] + p[1] * q[1] + p[2] * q[2];
+}
+
+} // namespace
+
+TEST(EarCutting, SpikyStarsAreCutIntoPiecesInsideThemFacingTheirWay) {
+    // The pieces of a polygon cover exactly its area only when every one lies
+    // inside it and faces its way (a notch between two tips would add area).
+    for (const int corners : {6, 8, 12, 16, 40})
+        for (const bool clockwise : {false, true})
+            for (const float lift : {0.0f, 0.0014f}) {
+                SCOPED_TRACE(std::to_string(corners) + (clockwise ? " clockwise" : "") +
+                             " lifted " + std::to_string(lift));
+                KilnState k;
+                readPolygon(k, star(corners, clockwise, lift), "wall");
+                std::array<double, 3> whole{0, 0, 0};
+                double pieces = 0;
+                for (int p = 0; p < k.polyCount; ++p) {
+                    const auto piece = vectorArea(k, p);
+                    for (std::size_t c = 0; c < 3; ++c)
+                        whole[c] += piece[c];
+                    pieces += polygonArea(k, p);
+                }
+                const double area = std::sqrt(dot(whole, whole));
+                EXPECT_NEAR(area / 2, corners * 6.0 * std::sin(3.14159265358979 / (corners / 2)),
+                            1e-3);
+                EXPECT_NEAR(pieces, area, 1e-5 * area) << "a piece outside or turned over";
+                for (int p = 0; p < k.polyCount; ++p)
+                    EXPECT_GT(dot(vectorArea(k, p), whole), 0) << "piece " << p;
+            }
 }
 
 TEST(EarCutting, PolygonWithoutAnEarStillFitsItsRecord) {
@@ -170,4 +223,80 @@ TEST(TriangleMerging, PairsBecomeAQuadUnlessShapeTextureOrColourDiffers) {
     EXPECT_FLOAT_EQ(square.polygon[0].tvertx[3], 0);
     EXPECT_FLOAT_EQ(square.polygon[0].tverty[3], 1);
     EXPECT_EQ(PolyPlaneREL(square, 0, square.polygon[0].inPlane), 0);
+}
+
+namespace {
+
+double length(const std::array<double, 3>& v) {
+    return std::sqrt(dot(v, v));
+}
+
+// Twice the vector area of the triangle (a, b, c) of the outline.
+std::array<double, 3> triangleArea(const std::vector<Point>& o, const std::array<int, 3>& t) {
+    std::array<double, 3> u{}, v{};
+    for (std::size_t c = 0; c < 3; ++c) {
+        u[c] = double{o[t[1]][c]} - o[t[0]][c];
+        v[c] = double{o[t[2]][c]} - o[t[0]][c];
+    }
+    return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+}
+
+// A comb of `teeth` teeth of width 1 and height 5 on a bar of height 1.
+std::vector<Point> comb(int teeth) {
+    std::vector<Point> out{{0, 0, 0}, {2.0f * teeth - 1, 0, 0}};
+    for (int t = teeth - 1; t >= 0; --t) {
+        out.insert(out.end(), {{2.0f * t + 1, 6, 0}, {2.0f * t, 6, 0}});
+        if (t > 0) out.insert(out.end(), {{2.0f * t, 1, 0}, {2.0f * t - 1, 1, 0}});
+    }
+    return out;
+}
+
+} // namespace
+
+// The view fills polygons with the converter's pieces and a fan over the rest.
+TEST(PolygonFill, OutlinesAreCoveredExactlyByTrianglesFacingTheirWay) {
+    const std::pair<std::string, std::vector<Point>> cases[] = {
+        {"star of 20 tips", star(40, false, 0)},
+        {"thin star of 8 tips", star(16, false, 0, 100, 0.5)},
+        {"comb of 12 teeth", comb(12)},
+        {"corners along an edge", {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {3, 3, 0}, {0, 3, 0}}},
+    };
+    for (const auto& [name, outline] : cases)
+        for (const bool reversed : {false, true}) {
+            SCOPED_TRACE(name + (reversed ? ", reversed" : ""));
+            const std::vector<Point> o =
+                reversed ? std::vector<Point>(outline.rbegin(), outline.rend()) : outline;
+            const auto whole = meshsmith::geometry::areaNormal(o);
+            const auto triangles = meshsmith::geometry::fillTriangles(o);
+            EXPECT_EQ(triangles.size(), o.size() - 2);
+            double covered = 0;
+            for (const auto& t : triangles) {
+                covered += length(triangleArea(o, t));
+                EXPECT_GE(dot(triangleArea(o, t), whole), 0);
+            }
+            EXPECT_NEAR(covered, length(whole), 1e-5 * length(whole)) << "a triangle outside";
+        }
+}
+
+TEST(PolygonFill, BrokenOutlinesStillGiveTriangles) {
+    std::vector<Point> knot;
+    for (int i = 0; i < 30; ++i)
+        knot.push_back({static_cast<float>((i * 7) % 11), static_cast<float>((i * 5) % 13), 0});
+    const std::pair<std::string, std::vector<Point>> cases[] = {
+        {"no corner", {}},
+        {"two corners", {{0, 0, 0}, {1, 0, 0}}},
+        {"all on a line", {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}}},
+        {"one point repeated", std::vector<Point>(14, Point{1, 1, 1})},
+        {"a bow tie", {{0, 0, 0}, {2, 2, 0}, {2, 0, 0}, {0, 2, 0}}},
+        {"a knot of 30", knot},
+    };
+    for (const auto& [name, o] : cases) {
+        SCOPED_TRACE(name);
+        const auto triangles = meshsmith::geometry::fillTriangles(o);
+        EXPECT_EQ(triangles.size(), o.size() < 3 ? 0 : o.size() - 2);
+        for (const auto& t : triangles)
+            for (const int corner : t)
+                EXPECT_TRUE(corner >= 0 && corner < static_cast<int>(o.size()));
+        EXPECT_LE(o.size() - meshsmith::geometry::earCuts(o, 10).size(), 10u);
+    }
 }

@@ -6,6 +6,7 @@
 #include "converter/threedo_writer.hpp"
 #include "kiln_builders.hpp"
 #include "support/temp_folder.hpp"
+#include "threedo_check.hpp"
 #include "threedo_file.hpp"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,33 @@ TEST(ThreeDOFile, PolygonsAreGroupedByTextureAndTheClipperIsLeftOut) {
     const inspect::ThreeDoFile lone = parsed(build3DO(k, makeNode(k, {clip})));
     EXPECT_EQ(polygonRecords(lone), 0u);
     EXPECT_EQ(lone.recordAt(lone.rootOffset)->frontGroup, -1);
+}
+
+TEST(ThreeDOFile, PolygonsAreGroupedByHowTheyFaceTheirNodesPlane) {
+    // The game picks a group by the eye's side of the node's plane. A quad
+    // filed into a node whose plane lies 0.0005 from its own but faces the
+    // other way (an anti-parallel coplanar neighbour's) is drawn from behind
+    // that plane: its back group.
+    KilnState k;
+    const std::int32_t quad = addQuad(k, "wall");
+    node* n = makeNode(k, {quad});
+    n->nodeValue = appendPlane(k, 0, 0, -1, 0.0005f);
+    const std::vector<std::uint8_t> bytes = build3DO(k, n);
+    const inspect::ThreeDoFile f = parsed(bytes);
+    EXPECT_EQ(f.recordAt(f.rootOffset)->frontGroup, -1);
+    EXPECT_NE(f.recordAt(f.rootOffset)->backGroup, -1);
+    const auto check = inspect::checkThreeDo(bytes);
+    EXPECT_FALSE(check.violation) << check.violation->text();
+
+    // A sliver of area 1e-7 (its triple normal drops below the 1e-6 cut)
+    // facing along its plane is drawn from in front.
+    KilnState s;
+    appendPlane(s, 0, 0, 1, 0);
+    const std::int32_t sliver = addPolygon(s, {{5, 0, 0}, {5.5f, 2e-7f, 0}, {6, 0, 0}});
+    s.polygon[static_cast<std::size_t>(sliver)].inPlane = 0;
+    const inspect::ThreeDoFile g = parsed(build3DO(s, makeNode(s, {sliver})));
+    EXPECT_NE(g.recordAt(g.rootOffset)->frontGroup, -1);
+    EXPECT_EQ(g.recordAt(g.rootOffset)->backGroup, -1);
 }
 
 TEST(ThreeDOFile, DeepTreeIsWrittenWithoutRecursion) {

@@ -93,6 +93,39 @@ TEST(BatchSession, EveryCommandOverTheExample) {
         EXPECT_TRUE(fs::exists(dir.file(f))) << f;
 }
 
+// Conversions at once print what one at a time prints, in the same order,
+// and write the same 3DO files; one project that fails fails the build.
+TEST(BatchSession, ConversionsAtOnceMatchOneAtATime) {
+    TempFolder dir;
+    copyExample(dir.path() / "many", "a.3dp");
+    const std::vector<std::string> good{"a", "b", "c", "e", "f"};
+    for (const Args& make :
+         {Args{"transform", "many/a.3dp", "--out", "many/b.3dp", "--scale", "2"},
+          Args{"transform", "many/a.3dp", "--out", "many/c.3dp", "--center"},
+          Args{"resave", "many/a.3dp", "many/e.3dp"},
+          Args{"transform", "many/a.3dp", "--out", "many/f.3dp", "--mirror", "x"}})
+        ASSERT_EQ(runProgram("meshsmith-batch", make, dir.folder()).status, 0) << make[3];
+    writeFile(dir.file("many/d.3dp"), "Vertices\r\n1\r\n1\r\nx\r\n3\r\n");
+    std::string said[2];
+    std::vector<std::string> built[2];
+    for (int k = 0; k < 2; ++k) {
+        for (const std::string& name : good)
+            fs::remove(dir.file("many/" + name + ".3do"));
+        // b named twice: built twice, one after the other.
+        const ProgramRun run =
+            runProgram("meshsmith-batch", {"build", k == 0 ? "-j1" : "-j3", "many", "many/b.3dp"},
+                       dir.folder());
+        said[k] = "status " + std::to_string(run.status) + "\n" + run.out + run.err;
+        for (const std::string& name : good)
+            built[k].push_back(readFile(dir.file("many/" + name + ".3do")));
+    }
+    EXPECT_EQ(said[1], said[0]);
+    EXPECT_TRUE(said[0].starts_with("status 1\n")) << said[0];
+    EXPECT_NE(said[0].find("6 built, 1 failed"), std::string::npos) << said[0];
+    EXPECT_EQ(built[1], built[0]);
+    EXPECT_NE(built[0][0], built[0][1]);
+}
+
 // Into another folder the bitmaps are stored with their own folder.
 TEST(BatchSession, ResaveElsewhereKeepsTheBitmapsFound) {
     TempFolder dir;

@@ -21,14 +21,14 @@ using namespace meshsmith::inspect3do;
 constexpr std::size_t kXyzsLength = 20, kStrnLength = 124, kStrnPadding = 134, kPrimLength = 144,
                       kPrimData = 148;
 
-// One quad in the plane z = 0 under one leaf node:
+// One quad in the plane z = 0, facing up, under one leaf node:
 // data 4 polygon, 68 texture group "wall", 88 node type 6 (the root).
 ThreeDoParts singleNodeParts() {
     ThreeDoParts parts;
     parts.vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
     parts.planes = {{0, 0, 1, 0}};
     parts.strings = {"wall"};
-    parts.prim.i32(88).append(polygonRecord({3, 2, 1, 0}));
+    parts.prim.i32(88).append(polygonRecord({0, 1, 2, 3}));
     parts.prim.ints({5, 4, 5, 0, 3}).ints({6, 0, 68});
     return parts;
 }
@@ -55,7 +55,7 @@ ThreeDoParts twoNodeParts(float zLow, float zHigh, bool childInFront) {
     parts.planes.push_back({1, 0, 0, -0.5f});
     parts.prim = LeBytes{};
     parts.prim.i32(184).append(polygonRecord({4, 5, 6, 7})).ints({5, 4, 5, 0, 3}).ints({6, 1, 68});
-    parts.prim.append(polygonRecord({3, 2, 1, 0})).ints({5, 100, 5, 0, 3});
+    parts.prim.append(polygonRecord({0, 1, 2, 3})).ints({5, 100, 5, 0, 3});
     parts.prim.ints({9, 0, childInFront ? 88 : -1, 164, childInFront ? -1 : 88});
     return parts;
 }
@@ -79,9 +79,9 @@ std::vector<std::uint8_t> deepTree(float zLow, float zHigh) {
                           {{0, 0.5f, zLow}, {1, 0.5f, zLow}, {1, 0.5f, zHigh}, {0, 0.5f, zHigh}});
     parts.planes.push_back({0, 1, 0, -0.5f});
     parts.prim = LeBytes{};
-    parts.prim.i32(288).append(polygonRecord({8, 9, 10, 11})).ints({5, 4, 5, 0, 3});
+    parts.prim.i32(288).append(polygonRecord({11, 10, 9, 8})).ints({5, 4, 5, 0, 3});
     parts.prim.ints({6, 2, 68}).append(polygonRecord({4, 5, 6, 7})).ints({5, 100, 5, 0, 3});
-    parts.prim.ints({9, 1, 88, 164, -1}).append(polygonRecord({3, 2, 1, 0}));
+    parts.prim.ints({9, 1, 88, 164, -1}).append(polygonRecord({0, 1, 2, 3}));
     parts.prim.ints({5, 204, 5, 0, 3}).ints({9, 0, 184, 268, -1});
     return assemble(parts);
 }
@@ -90,6 +90,23 @@ ThreeDoParts singleNodeWith(void (*change)(ThreeDoParts&)) {
     ThreeDoParts parts = singleNodeParts();
     change(parts);
     return parts;
+}
+
+// The single node with its polygon's corners in `order` (vertex 4 lies 0.001
+// beside vertex 1, for a sliver), filed in the front group of a type 6 node
+// or the back group of a type 7 node.
+std::vector<std::uint8_t> singleNodeFacing(const std::vector<std::int32_t>& order, bool back) {
+    ThreeDoParts parts = singleNodeParts();
+    parts.vertices.push_back({1, 0.001f, 0});
+    const LeBytes polygon = polygonRecord(order);
+    const std::int32_t group = 4 + polygon.size(), node = group + 20;
+    parts.prim = LeBytes{};
+    parts.prim.i32(node).append(polygon).ints({5, 4, 5, 0, 3});
+    if (back)
+        parts.prim.ints({7, 0, -1, group});
+    else
+        parts.prim.ints({6, 0, group});
+    return assemble(parts);
 }
 
 // Sound files and one change per fault; the golden file lists each with the
@@ -145,6 +162,10 @@ TEST(Inspect3doCheck, EachFaultIsNamedWithItsPlace) {
         {"back child behind", assemble(twoNodeParts(-2, -1, false))},
         {"grandchild in front", deepTree(1, 2)},
         {"grandchild behind the root", deepTree(-2, -1)},
+        {"front group facing down", singleNodeFacing({3, 2, 1, 0}, false)},
+        {"back group facing up", singleNodeFacing({0, 1, 2, 3}, true)},
+        {"back group facing down", singleNodeFacing({3, 2, 1, 0}, true)},
+        {"front group: a sliver facing down", singleNodeFacing({4, 1, 0}, false)},
         {"collision plane field 3", withInt(coll, collPrim + 164, 156)},
         {"collision plane offset", withInt(coll, collPrim + 120, 136)},
         {"collision volume offset", withInt(coll, collPrim + 108, 116)},
@@ -157,6 +178,8 @@ TEST(Inspect3doCheck, EachFaultIsNamedWithItsPlace) {
     for (const auto& [what, bytes] : cases)
         seen += std::string(what) + ": " + violationOf(bytes) + "\n";
     expectGolden(seen, "tools/inspect3do_verdicts.txt");
+    EXPECT_EQ(checkThreeDo(singleNodeFacing({4, 1, 0}, false)).summary.thinPolygons, 1u)
+        << "a sliver's facing is not judged but counted";
 }
 
 // Any other bytes are the fuzz harness's (replayed by the FuzzReplay tests).
@@ -169,15 +192,19 @@ TEST(Inspect3doCheck, EveryCutOffFileIsAViolation) {
             << "cut at " << cut;
 }
 
-// What the program prints for a sound, a broken and an unreadable file.
+// What the program prints for a sound file, a broken one, one with a polygon
+// facing away from the side its group is drawn for, and an unreadable one.
 TEST(Inspect3doProgram, ChecksAndListsAFile) {
     TempFolder dir;
     const auto bytes = assemble(collisionParts()), bad = withInt(bytes, 156 + 52, 9);
     writeFile(dir.file("sound.3do"), std::string(bytes.begin(), bytes.end()));
     writeFile(dir.file("broken.3do"), std::string(bad.begin(), bad.end()));
+    const auto turned = singleNodeFacing({3, 2, 1, 0}, false);
+    writeFile(dir.file("turned.3do"), std::string(turned.begin(), turned.end()));
     std::string seen;
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--check", "sound.3do"},
                                                  {"--check", "broken.3do"},
+                                                 {"--check", "turned.3do"},
                                                  {"--check", "missing.3do"},
                                                  {"--check", "."},
                                                  {"--verbose", "sound.3do"}}) {

@@ -11,7 +11,10 @@ std::string summaryLine(const CheckSummary& s) {
     return "OK: " + std::to_string(s.vertices) + " vertices, " + std::to_string(s.planes) +
            " planes, " + std::to_string(s.strings) + " strings, " + std::to_string(s.records) +
            " records (" + std::to_string(s.nodes) + " nodes, " + std::to_string(s.polygons) +
-           " polygons), " + std::to_string(s.volumes) + " collision volumes";
+           " polygons), " + std::to_string(s.volumes) + " collision volumes" +
+           (s.thinPolygons == 0 ? ""
+                                : ", " + std::to_string(s.thinPolygons) +
+                                      " polygons too thin to judge their facing");
 }
 
 namespace {
@@ -41,6 +44,7 @@ class Checker {
     std::vector<bool> referenced_; // per record: some offset names it
     std::size_t root_ = kNone;
     std::optional<Violation> violation_;
+    std::size_t thinPolygons_ = 0;
 
     bool failAtData(std::string what, std::int64_t offset) {
         violation_ = Violation{std::move(what), true, offset};
@@ -240,7 +244,9 @@ class Checker {
     }
 
     bool checkGeometry() {
-        violation_ = checkTreeGeometry(f_);
+        const GeometryFindings found = checkTreeGeometry(f_);
+        violation_ = found.violation;
+        thinPolygons_ = found.thinPolygons;
         return !violation_;
     }
 
@@ -255,6 +261,7 @@ class Checker {
             s.polygons += isPolygonType(r.type) ? 1 : 0;
         }
         s.volumes = f_.collision ? f_.collision->volumes.size() : 0;
+        s.thinPolygons = thinPolygons_;
         return s;
     }
 };

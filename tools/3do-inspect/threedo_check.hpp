@@ -32,9 +32,17 @@ enum class PlaneSide { InPlane, WhollyInFront, WhollyBehind, Other };
 // The polygon's vertex numbers must be below file.vertices.size().
 PlaneSide sideOfPlane(const ThreeDoFile& file, const Record& polygon, const Plane& plane);
 
+// Which way the polygon faces against the plane's normal: 1 along, -1 against,
+// judged by its area normal (Newell's, double precision) over its corners in
+// file order, which the game takes as counter-clockwise seen from the front.
+// 0 for a piece too thin to judge: its area is below kPlaneTolerance times its
+// longest edge (a sliver that rounding could turn over), or none at all.
+int facingAgainst(const ThreeDoFile& file, const Record& polygon, const Plane& plane);
+
 struct CheckSummary {
     std::size_t vertices = 0, planes = 0, strings = 0, records = 0, nodes = 0, polygons = 0,
                 volumes = 0;
+    std::size_t thinPolygons = 0; // polygons too thin for their facing to be judged
 };
 
 struct CheckResult {
@@ -58,7 +66,9 @@ struct CheckResult {
 //  5. collision planes name a plane below the plane count and a type 0..255;
 //     HAND names the last string;
 //  6. the geometry, node by node in file order: each polygon of a node lies in
-//     its plane; no polygon of a node's front (left) subtree lies wholly behind
+//     its plane; each polygon of its front group faces along the plane's normal
+//     and each of its back group against it (facingAgainst, thin pieces
+//     excepted and counted); no polygon of a node's front (left) subtree lies wholly behind
 //     its plane, none of its back (right) subtree wholly in front (PlaneSide).
 // Never crashes, loops or recurses on any bytes.
 CheckResult checkThreeDo(std::span<const std::uint8_t> bytes);
@@ -66,7 +76,8 @@ CheckResult checkThreeDo(std::span<const std::uint8_t> bytes);
 // Steps 2 to 6 over a file that parseThreeDo read without a fault.
 CheckResult checkParsedThreeDo(const ThreeDoFile& file);
 
-// "OK: 4 vertices, 1 planes, ..." for a file without violation.
+// "OK: 4 vertices, 1 planes, ..." for a file without violation; the count of
+// thin polygons follows when there are any.
 std::string summaryLine(const CheckSummary& summary);
 
 } // namespace meshsmith::inspect3do

@@ -20,13 +20,20 @@ bool isPolygon(const Project& p, std::int32_t index) {
     return index >= 0 && static_cast<std::size_t>(index) < p.object.polygons.size();
 }
 
+// The distinct corners of a closed corner list (its last entry repeats the first).
+std::size_t distinctCornersOf(const std::vector<std::int32_t>& closed) {
+    ObjectData shape;
+    shape.VertexCount = static_cast<std::int32_t>(closed.size());
+    shape.VertexIndices = closed;
+    return distinctCorners(shape);
+}
+
 } // namespace
 
 OperationResult createPolygon(Project& p, const std::vector<std::int32_t>& closed,
                               const Rgb& colour, LogSink& log) {
     if (closed.size() < 4 || closed.front() != closed.back() ||
-        distinctCorners({0, 0, 0, static_cast<std::int32_t>(closed.size()), closed}) !=
-            closed.size() - 1)
+        distinctCornersOf(closed) != closed.size() - 1)
         return OperationResult::refused(kThreeCornersMessage);
     if (!namesVertices(closed, p.object.vertices.size()))
         return OperationResult::refused("A polygon may only use vertices of the project");
@@ -50,8 +57,7 @@ OperationResult redefinePolygon(Project& p, std::int32_t index,
     closed.push_back(corners.empty() ? 0 : corners.front());
     if (corners.empty() || static_cast<std::int32_t>(corners.size()) != old.corners() ||
         !namesVertices(corners, p.object.vertices.size()) ||
-        distinctCorners({0, 0, 0, static_cast<std::int32_t>(closed.size()), closed}) !=
-            corners.size())
+        distinctCornersOf(closed) != corners.size())
         return OperationResult::refused("Polygon No. " + std::to_string(index) + " has " +
                                         std::to_string(old.corners()) + " corners to redefine");
     return applyEdit(p, "Redefine Polygon", [&](Project& p) {

@@ -97,9 +97,9 @@ class ScenePicker {
         for (std::int32_t k = 0; k < corners; ++k)
             shared &= outsideBits(clip_[at[k]]);
         if (shared != 0) return false;
-        // GL_POLYGON is filled as a fan from the first corner.
-        for (std::int32_t k = 1; k + 1 < corners; ++k)
-            if (faceHits(clip_[at[0]], clip_[at[k]], clip_[at[k + 1]])) return true;
+        // The triangles the view fills it with.
+        for (const auto& t : polygonFill(project_, polygon))
+            if (faceHits(clip_[at[t[0]]], clip_[at[t[1]]], clip_[at[t[2]]])) return true;
         return false;
     }
 

@@ -29,7 +29,7 @@ struct PickHit {
 // them. The shapes are those of the drawing: vertex spheres tessellated as
 // unitSphere() with the radii of scene_data.hpp (a selected vertex's larger
 // sphere, the pivot vertex's pivot sphere), lines as wide as they are drawn,
-// polygons filled as a fan from their first corner, culled faces left out
+// polygons filled with the triangles of polygonFill, culled faces left out
 // when backfaces are hidden, a marked polygon's outline, the axis symbol
 // and the grid points as wide as their point size (marks: SceneOptions).
 //

@@ -1,5 +1,7 @@
 #include "editor/core/view/scene_data.hpp"
 
+#include "geometry/polygon_ears.hpp"
+
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -279,6 +281,19 @@ Rgb polygonFillColour(const Project& project, const ObjectData& polygon,
 bool texCoordsCoverCorners(const ObjectData& polygon) {
     return polygon.VertexCount >= 1 &&
            polygon.TexCoords.size() >= static_cast<std::size_t>(polygon.VertexCount - 1);
+}
+
+std::vector<std::array<int, 3>> polygonFill(const Project& project, const ObjectData& polygon) {
+    const std::int32_t corners = polygon.VertexCount - 1;
+    if (corners < 3) return {};
+    if (corners == 3) return {{0, 1, 2}};
+    std::vector<geometry::Point3f> outline;
+    outline.reserve(static_cast<std::size_t>(corners));
+    for (std::int32_t k = 0; k < corners; ++k) {
+        const Vertex& v = project.object.vertices[static_cast<std::size_t>(polygon.VertexIndices[k])];
+        outline.push_back({v.X, v.Y, v.Z});
+    }
+    return geometry::fillTriangles(outline);
 }
 
 } // namespace meshsmith

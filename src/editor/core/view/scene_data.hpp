@@ -133,5 +133,10 @@ Rgb polygonFillColour(const Project& project, const ObjectData& polygon,
 const TextureData* polygonTexture(const Project& project, const ObjectData& polygon);
 // True when TexCoords holds a pair for every corner (entries 0 .. VertexCount-2).
 bool texCoordsCoverCorners(const ObjectData& polygon);
+// The triangles a drawable polygon is filled with, as corner numbers (0 ..
+// VertexCount-2): the pieces the converter cuts it into (ears, then a fan
+// over the convex rest; geometry/polygon_ears.hpp), so that a concave polygon
+// shows the shape the game will draw. None for fewer than three corners.
+std::vector<std::array<int, 3>> polygonFill(const Project& project, const ObjectData& polygon);
 
 } // namespace meshsmith

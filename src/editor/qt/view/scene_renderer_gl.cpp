@@ -107,17 +107,18 @@ void drawVisLines(const Project& p) {
     glLineWidth(kLineWidth);
 }
 
-// One polygon primitive over the corners; with the texture coordinates when
-// the polygon shows its texture.
+// The polygon's fill triangles (those the converter cuts it into); with the
+// texture coordinates when the polygon shows its texture.
 void polygonShape(const Project& p, const ObjectData& polygon, bool withTexture) {
-    glBegin(GL_POLYGON);
-    for (std::int32_t k = 0; k + 1 < polygon.VertexCount; ++k) {
-        if (withTexture) {
-            const TexCoord& t = polygon.TexCoords[static_cast<std::size_t>(k)];
-            glTexCoord2f(t.U, t.V);
+    glBegin(GL_TRIANGLES);
+    for (const auto& triangle : polygonFill(p, polygon))
+        for (const int k : triangle) {
+            if (withTexture) {
+                const TexCoord& t = polygon.TexCoords[static_cast<std::size_t>(k)];
+                glTexCoord2f(t.U, t.V);
+            }
+            vertexAt(p, polygon.VertexIndices[static_cast<std::size_t>(k)]);
         }
-        vertexAt(p, polygon.VertexIndices[static_cast<std::size_t>(k)]);
-    }
     glEnd();
 }
 

@@ -134,6 +134,18 @@ TEST(Picking, RecordedSweepsAndHits) {
     f.marks.polygons = {1, 0};
     r.sweep("the culled one selected: its outline", f, 0, 0, 75, 1, 0);
 
+    OrthoScene star; // tips at radius 6 on the axes, inner corners at radius 2 between them
+    std::vector<std::int32_t> corners;
+    for (int k = 0; k < 8; ++k) {
+        const double angle = k * 3.14159265358979 / 4, radius = k % 2 == 0 ? 6 : 2;
+        corners.push_back(star.addVertex(static_cast<float>(radius * std::cos(angle)),
+                                         static_cast<float>(radius * std::sin(angle))));
+    }
+    star.project.object.polygons = {test::makePolygon(corners)};
+    star.scene.showVertices = false;
+    r.sweep("star: along a tip", star, 0, 0, 70, 1, 0);
+    r.sweep("  diagonal, through the notch between two tips", star, 0, 0, 50, 1, 1);
+
     OrthoScene o; // two vertices at the origin, in front of a square with everything else
     const std::int32_t left = o.addVertex(-5, 0);
     o.addVertex(0, 0);
