@@ -15,7 +15,8 @@ struct GeneralOptions {
     std::string GPLPath, ViewerPath, UserPath, BMPPath;
     bool MakeSubDir = false, CopyBmp = false, MipInfo = false;
     bool MaxOnStartup = true, PlaySound = true, ShowBackside = true;
-    bool RandomPolyColors = false, ToolTips = false, NoCaption = false, ShowGrid = false;
+    // Tool tips stay on until the user clears "Show ToolTips" (a missing setting leaves them on).
+    bool RandomPolyColors = false, ToolTips = true, NoCaption = false, ShowGrid = false;
     int GridScale = 1; // 1..20
     int GridSize = 1;  // 1..100, tenths of a pixel
     std::string GridColor = "clBlack";

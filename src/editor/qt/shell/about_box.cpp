@@ -67,8 +67,7 @@ AboutBox::AboutBox(EditorContext& context, QWidget* view, QWidget* parent)
     picture->setObjectName("PictureLabel");
     picture->setPixmap(aboutPicture(128));
     picture->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* web = new LinkLabel(
-        kOnlineHelpAddress, [&context] { openTarget(context, kOnlineHelpAddress); }, this);
+    auto* web = new LinkLabel(kUserGuideLink, [&context] { openOnlineHelp(context); }, this);
     web->setObjectName("WebLabel");
     auto* mail = new LinkLabel(
         kContactMailAddress, [&context] { openTarget(context, contactMailLink()); }, this);

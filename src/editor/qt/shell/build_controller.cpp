@@ -124,6 +124,8 @@ void BuildController::onStartGpl() {
 
 void BuildController::onStartProgram(const char* key) {
     const std::string path = settingsPath(key);
+    if (const std::string note = emptyProgramSettingLine(key, path); !note.empty())
+        context_.addLogLine(note);
     if (OperationResult check = checkStartProgram(path); !check.done())
         return report(context_.prompts, check);
     startProgram({path, {}});

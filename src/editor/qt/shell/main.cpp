@@ -1,4 +1,5 @@
 // The editor Meshsmith: one project, its windows, and the 3D view.
+#include "editor/core/shell/dialog_folders.hpp"
 #include "editor/core/shell/editor_context.hpp"
 #include "editor/qt/shell/main_form.hpp"
 #include "editor/qt/shell/qt_services.hpp"
@@ -22,16 +23,24 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale::c());
 
     meshsmith::QtPrompts prompts;
-    meshsmith::QtFileDialogs files;
+    meshsmith::QtFileDialogs qtFiles;
     meshsmith::QtProgramStarter starter;
     const std::string appFolder = meshsmith::withTrailingSeparator(
         QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString());
+    // Each kind of file dialog opens in its own folder; the project's is read
+    // from the context, which needs the dialogs first.
+    const meshsmith::EditorContext* open = nullptr;
+    meshsmith::FolderKeepingDialogs files(qtFiles, [&open] {
+        return open ? open->document.project().ProjectFile : std::string(meshsmith::NoProjectFile);
+    });
     meshsmith::EditorContext context(appFolder, prompts, files, starter);
+    open = &context;
+    prompts.setFileDialogs(&files);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     meshsmith::MainForm form(context, arguments);
     prompts.setOwner(&form);
-    files.setOwner(&form);
+    qtFiles.setOwner(&form);
     form.show();
     return app.exec();
 }
