@@ -3,6 +3,7 @@
 
 #include "batch_commands.hpp"
 #include "model/system_code_page.hpp"
+#include "model/version.hpp"
 
 #include <cstring>
 #include <iostream>
@@ -28,7 +29,7 @@ const std::map<std::string, Command>& commands() {
 }
 
 void usage(std::ostream& out) {
-    out << "usage: meshsmith-batch COMMAND ARGS...\n"
+    out << "usage: meshsmith-batch COMMAND ARGS...   (--help: this list, --version: the version)\n"
            "  info PROJECT.3dp              description, counts, bounding box, display class\n"
            "  resave PROJECT.3dp OUT.3dp    load a project and save it again\n"
            "  write-ase PROJECT.3dp OUT.ase the editor-dialect ASE file of a project\n"
@@ -60,6 +61,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         usage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << meshsmith::versionLine("meshsmith-batch") << "\n";
+        return 0;
     }
     auto it = commands().find(argv[1]);
     if (it == commands().end()) {
