@@ -53,7 +53,7 @@ TEST(DxfCorpus, EveryKindOfEveryFileImportsOrIsRefusedClearly) {
         const std::string path = entry.path().string();
         const DxfScan scan = scanDxf(path);
         ASSERT_TRUE(scan.ok) << path << ": " << scan.message;
-        for (std::size_t k = 0; k < kDxfKinds.size(); ++k) {
+        for (std::size_t k = 0; k < kDxfChoices.size(); ++k) {
             // Into an empty project and into one that holds data already.
             for (bool append : {false, true}) {
                 Project p = append ? sampleProject() : Project{};
@@ -61,7 +61,7 @@ TEST(DxfCorpus, EveryKindOfEveryFileImportsOrIsRefusedClearly) {
                 prompts.offsets.push_back(VertexOffset{1, 2, 3});
                 RecordingLog log;
                 RandomColours colours{1};
-                auto r = importDxf(p, path, kDxfKinds[k], prompts, log, colours);
+                auto r = importDxf(p, path, kDxfChoices[k], prompts, log, colours);
                 if (scan.enabled[k])
                     EXPECT_EQ(r.outcome, Outcome::Done) << path << " " << k << ": " << r.message;
                 else
@@ -106,6 +106,15 @@ TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
     EXPECT_EQ(importCorpus(cc, DxfKind::Vertex)->project.object.vertices.size(), 4u);
     auto poli = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Face);
     EXPECT_EQ(poli->project.object.polygons.size(), 1u);
+    // The outlines as polygons: the closed 3D polyline of four corners, and of
+    // thirty 2D polylines (their arcs straightened) those of three corners or more.
+    auto outline = importCorpus(cc, DxfKind::Polyline);
+    ASSERT_EQ(outline->project.object.polygons.size(), 1u);
+    EXPECT_EQ(outline->project.object.polygons[0].VertexCount, 5);
+    auto outlines = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Polyline);
+    EXPECT_EQ(outlines->project.object.polygons.size(), 22u);
+    EXPECT_TRUE(outlines->log.contains(
+        "Skipped 8 polyline(s) of fewer than three corners: they are not imported as polygons"));
     // Polyface meshes: 768 position vertices, and 1290 face records that hold
     // no position (all 0), which are neither vertices nor silently dropped.
     const std::string meshes = corpusPath("dxf/issue_2229.dxf");

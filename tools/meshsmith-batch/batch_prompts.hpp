@@ -24,7 +24,6 @@ class BatchPrompts : public UserPrompts {
 
     VertexOffset offset;  // the answer to "Offset New Vertices ?"
     std::string savePath; // the answer to the save dialog (empty: Cancel)
-    std::vector<std::string> missingBitmaps;
     std::vector<std::string> messages; // every message shown, in order
 };
 

@@ -4,6 +4,8 @@
 #include "editor/qt/shell/main_form.hpp"
 #include "editor/qt/shell/qt_services.hpp"
 #include "model/paths.hpp"
+#include "model/product.hpp"
+#include "model/version.hpp"
 
 #include <QApplication>
 #include <QDir>
@@ -11,8 +13,20 @@
 #include <QSurfaceFormat>
 
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Answered before any window (or display) is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s %s\n", meshsmith::kProductName, meshsmith::kVersionText);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf("usage: Meshsmith [PROJECT.3dp]   opens the editor, with the project when given\n"
+                    "       Meshsmith --version\n");
+        return 0;
+    }
     // The view's fixed-function drawing needs a compatibility context.
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setDepthBufferSize(24);
