@@ -31,9 +31,8 @@ namespace meshsmith {
 enum class DxfKind { Point, Vertex, Line, Face, Polyline, All };
 inline constexpr std::array<DxfKind, 5> kDxfKinds{DxfKind::Point, DxfKind::Vertex, DxfKind::Line,
                                                   DxfKind::Face, DxfKind::Polyline};
-inline constexpr std::array<DxfKind, 6> kDxfChoices{DxfKind::Point, DxfKind::Vertex,
-                                                    DxfKind::Line,  DxfKind::Face,
-                                                    DxfKind::Polyline, DxfKind::All};
+inline constexpr std::array<DxfKind, 6> kDxfChoices{
+    DxfKind::Point, DxfKind::Vertex, DxfKind::Line, DxfKind::Face, DxfKind::Polyline, DxfKind::All};
 
 // "POINT", "VERTEX", "LINE", "3DFACE" or "POLYLINE"; for All the four it
 // reads, "POINT, LINE, 3DFACE or POLYLINE".
@@ -72,7 +71,7 @@ struct DxfEntity {
     std::array<DxfCorner, 4> corners; // the first dxfCornerCount(kind) are set
     std::size_t line = 0;             // 1-based line of the entity's name
     DxfKind kind = DxfKind::Point;
-    std::vector<DxfCorner> outline;   // POLYLINE: the corners of its VERTEX entities
+    std::vector<DxfCorner> outline; // POLYLINE: the corners of its VERTEX entities
 };
 
 // Reads the corners of every entity of `kind` (of every kind that All

@@ -45,7 +45,8 @@ DxfScan scanDxfText(std::string_view text, const std::string& path) {
     }
     const auto a = static_cast<std::size_t>(DxfKind::All);
     scan.counts[a] = all;
-    scan.radioCaptions[a] = std::to_string(all) + " POINT, LINE, 3DFACE and POLYLINE objects in DXF";
+    scan.radioCaptions[a] =
+        std::to_string(all) + " POINT, LINE, 3DFACE and POLYLINE objects in DXF";
     for (std::size_t k = 0; k < kDxfChoices.size(); ++k)
         scan.enabled[k] = scan.counts[k] > 0;
     return scan;

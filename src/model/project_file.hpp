@@ -49,8 +49,8 @@ enum class MissingBitmaps { Reselect, Keep };
 // (their names are looked up beside the project file first) are re-selected
 // through `prompts` or kept, as `missing` says; a cancelled re-selection is
 // Cancelled, logs "All Data Cleared !" and leaves an empty project.
-OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts,
-                            LogSink& log, MissingBitmaps missing = MissingBitmaps::Reselect);
+OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log,
+                            MissingBitmaps missing = MissingBitmaps::Reselect);
 
 // Appends the vertices, textures, lines and polygons of another project file,
 // with the offsets asked through `prompts`. All or nothing: on any error or

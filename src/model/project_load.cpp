@@ -77,8 +77,8 @@ OperationResult failLoad(Project& p, const std::string& path, const FileError& e
 
 } // namespace
 
-OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts,
-                            LogSink& log, MissingBitmaps missing) {
+OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log,
+                            MissingBitmaps missing) {
     log.addLine("Loading Project......");
     TextLines file = readTextLines(path);
     if (!file.ok()) return failLoad(p, path, {file.error, 0}, log);

@@ -106,15 +106,6 @@ TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
     EXPECT_EQ(importCorpus(cc, DxfKind::Vertex)->project.object.vertices.size(), 4u);
     auto poli = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Face);
     EXPECT_EQ(poli->project.object.polygons.size(), 1u);
-    // The outlines as polygons: the closed 3D polyline of four corners, and of
-    // thirty 2D polylines (their arcs straightened) those of three corners or more.
-    auto outline = importCorpus(cc, DxfKind::Polyline);
-    ASSERT_EQ(outline->project.object.polygons.size(), 1u);
-    EXPECT_EQ(outline->project.object.polygons[0].VertexCount, 5);
-    auto outlines = importCorpus(corpusPath("dxf/POLI-ALL210_12.DXF"), DxfKind::Polyline);
-    EXPECT_EQ(outlines->project.object.polygons.size(), 22u);
-    EXPECT_TRUE(outlines->log.contains(
-        "Skipped 8 polyline(s) of fewer than three corners: they are not imported as polygons"));
     // Polyface meshes: 768 position vertices, and 1290 face records that hold
     // no position (all 0), which are neither vertices nor silently dropped.
     const std::string meshes = corpusPath("dxf/issue_2229.dxf");

@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::printf("usage: Meshsmith [PROJECT.3dp]   opens the editor, with the project when given\n"
-                    "       Meshsmith --version\n");
+        std::printf(
+            "usage: Meshsmith [PROJECT.3dp]   opens the editor, with the project when given\n"
+            "       Meshsmith --version\n");
         return 0;
     }
     // The view's fixed-function drawing needs a compatibility context.
