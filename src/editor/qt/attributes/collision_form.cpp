@@ -38,7 +38,9 @@ QListWidget* list(QWidget* parent, const char* name, const char* accessibleName)
 
 // The heading "Index       Rebound             Polygons", each word standing
 // over its column of the list's lines ("  0: Armco        1,2"): 5 and 13
-// characters of the list's fixed font, from where the list's text starts.
+// characters of the list's fixed font, from where the list's text starts. The
+// words are a little smaller than the lines, so that "Index", as wide as its
+// column, does not run into "Rebound".
 QWidget* headingOver(QListWidget* list, QWidget* parent) {
     auto* heading = new QWidget(parent);
     heading->setObjectName("VolumesHeading");
@@ -49,11 +51,13 @@ QWidget* headingOver(QListWidget* list, QWidget* parent) {
     auto* row = new QHBoxLayout(heading);
     row->setContentsMargins(textStart, 0, 0, 0);
     row->setSpacing(0);
+    QFont wordFont = list->font();
+    if (wordFont.pointSizeF() > 0) wordFont.setPointSizeF(wordFont.pointSizeF() * 0.85);
     const std::pair<const char*, int> columns[] = {{"Index", 5}, {"Rebound", 13}, {"Polygons", 0}};
     for (const auto& [word, characters] : columns) {
         auto* label = new QLabel(word, heading);
         label->setObjectName(QString(word) + "Heading");
-        label->setFont(list->font());
+        label->setFont(wordFont);
         label->setContentsMargins(0, 0, 0, 0);
         if (characters > 0) label->setFixedWidth(metrics.horizontalAdvance(QString(characters, 'x')));
         row->addWidget(label, characters > 0 ? 0 : 1);

@@ -50,7 +50,9 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest
 } // namespace
 
 void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& r, bool save) {
-    dialog.setWindowTitle(qs(r.title));
+    // A dialog without a title of its own is named by what it does, so that a
+    // screen reader can tell it.
+    dialog.setWindowTitle(!r.title.empty() ? qs(r.title) : save ? "Save As" : "Open");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(qtFilters(r.filters));
