@@ -1,5 +1,6 @@
 // The editor Meshsmith: one project, its windows, and the 3D view.
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/core/shell/settings_folder.hpp"
 #include "editor/qt/shell/main_form.hpp"
 #include "editor/qt/shell/qt_services.hpp"
 #include "model/paths.hpp"
@@ -26,7 +27,12 @@ int main(int argc, char** argv) {
     meshsmith::QtProgramStarter starter;
     const std::string appFolder = meshsmith::withTrailingSeparator(
         QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString());
-    meshsmith::EditorContext context(appFolder, prompts, files, starter);
+    const meshsmith::SettingsFolder settings =
+        meshsmith::chooseSettingsFolder(appFolder, meshsmith::folderWritable(appFolder),
+                                        {qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(),
+                                         qEnvironmentVariable("HOME").toStdString()});
+    meshsmith::EditorContext context(appFolder, prompts, files, starter, settings.folder);
+    context.settingsNote = settings.note;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     meshsmith::MainForm form(context, arguments);

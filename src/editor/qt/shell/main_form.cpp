@@ -77,6 +77,7 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     project_->placeRecentList(fileMenu_, item(MainItem::Exit));
     addLogLine(title.toStdString());
     addLogLine("See Tool Tips for some more Information");
+    if (!context_.settingsNote.empty()) addLogLine(context_.settingsNote);
 
     connect(options(), &OptionsForm::programPathsChanged, this, [this] { showProgramCaptions(); });
     showProgramCaptions();
