@@ -25,6 +25,7 @@ OperationResult saveTo(ProjectSession& s, const std::string& path, const std::st
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
+    markSaved(p);
     return {};
 }
 
@@ -83,6 +84,7 @@ OperationResult saveProjectCommand(ProjectSession& s) {
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
+    markSaved(p);
     s.log.addLine("Project Saved !");
     return {};
 }
