@@ -1,5 +1,6 @@
 #pragma once
-// Where the editor keeps its settings file Meshsmith.ini.
+// Where the editor keeps its settings file Meshsmith.ini and the recovery
+// copies of unsaved work (recovery_files.hpp).
 //
 // Beside the program, as on Windows, where the editor can write. An editor
 // that cannot write into its own folder (unpacked into /opt, installed by a
