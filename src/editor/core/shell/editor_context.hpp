@@ -16,6 +16,7 @@
 #include "model/user_interaction.hpp"
 #include "model/version.hpp"
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,10 +34,12 @@ struct EditorContext {
           starter(starter) {}
 
     std::string appFolder;      // folder of the program, with its trailing separator
-    std::string settingsFolder; // Meshsmith.ini, with its separator
+    std::string settingsFolder; // Meshsmith.ini and the recovery copies, with its separator
     IniFile settings;           // settingsFolder + "Meshsmith.ini"
     // A line for the log at start: where the settings are when not beside the program.
     std::string settingsNote;
+    // How long after a change the recovery copy of unsaved work is written at the latest.
+    std::chrono::milliseconds recoveryDelay = std::chrono::minutes(1);
     GeneralOptions general;
     RecentFiles recent;
     Document document;
