@@ -3,6 +3,8 @@
 #include "model/edits/edit.hpp"
 #include "model/text_file.hpp"
 
+#include <algorithm>
+
 namespace meshsmith {
 namespace {
 
@@ -47,12 +49,12 @@ RecoveryCopyCheck checkRecoveryCopy(const std::vector<std::string>& lines) {
     const auto file = valueOf(lines[1], "Project"), name = valueOf(lines[2], "Name"),
                caption = valueOf(lines[3], "Caption"), count = valueOf(lines[4], "Lines");
     if (!file || !name || !caption || !count) return {std::nullopt, "its header is damaged"};
-    std::size_t n = 0;
-    for (char c : *count) {
-        if (c < '0' || c > '9' || n > lines.size()) return {std::nullopt, "its header is damaged"};
-        n = n * 10 + static_cast<std::size_t>(c - '0');
-    }
-    if (count->empty() || lines.size() != kHeaderLines + n + 1 || lines.back() != kLastLine)
+    // Nine digits at most: no count can overflow, and no copy is that long.
+    if (count->empty() || count->size() > 9 ||
+        !std::all_of(count->begin(), count->end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return {std::nullopt, "its header is damaged"};
+    const std::size_t n = std::stoul(*count);
+    if (lines.size() != kHeaderLines + n + 1 || lines.back() != kLastLine)
         return {std::nullopt, "it was not written to its end"};
     return {RecoveryHeader{*file, *name, *caption}, {}};
 }
