@@ -27,6 +27,7 @@ OperationResult saveTo(ProjectSession& s, const std::string& path, const std::st
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
+    markSaved(p);
     return {};
 }
 
@@ -85,6 +86,7 @@ OperationResult saveProjectCommand(ProjectSession& s) {
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
+    markSaved(p);
     s.log.addLine("Project Saved !");
     return {};
 }

@@ -26,8 +26,9 @@ struct GeneralOptions {
 // out-of-range numbers are brought into range).
 GeneralOptions readGeneralOptions(const IniFile& ini);
 
-// The settings file beside the program: appFolder + "Meshsmith.ini".
-std::string settingsFilePath(const std::string& appFolder);
+// The settings file in its folder (settings_folder.hpp says which):
+// folder + "Meshsmith.ini".
+std::string settingsFilePath(const std::string& folder);
 
 // "Start " + the file name of the path without folder and without its last 4
 // characters: the caption of the viewer and user-program menu items.

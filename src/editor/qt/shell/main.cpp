@@ -1,6 +1,7 @@
 // The editor Meshsmith: one project, its windows, and the 3D view.
 #include "editor/core/shell/dialog_folders.hpp"
 #include "editor/core/shell/editor_context.hpp"
+#include "editor/core/shell/settings_folder.hpp"
 #include "editor/qt/shell/main_form.hpp"
 #include "editor/qt/shell/qt_services.hpp"
 #include "model/paths.hpp"
@@ -42,13 +43,18 @@ int main(int argc, char** argv) {
     meshsmith::QtProgramStarter starter;
     const std::string appFolder = meshsmith::withTrailingSeparator(
         QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString());
+    const meshsmith::SettingsFolder settings =
+        meshsmith::chooseSettingsFolder(appFolder, meshsmith::folderWritable(appFolder),
+                                        {qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(),
+                                         qEnvironmentVariable("HOME").toStdString()});
     // Each kind of file dialog opens in its own folder; the project's is read
     // from the context, which needs the dialogs first.
     const meshsmith::EditorContext* open = nullptr;
     meshsmith::FolderKeepingDialogs files(qtFiles, [&open] {
         return open ? open->document.project().ProjectFile : std::string(meshsmith::NoProjectFile);
     });
-    meshsmith::EditorContext context(appFolder, prompts, files, starter);
+    meshsmith::EditorContext context(appFolder, prompts, files, starter, settings.folder);
+    context.settingsNote = settings.note;
     open = &context;
     prompts.setFileDialogs(&files);
     QStringList arguments = QApplication::arguments();
