@@ -5,24 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 using namespace meshsmith;
 
 namespace {
 
-// Answers each dialog with the next path and records where it opened.
+// Answers each dialog with `answer` and records where it opened.
 struct Answering : FileDialogs {
-    std::deque<std::string> answers;
-    std::vector<std::string> openedIn; // folder, then " " and the proposed file
-    std::optional<std::string> next(const FileDialogRequest& r) {
-        openedIn.push_back(r.folder + " " + r.presetPath);
-        std::string a = answers.front();
-        answers.pop_front();
-        return a;
+    std::string answer, openedIn; // folder, then " " and the proposed file
+    std::optional<std::string> openFile(const FileDialogRequest& r) override {
+        openedIn = r.folder + " " + r.presetPath;
+        return answer;
     }
-    std::optional<std::string> openFile(const FileDialogRequest& r) override { return next(r); }
-    std::optional<std::string> saveFile(const FileDialogRequest& r) override { return next(r); }
+    std::optional<std::string> saveFile(const FileDialogRequest& r) override { return openFile(r); }
     std::optional<std::string> chooseFolder(const std::string&) override { return {}; }
     std::optional<Colour> chooseColour(Colour) override { return {}; }
 };
@@ -52,10 +46,10 @@ TEST(DialogFolders, EachKindOfDialogKeepsItsOwnFolder) {
         {"save the log", saveRequest(LogSaveFilter, "log"), "/l/a.log", "", " "},
     };
     for (const Step& s : steps) {
-        inner.answers = {s.answer};
+        inner.answer = s.answer;
         const auto chosen = s.request.defaultExtension.empty() ? dialogs.openFile(s.request)
                                                                 : dialogs.saveFile(s.request);
-        EXPECT_EQ(inner.openedIn.back(), s.opensIn) << s.what;
+        EXPECT_EQ(inner.openedIn, s.opensIn) << s.what;
         EXPECT_EQ(chosen, s.answer);
         if (!s.project.empty()) project = s.project;
     }

@@ -9,7 +9,6 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
-#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -97,28 +96,4 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
     form.item(MainItem::ImportVertexText)->trigger();
     EXPECT_EQ(h.project().object.vertices.size(), 108u);
     EXPECT_FLOAT_EQ(h.project().object.vertices[54].X, h.project().object.vertices[0].X + 10);
-}
-
-// A drawing exported with polygons comes back through the scan dialog as the
-// object: "all" reads its POINTs, LINEs and POLYLINEs (the polygons) at once.
-TEST(MainFormExchange, ExportedPolygonsComeBackThroughTheScanDialog) {
-    EditorHarness h;
-    MainForm& form = h.start();
-    h.openExample();
-    const TrackObject original = h.project().object;
-    const std::string dxf = h.work.file("stand.dxf");
-    h.files.paths = {dxf, dxf};
-    form.item(MainItem::ExportDxfVerticesLinesPolygons)->trigger();
-    h.prompts.answers = {Answer::No}; // "Save project data ?"
-    form.item(MainItem::CloseProject)->trigger();
-    whenShown<ScanForm>("ScanForm", [&](ScanForm& scan) {
-        EXPECT_EQ(scan.polylineRadio_->text(), "24 POLYLINE objects in DXF");
-        EXPECT_EQ(scan.allRadio_->text(), "81 POINT, LINE, 3DFACE and POLYLINE objects in DXF");
-        scan.allRadio_->click();
-        scan.okButton_->click();
-    });
-    form.item(MainItem::ImportDxf)->trigger();
-    EXPECT_EQ(h.project().object.vertices, original.vertices);
-    EXPECT_EQ(h.project().object.lines.size(), 3u);
-    EXPECT_EQ(h.project().object.polygons.size(), 24u);
 }
