@@ -150,28 +150,3 @@ TEST(ProjectFile, SavingKeepsTheObjectAndEveryBitmapFound) {
         << "named relative to the project's folder";
     EXPECT_TRUE(prompts.reselected.empty());
 }
-
-// A load that keeps missing bitmaps asks nothing and changes no name; the
-// missing ones (bitmaps and masks, each once) are named as the file names them.
-TEST(ProjectFile, MissingBitmapsAreKeptAndNamedAsTheFileNamesThem) {
-    TempFolder dir;
-    std::filesystem::create_directories(dir.path() / "tex");
-    Project p = sampleProject();
-    p.object.textures.push_back({"tex/wall02.bmp", 1, "roof_mask.bmp", 0, DefaultBackColor});
-    p.object.textures.push_back({dir.file("tex/seen.bmp"), 0, "", 0, DefaultBackColor});
-    p.ProjectFile = dir.file("yard.3dp");
-    writeFile(dir.file("tex/seen.bmp"), "BM");
-    writeFile(dir.file("roof.bmp"), "BM");
-    RecordingLog log;
-    ASSERT_FALSE(saveProject(p, {}, log));
-
-    Project kept;
-    ScriptedPrompts prompts;
-    ASSERT_TRUE(loadProject(kept, p.ProjectFile, prompts, log, MissingBitmaps::Keep).done());
-    EXPECT_TRUE(prompts.messages.empty() && prompts.reselected.empty());
-    EXPECT_EQ(projectFileText(kept), projectFileText(p));
-    const std::vector<std::string> missing = missingBitmaps(kept);
-    EXPECT_EQ(missing, (std::vector<std::string>{"wall01.bmp", "roof_mask.bmp", "tex/wall02.bmp"}));
-    EXPECT_EQ(missingBitmapsText(missing),
-              "bitmaps wall01.bmp, roof_mask.bmp, tex/wall02.bmp not found");
-}
