@@ -39,7 +39,7 @@ Project startingProject(bool append) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     (void)scanDxfLines(lines, "fuzz.dxf");
-    for (DxfKind kind : kDxfKinds)
+    for (DxfKind kind : kDxfChoices)
         for (bool append : {false, true}) {
             test::ScriptedPrompts prompts;
             prompts.offsets.push_back(VertexOffset{0.5f, 0, -2});

@@ -22,7 +22,8 @@ class Bytes {
     template <typename T> T next() {
         T value{};
         const std::size_t n = std::min(sizeof(T), size_ - at_);
-        std::memcpy(&value, data_ + at_, n);
+        // Empty input may come as a null pointer, which memcpy must never get.
+        if (n > 0) std::memcpy(&value, data_ + at_, n);
         at_ += n;
         return value;
     }

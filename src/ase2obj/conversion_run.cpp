@@ -3,6 +3,7 @@
 #include "ase_reading.hpp"
 #include "model/paths.hpp"
 #include "model/text_file.hpp"
+#include "model/version.hpp"
 #include "obj_writing.hpp"
 
 #include <algorithm>
@@ -25,6 +26,13 @@ bool sameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(nativePath(a), nativePath(b), ec);
 }
 
+constexpr const char* kUsage =
+    "usage: ase2obj FILE.ase\n"
+    "  writes FILE.obj and, when the file names textures, FILE.mtl beside it, from an\n"
+    "  ASE file that Meshsmith wrote. Exit status 0 when written, 1 for a file that\n"
+    "  cannot be used or written, 2 for a table that would overflow.\n"
+    "  ase2obj --version prints the version.\n";
+
 RunResult readFault(const ReadResult& r, std::string output) {
     int status = r.status == ReadStatus::CapacityFault ? kExitCapacity : kExitFailure;
     return {status, output + r.message + "\n"};
@@ -42,7 +50,9 @@ OutputNames outputNamesFor(std::string_view inputPath) {
 }
 
 RunResult runAse2obj(const std::vector<std::string>& args) {
-    const std::string path = args.empty() ? "null" : args[0];
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") return {kExitOk, kUsage};
+    if (args[0] == "--version") return {kExitOk, versionLine("ase2obj") + "\n"};
+    const std::string& path = args[0];
     auto source = kiln::TextSource::open(nativePath(path));
     if (!source) return {kExitFailure, "ASE file not found!\n"};
     ReadResult header = readHeader(*source);

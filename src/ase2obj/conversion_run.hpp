@@ -29,7 +29,8 @@ struct RunResult {
     std::string output; // the standard output text, "ASE format: Meshsmith\n\n" ...
 };
 
-// Converts the file named by args[0] ("null" when there is none). Each output
+// Converts the file named by args[0]. No arguments, "--help" or "-h" give the
+// usage, "--version" the version line, both with status 0. Each output
 // is written whole through a temporary file or not at all; when the MTL file
 // cannot be written, the OBJ file just written is removed again so that it
 // never names a missing MTL file.

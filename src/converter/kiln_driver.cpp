@@ -4,6 +4,7 @@
 #include "kiln_driver.hpp"
 
 #include "line_reader.hpp"
+#include "model/version.hpp"
 #include "readers.hpp"
 #include "scan_format.hpp"
 #include "threedo_writer.hpp"
@@ -18,6 +19,15 @@
 namespace meshsmith::kiln {
 
 namespace {
+
+constexpr const char* kUsage =
+    "usage: 3DO-Kiln INPUT.ase|INPUT.obj [IGNORED [DISPLAYCLASS]]\n"
+    "  converts an ASE file (Meshsmith's or a 3ds Max export) or an OBJ file with its\n"
+    "  MTL file into INPUT.3do beside it; DISPLAYCLASS is used when the file sets none.\n"
+    "  Exit status 0 and \"3DO saved.\" when the 3DO was written, 1 when the input\n"
+    "  cannot be used or the 3DO cannot be written, 2 when a table would pass its\n"
+    "  capacity, 666 for an OBJ face without texture coordinates.\n"
+    "  3DO-Kiln --version prints the version.\n";
 
 constexpr const char* k3dsMaxHeader = "*3DSMAX_ASCIIEXPORT\t%i";
 constexpr const char* kMeshsmithHeader = "*COMMENT \">>>> - Exported by Meshsmith - <<<<\" %i";
@@ -133,8 +143,19 @@ std::vector<std::uint8_t> buildObjectBytes(KilnState& k, TreeChoice* choice) {
 }
 
 int runKiln(const std::vector<std::string>& args) {
+    // Without an input, or asked: how to use it. The editor always names its ASE file.
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        std::printf("%s", kUsage);
+        std::fflush(stdout);
+        return kExitOk;
+    }
+    if (args[0] == "--version") {
+        std::printf("%s\n", versionLine("3DO-Kiln").c_str());
+        std::fflush(stdout);
+        return kExitOk;
+    }
     std::printf(" === 3DO Kiln ===\n\n");
-    const std::string input = args.empty() ? std::string("null") : args[0];
+    const std::string& input = args[0];
     KilnState k;
     if (args.size() >= 3)
         if (auto displayClass = displayClassArgument(args[2])) k.displayClass = *displayClass;

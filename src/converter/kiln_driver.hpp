@@ -21,7 +21,8 @@ inline constexpr int kExitUntexturedObj = 666; // an OBJ face without texture co
 // is argument 1, the input; argument 2 is not read; argument 3 is the
 // display class), printing to standard output exactly as the program does,
 // and returns the exit status. Any number of runs may follow one another in
-// one process: each works on tables of its own.
+// one process: each works on tables of its own. No arguments, "--help" or
+// "-h" print the usage, "--version" the version line; both end with 0.
 int runKiln(const std::vector<std::string>& args);
 
 // The object of the tables a reader filled: the root planes, the best of the

@@ -163,4 +163,12 @@ OperationResult checkStartProgram(const std::string& path) {
     return {};
 }
 
+std::string emptyProgramSettingLine(const std::string& key, const std::string& path) {
+    if (!path.empty()) return {};
+    const bool viewer = key == "ViewerPath";
+    return std::string(viewer ? "No 3DO viewer" : "No user-defined program") +
+           " is set: fill in \"" + (viewer ? "3DO- Viewer Application" : "User-Defined Program") +
+           "\" under Program Paths in File > Options";
+}
+
 } // namespace meshsmith

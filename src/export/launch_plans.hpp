@@ -75,5 +75,8 @@ ProgramLaunch launcherLaunch(const LaunchSettings& s, const Project& p);
 OperationResult checkStartGame(const LaunchSettings& s);
 // "File " + path + " not found !" unless the path names a file.
 OperationResult checkStartProgram(const std::string& path);
+// For an empty ViewerPath or UserPath (the settings key `key`): the log line
+// saying which setting of File > Options to fill; empty otherwise.
+std::string emptyProgramSettingLine(const std::string& key, const std::string& path);
 
 } // namespace meshsmith

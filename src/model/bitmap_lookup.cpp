@@ -2,6 +2,7 @@
 
 #include "paths.hpp"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace meshsmith {
@@ -36,6 +37,27 @@ std::string bitmapNameInFile(const std::string& path, const std::string& project
     const fs::path relative = full.lexically_relative(folder);
     if (relative.empty() || *relative.begin() == "..") return path;
     return pathText(relative.generic_string());
+}
+
+std::vector<std::string> missingBitmaps(const Project& p) {
+    std::vector<std::string> missing;
+    const std::string folder = projectFolderOf(p);
+    for (const TextureData& t : p.object.textures)
+        for (const std::string* path : {&t.Filename, &t.MaskFilename}) {
+            if (path->empty() || fileExists(bitmapPathOnDisk(p, *path))) continue;
+            std::string name = bitmapNameInFile(*path, folder);
+            if (std::find(missing.begin(), missing.end(), name) == missing.end())
+                missing.push_back(std::move(name));
+        }
+    return missing;
+}
+
+std::string missingBitmapsText(const std::vector<std::string>& names) {
+    if (names.empty()) return {};
+    std::string text = names.size() == 1 ? "bitmap " : "bitmaps ";
+    for (std::size_t k = 0; k < names.size(); ++k)
+        text += (k == 0 ? "" : ", ") + names[k];
+    return text + " not found";
 }
 
 } // namespace meshsmith

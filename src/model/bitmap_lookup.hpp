@@ -12,6 +12,7 @@
 #include "project.hpp"
 
 #include <string>
+#include <vector>
 
 namespace meshsmith {
 
@@ -26,5 +27,13 @@ std::string absoluteBitmapPath(const std::string& folder, const std::string& nam
 // The name a project file in `projectFolder` stores for `path` (see above);
 // "" stays "".
 std::string bitmapNameInFile(const std::string& path, const std::string& projectFolder);
+
+// The texture bitmaps and masks of the project that are not on disk, each
+// once, in the order of the texture table, named as its project file names
+// them ("roof.bmp", "tex/wall.bmp", or a full path).
+std::vector<std::string> missingBitmaps(const Project& p);
+// "bitmap roof.bmp not found", "bitmaps roof.bmp, wall.bmp not found"; ""
+// for none.
+std::string missingBitmapsText(const std::vector<std::string>& names);
 
 } // namespace meshsmith

@@ -6,10 +6,12 @@
 #include "geometry_text_exchange.hpp"
 #include "text_file.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <unordered_set>
 
 namespace meshsmith {
@@ -21,6 +23,18 @@ struct FaceCorners {
     std::array<DxfCorner, 4> at;
     std::size_t count = 0;
 };
+
+// The corners of a polyline as a polygon's: neighbouring corners at one
+// position count once, and so does the last when it closes the outline on the
+// first (as the export writes a polygon).
+std::vector<DxfCorner> outlineCorners(const std::vector<DxfCorner>& outline) {
+    std::vector<DxfCorner> distinct;
+    distinct.reserve(outline.size());
+    for (const DxfCorner& c : outline)
+        if (distinct.empty() || !(c == distinct.back())) distinct.push_back(c);
+    if (distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
+    return distinct;
+}
 
 // The corners of a face as it is stored: neighbouring corners at one position
 // (also the last and the first) count once, so a face written as a triangle,
@@ -77,12 +91,26 @@ class DxfMerge {
 
     void addFace(const DxfEntity& e, RandomColours& colours) {
         const FaceCorners corners = faceCorners(e);
+        addPolygon(std::span<const DxfCorner>(corners.at.data(), corners.count), colours);
+    }
+
+    // False (nothing added) for an outline of fewer than three corners.
+    bool addOutline(const DxfEntity& e, RandomColours& colours) {
+        const std::vector<DxfCorner> corners = outlineCorners(e.outline);
+        if (corners.size() < 3) return false;
+        addPolygon(corners, colours);
+        return true;
+    }
+
+  private:
+    // A new untextured polygon over the corners, all looked up before any is added.
+    void addPolygon(std::span<const DxfCorner> corners, RandomColours& colours) {
         ObjectData poly;
-        poly.VertexIndices.reserve(corners.count + 1);
-        for (std::size_t k = 0; k < corners.count; ++k)
-            poly.VertexIndices.push_back(find(corners.at[k]));
-        for (std::size_t k = 0; k < corners.count; ++k)
-            if (poly.VertexIndices[k] < 0) poly.VertexIndices[k] = append(corners.at[k]);
+        poly.VertexIndices.reserve(corners.size() + 1);
+        for (const DxfCorner& c : corners)
+            poly.VertexIndices.push_back(find(c));
+        for (std::size_t k = 0; k < corners.size(); ++k)
+            if (poly.VertexIndices[k] < 0) poly.VertexIndices[k] = append(corners[k]);
         poly.VertexIndices.push_back(poly.VertexIndices.front());
         poly.VertexCount = static_cast<std::int32_t>(poly.VertexIndices.size());
         poly.Red = colours.next();
@@ -91,7 +119,6 @@ class DxfMerge {
         p_.object.polygons.push_back(std::move(poly));
     }
 
-  private:
     std::int32_t find(const DxfCorner& c) const { return vertexAt_.find(c.x, c.y, c.z); }
 
     std::int32_t append(const DxfCorner& c) {
@@ -106,16 +133,27 @@ class DxfMerge {
     std::unordered_set<std::uint64_t> lineKeys_;
 };
 
+// The corners an entity was read with.
+std::span<DxfCorner> cornersOf(DxfEntity& e) {
+    if (e.kind == DxfKind::Polyline) return e.outline;
+    return std::span<DxfCorner>(e.corners.data(), static_cast<std::size_t>(dxfCornerCount(e.kind)));
+}
+
+std::size_t cornerCount(std::vector<DxfEntity>& entities) {
+    std::size_t n = 0;
+    for (DxfEntity& e : entities)
+        n += cornersOf(e).size();
+    return n;
+}
+
 // Adds the offset to every corner; false (with the entity's line) when a
 // coordinate leaves the float range.
-bool applyOffset(std::vector<DxfEntity>& entities, DxfKind kind, VertexOffset o, FileError& error) {
-    const auto corners = static_cast<std::size_t>(dxfCornerCount(kind));
+bool applyOffset(std::vector<DxfEntity>& entities, VertexOffset o, FileError& error) {
     for (DxfEntity& e : entities)
-        for (std::size_t k = 0; k < corners; ++k) {
-            DxfCorner& c = e.corners[k];
+        for (DxfCorner& c : cornersOf(e)) {
             const auto moved = offsetVertex({c.x, c.y, c.z}, o);
             if (!moved) {
-                error = {std::string("The offset moves the ") + dxfEntityName(kind) +
+                error = {std::string("The offset moves the ") + dxfEntityName(e.kind) +
                              " entity out of the range of coordinates; choose a smaller offset",
                          e.line};
                 return false;
@@ -132,6 +170,12 @@ void startReplacement(Project& p) {
     p.object.polygons.clear();
     p.object.collision.clear();
 }
+
+// What an import added, by the table it went to.
+struct Added {
+    std::size_t vertices = 0, lines = 0, polygons = 0;
+    std::size_t shortOutlines = 0; // polylines of fewer than three corners
+};
 
 std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::string& path) {
     const bool replace = mode == ImportMode::Replace;
@@ -154,23 +198,55 @@ std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::str
     }
 }
 
-std::size_t mergeEntities(Project& p, const std::vector<DxfEntity>& entities, DxfKind kind,
-                          RandomColours& colours) {
-    DxfMerge merge(p, entities.size() * static_cast<std::size_t>(dxfCornerCount(kind)));
-    if (kind == DxfKind::Face)
-        p.object.polygons.reserve(p.object.polygons.size() + entities.size());
-    std::size_t added = 0;
+// The log of an import: the count of the one kind asked for; for All, the
+// count of each table that the file's entities went to.
+void logAdded(LogSink& log, DxfKind kind, const std::vector<DxfEntity>& entities,
+              const Added& added, ImportMode mode, const std::string& path) {
+    switch (kind) {
+    case DxfKind::Point:
+    case DxfKind::Vertex:
+        return log.addLine(logLine(kind, mode, added.vertices, path));
+    case DxfKind::Line:
+        return log.addLine(logLine(kind, mode, added.lines, path));
+    case DxfKind::Face:
+    case DxfKind::Polyline:
+        return log.addLine(logLine(DxfKind::Face, mode, added.polygons, path));
+    case DxfKind::All:
+        break;
+    }
+    bool held[3] = {false, false, false};
+    for (const DxfEntity& e : entities)
+        held[e.kind == DxfKind::Point ? 0 : e.kind == DxfKind::Line ? 1 : 2] = true;
+    if (held[0]) log.addLine(logLine(DxfKind::Point, mode, added.vertices, path));
+    if (held[1]) log.addLine(logLine(DxfKind::Line, mode, added.lines, path));
+    if (held[2]) log.addLine(logLine(DxfKind::Face, mode, added.polygons, path));
+}
+
+Added mergeEntities(Project& p, std::vector<DxfEntity>& entities, RandomColours& colours) {
+    DxfMerge merge(p, cornerCount(entities));
+    p.object.polygons.reserve(p.object.polygons.size() +
+                              static_cast<std::size_t>(std::count_if(
+                                  entities.begin(), entities.end(), [](const DxfEntity& e) {
+                                      return e.kind == DxfKind::Face || e.kind == DxfKind::Polyline;
+                                  })));
+    Added added;
     for (const DxfEntity& e : entities) {
-        switch (kind) {
+        switch (e.kind) {
         case DxfKind::Line:
-            added += merge.addLine(e) ? 1 : 0;
+            added.lines += merge.addLine(e) ? 1 : 0;
             break;
         case DxfKind::Face:
             merge.addFace(e, colours);
-            ++added;
+            ++added.polygons;
+            break;
+        case DxfKind::Polyline:
+            if (merge.addOutline(e, colours))
+                ++added.polygons;
+            else
+                ++added.shortOutlines;
             break;
         default:
-            added += merge.addVertex(e) ? 1 : 0;
+            added.vertices += merge.addVertex(e) ? 1 : 0;
         }
     }
     return added;
@@ -187,6 +263,9 @@ OperationResult importDxfText(Project& p, std::string_view text, const std::stri
     DxfPolyfaces skipped;
     if (!readDxfEntities(text, kind, entities, error, skipped))
         return fileFailure(log, "importing", path, error);
+    if (entities.empty() && kind == DxfKind::All)
+        return OperationResult::refused(std::string("Sorry, no ") + dxfEntityName(kind) +
+                                        " objects in DXF file...");
     if (entities.empty())
         return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(kind) +
                                         "' objects in DXF file...");
@@ -194,19 +273,22 @@ OperationResult importDxfText(Project& p, std::string_view text, const std::stri
     const ImportMode mode = importModeOf(p);
     const auto offset = importOffset(mode, prompts);
     if (!offset) return OperationResult::cancelled();
-    if (mode == ImportMode::Append && !applyOffset(entities, kind, *offset, error))
+    if (mode == ImportMode::Append && !applyOffset(entities, *offset, error))
         return fileFailure(log, "importing", path, error);
     const std::size_t base = mode == ImportMode::Append ? p.object.vertices.size() : 0;
-    const auto newCorners = entities.size() * static_cast<std::size_t>(dxfCornerCount(kind));
+    const std::size_t newCorners = cornerCount(entities);
     if (base > kMaxVertices || newCorners > kMaxVertices - base)
         return fileFailure(
             log, "importing", path,
             {"The project cannot hold more than " + std::to_string(kMaxVertices) + " vertices", 0});
 
     if (mode == ImportMode::Replace) startReplacement(p);
-    const std::size_t added = mergeEntities(p, entities, kind, colours);
+    const Added added = mergeEntities(p, entities, colours);
     if (mode == ImportMode::Replace) p.GeometryPresent = true;
-    log.addLine(logLine(kind, mode, added, path));
+    logAdded(log, kind, entities, added, mode, path);
+    if (added.shortOutlines > 0)
+        log.addLine("Skipped " + std::to_string(added.shortOutlines) +
+                    " polyline(s) of fewer than three corners: they are not imported as polygons");
     if (skipped.meshes + skipped.faces > 0)
         log.addLine("Skipped " + std::to_string(skipped.meshes) + " polyface mesh(es) with " +
                     std::to_string(skipped.faces) +

@@ -99,6 +99,7 @@ int entityFlags(LineCursor cursor) {
     return 0;
 }
 
+constexpr int kPolygonMeshFlag = 16;  // POLYLINE: a polygon mesh of M by N vertices
 constexpr int kPolyfaceMeshFlag = 64; // POLYLINE: a polyface mesh; VERTEX: one of its vertices
 constexpr int kFaceRecordFlag = 128;  // VERTEX: a face record of a polyface mesh
 
@@ -106,6 +107,11 @@ constexpr int kFaceRecordFlag = 128;  // VERTEX: a face record of a polyface mes
 bool isFaceRecord(const LineCursor& at) {
     const int flags = entityFlags(at);
     return (flags & kFaceRecordFlag) != 0 && (flags & kPolyfaceMeshFlag) == 0;
+}
+
+// A POLYLINE that is a mesh, not an outline.
+bool isMesh(const LineCursor& at) {
+    return (entityFlags(at) & (kPolyfaceMeshFlag | kPolygonMeshFlag)) != 0;
 }
 
 // Where the value texts of one entity's coordinates stand.
@@ -225,18 +231,25 @@ const char* dxfEntityName(DxfKind kind) {
         return "LINE";
     case DxfKind::Face:
         return "3DFACE";
+    case DxfKind::Polyline:
+        return "POLYLINE";
+    case DxfKind::All:
+        return "POINT, LINE, 3DFACE or POLYLINE";
     }
     return "";
 }
 
 int dxfCornerCount(DxfKind kind) {
     switch (kind) {
+    case DxfKind::Point:
+    case DxfKind::Vertex:
+        return 1;
     case DxfKind::Line:
         return 2;
     case DxfKind::Face:
         return 4;
     default:
-        return 1;
+        return 0;
     }
 }
 
@@ -245,13 +258,16 @@ bool isBinaryDxf(std::string_view text) {
     return LineCursor(text).next(first) && first == "AutoCAD Binary DXF";
 }
 
-std::array<std::size_t, 4> countDxfEntities(std::string_view text) {
-    std::array<std::size_t, 4> counts{};
+std::array<std::size_t, 5> countDxfEntities(std::string_view text) {
+    std::array<std::size_t, 5> counts{};
     std::vector<std::string_view> names;
     for (DxfKind kind : kDxfKinds)
         names.emplace_back(dxfEntityName(kind));
     forEachEntity(text, names, [&](std::size_t k, const LineCursor& at) {
-        if (kDxfKinds[k] != DxfKind::Vertex || !isFaceRecord(at)) ++counts[k];
+        const DxfKind kind = kDxfKinds[k];
+        if (kind == DxfKind::Vertex && isFaceRecord(at)) return true;
+        if (kind == DxfKind::Polyline && isMesh(at)) return true;
+        ++counts[k];
         return true;
     });
     return counts;
@@ -274,19 +290,55 @@ bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>
                      FileError& error, DxfPolyfaces& skipped) {
     entities.clear();
     skipped = {};
-    EntityReader reader(kind, error);
-    // One walk: the entities of `kind` (reported as name 0) and the polyface
-    // parts, whose names may be that of `kind` too (VERTEX).
-    const std::string_view wanted = dxfEntityName(kind);
-    const std::vector<std::string_view> names = {wanted, "POLYLINE", "VERTEX"};
+    const auto wanted = [kind](DxfKind k) {
+        return k == kind || (kind == DxfKind::All && k != DxfKind::Vertex);
+    };
+    // One walk over every name that matters: the entities wanted, the parts of
+    // polylines and of polyface meshes (whose names may be wanted too: VERTEX).
+    std::vector<std::string_view> names;
+    for (DxfKind k : kDxfKinds)
+        names.emplace_back(dxfEntityName(k));
+    names.emplace_back("SEQEND");
+    bool inOutline = false; // the VERTEX entities met are the corners of entities.back()
     return forEachEntity(text, names, [&](std::size_t k, const LineCursor& at) {
-        const std::string_view name = names[k];
-        if (name == "POLYLINE" && (entityFlags(at) & kPolyfaceMeshFlag) != 0) ++skipped.meshes;
-        const bool faceRecord = name == "VERTEX" && isFaceRecord(at);
-        if (faceRecord) ++skipped.faces;
-        if (k != 0 || faceRecord) return true;
+        if (k == kDxfKinds.size()) { // SEQEND
+            inOutline = false;
+            return true;
+        }
+        const DxfKind found = kDxfKinds[k];
+        if (found == DxfKind::Vertex) {
+            if (isFaceRecord(at)) {
+                ++skipped.faces;
+                return true;
+            }
+            if (!inOutline && !wanted(DxfKind::Vertex)) return true;
+            DxfEntity vertex;
+            if (!EntityReader(DxfKind::Vertex, error).read(at, vertex)) return false;
+            if (inOutline) {
+                entities.back().outline.push_back(vertex.corners[0]);
+            } else {
+                vertex.kind = DxfKind::Vertex;
+                entities.push_back(vertex);
+            }
+            return true;
+        }
+        inOutline = false;
+        if (found == DxfKind::Polyline) {
+            const int flags = entityFlags(at);
+            if ((flags & kPolyfaceMeshFlag) != 0) ++skipped.meshes;
+            if ((flags & (kPolyfaceMeshFlag | kPolygonMeshFlag)) != 0 || !wanted(found))
+                return true;
+            DxfEntity outline;
+            outline.kind = found;
+            outline.line = at.number();
+            entities.push_back(std::move(outline));
+            inOutline = true;
+            return true;
+        }
+        if (!wanted(found)) return true;
         DxfEntity entity;
-        if (!reader.read(at, entity)) return false;
+        if (!EntityReader(found, error).read(at, entity)) return false;
+        entity.kind = found;
         entities.push_back(entity);
         return true;
     });

@@ -1,14 +1,16 @@
 #pragma once
 // Reading the entities of an AutoCAD R12 DXF text that the editor imports:
-// POINT, VERTEX, LINE and 3DFACE, and of each only its corner coordinates.
+// POINT, VERTEX, LINE, 3DFACE and POLYLINE, and of each only its corner
+// coordinates.
 //
 // The text is a list of lines (split at CR LF, LF or CR, as splitLines splits
 // it; the reading walks the text and copies no line) in which group-code
 // lines and value lines alternate. An entity starts at a line that is exactly its name ("POINT",
-// "VERTEX", "LINE", "3DFACE") right after a group code 0, and ends before the
+// "VERTEX", "LINE", "3DFACE", "POLYLINE", "SEQEND") right after a group code 0, and ends before the
 // next group code 0. Group-code lines may be padded with blanks on either side
 // ("10", " 10", "  10", "10 "). Everything else in the file is ignored, so the
-// sections around the entities need not be there.
+// sections around the entities need not be there. A POLYLINE's corners are the
+// VERTEX entities that follow it up to its SEQEND.
 
 #include "file_error.hpp"
 
@@ -20,28 +22,38 @@
 
 namespace meshsmith {
 
-// The four kinds, in the order in which kDxfKinds lists them; a kind's value
-// is its index in arrays that follow that order.
-enum class DxfKind { Point, Vertex, Line, Face };
-inline constexpr std::array<DxfKind, 4> kDxfKinds{DxfKind::Point, DxfKind::Vertex, DxfKind::Line,
-                                                  DxfKind::Face};
+// The five kinds of entity, in the order in which kDxfKinds lists them, and
+// All: every entity that makes up an object (POINT, LINE, 3DFACE and
+// POLYLINE, not the VERTEX entities, which are a POLYLINE's corners), read in
+// file order, so that a file that the DXF export wrote gives back its
+// vertices, lines and polygons. A kind's value is its index in arrays that
+// follow the order of kDxfChoices.
+enum class DxfKind { Point, Vertex, Line, Face, Polyline, All };
+inline constexpr std::array<DxfKind, 5> kDxfKinds{DxfKind::Point, DxfKind::Vertex, DxfKind::Line,
+                                                  DxfKind::Face, DxfKind::Polyline};
+inline constexpr std::array<DxfKind, 6> kDxfChoices{
+    DxfKind::Point, DxfKind::Vertex, DxfKind::Line, DxfKind::Face, DxfKind::Polyline, DxfKind::All};
 
-// "POINT", "VERTEX", "LINE" or "3DFACE".
+// "POINT", "VERTEX", "LINE", "3DFACE" or "POLYLINE"; for All the four it
+// reads, "POINT, LINE, 3DFACE or POLYLINE".
 const char* dxfEntityName(DxfKind kind);
-// 1 for POINT and VERTEX, 2 for LINE, 4 for 3DFACE.
+// 1 for POINT and VERTEX, 2 for LINE, 4 for 3DFACE; 0 for POLYLINE (its
+// corners are its VERTEX entities) and All.
 int dxfCornerCount(DxfKind kind);
 
 // True when the first line marks the binary form of DXF, which is not read.
 bool isBinaryDxf(std::string_view text);
 
 // How many entities of each kind the text holds, in the order of kDxfKinds.
-// The face records of polyface meshes are no vertices and are not counted.
-std::array<std::size_t, 4> countDxfEntities(std::string_view text);
+// The face records of polyface meshes are no vertices and are not counted;
+// the meshes (polyface and polygon meshes) are not counted as POLYLINE.
+std::array<std::size_t, 5> countDxfEntities(std::string_view text);
 
 // Polyface meshes (POLYLINE entities with flag 64 in group code 70) and their
 // face records (VERTEX entities with flag 128 but not 64), which the import
 // does not read: their vertices are read as VERTEX entities, their faces are
-// not made into polygons.
+// not made into polygons. Polygon meshes (flag 16) are not read as polygons
+// either; their vertices are VERTEX entities.
 struct DxfPolyfaces {
     std::size_t meshes = 0, faces = 0;
 };
@@ -58,18 +70,23 @@ struct DxfCorner {
 struct DxfEntity {
     std::array<DxfCorner, 4> corners; // the first dxfCornerCount(kind) are set
     std::size_t line = 0;             // 1-based line of the entity's name
+    DxfKind kind = DxfKind::Point;
+    std::vector<DxfCorner> outline; // POLYLINE: the corners of its VERTEX entities
 };
 
-// Reads the corners of every entity of `kind`, in file order (VERTEX: without
-// the face records of polyface meshes, which hold no position). Corner k is
-// taken from the group codes 10 + k, 20 + k and 30 + k of the entity itself,
-// in whatever order they stand; a missing 30-code means z = 0, and a 3DFACE
-// without a fourth corner repeats its third. Fails, with the line at fault, on
-// a value that is not a number (or does not fit a float), on a group-code line
-// that is not a number, on a missing 1x- or 2x-code, and on an entity cut off
-// by the end of the text. `entities` then holds nothing useful. In the same
-// pass `skipped` counts the polyface meshes and face records met up to the
-// end (or up to the fault).
+// Reads the corners of every entity of `kind` (of every kind that All
+// names), in file order (VERTEX: without the face records of polyface
+// meshes, which hold no position). Corner k is taken from the group codes
+// 10 + k, 20 + k and 30 + k of the entity itself, in whatever order they
+// stand; a missing 30-code means z = 0, and a 3DFACE without a fourth corner
+// repeats its third. A POLYLINE that is no mesh takes the corner of every
+// VERTEX entity after it, up to its SEQEND (or the next POINT, LINE, 3DFACE
+// or POLYLINE), as they stand; its bulges (arcs) are not read. Fails, with the line
+// at fault, on a value that is not a number (or does not fit a float), on a
+// group-code line that is not a number, on a missing 1x- or 2x-code, and on
+// an entity cut off by the end of the text. `entities` then holds nothing
+// useful. In the same pass `skipped` counts the polyface meshes and face
+// records met up to the end (or up to the fault).
 bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>& entities,
                      FileError& error, DxfPolyfaces& skipped);
 

@@ -28,19 +28,27 @@ DxfScan scanDxfText(std::string_view text, const std::string& path) {
         scan.message = kBinaryDxfMessage;
         return scan;
     }
-    scan.counts = countDxfEntities(text);
-    if (scan.counts == std::array<std::size_t, 4>{}) {
+    const std::array<std::size_t, 5> counts = countDxfEntities(text);
+    if (counts == std::array<std::size_t, 5>{}) {
         scan.message = "Unable to import from file '" + path + "'" + "\r" +
                        " No POINT, VERTEX, LINE or 3DFACE entities found !";
         return scan;
     }
     scan.ok = true;
     scan.caption = "Scanning file '" + fileNameOf(path) + "'";
+    std::size_t all = 0;
     for (std::size_t k = 0; k < kDxfKinds.size(); ++k) {
+        scan.counts[k] = counts[k];
         scan.radioCaptions[k] =
-            std::to_string(scan.counts[k]) + " " + dxfEntityName(kDxfKinds[k]) + " objects in DXF";
-        scan.enabled[k] = scan.counts[k] > 0;
+            std::to_string(counts[k]) + " " + dxfEntityName(kDxfKinds[k]) + " objects in DXF";
+        if (kDxfKinds[k] != DxfKind::Vertex) all += counts[k];
     }
+    const auto a = static_cast<std::size_t>(DxfKind::All);
+    scan.counts[a] = all;
+    scan.radioCaptions[a] =
+        std::to_string(all) + " POINT, LINE, 3DFACE and POLYLINE objects in DXF";
+    for (std::size_t k = 0; k < kDxfChoices.size(); ++k)
+        scan.enabled[k] = scan.counts[k] > 0;
     return scan;
 }
 

@@ -19,15 +19,18 @@ namespace meshsmith {
 
 inline constexpr const char* kSelectObjectsMessage = "Select objects to import!";
 
-// What the "Scan DXF" dialog shows. Arrays follow kDxfKinds (POINT, VERTEX,
-// LINE, 3DFACE: PRadioButton, VRadioButton, LRadioButton, FRadioButton).
+// What the "Scan DXF" dialog shows. Arrays follow kDxfChoices (POINT, VERTEX,
+// LINE, 3DFACE, POLYLINE and all: PRadioButton, VRadioButton, LRadioButton,
+// FRadioButton, PLRadioButton, ARadioButton). The count of all is that of
+// the POINT, LINE, 3DFACE and POLYLINE entities, which it reads together.
 struct DxfScan {
     bool ok = false;
     std::string message; // the refusal to show when !ok
-    std::array<std::size_t, 4> counts{};
+    std::array<std::size_t, 6> counts{};
     std::string caption;                      // "Scanning file '" + file name + "'"
-    std::array<std::string, 4> radioCaptions; // "12 POINT objects in DXF" ...
-    std::array<bool, 4> enabled{};            // count > 0; disabled ones are unchecked
+    std::array<std::string, 6> radioCaptions; // "12 POINT objects in DXF" ... "30 POINT, LINE,
+                                              // 3DFACE and POLYLINE objects in DXF"
+    std::array<bool, 6> enabled{};            // count > 0; disabled ones are unchecked
 };
 
 // Reads and counts the file. Fails with "Unable to load file " + path when it

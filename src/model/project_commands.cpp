@@ -3,6 +3,8 @@
 #include "bitmap_lookup.hpp"
 #include "edits/edit.hpp"
 #include "paths.hpp"
+#include "project_file_reader.hpp"
+#include "text_file.hpp"
 
 #include <algorithm>
 #include <filesystem>
@@ -25,6 +27,7 @@ OperationResult saveTo(ProjectSession& s, const std::string& path, const std::st
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
+    markSaved(p);
     return {};
 }
 
@@ -83,6 +86,7 @@ OperationResult saveProjectCommand(ProjectSession& s) {
         s.log.addLine(*err);
         return OperationResult::failed(*err);
     }
+    markSaved(p);
     s.log.addLine("Project Saved !");
     return {};
 }
@@ -122,12 +126,22 @@ OperationResult openProject(ProjectSession& s, const std::string& path) {
 }
 
 OperationResult addFromProjectCommand(ProjectSession& s, const std::string& path) {
+    const auto add = [&] {
+        return applyEdit(s.project, "Add Data From Another Project",
+                         [&](Project& p) { return addFromProject(p, path, s.prompts, s.log); });
+    };
+    // The question shows the description of the project to be added; a file
+    // that does not read as a project is refused by the adding, unasked.
+    const TextLines file = readTextLines(path);
+    ParsedProject parsed;
+    FileError error;
+    if (!file.ok() || !parseProjectLines(file.lines, SectionChoice::All, parsed, error))
+        return add();
     Answer a = s.prompts.askYesNo("Add Data", "Project Description:\r" +
-                                                  s.project.object.ProjectDescription + "\r\r" +
+                                                  parsed.data.object.ProjectDescription + "\r\r" +
                                                   "OK to add Data from this project ?");
     if (a != Answer::Yes) return OperationResult::cancelled();
-    return applyEdit(s.project, "Add Data From Another Project",
-                     [&](Project& p) { return addFromProject(p, path, s.prompts, s.log); });
+    return add();
 }
 
 } // namespace meshsmith

@@ -33,6 +33,7 @@ OperationResult checkProjectName(const std::string& name);
 // Save As: asks for a project name (own folder) or a file and writes the
 // project; when Done, ProjectFile is the new file (for the recent list) and
 // the view caption names it. A failed write keeps ProjectFile as it was.
+// A save that is Done leaves no unsaved changes (edits/edit.hpp).
 OperationResult saveProjectAs(ProjectSession& s);
 // Save: to ProjectFile with "Project Saved !", or Save As while it is "None".
 OperationResult saveProjectCommand(ProjectSession& s);

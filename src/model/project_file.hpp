@@ -37,15 +37,20 @@ std::optional<std::string> saveProject(const Project& p, const SaveOptions& opti
                                        LogSink& log,
                                        std::optional<std::string> namesFolder = std::nullopt);
 
+// What a load does with a bitmap that is not found: ask the user to re-select
+// it (the editor), or keep its name as it is, for the caller to report
+// (missingBitmaps; the batch tool, which has nobody to ask).
+enum class MissingBitmaps { Reselect, Keep };
+
 // Reads `path` into the (empty) project: Done when the project holds the
 // file's data. A file that cannot be read, does not convert, ends inside a
 // section or refers out of range is Failed (logged with file and line) and
 // leaves an empty project; it never leaves a half-read one. Missing bitmaps
-// are re-selected through `prompts` (their names are looked up beside the
-// project file first); a cancelled re-selection is Cancelled, logs "All Data
-// Cleared !" and leaves an empty project.
-OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts,
-                            LogSink& log);
+// (their names are looked up beside the project file first) are re-selected
+// through `prompts` or kept, as `missing` says; a cancelled re-selection is
+// Cancelled, logs "All Data Cleared !" and leaves an empty project.
+OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log,
+                            MissingBitmaps missing = MissingBitmaps::Reselect);
 
 // Appends the vertices, textures, lines and polygons of another project file,
 // with the offsets asked through `prompts`. All or nothing: on any error or

@@ -20,11 +20,12 @@ class LineCursor {
     std::size_t position() const { return pos_; }
     std::size_t lineNumber() const { return pos_ + 1; }
 
-    // Fails with the list-index error when fewer than `count` lines remain,
-    // naming the last line read (the count or value that wanted more).
+    // Fails when fewer than `count` lines remain: the file was cut short. The
+    // place is the last line read (the count or value that wanted more).
     void require(std::uint64_t count) const {
         if (pos_ + count > lines_.size())
-            fail("List index out of bounds (" + std::to_string(lines_.size()) + ")",
+            fail("The file ends early (it has " + std::to_string(lines_.size()) +
+                     " lines): the data announced here is incomplete",
                  std::clamp<std::size_t>(pos_, 1, lines_.size()));
     }
     const std::string& text() {

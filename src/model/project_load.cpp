@@ -17,8 +17,9 @@ enum class BitmapOutcome { Found, Cancelled, NameTooLong };
 // (the folder of the file read). Every name found is kept absolute.
 class BitmapResolver {
   public:
-    BitmapResolver(std::string baseFolder, UserPrompts& prompts)
-        : baseFolder_(std::move(baseFolder)), prompts_(prompts) {}
+    BitmapResolver(std::string baseFolder, UserPrompts& prompts,
+                   MissingBitmaps missing = MissingBitmaps::Reselect)
+        : baseFolder_(std::move(baseFolder)), prompts_(prompts), missing_(missing) {}
 
     BitmapOutcome resolve(std::string& stored, bool isMask) {
         std::string candidate = lastFoundFolder_ + fileNameOf(stored);
@@ -26,7 +27,7 @@ class BitmapResolver {
             stored = storedForm(candidate);
             return BitmapOutcome::Found;
         }
-        if (fileExists(resolveAgainst(baseFolder_, stored))) {
+        if (fileExists(resolveAgainst(baseFolder_, stored)) || missing_ == MissingBitmaps::Keep) {
             stored = storedForm(stored);
             return BitmapOutcome::Found;
         }
@@ -63,6 +64,7 @@ class BitmapResolver {
 
     std::string baseFolder_;
     UserPrompts& prompts_;
+    MissingBitmaps missing_;
     std::string lastFoundFolder_;
     std::string tooLongMessage_;
 };
@@ -75,8 +77,8 @@ OperationResult failLoad(Project& p, const std::string& path, const FileError& e
 
 } // namespace
 
-OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts,
-                            LogSink& log) {
+OperationResult loadProject(Project& p, const std::string& path, UserPrompts& prompts, LogSink& log,
+                            MissingBitmaps missing) {
     log.addLine("Loading Project......");
     TextLines file = readTextLines(path);
     if (!file.ok()) return failLoad(p, path, {file.error, 0}, log);
@@ -89,7 +91,7 @@ OperationResult loadProject(Project& p, const std::string& path, UserPrompts& pr
         !validateProjectReferences(parsed, error))
         return failLoad(p, path, error, log);
 
-    BitmapResolver bitmaps(folderOf(path), prompts);
+    BitmapResolver bitmaps(folderOf(path), prompts, missing);
     switch (bitmaps.resolveAll(parsed.data.object.textures)) {
     case BitmapOutcome::Cancelled:
         resetProject(p);

@@ -146,4 +146,11 @@ TEST(LaunchPlans, StartCommandsNeedTheirProgram) {
     EXPECT_EQ(checkStartProgram("").message, "File  not found !");
     EXPECT_EQ(checkStartProgram(dir.folder()).message, "File " + dir.folder() + " not found !");
     EXPECT_EQ(checkStartProgram(dir.file("viewer.exe")).message, "");
+    // An empty setting is named in the log besides the message above.
+    EXPECT_EQ(emptyProgramSettingLine("ViewerPath", ""),
+              "No 3DO viewer is set: fill in \"3DO- Viewer Application\" under Program Paths in "
+              "File > Options");
+    EXPECT_NE(emptyProgramSettingLine("UserPath", "").find("\"User-Defined Program\""),
+              std::string::npos);
+    EXPECT_EQ(emptyProgramSettingLine("UserPath", dir.file("viewer.exe")), "");
 }

@@ -53,7 +53,7 @@ TEST(DxfCorpus, EveryKindOfEveryFileImportsOrIsRefusedClearly) {
         const std::string path = entry.path().string();
         const DxfScan scan = scanDxf(path);
         ASSERT_TRUE(scan.ok) << path << ": " << scan.message;
-        for (std::size_t k = 0; k < kDxfKinds.size(); ++k) {
+        for (std::size_t k = 0; k < kDxfChoices.size(); ++k) {
             // Into an empty project and into one that holds data already.
             for (bool append : {false, true}) {
                 Project p = append ? sampleProject() : Project{};
@@ -61,7 +61,7 @@ TEST(DxfCorpus, EveryKindOfEveryFileImportsOrIsRefusedClearly) {
                 prompts.offsets.push_back(VertexOffset{1, 2, 3});
                 RecordingLog log;
                 RandomColours colours{1};
-                auto r = importDxf(p, path, kDxfKinds[k], prompts, log, colours);
+                auto r = importDxf(p, path, kDxfChoices[k], prompts, log, colours);
                 if (scan.enabled[k])
                     EXPECT_EQ(r.outcome, Outcome::Done) << path << " " << k << ": " << r.message;
                 else

@@ -4,6 +4,7 @@
 #include "dxf_test_support.hpp"
 #include "model/dxf_export.hpp"
 #include "model/dxf_import.hpp"
+#include "model/dxf_scan.hpp"
 #include "model/dxf_template.hpp"
 #include "model/edits/remove_double_vertices.hpp"
 #include "model/text_file.hpp"
@@ -15,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
+#include <random>
 
 using namespace meshsmith;
 using namespace meshsmith::test;
@@ -33,6 +36,36 @@ std::vector<std::string> entityLines(const std::vector<std::string>& file) {
     const std::size_t head = dxfTemplateLines().size() - kDxfTemplateTailLines;
     return {file.begin() + static_cast<std::ptrdiff_t>(head),
             file.end() - static_cast<std::ptrdiff_t>(kDxfTemplateTailLines)};
+}
+
+// A sound object: 3 to 62 vertices at different points of a 0.25 grid (none
+// within merging distance of another), a path of up to 5 lines and 1 to 10
+// polygons, each over different vertices.
+Project gridProject(std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    Project p;
+    const int nv = 3 + below(60);
+    for (int i = 0; i < nv; ++i)
+        p.object.vertices.push_back({0.25f * (i % 8), 0.25f * (i / 8), 0.25f * below(80)});
+    std::vector<std::int32_t> order(static_cast<std::size_t>(nv));
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), rng);
+    for (int k = std::min(below(6), nv - 1); k > 0; --k)
+        p.object.lines.push_back(makeLine(order[k - 1], order[k]));
+    for (int n = 1 + below(10); n > 0; --n) {
+        std::shuffle(order.begin(), order.end(), rng);
+        p.object.polygons.push_back(
+            makePolygon({order.begin(), order.begin() + std::min(nv, 3 + below(6))}));
+    }
+    return p;
+}
+
+std::vector<std::vector<std::int32_t>> cornersOf(const std::vector<ObjectData>& records) {
+    std::vector<std::vector<std::int32_t>> corners;
+    for (const ObjectData& r : records)
+        corners.push_back(r.VertexIndices);
+    return corners;
 }
 
 std::string templateValueAfter(const std::vector<std::string>& file, const std::string& name) {
@@ -145,5 +178,27 @@ TEST(DxfExport, ReadsBackIntoTheSameGeometry) {
             }
             EXPECT_TRUE(back.object.lines.empty() && back.object.polygons.empty());
         }
+    }
+}
+
+// A drawing exported with polygons, imported as all it holds, is the object
+// it was written from: the same vertices in the same order, the same lines
+// and the same polygons over them.
+TEST(DxfExport, AllOfADrawingComesBackAsTheObject) {
+    TempFolder dir;
+    const std::string path = dir.file("round.dxf");
+    std::vector<Project> originals{exampleProject()};
+    for (std::uint32_t seed = 1; seed <= 30; ++seed)
+        originals.push_back(gridProject(seed));
+    for (const Project& original : originals) {
+        RecordingLog log;
+        ASSERT_TRUE(exportDxf(original, path, DxfExportMode::VerticesLinesPolygons, log).done());
+        Project back;
+        ScriptedPrompts prompts;
+        RandomColours colours{1};
+        ASSERT_TRUE(importScannedDxf(back, path, DxfKind::All, prompts, log, colours).done());
+        EXPECT_EQ(back.object.vertices, original.object.vertices);
+        EXPECT_EQ(cornersOf(back.object.lines), cornersOf(original.object.lines));
+        EXPECT_EQ(cornersOf(back.object.polygons), cornersOf(original.object.polygons));
     }
 }

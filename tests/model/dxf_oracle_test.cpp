@@ -131,8 +131,9 @@ TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
     };
     for (const Case& c :
          {Case{"points.dxf", DxfKind::Point, 4, 0, 0}, Case{"lines.dxf", DxfKind::Line, 3, 2, 0},
-          Case{"faces.dxf", DxfKind::Face, 7, 0, 4},
-          Case{"polyline.dxf", DxfKind::Vertex, 6, 0, 0}}) {
+          Case{"faces.dxf", DxfKind::Face, 7, 0, 4}, Case{"polyline.dxf", DxfKind::Vertex, 6, 0, 0},
+          Case{"polyline.dxf", DxfKind::Polyline, 6, 0, 1},
+          Case{"mixed.dxf", DxfKind::All, 17, 2, 5}}) {
         Project p;
         ScriptedPrompts prompts;
         RecordingLog log;
@@ -145,10 +146,10 @@ TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
         EXPECT_EQ(p.object.vertices.size(), c.vertices) << c.file;
         EXPECT_EQ(p.object.lines.size(), c.lines) << c.file;
         ASSERT_EQ(p.object.polygons.size(), c.polygons) << c.file;
-        for (std::size_t k = 0; k < p.object.polygons.size(); ++k)
+        for (std::size_t k = 0; c.kind == DxfKind::Face && k < p.object.polygons.size(); ++k)
             EXPECT_EQ(p.object.polygons[k].VertexCount, k < 2 ? 5 : 4) << "quads, then triangles";
         EXPECT_FALSE(findObjectFault(p.object));
     }
     const DxfScan mixed = scanDxf(dir.file("mixed.dxf"));
-    EXPECT_EQ(mixed.counts, (std::array<std::size_t, 4>{5, 6, 3, 4}));
+    EXPECT_EQ(mixed.counts, (std::array<std::size_t, 6>{5, 6, 3, 4, 1, 13}));
 }

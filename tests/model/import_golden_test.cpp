@@ -41,9 +41,11 @@ OperationResult runImport(const std::string& name, const std::string& path, Proj
     if (ext == ".3dp")
         return kind == ".add" ? addFromProject(p, path, prompts, log)
                               : loadProject(p, path, prompts, log);
-    const DxfKind k = kind == ".line"   ? DxfKind::Line
-                      : kind == ".face" ? DxfKind::Face
-                                        : DxfKind::Point;
+    const DxfKind k = kind == ".line"       ? DxfKind::Line
+                      : kind == ".face"     ? DxfKind::Face
+                      : kind == ".polyline" ? DxfKind::Polyline
+                      : kind == ".all"      ? DxfKind::All
+                                            : DxfKind::Point;
     return importDxf(p, path, k, prompts, log, colours);
 }
 

@@ -123,6 +123,8 @@ const std::map<std::string, std::function<void(R, W)>> kOperations = {
     {"loadProject", [](R r, W w) { r.step(loadProject(r.p, r.path(w.at(0)), r.prompts, r.log)); }},
     {"addFromProject",
      [](R r, W w) { r.step(addFromProject(r.p, r.path(w.at(0)), r.prompts, r.log)); }},
+    {"addFromProjectCommand",
+     [](R r, W w) { r.step(addFromProjectCommand(r.session, r.path(w.at(0)))); }},
 };
 
 // The files in the folder, each with its text, or the project's when it is

@@ -2,12 +2,15 @@
 //   3do-inspect [--verbose] FILE   listing; exit 1 when the layout is broken
 //   3do-inspect --check FILE       "OK: ..." and exit 0, or one violation line on
 //                                  standard error and exit 1
+//   3do-inspect --help | --version      the usage or the version line, exit 0
 // Exit 1 for a file that cannot be read (missing, a folder, no permission),
 // exit 2 for a wrong command line.
 
 #include "threedo_check.hpp"
 #include "threedo_file.hpp"
 #include "threedo_print.hpp"
+
+#include "model/version.hpp"
 
 #include <filesystem>
 #include <fstream>
@@ -22,7 +25,8 @@ namespace {
 using namespace meshsmith::inspect3do;
 
 constexpr const char* kUsage = "usage: 3do-inspect [--verbose] FILE\n"
-                               "       3do-inspect --check FILE\n";
+                               "       3do-inspect --check FILE\n"
+                               "       3do-inspect --version\n";
 
 // The file's bytes, or why it cannot be read. Only regular files: a folder
 // opens as a stream on some systems and fails in the middle of the read.
@@ -75,6 +79,14 @@ int list(const std::vector<std::uint8_t>& bytes, bool verbose) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << meshsmith::versionLine("3do-inspect") << "\n";
+        return 0;
+    }
     bool checkOnly = false;
     bool verbose = false;
     std::string path;

@@ -1,5 +1,6 @@
 #include "batch_project.hpp"
 
+#include "model/bitmap_lookup.hpp"
 #include "model/project_commands.hpp"
 #include "model/project_file.hpp"
 
@@ -9,18 +10,18 @@ namespace meshsmith::batch {
 
 bool loadForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,
                   std::ostream& err) {
-    HeldLog held; // a failed load's lines ("All Data Cleared !") would only confuse
-    const OperationResult r = loadProject(p, path, prompts, held);
-    if (r.done()) {
-        held.passTo(log);
-        return true;
-    }
-    if (r.outcome == Outcome::Cancelled && !prompts.missingBitmaps.empty())
-        err << "error: " << path << ": bitmap " << prompts.missingBitmaps.back()
-            << " not found; put it beside the project or correct its path in the project file\n";
-    else
+    HeldLog held; // a failed load's lines would only confuse
+    const OperationResult r = loadProject(p, path, prompts, held, MissingBitmaps::Keep);
+    if (!r.done()) {
         err << fileErrorLine(path, r.line, r.message) << "\n";
-    return false;
+        return false;
+    }
+    held.passTo(log);
+    if (const std::vector<std::string> missing = missingBitmaps(p); !missing.empty())
+        err << "warning: " << path << ": " << missingBitmapsText(missing) << "; put "
+            << (missing.size() == 1 ? "it" : "them")
+            << " beside the project or correct the path in the project file\n";
+    return true;
 }
 
 bool saveForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,

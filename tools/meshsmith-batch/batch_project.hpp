@@ -9,8 +9,9 @@
 
 namespace meshsmith::batch {
 
-// Loads a project; false (with the reason on `err`) when it cannot be used. A
-// missing bitmap is an error here: nobody can re-select it.
+// Loads a project; false (with the reason on `err`) when it cannot be used.
+// Bitmaps that are not found keep their names and are named in a warning on
+// `err`: the project is used all the same, as the editor builds it.
 bool loadForBatch(Project& p, const std::string& path, BatchPrompts& prompts, LogSink& log,
                   std::ostream& err);
 

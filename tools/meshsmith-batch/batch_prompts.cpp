@@ -25,8 +25,7 @@ std::optional<VertexOffset> BatchPrompts::askVertexOffset() {
     return offset;
 }
 
-std::optional<std::string> BatchPrompts::reselectBitmap(const std::string& storedPath) {
-    missingBitmaps.push_back(storedPath);
+std::optional<std::string> BatchPrompts::reselectBitmap(const std::string&) {
     return std::nullopt;
 }
 

@@ -22,9 +22,8 @@ class BatchPrompts : public UserPrompts {
     std::optional<std::string> askProjectName() override { return std::nullopt; }
     std::optional<std::string> chooseProjectSavePath() override;
 
-    VertexOffset offset;  // the answer to "Offset New Vertices ?"
-    std::string savePath; // the answer to the save dialog (empty: Cancel)
-    std::vector<std::string> missingBitmaps;
+    VertexOffset offset;               // the answer to "Offset New Vertices ?"
+    std::string savePath;              // the answer to the save dialog (empty: Cancel)
     std::vector<std::string> messages; // every message shown, in order
 };
 

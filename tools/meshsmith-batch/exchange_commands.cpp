@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cctype>
 #include <ostream>
+#include <span>
 
 namespace meshsmith::batch {
 namespace {
@@ -89,13 +90,12 @@ std::optional<std::string> parseImportArgs(const Args& args, ImportArgs& a) {
     return std::nullopt;
 }
 
+// The kinds --kind names, in the order of kDxfChoices.
+constexpr const char* kKindNames[] = {"point", "vertex", "line", "3dface", "polyline", "all"};
+
 std::optional<DxfKind> dxfKindNamed(const std::string& name) {
-    const std::pair<const char*, DxfKind> kinds[] = {{"point", DxfKind::Point},
-                                                     {"vertex", DxfKind::Vertex},
-                                                     {"line", DxfKind::Line},
-                                                     {"3dface", DxfKind::Face}};
-    for (const auto& [text, kind] : kinds)
-        if (name == text) return kind;
+    for (std::size_t k = 0; k < kDxfChoices.size(); ++k)
+        if (name == kKindNames[k]) return kDxfChoices[k];
     return std::nullopt;
 }
 
@@ -105,21 +105,19 @@ OperationResult importDxfFile(Project& p, const ImportArgs& a, BatchPrompts& pro
                               RandomColours& colours, std::ostream& err) {
     DxfScan scan = scanDxf(a.file);
     if (!scan.ok) return OperationResult::refused(scan.message);
-    std::optional<DxfKind> kind;
-    if (!a.kind.empty()) {
-        kind = dxfKindNamed(a.kind);
-        if (!kind) return OperationResult::refused("--kind is one of point, vertex, line, 3dface");
-        if (!scan.enabled[static_cast<std::size_t>(*kind)]) {
-            return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(*kind) +
-                                            "' objects in DXF file...");
+    // A kind the file lacks is refused by the import itself ("Sorry, no ...").
+    std::optional<DxfKind> kind = a.kind.empty() ? std::nullopt : dxfKindNamed(a.kind);
+    if (!kind) {
+        const auto kinds = std::span(scan.enabled).first(kDxfKinds.size());
+        if (std::count(kinds.begin(), kinds.end(), true) != 1) {
+            for (const auto& caption : scan.radioCaptions)
+                err << caption << "\n";
+            return OperationResult::refused(
+                "the file holds several kinds: choose one with --kind (all: vertices, lines and "
+                "polygons together)");
         }
-    } else if (std::count(scan.enabled.begin(), scan.enabled.end(), true) == 1) {
-        kind = kDxfKinds[static_cast<std::size_t>(
-            std::find(scan.enabled.begin(), scan.enabled.end(), true) - scan.enabled.begin())];
-    } else {
-        for (const auto& caption : scan.radioCaptions)
-            err << caption << "\n";
-        return OperationResult::refused("the file holds several kinds: choose one with --kind");
+        kind = kDxfKinds[static_cast<std::size_t>(std::find(kinds.begin(), kinds.end(), true) -
+                                                  kinds.begin())];
     }
     return importScannedDxf(p, a.file, *kind, prompts, log, colours);
 }
@@ -165,9 +163,17 @@ int exportDxfCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
 int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const char* use = "import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z] "
-                      "[--kind point|vertex|line|3dface] [--seed N]";
+                      "[--kind point|vertex|line|3dface|polyline|all] [--seed N]";
     ImportArgs a;
-    if (auto problem = parseImportArgs(args, a)) {
+    std::optional<std::string> problem = parseImportArgs(args, a);
+    const std::string ext = lowerExtension(a.file);
+    if (!problem && !a.kind.empty() && !dxfKindNamed(a.kind))
+        problem = "unknown kind '" + a.kind + "': point, vertex, line, 3dface, polyline or all";
+    // A vertex text holds vertices only, a 3DOText file vertices and polygons:
+    // there is nothing to choose, and a kind asked for would be ignored.
+    if (!problem && !a.kind.empty() && (ext == "vtx" || ext == "txt"))
+        problem = "--kind chooses among the entities of a DXF file; " + a.file + " is not one";
+    if (problem) {
         err << "meshsmith-batch import: " << *problem << "\n";
         return usage(err, use);
     }
@@ -177,7 +183,6 @@ int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
     StreamLog log(&out);
     if (!a.into.empty() && !loadForBatch(p, a.into, prompts, log, err)) return 1;
     RandomColours colours = a.seed ? RandomColours(*a.seed) : RandomColours::fromClock();
-    const std::string ext = lowerExtension(a.file);
     OperationResult r;
     if (ext == "vtx")
         r = importVertexText(p, a.file, prompts, log);

@@ -3,6 +3,7 @@
 
 #include "batch_commands.hpp"
 #include "model/system_code_page.hpp"
+#include "model/version.hpp"
 
 #include <cstring>
 #include <iostream>
@@ -28,7 +29,7 @@ const std::map<std::string, Command>& commands() {
 }
 
 void usage(std::ostream& out) {
-    out << "usage: meshsmith-batch COMMAND ARGS...\n"
+    out << "usage: meshsmith-batch COMMAND ARGS...   (--help: this list, --version: the version)\n"
            "  info PROJECT.3dp              description, counts, bounding box, display class\n"
            "  resave PROJECT.3dp OUT.3dp    load a project and save it again\n"
            "  write-ase PROJECT.3dp OUT.ase the editor-dialect ASE file of a project\n"
@@ -38,10 +39,12 @@ void usage(std::ostream& out) {
            "                                vertices (v), and lines (vl), and polygons (vlp) as "
            "DXF R12\n"
            "  import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z]\n"
-           "         [--kind point|vertex|line|3dface] [--seed N]\n"
+           "         [--kind point|vertex|line|3dface|polyline|all] [--seed N]\n"
            "                                geometry from .vtx, .txt or .dxf; without --into into "
            "a\n"
-           "                                new project, with it appended (offsets as given)\n"
+           "                                new project, with it appended (offsets as given);\n"
+           "                                --kind: the DXF entities to read (all: vertices,\n"
+           "                                lines and polygons, as export-dxf writes them)\n"
            "  build [-j N] PROJECT.3dp [PROJECT2.3dp ... | FOLDER]\n"
            "                                write each project's ASE file and convert it to 3DO\n"
            "                                with 3DO-Kiln (every project of a FOLDER); N at once\n"
@@ -60,6 +63,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         usage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << meshsmith::versionLine("meshsmith-batch") << "\n";
+        return 0;
     }
     auto it = commands().find(argv[1]);
     if (it == commands().end()) {

@@ -14,6 +14,21 @@ void restore(Project& p, EditHistory::State state) {
     updateBounds(p);
 }
 
+// The options with the way the project is looked at set aside: turning the
+// camera around a project leaves nothing unsaved worth asking about.
+ProjectOptions savedPart(ProjectOptions o) {
+    const ProjectOptions fresh;
+    o.ZoomRatio = fresh.ZoomRatio;
+    o.RotationX = o.RotationY = o.RotationZ = o.PanX = o.PanY = 0;
+    o.ShowAxis = fresh.ShowAxis;
+    o.ShowVertices = fresh.ShowVertices;
+    o.ShowLines = fresh.ShowLines;
+    o.ShowPolygons = fresh.ShowPolygons;
+    o.ShowTextures = fresh.ShowTextures;
+    o.Perspective = fresh.Perspective;
+    return o;
+}
+
 } // namespace
 
 OperationResult applyEdit(Project& p, const std::string& name,
@@ -34,6 +49,19 @@ OperationResult applyEdit(Project& p, const std::string& name,
 
 void startHistory(Project& p) {
     p.history.reset(p.object, p.GeometryPresent);
+    markSaved(p);
+}
+
+void markSaved(Project& p) {
+    p.history.markSaved(savedPart(p.options));
+}
+
+void markUnsaved(Project& p) {
+    p.history.forgetSaved();
+}
+
+bool hasUnsavedChanges(const Project& p) {
+    return !p.history.isSaved(savedPart(p.options));
 }
 
 OperationResult undoEdit(Project& p) {

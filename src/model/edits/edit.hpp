@@ -23,8 +23,17 @@ OperationResult applyEdit(Project& p, const std::string& name,
                           const std::function<OperationResult(Project&)>& change);
 
 // Starts the history anew from the object as it is (a project opened, closed
-// or loaded by a tool).
+// or loaded by a tool); the project as it is counts as saved.
 void startHistory(Project& p);
+
+// Unsaved changes: the object, or an option other than the way it is looked
+// at (camera, zoom, pan, the View Options switches and perspective), differs
+// from what the project file held when the project was last saved or opened.
+// markSaved: the project as it is was just written to its file; markUnsaved:
+// its file holds something else (a recovered project), whatever is undone.
+void markSaved(Project& p);
+void markUnsaved(Project& p);
+bool hasUnsavedChanges(const Project& p);
 
 // Undo: the object as it was before the last step, with GeometryPresent, and
 // the frame when the step changed it (Clear All); the bounds updated. Refused

@@ -137,6 +137,16 @@ void EditHistory::reset(const TrackObject& object, bool geometryPresent) {
     lastMove_ = everything();
     ++resets_;
     justRecorded_ = false;
+    saved_ = states_[0];
+}
+
+void EditHistory::markSaved(const ProjectOptions& options) {
+    saved_ = states_[index_];
+    savedOptions_ = options;
+}
+
+bool EditHistory::isSaved(const ProjectOptions& options) const {
+    return saved_.lock() == states_[index_] && options == savedOptions_;
 }
 
 bool EditHistory::differsFromCurrent(const TrackObject& object, bool geometryPresent) const {

@@ -12,6 +12,10 @@
 // since (the changes of one control while the user types or turns it); a
 // merged step that ends where it began disappears.
 //
+// It also remembers which state was last saved (or opened), so that the
+// editor can tell whether the project has unsaved changes; undoing back to
+// that state leaves none.
+//
 // It keeps up to kMaximumSteps steps while they fit in kMemoryBudget bytes and
 // drops the oldest beyond that (100 steps of a 30,000-vertex object fit).
 
@@ -55,8 +59,17 @@ class EditHistory {
 
     EditHistory();
 
-    // Forgets every step; the next step starts from this state.
+    // Forgets every step; the next step starts from this state, which counts
+    // as the saved one.
     void reset(const TrackObject& object, bool geometryPresent);
+
+    // The current state and these options are what the project's file now
+    // holds (a save); forgetSaved: no state is (a project whose file holds
+    // something else). isSaved: the current state is the saved one and the
+    // options are the saved ones.
+    void markSaved(const ProjectOptions& options);
+    void forgetSaved() { saved_.reset(); }
+    bool isSaved(const ProjectOptions& options) const;
 
     // True when the object or the flag differ from the state the next step
     // starts from.
@@ -112,6 +125,9 @@ class EditHistory {
     bool justRecorded_ = false; // the latest move was a record
     std::string mergeKey_;
     Differences lastMove_;
+    // The saved state (a merge or a dropped step lets it expire) and options.
+    std::weak_ptr<const Snapshot> saved_;
+    ProjectOptions savedOptions_;
 };
 
 } // namespace meshsmith

@@ -87,6 +87,10 @@ const SceneMarks& Document::marks() const {
     return *marks_;
 }
 
+bool Document::hasUnsavedChanges() const {
+    return meshsmith::hasUnsavedChanges(project_);
+}
+
 std::string Document::undoCaption() const {
     return meshsmith::undoCaption(project_);
 }
@@ -129,8 +133,10 @@ void Document::adopt(Project project) {
 
 void Document::setOptions(const ProjectOptions& options) {
     if (options == project_.options) return;
+    const bool unsaved = hasUnsavedChanges();
     project_.options = options;
-    notify({DocumentChange::Options, std::nullopt});
+    const unsigned file = unsaved != hasUnsavedChanges() ? DocumentChange::File : 0u;
+    notify({DocumentChange::Options | file, std::nullopt});
 }
 
 void Document::select(Purpose purpose, std::vector<std::int32_t> records) {
@@ -203,6 +209,7 @@ Document::Before Document::capture() const {
     const EditHistory& h = project_.history;
     Before b{h.records(), h.resets(), h.currentStep(), frameOf(project_), selections_, pick_,
              pivot_, {}, {}, {}, {}, {}};
+    b.unsaved = hasUnsavedChanges();
     const TrackObject& o = project_.object;
     if (anyOfTable(selections_, Table::Vertices)) b.vertices = o.vertices;
     if (anyOfTable(selections_, Table::Lines)) b.lines = o.lines;
@@ -242,7 +249,7 @@ void Document::finish(const Before& before, DocumentChange change) {
     const ProjectFrame frame = frameOf(project_);
     if (frame.ProjectFile != before.frame.ProjectFile ||
         frame.ProjectName != before.frame.ProjectName ||
-        frame.viewCaption != before.frame.viewCaption)
+        frame.viewCaption != before.frame.viewCaption || hasUnsavedChanges() != before.unsaved)
         change.what |= DocumentChange::File;
     if (!(frame.options == before.frame.options)) change.what |= DocumentChange::Options;
     if (!(selections_ == before.selections) || !(pivot_ == before.pivot))

@@ -41,7 +41,7 @@ struct DocumentChange {
         Textures = 1u << 5,
         Attributes = 1u << 6, // description, display class
         Geometry = 1u << 7,   // GeometryPresent
-        File = 1u << 8,       // file, project name, caption
+        File = 1u << 8,       // file, project name, caption, unsaved changes or not
         Options = 1u << 9,    // the options saved with the project (camera, switches, colours)
         Selection = 1u << 10, // a selection or the pivot
         Pick = 1u << 11,      // the pick session
@@ -88,6 +88,8 @@ class Document {
     const Pivot& pivot() const { return pivot_; }
     std::uint32_t textureVersion() const { return textureVersion_; }
     bool hasFile() const { return project_.ProjectFile != NoProjectFile; }
+    // The object or options differ from the project's file (edits/edit.hpp).
+    bool hasUnsavedChanges() const;
 
     // ---- the edit history
     bool canUndo() const { return project_.history.canUndo(); }
@@ -168,6 +170,7 @@ class Document {
         std::optional<std::vector<ObjectData>> lines, polygons;
         std::optional<std::vector<CollVol>> collision;
         std::optional<std::vector<TextureData>> textures;
+        bool unsaved = false; // hasUnsavedChanges()
     };
     Before capture() const;
     void finish(const Before& before, DocumentChange change);

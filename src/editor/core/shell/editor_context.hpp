@@ -2,8 +2,9 @@
 // What every window of the editor shares: the document (the one project, its
 // history, selections and pick session), the settings file and the
 // installation settings read from it, the recent-projects list, the program
-// folder, the camera's controls, and the services through which windows talk
-// to the user and the system. The main window owns it for the whole run.
+// folder and the settings folder (settings_folder.hpp), the camera's
+// controls, and the services through which windows talk to the user and the
+// system. The main window owns it for the whole run.
 
 #include "editor/core/document/document.hpp"
 #include "editor/core/shell/editor_services.hpp"
@@ -15,6 +16,7 @@
 #include "model/user_interaction.hpp"
 #include "model/version.hpp"
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,13 +25,21 @@
 namespace meshsmith {
 
 struct EditorContext {
+    // The settings folder is the program's folder unless given.
     EditorContext(std::string appFolder, UserPrompts& prompts, FileDialogs& files,
-                  ProgramStarter& starter)
-        : appFolder(std::move(appFolder)), settings(settingsFilePath(this->appFolder)),
-          prompts(prompts), files(files), starter(starter) {}
+                  ProgramStarter& starter, std::string settingsFolder = {})
+        : appFolder(std::move(appFolder)),
+          settingsFolder(settingsFolder.empty() ? this->appFolder : std::move(settingsFolder)),
+          settings(settingsFilePath(this->settingsFolder)), prompts(prompts), files(files),
+          starter(starter) {}
 
-    std::string appFolder; // folder of the program, with its trailing separator
-    IniFile settings;      // appFolder + "Meshsmith.ini"
+    std::string appFolder;      // folder of the program, with its trailing separator
+    std::string settingsFolder; // Meshsmith.ini and the recovery copies, with its separator
+    IniFile settings;           // settingsFolder + "Meshsmith.ini"
+    // A line for the log at start: where the settings are when not beside the program.
+    std::string settingsNote;
+    // How long after a change the recovery copy of unsaved work is written at the latest.
+    std::chrono::milliseconds recoveryDelay = std::chrono::minutes(1);
     GeneralOptions general;
     RecentFiles recent;
     Document document;

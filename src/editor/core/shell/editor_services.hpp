@@ -17,7 +17,13 @@ namespace meshsmith {
 // One file dialog: its title, its filter entries ("Meshsmith Project [*.3dp]|*.3dp"),
 // the entry selected at first (1-based), the default extension of a save
 // dialog, and the path it starts at.
+// What a file dialog is for: each kind opens in a folder of its own
+// (dialog_folders.hpp).
+enum class FileKind { Other, Project, Texture, Geometry, Log, Build };
+
 struct FileDialogRequest {
+    FileKind kind = FileKind::Other;
+    std::string folder; // where it opens when presetPath names no folder; empty: anywhere
     std::string title;
     std::vector<std::string> filters;
     int filterIndex = 1;

@@ -25,6 +25,9 @@ const std::vector<std::string>& saveFilters() {
 
 FileDialogRequest openRequest(const std::string& title, OpenFilter filter) {
     FileDialogRequest r;
+    r.kind = filter == ProjectOpenFilter  ? FileKind::Project
+             : filter == BitmapOpenFilter ? FileKind::Texture
+                                          : FileKind::Geometry;
     r.title = title;
     r.filters = openFilters();
     r.filterIndex = filter;
@@ -46,6 +49,20 @@ FileDialogRequest exportRequest(const std::string& title, SaveFilter filter,
 
 FileDialogRequest saveRequest(SaveFilter filter, const std::string& defaultExtension) {
     FileDialogRequest r;
+    switch (filter) {
+    case ProjectSaveFilter:
+        r.kind = FileKind::Project;
+        break;
+    case LogSaveFilter:
+        r.kind = FileKind::Log;
+        break;
+    case ThreeDoSaveFilter:
+    case AseSaveFilter:
+        r.kind = FileKind::Build;
+        break;
+    default:
+        r.kind = FileKind::Geometry;
+    }
     r.filters = saveFilters();
     r.filterIndex = filter;
     r.defaultExtension = defaultExtension;

@@ -34,8 +34,8 @@ GeneralOptions readGeneralOptions(const IniFile& ini) {
     return o;
 }
 
-std::string settingsFilePath(const std::string& appFolder) {
-    return appFolder + "Meshsmith.ini";
+std::string settingsFilePath(const std::string& folder) {
+    return folder + "Meshsmith.ini";
 }
 
 std::string startItemCaption(const std::string& programPath) {

@@ -15,7 +15,8 @@ struct GeneralOptions {
     std::string GPLPath, ViewerPath, UserPath, BMPPath;
     bool MakeSubDir = false, CopyBmp = false, MipInfo = false;
     bool MaxOnStartup = true, PlaySound = true, ShowBackside = true;
-    bool RandomPolyColors = false, ToolTips = false, NoCaption = false, ShowGrid = false;
+    // Tool tips stay on until the user clears "Show ToolTips" (a missing setting leaves them on).
+    bool RandomPolyColors = false, ToolTips = true, NoCaption = false, ShowGrid = false;
     int GridScale = 1; // 1..20
     int GridSize = 1;  // 1..100, tenths of a pixel
     std::string GridColor = "clBlack";
@@ -25,8 +26,9 @@ struct GeneralOptions {
 // out-of-range numbers are brought into range).
 GeneralOptions readGeneralOptions(const IniFile& ini);
 
-// The settings file beside the program: appFolder + "Meshsmith.ini".
-std::string settingsFilePath(const std::string& appFolder);
+// The settings file in its folder (settings_folder.hpp says which):
+// folder + "Meshsmith.ini".
+std::string settingsFilePath(const std::string& folder);
 
 // "Start " + the file name of the path without folder and without its last 4
 // characters: the caption of the viewer and user-program menu items.

@@ -10,10 +10,6 @@
 namespace meshsmith {
 namespace {
 
-bool zeroOrOne(float value) {
-    return value == 0 || value == 1;
-}
-
 int repeatCount(float value) {
     return static_cast<int>(std::clamp<double>(std::round(value), 1, kLargestRepeat));
 }
@@ -49,21 +45,22 @@ MappingState readMappingState(const ObjectData& polygon) {
                                                    polygon.TexCoords.begin() +
                                                        static_cast<std::ptrdiff_t>(corners))
                            : defaultWorkingList(corners);
+    s.style = MappingStyle::TextureArea;
+    if (!isQuadrilateral(polygon)) return s;
+    if (!s.assigned) {
+        s.style = MappingStyle::EntireTexture;
+        return s;
+    }
+    // A style is shown only when it would make exactly these coordinates, so
+    // that touching its controls without changing them changes nothing.
     const auto& w = s.working;
-    const bool repeats = s.assigned && std::any_of(w.begin(), w.end(), [](const TexCoord& t) {
-                             return t.U > 1 || t.V > 1;
-                         });
-    const bool area = s.assigned && std::any_of(w.begin(), w.end(), [](const TexCoord& t) {
-                          return !zeroOrOne(t.U) && !zeroOrOne(t.V);
-                      });
-    if (!isQuadrilateral(polygon)) {
-        s.style = MappingStyle::TextureArea;
-    } else if (repeats) {
+    const int x = repeatCount(w[2].U), y = repeatCount(w[2].V);
+    if (w == defaultWorkingList(4)) {
+        s.style = MappingStyle::EntireTexture;
+    } else if (w == repeatWorkingList(x, y)) {
         s.style = MappingStyle::RepeatTexture;
-        s.repeatX = repeatCount(w[2].U);
-        s.repeatY = repeatCount(w[2].V);
-    } else {
-        s.style = area ? MappingStyle::TextureArea : MappingStyle::EntireTexture;
+        s.repeatX = x;
+        s.repeatY = y;
     }
     return s;
 }

@@ -48,10 +48,12 @@ struct MappingState {
 std::vector<TexCoord> defaultWorkingList(std::size_t corners);
 
 // The state read from a polygon: its coordinates (or the defaults when it is
-// untextured) and the style they show: any u or v above 1 is "Repeat Texture"
-// with the counts of the third pair, rounded (1 to 999); a pair with both u
-// and v other than 0 and 1 is "Texture Area"; otherwise "Entire Texture". A
-// polygon that is not a quadrilateral is always "Texture Area".
+// untextured) and the style that makes exactly them: "Entire Texture" for
+// (0, 0), (0, 1), (1, 1), (1, 0); "Repeat Texture" with the counts of the
+// third pair (rounded, 1 to 999) when the repeat list of those counts is
+// exactly the coordinates; any other coordinates are shown as they are, in
+// the free style "Texture Area". A polygon that is not a quadrilateral is
+// always "Texture Area"; an untextured quadrilateral starts at "Entire Texture".
 MappingState readMappingState(const ObjectData& polygon);
 
 // "Vertex 7: 0.250, 1.000", or "Vertex 7: Not assigned"; one line per corner.

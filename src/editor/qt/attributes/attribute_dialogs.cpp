@@ -85,6 +85,9 @@ DescForm::DescForm(EditorContext& context, QWidget* parent) : QDialog(parent), c
 
 void DescForm::showEvent(QShowEvent* event) {
     descriptionEdit_->setText(QString::fromStdString(context_.document.object().ProjectDescription));
+    // Selected, so that typing replaces it (the default "None available" most of all).
+    descriptionEdit_->selectAll();
+    descriptionEdit_->setFocus();
     QDialog::showEvent(event);
 }
 

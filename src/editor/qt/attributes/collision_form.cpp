@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace meshsmith {
@@ -33,6 +34,35 @@ QListWidget* list(QWidget* parent, const char* name, const char* accessibleName)
     l->setAccessibleName(accessibleName);
     l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return l;
+}
+
+// The heading "Index       Rebound             Polygons", each word standing
+// over its column of the list's lines ("  0: Armco        1,2"): 5 and 13
+// characters of the list's fixed font, from where the list's text starts. The
+// words are a little smaller than the lines, so that "Index", as wide as its
+// column, does not run into "Rebound".
+QWidget* headingOver(QListWidget* list, QWidget* parent) {
+    auto* heading = new QWidget(parent);
+    heading->setObjectName("VolumesHeading");
+    heading->setAccessibleName("Index       Rebound             Polygons");
+    const QFontMetrics metrics(list->font());
+    const int textStart =
+        list->frameWidth() + list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    auto* row = new QHBoxLayout(heading);
+    row->setContentsMargins(textStart, 0, 0, 0);
+    row->setSpacing(0);
+    QFont wordFont = list->font();
+    if (wordFont.pointSizeF() > 0) wordFont.setPointSizeF(wordFont.pointSizeF() * 0.85);
+    const std::pair<const char*, int> columns[] = {{"Index", 5}, {"Rebound", 13}, {"Polygons", 0}};
+    for (const auto& [word, characters] : columns) {
+        auto* label = new QLabel(word, heading);
+        label->setObjectName(QString(word) + "Heading");
+        label->setFont(wordFont);
+        label->setContentsMargins(0, 0, 0, 0);
+        if (characters > 0) label->setFixedWidth(metrics.horizontalAdvance(QString(characters, 'x')));
+        row->addWidget(label, characters > 0 ? 0 : 1);
+    }
+    return heading;
 }
 
 } // namespace
@@ -85,9 +115,7 @@ void CollisionForm::buildControls() {
     panel_->setFixedWidth(kWide - kNarrow);
 
     auto* left = new QVBoxLayout;
-    auto* heading = new QLabel("Index       Rebound             Polygons", this);
-    heading->setFont(volumeList_->font()); // the columns stand over the list's
-    left->addWidget(heading);
+    left->addWidget(headingOver(volumeList_, this));
     left->addWidget(volumeList_, 1);
     auto* buttons = new QGridLayout;
     buttons->addWidget(addVolumeButton_, 0, 0);
@@ -172,6 +200,15 @@ void CollisionForm::openPanel(bool editing) {
     if (!editing) {
         reboundBox_->setCurrentIndex(0);
         context_.document.clearSelection(Purpose::Volumes);
+    } else {
+        // The volume's rebound is what the box offers to change.
+        const auto& volumes = context_.document.object().collision;
+        const int row = volumeList_->currentRow();
+        if (row >= 0 && static_cast<std::size_t>(row) < volumes.size() &&
+            !volumes[static_cast<std::size_t>(row)].PlaneRebounds.empty()) {
+            const std::int32_t code = volumes[static_cast<std::size_t>(row)].PlaneRebounds.front();
+            if (code >= 0 && code < reboundBox_->count()) reboundBox_->setCurrentIndex(code);
+        }
     }
     context_.document.clearSelection(Purpose::CollisionPolygons);
     fillPanel();

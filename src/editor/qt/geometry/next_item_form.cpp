@@ -3,7 +3,9 @@
 #include "editor/qt/geometry/form_controls.hpp"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace meshsmith {
 
@@ -18,10 +20,18 @@ NextItemForm::NextItemForm(const NextItemQuestion& question,
     auto* fresh = makeButton(this, "NewButton", "New Color", "Create Another One In A New Color");
     fresh->setVisible(question.offerNewColour);
     auto* stop = makeButton(this, "NoButton", "Stop", "Stop Creating");
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(same);
-    layout->addWidget(fresh);
-    layout->addWidget(stop);
+    // The question stands in the window too, and the window is wide enough
+    // for its title not to be cut.
+    auto* text = new QLabel(question.title, this);
+    text->setObjectName("QuestionLabel");
+    auto* row = new QHBoxLayout;
+    row->addWidget(same);
+    row->addWidget(fresh);
+    row->addWidget(stop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addLayout(row);
+    setMinimumWidth(fontMetrics().horizontalAdvance(question.title) + 160);
     connect(same, &QPushButton::clicked, this, [this] { done(int(NextItemChoice::Same) + 1); });
     connect(fresh, &QPushButton::clicked, this, [this] { done(int(NextItemChoice::New) + 1); });
     connect(stop, &QPushButton::clicked, this, &QDialog::reject);

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,12 +20,14 @@
 namespace meshsmith {
 namespace {
 
-// A text that acts like a web link: hand cursor, link colour, a click runs `onClick`.
+// A text that acts like a web link: hand cursor, link colour, a click runs
+// `onClick`; reached with Tab, Enter or Space runs it too.
 class LinkLabel : public QLabel {
   public:
     LinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
         : QLabel(text, parent), onClick_(std::move(onClick)) {
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         QFont underlined = font();
         underlined.setUnderline(true);
@@ -39,6 +42,11 @@ class LinkLabel : public QLabel {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             onClick_();
         QLabel::mouseReleaseEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) return onClick_();
+        QLabel::keyPressEvent(event);
     }
 
   private:
@@ -67,8 +75,7 @@ AboutBox::AboutBox(EditorContext& context, QWidget* view, QWidget* parent)
     picture->setObjectName("PictureLabel");
     picture->setPixmap(aboutPicture(128));
     picture->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* web = new LinkLabel(
-        kOnlineHelpAddress, [&context] { openTarget(context, kOnlineHelpAddress); }, this);
+    auto* web = new LinkLabel(kUserGuideLink, [&context] { openOnlineHelp(context); }, this);
     web->setObjectName("WebLabel");
     auto* mail = new LinkLabel(
         kContactMailAddress, [&context] { openTarget(context, contactMailLink()); }, this);

@@ -25,7 +25,7 @@ class AboutBox : public QDialog {
     QPlainTextEdit* info_ = nullptr;
 };
 
-// Online Help and Local Help.
+// Online Help (the user guide beside the program) and Local Help.
 void openOnlineHelp(EditorContext& context);
 void openLocalHelp(EditorContext& context);
 

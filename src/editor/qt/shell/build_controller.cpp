@@ -4,6 +4,7 @@
 #include "editor/core/shell/general_options.hpp"
 #include "export/ase_writer.hpp"
 #include "export/build_checks.hpp"
+#include "model/bitmap_lookup.hpp"
 #include "model/paths.hpp"
 
 #include <QWidget>
@@ -49,6 +50,10 @@ bool BuildController::startConversion(const std::string& target,
                                      " is still converting.\rPlease wait until it has finished !");
         return false;
     }
+    // The 3DO only names its textures: a bitmap gone missing since it was
+    // loaded does not stop the build, but the user should know.
+    if (const std::string missing = missingBitmapsText(missingBitmaps(p)); !missing.empty())
+        context_.addLogLine("Warning: " + missing);
     const std::string ase = asePath(p.ProjectFile);
     const OperationResult written = writeAse(p, ase, *log_);
     if (!written.done()) {
@@ -124,6 +129,8 @@ void BuildController::onStartGpl() {
 
 void BuildController::onStartProgram(const char* key) {
     const std::string path = settingsPath(key);
+    if (const std::string note = emptyProgramSettingLine(key, path); !note.empty())
+        context_.addLogLine(note);
     if (OperationResult check = checkStartProgram(path); !check.done())
         return report(context_.prompts, check);
     startProgram({path, {}});

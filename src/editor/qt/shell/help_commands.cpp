@@ -24,8 +24,12 @@ void openTarget(EditorContext& context, const std::string& pathOrAddress) {
         context.prompts.showMessage("Could not open " + pathOrAddress + " !");
 }
 
+// There is no help site: the user guide installed beside the program stands in.
 void openOnlineHelp(EditorContext& context) {
-    openTarget(context, kOnlineHelpAddress);
+    const std::string path = localHelpPath(context.appFolder);
+    if (!QFileInfo(QString::fromStdString(path)).isFile())
+        return context.prompts.showMessage("No user guide found at " + path + " !");
+    openTarget(context, path);
 }
 
 void openLocalHelp(EditorContext& context) {

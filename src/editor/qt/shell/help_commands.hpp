@@ -1,6 +1,7 @@
 #pragma once
-// The addresses behind Online Help and the About box, and the local help file.
-// openOnlineHelp and openLocalHelp themselves are declared in about_box.hpp.
+// The user guide behind Online Help, Local Help and the About box, and the
+// contact address. openOnlineHelp and openLocalHelp themselves are declared
+// in about_box.hpp.
 
 #include "editor/core/shell/editor_context.hpp"
 
@@ -8,7 +9,8 @@
 
 namespace meshsmith {
 
-inline constexpr const char* kOnlineHelpAddress = "https://meshsmith.example.org/help/";
+// The About box's link to the user guide (there is no help site).
+inline constexpr const char* kUserGuideLink = "Meshsmith user guide";
 inline constexpr const char* kContactMailAddress = "support@meshsmith.example.org";
 
 // AppFolder + "help" + separator + "index.htm" in this platform's form; the

@@ -10,6 +10,7 @@
 #include "editor/qt/shell/exchange_controller.hpp"
 #include "editor/qt/shell/options_form.hpp"
 #include "editor/qt/shell/project_controller.hpp"
+#include "editor/qt/shell/recovery_controller.hpp"
 #include "editor/qt/view/view_form.hpp"
 #include "export/build_checks.hpp"
 #include "model/paths.hpp"
@@ -20,8 +21,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QIcon>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,6 +30,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -71,12 +73,14 @@ MainForm::MainForm(EditorContext& context, QStringList arguments, QWidget* paren
     camera_ = new CameraController(context_, signal_, actions_, bottomPanel_, controls);
     static_cast<QHBoxLayout*>(bottomPanel_->layout())->insertLayout(0, controls);
     editing_ = new EditingController(context_, signal_, actions_, this);
+    recovery_ = new RecoveryController(context_, signal_, this);
     addFrameActions();
     buildMenus();
     buildToolBar();
     project_->placeRecentList(fileMenu_, item(MainItem::Exit));
     addLogLine(title.toStdString());
     addLogLine("See Tool Tips for some more Information");
+    if (!context_.settingsNote.empty()) addLogLine(context_.settingsNote);
 
     connect(options(), &OptionsForm::programPathsChanged, this, [this] { showProgramCaptions(); });
     showProgramCaptions();
@@ -136,11 +140,24 @@ void MainForm::buildView() {
     QMdiSubWindow* viewWindow = mdi->addSubWindow(view_, flags);
     viewWindow->setObjectName("ViewWindow");
     viewWindow->showMaximized();
-    view_->sceneDrawn = [this] { project_->openCommandLineProject(arguments_); };
+    view_->sceneDrawn = [this] { onSceneDrawn(); };
     camera_->attachView(view_);
     editing_->attachView(view_);
     if (const auto& problem = view_->openGlProblem())
         addLogLine("The 3D view is not available: " + *problem + ". All other commands work.");
+}
+
+void MainForm::onSceneDrawn() {
+    if (startedUp_) return project_->openCommandLineProject(arguments_);
+    if (firstDrawingSeen_) return; // the recovery question is showing
+    firstDrawingSeen_ = true;
+    // Asked after the drawing has ended: a message box must not run inside
+    // the view's paint handler.
+    QTimer::singleShot(0, this, [this] {
+        recovery_->offerLeftCopies();
+        startedUp_ = true;
+        project_->openCommandLineProject(arguments_);
+    });
 }
 
 void MainForm::addFrameActions() {
@@ -350,6 +367,7 @@ void MainForm::closeEvent(QCloseEvent* event) {
     }
     build_->stopConverter();
     context_.recent.save(context_.settings);
+    recovery_->closeNormally();
     event->accept();
 }
 

@@ -26,6 +26,7 @@ class EditingController;
 class ExchangeController;
 class OptionsForm;
 class ProjectController;
+class RecoveryController;
 class ViewForm;
 
 class MainForm : public QMainWindow {
@@ -47,6 +48,7 @@ class MainForm : public QMainWindow {
     EditorContext& context() { return context_; }
     DocumentSignal& documentSignal() { return signal_; }
     bool converterRunning() const;
+    RecoveryController& recovery() { return *recovery_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +64,10 @@ class MainForm : public QMainWindow {
     void buildToolBar();
     void addFrameActions();
     void showProgramCaptions();
+    // After each drawing of the view; after the first: the copies of unsaved
+    // work left by an editor that did not close normally, then the command
+    // line's project.
+    void onSceneDrawn();
 
     // Enabling: the menu rules over the project as it is now.
     void enableItems();
@@ -77,6 +83,8 @@ class MainForm : public QMainWindow {
     BuildController* build_ = nullptr;
     CameraController* camera_ = nullptr;
     EditingController* editing_ = nullptr;
+    RecoveryController* recovery_ = nullptr;
+    bool firstDrawingSeen_ = false, startedUp_ = false;
 
     ViewForm* view_ = nullptr;
     QPlainTextEdit* logPane_ = nullptr;

@@ -71,7 +71,15 @@ void ProjectController::openAndShow(const std::string& path, bool addToRecent) {
 }
 
 void ProjectController::openCommandLineProject(const QStringList& arguments) {
-    if (!commandLinePending_ || context_.document.hasFile() || arguments.isEmpty()) return;
+    if (!commandLinePending_ || arguments.isEmpty()) return;
+    if (context_.document.hasUnsavedChanges()) {
+        // A recovered project: opening would drop it.
+        commandLinePending_ = false;
+        log_->addLine("The project named on the command line, " + arguments.front().toStdString() +
+                      ", was not opened: the recovered project is open.");
+        return;
+    }
+    if (context_.document.hasFile()) return;
     commandLinePending_ = false;
     // Opened after the drawing has ended: a message box of the load must not
     // run inside the view's paint handler.

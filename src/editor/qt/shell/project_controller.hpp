@@ -31,7 +31,8 @@ class ProjectController : public QObject {
     void placeRecentList(QMenu* fileMenu, QAction* before);
     // Asks to save a project that holds vertices; true when the window may close.
     bool closeForExit();
-    // Opens the first argument as a project, once, when no project is open yet.
+    // Opens the first argument as a project, once, when no project is open yet
+    // (and none was recovered: the log says it was not opened).
     void openCommandLineProject(const QStringList& arguments);
     // Save as the File menu's command does it.
     void saveProject();

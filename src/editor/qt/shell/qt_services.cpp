@@ -50,7 +50,9 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest
 } // namespace
 
 void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& r, bool save) {
-    dialog.setWindowTitle(qs(r.title));
+    // A dialog without a title of its own is named by what it does, so that a
+    // screen reader can tell it.
+    dialog.setWindowTitle(!r.title.empty() ? qs(r.title) : save ? "Save As" : "Open");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(qtFilters(r.filters));
@@ -60,6 +62,7 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& r, bool sav
     if (r.filterIndex >= 1 && r.filterIndex <= kept.size())
         dialog.selectNameFilter(kept[r.filterIndex - 1]);
     if (!r.defaultExtension.empty()) dialog.setDefaultSuffix(qs(r.defaultExtension));
+    if (!r.folder.empty()) dialog.setDirectory(qs(r.folder));
     if (!r.presetPath.empty()) dialog.selectFile(qs(r.presetPath));
 }
 
@@ -110,7 +113,7 @@ std::optional<VertexOffset> QtPrompts::askVertexOffset() {
 std::optional<std::string> QtPrompts::reselectBitmap(const std::string& storedPath) {
     FileDialogRequest r = openRequest("", BitmapOpenFilter);
     r.presetPath = storedPath;
-    return runFileDialog(activeOr(owner_), r, false);
+    return files_ ? files_->openFile(r) : runFileDialog(activeOr(owner_), r, false);
 }
 
 std::optional<std::string> QtPrompts::askProjectName() {
@@ -119,7 +122,8 @@ std::optional<std::string> QtPrompts::askProjectName() {
 }
 
 std::optional<std::string> QtPrompts::chooseProjectSavePath() {
-    return runFileDialog(activeOr(owner_), saveRequest(ProjectSaveFilter, "3dp"), true);
+    const FileDialogRequest r = saveRequest(ProjectSaveFilter, "3dp");
+    return files_ ? files_->saveFile(r) : runFileDialog(activeOr(owner_), r, true);
 }
 
 std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& request) {

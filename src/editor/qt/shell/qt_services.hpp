@@ -21,6 +21,9 @@ class QtPrompts : public UserPrompts {
     // `owner` is the window the boxes belong to; it may be set later.
     explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
+    // The file dialogs its questions use (bitmap search, project path); the
+    // bare Qt dialogs until set.
+    void setFileDialogs(FileDialogs* files) { files_ = files; }
 
     void showMessage(const std::string& text) override;
     Answer askYesNo(const std::string& title, const std::string& text) override;
@@ -32,10 +35,12 @@ class QtPrompts : public UserPrompts {
 
   private:
     QWidget* owner_;
+    FileDialogs* files_ = nullptr;
 };
 
 // Sets up an open (save = false) or save dialog as the request asks: title,
-// filter list with its entry selected, default extension, proposed file.
+// filter list with its entry selected, default extension, its folder and the
+// proposed file.
 void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
 
 class QtFileDialogs : public FileDialogs {

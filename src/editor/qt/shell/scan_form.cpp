@@ -28,11 +28,13 @@ ScanForm::ScanForm(Document& document, std::string path, const DxfScan& scan, Us
     setWindowTitle(scan.caption.empty() ? "Scan DXF" : QString::fromStdString(scan.caption));
     setModal(true);
 
-    const char* names[] = {"PRadioButton", "VRadioButton", "LRadioButton", "FRadioButton"};
-    QRadioButton** radios[] = {&pointRadio_, &vertexRadio_, &lineRadio_, &faceRadio_};
-    // One group for the four, so checking one clears the other three across the frames.
+    const char* names[] = {"PRadioButton", "VRadioButton",  "LRadioButton",
+                           "FRadioButton", "PLRadioButton", "ARadioButton"};
+    QRadioButton** radios[] = {&pointRadio_, &vertexRadio_,   &lineRadio_,
+                               &faceRadio_,  &polylineRadio_, &allRadio_};
+    // One group for them all, so checking one clears the others across the frames.
     auto* exclusive = new QButtonGroup(this);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < static_cast<int>(kDxfChoices.size()); ++k) {
         auto* r = new QRadioButton(QString::fromStdString(scan.radioCaptions[k]), this);
         r->setObjectName(names[k]);
         r->setEnabled(scan.enabled[k]);
@@ -54,19 +56,21 @@ ScanForm::ScanForm(Document& document, std::string path, const DxfScan& scan, Us
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group(this, "Import Vertices:", {pointRadio_, vertexRadio_}));
     layout->addWidget(group(this, "Import Vertices and Lines:", {lineRadio_}));
-    layout->addWidget(group(this, "Import Vertices and Polygons:", {faceRadio_}));
+    layout->addWidget(group(this, "Import Vertices and Polygons:", {faceRadio_, polylineRadio_}));
+    layout->addWidget(group(this, "Import Vertices, Lines and Polygons:", {allRadio_}));
     layout->addLayout(buttons);
 }
 
 QRadioButton* ScanForm::radio(int kind) const {
-    QRadioButton* const radios[] = {pointRadio_, vertexRadio_, lineRadio_, faceRadio_};
+    QRadioButton* const radios[] = {pointRadio_, vertexRadio_,   lineRadio_,
+                                    faceRadio_,  polylineRadio_, allRadio_};
     return radios[kind];
 }
 
 void ScanForm::onOk() {
     std::optional<DxfKind> checked;
-    for (int k = 0; k < 4; ++k)
-        if (radio(k)->isChecked() && radio(k)->isEnabled()) checked = kDxfKinds[k];
+    for (int k = 0; k < static_cast<int>(kDxfChoices.size()); ++k)
+        if (radio(k)->isChecked() && radio(k)->isEnabled()) checked = kDxfChoices[k];
     const std::optional<DxfKind> kind = chosenDxfKind(scan_, checked);
     if (!kind) return report(prompts_, OperationResult::refused(kSelectObjectsMessage));
     result_ = document_.run(&importScannedDxf, path_, *kind, prompts_, log_, colours_);

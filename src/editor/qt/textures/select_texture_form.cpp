@@ -363,6 +363,9 @@ void SelectTextureForm::onStyleChosen(int row) {
 }
 
 void SelectTextureForm::onRepeatChanged() {
+    // Only "Repeat Texture" has counts (a disabled spin box can still be set
+    // from outside, by a screen reader for one).
+    if (state_.style != MappingStyle::RepeatTexture) return showStyle(state_.style);
     const bool x = spinX_->value() != state_.repeatX;
     state_.repeatX = spinX_->value();
     state_.repeatY = spinY_->value();

@@ -2,10 +2,12 @@
 // Windows profile reading (names in any letter case, values trimmed), key-by-key
 // writing that leaves the rest of the file alone, the recent-projects list in
 // its section, and the "General Options" read from it; then the start items'
-// captions.
+// captions; and where the file lives (beside the program, else in the user's
+// configuration folder).
 
 #include "editor/core/shell/general_options.hpp"
 #include "editor/core/shell/recent_files.hpp"
+#include "editor/core/shell/settings_folder.hpp"
 #include "support/temp_folder.hpp"
 
 #include "../rule_table.hpp"
@@ -94,4 +96,43 @@ TEST(GeneralOptions, SettingsBesideTheProgramAndStartItemCaptions) {
     EXPECT_EQ(startItemCaption(""), "Start ");
     EXPECT_EQ(startItemCaption("C:\\Tools\\viewer.exe"), "Start viewer");
     EXPECT_EQ(startItemCaption("C:/Tools/3D view\\viewer.exe"), "Start viewer");
+}
+
+TEST(SettingsFolder, BesideTheProgramWhereItCanWriteElseTheUsersConfigurationFolder) {
+    struct Case {
+        const char* what;
+        bool writable;
+        const char* configHome; // under the home folder; "" unset, "~rel" a relative value
+        bool iniBeside, iniOfTheUser;
+        const char* expected; // under the home folder, or "app"
+        int gridScale;        // read from the settings there
+    };
+    const Case cases[] = {
+        {"writable program folder", true, "cfg", true, false, "app", 7},
+        {"read-only, XDG_CONFIG_HOME set", false, "cfg", true, false, "cfg/Meshsmith/", 7},
+        {"read-only, XDG_CONFIG_HOME unset", false, "", false, false, ".config/Meshsmith/", 1},
+        {"read-only, XDG_CONFIG_HOME relative", false, "~rel", true, false, ".config/Meshsmith/",
+         7},
+        {"read-only, the user's own settings kept", false, "", true, true, ".config/Meshsmith/", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder app, home;
+        const std::string h = home.folder(), ch = c.configHome;
+        const std::string expected =
+            std::string(c.expected) == "app" ? app.folder() : h + c.expected;
+        if (c.iniBeside)
+            writeFile(app.file("Meshsmith.ini"), "[General Options]\r\nGridScale=7\r\n");
+        if (c.iniOfTheUser) {
+            std::filesystem::create_directories(expected);
+            writeFile(expected + "Meshsmith.ini", "[General Options]\r\nGridScale=3\r\n");
+        }
+        const std::string configHome = ch.empty() ? "" : ch == "~rel" ? "rel/cfg" : h + ch;
+        const SettingsFolder chosen =
+            chooseSettingsFolder(app.folder(), c.writable, {configHome, h});
+        EXPECT_EQ(chosen.folder, expected);
+        EXPECT_EQ(chosen.note.empty(), c.writable) << chosen.note;
+        EXPECT_EQ(readGeneralOptions(IniFile(settingsFilePath(chosen.folder))).GridScale,
+                  c.gridScale);
+    }
 }

@@ -11,9 +11,12 @@
 #include "model/bmp_image.hpp"
 #include "support/run_program.hpp"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -55,11 +58,12 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
     ASSERT_TRUE(choose(assign->findChild<QComboBox*>("StyleComboBox"), "Entire Texture"));
     button(assign, "OKButton")->click();
 
-    // The description is stored, then a changed one cancelled.
+    // The description typed replaces the default and is stored, then a changed
+    // one cancelled.
     for (auto [text, key] : {std::pair{"Sign made from scratch", "SaveButton"},
                              std::pair{"changed", "CancelButton"}}) {
         whenShown<DescForm>("DescForm", [text, key](DescForm& d) {
-            d.findChild<QLineEdit*>("DescEdit")->setText(text);
+            QTest::keyClicks(d.findChild<QLineEdit*>("DescEdit"), text);
             button(&d, key)->click();
         });
         h.form->item(MainItem::Description)->trigger();
@@ -78,9 +82,14 @@ TEST(ObjectFromNothing, MadeInTheEditingWindowsAndBuiltIntoA3DO) {
     addVolume(*collision, 0, "Armco");
     button(collision, "CloseButton")->click();
 
+    // Save (Ctrl+S) on a project without a file asks where, as Save As does.
     const std::string project = h.work.file("sign.3dp");
     h.prompts.savePaths = {project};
-    h.form->item(MainItem::SaveProjectAs)->trigger();
+    QAction* save = h.form->item(MainItem::SaveProject);
+    ASSERT_TRUE(save->isEnabled());
+    EXPECT_EQ(save->shortcut(), QKeySequence(QKeySequence::Save));
+    save->trigger();
+    EXPECT_TRUE(h.prompts.savePaths.empty());
     // Closed and opened again: the build commands are usable, the submenu's too.
     h.prompts.answers = {Answer::No}; // "Save project data ?"
     h.form->item(MainItem::CloseProject)->trigger();
@@ -118,6 +127,18 @@ TEST(AttributeWindows, VolumesShowTheirPolygonsAndAUsedPolygonIsRefused) {
     volumes->setCurrentRow(before);
     emit volumes->itemClicked(volumes->item(before));
     EXPECT_TRUE(h.document().marks().polygon(1)) << "the volume's polygons show";
+    // Edit Rebound offers the volume's own rebound.
+    button(collision, "EditReboundButton")->click();
+    EXPECT_EQ(collision->findChild<QComboBox*>("ReboundComboBox")->currentText(), "Armco");
+    button(collision, "BackButton")->click();
+    // The heading's words stand over the columns of the lines ("  1: Armco  ...").
+    const QRect row = volumes->visualItemRect(volumes->item(before));
+    const QFontMetrics metrics(volumes->font());
+    const auto leftOf = [collision](QWidget* w, int x) { return w->mapTo(collision, QPoint(x, 0)).x(); };
+    const int listText = leftOf(volumes->viewport(), row.left());
+    auto* rebound = collision->findChild<QLabel*>("ReboundHeading");
+    ASSERT_NE(rebound, nullptr);
+    EXPECT_NEAR(leftOf(rebound, 0), listText + metrics.horizontalAdvance("  0: "), 4);
     button(collision, "RemoveButton")->click();
     EXPECT_EQ(volumes->count(), before);
     button(collision, "CloseButton")->click();

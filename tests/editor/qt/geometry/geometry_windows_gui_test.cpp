@@ -63,6 +63,8 @@ TEST(PolygonFormWindow, PickedAndTypedPolygonsTheNextItemQuestionAndTheEditPanel
     auto* next = window->findChild<QDialog*>("PolygonColorForm");
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(button(next, "SameButton")->text(), "Yes") << "random colours";
+    EXPECT_EQ(next->findChild<QLabel*>("QuestionLabel")->text(), "Create New Polygon ?");
+    EXPECT_GE(next->width(), next->fontMetrics().horizontalAdvance("Create New Polygon ?"));
     button(next, "SameButton")->click();
     s.pick({1, 3, 4, 1});
     ASSERT_EQ(polygons.size(), 2u);
@@ -147,6 +149,12 @@ TEST(VertexFormWindow, AddSelectRemoveAndUndoThroughTheWindowAndTheEditMenu) {
     form.item(MainItem::Undo)->trigger(); // Edit > Undo takes back the removal, the list follows
     EXPECT_EQ(list->count(), 55);
     EXPECT_EQ(h.project().object.vertices.size(), 55u);
+    // The window's own Undo steps the same history back: no step of its own.
+    list->item(54)->setSelected(true);
+    button(window, "RemoveVertexButton")->click();
+    button(window, "UndoButton")->click();
+    EXPECT_EQ(list->count(), 55);
+    EXPECT_EQ(form.item(MainItem::Undo)->text(), "&Undo Add Vertex");
 
     // Each field is named by its label, in the order X, Y, Z.
     EXPECT_EQ(fieldLabels(*window), (std::vector<QString>{"&X:", "&Y:", "&Z:"}));

@@ -106,7 +106,7 @@ void writeScript(const std::string& path, const std::string& body) {
 }
 
 EditorContext& EditorHarness::makeContext() {
-    context = std::make_unique<EditorContext>(app.folder(), prompts, files, starter);
+    context = std::make_unique<EditorContext>(app.folder(), prompts, folderKeeping, starter);
     return *context;
 }
 

@@ -2,6 +2,7 @@
 // A main window on a folder of its own, with every dialog answered from a
 // script: the tests drive the real windows and never leave a dialog open.
 
+#include "editor/core/shell/dialog_folders.hpp"
 #include "editor/core/shell/editor_context.hpp"
 #include "editor/core/view/matrix4.hpp"
 #include "editor/qt/shell/main_form.hpp"
@@ -112,6 +113,10 @@ struct EditorHarness {
     ScriptedFiles files;
     RecordingStarter starter;
     std::unique_ptr<EditorContext> context;
+    // The scripted dialogs, each kind opening in its own folder as in the program.
+    FolderKeepingDialogs folderKeeping{files, [this] {
+        return context ? context->document.project().ProjectFile : std::string(NoProjectFile);
+    }};
     std::unique_ptr<MainForm> form;
 
     // The editor's context in the program's folder, with the scripted services.

@@ -12,6 +12,7 @@
 #include "editor_harness.hpp"
 #include "model/version.hpp"
 #include "support/project_builders.hpp"
+#include "support/run_program.hpp"
 
 #include <QClipboard>
 #include <QDate>
@@ -151,12 +152,15 @@ TEST(HelpCommandsTest, HelpOpensOrSaysWhyNot) {
         "Local help file is dated " +
             QLocale::system().toString(QDate(2021, 3, 4), QLocale::ShortFormat).toStdString() +
             ", please check website for newer version !");
+    // Online Help opens the same guide (there is no help site).
     openOnlineHelp(context);
-    EXPECT_EQ(h.starter.opened, (std::vector<std::string>{path, kOnlineHelpAddress}));
+    EXPECT_EQ(h.starter.opened, (std::vector<std::string>{path, path}));
     h.starter.opens = false;
     openOnlineHelp(context);
-    EXPECT_EQ(h.prompts.messages.back(),
-              std::string("Could not open ") + kOnlineHelpAddress + " !");
+    EXPECT_EQ(h.prompts.messages.back(), "Could not open " + path + " !");
+    std::filesystem::remove(path);
+    openOnlineHelp(context);
+    EXPECT_EQ(h.prompts.messages.back(), "No user guide found at " + path + " !");
 }
 
 // The box describes the view it is given: its size and its OpenGL context.
@@ -214,13 +218,17 @@ TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
                     .match(pane)
                     .hasMatch())
         << pane.toStdString();
+    std::filesystem::create_directories(h.app.path() / "help");
+    writeFile(h.app.file("help/index.htm"), "<html></html>");
     for (const char* name : {"WebLabel", "MailLabel"}) {
         auto* label = box.findChild<QLabel*>(name);
         EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(label, Qt::LeftButton);
+        if (name[0] == 'W') QTest::mouseClick(label, Qt::LeftButton);
+        else QTest::keyClick(label, Qt::Key_Return); // the keyboard's way
     }
+    EXPECT_EQ(box.findChild<QLabel*>("WebLabel")->text(), kUserGuideLink);
     EXPECT_EQ(h.starter.opened,
-              (std::vector<std::string>{kOnlineHelpAddress,
+              (std::vector<std::string>{localHelpPath(h.app.folder()),
                                         std::string("mailto:support@meshsmith.example.org?"
                                                     "subject=About Meshsmith ") +
                                             kVersionText}));
@@ -231,6 +239,13 @@ TEST(AboutBoxTest, ShowsProductFactsOfTheViewAndOpensItsAddresses) {
     delete gone;
     late.show();
     EXPECT_TRUE(infoPane(late).contains("Current Dimensions of View Window:\nnot available"));
+}
+
+// The program tells its version without opening a window.
+TEST(AboutBoxTest, TheProgramTellsItsVersionWithoutAWindow) {
+    const ProgramRun version = runProgram("Meshsmith", {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("Meshsmith ") + kVersionText + "\n");
 }
 
 TEST(ToolTipsTest, SwitchedOffSwallowsToolTipsAndOnLetsThemThrough) {

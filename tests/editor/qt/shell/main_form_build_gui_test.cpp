@@ -71,3 +71,18 @@ TEST(MainFormBuild, GplBuildWarnsOfMissingTexturesThenCopiesSavesAndStartsTheGam
     EXPECT_EQ(h.starter.started[0].program, gpl);
     EXPECT_TRUE(h.starter.started[0].arguments.empty());
 }
+
+// The 3DO only names its textures: a bitmap gone since the project was opened
+// is named in the log, and the build goes on.
+TEST(MainFormBuild, ABitmapGoneMissingIsNamedAndTheBuildGoesOn) {
+    EditorHarness h;
+    copyProgram("3DO-Kiln", h.app.folder());
+    MainForm& form = h.start();
+    h.openExample();
+    std::filesystem::remove(h.work.file("roof.bmp"));
+    form.item(MainItem::WriteAseAndConvert)->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
+    EXPECT_TRUE(h.logHas("Warning: bitmap roof.bmp not found"));
+    EXPECT_TRUE(h.logHas("3DO " + h.work.file("stand.3do") + " written !"));
+    EXPECT_TRUE(h.prompts.messages.empty());
+}

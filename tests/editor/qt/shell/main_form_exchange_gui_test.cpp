@@ -1,6 +1,7 @@
 // Geometry exchange wired to the main window: the DXF scan dialog, the import
 // and export commands with their file dialogs. The menu rules and the file
 // formats are tested headless.
+#include "editor/core/shell/file_filters.hpp"
 #include "editor/qt/shell/qt_services.hpp"
 #include "editor/qt/shell/scan_form.hpp"
 #include "editor_harness.hpp"
@@ -85,6 +86,9 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
             << dialog.selectedNameFilter().toStdString();
         EXPECT_EQ(r.presetPath, expected[k].proposed);
     }
+    QFileDialog untitled;
+    prepareFileDialog(untitled, saveRequest(ProjectSaveFilter, "3dp"), true);
+    EXPECT_EQ(untitled.windowTitle(), "Save As");
 
     // The vertex text comes back in, appended with the offsets asked for.
     h.files.paths = {vtx};

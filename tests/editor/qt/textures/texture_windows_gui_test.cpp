@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -167,4 +168,23 @@ TEST(TextureWindows, LibraryWithItsDialogsThenAssigningAndTheBackgroundColourPre
     emit assign->findChild<QComboBox*>("TextureComboBox")->activated(4); // -> Load New Texture
     EXPECT_EQ(second.TextureIndex, 3);
     EXPECT_TRUE(assign->isVisible());
+}
+
+// Touching the repeat counts without changing them leaves every coordinate as
+// it was: the example's seats repeat 10 times across but a quarter up, which
+// no count makes, so they show as they are.
+TEST(TextureWindows, RepeatCountsMovedUpAndBackChangeNoCoordinate) {
+    EditorHarness h;
+    h.start();
+    h.openExample();
+    auto* assign = h.open<SelectTextureForm>(MainItem::AssignTextures, "SelectTextureForm");
+    const std::vector<TexCoord> seats = h.project().object.polygons[0].TexCoords;
+    assign->findChild<QListWidget*>("SelPolyListBox")->item(0)->setSelected(true);
+    EXPECT_EQ(assign->findChild<QComboBox*>("StyleComboBox")->currentText(), "Texture Area");
+    for (const char* name : {"SpinEditX", "SpinEditY"}) {
+        auto* spin = assign->findChild<QSpinBox*>(name);
+        spin->setValue(spin->value() + 1);
+        spin->setValue(spin->value() - 1);
+    }
+    EXPECT_EQ(h.project().object.polygons[0].TexCoords, seats);
 }
