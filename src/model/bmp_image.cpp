@@ -115,8 +115,9 @@ OperationResult checkFormat(std::string_view b, Layout& l) {
     } else {
         l.paletteCount = 0; // a true-colour bitmap's palette is a hint for displays: not read
     }
-    // Bit masks stand right after a 40-byte header (later headers hold them).
-    if (fields && l.headerEnd == kFileHeaderSize + kInfoHeaderSize && l.headerEnd + 12 > b.size())
+    // Bit masks stand right after a 40-byte header (later headers hold them at
+    // the same place): whatever the header's size, the file must reach them.
+    if (fields && kFileHeaderSize + kInfoHeaderSize + 12 > b.size())
         return refusal("This bitmap is cut short");
     if (l.pixelOffset < l.headerEnd) return refusal("This bitmap's header is damaged");
     const std::size_t rowBytes = (static_cast<std::size_t>(l.width) * bpp + 7) / 8;

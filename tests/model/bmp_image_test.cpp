@@ -44,6 +44,13 @@ TEST(BmpImage, EveryLayoutOfThePictureDecodesAlikeAndNoCutShortCopyIsRead) {
     }
 }
 
+// Bit masks are read after a 40-byte header whatever the header's size: a
+// file of a 41-byte header that ends before them is cut short.
+TEST(BmpImage, BitFieldsOfAnOddHeaderBeyondTheEndAreRefused) {
+    BmpImage image;
+    EXPECT_FALSE(decodeBmp(readFile(sample("found-fields-header41-short.bmp")), image).done());
+}
+
 TEST(BmpImage, WrittenBitmapsReadBackForEveryRowPadding) {
     TempFolder folder;
     for (int width = 1; width <= 5; ++width) {
