@@ -5,7 +5,6 @@
 #include "kiln_conversion.hpp"
 
 #include "kiln_driver.hpp"
-#include "line_reader.hpp"
 #include "readers.hpp"
 
 #include <exception>

@@ -1,7 +1,7 @@
 // Any bytes through the 3ds Max reader, tree one and the 3DO writer: each run
 // ends with a refusal or a 3DO that passes the inspector.
 
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "converter/readers.hpp"
 #include "kiln_fuzz_common.hpp"
 

@@ -3,7 +3,7 @@
 // an input or capacity error or with a 3DO that the independent checker
 // passes.
 #include "converter/kiln_driver.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "converter/readers.hpp"
 #include "threedo_check.hpp"
 

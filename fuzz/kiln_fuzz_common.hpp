@@ -4,7 +4,7 @@
 
 #include "converter/bsp_builder.hpp"
 #include "converter/kiln_state.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "converter/threedo_writer.hpp"
 #include "threedo_check.hpp"
 

@@ -1,6 +1,6 @@
 #include "ase_reading.hpp"
 
-#include "converter/scan_format.hpp"
+#include "converter/text_input.hpp"
 #include "model/exact_vertex_index.hpp"
 
 #include <array>

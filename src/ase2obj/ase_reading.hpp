@@ -5,7 +5,7 @@
 // *MESH_VERTEX, *MESH_TVERT and *MATERIAL_REF lines are used.
 
 #include "ase_tables.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 
 #include <string>
 

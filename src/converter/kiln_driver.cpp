@@ -3,10 +3,9 @@
 
 #include "kiln_driver.hpp"
 
-#include "line_reader.hpp"
+#include "text_input.hpp"
 #include "model/version.hpp"
 #include "readers.hpp"
-#include "scan_format.hpp"
 #include "threedo_writer.hpp"
 #include "tree_choice.hpp"
 

@@ -2,11 +2,6 @@
 
 namespace meshsmith::kiln {
 
-CapacityError::CapacityError(const std::string& table, int limit)
-    : std::runtime_error("Capacity exceeded: the " + table + " table holds at most " +
-                         std::to_string(limit) + " entries"),
-      table(table), limit(limit) {}
-
 KilnState::KilnState()
     : x(kMaxVertices), y(kMaxVertices), z(kMaxVertices), polygon(kMaxPolygons), e(kMaxPolygons),
       a(kMaxPlanes), b(kMaxPlanes), c(kMaxPlanes), d(kMaxPlanes), f(kMaxPlanes), g(kMaxPlanes),

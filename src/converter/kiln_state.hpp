@@ -10,6 +10,8 @@
 // through the functions below, which stop the run with a CapacityError instead
 // of writing past a table.
 
+#include "readers/capacity_error.hpp"
+
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -70,12 +72,7 @@ struct node {
 inline constexpr std::int32_t kRootParentValue = -123;
 
 // A table would grow past its capacity. The run stops; nothing was written past a table.
-class CapacityError : public std::runtime_error {
-  public:
-    CapacityError(const std::string& table, int limit);
-    const std::string table;
-    const int limit;
-};
+using readers::CapacityError;
 
 struct KilnState {
     KilnState();

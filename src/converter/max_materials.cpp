@@ -1,7 +1,7 @@
 #include "max_materials.hpp"
 
 #include "reader_helpers.hpp"
-#include "scan_format.hpp"
+#include "text_input.hpp"
 
 namespace meshsmith::kiln {
 

@@ -3,7 +3,7 @@
 // the bitmaps of its sub-materials, as entries of the string table.
 
 #include "kiln_state.hpp"
-#include "line_reader.hpp"
+#include "text_input.hpp"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "plane_tests.hpp"
 #include "reader_helpers.hpp"
-#include "scan_format.hpp"
+#include "text_input.hpp"
 
 #include <cmath>
 

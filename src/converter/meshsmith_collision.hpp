@@ -8,7 +8,7 @@
 // the polygons have found their planes, so that collision planes can share them.
 
 #include "kiln_state.hpp"
-#include "line_reader.hpp"
+#include "text_input.hpp"
 
 #include <cstddef>
 #include <cstdint>

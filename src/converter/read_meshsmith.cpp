@@ -7,7 +7,7 @@
 #include "polygon_preparation.hpp"
 #include "reader_helpers.hpp"
 #include "readers.hpp"
-#include "scan_format.hpp"
+#include "text_input.hpp"
 #include "vertex_colours.hpp"
 #include "vertex_merge.hpp"
 

@@ -1,10 +1,10 @@
 #pragma once
-// Small pieces the 3ds Max and OBJ readers share: line-numbered errors,
-// keyword lines whose value is the rest of the line, texture names of paths,
-// the string table lookup and the finishing steps over the polygon table.
+// Small pieces the 3ds Max and OBJ readers share: the text reading of every
+// reader (readers/), the string table lookup and the finishing steps over the
+// polygon table.
 
 #include "kiln_state.hpp"
-#include "line_reader.hpp"
+#include "readers/reader_text.hpp"
 
 #include <optional>
 #include <string>
@@ -12,37 +12,15 @@
 
 namespace meshsmith::kiln {
 
-// "Line 12: <what>" for the line last handed out by `file`.
-InputError lineError(const TextSource& file, const std::string& what);
-
-// `text` without leading and trailing white space (blanks, tabs, CR, LF).
-std::string trimmed(std::string_view text);
-
-// `line` without a UTF-8 byte order mark at its start.
-std::string_view withoutByteOrderMark(std::string_view line);
-
-// When `line` (leading blanks and tabs skipped) starts with `keyword` followed
-// by white space or the end of the line: the rest of the line, trimmed. So a
-// value may hold blanks ("mtllib mustang impala.mtl"), and "usemtlX" is not a
-// "usemtl" line.
-std::optional<std::string> keywordRest(std::string_view line, std::string_view keyword);
-
-// The texture name a bitmap path gives: the part after the last "\" or "/",
-// without its extension (from the last "."): C:\maps\brick.bmp gives brick,
-// .\wal67ar_small.jpg gives wal67ar_small, cars/texture.jpg gives texture.
-std::string textureNameOf(const std::string& path);
-
-// The folder part of a path, with its separator ("" for a bare name).
-std::string folderPart(const std::string& path);
-
-// `name` as seen from the folder of `basePath`: unchanged when absolute
-// ("/x", "\x", "C:..."), else joined to that folder.
-std::string besideFile(const std::string& basePath, const std::string& name);
-
-// `name` when it can name a texture in the 3DO: the string chunk ends each
-// name with a zero byte and the list with 0xFF, so a name holding a control
-// character or 0xFF stops the run with an InputError naming the line.
-const std::string& textureName(const TextSource& file, const std::string& name);
+using readers::besideFile;
+using readers::extract_filename;
+using readers::folderPart;
+using readers::keywordRest;
+using readers::lineError;
+using readers::textureName;
+using readers::textureNameOf;
+using readers::trimmed;
+using readers::withoutByteOrderMark;
 
 // The number of the string-table entry equal to `name`, appended when absent.
 // A name holding a control character stops the run (InputError) here too.

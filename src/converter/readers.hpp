@@ -7,7 +7,7 @@
 // a full table with a CapacityError.
 
 #include "kiln_state.hpp"
-#include "line_reader.hpp"
+#include "text_input.hpp"
 
 #include <string>
 
@@ -24,9 +24,6 @@ int read_OBJ(KilnState& k, TextSource& OBJfile, std::string& fileName, const std
 // Replaces material names by the texture names of the MTL file; 0 when it
 // cannot be opened ("MTL file not found!\n"), else 1.
 int read_MTL(KilnState& k, const std::string& mtlFilename);
-
-// The part of `str` after its last "\" or "/", or the whole of it.
-std::string extract_filename(const std::string& str);
 
 // An OBJ face without texture coordinates: the driver prints nothing more and
 // ends with status 666 (the reader has printed its message).

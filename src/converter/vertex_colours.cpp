@@ -1,6 +1,6 @@
 #include "vertex_colours.hpp"
 
-#include "scan_format.hpp"
+#include "text_input.hpp"
 
 namespace meshsmith::kiln {
 

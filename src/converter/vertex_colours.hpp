@@ -8,7 +8,7 @@
 // fill the colour buffers tRed .. tAlpha at their positions.
 
 #include "kiln_state.hpp"
-#include "line_reader.hpp"
+#include "text_input.hpp"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "kiln_runs.hpp"
 
 #include "converter/kiln_driver.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "converter/readers.hpp"
 #include "export/ase_writer.hpp"
 #include "model/number_text.hpp"

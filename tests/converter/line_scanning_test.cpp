@@ -1,5 +1,4 @@
-#include "converter/line_reader.hpp"
-#include "converter/scan_format.hpp"
+#include "converter/text_input.hpp"
 #include "case_table.hpp"
 
 #include <gtest/gtest.h>

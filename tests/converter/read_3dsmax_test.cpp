@@ -4,7 +4,7 @@
 // reads are under tests/data/converter/readers/3dsmax.
 
 #include "case_table.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "converter/max_materials.hpp"
 #include "reader_runs.hpp"
 #include "support/temp_folder.hpp"

@@ -2,7 +2,7 @@
 // are under tests/data/converter/readers/meshsmith).
 
 #include "case_table.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "kiln_runs.hpp"
 #include "reader_runs.hpp"
 

@@ -3,7 +3,7 @@
 // converted to a 3DO that passes the inspector or refused saying why.
 
 #include "case_table.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "reader_runs.hpp"
 #include "support/golden.hpp"
 #include "support/run_program.hpp"

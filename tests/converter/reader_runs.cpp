@@ -1,7 +1,7 @@
 #include "reader_runs.hpp"
 
 #include "converter/bsp_builder.hpp"
-#include "converter/line_reader.hpp"
+#include "converter/text_input.hpp"
 #include "converter/readers.hpp"
 #include "converter/threedo_writer.hpp"
 #include "threedo_check.hpp"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace meshsmith::kiln {
+namespace meshsmith::readers {
 namespace {
 
 bool isSpace(char c) {
@@ -221,4 +221,4 @@ bool matches(std::string_view line, std::string_view pattern,
            (r.converted > 0 || r.endBeforeField || pattern.find('%') == std::string_view::npos);
 }
 
-} // namespace meshsmith::kiln
+} // namespace meshsmith::readers

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace meshsmith::kiln {
+namespace meshsmith::readers {
 
 inline constexpr std::size_t kMaxLineLength = 254; // characters before the line feed
 
@@ -49,4 +49,4 @@ class TextSource {
 // longer than kMaxLineLength characters throws InputError naming it.
 bool readstr(TextSource& file, std::string& string);
 
-} // namespace meshsmith::kiln
+} // namespace meshsmith::readers

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace meshsmith::kiln {
+namespace meshsmith::readers {
 
 std::optional<TextSource> TextSource::open(const std::string& path) {
     // Only regular files: a folder, a device or a named pipe could hang the run.
@@ -63,4 +63,4 @@ bool readstr(TextSource& file, std::string& string) {
     return false;
 }
 
-} // namespace meshsmith::kiln
+} // namespace meshsmith::readers

@@ -20,7 +20,7 @@
 #include <variant>
 #include <vector>
 
-namespace meshsmith::kiln {
+namespace meshsmith::readers {
 
 inline constexpr std::size_t kMaxScanString = 255;
 
@@ -42,4 +42,4 @@ ScanResult scanFormatted(std::string_view line, std::string_view pattern,
 bool matches(std::string_view line, std::string_view pattern,
              const std::vector<ScanTarget>& targets = {});
 
-} // namespace meshsmith::kiln
+} // namespace meshsmith::readers
