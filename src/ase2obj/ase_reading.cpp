@@ -2,6 +2,7 @@
 
 #include "converter/text_input.hpp"
 #include "model/exact_vertex_index.hpp"
+#include "readers/editor_ase_lines.hpp"
 
 #include <array>
 #include <cmath>
@@ -11,29 +12,13 @@ namespace meshsmith::ase2obj {
 namespace {
 
 using kiln::InputError;
-using kiln::ScanTarget;
 
-constexpr const char* kHeaderPattern = "*COMMENT \">>>> - Exported by Meshsmith - <<<<\" %i";
-constexpr const char* kBitmapPattern = " *BITMAP \"%s\"";
-constexpr const char* kGeomObjectPattern = "*GEOMOBJECT %i";
-constexpr const char* kLineObjectPattern = "*LINEOBJECT %i";
-constexpr const char* kVertexPattern = "*MESH_VERTEX %i %f %f %f";
-constexpr const char* kTextureVertexPattern = "*MESH_TVERT %i %f %f";
-constexpr const char* kMaterialRefPattern = "*MATERIAL_REF %i";
+using Keyword = readers::EditorAseKeyword;
 
 class CapacityFault : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
-
-// The number of fields converted when the line is the pattern's keyword line
-// (the keyword rule of the readers), or -1 when it is another line.
-int keywordFields(const std::string& line, const char* pattern,
-                  const std::vector<ScanTarget>& targets) {
-    kiln::ScanResult r = kiln::scanFormatted(line, pattern, targets);
-    bool isKeywordLine = r.literalPrefix && (r.converted > 0 || r.endBeforeField);
-    return isKeywordLine ? r.converted : -1;
-}
 
 [[noreturn]] void refuse(std::size_t line, const std::string& text) {
     throw InputError("Line " + std::to_string(line) + ": " + text);
@@ -69,29 +54,34 @@ class BodyReader {
     std::size_t lineNumber() const { return source_.lineNumber(); }
 
     void readLine() {
-        std::string name;
-        std::int32_t number = 0;
-        float a = 0, b = 0, c = 0;
-        if (int n = keywordFields(line_, kBitmapPattern, {&name}); n >= 0) {
-            addMaterial(n, name);
-        } else if (keywordFields(line_, kGeomObjectPattern, {&number}) >= 0) {
+        const readers::EditorAseLine read = readers::readEditorAseLine(line_);
+        switch (read.keyword) {
+        case Keyword::Bitmap: addMaterial(read.fields, read.token); break;
+        case Keyword::GeomObject:
             closeObject();
             object_ = ObjectLists{};
             object_.open = true;
             object_.startLine = lineNumber();
             inLineObject_ = false;
-        } else if (keywordFields(line_, kLineObjectPattern, {&number}) >= 0) {
+            break;
+        case Keyword::LineObject:
             closeObject();
             object_.open = false;
             inLineObject_ = true;
-        } else if (int n = keywordFields(line_, kVertexPattern, {&number, &a, &b, &c}); n >= 0) {
-            // Line objects' ends are not part of the OBJ.
-            if (!inLineObject_) addVertex(n, number, {a, b, c});
-        } else if (int n = keywordFields(line_, kTextureVertexPattern, {&number, &a, &b}); n >= 0) {
-            if (!inLineObject_) addTextureVertex(n, number, {a, b});
-        } else if (int n = keywordFields(line_, kMaterialRefPattern, {&number}); n >= 0) {
-            if (n < 1) refuse(lineNumber(), "*MATERIAL_REF needs a material number");
-            storePolygon(number);
+            break;
+        // Line objects' ends are not part of the OBJ.
+        case Keyword::Vertex:
+            if (!inLineObject_) addVertex(read.fields, read.number, {read.x, read.y, read.z});
+            break;
+        case Keyword::TextureVertex:
+            if (!inLineObject_) addTextureVertex(read.fields, read.number, {read.x, read.y});
+            break;
+        case Keyword::MaterialRef:
+            if (read.fields < 1) refuse(lineNumber(), "*MATERIAL_REF needs a material number");
+            storePolygon(read.number);
+            break;
+        case Keyword::DisplayClass:
+        case Keyword::Other: break;
         }
     }
 
@@ -206,7 +196,7 @@ ReadResult readHeader(kiln::TextSource& source) {
         return {ReadStatus::InputFault, e.what()};
     }
     std::int32_t version = 0;
-    return {kiln::matches(line, kHeaderPattern, {&version}) ? ReadStatus::Read
+    return {kiln::matches(line, readers::kEditorAseHeader, {&version}) ? ReadStatus::Read
                                                             : ReadStatus::NotMeshsmith,
             ""};
 }

@@ -4,6 +4,7 @@
 #include "kiln_driver.hpp"
 
 #include "text_input.hpp"
+#include "readers/editor_ase_lines.hpp"
 #include "model/version.hpp"
 #include "readers.hpp"
 #include "threedo_writer.hpp"
@@ -29,7 +30,6 @@ constexpr const char* kUsage =
     "  3DO-Kiln --version prints the version.\n";
 
 constexpr const char* k3dsMaxHeader = "*3DSMAX_ASCIIEXPORT\t%i";
-constexpr const char* kMeshsmithHeader = "*COMMENT \">>>> - Exported by Meshsmith - <<<<\" %i";
 
 // The display class of argument 3: an unsigned decimal number as the C
 // library reads one (white space skipped, a sign, digits up to the first
@@ -90,7 +90,7 @@ bool readInput(KilnState& k, TextSource& source, const std::string& input) {
     const std::string header = withoutUtf8Mark(first);
     if (matches(header, k3dsMaxHeader, {&version})) {
         read_3dsMax(k, source, fileName);
-    } else if (matches(header, kMeshsmithHeader, {&version})) {
+    } else if (matches(header, readers::kEditorAseHeader, {&version})) {
         read_Meshsmith(k, source, fileName);
     } else {
         std::printf("ASE file format not recognised\n");

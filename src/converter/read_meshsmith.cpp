@@ -7,6 +7,7 @@
 #include "polygon_preparation.hpp"
 #include "reader_helpers.hpp"
 #include "readers.hpp"
+#include "readers/editor_ase_lines.hpp"
 #include "text_input.hpp"
 #include "vertex_colours.hpp"
 #include "vertex_merge.hpp"
@@ -15,6 +16,7 @@
 #include <bitset>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 namespace meshsmith::kiln {
 
@@ -34,10 +36,7 @@ struct ObjectText {
     std::bitset<kMaxReadVertices> hasVertex, hasTexture;
 };
 
-// The keyword rule of the readers on a scan already made.
-bool isKeyword(const ScanResult& r) {
-    return r.literalPrefix && (r.converted > 0 || r.endBeforeField);
-}
+using Keyword = readers::EditorAseKeyword;
 
 bool finite(float a, float b, float c) {
     return std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
@@ -58,9 +57,9 @@ class MeshsmithReader {
     bool geometryLine(const std::string& line, CollisionBlock& collision);
     void bitmap(const std::string& line);
     void startObject();
-    void vertex(const ScanResult& r, std::int32_t i, float x, float y, float z);
-    void textureVertex(const ScanResult& r, std::int32_t i, float u, float v);
-    void materialRef(const ScanResult& r, std::int32_t material);
+    void vertex(const readers::EditorAseLine& read);
+    void textureVertex(const readers::EditorAseLine& read);
+    void materialRef(const readers::EditorAseLine& read);
     void requireEnded() const;
     std::int32_t vertexNumber(std::int32_t i, const char* keyword);
     std::int32_t stringOfMaterial(std::int32_t material);
@@ -84,29 +83,22 @@ void MeshsmithReader::geometryPass(CollisionBlock& collision) {
 }
 
 bool MeshsmithReader::geometryLine(const std::string& line, CollisionBlock& collision) {
-    std::int32_t number = 0;
-    float x = 0, y = 0, z = 0;
-    if (matches(line, " *BITMAP \"%s\"")) {
-        bitmap(line);
-    } else if (matches(line, "*DISPLAY_CLASS  %i", {&k_.displayClass})) {
-    } else if (matches(line, "*GEOMOBJECT %i", {&number})) {
-        startObject();
-    } else if (matches(line, "*LINEOBJECT %i", {&number})) {
-        return false;
-    } else if (readCollisionLine(line, file_, collision)) {
-        return false;
-    } else if (ScanResult r =
-                   scanFormatted(line, "*MESH_VERTEX %i %f %f %f", {&number, &x, &y, &z});
-               isKeyword(r)) {
-        vertex(r, number, x, y, z);
-    } else if (r = scanFormatted(line, "*MESH_TVERT %i %f %f %f", {&number, &x, &y, &z});
-               isKeyword(r)) {
-        textureVertex(r, number, x, y);
-    } else if (r = scanFormatted(line, "*MATERIAL_REF %i", {&number}); isKeyword(r)) {
-        materialRef(r, number);
+    const readers::EditorAseLine read = readers::readEditorAseLine(line);
+    switch (read.keyword) {
+    case Keyword::Bitmap: bitmap(line); break;
+    case Keyword::DisplayClass:
+        if (read.fields > 0) k_.displayClass = read.number;
+        break;
+    case Keyword::GeomObject: startObject(); break;
+    case Keyword::LineObject: return false;
+    case Keyword::Vertex: vertex(read); break;
+    case Keyword::TextureVertex: textureVertex(read); break;
+    case Keyword::MaterialRef: materialRef(read); break;
+    case Keyword::Other:
+        // Face lines and everything else are passed over: the vertices in the
+        // order of their numbers are the polygon's boundary.
+        return !readCollisionLine(line, file_, collision);
     }
-    // Face lines and everything else are passed over: the vertices in the
-    // order of their numbers are the polygon's boundary.
     return true;
 }
 
@@ -156,8 +148,9 @@ std::int32_t MeshsmithReader::vertexNumber(std::int32_t i, const char* keyword) 
     return i;
 }
 
-void MeshsmithReader::vertex(const ScanResult& r, std::int32_t i, float x, float y, float z) {
-    if (r.converted < 4) throw lineError(file_, "*MESH_VERTEX needs a number and x, y and z");
+void MeshsmithReader::vertex(const readers::EditorAseLine& read) {
+    const auto [i, x, y, z] = std::tuple(read.number, read.x, read.y, read.z);
+    if (read.fields < 4) throw lineError(file_, "*MESH_VERTEX needs a number and x, y and z");
     const auto u = static_cast<std::size_t>(vertexNumber(i, "*MESH_VERTEX"));
     if (!finite(x, y, z)) throw lineError(file_, "a vertex coordinate is not a finite number");
     object_.vertices[u] = merger_.merge(x, y, z);
@@ -165,8 +158,9 @@ void MeshsmithReader::vertex(const ScanResult& r, std::int32_t i, float x, float
     object_.lastVertex = i;
 }
 
-void MeshsmithReader::textureVertex(const ScanResult& r, std::int32_t i, float u, float v) {
-    if (r.converted < 3) throw lineError(file_, "*MESH_TVERT needs a number and u and v");
+void MeshsmithReader::textureVertex(const readers::EditorAseLine& read) {
+    const auto [i, u, v] = std::tuple(read.number, read.x, read.y);
+    if (read.fields < 3) throw lineError(file_, "*MESH_TVERT needs a number and u and v");
     const auto at = static_cast<std::size_t>(vertexNumber(i, "*MESH_TVERT"));
     if (!finite(u, v, 0)) throw lineError(file_, "a texture coordinate is not a finite number");
     object_.tx[at] = u;
@@ -183,10 +177,11 @@ std::int32_t MeshsmithReader::stringOfMaterial(std::int32_t material) {
     return materialString_[m];
 }
 
-void MeshsmithReader::materialRef(const ScanResult& r, std::int32_t material) {
+void MeshsmithReader::materialRef(const readers::EditorAseLine& read) {
+    const std::int32_t material = read.number;
     if (!object_.started) throw lineError(file_, "*MATERIAL_REF outside an object");
     if (object_.ended) throw lineError(file_, "a second *MATERIAL_REF for one object");
-    if (r.converted < 1) throw lineError(file_, "*MATERIAL_REF needs a material number");
+    if (read.fields < 1) throw lineError(file_, "*MATERIAL_REF needs a material number");
     const std::int32_t stringNum = stringOfMaterial(material);
     const int count = object_.lastVertex + 1;
     for (int i = 0; i < count; ++i) {
