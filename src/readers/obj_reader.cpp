@@ -65,7 +65,7 @@ class ObjLines {
   private:
     void useMaterial(const std::string& name) {
         if (name.empty()) throw lineError(file_, "usemtl needs a material name");
-        textureName(file_, name);
+        textureName(file_, name); // refuses a name no 3DO could hold, for either side
         PlainMesh& mesh = result.mesh;
         const auto [known, added] =
             materialNumbers_.try_emplace(name, static_cast<std::int32_t>(mesh.materials.size()));
