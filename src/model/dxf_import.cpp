@@ -36,6 +36,21 @@ std::vector<DxfCorner> outlineCorners(const std::vector<DxfCorner>& outline) {
     return distinct;
 }
 
+// The corners of a polyface mesh's face as a polygon's: the positions of its
+// corner numbers in the record's order, counted as a polyline's are. Empty
+// when fewer than three distinct positions remain.
+std::vector<DxfCorner> meshFaceCorners(const DxfEntity& mesh, const DxfFaceRecord& face) {
+    std::vector<DxfCorner> corners;
+    for (std::int64_t n : face.corners)
+        if (n > 0) corners.push_back(mesh.outline[static_cast<std::size_t>(n - 1)]);
+    corners = outlineCorners(corners);
+    std::size_t distinct = 0;
+    for (auto c = corners.begin(); c != corners.end(); ++c)
+        distinct += std::find(corners.begin(), c, *c) == c ? 1 : 0;
+    if (distinct < 3) corners.clear();
+    return corners;
+}
+
 // The corners of a face as it is stored: neighbouring corners at one position
 // (also the last and the first) count once, so a face written as a triangle,
 // whichever pair of its four corners repeats, becomes one. Faces that do not
@@ -102,6 +117,20 @@ class DxfMerge {
         return true;
     }
 
+    // A polygon for every face of the mesh; returns how many faces were left
+    // out for having fewer than three distinct corners.
+    std::size_t addMesh(const DxfEntity& mesh, RandomColours& colours) {
+        std::size_t leftOut = 0;
+        for (const DxfFaceRecord& face : mesh.faces) {
+            const std::vector<DxfCorner> corners = meshFaceCorners(mesh, face);
+            if (corners.empty())
+                ++leftOut;
+            else
+                addPolygon(corners, colours);
+        }
+        return leftOut;
+    }
+
   private:
     // A new untextured polygon over the corners, all looked up before any is added.
     void addPolygon(std::span<const DxfCorner> corners, RandomColours& colours) {
@@ -135,7 +164,7 @@ class DxfMerge {
 
 // The corners an entity was read with.
 std::span<DxfCorner> cornersOf(DxfEntity& e) {
-    if (e.kind == DxfKind::Polyline) return e.outline;
+    if (e.kind == DxfKind::Polyline || e.kind == DxfKind::Polyface) return e.outline;
     return std::span<DxfCorner>(e.corners.data(), static_cast<std::size_t>(dxfCornerCount(e.kind)));
 }
 
@@ -175,6 +204,7 @@ void startReplacement(Project& p) {
 struct Added {
     std::size_t vertices = 0, lines = 0, polygons = 0;
     std::size_t shortOutlines = 0; // polylines of fewer than three corners
+    std::size_t flatFaces = 0;     // polyface faces of fewer than three distinct corners
 };
 
 std::string logLine(DxfKind kind, ImportMode mode, std::size_t n, const std::string& path) {
@@ -210,6 +240,7 @@ void logAdded(LogSink& log, DxfKind kind, const std::vector<DxfEntity>& entities
         return log.addLine(logLine(kind, mode, added.lines, path));
     case DxfKind::Face:
     case DxfKind::Polyline:
+    case DxfKind::Polyface:
         return log.addLine(logLine(DxfKind::Face, mode, added.polygons, path));
     case DxfKind::All:
         break;
@@ -222,13 +253,26 @@ void logAdded(LogSink& log, DxfKind kind, const std::vector<DxfEntity>& entities
     if (held[2]) log.addLine(logLine(DxfKind::Face, mode, added.polygons, path));
 }
 
+std::size_t polygonCount(const std::vector<DxfEntity>& entities) {
+    std::size_t n = 0;
+    for (const DxfEntity& e : entities) {
+        if (e.kind == DxfKind::Polyface) n += e.faces.size();
+        if (e.kind == DxfKind::Face || e.kind == DxfKind::Polyline) ++n;
+    }
+    return n;
+}
+
+// The refusal for a file without entities of the kind.
+std::string noEntitiesMessage(DxfKind kind) {
+    if (kind == DxfKind::All)
+        return std::string("Sorry, no ") + dxfEntityName(kind) + " objects in DXF file...";
+    if (kind == DxfKind::Polyface) return "Sorry, no polyface meshes in DXF file...";
+    return std::string("Sorry, no '") + dxfEntityName(kind) + "' objects in DXF file...";
+}
+
 Added mergeEntities(Project& p, std::vector<DxfEntity>& entities, RandomColours& colours) {
     DxfMerge merge(p, cornerCount(entities));
-    p.object.polygons.reserve(p.object.polygons.size() +
-                              static_cast<std::size_t>(std::count_if(
-                                  entities.begin(), entities.end(), [](const DxfEntity& e) {
-                                      return e.kind == DxfKind::Face || e.kind == DxfKind::Polyline;
-                                  })));
+    p.object.polygons.reserve(p.object.polygons.size() + polygonCount(entities));
     Added added;
     for (const DxfEntity& e : entities) {
         switch (e.kind) {
@@ -245,6 +289,12 @@ Added mergeEntities(Project& p, std::vector<DxfEntity>& entities, RandomColours&
             else
                 ++added.shortOutlines;
             break;
+        case DxfKind::Polyface: {
+            const std::size_t leftOut = merge.addMesh(e, colours);
+            added.polygons += e.faces.size() - leftOut;
+            added.flatFaces += leftOut;
+            break;
+        }
         default:
             added.vertices += merge.addVertex(e) ? 1 : 0;
         }
@@ -263,12 +313,7 @@ OperationResult importDxfText(Project& p, std::string_view text, const std::stri
     DxfPolyfaces skipped;
     if (!readDxfEntities(text, kind, entities, error, skipped))
         return fileFailure(log, "importing", path, error);
-    if (entities.empty() && kind == DxfKind::All)
-        return OperationResult::refused(std::string("Sorry, no ") + dxfEntityName(kind) +
-                                        " objects in DXF file...");
-    if (entities.empty())
-        return OperationResult::refused(std::string("Sorry, no '") + dxfEntityName(kind) +
-                                        "' objects in DXF file...");
+    if (entities.empty()) return OperationResult::refused(noEntitiesMessage(kind));
 
     const ImportMode mode = importModeOf(p);
     const auto offset = importOffset(mode, prompts);
@@ -289,6 +334,10 @@ OperationResult importDxfText(Project& p, std::string_view text, const std::stri
     if (added.shortOutlines > 0)
         log.addLine("Skipped " + std::to_string(added.shortOutlines) +
                     " polyline(s) of fewer than three corners: they are not imported as polygons");
+    if (added.flatFaces > 0)
+        log.addLine("Skipped " + std::to_string(added.flatFaces) +
+                    " polyface face(s) of fewer than three distinct corners: they are not "
+                    "imported as polygons");
     if (skipped.meshes + skipped.faces > 0)
         log.addLine("Skipped " + std::to_string(skipped.meshes) + " polyface mesh(es) with " +
                     std::to_string(skipped.faces) +

@@ -16,7 +16,8 @@ namespace meshsmith {
 inline constexpr const char* kBinaryDxfMessage = "Binary DXF format not supported...";
 
 // Imports every entity of `kind`, or for All every POINT, LINE, 3DFACE and
-// POLYLINE in file order (see readDxfEntities for how they are read).
+// POLYLINE (polyface meshes too) in file order (see readDxfEntities for how
+// they are read).
 //
 // Replace mode (GeometryPresent clear): the vertex, line, visualization-line,
 // polygon and collision tables start empty. Append mode (GeometryPresent set):
@@ -36,19 +37,26 @@ inline constexpr const char* kBinaryDxfMessage = "Binary DXF format not supporte
 //    of which neighbouring ones at one position count once, and the last
 //    when it closes the outline on the first (as the DXF export writes a
 //    polygon). An outline of fewer than three corners is skipped.
+//  - Polyface mesh: for every face record a new untextured polygon in random
+//    colours over the positions of its corner numbers, in the record's order,
+//    counted as a polyline's corners are. A face of fewer than three distinct
+//    positions is left out.
 // So a file of the export read as All gives back the vertices, lines and
 // polygons it was written from (the POINTs come first: the vertex table in
 // its order). The log gets the count of what was added (for All, a line for
 // each of vertices, lines and polygons that the file held), how many
-// polylines were too short and, when the file holds polyface meshes, how many
-// meshes and faces were skipped; then the bounds are updated.
+// polylines were too short and how many polyface faces were left out, and,
+// when the kind does not read the file's polyface meshes, how many meshes and
+// faces were skipped; then the bounds are updated.
 //
 // Refused, with the message shown and nothing changed: a binary DXF; a file
 // without entities of the kind ("Sorry, no 'LINE' objects in DXF file...";
-// for All "Sorry, no POINT, LINE, 3DFACE or POLYLINE objects in DXF file...").
+// for All "Sorry, no POINT, LINE, 3DFACE or POLYLINE objects in DXF file...",
+// for Polyface "Sorry, no polyface meshes in DXF file...").
 // Failed, with the error shown and logged with its line, and the project
 // exactly as before: an unreadable file, a value that is not a number, a
-// missing corner code or an entity cut off by the end of the file.
+// missing corner code, an entity cut off by the end of the file or a face
+// record's corner number beyond its mesh's vertices.
 OperationResult importDxf(Project& p, const std::string& path, DxfKind kind, UserPrompts& prompts,
                           LogSink& log, RandomColours& colours);
 

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace meshsmith {
@@ -32,6 +33,16 @@ std::string_view quoted(std::string_view line) {
     constexpr std::size_t kLongest = 60;
     return line.size() > kLongest ? line.substr(0, kLongest) : line;
 }
+
+FileError notAGroupCode(std::string_view line, std::size_t number) {
+    return {"'" + std::string(quoted(line)) + "' is not a valid group code", number};
+}
+
+// The names the walks look for: those of kDxfKinds up to Polyline (a
+// polyface mesh is a POLYLINE too), then the end of a POLYLINE's VERTEX run.
+constexpr std::array<std::string_view, 6> kEntityNames{"POINT",  "VERTEX",   "LINE",
+                                                       "3DFACE", "POLYLINE", "SEQEND"};
+constexpr std::size_t kSeqend = 5;
 
 // Walks the lines of a text, numbering them from 1. A copy walks on from
 // where the original stands.
@@ -65,8 +76,7 @@ class LineCursor {
 // Calls found(name's index in `names`, cursor) for every line that is one of
 // the names right after a line with group code 0; the cursor stands on it.
 template <typename Found>
-bool forEachEntity(std::string_view text, const std::vector<std::string_view>& names,
-                   Found&& found) {
+bool forEachEntity(std::string_view text, std::span<const std::string_view> names, Found&& found) {
     LineCursor cursor(text);
     std::string_view line, previous;
     bool first = true;
@@ -109,9 +119,53 @@ bool isFaceRecord(const LineCursor& at) {
     return (flags & kFaceRecordFlag) != 0 && (flags & kPolyfaceMeshFlag) == 0;
 }
 
-// A POLYLINE that is a mesh, not an outline.
-bool isMesh(const LineCursor& at) {
-    return (entityFlags(at) & (kPolyfaceMeshFlag | kPolygonMeshFlag)) != 0;
+// What the POLYLINE the cursor stands on is: Polyline (an outline) or
+// Polyface; nullopt for a polygon mesh, which is never read as polygons.
+std::optional<DxfKind> polylineKind(const LineCursor& at) {
+    const int flags = entityFlags(at);
+    if ((flags & kPolyfaceMeshFlag) != 0) return DxfKind::Polyface;
+    if ((flags & kPolygonMeshFlag) != 0) return std::nullopt;
+    return DxfKind::Polyline;
+}
+
+// Reads the corner numbers (group codes 71 to 74) of the face record whose
+// name the cursor stands on, up to the next group code 0 or the end of the text.
+bool readFaceRecord(LineCursor cursor, DxfFaceRecord& face, FileError& error) {
+    face.line = cursor.number();
+    std::string_view codeLine, valueLine;
+    while (cursor.next(codeLine)) {
+        const auto code = groupCode(codeLine);
+        if (!code) {
+            error = notAGroupCode(codeLine, cursor.number());
+            return false;
+        }
+        if (*code == 0 || !cursor.next(valueLine)) return true;
+        if (*code < 71 || *code > 74) continue;
+        const auto number = parseInteger(trimBlanks(valueLine));
+        if (!number) {
+            error = {notAnIntegerMessage(quoted(valueLine)), cursor.number()};
+            return false;
+        }
+        const std::int64_t n = *number;
+        face.corners[static_cast<std::size_t>(*code - 71)] = n < 0 ? -n : n;
+    }
+    return true;
+}
+
+// False, naming the record, at the first face record with a corner number
+// beyond its mesh's position vertices.
+bool checkFaceCorners(const std::vector<DxfEntity>& entities, FileError& error) {
+    for (const DxfEntity& mesh : entities)
+        for (const DxfFaceRecord& face : mesh.faces)
+            for (std::int64_t n : face.corners) {
+                if (n <= static_cast<std::int64_t>(mesh.outline.size())) continue;
+                error = {"The face record names vertex " + std::to_string(n) +
+                             ", but its polyface mesh has " + std::to_string(mesh.outline.size()) +
+                             " vertices",
+                         face.line};
+                return false;
+            }
+    return true;
 }
 
 // Where the value texts of one entity's coordinates stand.
@@ -163,8 +217,7 @@ class EntityReader {
             if (!cursor.next(codeLine)) return true;
             auto code = groupCode(codeLine);
             if (!code) {
-                error_ = {"'" + std::string(quoted(codeLine)) + "' is not a valid group code",
-                          cursor.number()};
+                error_ = notAGroupCode(codeLine, cursor.number());
                 return false;
             }
             if (*code == 0) {
@@ -219,6 +272,77 @@ class EntityReader {
     std::size_t name_ = 0;
 };
 
+// Where readDxfEntities puts each entity that its walk meets.
+class EntityCollector {
+  public:
+    EntityCollector(DxfKind kind, std::vector<DxfEntity>& entities, FileError& error,
+                    DxfPolyfaces& skipped)
+        : kind_(kind), entities_(entities), error_(error), skipped_(skipped) {}
+
+    // The entity named kEntityNames[name], on whose name the cursor stands.
+    bool found(std::size_t name, const LineCursor& at) {
+        if (name == kSeqend) {
+            into_ = Into::Nothing;
+            return true;
+        }
+        const DxfKind kind = kDxfKinds[name];
+        if (kind == DxfKind::Vertex) return vertex(at);
+        into_ = Into::Nothing;
+        if (kind == DxfKind::Polyline) return polyline(at);
+        return !wanted(kind) || read(kind, at, entities_.emplace_back());
+    }
+
+  private:
+    // Where the VERTEX entities met go: entities of their own, or into entities_.back().
+    enum class Into { Nothing, Outline, Mesh };
+
+    bool wanted(DxfKind k) const {
+        return k == kind_ || (kind_ == DxfKind::All && k != DxfKind::Vertex);
+    }
+
+    bool vertex(const LineCursor& at) {
+        if (isFaceRecord(at)) {
+            if (into_ == Into::Mesh)
+                return readFaceRecord(at, entities_.back().faces.emplace_back(), error_);
+            ++skipped_.faces;
+            return true;
+        }
+        if (into_ == Into::Nothing && !wanted(DxfKind::Vertex)) return true;
+        DxfEntity vertex;
+        if (!read(DxfKind::Vertex, at, vertex)) return false;
+        if (into_ == Into::Nothing)
+            entities_.push_back(vertex);
+        else
+            entities_.back().outline.push_back(vertex.corners[0]);
+        return true;
+    }
+
+    bool polyline(const LineCursor& at) {
+        const std::optional<DxfKind> kind = polylineKind(at);
+        if (!kind) return true;
+        if (!wanted(*kind)) {
+            if (*kind == DxfKind::Polyface) ++skipped_.meshes;
+            return true;
+        }
+        DxfEntity& e = entities_.emplace_back();
+        e.kind = *kind;
+        e.line = at.number();
+        into_ = *kind == DxfKind::Polyface ? Into::Mesh : Into::Outline;
+        return true;
+    }
+
+    bool read(DxfKind kind, const LineCursor& at, DxfEntity& e) {
+        e.kind = kind;
+        return EntityReader(kind, error_).read(at, e);
+    }
+
+    DxfKind kind_;
+    std::vector<DxfEntity>& entities_;
+    FileError& error_;
+    DxfPolyfaces& skipped_;
+    Into into_ = Into::Nothing;
+};
+
 } // namespace
 
 const char* dxfEntityName(DxfKind kind) {
@@ -232,6 +356,7 @@ const char* dxfEntityName(DxfKind kind) {
     case DxfKind::Face:
         return "3DFACE";
     case DxfKind::Polyline:
+    case DxfKind::Polyface:
         return "POLYLINE";
     case DxfKind::All:
         return "POINT, LINE, 3DFACE or POLYLINE";
@@ -258,18 +383,19 @@ bool isBinaryDxf(std::string_view text) {
     return LineCursor(text).next(first) && first == "AutoCAD Binary DXF";
 }
 
-std::array<std::size_t, 5> countDxfEntities(std::string_view text) {
-    std::array<std::size_t, 5> counts{};
-    std::vector<std::string_view> names;
-    for (DxfKind kind : kDxfKinds)
-        names.emplace_back(dxfEntityName(kind));
-    forEachEntity(text, names, [&](std::size_t k, const LineCursor& at) {
-        const DxfKind kind = kDxfKinds[k];
-        if (kind == DxfKind::Vertex && isFaceRecord(at)) return true;
-        if (kind == DxfKind::Polyline && isMesh(at)) return true;
-        ++counts[k];
-        return true;
-    });
+DxfCounts countDxfEntities(std::string_view text) {
+    DxfCounts counts;
+    forEachEntity(text, std::span(kEntityNames).first(kSeqend),
+                  [&](std::size_t k, const LineCursor& at) {
+                      std::optional<DxfKind> kind = kDxfKinds[k];
+                      if (kind == DxfKind::Vertex && isFaceRecord(at)) {
+                          ++counts.faces;
+                          return true;
+                      }
+                      if (kind == DxfKind::Polyline) kind = polylineKind(at);
+                      if (kind) ++counts.entities[static_cast<std::size_t>(*kind)];
+                      return true;
+                  });
     return counts;
 }
 
@@ -290,58 +416,9 @@ bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>
                      FileError& error, DxfPolyfaces& skipped) {
     entities.clear();
     skipped = {};
-    const auto wanted = [kind](DxfKind k) {
-        return k == kind || (kind == DxfKind::All && k != DxfKind::Vertex);
-    };
-    // One walk over every name that matters: the entities wanted, the parts of
-    // polylines and of polyface meshes (whose names may be wanted too: VERTEX).
-    std::vector<std::string_view> names;
-    for (DxfKind k : kDxfKinds)
-        names.emplace_back(dxfEntityName(k));
-    names.emplace_back("SEQEND");
-    bool inOutline = false; // the VERTEX entities met are the corners of entities.back()
-    return forEachEntity(text, names, [&](std::size_t k, const LineCursor& at) {
-        if (k == kDxfKinds.size()) { // SEQEND
-            inOutline = false;
-            return true;
-        }
-        const DxfKind found = kDxfKinds[k];
-        if (found == DxfKind::Vertex) {
-            if (isFaceRecord(at)) {
-                ++skipped.faces;
-                return true;
-            }
-            if (!inOutline && !wanted(DxfKind::Vertex)) return true;
-            DxfEntity vertex;
-            if (!EntityReader(DxfKind::Vertex, error).read(at, vertex)) return false;
-            if (inOutline) {
-                entities.back().outline.push_back(vertex.corners[0]);
-            } else {
-                vertex.kind = DxfKind::Vertex;
-                entities.push_back(vertex);
-            }
-            return true;
-        }
-        inOutline = false;
-        if (found == DxfKind::Polyline) {
-            const int flags = entityFlags(at);
-            if ((flags & kPolyfaceMeshFlag) != 0) ++skipped.meshes;
-            if ((flags & (kPolyfaceMeshFlag | kPolygonMeshFlag)) != 0 || !wanted(found))
-                return true;
-            DxfEntity outline;
-            outline.kind = found;
-            outline.line = at.number();
-            entities.push_back(std::move(outline));
-            inOutline = true;
-            return true;
-        }
-        if (!wanted(found)) return true;
-        DxfEntity entity;
-        if (!EntityReader(found, error).read(at, entity)) return false;
-        entity.kind = found;
-        entities.push_back(entity);
-        return true;
-    });
+    EntityCollector collector(kind, entities, error, skipped);
+    const auto found = [&](std::size_t k, const LineCursor& at) { return collector.found(k, at); };
+    return forEachEntity(text, kEntityNames, found) && checkFaceCorners(entities, error);
 }
 
 } // namespace meshsmith

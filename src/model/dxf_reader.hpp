@@ -1,7 +1,7 @@
 #pragma once
 // Reading the entities of an AutoCAD R12 DXF text that the editor imports:
 // POINT, VERTEX, LINE, 3DFACE and POLYLINE, and of each only its corner
-// coordinates.
+// coordinates (and a polyface mesh's corner numbers).
 //
 // The text is a list of lines (split at CR LF, LF or CR, as splitLines splits
 // it; the reading walks the text and copies no line) in which group-code
@@ -16,47 +16,54 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace meshsmith {
 
-// The five kinds of entity, in the order in which kDxfKinds lists them, and
+// The six kinds of entity, in the order in which kDxfKinds lists them, and
 // All: every entity that makes up an object (POINT, LINE, 3DFACE and
-// POLYLINE, not the VERTEX entities, which are a POLYLINE's corners), read in
-// file order, so that a file that the DXF export wrote gives back its
-// vertices, lines and polygons. A kind's value is its index in arrays that
-// follow the order of kDxfChoices.
-enum class DxfKind { Point, Vertex, Line, Face, Polyline, All };
-inline constexpr std::array<DxfKind, 5> kDxfKinds{DxfKind::Point, DxfKind::Vertex, DxfKind::Line,
-                                                  DxfKind::Face, DxfKind::Polyline};
-inline constexpr std::array<DxfKind, 6> kDxfChoices{
-    DxfKind::Point, DxfKind::Vertex, DxfKind::Line, DxfKind::Face, DxfKind::Polyline, DxfKind::All};
+// POLYLINE, polyface meshes included, not the VERTEX entities, which are a
+// POLYLINE's corners), read in file order, so that a file that the DXF export
+// wrote gives back its vertices, lines and polygons. Polyline is a POLYLINE
+// that is no mesh, Polyface a POLYLINE with the polyface flag. A kind's value
+// is its index in arrays that follow the order of kDxfChoices.
+enum class DxfKind { Point, Vertex, Line, Face, Polyline, Polyface, All };
+inline constexpr std::array<DxfKind, 6> kDxfKinds{DxfKind::Point,    DxfKind::Vertex,
+                                                  DxfKind::Line,     DxfKind::Face,
+                                                  DxfKind::Polyline, DxfKind::Polyface};
+inline constexpr std::array<DxfKind, 7> kDxfChoices{
+    DxfKind::Point,    DxfKind::Vertex,   DxfKind::Line, DxfKind::Face,
+    DxfKind::Polyline, DxfKind::Polyface, DxfKind::All};
 
-// "POINT", "VERTEX", "LINE", "3DFACE" or "POLYLINE"; for All the four it
-// reads, "POINT, LINE, 3DFACE or POLYLINE".
+// "POINT", "VERTEX", "LINE", "3DFACE" or "POLYLINE" (for Polyline and
+// Polyface); for All the four it reads, "POINT, LINE, 3DFACE or POLYLINE".
 const char* dxfEntityName(DxfKind kind);
-// 1 for POINT and VERTEX, 2 for LINE, 4 for 3DFACE; 0 for POLYLINE (its
-// corners are its VERTEX entities) and All.
+// 1 for POINT and VERTEX, 2 for LINE, 4 for 3DFACE; 0 for POLYLINE and
+// polyface meshes (their corners are VERTEX entities) and All.
 int dxfCornerCount(DxfKind kind);
 
 // True when the first line marks the binary form of DXF, which is not read.
 bool isBinaryDxf(std::string_view text);
 
-// How many entities of each kind the text holds, in the order of kDxfKinds.
-// The face records of polyface meshes are no vertices and are not counted;
-// the meshes (polyface and polygon meshes) are not counted as POLYLINE.
-std::array<std::size_t, 5> countDxfEntities(std::string_view text);
-
 // Polyface meshes (POLYLINE entities with flag 64 in group code 70) and their
-// face records (VERTEX entities with flag 128 but not 64), which the import
-// does not read: their vertices are read as VERTEX entities, their faces are
-// not made into polygons. Polygon meshes (flag 16) are not read as polygons
-// either; their vertices are VERTEX entities.
+// face records (VERTEX entities with flag 128 but not 64). Polygon meshes
+// (flag 16) are never read as polygons; their vertices are VERTEX entities.
 struct DxfPolyfaces {
     std::size_t meshes = 0, faces = 0;
 };
+
+// How many entities of each kind the text holds, in the order of kDxfKinds
+// (Polyface: the polyface meshes), and the face records of polyface meshes.
+// Face records are no vertices and are not counted as VERTEX; meshes are not
+// counted as POLYLINE.
+struct DxfCounts {
+    std::array<std::size_t, kDxfKinds.size()> entities{};
+    std::size_t faces = 0;
+};
+DxfCounts countDxfEntities(std::string_view text);
 
 // The lines as one text that the functions here read as those lines (each
 // followed by a line feed; the lines must hold no CR or LF).
@@ -67,11 +74,21 @@ struct DxfCorner {
     friend bool operator==(const DxfCorner&, const DxfCorner&) = default;
 };
 
+// One face of a polyface mesh: the 1-based numbers of the mesh's position
+// vertices from group codes 71 to 74, without their signs (a negative number
+// only hides the edge that starts there); 0 where there is no corner.
+struct DxfFaceRecord {
+    std::array<std::int64_t, 4> corners{};
+    std::size_t line = 0; // 1-based line of the record's VERTEX name
+};
+
 struct DxfEntity {
     std::array<DxfCorner, 4> corners; // the first dxfCornerCount(kind) are set
     std::size_t line = 0;             // 1-based line of the entity's name
     DxfKind kind = DxfKind::Point;
-    std::vector<DxfCorner> outline; // POLYLINE: the corners of its VERTEX entities
+    std::vector<DxfCorner> outline;   // POLYLINE: the corners of its VERTEX entities;
+                                      // polyface mesh: its position vertices
+    std::vector<DxfFaceRecord> faces; // polyface mesh: its face records
 };
 
 // Reads the corners of every entity of `kind` (of every kind that All
@@ -81,12 +98,16 @@ struct DxfEntity {
 // stand; a missing 30-code means z = 0, and a 3DFACE without a fourth corner
 // repeats its third. A POLYLINE that is no mesh takes the corner of every
 // VERTEX entity after it, up to its SEQEND (or the next POINT, LINE, 3DFACE
-// or POLYLINE), as they stand; its bulges (arcs) are not read. Fails, with the line
-// at fault, on a value that is not a number (or does not fit a float), on a
-// group-code line that is not a number, on a missing 1x- or 2x-code, and on
-// an entity cut off by the end of the text. `entities` then holds nothing
+// or POLYLINE), as they stand; its bulges (arcs) are not read. A polyface
+// mesh takes its VERTEX entities the same way: the face records as `faces`,
+// the others as its position vertices, numbered from 1 in file order.
+// Fails, with the line at fault, on a value that is not a number (or does not
+// fit a float, or for a corner number an integer), on a group-code line that
+// is not a number, on a missing 1x- or 2x-code, on an entity cut off by the
+// end of the text, and on a face record's corner number beyond its mesh's
+// position vertices (the record's line). `entities` then holds nothing
 // useful. In the same pass `skipped` counts the polyface meshes and face
-// records met up to the end (or up to the fault).
+// records met up to the end (or up to the fault) that `kind` does not read.
 bool readDxfEntities(std::string_view text, DxfKind kind, std::vector<DxfEntity>& entities,
                      FileError& error, DxfPolyfaces& skipped);
 

@@ -7,6 +7,18 @@
 #include "text_file.hpp"
 
 namespace meshsmith {
+namespace {
+
+// "12 POINT objects in DXF"; for polyface meshes the meshes and their faces.
+std::string radioCaption(DxfKind kind, std::size_t count, std::size_t faces) {
+    const std::string n = std::to_string(count);
+    if (kind == DxfKind::Polyface)
+        return n + " polyface meshes with " + std::to_string(faces) + " faces in DXF";
+    if (kind == DxfKind::All) return n + " POINT, LINE, 3DFACE and POLYLINE objects in DXF";
+    return n + " " + dxfEntityName(kind) + " objects in DXF";
+}
+
+} // namespace
 
 DxfScan scanDxf(const std::string& path) {
     const std::optional<std::string> text = readWholeFile(path, nullptr);
@@ -28,25 +40,24 @@ DxfScan scanDxfText(std::string_view text, const std::string& path) {
         scan.message = kBinaryDxfMessage;
         return scan;
     }
-    const std::array<std::size_t, 5> counts = countDxfEntities(text);
-    if (counts == std::array<std::size_t, 5>{}) {
+    const DxfCounts counts = countDxfEntities(text);
+    if (counts.entities == decltype(counts.entities){}) {
         scan.message = "Unable to import from file '" + path + "'" + "\r" +
                        " No POINT, VERTEX, LINE or 3DFACE entities found !";
         return scan;
     }
     scan.ok = true;
     scan.caption = "Scanning file '" + fileNameOf(path) + "'";
+    scan.polyfaceFaces = counts.faces;
     std::size_t all = 0;
     for (std::size_t k = 0; k < kDxfKinds.size(); ++k) {
-        scan.counts[k] = counts[k];
-        scan.radioCaptions[k] =
-            std::to_string(counts[k]) + " " + dxfEntityName(kDxfKinds[k]) + " objects in DXF";
-        if (kDxfKinds[k] != DxfKind::Vertex) all += counts[k];
+        scan.counts[k] = counts.entities[k];
+        scan.radioCaptions[k] = radioCaption(kDxfKinds[k], counts.entities[k], counts.faces);
+        if (kDxfKinds[k] != DxfKind::Vertex) all += counts.entities[k];
     }
     const auto a = static_cast<std::size_t>(DxfKind::All);
     scan.counts[a] = all;
-    scan.radioCaptions[a] =
-        std::to_string(all) + " POINT, LINE, 3DFACE and POLYLINE objects in DXF";
+    scan.radioCaptions[a] = radioCaption(DxfKind::All, all, 0);
     for (std::size_t k = 0; k < kDxfChoices.size(); ++k)
         scan.enabled[k] = scan.counts[k] > 0;
     return scan;

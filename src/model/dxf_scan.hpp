@@ -20,17 +20,21 @@ namespace meshsmith {
 inline constexpr const char* kSelectObjectsMessage = "Select objects to import!";
 
 // What the "Scan DXF" dialog shows. Arrays follow kDxfChoices (POINT, VERTEX,
-// LINE, 3DFACE, POLYLINE and all: PRadioButton, VRadioButton, LRadioButton,
-// FRadioButton, PLRadioButton, ARadioButton). The count of all is that of
-// the POINT, LINE, 3DFACE and POLYLINE entities, which it reads together.
+// LINE, 3DFACE, POLYLINE, polyface meshes and all: PRadioButton,
+// VRadioButton, LRadioButton, FRadioButton, PLRadioButton, PFRadioButton,
+// ARadioButton). The count of polyface meshes is that of the meshes; the
+// count of all is that of the POINT, LINE, 3DFACE and POLYLINE entities
+// (polyface meshes included), which it reads together.
 struct DxfScan {
     bool ok = false;
     std::string message; // the refusal to show when !ok
-    std::array<std::size_t, 6> counts{};
-    std::string caption;                      // "Scanning file '" + file name + "'"
-    std::array<std::string, 6> radioCaptions; // "12 POINT objects in DXF" ... "30 POINT, LINE,
-                                              // 3DFACE and POLYLINE objects in DXF"
-    std::array<bool, 6> enabled{};            // count > 0; disabled ones are unchecked
+    std::array<std::size_t, kDxfChoices.size()> counts{};
+    std::size_t polyfaceFaces = 0; // the face records of the polyface meshes
+    std::string caption;           // "Scanning file '" + file name + "'"
+    // "12 POINT objects in DXF" ... "2 polyface meshes with 40 faces in DXF",
+    // "30 POINT, LINE, 3DFACE and POLYLINE objects in DXF"
+    std::array<std::string, kDxfChoices.size()> radioCaptions;
+    std::array<bool, kDxfChoices.size()> enabled{}; // count > 0; disabled ones are unchecked
 };
 
 // Reads and counts the file. Fails with "Unable to load file " + path when it

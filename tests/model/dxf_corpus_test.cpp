@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -114,5 +115,16 @@ TEST(DxfCorpus, PolylineVerticesOfR12AndNewerFiles) {
     EXPECT_EQ(mesh->project.object.vertices.size(), 768u);
     EXPECT_TRUE(mesh->log.contains("Skipped 4 polyface mesh(es) with 1290 face(s): their faces "
                                    "are not imported as polygons"));
-    EXPECT_EQ(scanDxf(meshes).counts[1], 768u);
+    const DxfScan scan = scanDxf(meshes);
+    EXPECT_EQ(scan.counts[1], 768u);
+    EXPECT_EQ(scan.radioCaptions[5], "4 polyface meshes with 1290 faces in DXF");
+    // Read as polyface meshes: 1060 triangles and 230 quads over the same
+    // vertices (counted with ezdxf).
+    auto faces = importCorpus(meshes, DxfKind::Polyface);
+    EXPECT_EQ(faces->project.object.vertices.size(), 768u);
+    ASSERT_EQ(faces->project.object.polygons.size(), 1290u);
+    EXPECT_EQ(std::count_if(faces->project.object.polygons.begin(),
+                            faces->project.object.polygons.end(),
+                            [](const ObjectData& poly) { return poly.VertexCount == 4; }),
+              1060);
 }

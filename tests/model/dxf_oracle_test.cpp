@@ -128,12 +128,15 @@ TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
         const char* file;
         DxfKind kind;
         std::size_t vertices, lines, polygons;
+        std::size_t quads = 0; // the first polygons are quads, the others triangles
     };
     for (const Case& c :
          {Case{"points.dxf", DxfKind::Point, 4, 0, 0}, Case{"lines.dxf", DxfKind::Line, 3, 2, 0},
-          Case{"faces.dxf", DxfKind::Face, 7, 0, 4}, Case{"polyline.dxf", DxfKind::Vertex, 6, 0, 0},
+          Case{"faces.dxf", DxfKind::Face, 7, 0, 4, 2},
+          Case{"polyline.dxf", DxfKind::Vertex, 6, 0, 0},
           Case{"polyline.dxf", DxfKind::Polyline, 6, 0, 1},
-          Case{"mixed.dxf", DxfKind::All, 17, 2, 5}}) {
+          Case{"polyface.dxf", DxfKind::Polyface, 8, 0, 7, 5},
+          Case{"mixed.dxf", DxfKind::All, 25, 2, 12}}) {
         Project p;
         ScriptedPrompts prompts;
         RecordingLog log;
@@ -146,10 +149,11 @@ TEST(DxfOracle, R12FilesWrittenByEzdxfImportWithTheRightCounts) {
         EXPECT_EQ(p.object.vertices.size(), c.vertices) << c.file;
         EXPECT_EQ(p.object.lines.size(), c.lines) << c.file;
         ASSERT_EQ(p.object.polygons.size(), c.polygons) << c.file;
-        for (std::size_t k = 0; c.kind == DxfKind::Face && k < p.object.polygons.size(); ++k)
-            EXPECT_EQ(p.object.polygons[k].VertexCount, k < 2 ? 5 : 4) << "quads, then triangles";
+        for (std::size_t k = 0; c.quads > 0 && k < p.object.polygons.size(); ++k)
+            EXPECT_EQ(p.object.polygons[k].VertexCount, k < c.quads ? 5 : 4) << c.file << " " << k;
         EXPECT_FALSE(findObjectFault(p.object));
     }
     const DxfScan mixed = scanDxf(dir.file("mixed.dxf"));
-    EXPECT_EQ(mixed.counts, (std::array<std::size_t, 6>{5, 6, 3, 4, 1, 13}));
+    EXPECT_EQ(mixed.counts, (std::array<std::size_t, 7>{5, 14, 3, 4, 1, 1, 14}));
+    EXPECT_EQ(mixed.polyfaceFaces, 7u);
 }

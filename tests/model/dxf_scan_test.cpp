@@ -41,6 +41,15 @@ TEST(DxfScan, RefusesWhatCannotBeImported) {
                                 " No POINT, VERTEX, LINE or 3DFACE entities found !");
 }
 
+TEST(DxfScan, CountsPolyfaceMeshesWithTheirFacesApart) {
+    const DxfScan scan = scanDxf(sourcePath("tests/data/imports/polyface.polyface.dxf"));
+    // The meshes' position vertices are VERTEX entities, their face records
+    // are not; the meshes are no POLYLINE outlines, but all reads them.
+    EXPECT_EQ(scan.counts, (std::array<std::size_t, 7>{0, 8, 0, 0, 0, 2, 2}));
+    EXPECT_EQ(scan.radioCaptions[5], "2 polyface meshes with 5 faces in DXF");
+    EXPECT_EQ(chosenDxfKind(scan, DxfKind::Polyface), DxfKind::Polyface);
+}
+
 TEST(DxfScanDialog, OnlyAnEnabledCheckedKindIsChosen) {
     TempFolder dir;
     const std::string path = dir.file("stand.dxf");

@@ -44,6 +44,7 @@ OperationResult runImport(const std::string& name, const std::string& path, Proj
     const DxfKind k = kind == ".line"       ? DxfKind::Line
                       : kind == ".face"     ? DxfKind::Face
                       : kind == ".polyline" ? DxfKind::Polyline
+                      : kind == ".polyface" ? DxfKind::Polyface
                       : kind == ".all"      ? DxfKind::All
                                             : DxfKind::Point;
     return importDxf(p, path, k, prompts, log, colours);

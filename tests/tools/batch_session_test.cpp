@@ -59,6 +59,7 @@ TEST(BatchSession, EveryCommandOverTheExample) {
     writeFile(dir.file("bad.3dp"), "Vertices\r\n1\r\n1\r\nx\r\n3\r\n");
     writeFile(dir.file("notes.3dp"), "# Notes\n");
     writeFile(dir.file("a.obj"), "v 0 0 0\n");
+    fs::copy_file(sourcePath("tests/data/imports/polyface.polyface.dxf"), dir.file("mesh.dxf"));
     std::vector<Args> commands;
     std::istringstream lines(readFile(sourcePath("tests/data/tools/batch_commands.txt")));
     for (std::string line; std::getline(lines, line);) {

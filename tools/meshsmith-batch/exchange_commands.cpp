@@ -91,7 +91,8 @@ std::optional<std::string> parseImportArgs(const Args& args, ImportArgs& a) {
 }
 
 // The kinds --kind names, in the order of kDxfChoices.
-constexpr const char* kKindNames[] = {"point", "vertex", "line", "3dface", "polyline", "all"};
+constexpr const char* kKindNames[] = {"point",    "vertex",   "line", "3dface",
+                                      "polyline", "polyface", "all"};
 
 std::optional<DxfKind> dxfKindNamed(const std::string& name) {
     for (std::size_t k = 0; k < kDxfChoices.size(); ++k)
@@ -163,12 +164,13 @@ int exportDxfCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
 int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const char* use = "import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z] "
-                      "[--kind point|vertex|line|3dface|polyline|all] [--seed N]";
+                      "[--kind point|vertex|line|3dface|polyline|polyface|all] [--seed N]";
     ImportArgs a;
     std::optional<std::string> problem = parseImportArgs(args, a);
     const std::string ext = lowerExtension(a.file);
     if (!problem && !a.kind.empty() && !dxfKindNamed(a.kind))
-        problem = "unknown kind '" + a.kind + "': point, vertex, line, 3dface, polyline or all";
+        problem =
+            "unknown kind '" + a.kind + "': point, vertex, line, 3dface, polyline, polyface or all";
     // A vertex text holds vertices only, a 3DOText file vertices and polygons:
     // there is nothing to choose, and a kind asked for would be ignored.
     if (!problem && !a.kind.empty() && (ext == "vtx" || ext == "txt"))

@@ -39,7 +39,7 @@ void usage(std::ostream& out) {
            "                                vertices (v), and lines (vl), and polygons (vlp) as "
            "DXF R12\n"
            "  import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z]\n"
-           "         [--kind point|vertex|line|3dface|polyline|all] [--seed N]\n"
+           "         [--kind point|vertex|line|3dface|polyline|polyface|all] [--seed N]\n"
            "                                geometry from .vtx, .txt or .dxf; without --into into "
            "a\n"
            "                                new project, with it appended (offsets as given);\n"

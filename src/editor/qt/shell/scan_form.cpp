@@ -28,10 +28,10 @@ ScanForm::ScanForm(Document& document, std::string path, const DxfScan& scan, Us
     setWindowTitle(scan.caption.empty() ? "Scan DXF" : QString::fromStdString(scan.caption));
     setModal(true);
 
-    const char* names[] = {"PRadioButton", "VRadioButton",  "LRadioButton",
-                           "FRadioButton", "PLRadioButton", "ARadioButton"};
-    QRadioButton** radios[] = {&pointRadio_, &vertexRadio_,   &lineRadio_,
-                               &faceRadio_,  &polylineRadio_, &allRadio_};
+    const char* names[] = {"PRadioButton",  "VRadioButton",  "LRadioButton", "FRadioButton",
+                           "PLRadioButton", "PFRadioButton", "ARadioButton"};
+    QRadioButton** radios[] = {&pointRadio_,    &vertexRadio_,   &lineRadio_, &faceRadio_,
+                               &polylineRadio_, &polyfaceRadio_, &allRadio_};
     // One group for them all, so checking one clears the others across the frames.
     auto* exclusive = new QButtonGroup(this);
     for (int k = 0; k < static_cast<int>(kDxfChoices.size()); ++k) {
@@ -56,14 +56,15 @@ ScanForm::ScanForm(Document& document, std::string path, const DxfScan& scan, Us
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group(this, "Import Vertices:", {pointRadio_, vertexRadio_}));
     layout->addWidget(group(this, "Import Vertices and Lines:", {lineRadio_}));
-    layout->addWidget(group(this, "Import Vertices and Polygons:", {faceRadio_, polylineRadio_}));
+    layout->addWidget(
+        group(this, "Import Vertices and Polygons:", {faceRadio_, polylineRadio_, polyfaceRadio_}));
     layout->addWidget(group(this, "Import Vertices, Lines and Polygons:", {allRadio_}));
     layout->addLayout(buttons);
 }
 
 QRadioButton* ScanForm::radio(int kind) const {
-    QRadioButton* const radios[] = {pointRadio_, vertexRadio_,   lineRadio_,
-                                    faceRadio_,  polylineRadio_, allRadio_};
+    QRadioButton* const radios[] = {pointRadio_,    vertexRadio_,   lineRadio_, faceRadio_,
+                                    polylineRadio_, polyfaceRadio_, allRadio_};
     return radios[kind];
 }
 

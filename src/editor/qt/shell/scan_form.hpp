@@ -1,9 +1,9 @@
 #pragma once
 // "Scan DXF": after the scan of a DXF file the user picks which kind of entity
-// to import (POINT, VERTEX, LINE, 3DFACE or POLYLINE), or all that make up an
-// object (POINT, LINE, 3DFACE and POLYLINE together: what the DXF export
-// writes). A kind the file does not hold is shown with its count 0, unchecked
-// and disabled.
+// to import (POINT, VERTEX, LINE, 3DFACE, POLYLINE or polyface meshes), or all
+// that make up an object (POINT, LINE, 3DFACE and POLYLINE together, polyface
+// meshes included: what the DXF export writes and more). A kind the file does not hold is shown
+// with its count 0, unchecked and disabled.
 
 #include "editor/core/document/document.hpp"
 #include "model/dxf_scan.hpp"
@@ -31,6 +31,7 @@ class ScanForm : public QDialog {
     QRadioButton* lineRadio_ = nullptr;
     QRadioButton* faceRadio_ = nullptr;
     QRadioButton* polylineRadio_ = nullptr;
+    QRadioButton* polyfaceRadio_ = nullptr;
     QRadioButton* allRadio_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

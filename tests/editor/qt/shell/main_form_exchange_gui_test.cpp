@@ -42,7 +42,9 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
         EXPECT_EQ(scan.windowTitle(), "Scanning file 'two lines.dxf'");
         EXPECT_EQ(radio("LRadioButton")->text(), "2 LINE objects in DXF");
         EXPECT_EQ(radio("PRadioButton")->text(), "0 POINT objects in DXF");
-        for (const char* kind : {"PRadioButton", "VRadioButton", "FRadioButton", "LRadioButton"})
+        EXPECT_EQ(radio("PFRadioButton")->text(), "0 polyface meshes with 0 faces in DXF");
+        for (const char* kind :
+             {"PRadioButton", "VRadioButton", "FRadioButton", "PFRadioButton", "LRadioButton"})
             EXPECT_EQ(radio(kind)->isEnabled(), *kind == 'L') << kind;
         button(&scan, "OKButton")->click(); // nothing chosen: the dialog stays
         EXPECT_EQ(h.prompts.messages.back(), "Select objects to import!");
