@@ -20,7 +20,8 @@ std::vector<std::int32_t> textureNumbers(const std::vector<readers::MeshMaterial
     std::vector<std::int32_t> out;
     for (const readers::MeshMaterial& m : materials) {
         const std::string name = readers::textureNameOf(m.bitmap).substr(0, kMaxStringLength);
-        out.push_back(numbers.emplace(name, static_cast<std::int32_t>(numbers.size())).first->second);
+        out.push_back(
+            numbers.emplace(name, static_cast<std::int32_t>(numbers.size())).first->second);
     }
     return out;
 }

@@ -46,7 +46,8 @@ void requireTextures(const TextSource& file, const MaxObject& object, const MaxM
     for (std::size_t i = 0; i < object.faces.size(); ++i) {
         const MaxFace& f = object.faces[i];
         if (!f.given)
-            throw lineError(file, object.label() + ": face " + std::to_string(i) + " was not given");
+            throw lineError(file,
+                            object.label() + ": face " + std::to_string(i) + " was not given");
         if (!bitmapOf(list, *ref, f.materialId))
             throw lineError(file, withoutBitmap(object, list, *ref, f));
     }
