@@ -7,33 +7,12 @@
 #include "converter/text_input.hpp"
 #include "reader_runs.hpp"
 #include "readers/max_materials.hpp"
-#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 using namespace meshsmith::kiln;
 using namespace meshsmith::kiln::test;
 namespace readers = meshsmith::readers;
-
-namespace {
-
-const std::string kSquare =
-    meshsmith::test::readFile(meshsmith::test::sourcePath("fuzz/seeds/kiln_3dsmax/square.ase"));
-
-// The square with the first occurrence of each `from` replaced by its `to`.
-std::string square(const std::vector<std::pair<std::string, std::string>>& edits) {
-    std::string text = kSquare;
-    for (const auto& [from, to] : edits) {
-        const std::size_t at = text.find(from);
-        if (at == std::string::npos) ADD_FAILURE() << "no " << from;
-        if (at != std::string::npos) text.replace(at, from.size(), to);
-    }
-    return text;
-}
-
-const std::string kFace1 = "*MESH_FACE    1:    A:    0 B:    2 C:    3";
-
-} // namespace
 
 TEST(Read3dsMax, SubMaterialsTakeTheBitmapsBeforeTheNextMaterial) {
     const std::string text =
@@ -49,7 +28,8 @@ TEST(Read3dsMax, SubMaterialsTakeTheBitmapsBeforeTheNextMaterial) {
         const readers::MaxBitmap* b = readers::bitmapOf(list, material, id);
         return b ? b->path : std::string("none");
     };
-    EXPECT_EQ(bitmap(0, 0), "grass.tga") << "only the first bitmap (the diffuse map) of each counts";
+    EXPECT_EQ(bitmap(0, 0), "grass.tga")
+        << "only the first bitmap (the diffuse map) of each counts";
     EXPECT_EQ(bitmap(0, 1), "sand.tga");
     EXPECT_EQ(bitmap(1, 0), "x\\brick.bmp");
     EXPECT_EQ(bitmap(1, 7), "x\\brick.bmp") << "a plain material ignores the face's id";
@@ -63,10 +43,10 @@ TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
         std::vector<std::pair<std::string, std::string>> edits;
         for (std::size_t i = 0; i + 1 < f.size(); i += 2)
             edits.emplace_back(f[i], f[i + 1]);
-        return read3dsMaxText(square(edits)).error;
+        return read3dsMaxText(maxSquare(edits)).error;
     });
-    const std::string noRef = square({{"*MATERIAL_REF 0", ""}});
-    EXPECT_EQ(read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error,
+    const std::string noRef = maxSquare({{"*MATERIAL_REF 0", ""}});
+    EXPECT_EQ(read3dsMaxText(noRef + maxSquareObject()).error,
               "Mesh \"Plane01\" (line 12) has faces but no *MATERIAL_REF: give it a material "
               "with a bitmap")
         << "a second mesh after one without a material";
