@@ -25,6 +25,12 @@ bool allFinite(float a, float b, float c) {
     return std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
 }
 
+// A keyword line whose first field is a number.
+struct NumberedLine {
+    const std::string& text;
+    std::int32_t number;
+};
+
 class MeshPass {
   public:
     MeshPass(TextSource& file, const MaxRules& rules, const MaxMaterialList& list, PlainMesh& mesh,
@@ -33,28 +39,13 @@ class MeshPass {
 
     void read(const std::string& line) {
         if (skipsMappingChannel(line)) return;
-        std::int32_t n = 0;
         std::string token;
-        if (matches(line, " *GEOMOBJECT %s", {&token}))
-            startObject(token);
-        else if (matches(line, " *NODE_NAME %s", {&token}))
-            nameObject(token);
-        else if (matches(line, " *MESH_NUMVERTEX %i", {&n}))
-            setVertexCount(n);
-        else if (matches(line, " *MESH_NUMFACES %i", {&n}))
-            setFaceCount(n);
-        else if (matches(line, " *MESH_VERTEX %i", {&n}))
-            vertex(line);
-        else if (matches(line, kFaceWithSmoothing))
-            face(line);
-        else if (matches(line, " *MESH_NUMTVERTEX %i", {&n}))
-            setTextureVertexCount(n);
-        else if (matches(line, " *MESH_TVERT %i", {&n}))
-            textureVertex(line);
-        else if (matches(line, " *MESH_TFACE %i", {&n}))
-            textureFace(line);
-        else if (matches(line, " *MATERIAL_REF %i", {&n}))
-            endObject(n);
+        if (matches(line, " *GEOMOBJECT %s", {&token})) return startObject(token);
+        if (matches(line, " *NODE_NAME %s", {&token})) return nameObject(token);
+        for (const auto& [pattern, take] : kNumberedLines) {
+            std::int32_t n = 0;
+            if (matches(line, pattern, {&n})) return (this->*take)({line, n});
+        }
     }
 
     // At the end of the file: an object still open never named its material.
@@ -96,20 +87,23 @@ class MeshPass {
         object_.named = true;
     }
 
-    void setVertexCount(std::int32_t n) {
+    void setVertexCount(const NumberedLine& l) {
+        const std::int32_t n = l.number;
         if (n < 0) throw lineError(file_, "the vertex count is negative");
         if (n > kMaxObjectVertices) throw CapacityError("vertex", kMaxObjectVertices);
         object_.vertex.assign(static_cast<std::size_t>(n), -1);
     }
 
-    void setFaceCount(std::int32_t n) {
+    void setFaceCount(const NumberedLine& l) {
+        const std::int32_t n = l.number;
         if (n < 0) throw lineError(file_, "the face count is negative");
         if (n > kMaxObjectFaces) throw CapacityError("polygon", kMaxObjectFaces);
         if (observer_) observer_->faceCount(n);
         object_.faces.assign(static_cast<std::size_t>(n), MaxFace{});
     }
 
-    void setTextureVertexCount(std::int32_t n) {
+    void setTextureVertexCount(const NumberedLine& l) {
+        const std::int32_t n = l.number;
         if (n < 0) throw lineError(file_, "the texture vertex count is negative");
         if (n > kMaxObjectTextureVertices)
             throw CapacityError("texture vertex", kMaxObjectTextureVertices);
@@ -121,16 +115,31 @@ class MeshPass {
         return checkedIndex(file_, object_, n, size, what, countLine);
     }
 
-    void vertex(const std::string& line) {
-        std::int32_t i = 0;
-        float x = 0, y = 0, z = 0;
-        if (scanFormatted(line, " *MESH_VERTEX %i %f %f %f", {&i, &x, &y, &z}).converted != 4)
-            throw lineError(file_, "a vertex needs its number and three coordinates");
-        const std::size_t at = checked(i, object_.vertex.size(), "vertex", "*MESH_NUMVERTEX");
+    // A numbered line of three reals, all of which must convert ("-1.#IND"
+    // reads as -1 followed by junk); `refusal` when they do not.
+    struct NumberedPoint {
+        std::int32_t number = 0;
+        std::array<float, 3> value{};
+    };
+    NumberedPoint numberedPoint(const std::string& line, const char* pattern,
+                                const char* refusal) const {
+        NumberedPoint p;
+        auto& [x, y, z] = p.value;
+        if (scanFormatted(line, pattern, {&p.number, &x, &y, &z}).converted != 4)
+            throw lineError(file_, refusal);
+        return p;
+    }
+
+    void vertex(const NumberedLine& l) {
+        const NumberedPoint p = numberedPoint(l.text, " *MESH_VERTEX %i %f %f %f",
+                                              "a vertex needs its number and three coordinates");
+        const std::size_t at =
+            checked(p.number, object_.vertex.size(), "vertex", "*MESH_NUMVERTEX");
+        const auto& [x, y, z] = p.value;
         if (!allFinite(x, y, z)) throw lineError(file_, "vertex coordinates must be finite");
-        if (observer_) observer_->vertex({x, y, z});
+        if (observer_) observer_->vertex(p.value);
         object_.vertex[at] = static_cast<std::int32_t>(mesh_.positions.size());
-        mesh_.positions.push_back({x, y, z});
+        mesh_.positions.push_back(p.value);
     }
 
     std::int32_t position(std::int32_t n) const {
@@ -141,7 +150,8 @@ class MeshPass {
         return object_.vertex[at];
     }
 
-    void face(const std::string& line) {
+    void face(const NumberedLine& l) {
+        const std::string& line = l.text;
         std::int32_t i = 0, a = 0, b = 0, c = 0, ab = 0, bc = 0, ca = 0, id = 0;
         std::string smoothing;
         const ScanResult with = scanFormatted(line, kFaceWithSmoothing,
@@ -162,19 +172,19 @@ class MeshPass {
         if (observer_) observer_->face(i, object_.name);
     }
 
-    void textureVertex(const std::string& line) {
-        std::int32_t i = 0;
-        float x = 0, y = 0, w = 0;
-        // All three values must convert: "-1.#IND" reads as -1 followed by junk.
-        if (scanFormatted(line, " *MESH_TVERT %i %f %f %f", {&i, &x, &y, &w}).converted != 4)
-            throw lineError(file_, "a texture vertex needs its number and three numbers");
+    void textureVertex(const NumberedLine& l) {
+        const NumberedPoint p =
+            numberedPoint(l.text, " *MESH_TVERT %i %f %f %f",
+                          "a texture vertex needs its number and three numbers");
         MaxTextureVertex& t = object_.textureVertices[checked(
-            i, object_.textureVertices.size(), "texture vertex", "*MESH_NUMTVERTEX")];
-        if (!allFinite(x, y, 0)) throw lineError(file_, "texture coordinates must be finite");
-        t = {{x, y}, true};
+            p.number, object_.textureVertices.size(), "texture vertex", "*MESH_NUMTVERTEX")];
+        const auto& [u, v, w] = p.value;
+        if (!allFinite(u, v, 0)) throw lineError(file_, "texture coordinates must be finite");
+        t = {{u, v}, true};
     }
 
-    void textureFace(const std::string& line) {
+    void textureFace(const NumberedLine& l) {
+        const std::string& line = l.text;
         std::int32_t i = 0;
         std::array<std::int32_t, 3> t{};
         if (scanFormatted(line, " *MESH_TFACE %i %i %i %i", {&i, &t[0], &t[1], &t[2]}).converted !=
@@ -192,6 +202,8 @@ class MeshPass {
         f.textured = true;
     }
 
+    void materialRef(const NumberedLine& l) { endObject(l.number); }
+
     // The object's faces join the mesh: at its *MATERIAL_REF, or without one
     // (`ref` nullopt) when the next object starts or the file ends.
     void endObject(std::optional<std::int32_t> ref) {
@@ -204,6 +216,18 @@ class MeshPass {
         mesh_.objectStarts.push_back(first);
         if (observer_) observer_->objectEnd(mesh_, first);
     }
+
+    using Take = void (MeshPass::*)(const NumberedLine&);
+    // The keyword lines after the object's own, tried in this order.
+    static constexpr std::pair<const char*, Take> kNumberedLines[] = {
+        {" *MESH_NUMVERTEX %i", &MeshPass::setVertexCount},
+        {" *MESH_NUMFACES %i", &MeshPass::setFaceCount},
+        {" *MESH_VERTEX %i", &MeshPass::vertex},
+        {kFaceWithSmoothing, &MeshPass::face},
+        {" *MESH_NUMTVERTEX %i", &MeshPass::setTextureVertexCount},
+        {" *MESH_TVERT %i", &MeshPass::textureVertex},
+        {" *MESH_TFACE %i", &MeshPass::textureFace},
+        {" *MATERIAL_REF %i", &MeshPass::materialRef}};
 
     TextSource& file_;
     const MaxRules& rules_;
