@@ -15,8 +15,9 @@ namespace meshsmith::kiln {
 // merged as the converter merges them (within 0.001), faces in the order and
 // with the corners the converter's tables hold them, texture coordinates as
 // the file gives them (v not turned over), materials as in `mesh`. Faces are
-// triangles; one without a material (and texture coordinates) is never
-// merged. Throws CapacityError when the converter's tables could not hold it.
+// triangles. Those without a material merge only with each other, and not at
+// all without texture coordinates (the editor's untextured faces). Throws
+// CapacityError when the converter's tables could not hold the mesh.
 readers::PlainMesh prepareMaxPolygons(const readers::PlainMesh& mesh);
 
 // The triangle of face `f` (flav 0, no plane yet): its corners through
