@@ -8,7 +8,9 @@
 #include "reader_text.hpp"
 #include "scan_format.hpp"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace meshsmith::readers {
 

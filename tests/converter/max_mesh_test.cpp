@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <iomanip>
 #include <sstream>
