@@ -7,6 +7,8 @@
 #include "readers/editor_ase_lines.hpp"
 #include "model/version.hpp"
 #include "readers.hpp"
+#include "readers/max_ase_reader.hpp"
+#include "readers/model_file.hpp"
 #include "threedo_writer.hpp"
 #include "tree_choice.hpp"
 
@@ -29,7 +31,6 @@ constexpr const char* kUsage =
     "  capacity, 666 for an OBJ face without texture coordinates.\n"
     "  3DO-Kiln --version prints the version.\n";
 
-constexpr const char* k3dsMaxHeader = "*3DSMAX_ASCIIEXPORT\t%i";
 
 // The display class of argument 3: an unsigned decimal number as the C
 // library reads one (white space skipped, a sign, digits up to the first
@@ -76,7 +77,7 @@ bool readInput(KilnState& k, TextSource& source, const std::string& input) {
         return false;
     }
     if (source.isUtf16()) {
-        std::printf("%s is UTF-16 text: save it as ANSI or UTF-8 text\n", input.c_str());
+        std::printf("%s\n", readers::utf16Refusal(input).c_str());
         return false;
     }
     std::string first;
@@ -87,10 +88,9 @@ bool readInput(KilnState& k, TextSource& source, const std::string& input) {
         return true;
     }
     std::int32_t version = 0;
-    const std::string header = withoutUtf8Mark(first);
-    if (matches(header, k3dsMaxHeader, {&version})) {
+    if (readers::isMaxAseHeader(first)) {
         read_3dsMax(k, source, fileName);
-    } else if (matches(header, readers::kEditorAseHeader, {&version})) {
+    } else if (matches(withoutUtf8Mark(first), readers::kEditorAseHeader, {&version})) {
         read_Meshsmith(k, source, fileName);
     } else {
         std::printf("ASE file format not recognised\n");

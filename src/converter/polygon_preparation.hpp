@@ -72,6 +72,9 @@ int FacingInNode(const KilnState& k, int polyNum, int planeNum);
 // polyNum; the last polygon then moves into the partner's slot. Only
 // triangles with a plane are merged. Returns 0.
 int FindAdj2(KilnState& k, int polyNum);
+// FindAdj2's merge, saying which triangle was merged into polyNum (the slot
+// the last polygon then moved into), or -1 when none was.
+int mergeWithLaterTriangle(KilnState& k, int polyNum);
 
 // 1 when vertex position pos1 of poly1 and pos2 of poly2 have equal red, blue,
 // green and alpha.

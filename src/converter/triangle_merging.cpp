@@ -164,6 +164,11 @@ int ColorMatch(const KilnState& k, int poly1, int pos1, int poly2, int pos2) {
 }
 
 int FindAdj2(KilnState& k, int polyNum) {
+    mergeWithLaterTriangle(k, polyNum);
+    return 0;
+}
+
+int mergeWithLaterTriangle(KilnState& k, int polyNum) {
     for (int j = polyNum + 1; j < k.polyCount; ++j) {
         SharedEdge s;
         if (!mergeable(k, polyNum, j, s)) continue;
@@ -177,9 +182,9 @@ int FindAdj2(KilnState& k, int polyNum) {
         k.polygon[static_cast<std::size_t>(j)] = k.polygon[last];
         k.e[static_cast<std::size_t>(j)] = k.e[last];
         --k.polyCount;
-        return 0;
+        return j;
     }
-    return 0;
+    return -1;
 }
 
 } // namespace meshsmith::kiln

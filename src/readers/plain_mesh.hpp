@@ -33,6 +33,10 @@ struct PlainMesh {
     std::vector<std::array<float, 3>> positions; // in file order, none merged
     std::vector<MeshFace> faces;
     std::vector<MeshMaterial> materials;
+    // Where the faces of each object begin, in order (the faces of a 3ds Max
+    // mesh, which the converter prepares one object at a time); empty when the
+    // file has no objects of its own: all faces are one.
+    std::vector<std::size_t> objectStarts;
 };
 
 } // namespace meshsmith::readers

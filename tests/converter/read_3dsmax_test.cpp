@@ -5,55 +5,37 @@
 
 #include "case_table.hpp"
 #include "converter/text_input.hpp"
-#include "converter/max_materials.hpp"
 #include "reader_runs.hpp"
-#include "support/temp_folder.hpp"
+#include "readers/max_materials.hpp"
 
 #include <gtest/gtest.h>
 
 using namespace meshsmith::kiln;
 using namespace meshsmith::kiln::test;
+namespace readers = meshsmith::readers;
 
-namespace {
-
-const std::string kSquare =
-    meshsmith::test::readFile(meshsmith::test::sourcePath("fuzz/seeds/kiln_3dsmax/square.ase"));
-
-// The square with the first occurrence of each `from` replaced by its `to`.
-std::string square(const std::vector<std::pair<std::string, std::string>>& edits) {
-    std::string text = kSquare;
-    for (const auto& [from, to] : edits) {
-        const std::size_t at = text.find(from);
-        if (at == std::string::npos) ADD_FAILURE() << "no " << from;
-        if (at != std::string::npos) text.replace(at, from.size(), to);
-    }
-    return text;
-}
-
-const std::string kFace1 = "*MESH_FACE    1:    A:    0 B:    2 C:    3";
-
-} // namespace
-
-TEST(Read3dsMax, SubMaterialsTakeTheBitmapPositionsBeforeTheNextMaterial) {
+TEST(Read3dsMax, SubMaterialsTakeTheBitmapsBeforeTheNextMaterial) {
     const std::string text =
         "*MATERIAL_LIST {\n*MATERIAL_COUNT 3\n*MATERIAL 0 {\n*NUMSUBMTLS 2\n"
         "*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n*BITMAP \"bump.tga\"\n}\n"
         "*SUBMATERIAL 1 {\n*BITMAP \"sand.tga\"\n}\n}\n*MATERIAL 1 {\n*BITMAP \"x\\brick.bmp\"\n}\n"
         "*MATERIAL 2 {\n*SUBMATERIAL 0 {\n*BITMAP \"grass.tga\"\n}\n*SUBMATERIAL 1 {\n}\n}\n}\n";
-    KilnState k;
     TextSource source(text);
-    MaxMaterials list;
+    readers::MaxMaterialList list;
     std::string line;
-    readMaterialList(k, source, line, list);
-    EXPECT_EQ(getString(list, 0, 0), 0);
-    EXPECT_EQ(getString(list, 0, 1), 1);
-    EXPECT_EQ(getString(list, 1, 0), 2);
-    EXPECT_EQ(getString(list, 1, 7), 2) << "a plain material ignores the face's id";
-    EXPECT_EQ(getString(list, 0, 3), 1) << "ids beyond the sub-materials wrap as in 3ds Max";
-    EXPECT_EQ(getString(list, 2, 0), 0) << "an equal name shares its entry";
-    EXPECT_EQ(getString(list, 2, 1), -1) << "a sub-material without a bitmap";
-    EXPECT_EQ(getString(list, 3, 0), -1);
-    EXPECT_EQ(k.stringCount, 3) << "only the first bitmap (the diffuse map) of each counts";
+    readers::readMaxMaterialList(source, line, list, nullptr);
+    const auto bitmap = [&](int material, int id) {
+        const readers::MaxBitmap* b = readers::bitmapOf(list, material, id);
+        return b ? b->path : std::string("none");
+    };
+    EXPECT_EQ(bitmap(0, 0), "grass.tga")
+        << "only the first bitmap (the diffuse map) of each counts";
+    EXPECT_EQ(bitmap(0, 1), "sand.tga");
+    EXPECT_EQ(bitmap(1, 0), "x\\brick.bmp");
+    EXPECT_EQ(bitmap(1, 7), "x\\brick.bmp") << "a plain material ignores the face's id";
+    EXPECT_EQ(bitmap(0, 3), "sand.tga") << "ids beyond the sub-materials wrap as in 3ds Max";
+    EXPECT_EQ(bitmap(2, 1), "none") << "a sub-material without a bitmap";
+    EXPECT_EQ(bitmap(3, 0), "none");
 }
 
 TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
@@ -61,10 +43,10 @@ TEST(Read3dsMax, FacesWithoutABitmapAndNumbersOutsideTheTablesAreRefused) {
         std::vector<std::pair<std::string, std::string>> edits;
         for (std::size_t i = 0; i + 1 < f.size(); i += 2)
             edits.emplace_back(f[i], f[i + 1]);
-        return read3dsMaxText(square(edits)).error;
+        return read3dsMaxText(maxSquare(edits)).error;
     });
-    const std::string noRef = square({{"*MATERIAL_REF 0", ""}});
-    EXPECT_EQ(read3dsMaxText(noRef + kSquare.substr(kSquare.find("*GEOMOBJECT"))).error,
+    const std::string noRef = maxSquare({{"*MATERIAL_REF 0", ""}});
+    EXPECT_EQ(read3dsMaxText(noRef + maxSquareObject()).error,
               "Mesh \"Plane01\" (line 12) has faces but no *MATERIAL_REF: give it a material "
               "with a bitmap")
         << "a second mesh after one without a material";

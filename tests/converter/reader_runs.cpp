@@ -1,9 +1,10 @@
 #include "reader_runs.hpp"
 
 #include "converter/bsp_builder.hpp"
-#include "converter/text_input.hpp"
 #include "converter/readers.hpp"
+#include "converter/text_input.hpp"
 #include "converter/threedo_writer.hpp"
+#include "support/temp_folder.hpp"
 #include "threedo_check.hpp"
 #include "tree_checks.hpp"
 
@@ -92,6 +93,23 @@ ReaderRun read3dsMaxText(const std::string& text, const std::string& path) {
 }
 ReaderRun readObjText(const std::string& text, const std::string& path) {
     return run(TextSource(text), path, Reader::Obj);
+}
+
+std::string maxSquare(const std::vector<std::pair<std::string, std::string>>& edits) {
+    static const std::string square =
+        meshsmith::test::readFile(meshsmith::test::sourcePath("fuzz/seeds/kiln_3dsmax/square.ase"));
+    std::string text = square;
+    for (const auto& [from, to] : edits) {
+        const std::size_t at = text.find(from);
+        if (at == std::string::npos) ADD_FAILURE() << "no " << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+std::string maxSquareObject() {
+    const std::string square = maxSquare();
+    return square.substr(square.find("*GEOMOBJECT"));
 }
 
 std::string threeDoVerdict(KilnState& k) {

@@ -7,6 +7,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace meshsmith::kiln::test {
 
@@ -25,6 +27,12 @@ ReaderRun readMeshsmithFile(const std::string& path);
 // MTL files are looked for beside it).
 ReaderRun read3dsMaxText(const std::string& text, const std::string& path = "/nonexistent/in.ase");
 ReaderRun readObjText(const std::string& text, const std::string& path = "/nonexistent/in.obj");
+
+// The square of the 3ds Max fuzz seeds (fuzz/seeds/kiln_3dsmax/square.ase: two
+// triangles, material "Wall" with wall.bmp) with the first occurrence of each
+// `from` replaced by its `to`; and its object alone, from its *GEOMOBJECT line.
+std::string maxSquare(const std::vector<std::pair<std::string, std::string>>& edits = {});
+std::string maxSquareObject();
 
 // Builds tree one over what was read and writes the 3DO in memory; the
 // inspector's first violation, or "" when the file is sound.

@@ -1,9 +1,10 @@
 #include "max_materials.hpp"
 
-#include "reader_helpers.hpp"
-#include "text_input.hpp"
+#include "capacity_error.hpp"
+#include "reader_text.hpp"
+#include "scan_format.hpp"
 
-namespace meshsmith::kiln {
+namespace meshsmith::readers {
 
 namespace {
 
@@ -19,8 +20,8 @@ std::string quotedText(const std::string& line) {
 
 class MaterialPass {
   public:
-    MaterialPass(KilnState& k, TextSource& file, MaxMaterials& out)
-        : k_(k), file_(file), out_(out) {}
+    MaterialPass(TextSource& file, MaxMaterialList& out, MaxAseObserver* observer)
+        : file_(file), out_(out), observer_(observer) {}
 
     // Reads one line of the list; false at the " *GEOMOBJECT" line.
     bool read(const std::string& line) {
@@ -53,7 +54,7 @@ class MaterialPass {
 
     void startSubMaterial() {
         if (current_ < 0) throw lineError(file_, "*SUBMATERIAL outside a material");
-        material().subBitmaps.push_back(-1);
+        material().subBitmaps.emplace_back();
         inSub_ = true;
         bitmapTaken_ = false;
     }
@@ -69,26 +70,35 @@ class MaterialPass {
     void takeBitmap(const std::string& line) {
         if (current_ < 0 || bitmapTaken_) return;
         bitmapTaken_ = true;
-        const std::string name = textureName(file_, textureNameOf(quotedText(line)));
-        if (name.empty()) return;
-        const std::int32_t entry = findOrAppendString(k_, name);
-        if (name == "clipper" && k_.clipperStringNum == -1) k_.clipperStringNum = entry;
-        (inSub_ ? material().subBitmaps.back() : material().bitmap) = entry;
+        const std::string path = quotedText(line);
+        const std::string texture = textureName(file_, textureNameOf(path));
+        if (texture.empty()) return;
+        if (observer_) observer_->bitmap(texture);
+        (inSub_ ? material().subBitmaps.back() : material().bitmap) =
+            MaxBitmap{path, file_.lineNumber()};
     }
 
     MaxMaterial& material() { return out_.materials[static_cast<std::size_t>(current_)]; }
 
-    KilnState& k_;
     TextSource& file_;
-    MaxMaterials& out_;
+    MaxMaterialList& out_;
+    MaxAseObserver* observer_;
     std::int32_t current_ = -1;
     bool inSub_ = false, bitmapTaken_ = true, nameTaken_ = true;
 };
 
+void addMeshMaterial(std::optional<MaxBitmap>& bitmap, const std::string& name,
+                     std::vector<MeshMaterial>& out) {
+    if (!bitmap) return;
+    bitmap->index = static_cast<std::int32_t>(out.size());
+    out.push_back(MeshMaterial{name, bitmap->path, bitmap->line});
+}
+
 } // namespace
 
-bool readMaterialList(KilnState& k, TextSource& file, std::string& line, MaxMaterials& out) {
-    out = MaxMaterials{};
+bool readMaxMaterialList(TextSource& file, std::string& line, MaxMaterialList& out,
+                         MaxAseObserver* observer) {
+    out = MaxMaterialList{};
     std::int32_t count = -1;
     bool found = false;
     while (!found && readstr(file, line))
@@ -98,22 +108,36 @@ bool readMaterialList(KilnState& k, TextSource& file, std::string& line, MaxMate
         return false;
     }
     if (count < 0) throw lineError(file, "*MATERIAL_COUNT needs a number of materials");
-    if (count > kMaxStrings) throw CapacityError("material", kMaxStrings);
+    if (count > kMaxMaterials) throw CapacityError("material", kMaxMaterials);
     out.listed = true;
     out.materials.resize(static_cast<std::size_t>(count));
-    MaterialPass pass(k, file, out);
+    MaterialPass pass(file, out, observer);
     while (readstr(file, line))
         if (!pass.read(line)) return true;
     return false;
 }
 
-std::int32_t getString(const MaxMaterials& list, int matNum, int subMatNum) {
-    if (matNum < 0 || matNum >= static_cast<int>(list.materials.size())) return -1;
-    const MaxMaterial& m = list.materials[static_cast<std::size_t>(matNum)];
-    if (m.subBitmaps.empty()) return m.bitmap;
-    const auto n = static_cast<int>(m.subBitmaps.size());
-    const int sub = ((subMatNum % n) + n) % n;
-    return m.subBitmaps[static_cast<std::size_t>(sub)];
+std::vector<MeshMaterial> meshMaterialsOf(MaxMaterialList& list) {
+    std::vector<MeshMaterial> out;
+    for (MaxMaterial& m : list.materials) {
+        if (m.subBitmaps.empty()) addMeshMaterial(m.bitmap, m.name, out);
+        for (std::size_t s = 0; s < m.subBitmaps.size(); ++s)
+            addMeshMaterial(m.subBitmaps[s], m.name + "/" + std::to_string(s), out);
+    }
+    return out;
 }
 
-} // namespace meshsmith::kiln
+int subMaterialOf(int subMatNum, int count) {
+    return ((subMatNum % count) + count) % count;
+}
+
+const MaxBitmap* bitmapOf(const MaxMaterialList& list, int matNum, int subMatNum) {
+    if (matNum < 0 || matNum >= static_cast<int>(list.materials.size())) return nullptr;
+    const MaxMaterial& m = list.materials[static_cast<std::size_t>(matNum)];
+    if (m.subBitmaps.empty()) return m.bitmap ? &*m.bitmap : nullptr;
+    const auto& sub = m.subBitmaps[static_cast<std::size_t>(
+        subMaterialOf(subMatNum, static_cast<int>(m.subBitmaps.size())))];
+    return sub ? &*sub : nullptr;
+}
+
+} // namespace meshsmith::readers
