@@ -58,7 +58,10 @@ TEST(BatchSession, EveryCommandOverTheExample) {
     writeFile(dir.file("many/d.3dp"), "Vertices\r\n0\r\n"); // refused before anything is written
     writeFile(dir.file("bad.3dp"), "Vertices\r\n1\r\n1\r\nx\r\n3\r\n");
     writeFile(dir.file("notes.3dp"), "# Notes\n");
-    writeFile(dir.file("a.obj"), "v 0 0 0\n");
+    writeFile(dir.file("q.mtl"), "newmtl seat\nmap_Kd C:\\art\\seats.bmp\nnewmtl roof\n");
+    writeFile(dir.file("q.obj"), "mtllib q.mtl\nv 0 0 0\nv 2 0 0\nv 2 2 0\nv 0 2 0\nv 0 0 0\n"
+                                 "vt 0 0\nvt 1 0\nvt 1 1\nusemtl seat\nf 1/1 2/2 3/3\n"
+                                 "usemtl roof\nf 3/3 4/1 5/2\nf 1 2 4\nf 1/1 5/2 2/3\n");
     std::vector<Args> commands;
     std::istringstream lines(readFile(sourcePath("tests/data/tools/batch_commands.txt")));
     for (std::string line; std::getline(lines, line);) {
