@@ -172,7 +172,6 @@ Drawing drawingOf(const std::string& path) {
     const inspect::ThreeDoFile f =
         inspect::parseThreeDo(std::vector<std::uint8_t>(bytes.begin(), bytes.end())).file;
     Drawing d;
-    auto at = [&](std::int32_t v) { return f.vertices.at(static_cast<std::size_t>(v)); };
     for (const auto& v : f.vertices)
         d.positions.insert(
             {std::lround(v.x * 1000), std::lround(v.y * 1000), std::lround(v.z * 1000)});
@@ -181,17 +180,17 @@ Drawing drawingOf(const std::string& path) {
         const inspect::Record* child = f.recordAt(group.child);
         for (std::int32_t offset :
              child->type == inspect::kListRecord ? child->items : std::vector{child->offset}) {
-            const std::vector<std::int32_t>& corners = f.recordAt(offset)->vertices;
+            const std::vector<std::int32_t>& c = f.recordAt(offset)->vertices;
             double n[3] = {0, 0, 0}; // Newell's normal: twice the vector area
-            for (std::size_t k = 0; k < corners.size(); ++k) {
-                const auto a = at(corners[k]), b = at(corners[(k + 1) % corners.size()]);
+            for (std::size_t k = 0; k < c.size(); ++k) {
+                const auto a = f.vertices.at(c[k]), b = f.vertices.at(c[(k + 1) % c.size()]);
                 n[0] += (a.y - b.y) * (a.z + b.z);
                 n[1] += (a.z - b.z) * (a.x + b.x);
                 n[2] += (a.x - b.x) * (a.y + b.y);
             }
             auto& [count, area] = d.byTexture[f.stringAt(group.stringOffset)->text];
             ++count;
-            area += std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) / 2;
+            area += std::hypot(n[0], n[1], n[2]) / 2;
         }
     }
     return d;

