@@ -26,6 +26,15 @@ std::string absoluteBitmapPath(const std::string& folder, const std::string& nam
     return pathText(full.lexically_normal());
 }
 
+std::optional<std::string> locateBitmap(const std::string& folder, const std::string& name,
+                                        const std::string& preferredFolder) {
+    if (name.empty()) return std::nullopt;
+    for (const std::string& candidate : {preferredFolder + fileNameOf(name), name})
+        if (fileExists(resolveAgainst(folder, candidate)))
+            return absoluteBitmapPath(folder, candidate);
+    return std::nullopt;
+}
+
 std::string bitmapNameInFile(const std::string& path, const std::string& projectFolder) {
     if (path.empty() || !isAbsolutePath(path) || projectFolder.empty()) return path;
     namespace fs = std::filesystem;

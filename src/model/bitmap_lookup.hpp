@@ -11,6 +11,7 @@
 
 #include "project.hpp"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ std::string projectFolderOf(const Project& p);
 std::string bitmapPathOnDisk(const Project& p, const std::string& stored);
 // A name read from a file in `folder`: absolute and normalised.
 std::string absoluteBitmapPath(const std::string& folder, const std::string& name);
+// Where a bitmap that a file in `folder` names lies: first its file name in
+// `preferredFolder` (beside the file while that is empty), then the name as
+// written ("\\" or "/" between folders; relative names against `folder`).
+// Absolute and normalised; nullopt when neither is a file.
+std::optional<std::string> locateBitmap(const std::string& folder, const std::string& name,
+                                        const std::string& preferredFolder = {});
 // The name a project file in `projectFolder` stores for `path` (see above);
 // "" stays "".
 std::string bitmapNameInFile(const std::string& path, const std::string& projectFolder);

@@ -13,7 +13,9 @@
 namespace meshsmith {
 
 // Geometry read from a file, before it joins the object: lines and polygons
-// refer to `vertices`, polygons' texture indices to `textures`.
+// refer to `vertices`, polygons' texture indices to `textures` as numbered
+// after the object's (so an index below 0 names a texture the object holds
+// already: -1 its last).
 struct AddedGeometry {
     std::vector<Vertex> vertices;
     std::vector<std::size_t> lineOfVertex; // 1-based file line of each vertex; may be empty

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace meshsmith {
@@ -33,12 +34,29 @@ std::optional<VertexOffset> importOffset(ImportMode mode, UserPrompts& prompts) 
     return prompts.askVertexOffset();
 }
 
+void logImportedCounts(LogSink& log, ImportMode mode, std::size_t vertices, std::size_t polygons,
+                       const std::string& path) {
+    const bool replaced = mode == ImportMode::Replace;
+    log.addLine(
+        std::to_string(vertices) +
+        (replaced ? " Vertices loaded from file " : " additional Vertices added from file ") +
+        path);
+    log.addLine(std::to_string(polygons) +
+                (replaced ? " Polygons loaded from file " : " new Polygons added from file ") +
+                path);
+}
+
 namespace {
 
-void replaceGeometry(Project& p, std::vector<Vertex>&& vertices,
-                     std::vector<ObjectData>&& polygons) {
-    p.object.vertices = std::move(vertices);
-    p.object.polygons = std::move(polygons);
+// The textures join those of the library, which no geometry replaces.
+void replaceGeometry(Project& p, ImportedGeometry&& g) {
+    const auto t0 = static_cast<std::int32_t>(p.object.textures.size());
+    for (ObjectData& poly : g.polygons)
+        if (poly.textured()) poly.TextureIndex += t0;
+    p.object.textures.insert(p.object.textures.end(), std::make_move_iterator(g.textures.begin()),
+                             std::make_move_iterator(g.textures.end()));
+    p.object.vertices = std::move(g.vertices);
+    p.object.polygons = std::move(g.polygons);
     p.object.lines.clear();
     p.object.visLines.clear();
     p.object.collision.clear();
@@ -54,7 +72,7 @@ std::optional<FileError> addImportedGeometry(Project& p, ImportedGeometry&& g, I
         poly.Blue = colours.next();
     }
     if (mode == ImportMode::Replace) {
-        replaceGeometry(p, std::move(g.vertices), std::move(g.polygons));
+        replaceGeometry(p, std::move(g));
     } else if (auto failure = appendGeometry(p.object, std::move(g), offset)) {
         return failure;
     }

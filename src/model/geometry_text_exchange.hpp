@@ -31,8 +31,8 @@ OperationResult writeGeometryExport(const std::string& path, const std::string& 
                                     const std::string& doneLogLine, LogSink& log);
 
 // The geometry of an import file, read whole before the project is touched:
-// vertices (with their file lines) and closed, untextured,
-// unselected polygons whose colours are chosen when they join the project.
+// vertices (with their file lines), closed unselected polygons whose colours
+// are chosen when they join the project, and the textures they carry.
 using ImportedGeometry = AddedGeometry;
 
 enum class ReadStatus {
@@ -50,10 +50,18 @@ ImportMode importModeOf(const Project& p);
 // through the "Offset New Vertices ?" dialog, nullopt when the user cancels.
 std::optional<VertexOffset> importOffset(ImportMode mode, UserPrompts& prompts);
 
+// The log of an import's counts: "<n> Vertices loaded from file <path>" and
+// "<m> Polygons loaded from file <path>" (replace mode), or "<n> additional
+// Vertices added from file <path>" and "<m> new Polygons added from file
+// <path>" (append mode).
+void logImportedCounts(LogSink& log, ImportMode mode, std::size_t vertices, std::size_t polygons,
+                       const std::string& path);
+
 // Adds the geometry in one step; on failure nothing has changed.
 //  - Replace: the vertex and polygon tables become the file's; lines,
 //    visualization lines and collision volumes, which could only refer to the
-//    replaced tables, are emptied and the line and polygon selections cleared.
+//    replaced tables, are emptied and the line and polygon selections cleared;
+//    the textures follow the library's, the polygons' indices raised to them.
 //  - Append: appendGeometry, with the offset.
 // Every polygon gets red, green and blue from `colours`, in that order.
 // GeometryPresent is set when the project then holds vertices; the bounds are

@@ -99,4 +99,12 @@ bool folderExists(std::string_view path) {
     return std::filesystem::is_directory(nativePath(path), ec);
 }
 
+bool sameFile(std::string_view a, std::string_view b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto ca = fs::weakly_canonical(fs::absolute(nativePath(a), ec), ec);
+    const auto cb = fs::weakly_canonical(fs::absolute(nativePath(b), ec), ec);
+    return ca == cb;
+}
+
 } // namespace meshsmith

@@ -39,5 +39,8 @@ bool fileExists(std::string_view path);
 // Empty when done, else the system's reason; the target is untouched then.
 std::string copyFileReplacing(std::string_view from, std::string_view to);
 bool folderExists(std::string_view path);
+// True when both paths name the same file, whether it exists or not (each
+// made absolute, its links and "." and ".." resolved as far as they exist).
+bool sameFile(std::string_view a, std::string_view b);
 
 } // namespace meshsmith

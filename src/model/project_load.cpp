@@ -22,12 +22,11 @@ class BitmapResolver {
         : baseFolder_(std::move(baseFolder)), prompts_(prompts), missing_(missing) {}
 
     BitmapOutcome resolve(std::string& stored, bool isMask) {
-        std::string candidate = lastFoundFolder_ + fileNameOf(stored);
-        if (fileExists(resolveAgainst(baseFolder_, candidate))) {
-            stored = storedForm(candidate);
+        if (auto found = locateBitmap(baseFolder_, stored, lastFoundFolder_)) {
+            stored = *found;
             return BitmapOutcome::Found;
         }
-        if (fileExists(resolveAgainst(baseFolder_, stored)) || missing_ == MissingBitmaps::Keep) {
+        if (missing_ == MissingBitmaps::Keep) {
             stored = storedForm(stored);
             return BitmapOutcome::Found;
         }

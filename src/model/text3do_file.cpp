@@ -64,14 +64,7 @@ OperationResult import3DOTextLines(Project& p, const std::vector<std::string>& l
     const std::size_t vertices = file.vertices.size(), polygons = file.polygons.size();
     if (auto failure = addImportedGeometry(p, std::move(file), mode, *offset, colours))
         return fileFailure(log, "importing", path, *failure);
-    const bool replaced = mode == ImportMode::Replace;
-    log.addLine(
-        std::to_string(vertices) +
-        (replaced ? " Vertices loaded from file " : " additional Vertices added from file ") +
-        path);
-    log.addLine(std::to_string(polygons) +
-                (replaced ? " Polygons loaded from file " : " new Polygons added from file ") +
-                path);
+    logImportedCounts(log, mode, vertices, polygons, path);
     return {};
 }
 

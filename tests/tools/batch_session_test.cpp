@@ -7,11 +7,16 @@
 #include "support/run_program.hpp"
 #include "support/temp_folder.hpp"
 #include "threedo_check.hpp"
+#include "threedo_file.hpp"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <filesystem>
 #include <iterator>
+#include <map>
+#include <set>
 #include <sstream>
 
 using namespace meshsmith::test;
@@ -60,6 +65,10 @@ TEST(BatchSession, EveryCommandOverTheExample) {
     writeFile(dir.file("notes.3dp"), "# Notes\n");
     writeFile(dir.file("a.obj"), "v 0 0 0\n");
     fs::copy_file(sourcePath("tests/data/imports/polyface.polyface.dxf"), dir.file("mesh.dxf"));
+    writeFile(dir.file("q.mtl"), "newmtl seat\nmap_Kd C:\\art\\seats.bmp\nnewmtl roof\n");
+    writeFile(dir.file("q.obj"), "mtllib q.mtl\nv 0 0 0\nv 2 0 0\nv 2 2 0\nv 0 2 0\nv 0 0 0\n"
+                                 "vt 0 0\nvt 1 0\nvt 1 1\nusemtl seat\nf 1/1 2/2 3/3\n"
+                                 "usemtl roof\nf 3/3 4/1 5/2\nf 1 2 4\nf 1/1 5/2 2/3\n");
     std::vector<Args> commands;
     std::istringstream lines(readFile(sourcePath("tests/data/tools/batch_commands.txt")));
     for (std::string line; std::getline(lines, line);) {
@@ -148,4 +157,77 @@ TEST(BatchSession, TheConverterIsLookedForBesideTheProgramNotInTheWorkingFolder)
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("3DO-Kiln not found !"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(dir.file("stand.ase")));
+}
+
+namespace {
+
+// What a 3DO draws: its vertex positions (in thousandths), and per texture
+// its polygons' count and area.
+struct Drawing {
+    std::set<std::array<long, 3>> positions;
+    std::map<std::string, std::pair<int, double>> byTexture;
+};
+
+Drawing drawingOf(const std::string& path) {
+    namespace inspect = meshsmith::inspect3do;
+    const std::string bytes = readFile(path);
+    const inspect::ThreeDoFile f =
+        inspect::parseThreeDo(std::vector<std::uint8_t>(bytes.begin(), bytes.end())).file;
+    Drawing d;
+    for (const auto& v : f.vertices)
+        d.positions.insert(
+            {std::lround(v.x * 1000), std::lround(v.y * 1000), std::lround(v.z * 1000)});
+    for (const inspect::Record& group : f.records) {
+        if (group.type != inspect::kTextureGroupRecord) continue;
+        const inspect::Record* child = f.recordAt(group.child);
+        for (std::int32_t offset :
+             child->type == inspect::kListRecord ? child->items : std::vector{child->offset}) {
+            const std::vector<std::int32_t>& c = f.recordAt(offset)->vertices;
+            double n[3] = {0, 0, 0}; // Newell's normal: twice the vector area
+            for (std::size_t k = 0; k < c.size(); ++k) {
+                const auto a = f.vertices.at(c[k]), b = f.vertices.at(c[(k + 1) % c.size()]);
+                n[0] += (a.y - b.y) * (a.z + b.z);
+                n[1] += (a.z - b.z) * (a.x + b.x);
+                n[2] += (a.x - b.x) * (a.y + b.y);
+            }
+            auto& [count, area] = d.byTexture[f.stringAt(group.stringOffset)->text];
+            ++count;
+            area += std::hypot(n[0], n[1], n[2]) / 2;
+        }
+    }
+    return d;
+}
+
+} // namespace
+
+// A house of walls, gables and roof: imported and built, it draws what the
+// converter draws of the OBJ file itself.
+TEST(BatchSession, ImportedObjBuildsAsTheConverterBuildsTheFile) {
+    TempFolder dir;
+    copyExample(dir.path());
+    fs::create_directory(dir.path() / "direct");
+    for (const std::string folder : {"", "direct/"}) {
+        writeFile(dir.file(folder + "house.mtl"),
+                  "newmtl wall\nmap_Kd seats.bmp\nnewmtl roof\nmap_Kd roof.bmp\n");
+        writeFile(dir.file(folder + "house.obj"),
+                  "mtllib house.mtl\nv 0 0 0\nv 4 0 0\nv 4 3 0\nv 0 3 0\nv 0 0 2\nv 4 0 2\n"
+                  "v 4 3 2\nv 0 3 2\nv 0 1.5 3\nv 4 1.5 3\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+                  "usemtl wall\nf 1/1 2/2 6/3 5/4\nf 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\n"
+                  "f 4/1 1/2 5/3 8/4\nf 8/1 5/2 9/3\nf 6/1 7/2 10/3\n"
+                  "usemtl roof\nf 5/1 6/2 10/3 9/4\nf 7/1 8/2 9/3 10/4\n");
+    }
+    ASSERT_EQ(
+        runProgram("meshsmith-batch", {"import", "house.obj", "--out", "house.3dp"}, dir.folder())
+            .status,
+        0);
+    ASSERT_EQ(runProgram("meshsmith-batch", {"build", "house.3dp"}, dir.folder()).status, 0);
+    ASSERT_EQ(runProgram("3DO-Kiln", {dir.file("direct/house.obj")}).status, 0);
+    const Drawing built = drawingOf(dir.file("house.3do")),
+                  direct = drawingOf(dir.file("direct/house.3do"));
+    EXPECT_EQ(built.positions, direct.positions);
+    ASSERT_EQ(direct.byTexture.size(), 2u);
+    for (const auto& [texture, drawn] : direct.byTexture) {
+        EXPECT_EQ(built.byTexture.at(texture).first, drawn.first) << texture;
+        EXPECT_NEAR(built.byTexture.at(texture).second, drawn.second, 1e-3) << texture;
+    }
 }

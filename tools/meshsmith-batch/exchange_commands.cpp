@@ -1,9 +1,11 @@
-// The batch commands that exchange geometry: ASE, vertex text, 3DOText and DXF.
+// The batch commands that exchange geometry: ASE, vertex text, 3DOText, DXF,
+// and the models of other programs (OBJ, 3ds Max ASE).
 
 #include "batch_commands.hpp"
 #include "batch_project.hpp"
 
 #include "export/ase_writer.hpp"
+#include "import/model_import.hpp"
 #include "model/dxf_export.hpp"
 #include "model/dxf_import.hpp"
 #include "model/dxf_scan.hpp"
@@ -171,9 +173,10 @@ int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (!problem && !a.kind.empty() && !dxfKindNamed(a.kind))
         problem =
             "unknown kind '" + a.kind + "': point, vertex, line, 3dface, polyline, polyface or all";
-    // A vertex text holds vertices only, a 3DOText file vertices and polygons:
-    // there is nothing to choose, and a kind asked for would be ignored.
-    if (!problem && !a.kind.empty() && (ext == "vtx" || ext == "txt"))
+    // A vertex text holds vertices only, a 3DOText file vertices and polygons,
+    // a model file polygons: there is nothing to choose, and a kind asked for
+    // would be ignored.
+    if (!problem && !a.kind.empty() && ext != "dxf")
         problem = "--kind chooses among the entities of a DXF file; " + a.file + " is not one";
     if (problem) {
         err << "meshsmith-batch import: " << *problem << "\n";
@@ -192,8 +195,14 @@ int importCommand(const Args& args, std::ostream& out, std::ostream& err) {
         r = import3DOText(p, a.file, prompts, log, colours);
     else if (ext == "dxf")
         r = importDxfFile(p, a, prompts, log, colours, err);
+    else if (ext == "obj" || ext == "ase")
+        // No image reader here: only BMP bitmaps become textures.
+        r = importModelFile(p, a.file,
+                            ext == "obj" ? ModelFormat::WavefrontObj : ModelFormat::MaxAse, prompts,
+                            log, colours, nullptr);
     else
-        r = OperationResult::refused("unknown file type '" + ext + "': .vtx, .txt or .dxf");
+        r = OperationResult::refused("unknown file type '" + ext +
+                                     "': .vtx, .txt, .dxf, .obj or .ase");
     if (r.outcome != Outcome::Done) {
         err << fileErrorLine(a.file, r.line, r.message) << "\n";
         return 1;

@@ -40,11 +40,12 @@ void usage(std::ostream& out) {
            "DXF R12\n"
            "  import FILE [--into PROJECT.3dp] --out OUT.3dp [--offset X Y Z]\n"
            "         [--kind point|vertex|line|3dface|polyline|polyface|all] [--seed N]\n"
-           "                                geometry from .vtx, .txt or .dxf; without --into into "
-           "a\n"
-           "                                new project, with it appended (offsets as given);\n"
-           "                                --kind: the DXF entities to read (all: vertices,\n"
-           "                                lines and polygons, as export-dxf writes them)\n"
+           "                                geometry from .vtx, .txt, .dxf, .obj or .ase (3ds\n"
+           "                                Max); without --into into a new project, with it\n"
+           "                                appended (offsets as given); --kind: the DXF\n"
+           "                                entities to read (all: vertices, lines and polygons,\n"
+           "                                as export-dxf writes them); the bitmaps of OBJ and\n"
+           "                                ASE materials are taken when they are BMP files\n"
            "  build [-j N] PROJECT.3dp [PROJECT2.3dp ... | FOLDER]\n"
            "                                write each project's ASE file and convert it to 3DO\n"
            "                                with 3DO-Kiln (every project of a FOLDER); N at once\n"
@@ -52,7 +53,8 @@ void usage(std::ostream& out) {
            "  transform PROJECT.3dp --out OUT.3dp STEP...\n"
            "                                move, scale, rotate, mirror or center every vertex,\n"
            "                                steps in the order given: --move X Y Z, --scale F,\n"
-           "                                --scale x|y|z F, --rotate x|y|z DEGREES [--pivot X Y Z],\n"
+           "                                --scale x|y|z F, --rotate x|y|z DEGREES [--pivot X Y "
+           "Z],\n"
            "                                --mirror x|y|z [--keep], --center\n";
 }
 

@@ -4,7 +4,7 @@
 #include "model/edits/edit.hpp"
 #include "model/paths.hpp"
 
-#include <filesystem>
+#include <algorithm>
 
 namespace meshsmith {
 namespace {
@@ -28,14 +28,6 @@ OperationResult readNewBitmap(const Project& p, const std::string& path, std::in
     return checkTextureSize(image);
 }
 
-bool samePath(const std::string& a, const std::string& b) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const auto ca = fs::weakly_canonical(fs::absolute(nativePath(a), ec), ec);
-    const auto cb = fs::weakly_canonical(fs::absolute(nativePath(b), ec), ec);
-    return ca == cb;
-}
-
 OperationResult noTexture() {
     return OperationResult::refused("No texture selected !");
 }
@@ -49,21 +41,27 @@ OperationResult checkTextureName(const std::string& path) {
 }
 
 OperationResult checkDuplicateName(const Project& p, const std::string& path, std::int32_t except) {
+    return checkDuplicateName(p.object.textures, projectFolderOf(p), path, except);
+}
+
+OperationResult checkDuplicateName(const std::vector<TextureData>& textures,
+                                   const std::string& folder, const std::string& path,
+                                   std::int32_t except) {
     const std::string name = fileNameOf(path);
-    for (std::size_t k = 0; k < p.object.textures.size(); ++k) {
-        const std::string& loaded = p.object.textures[k].Filename;
+    for (std::size_t k = 0; k < textures.size(); ++k) {
+        const std::string& loaded = textures[k].Filename;
         if (static_cast<std::int32_t>(k) == except || fileNameOf(loaded) != name) continue;
-        return OperationResult::refused("No duplicate filenames allowed !\r\rFilename \"" + name +
-                                        "\" already in use" +
-                                        "\rTexture index = " + std::to_string(k) +
-                                        "\rPath = " + folderOf(bitmapPathOnDisk(p, loaded)));
+        return OperationResult::refused(
+            "No duplicate filenames allowed !\r\rFilename \"" + name + "\" already in use" +
+            "\rTexture index = " + std::to_string(k) +
+            "\rPath = " + folderOf(nativePath(resolveAgainst(folder, loaded))));
     }
     return {};
 }
 
 OperationResult checkTextureSize(const BmpImage& image) {
     auto usable = [](int side) {
-        return side == 16 || side == 32 || side == 64 || side == 128 || side == 256;
+        return std::find(kTextureSides.begin(), kTextureSides.end(), side) != kTextureSides.end();
     };
     if (usable(image.width) && usable(image.height)) return {};
     return OperationResult::refused(kBitmapSizeMessage + std::to_string(image.width) + ", " +
@@ -107,7 +105,7 @@ OperationResult saveTextureMask(Project& p, std::int32_t index, const BmpImage& 
                                 const std::string& maskPath) {
     if (!validTexture(p, index)) return noTexture();
     const TextureData& texture = p.object.textures[static_cast<std::size_t>(index)];
-    if (samePath(maskPath, bitmapPathOnDisk(p, texture.Filename)))
+    if (sameFile(maskPath, bitmapPathOnDisk(p, texture.Filename)))
         return OperationResult::refused("The mask cannot be saved over its own texture's bitmap");
     if (OperationResult r = writeBmpFile(maskPath, mask); !r.done())
         return OperationResult::failed(r.message + "\rThe texture keeps its previous mask.",

@@ -8,7 +8,9 @@
 #include "model/outcome.hpp"
 #include "model/project.hpp"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace meshsmith {
 
@@ -26,8 +28,15 @@ OperationResult checkTextureName(const std::string& path);
 // that has it.
 OperationResult checkDuplicateName(const Project& p, const std::string& path,
                                    std::int32_t except = NoTexture);
+// The same over a texture table whose relative paths lie in `folder`.
+OperationResult checkDuplicateName(const std::vector<TextureData>& textures,
+                                   const std::string& folder, const std::string& path,
+                                   std::int32_t except = NoTexture);
 
-// Width and height are each 16, 32, 64, 128 or 256; refused with
+// The widths and heights a texture bitmap may have.
+inline constexpr std::array<int, 5> kTextureSides{16, 32, 64, 128, 256};
+
+// Width and height are each one of kTextureSides; refused with
 // kBitmapSizeMessage followed by "<width>, <height>".
 OperationResult checkTextureSize(const BmpImage& image);
 

@@ -6,9 +6,10 @@ namespace meshsmith {
 
 const std::vector<std::string>& openFilters() {
     static const std::vector<std::string> filters{
-        "AutoCAD R12 DXF [*.dxf]|*.dxf",   "Vertex Text File [*.vtx]|*.vtx",
-        "Meshsmith Project [*.3dp]|*.3dp", "Bitmap [*.bmp]|*.bmp",
-        "3DO Text File [*.txt]|*.txt",
+        "AutoCAD R12 DXF [*.dxf]|*.dxf",    "Vertex Text File [*.vtx]|*.vtx",
+        "Meshsmith Project [*.3dp]|*.3dp",  "Bitmap [*.bmp]|*.bmp",
+        "3DO Text File [*.txt]|*.txt",      "Wavefront OBJ [*.obj]|*.obj",
+        "3ds Max ASE Export [*.ase]|*.ase",
     };
     return filters;
 }

@@ -16,7 +16,9 @@ enum OpenFilter {
     VertexTextOpenFilter,
     ProjectOpenFilter,
     BitmapOpenFilter,
-    Text3DOOpenFilter
+    Text3DOOpenFilter,
+    ObjOpenFilter,
+    MaxAseOpenFilter
 };
 // 1-based entries of the save dialog's filter list.
 enum SaveFilter {
@@ -29,7 +31,7 @@ enum SaveFilter {
     VertexTextSaveFilter
 };
 
-// "AutoCAD R12 DXF [*.dxf]|*.dxf" ... (5 entries).
+// "AutoCAD R12 DXF [*.dxf]|*.dxf" ... (7 entries).
 const std::vector<std::string>& openFilters();
 // "Meshsmith Project File [*.3dp]|*.3dp" ... (7 entries).
 const std::vector<std::string>& saveFilters();

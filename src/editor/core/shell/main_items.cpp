@@ -28,6 +28,8 @@ const std::array<MainItemText, kMainItemCount>& mainItemTexts() {
         {ImportVertexText, "ImportTxt", "Vertex Text file"},
         {ImportDxf, "ImportDXF", "DXF file"},
         {Import3doText, "Import3DOText", "3DOText (Vertices && Polygons)"},
+        {ImportObj, "ImportOBJ", "Wavefront OBJ file"},
+        {ImportMaxAse, "ImportMaxASE", "3ds Max ASE file"},
         {ExportMenu, "ExportMenu", "Export Geometry to...."},
         {ExportVertexText, "ExportTxt", "Vertex Text file"},
         {ExportDxfMenu, "ExportDXFMenu", "DXF R12 file"},

@@ -36,6 +36,8 @@ enum class MainItem {
     ImportVertexText,
     ImportDxf,
     Import3doText,
+    ImportObj,
+    ImportMaxAse,
     ExportMenu,
     ExportVertexText,
     ExportDxfMenu,

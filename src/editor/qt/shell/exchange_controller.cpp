@@ -19,6 +19,8 @@ ExchangeController::ExchangeController(EditorContext& context, MainActions& acti
     actions.add(ImportVertexText, [this] { onImportVertexText(); });
     actions.add(ImportDxf, [this] { onImportDxf(); });
     actions.add(Import3doText, [this] { onImport3doText(); });
+    actions.add(ImportObj, [this] { importModel(ModelFormat::WavefrontObj); });
+    actions.add(ImportMaxAse, [this] { importModel(ModelFormat::MaxAse); });
     actions.add(ExportVertexText, [this] { onExportVertexText(); });
     actions.add(ExportDxfVertices, [this] { exportDxfCommand(DxfExportMode::Vertices); });
     actions.add(ExportDxfVerticesLines,
@@ -54,6 +56,19 @@ void ExchangeController::onImportDxf() {
     ScanForm form(context_.document, *path, scan, context_.prompts, *log_, colours_, window_);
     form.exec();
     if (form.result().done()) zoomAll_();
+}
+
+void ExchangeController::importModel(ModelFormat format) {
+    const bool obj = format == ModelFormat::WavefrontObj;
+    const auto path =
+        context_.files.openFile(obj ? openRequest("Open Wavefront OBJ File", ObjOpenFilter)
+                                    : openRequest("Open 3ds Max ASE File", MaxAseOpenFilter));
+    if (!path) return;
+    const ImageDecoder* images = &images_;
+    const OperationResult r = context_.document.run(&importModelFile, *path, format,
+                                                    context_.prompts, *log_, colours_, images);
+    report(context_.prompts, r);
+    if (r.done()) zoomAll_();
 }
 
 std::optional<std::string> ExchangeController::chooseExportFile(const char* title,

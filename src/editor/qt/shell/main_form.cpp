@@ -205,7 +205,7 @@ void MainForm::buildMenus() {
     QMenu* geometry = menuBar()->addMenu("&Geometry");
     addItems(geometry, {CreateVertices, InterpolateVertex});
     importMenu_ = addSubmenu(geometry, ImportMenu);
-    addItems(importMenu_, {ImportVertexText, ImportDxf, Import3doText});
+    addItems(importMenu_, {ImportVertexText, ImportDxf, Import3doText, ImportObj, ImportMaxAse});
     QMenu* exportMenu = addSubmenu(geometry, ExportMenu);
     addItems(exportMenu, {ExportVertexText});
     QMenu* dxfMenu = addSubmenu(exportMenu, ExportDxfMenu);

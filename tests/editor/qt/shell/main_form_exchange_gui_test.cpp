@@ -5,10 +5,12 @@
 #include "editor/qt/shell/qt_services.hpp"
 #include "editor/qt/shell/scan_form.hpp"
 #include "editor_harness.hpp"
+#include "model/bmp_image.hpp"
 #include "model/paths.hpp"
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -98,4 +100,29 @@ TEST(MainFormExchange, DxfScanDialogThenExportsThatCheckTheProjectAndWriteTheCho
     form.item(MainItem::ImportVertexText)->trigger();
     EXPECT_EQ(h.project().object.vertices.size(), 108u);
     EXPECT_FLOAT_EQ(h.project().object.vertices[54].X, h.project().object.vertices[0].X + 10);
+}
+
+TEST(MainFormExchange, ObjFileComesInWithItsTextureAndUndoTakesItOut) {
+    EditorHarness h;
+    MainForm& form = h.start();
+    writeBmpFile(h.work.file("wall.bmp"), filledBmp(16, 16, 0x00336699));
+    writeFile(h.work.file("wall.mtl"), "newmtl brick\nmap_Kd wall.bmp\n");
+    writeFile(h.work.file("wall.obj"), "mtllib wall.mtl\nv 0 0 0\nv 4 0 0\nv 4 0 3\nv 0 0 3\n"
+                                       "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+                                       "usemtl brick\nf 1/1 2/2 3/3 4/4\n");
+    // Geometry > Import Geometry from.... > Wavefront OBJ file, after the three others.
+    const QList<QAction*> imports = form.findChild<QMenu*>("ImportMenu")->actions();
+    ASSERT_EQ(imports.size(), 5);
+    EXPECT_EQ(imports[3], form.item(MainItem::ImportObj));
+    EXPECT_EQ(imports[3]->text(), "Wavefront OBJ file");
+    EXPECT_EQ(imports[4]->text(), "3ds Max ASE file");
+    h.files.paths = {h.work.file("wall.obj")};
+    imports[3]->trigger();
+    EXPECT_EQ(h.files.requests.back().title, "Open Wavefront OBJ File");
+    const TrackObject& o = h.project().object;
+    EXPECT_TRUE(o.vertices.size() == 4 && o.polygons.size() == 1 && o.textures.size() == 1);
+    EXPECT_EQ(o.polygons.at(0).TextureIndex, 0);
+    EXPECT_TRUE(h.logHas("1 Polygons loaded from file " + h.work.file("wall.obj")));
+    form.item(MainItem::Undo)->trigger();
+    EXPECT_TRUE(h.project().object.vertices.empty() && h.project().object.textures.empty());
 }
