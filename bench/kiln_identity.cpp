@@ -123,32 +123,11 @@ std::array<double, 3> areaNormal(const inspect::ThreeDoFile& f, const inspect::R
     return n;
 }
 
-// Visits every polygon drawn with its node, texture group and whether it is
-// in the node's back group.
-template <typename Visit>
-void eachDrawnPolygon(const inspect::ThreeDoFile& f, Visit visit) {
-    const auto items = [&](std::int32_t offset) {
-        const inspect::Record* r = f.recordAt(offset);
-        return r->type == inspect::kListRecord ? r->items : std::vector<std::int32_t>{offset};
-    };
-    for (const inspect::Record& node : f.records) {
-        if (!inspect::isNodeType(node.type)) continue;
-        for (const std::int32_t group : {node.frontGroup, node.backGroup}) {
-            if (group == -1) continue;
-            for (const std::int32_t g : items(group)) {
-                const inspect::Record* texture = f.recordAt(g);
-                for (const std::int32_t polygon : items(texture->child))
-                    visit(node, *texture, *f.recordAt(polygon), group == node.backGroup);
-            }
-        }
-    }
-}
-
 // The area of the polygons drawn, per texture (string offset); a twin node's
 // polygons stand for their reversed twins as well.
 std::map<std::int32_t, double> drawnArea(const inspect::ThreeDoFile& f) {
     std::map<std::int32_t, double> area;
-    eachDrawnPolygon(f, [&](const inspect::Record& node, const inspect::Record& texture,
+    inspect::forEachDrawnPolygon(f, [&](const inspect::Record& node, const inspect::Record& texture,
                             const inspect::Record& polygon, bool) {
         const auto n = areaNormal(f, polygon);
         area[texture.stringOffset] += (node.type == inspect::kTwinNode ? 2 : 1) *
@@ -161,7 +140,7 @@ std::map<std::int32_t, double> drawnArea(const inspect::ThreeDoFile& f) {
 // is drawn for (the inspector passes over slivers; this does not).
 bool facesTheOtherWay(const inspect::ThreeDoFile& f) {
     bool found = false;
-    eachDrawnPolygon(f, [&](const inspect::Record& node, const inspect::Record&,
+    inspect::forEachDrawnPolygon(f, [&](const inspect::Record& node, const inspect::Record&,
                             const inspect::Record& polygon, bool back) {
         const auto n = areaNormal(f, polygon);
         const auto& plane = f.planes[static_cast<std::size_t>(node.plane)];

@@ -6,11 +6,17 @@
 #include "support/golden.hpp"
 #include "support/run_program.hpp"
 #include "support/temp_folder.hpp"
+#include "model/bmp_image.hpp"
+#include "random_objects.hpp"
+#include "export/ase_writer.hpp"
+#include "import/model_import.hpp"
+#include "support/scripted_prompts.hpp"
 #include "threedo_check.hpp"
 #include "threedo_file.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -162,10 +168,15 @@ TEST(BatchSession, TheConverterIsLookedForBesideTheProgramNotInTheWorkingFolder)
 namespace {
 
 // What a 3DO draws: its vertex positions (in thousandths), and per texture
-// its polygons' count and area.
+// its polygons' count, area and vector area (which tells their facing).
+struct Texturing {
+    int count = 0;
+    double area = 0;
+    std::array<double, 3> vectorArea{0, 0, 0};
+};
 struct Drawing {
     std::set<std::array<long, 3>> positions;
-    std::map<std::string, std::pair<int, double>> byTexture;
+    std::map<std::string, Texturing> byTexture;
 };
 
 Drawing drawingOf(const std::string& path) {
@@ -177,57 +188,122 @@ Drawing drawingOf(const std::string& path) {
     for (const auto& v : f.vertices)
         d.positions.insert(
             {std::lround(v.x * 1000), std::lround(v.y * 1000), std::lround(v.z * 1000)});
-    for (const inspect::Record& group : f.records) {
-        if (group.type != inspect::kTextureGroupRecord) continue;
-        const inspect::Record* child = f.recordAt(group.child);
-        for (std::int32_t offset :
-             child->type == inspect::kListRecord ? child->items : std::vector{child->offset}) {
-            const std::vector<std::int32_t>& c = f.recordAt(offset)->vertices;
-            double n[3] = {0, 0, 0}; // Newell's normal: twice the vector area
-            for (std::size_t k = 0; k < c.size(); ++k) {
-                const auto a = f.vertices.at(c[k]), b = f.vertices.at(c[(k + 1) % c.size()]);
-                n[0] += (a.y - b.y) * (a.z + b.z);
-                n[1] += (a.z - b.z) * (a.x + b.x);
-                n[2] += (a.x - b.x) * (a.y + b.y);
-            }
-            auto& [count, area] = d.byTexture[f.stringAt(group.stringOffset)->text];
-            ++count;
-            area += std::hypot(n[0], n[1], n[2]) / 2;
+    inspect::forEachDrawnPolygon(f, [&](const inspect::Record& node, const inspect::Record& group,
+                                        const inspect::Record& polygon, bool) {
+        const std::vector<std::int32_t>& c = polygon.vertices;
+        std::array<double, 3> n{0, 0, 0}; // Newell's normal: twice the vector area
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            const auto a = f.vertices.at(c[k]), b = f.vertices.at(c[(k + 1) % c.size()]);
+            n[0] += (double{a.y} - b.y) * (double{a.z} + b.z);
+            n[1] += (double{a.z} - b.z) * (double{a.x} + b.x);
+            n[2] += (double{a.x} - b.x) * (double{a.y} + b.y);
         }
-    }
+        // A twin stands for itself and its reverse: twice the area, facing both ways.
+        const bool twin = node.type == inspect::kTwinNode;
+        Texturing& t = d.byTexture[f.stringAt(group.stringOffset)->text];
+        ++t.count;
+        t.area += (twin ? 2 : 1) * std::hypot(n[0], n[1], n[2]) / 2;
+        for (int i = 0; i < 3 && !twin; ++i)
+            t.vectorArea[i] += n[i] / 2;
+    });
     return d;
+}
+
+// The same positions and, per texture, the same polygons with the same area
+// facing the same way.
+void expectSameDrawing(const Drawing& built, const Drawing& direct, const std::string& what) {
+    EXPECT_EQ(built.positions, direct.positions) << what;
+    ASSERT_EQ(built.byTexture.size(), direct.byTexture.size()) << what;
+    for (const auto& [texture, drawn] : direct.byTexture) {
+        const Texturing& b = built.byTexture.at(texture);
+        const double tolerance = 1e-4 * std::max(1.0, drawn.area);
+        EXPECT_EQ(b.count, drawn.count) << what << " " << texture;
+        EXPECT_NEAR(b.area, drawn.area, tolerance) << what << " " << texture;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(b.vectorArea[i], drawn.vectorArea[i], tolerance) << what << " " << texture;
+    }
+}
+
+// A project file keeps coordinates to the millimetre: the same bounds to
+// the millimetre and, per texture, the same area facing the same way within
+// what that rounding moves.
+void expectSameOutline(const Drawing& built, const Drawing& direct, const std::string& what) {
+    for (int axis = 0; axis < 3; ++axis) {
+        const auto [lowB, highB] = std::minmax_element(
+            built.positions.begin(), built.positions.end(),
+            [axis](const auto& x, const auto& y) { return x[axis] < y[axis]; });
+        const auto [lowD, highD] = std::minmax_element(
+            direct.positions.begin(), direct.positions.end(),
+            [axis](const auto& x, const auto& y) { return x[axis] < y[axis]; });
+        EXPECT_NEAR((*lowB)[axis], (*lowD)[axis], 1) << what << " axis " << axis;
+        EXPECT_NEAR((*highB)[axis], (*highD)[axis], 1) << what << " axis " << axis;
+    }
+    ASSERT_EQ(built.byTexture.size(), direct.byTexture.size()) << what;
+    for (const auto& [texture, drawn] : direct.byTexture) {
+        const Texturing& b = built.byTexture.at(texture);
+        const double tolerance = 2e-3 * std::max(1.0, drawn.area);
+        EXPECT_NEAR(b.area, drawn.area, tolerance) << what << " " << texture;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(b.vectorArea[i], drawn.vectorArea[i], tolerance) << what << " " << texture;
+    }
+}
+
+// `object` written as `name` (a 3ds Max ASE export or an OBJ with its MTL)
+// into `folder`, with a 16 x 16 BMP for each of its textures.
+void writeModel(const fs::path& folder, const std::string& name,
+                const meshsmith::bench::RandomObject& object) {
+    fs::create_directories(folder);
+    if (name.ends_with(".obj")) {
+        writeFile((folder / name).string(), meshsmith::bench::objText(object, "model.mtl"));
+        writeFile((folder / "model.mtl").string(), meshsmith::bench::mtlText(object));
+    } else {
+        writeFile((folder / name).string(), meshsmith::bench::maxAseText(object));
+    }
+    meshsmith::BmpImage image{16, 16, std::vector<meshsmith::Colour>(256, 0x00406080)};
+    for (const std::string& texture : object.textures)
+        ASSERT_TRUE(meshsmith::writeBmpFile((folder / (texture + ".bmp")).string(), image).done());
 }
 
 } // namespace
 
-// A house of walls, gables and roof: imported and built, it draws what the
-// converter draws of the OBJ file itself.
-TEST(BatchSession, ImportedObjBuildsAsTheConverterBuildsTheFile) {
-    TempFolder dir;
-    copyExample(dir.path());
-    fs::create_directory(dir.path() / "direct");
-    for (const std::string folder : {"", "direct/"}) {
-        writeFile(dir.file(folder + "house.mtl"),
-                  "newmtl wall\nmap_Kd seats.bmp\nnewmtl roof\nmap_Kd roof.bmp\n");
-        writeFile(dir.file(folder + "house.obj"),
-                  "mtllib house.mtl\nv 0 0 0\nv 4 0 0\nv 4 3 0\nv 0 3 0\nv 0 0 2\nv 4 0 2\n"
-                  "v 4 3 2\nv 0 3 2\nv 0 1.5 3\nv 4 1.5 3\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
-                  "usemtl wall\nf 1/1 2/2 6/3 5/4\nf 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\n"
-                  "f 4/1 1/2 5/3 8/4\nf 8/1 5/2 9/3\nf 6/1 7/2 10/3\n"
-                  "usemtl roof\nf 5/1 6/2 10/3 9/4\nf 7/1 8/2 9/3 10/4\n");
-    }
-    ASSERT_EQ(
-        runProgram("meshsmith-batch", {"import", "house.obj", "--out", "house.3dp"}, dir.folder())
-            .status,
-        0);
-    ASSERT_EQ(runProgram("meshsmith-batch", {"build", "house.3dp"}, dir.folder()).status, 0);
-    ASSERT_EQ(runProgram("3DO-Kiln", {dir.file("direct/house.obj")}).status, 0);
-    const Drawing built = drawingOf(dir.file("house.3do")),
-                  direct = drawingOf(dir.file("direct/house.3do"));
-    EXPECT_EQ(built.positions, direct.positions);
-    ASSERT_EQ(direct.byTexture.size(), 2u);
-    for (const auto& [texture, drawn] : direct.byTexture) {
-        EXPECT_EQ(built.byTexture.at(texture).first, drawn.first) << texture;
-        EXPECT_NEAR(built.byTexture.at(texture).second, drawn.second, 1e-3) << texture;
+// Random scenery (boxes, houses, stands, fences, stars, blobs, terrain) in
+// either format, imported and built, draws what the converter draws of the
+// file itself: built from the object in the editor, the same vertex
+// positions and per texture the same polygons with the same area facing the
+// same way; imported and built by meshsmith-batch (through a project file),
+// the same bounds and areas.
+TEST(BatchSession, ImportedModelsBuildAsTheConverterBuildsTheFile) {
+    // Objects of up to 900 faces stay within 100 m of the origin, where the
+    // editor's ASE file keeps coordinates to 0.00001 (7 digits beyond).
+    const std::pair<std::uint32_t, int> objects[] = {{1, 12},  {2, 60},  {3, 150}, {4, 400}, {5, 900},
+                                                     {6, 30},  {7, 250}, {9, 700}, {11, 90}};
+    for (const std::string name : {"model.obj", "model.ase"}) {
+        const auto format = name.ends_with(".obj") ? meshsmith::ModelFormat::WavefrontObj
+                                                   : meshsmith::ModelFormat::MaxAse;
+        for (const auto& [seed, faces] : objects) {
+            const std::string what = name + " seed " + std::to_string(seed);
+            TempFolder dir;
+            const auto object = meshsmith::bench::randomObject(seed, faces);
+            writeModel(dir.path(), name, object);
+            ASSERT_EQ(runProgram("3DO-Kiln", {dir.file(name)}).status, 0) << what;
+            const Drawing direct = drawingOf(dir.file("model.3do"));
+
+            meshsmith::Project p;
+            ScriptedPrompts prompts;
+            RecordingLog log;
+            meshsmith::RandomColours colours(1);
+            ASSERT_TRUE(
+                importModelFile(p, dir.file(name), format, prompts, log, colours, nullptr).done())
+                << what;
+            writeFile(dir.file("editor.ase"), meshsmith::aseText(p));
+            ASSERT_EQ(runProgram("3DO-Kiln", {dir.file("editor.ase")}).status, 0) << what;
+            expectSameDrawing(drawingOf(dir.file("editor.3do")), direct, what);
+
+            const Args import = {"import", name, "--out", "batch.3dp"};
+            ASSERT_EQ(runProgram("meshsmith-batch", import, dir.folder()).status, 0) << what;
+            ASSERT_EQ(runProgram("meshsmith-batch", {"build", "batch.3dp"}, dir.folder()).status, 0)
+                << what;
+            expectSameOutline(drawingOf(dir.file("batch.3do")), direct, what);
+        }
     }
 }

@@ -152,4 +152,26 @@ struct ParsedFile {
 // checkThreeDo.
 ParsedFile parseThreeDo(std::span<const std::uint8_t> bytes);
 
+// Visits every polygon the drawing tree draws, as visit(node, texture group,
+// polygon, in the node's back group), on a file whose references are sound.
+// A twin node's polygons stand for their reversed twins as well.
+template <typename Visit>
+void forEachDrawnPolygon(const ThreeDoFile& f, Visit visit) {
+    const auto items = [&](std::int32_t offset) {
+        const Record* r = f.recordAt(offset);
+        return r->type == kListRecord ? r->items : std::vector<std::int32_t>{offset};
+    };
+    for (const Record& node : f.records) {
+        if (!isNodeType(node.type)) continue;
+        for (const std::int32_t group : {node.frontGroup, node.backGroup}) {
+            if (group == -1) continue;
+            for (const std::int32_t g : items(group)) {
+                const Record* texture = f.recordAt(g);
+                for (const std::int32_t polygon : items(texture->child))
+                    visit(node, *texture, *f.recordAt(polygon), group == node.backGroup);
+            }
+        }
+    }
+}
+
 } // namespace meshsmith::inspect3do
