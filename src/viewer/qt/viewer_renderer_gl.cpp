@@ -2,6 +2,8 @@
 
 #include "viewer/core/polygon_pick.hpp"
 
+#include "editor/qt/view/scene_renderer_gl.hpp"
+
 #include <qopengl.h>
 
 namespace meshsmith::viewer {
@@ -86,13 +88,7 @@ void paintFrame(const FrameInput& in) {
     glDisable(GL_CULL_FACE);
     glDisable(GL_DEPTH_TEST); // the tree's order alone decides what covers what
     glShadeModel(GL_SMOOTH);  // vertex colours blend across the polygon
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    const auto m = in.combined.toFloats();
-    glLoadMatrixf(m.data());
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    clearAndLoadCamera({1, 1, 1}, in.combined);
     for (const DrawnPolygon& d : in.drawn)
         drawPolygon(in, d);
     glEnable(GL_BLEND);
