@@ -6,17 +6,14 @@
 // Exit 1 for a file that cannot be read (missing, a folder, no permission),
 // exit 2 for a wrong command line.
 
+#include "file_bytes.hpp"
 #include "threedo_check.hpp"
 #include "threedo_file.hpp"
 #include "threedo_print.hpp"
 
 #include "model/version.hpp"
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,33 +24,6 @@ using namespace meshsmith::inspect3do;
 constexpr const char* kUsage = "usage: 3do-inspect [--verbose] FILE\n"
                                "       3do-inspect --check FILE\n"
                                "       3do-inspect --version\n";
-
-// The file's bytes, or why it cannot be read. Only regular files: a folder
-// opens as a stream on some systems and fails in the middle of the read.
-std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path, std::string& why) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status)) {
-        why = "no such file";
-        return std::nullopt;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        why = std::filesystem::is_directory(status) ? "it is a folder" : "it is not a file";
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        why = "it cannot be opened";
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        why = "reading it failed";
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 int check(const std::vector<std::uint8_t>& bytes) {
     const CheckResult result = checkThreeDo(bytes);
@@ -108,7 +78,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string why;
-    const auto bytes = readBytes(path, why);
+    const auto bytes = readFileBytes(path, why);
     if (!bytes) {
         std::cerr << "cannot read " << path << ": " << why << "\n";
         return 1;

@@ -23,7 +23,8 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 class Checker {
   public:
-    explicit Checker(const ThreeDoFile& file) : f_(file), referenced_(file.records.size(), false) {}
+    Checker(const ThreeDoFile& file, CheckDepth depth)
+        : f_(file), depth_(depth), referenced_(file.records.size(), false) {}
 
     CheckResult run() {
         CheckResult result;
@@ -41,6 +42,7 @@ class Checker {
 
   private:
     const ThreeDoFile& f_;
+    CheckDepth depth_;
     std::vector<bool> referenced_; // per record: some offset names it
     std::size_t root_ = kNone;
     std::optional<Violation> violation_;
@@ -244,6 +246,7 @@ class Checker {
     }
 
     bool checkGeometry() {
+        if (depth_ == CheckDepth::References) return true;
         const GeometryFindings found = checkTreeGeometry(f_);
         violation_ = found.violation;
         thinPolygons_ = found.thinPolygons;
@@ -268,8 +271,8 @@ class Checker {
 
 } // namespace
 
-CheckResult checkParsedThreeDo(const ThreeDoFile& file) {
-    return Checker(file).run();
+CheckResult checkParsedThreeDo(const ThreeDoFile& file, CheckDepth depth) {
+    return Checker(file, depth).run();
 }
 
 CheckResult checkThreeDo(std::span<const std::uint8_t> bytes) {

@@ -73,8 +73,12 @@ struct CheckResult {
 // Never crashes, loops or recurses on any bytes.
 CheckResult checkThreeDo(std::span<const std::uint8_t> bytes);
 
-// Steps 2 to 6 over a file that parseThreeDo read without a fault.
-CheckResult checkParsedThreeDo(const ThreeDoFile& file);
+// How far checkParsedThreeDo goes: everything, or the references only (steps
+// 2 to 5), for a reader that shows the tree's geometry with its faults.
+enum class CheckDepth { Everything, References };
+
+// Steps 2 to 6 (or 2 to 5) over a file that parseThreeDo read without a fault.
+CheckResult checkParsedThreeDo(const ThreeDoFile& file, CheckDepth depth = CheckDepth::Everything);
 
 // "OK: 4 vertices, 1 planes, ..." for a file without violation; the count of
 // thin polygons follows when there are any.

@@ -34,7 +34,7 @@ void RecentFiles::add(const std::string& path) {
 void RecentFiles::load(const IniFile& ini) {
     entries_.clear();
     // One read of the section instead of one file read per key.
-    const auto section = ini.readSection(kRecentFilesSection);
+    const auto section = ini.readSection(section_);
     for (std::size_t i = 0; entries_.size() < kMaxEntries; ++i) {
         const std::string* path = valueOf(section, "F" + std::to_string(i));
         if (!path) break;
@@ -45,12 +45,12 @@ void RecentFiles::load(const IniFile& ini) {
 }
 
 bool RecentFiles::save(IniFile& ini) const {
-    bool ok = ini.eraseSection(kRecentFilesSection);
+    bool ok = ini.eraseSection(section_);
     // Numbers stay consecutive when a path cannot be stored (a line break in
     // it): reading stops at the first missing key, so a gap would lose the rest.
     std::size_t stored = 0;
     for (const std::string& path : entries_) {
-        if (ini.writeString(kRecentFilesSection, "F" + std::to_string(stored), path))
+        if (ini.writeString(section_, "F" + std::to_string(stored), path))
             ++stored;
         else
             ok = false;

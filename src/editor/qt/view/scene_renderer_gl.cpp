@@ -219,6 +219,19 @@ void initialiseSceneState() {
     glEnable(GL_POINT_SMOOTH);
 }
 
+void clearAndLoadCamera(const Rgb& background, const Matrix4& combined) {
+    // Opaque: the window system composes the view with the alpha it is given.
+    glClearColor(background.r, background.g, background.b, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Everything goes onto the projection matrix; the model-view matrix holds
+    // only the per-sphere moves.
+    glMatrixMode(GL_PROJECTION);
+    const auto m = combined.toFloats();
+    glLoadMatrixf(m.data());
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 void paintScene(const SceneInput& in) {
     if (in.options.showBackfaces) {
         glDisable(GL_CULL_FACE);
@@ -227,17 +240,7 @@ void paintScene(const SceneInput& in) {
         glEnable(GL_CULL_FACE);
         glCullFace(GL_FRONT);
     }
-    const Rgb back = viewColoursOf(in.project.options).background;
-    // Opaque: the window system composes the view with the alpha it is given.
-    glClearColor(back.r, back.g, back.b, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // Everything goes onto the projection matrix; the model-view matrix holds
-    // only the per-sphere moves.
-    glMatrixMode(GL_PROJECTION);
-    const auto m = in.combined.toFloats();
-    glLoadMatrixf(m.data());
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    clearAndLoadCamera(viewColoursOf(in.project.options).background, in.combined);
     if (!in.project.GeometryPresent) return;
     drawScene(in);
 }

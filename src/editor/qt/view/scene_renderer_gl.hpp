@@ -24,6 +24,10 @@ struct SceneInput {
 // flat shading, point smoothing.
 void initialiseSceneState();
 
+// Clears colour and depth to `background` and puts `combined` onto the
+// projection matrix, the model-view matrix reset.
+void clearAndLoadCamera(const Rgb& background, const Matrix4& combined);
+
 // Paint: face culling as "Show Polygon Backfaces" says, the background
 // cleared, then the scene (nothing but the background without geometry).
 void paintScene(const SceneInput& in);

@@ -8,12 +8,7 @@
 #include <vector>
 
 namespace meshsmith {
-namespace {
-
-// One texture object from a BMP file: three colour components, linear
-// filtering, rows from the bottom up as OpenGL counts them. 0 when the file
-// cannot be read.
-unsigned loadTexture(const std::string& path) {
+unsigned loadBmpTexture(const std::string& path) {
     BmpImage image;
     if (!readBmpFile(path, image).done()) return 0;
     std::vector<unsigned char> rgb;
@@ -36,16 +31,13 @@ unsigned loadTexture(const std::string& path) {
     return name;
 }
 
-} // namespace
-
 void TextureHandles::update(const Project& project, std::uint32_t version,
                             const std::string& appFolder, LogSink& log) {
-    if (built_ && builtVersion_ == version &&
-        handles_.size() == project.object.textures.size())
+    if (built_ && builtVersion_ == version && handles_.size() == project.object.textures.size())
         return;
     release();
     for (const TextureSource& source : textureSources(project, appFolder)) {
-        TextureHandle h{loadTexture(source.image), loadTexture(source.mask)};
+        TextureHandle h{loadBmpTexture(source.image), loadBmpTexture(source.mask)};
         if (!h.image) log.addLine(unreadableTextureLine(source.image));
         if (!h.mask && source.hasOwnMask) log.addLine(unreadableTextureLine(source.mask));
         handles_.push_back(h);

@@ -12,6 +12,11 @@
 
 namespace meshsmith {
 
+// One texture object from a BMP file: three colour components, linear
+// filtering, rows from the bottom up as OpenGL counts them. 0 when the file
+// cannot be read. Needs a current context.
+unsigned loadBmpTexture(const std::string& path);
+
 struct TextureHandle {
     unsigned image = 0; // 0: no image could be read
     unsigned mask = 0;

@@ -2,9 +2,9 @@
 // the drawing, the rotation timer and the pop-up menu's camera commands.
 #include "editor/qt/view/view_form.hpp"
 
-#include "model/colour_text.hpp"
 #include "editor/qt/view/scene_renderer_gl.hpp"
 #include "editor/qt/view/view_canvas.hpp"
+#include "model/colour_text.hpp"
 
 #include <QLabel>
 #include <QOpenGLContext>
@@ -177,53 +177,23 @@ void ViewForm::cameraMoved() {
     redraw();
 }
 
+void ViewForm::runCamera(CameraCommand command) {
+    changeOptions([&](ProjectOptions& o) {
+        runCameraCommand(o, context_.camera, context_.document.project().bounds, command);
+    });
+    if (command != CameraCommand::Perspective) cameraMoved();
+}
+
 void ViewForm::onResetView() {
-    changeOptions([this](ProjectOptions& o) { resetView(o, context_.camera); });
-    cameraMoved();
+    runCamera(CameraCommand::ResetView);
 }
 
 void ViewForm::onZoomAll() {
-    changeOptions([this](ProjectOptions& o) {
-        zoomAll(o, context_.camera, context_.document.project().bounds);
-    });
-    cameraMoved();
-}
-
-void ViewForm::onPerspective() {
-    changeOptions([](ProjectOptions& o) { o.Perspective = !o.Perspective; });
-}
-
-void ViewForm::choosePresetAndRedraw(ViewPreset preset) {
-    changeOptions([&](ProjectOptions& o) { choosePreset(o, context_.camera, preset); });
-    cameraMoved();
-}
-
-void ViewForm::onLeftView() {
-    choosePresetAndRedraw(ViewPreset::Left);
-}
-
-void ViewForm::onRightView() {
-    choosePresetAndRedraw(ViewPreset::Right);
-}
-
-void ViewForm::onFrontView() {
-    choosePresetAndRedraw(ViewPreset::Front);
-}
-
-void ViewForm::onBackView() {
-    choosePresetAndRedraw(ViewPreset::Back);
-}
-
-void ViewForm::onTopView() {
-    choosePresetAndRedraw(ViewPreset::Top);
-}
-
-void ViewForm::onBottomView() {
-    choosePresetAndRedraw(ViewPreset::Bottom);
+    runCamera(CameraCommand::ZoomAll);
 }
 
 void ViewForm::onCustomView() {
-    choosePresetAndRedraw(ViewPreset::Custom);
+    runCamera(CameraCommand::Custom);
 }
 
 } // namespace meshsmith

@@ -12,6 +12,7 @@
 
 #include "editor/core/shell/editor_context.hpp"
 #include "editor/core/view/camera.hpp"
+#include "editor/core/view/camera_commands.hpp"
 #include "editor/qt/shell/document_signal.hpp"
 #include "editor/qt/view/texture_handles_gl.hpp"
 
@@ -71,17 +72,12 @@ class ViewForm : public QWidget {
     std::function<void()> sceneDrawn = [] {};
     std::function<void()> cameraChanged = [] {};
 
+    // A command of the pop-up menu.
+    void runCamera(CameraCommand command);
+
   public slots:
-    // The pop-up menu.
     void onResetView();
     void onZoomAll();
-    void onPerspective();
-    void onLeftView();
-    void onRightView();
-    void onFrontView();
-    void onBackView();
-    void onTopView();
-    void onBottomView();
     void onCustomView();
 
   protected:
@@ -104,7 +100,6 @@ class ViewForm : public QWidget {
     std::vector<PickHit> pickAt(QPoint position) const;
     void showHint(QPoint position);
     void pickAtRelease(QPoint position);
-    void choosePresetAndRedraw(ViewPreset preset);
     // The camera's options as `change` leaves a copy of them.
     void changeOptions(const std::function<void(ProjectOptions&)>& change);
     void cameraMoved();

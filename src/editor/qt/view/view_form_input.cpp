@@ -2,6 +2,7 @@
 // hints and the picking of vertices for the pick modes.
 #include "editor/core/view/hit_names.hpp"
 #include "editor/core/view/picking.hpp"
+#include "editor/qt/view/camera_input.hpp"
 #include "editor/qt/view/view_canvas.hpp"
 #include "editor/qt/view/view_form.hpp"
 
@@ -12,41 +13,6 @@
 #include <QWheelEvent>
 
 namespace meshsmith {
-namespace {
-
-ViewKey viewKeyOf(int key) {
-    switch (key) {
-    case Qt::Key_F1:
-        return ViewKey::F1;
-    case Qt::Key_F2:
-        return ViewKey::F2;
-    case Qt::Key_F3:
-        return ViewKey::F3;
-    case Qt::Key_F4:
-        return ViewKey::F4;
-    case Qt::Key_F5:
-        return ViewKey::F5;
-    case Qt::Key_F6:
-        return ViewKey::F6;
-    case Qt::Key_F7:
-        return ViewKey::F7;
-    case Qt::Key_F8:
-        return ViewKey::F8;
-    case Qt::Key_Left:
-        return ViewKey::Left;
-    case Qt::Key_Right:
-        return ViewKey::Right;
-    case Qt::Key_Up:
-        return ViewKey::Up;
-    case Qt::Key_Down:
-        return ViewKey::Down;
-    default:
-        return ViewKey::Other;
-    }
-}
-
-} // namespace
-
 // The hits under the cursor, found with the matrices the drawing uses.
 std::vector<PickHit> ViewForm::pickAt(QPoint position) const {
     const qreal ratio = canvas_ ? canvas_->devicePixelRatioF() : 1.0;
@@ -111,14 +77,8 @@ void ViewForm::updateCursor() {
 }
 
 void ViewForm::wheelTurned(QWheelEvent* event) {
-    // One step per notch; finer wheels add up to whole notches.
-    wheelRemainder_ += event->angleDelta().y();
-    changeOptions([this](ProjectOptions& o) {
-        for (; wheelRemainder_ >= 120; wheelRemainder_ -= 120)
-            wheelZoom(o, WheelStep::Up);
-        for (; wheelRemainder_ <= -120; wheelRemainder_ += 120)
-            wheelZoom(o, WheelStep::Down);
-    });
+    changeOptions(
+        [&](ProjectOptions& o) { turnWheel(o, wheelRemainder_, event->angleDelta().y()); });
     event->accept();
 }
 
@@ -136,20 +96,8 @@ void ViewForm::contextMenuRequested(QContextMenuEvent* event) {
     endDrag(drag_, context_.camera);
     QMenu menu(this);
     menu.setObjectName("ViewPopupMenu");
-    connect(menu.addAction("Reset View"), &QAction::triggered, this, &ViewForm::onResetView);
-    connect(menu.addAction("Zoom All"), &QAction::triggered, this, &ViewForm::onZoomAll);
-    QAction* perspective = menu.addAction("Perspective View");
-    perspective->setCheckable(true);
-    perspective->setChecked(context_.document.options().Perspective);
-    connect(perspective, &QAction::triggered, this, &ViewForm::onPerspective);
-    menu.addSeparator();
-    connect(menu.addAction("Left"), &QAction::triggered, this, &ViewForm::onLeftView);
-    connect(menu.addAction("Right"), &QAction::triggered, this, &ViewForm::onRightView);
-    connect(menu.addAction("Front"), &QAction::triggered, this, &ViewForm::onFrontView);
-    connect(menu.addAction("Back"), &QAction::triggered, this, &ViewForm::onBackView);
-    connect(menu.addAction("Top"), &QAction::triggered, this, &ViewForm::onTopView);
-    connect(menu.addAction("Bottom"), &QAction::triggered, this, &ViewForm::onBottomView);
-    connect(menu.addAction("Custom"), &QAction::triggered, this, &ViewForm::onCustomView);
+    fillCameraMenu(menu, context_.document.options().Perspective,
+                   [this](CameraCommand command) { runCamera(command); });
     menu.exec(event->globalPos());
     redraw();
 }
