@@ -5,12 +5,20 @@
 
 namespace meshsmith {
 
-std::string kilnPath(const std::string& appFolder) {
+std::string programBeside(const std::string& appFolder, const std::string& name) {
 #ifdef _WIN32
-    return appFolder + "3DO-Kiln.exe";
+    return appFolder + name + ".exe";
 #else
-    return appFolder + "3DO-Kiln";
+    return appFolder + name;
 #endif
+}
+
+std::string kilnPath(const std::string& appFolder) {
+    return programBeside(appFolder, "3DO-Kiln");
+}
+
+std::string bundledViewerPath(const std::string& appFolder) {
+    return programBeside(appFolder, "3DO-View");
 }
 
 std::string asePath(const std::string& projectFile) {

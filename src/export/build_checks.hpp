@@ -11,9 +11,14 @@
 
 namespace meshsmith {
 
-// The converter beside the programs: `appFolder` (with its trailing separator)
-// + "3DO-Kiln", with ".exe" on Windows.
+// A program of the tool set, which all stand in one folder: `appFolder` (with
+// its trailing separator) + `name`, with ".exe" on Windows.
+std::string programBeside(const std::string& appFolder, const std::string& name);
+// The converter, "3DO-Kiln".
 std::string kilnPath(const std::string& appFolder);
+// The 3DO viewer of the tool set, "3DO-View"; "Write ASE, Convert and start
+// Viewer" needs it (the viewer of the Options, ViewerPath, is another matter).
+std::string bundledViewerPath(const std::string& appFolder);
 
 // The project file without its last four characters (the ".3dp") + ".ase".
 std::string asePath(const std::string& projectFile);

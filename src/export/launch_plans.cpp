@@ -9,12 +9,6 @@
 namespace meshsmith {
 namespace {
 
-#ifdef _WIN32
-constexpr const char* kExe = ".exe";
-#else
-constexpr const char* kExe = "";
-#endif
-
 bool hasSpace(const std::string& s) {
     return s.find(' ') != std::string::npos;
 }
@@ -40,7 +34,7 @@ std::size_t takeBackslashes(const std::string& text, std::size_t i, std::string&
 } // namespace
 
 std::string launcherPath(const std::string& appFolder) {
-    return appFolder + "GPLkick" + kExe;
+    return programBeside(appFolder, "GPLkick");
 }
 
 std::vector<std::string> splitCommandLine(const std::string& text) {
@@ -146,9 +140,13 @@ ProgramLaunch startGameLaunch(const std::string& gplPath, const ProjectOptions& 
     return gameLaunch(gplPath, withParams ? o.AdditionalGPLParams : std::string());
 }
 
+ProgramLaunch bundledViewerLaunch(const std::string& appFolder, const std::string& threeDo) {
+    return {bundledViewerPath(appFolder), {threeDo}};
+}
+
 ProgramLaunch launcherLaunch(const LaunchSettings& s, const Project& p) {
     ProgramLaunch launch{launcherPath(s.appFolder),
-                         {s.appFolder + "Meshsmith" + kExe, p.ProjectFile, s.gplPath}};
+                         {programBeside(s.appFolder, "Meshsmith"), p.ProjectFile, s.gplPath}};
     if (p.options.GPLParam) launch.arguments.push_back(p.options.AdditionalGPLParams);
     return launch;
 }

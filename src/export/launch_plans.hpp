@@ -1,6 +1,6 @@
 #pragma once
-// The outside programs the editor starts (the game, the launcher GPLkick, a
-// 3DO viewer, a user program) and the checks of "Write ASE, Convert and start
+// The programs the editor starts (the game, the launcher GPLkick, a 3DO
+// viewer, a user program, and the tool set's own viewer 3DO-View) and the checks of "Write ASE, Convert and start
 // GPL". The editor starts them detached and does not wait; only their command
 // lines are fixed, given here as a program and its arguments.
 
@@ -66,6 +66,9 @@ ProgramLaunch gameLaunch(const std::string& gplPath, const std::string& addition
 // "Start GPL": with "Use additional GPL command-line Parameters" checked and the
 // parameters beginning with "-", the game with them; otherwise alone.
 ProgramLaunch startGameLaunch(const std::string& gplPath, const ProjectOptions& o);
+// "Write ASE, Convert and start Viewer": the tool set's viewer (beside the
+// editor) with the built 3DO's full path as its one argument.
+ProgramLaunch bundledViewerLaunch(const std::string& appFolder, const std::string& threeDo);
 // The launcher: GPLkick with AppFolder + "Meshsmith" (".exe" on Windows), the
 // project file and GPLPath, and, when the parameters box is checked,
 // AdditionalGPLParams as one more argument (the command line quotes it).

@@ -14,6 +14,19 @@ const std::vector<std::string>& openFilters() {
     return filters;
 }
 
+const std::vector<std::string>& optionsOpenFilters() {
+    static const std::vector<std::string> filters{
+        "GPL Executable|gpl.exe",
+        "3DOKiln Executable|3DOKiln.exe",
+        // "*.*" would hide the programs without a dot in their names.
+        *kProgramExtension ? std::string("3DO Viewer Application|*.") + kProgramExtension
+                           : std::string("3DO Viewer Application|*"),
+        "Bitmaps|*.bmp",
+        "Track DAT|*.dat",
+    };
+    return filters;
+}
+
 const std::vector<std::string>& saveFilters() {
     static const std::vector<std::string> filters{
         "Meshsmith Project File [*.3dp]|*.3dp", "3DO Text File  [*.txt]|*.txt",

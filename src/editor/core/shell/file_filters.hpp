@@ -31,6 +31,26 @@ enum SaveFilter {
     VertexTextSaveFilter
 };
 
+// 1-based entries of the Options dialog's open filter list.
+enum OptionsFilter {
+    GplOptionsFilter = 1,
+    KilnOptionsFilter,
+    ProgramOptionsFilter, // the viewer and the user program
+    BitmapOptionsFilter,
+    TrackOptionsFilter
+};
+
+// The extension of a program's file: "exe" on Windows; none elsewhere, where
+// a program is any file allowed to run.
+#ifdef _WIN32
+inline constexpr const char* kProgramExtension = "exe";
+#else
+inline constexpr const char* kProgramExtension = "";
+#endif
+
+// "GPL Executable|gpl.exe" ... (5 entries). The programs' entry shows the
+// "*.exe" files on Windows and every file elsewhere.
+const std::vector<std::string>& optionsOpenFilters();
 // "AutoCAD R12 DXF [*.dxf]|*.dxf" ... (7 entries).
 const std::vector<std::string>& openFilters();
 // "Meshsmith Project File [*.3dp]|*.3dp" ... (7 entries).

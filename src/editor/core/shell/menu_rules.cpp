@@ -38,11 +38,12 @@ MiscMenuState miscMenuState(const Project& p) {
     return s;
 }
 
-ToolbarState toolbarState(const Project& p, bool converterPresent) {
+ToolbarState toolbarState(const Project& p, bool converterPresent, bool viewerPresent) {
     ToolbarState s;
     s.close = p.ProjectFile != NoProjectFile;
     s.saveAs = !p.object.vertices.empty();
     s.writeAse = converterPresent && !p.object.polygons.empty() && !p.object.textures.empty();
+    s.writeAseConvertViewer = s.writeAse && viewerPresent;
     s.geometry = p.GeometryPresent;
     s.polygons = !p.object.polygons.empty();
     s.clearAll = !p.object.vertices.empty() || !p.object.textures.empty();

@@ -34,6 +34,7 @@ struct ToolbarState {
     // "Display All Project Contents"
     bool saveAs = false;
     bool writeAse = false; // ASEToolButton, "Write ASE file" (the submenu and its button)
+    bool writeAseConvertViewer = false; // "Write ASE, Convert and start Viewer"
     bool geometry = false; // Line, Poly, Move, Mirror, Scale, Center tool buttons
     bool polygons = false; // AssignTex, CopyPoly, MovePoly tool buttons
     bool clearAll = false; // "Clear All"
@@ -44,7 +45,8 @@ VisualMenuState visualMenuState(const Project& p);
 ModifyMenuState modifyMenuState(const Project& p);
 MiscMenuState miscMenuState(const Project& p);
 // `converterPresent`: 3DO-Kiln stands beside the editor; without it nothing
-// under "Write ASE file" can run.
-ToolbarState toolbarState(const Project& p, bool converterPresent);
+// under "Write ASE file" can run. `viewerPresent`: so does 3DO-View, which
+// "Write ASE, Convert and start Viewer" starts on the built 3DO.
+ToolbarState toolbarState(const Project& p, bool converterPresent, bool viewerPresent = false);
 
 } // namespace meshsmith

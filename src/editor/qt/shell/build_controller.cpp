@@ -18,7 +18,7 @@ BuildController::BuildController(EditorContext& context, MainActions& actions, Q
     using enum MainItem;
     actions.add(WriteAseAndConvert, [this] { onWriteAseAndConvert(); });
     actions.add(WriteAseConvertGpl, [this] { onWriteAseConvertAndStartGpl(); });
-    actions.add(WriteAseConvertViewer)->setEnabled(false);
+    actions.add(WriteAseConvertViewer, [this] { onWriteAseConvertAndStartViewer(); });
     actions.add(Write3do)->setEnabled(false);
     actions.add(StartGpl, [this] { onStartGpl(); });
     actions.add(StartViewer, [this] { onStartProgram("ViewerPath"); });
@@ -74,10 +74,21 @@ bool BuildController::startConversion(const std::string& target,
 }
 
 void BuildController::onWriteAseAndConvert() {
+    convertBesideProject(nullptr);
+}
+
+void BuildController::onWriteAseConvertAndStartViewer() {
+    convertBesideProject([this](const std::string& threeDo) {
+        startProgram(bundledViewerLaunch(context_.appFolder, threeDo));
+    });
+}
+
+void BuildController::convertBesideProject(std::function<void(const std::string&)> then) {
     const Project& p = context_.document.project();
     const OperationResult check = checkBuild(p, context_.appFolder);
     if (!check.done()) return report(context_.prompts, check);
-    startConversion(threeDoPath(p.ProjectFile), nullptr);
+    const std::string out = threeDoPath(p.ProjectFile);
+    startConversion(out, then ? [then, out] { then(out); } : std::function<void()>());
 }
 
 void BuildController::onWriteAseConvertAndStartGpl() {

@@ -1,7 +1,8 @@
 #pragma once
 // Building and launching in the main window: write the ASE file, run the
 // converter as a child process (the window stays responsive meanwhile), and
-// start the game, the launcher, a viewer or the user's program. It owns those
+// start the game, the launcher, a viewer (the tool set's own on the new 3DO,
+// or the one of the Options) or the user's program. It owns those
 // commands' actions.
 
 #include "editor/core/shell/editor_context.hpp"
@@ -31,6 +32,7 @@ class BuildController : public QObject {
 
     void onWriteAseAndConvert();
     void onWriteAseConvertAndStartGpl();
+    void onWriteAseConvertAndStartViewer();
 
   private:
     // Writes the project's ASE file and starts the converter on it. The
@@ -38,6 +40,9 @@ class BuildController : public QObject {
     // belongs. `afterSuccess` runs once the 3DO is in place. False when
     // nothing was started.
     bool startConversion(const std::string& target, std::function<void()> afterSuccess);
+    // "Write ASE and convert to 3DO": its checks, then the conversion into the
+    // 3DO beside the project; `then` gets that 3DO's path once it is in place.
+    void convertBesideProject(std::function<void(const std::string&)> then);
     void afterGplBuild(const std::string& projectFile);
     void startGame(const ProgramLaunch& launch);
     bool startProgram(const ProgramLaunch& launch);

@@ -309,7 +309,8 @@ void MainForm::showProgramCaptions() {
 void MainForm::enableItems() {
     using enum MainItem;
     const Project& p = context_.document.project();
-    const ToolbarState t = toolbarState(p, fileExists(kilnPath(context_.appFolder)));
+    const ToolbarState t = toolbarState(p, fileExists(kilnPath(context_.appFolder)),
+                                        fileExists(bundledViewerPath(context_.appFolder)));
     item(CloseButton)->setEnabled(t.close);
     item(CloseProject)->setEnabled(t.close);
     for (MainItem which : {SaveProject, SaveButton, SaveAsButton, SaveProjectAs, PrintProject,
@@ -317,6 +318,7 @@ void MainForm::enableItems() {
         item(which)->setEnabled(t.saveAs);
     item(AseButton)->setEnabled(t.writeAse);
     item(WriteAseMenu)->setEnabled(t.writeAse);
+    item(WriteAseConvertViewer)->setEnabled(t.writeAseConvertViewer);
     for (MainItem which :
          {LineButton, PolygonButton, MoveButton, MirrorButton, ScaleButton, CenterButton})
         item(which)->setEnabled(t.geometry);

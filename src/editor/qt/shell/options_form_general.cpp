@@ -2,6 +2,7 @@
 // settings file at once and kept in context.general for the other windows.
 #include "editor/qt/shell/options_form.hpp"
 
+#include "editor/core/shell/file_filters.hpp"
 #include "editor/core/shell/options_rules.hpp"
 
 #include "editor/qt/shell/about_box.hpp"
@@ -19,30 +20,19 @@ namespace meshsmith {
 
 using namespace options_parts;
 
-namespace {
-
-// The open dialog's filters: 1 GPL, 2 converter, 3 programs, 4 bitmaps, 5 track files.
-const std::vector<std::string> kOptionsOpenFilters = {
-    "GPL Executable|gpl.exe", "3DOKiln Executable|3DOKiln.exe", "3DO Viewer Application|*.exe",
-    "Bitmaps|*.bmp", "Track DAT|*.dat"};
-constexpr int kGplFilter = 1;
-constexpr int kProgramFilter = 3;
-constexpr int kBitmapFilter = 4;
-
-} // namespace
-
 void OptionsForm::connectGeneralHandlers() {
     connect(browseGplButton_, &QPushButton::clicked, this, [this] {
         browseProgram(gplPathEdit_, "GPLPath", &GeneralOptions::GPLPath, "Select GPL Executable",
-                      "exe", kGplFilter);
+                      "exe", GplOptionsFilter);
     });
     connect(browseViewerButton_, &QPushButton::clicked, this, [this] {
         browseProgram(viewerPathEdit_, "ViewerPath", &GeneralOptions::ViewerPath,
-                      "Select Executable of 3DO- Viewer Application", "exe", kProgramFilter);
+                      "Select Executable of 3DO- Viewer Application", kProgramExtension,
+                      ProgramOptionsFilter);
     });
     connect(browseUserButton_, &QPushButton::clicked, this, [this] {
         browseProgram(userPathEdit_, "UserPath", &GeneralOptions::UserPath,
-                      "Select Executable of External Program", "", kProgramFilter);
+                      "Select Executable of External Program", "", ProgramOptionsFilter);
     });
     connect(browseBmpButton_, &QPushButton::clicked, this, [this] { browseBitmapFolder(); });
 
@@ -89,7 +79,7 @@ void OptionsForm::browseProgram(QLineEdit* edit, const char* key,
                                 const char* defaultExtension, int filterIndex) {
     FileDialogRequest request;
     request.title = title;
-    request.filters = kOptionsOpenFilters;
+    request.filters = optionsOpenFilters();
     request.filterIndex = filterIndex;
     request.defaultExtension = defaultExtension;
     request.presetPath = edit->text().toStdString();
@@ -109,8 +99,8 @@ void OptionsForm::programPathEdited(QLineEdit* edit, const char* key,
 void OptionsForm::browseBitmapFolder() {
     FileDialogRequest request;
     request.title = "Select any Bitmap File in Archive Directory";
-    request.filters = kOptionsOpenFilters;
-    request.filterIndex = kBitmapFilter;
+    request.filters = optionsOpenFilters();
+    request.filterIndex = BitmapOptionsFilter;
     request.presetPath = bmpPathEdit_->text().toStdString();
     const auto chosen = context_.files.openFile(request);
     if (!chosen) return;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace meshsmith;
 using namespace meshsmith::test;
 
@@ -40,8 +42,14 @@ TEST(MenuRules, EachItemFollowsItsOwnCondition) {
     p.object.polygons.push_back(makePolygon({0, 1, 2}));
     EXPECT_TRUE(toolbarState(p, true).writeAse && visualMenuState(p).checkBackColors);
     EXPECT_FALSE(toolbarState(p, false).writeAse) << "no converter beside the editor";
+    // The viewer build needs what the plain build needs, and 3DO-View beside the editor.
+    for (const auto& [converter, viewer, expected] :
+         {std::tuple{true, true, true}, {true, false, false}, {false, true, false}})
+        EXPECT_EQ(toolbarState(p, converter, viewer).writeAseConvertViewer, expected)
+            << converter << viewer;
     p.object.textures.clear();
     EXPECT_FALSE(toolbarState(p, true).writeAse || visualMenuState(p).checkBackColors);
+    EXPECT_FALSE(toolbarState(p, true, true).writeAseConvertViewer) << "an untextured object";
     EXPECT_TRUE(toolbarState(p, true).polygons && modifyMenuState(p).movePolygon &&
                 visualMenuState(p).assignTextures && miscMenuState(p).setCollision);
 

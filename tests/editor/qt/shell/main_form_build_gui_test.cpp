@@ -1,5 +1,5 @@
 // Build and launch wired to the main window: a failing converter, the track
-// folder and the game, closing while the converter runs (a real conversion is
+// folder and the game, the viewer beside the editor, closing while the converter runs (a real conversion is
 // the end of ObjectFromNothing). The checks, their order and their messages are
 // tested headless (export/build_checks, launch_plans).
 #include "editor_harness.hpp"
@@ -16,13 +16,15 @@ TEST(MainFormBuild, AFailingConverterIsReportedAndClosingTheEditorEndsARunningOn
     EditorHarness h;
     const std::string kiln = h.app.file("3DO-Kiln"), pidFile = h.work.file("kiln.pid");
     writeScript(kiln, "echo 'File type not supported!'\nexit 1");
+    writeFile(h.app.file("3DO-View"), "");
     MainForm& form = h.start();
     h.openExample();
-    form.item(MainItem::WriteAseAndConvert)->trigger();
+    form.item(MainItem::WriteAseConvertViewer)->trigger();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_TRUE(h.logHas("File type not supported!"));
     ASSERT_EQ(h.prompts.messages.size(), 1u);
     EXPECT_NE(h.prompts.messages[0].find("exit status 1"), std::string::npos);
+    EXPECT_TRUE(h.starter.started.empty()) << "no 3DO, no viewer";
 
     writeScript(kiln, "echo $$ > '" + pidFile + "'\nexec sleep 60");
     h.prompts.answers = {Answer::Yes}; // "Overwrite stand.3do ?"
@@ -73,16 +75,21 @@ TEST(MainFormBuild, GplBuildWarnsOfMissingTexturesThenCopiesSavesAndStartsTheGam
 }
 
 // The 3DO only names its textures: a bitmap gone since the project was opened
-// is named in the log, and the build goes on.
-TEST(MainFormBuild, ABitmapGoneMissingIsNamedAndTheBuildGoesOn) {
+// is named in the log, and the build goes on; the viewer beside the editor
+// then shows the new 3DO.
+TEST(MainFormBuild, ABitmapGoneMissingIsNamedAndTheBuildGoesOnToTheViewer) {
     EditorHarness h;
     copyProgram("3DO-Kiln", h.app.folder());
+    writeFile(h.app.file("3DO-View"), "");
     MainForm& form = h.start();
     h.openExample();
     std::filesystem::remove(h.work.file("roof.bmp"));
-    form.item(MainItem::WriteAseAndConvert)->trigger();
+    form.item(MainItem::WriteAseConvertViewer)->trigger();
     ASSERT_TRUE(waitUntil([&] { return !form.converterRunning(); }));
     EXPECT_TRUE(h.logHas("Warning: bitmap roof.bmp not found"));
     EXPECT_TRUE(h.logHas("3DO " + h.work.file("stand.3do") + " written !"));
     EXPECT_TRUE(h.prompts.messages.empty());
+    ASSERT_EQ(h.starter.started.size(), 1u);
+    EXPECT_EQ(h.starter.started[0].program, h.app.file("3DO-View"));
+    EXPECT_EQ(h.starter.started[0].arguments, std::vector<std::string>{h.work.file("stand.3do")});
 }
