@@ -1,5 +1,6 @@
 #include "viewer/qt/viewer_canvas.hpp"
 
+#include "viewer/core/first_camera.hpp"
 #include "viewer/core/polygon_pick.hpp"
 
 #include "editor/qt/view/camera_input.hpp"
@@ -32,8 +33,10 @@ void ViewerCanvas::setScene(const ViewerScene* scene, bool keepCamera) {
     drawn_.clear();
     hovered_.reset();
     texturesStale_ = true;
-    if (scene_ && !keepCamera)
-        runCameraCommand(camera_, controls_, scene_->bounds, CameraCommand::ZoomAll);
+    if (scene_ && !keepCamera) {
+        const Viewport v = viewport();
+        firstCamera(camera_, controls_, scene_->bounds, v.width, v.height);
+    }
     update();
 }
 
