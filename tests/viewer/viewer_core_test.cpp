@@ -4,6 +4,7 @@
 
 #include "viewer/core/bitmap_search.hpp"
 #include "viewer/core/draw_order.hpp"
+#include "viewer/core/first_camera.hpp"
 #include "viewer/core/plane_pieces.hpp"
 #include "viewer/core/polygon_pick.hpp"
 #include "viewer/core/threedo_load.hpp"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace meshsmith::test {
@@ -193,4 +195,43 @@ TEST(ViewerBitmaps, FoundBesideTheFileFirstWhateverTheCase) {
 }
 
 } // namespace
+} // namespace meshsmith::test
+
+
+namespace meshsmith::test {
+
+// A new file is shown whole and in the middle of the view, wherever the
+// object lies (the editor's turns are about the origin).
+TEST(ViewerFirstCamera, TheObjectFillsTheMiddleOfTheView) {
+    struct Case {
+        BoundingBox box;
+        int width, height;
+    };
+    const Case cases[] = {
+        {{-5, -3, 0, 5, 3, 4, 0, 0, 2}, 1000, 700},
+        {{40, 90, 0, 60, 110, 12, 50, 100, 6}, 1000, 700},
+        {{-2, -30, 0, 2, 30, 1, 0, 0, 0.5f}, 400, 900},
+    };
+    for (const Case& c : cases) {
+        ProjectOptions camera;
+        CameraControls controls;
+        viewer::firstCamera(camera, controls, c.box, c.width, c.height);
+        const Matrix4 m = cameraMatrices(cameraViewOf(camera, c.box, controls.preset,
+                                                      controls.panScale),
+                                         Viewport{0, 0, c.width, c.height})
+                              .combined();
+        double reach = 0;
+        for (int k = 0; k < 8; ++k) {
+            const Vec4 q = m.transformPoint({k & 1 ? c.box.maxX : c.box.minX,
+                                             k & 2 ? c.box.maxY : c.box.minY,
+                                             k & 4 ? c.box.maxZ : c.box.minZ});
+            reach = std::max({reach, std::abs(q.x), std::abs(q.y)});
+        }
+        const Vec4 middle = m.transformPoint({c.box.centreX, c.box.centreY, c.box.centreZ});
+        EXPECT_LE(reach, 0.9) << c.box.minX;
+        EXPECT_GT(reach, 0.6) << c.box.minX;
+        EXPECT_LT(std::abs(middle.x) + std::abs(middle.y), 0.05) << c.box.minX;
+    }
+}
+
 } // namespace meshsmith::test
